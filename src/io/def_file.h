@@ -1,0 +1,45 @@
+#pragma once
+// The input data file (.DEF): 31 CR LF lines holding every input text exactly as typed.
+//
+//   1  "****ENG****" or "****SI****"      17  load safety factor
+//   3  "***ZAN***"                          18  design period
+//   5-7  h, k, Sc                           20-29  axle rows: "load","count","load","count"
+//   9, 10  shoulder, dowels: "Yes"/"No"     31  "ZAN Data End"
+//   12-16  ADT, TD, growth, DD, LD          (2, 4, 8, 11, 19, 30 empty)
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/expected.h"
+#include "model/workspace.h"
+
+namespace zan {
+
+struct DefFileContents {
+    std::optional<UnitSystem> units;  // none when line 1 is neither marker
+    std::string thickness, subgradeModulus, modulusOfRupture;
+    bool concreteShoulder = false;
+    bool doweledJoints = false;
+    TrafficInputs traffic;
+    std::array<AxleRowTexts, kAxleRows> rows;
+
+    bool operator==(const DefFileContents&) const = default;
+};
+
+enum class DefReadError {
+    NotInputDataFile,  // line 3 is not "***ZAN***"
+    EndsEarly,         // the file ends before the tenth axle row
+};
+
+// Parses the whole file; nothing is applied here.
+Expected<DefFileContents, DefReadError> parseDefFile(std::string_view bytes);
+
+// Applies a complete file: unit system and captions (capital K), then every text.
+void applyDefFile(Workspace& workspace, const DefFileContents& contents);
+
+// The file for the workspace's current inputs (creating sections not yet touched).
+std::string writeDefFile(Workspace& workspace);
+
+}  // namespace zan

@@ -1,0 +1,23 @@
+#pragma once
+// The analysis report: a fixed-layout text for a fixed-pitch font, every line ended by CR LF.
+// It shows the inputs as the workspace holds them now and the tables of `results`, as the
+// selection flags of that run ask.
+
+#include <string>
+
+#include "model/analysis.h"
+#include "model/expected.h"
+
+namespace zan {
+
+class Workspace;
+
+struct ReportError {
+    std::string message;
+};
+
+// Reading the inputs creates any input section not yet touched.
+Expected<std::string, ReportError> writeReport(Workspace& workspace, const AnalysisResults& results);
+Expected<std::string, ReportError> writeReport(Workspace& workspace);
+
+}  // namespace zan

@@ -1,0 +1,102 @@
+#pragma once
+// The fatigue and erosion damage analysis of one trial thickness over the twenty axle-load
+// rows (ten single, ten tandem).
+
+#include <array>
+#include <string>
+
+#include "expected.h"
+#include "pavement_models.h"
+#include "units.h"
+
+namespace zan {
+
+struct PavementInputs;
+struct TrafficInputs;
+struct AxleInputs;
+class Workspace;
+
+inline constexpr int kAxleRows = 10;
+inline constexpr float kUnlimitedThreshold = 1.0e8f;  // allowable repetitions counted as unlimited
+
+// Per-row values indexed [axle type][row 0..9]; all single precision, as stored by the run.
+using RowTable = std::array<std::array<float, kAxleRows>, 2>;
+
+inline constexpr std::size_t axleIndex(AxleType axle) { return axle == AxleType::Single ? 0 : 1; }
+
+struct AnalysisResults {
+    bool fatigueSelected = false;
+    bool erosionSelected = false;
+
+    RowTable axleLoad{};  // kips in both unit systems, load safety factor applied
+    RowTable expectedRepetitions{};
+
+    RowTable equivalentStress{};  // psi in both unit systems
+    RowTable allowableFatigueRepetitions{};
+    RowTable fatigueDamage{};  // percent
+    float totalFatigueDamage = 0.0f;
+
+    RowTable erosionFactor{};
+    RowTable erosionPower{};
+    RowTable allowableErosionRepetitions{};
+    RowTable erosionDamage{};  // percent
+    float totalErosionDamage = 0.0f;
+
+    bool operator==(const AnalysisResults&) const = default;
+};
+
+// Why a run was refused. The models break down for zero or negative thicknesses, moduli and
+// loads, and for values that overflow; such a run must not produce results.
+enum class AnalysisInput {
+    TrialThickness,
+    SubgradeModulus,
+    ModulusOfRupture,
+    AverageDailyTraffic,
+    TruckPercent,
+    DirectionPercent,
+    LanePercent,
+    GrowthPercent,
+    DesignPeriod,
+    LoadSafetyFactor,
+    TrafficProjection,
+    AxleLoad,
+    AxleCount,
+    RowResult,
+};
+
+enum class AnalysisProblem { NotPositive, TooLarge, NoFiniteResult, NoAllowableRepetitions };
+
+struct AnalysisError {
+    AnalysisInput input;
+    AnalysisProblem problem;
+    AxleType axle = AxleType::Single;  // for the per-row inputs
+    int row = 0;                       // 1..10 for the per-row inputs
+    UnitSystem units = UnitSystem::English;
+
+    bool operator==(const AnalysisError&) const = default;
+};
+
+// The message shown to the user for a refused run, in plain words.
+std::string analysisErrorMessage(const AnalysisError& error);
+
+struct AnalysisRequest {
+    float trialThickness = 0.0f;  // in the current unit system (in or cm)
+    bool fatigue = false;
+    bool erosion = false;
+};
+
+// Runs the selected parts into a copy of `previous`: a part that is not selected keeps the
+// previous values. Nothing is changed when the run is refused.
+Expected<AnalysisResults, AnalysisError> runDamageAnalysis(const PavementInputs& pavement,
+                                                           const TrafficInputs& traffic,
+                                                           const AxleInputs& axles,
+                                                           UnitSystem units,
+                                                           const AnalysisRequest& request,
+                                                           const AnalysisResults& previous);
+
+// The same on the workspace's current texts (creating any input section not yet touched).
+// The workspace's results are not changed; the caller commits them.
+Expected<AnalysisResults, AnalysisError> runDamageAnalysis(Workspace& workspace,
+                                                           const AnalysisRequest& request);
+
+}  // namespace zan

@@ -1,0 +1,39 @@
+#pragma once
+// Reading and writing the numbers of input texts, results and reports.
+//
+// Every core text is a byte string in Latin-1: one char is one character, so field widths
+// count chars. All conversions here use '.' as the decimal separator whatever the locale.
+
+#include <string>
+#include <string_view>
+
+namespace zan {
+
+// Lenient leading-number read used for every input text. Blanks, tabs and line feeds are
+// ignored wherever they stand ("1 2" reads 12); reading stops at the first character that
+// cannot continue the number ("12,900" reads 12, "9.5 in" reads 9.5); a text without a
+// leading number reads 0. Exponents take E or D; "&H" and "&O" prefix hexadecimal and octal
+// integers. A value too large for a double reads as an infinity; callers that compute with
+// it must check.
+double parseNumber(std::string_view text);
+
+// True when the whole text, apart from leading and trailing blanks, is one decimal number:
+// optional sign, digits with an optional point (at least one digit), optional exponent.
+// "", "   ", "9.5 in" and "1 2" are not number texts.
+bool isNumberText(std::string_view text);
+
+// The report's number patterns "0", "0.0", "0.00", "0.000": the shortest decimal text that
+// reads back as the same value, rounded half away from zero to `decimals` places, never in
+// exponent form. A negative value keeps its sign even when it rounds to zero. Single
+// precision results go through the float overload so that their shortest form is used.
+std::string formatFixed(double value, int decimals);
+std::string formatFixed(float value, int decimals);
+
+// Plain decimal text with at most `significantDigits` significant digits, no exponent, no
+// trailing zeros and no trailing point: 10.16, 1000000, 22.5, 9.
+std::string formatSignificant(double value, int significantDigits = 7);
+
+// Right-aligns `text` in `width` characters; a longer text is returned whole.
+std::string rightAligned(std::string_view text, std::size_t width);
+
+}  // namespace zan

@@ -1,0 +1,140 @@
+#include "pavement_models.h"
+
+#include <cmath>
+
+namespace zan {
+namespace {
+
+constexpr double kConcreteModulus = 4.0e6;  // psi
+constexpr float kPoisson = 0.15f;           // held in single precision
+constexpr double kF3 = 0.894;
+constexpr float kF4 = 0.953f;  // held in single precision
+
+double power(double base, double exponent) { return std::pow(base, exponent); }
+
+// Shoulder factor (0.8742 + 0.01088 k^0.447) of the moment terms with a concrete shoulder.
+double shoulderMomentFactor(float k) { return 0.8742 + 0.01088 * power(k, 0.447); }
+
+float edgeFactorF2(float h, ShoulderType shoulder) {
+    if (shoulder == ShoulderType::Concrete) return 1.0f;
+    double hd = h;
+    return static_cast<float>(0.892 + hd / 85.71 - hd * hd / 3000.0);
+}
+
+struct ShapeCoefficients {
+    double a0, a1, a2, a3;
+};
+
+ShapeCoefficients shapeCoefficients(AxleType axle, ShoulderType shoulder, JointType joints) {
+    const bool single = axle == AxleType::Single;
+    const bool noShoulder = shoulder == ShoulderType::None;
+    const bool aggregate = joints == JointType::AggregateInterlock;
+    if (single && noShoulder) return aggregate ? ShapeCoefficients{1.571, 46.127, 4372.7, -22886}
+                                               : ShapeCoefficients{-0.3019, 128.85, 1105.8, 3269.1};
+    if (single) return aggregate ? ShapeCoefficients{0.5874, 65.108, 1130.9, -5245.8}
+                                 : ShapeCoefficients{0.018, 72.99, 323.1, 1620};
+    if (noShoulder) return aggregate ? ShapeCoefficients{1.847, 213.68, -1260.8, 22989}
+                                     : ShapeCoefficients{1.258, 97.491, 1484.1, -180};
+    return aggregate ? ShapeCoefficients{1.47, 102.2, -1072, 14451}
+                     : ShapeCoefficients{0.0345, 146.25, -2385.6, 23848};
+}
+
+// Edge-support factor C1 = 1 - (k/2000 * 4/h)^2, single precision.
+float supportFactorC1(float h, float k) {
+    double t = static_cast<double>(k) / 2000.0 * 4.0 / static_cast<double>(h);
+    return static_cast<float>(1.0 - t * t);
+}
+
+}  // namespace
+
+float log10Single(double x) { return static_cast<float>(std::log(x) / std::log(10.0)); }
+
+float radiusOfRelativeStiffness(float h, float k) {
+    double hd = h;
+    double mu = kPoisson;
+    double ratio = kConcreteModulus * hd * hd * hd / (12.0 * (1.0 - mu * mu) * static_cast<double>(k));
+    return static_cast<float>(power(ratio, 0.25));
+}
+
+float equivalentStress(float h, float k, float p, AxleType axle, ShoulderType shoulder) {
+    const float l = radiusOfRelativeStiffness(h, k);
+    const double ld = l;
+    const double pd = p;
+    float f1;
+    if (axle == AxleType::Single)
+        f1 = static_cast<float>(power(24.0 / pd, 0.06) * (pd / 18.0));
+    else
+        f1 = static_cast<float>(power(48.0 / pd, 0.06) * (pd / 36.0));
+
+    const double logL = log10Single(l);
+    float moment;
+    if (axle == AxleType::Single && shoulder == ShoulderType::None)
+        moment = static_cast<float>(-1600.0 + 2525.0 * logL + 24.42 * ld + 0.204 * ld * ld);
+    else if (axle == AxleType::Single)
+        moment = static_cast<float>((-970.4 + 1202.6 * logL + 53.587 * ld) * shoulderMomentFactor(k));
+    else if (shoulder == ShoulderType::None)
+        moment = static_cast<float>(3029.0 - 2966.8 * logL + 133.69 * ld - 0.0632 * ld * ld);
+    else
+        moment = static_cast<float>((2005.4 - 1980.9 * logL + 99.008 * ld) * shoulderMomentFactor(k));
+
+    const float f2 = edgeFactorF2(h, shoulder);
+    const double hd = h;
+    return static_cast<float>((6.0 * moment / (hd * hd)) * f1 * f2 * kF3 * static_cast<double>(kF4));
+}
+
+float fatigueAllowableRepetitions(float stress, float modulusOfRupture) {
+    const float ratio = static_cast<float>(static_cast<double>(stress) / modulusOfRupture);
+    const double r = ratio;
+    if (ratio >= 0.55f) return static_cast<float>(power(10.0, 11.737 - 12.077 * r));
+    if (ratio > 0.45f) return static_cast<float>(power(4.2577 / (r - 0.4325), 3.268));
+    return kUnlimitedRepetitions;
+}
+
+float slabDeflection(float h, float k, float p, AxleType axle, ShoulderType shoulder,
+                     JointType joints) {
+    const double l = radiusOfRelativeStiffness(h, k);
+    const double kd = k;
+    const double loadTerm = axle == AxleType::Single ? p / 18.0 : p / 36.0;
+    double foundation;
+    if (joints != JointType::AggregateInterlock) {
+        foundation = 1.0 / kd;
+    } else if (shoulder == ShoulderType::None) {
+        foundation = 0.95 / kd;
+    } else {
+        double t = 0.26363 - kd / 3034.5;
+        foundation = (1.001 - t * t) / kd;
+    }
+    const ShapeCoefficients a = shapeCoefficients(axle, shoulder, joints);
+    const double shape = a.a0 + a.a1 / l + a.a2 / (l * l) + a.a3 / (l * l * l);
+    const double c = shoulder == ShoulderType::None ? 0.896 : 1.0;
+    return static_cast<float>(c * loadTerm * foundation * shape);
+}
+
+float erosionPower(float h, float k, float p, AxleType axle, ShoulderType shoulder,
+                   JointType joints) {
+    const double w = slabDeflection(h, k, p, axle, shoulder, joints);
+    const double kd = k;
+    const double kw = kd * w;
+    return static_cast<float>(268.7 * kw * kw / (static_cast<double>(h) * power(kd, 0.73)));
+}
+
+float erosionFactor(float h, float k, float p, AxleType axle, ShoulderType shoulder,
+                    JointType joints) {
+    const double c1 = supportFactorC1(h, k);
+    const double pw = erosionPower(h, k, p, axle, shoulder, joints);
+    const double scaled = 0.896 * pw;
+    return log10Single(11111.0 * scaled * scaled * c1 /
+                       (static_cast<double>(h) * power(static_cast<double>(k), 0.73)));
+}
+
+float erosionAllowableRepetitions(float h, float k, float p, AxleType axle,
+                                  ShoulderType shoulder, JointType joints) {
+    const double c1 = supportFactorC1(h, k);
+    const double pw = erosionPower(h, k, p, axle, shoulder, joints);
+    const double c2 = shoulder == ShoulderType::None ? 0.06 : 0.94;
+    const double product = c1 * pw;
+    if (static_cast<float>(product) <= 9.0f) return kUnlimitedRepetitions;
+    return static_cast<float>(power(10.0, 14.524 - 6.777 * power(product - 9.0, 0.103)) / c2);
+}
+
+}  // namespace zan

@@ -1,0 +1,127 @@
+#include "workspace.h"
+
+#include "numbers.h"
+
+namespace zan {
+
+namespace caption {
+
+const char* thickness(UnitSystem units) {
+    return units == UnitSystem::Metric ? "Trial Thickness, h (cm)" : "Trial Thickness, h (in)";
+}
+
+const char* subgradeModulus(UnitSystem units, bool capitalK) {
+    if (units == UnitSystem::Metric)
+        return capitalK ? "Subgrade Modulus, K (kPa/mm)" : "Subgrade Modulus, k (kPa/mm)";
+    return capitalK ? "Subgrade Modulus, K (psi/in)" : "Subgrade Modulus, k (psi/in)";
+}
+
+const char* modulusOfRupture(UnitSystem units) {
+    return units == UnitSystem::Metric ? "Modulus of Rupture, Sc (kPa)" : "Modulus of Rupture, Sc (psi)";
+}
+
+const char* axleLoadHeading(UnitSystem units) {
+    return units == UnitSystem::Metric ? "Axle Load (kN)" : "Axle Load (kips)";
+}
+
+}  // namespace caption
+
+namespace {
+
+// Axles per 1000 trucks of the standard spectrum, as the new axle-load dialog holds them.
+constexpr std::array<const char*, kAxleRows> kStandardSingleCounts = {
+    "0.58", "1.35", "2.77", "5.92", "9.83", "21.67", "28.24", "38.83", "53.94", "168.84"};
+constexpr std::array<const char*, kAxleRows> kStandardTandemCounts = {
+    "1.96", "3.94", "11.48", "34.27", "81.42", "85.50", "152.21", "90.52", "112.78", "124.63"};
+
+std::string loadText(int kips, UnitSystem units) {
+    if (units == UnitSystem::Metric) return formatFixed(kips * kKilonewtonsPerKip, 1);
+    return std::to_string(kips);
+}
+
+}  // namespace
+
+PavementInputs initialPavementInputs(UnitSystem units) {
+    PavementInputs p;
+    if (units == UnitSystem::Metric) {
+        // 9.5 in, 130 psi/in and 650 psi in Metric units: 24.13 cm, 35.23 kPa/mm, 4478.5 kPa.
+        p.thickness = "24.1";
+        p.subgradeModulus = "35.2";
+        p.modulusOfRupture = "4479";
+    } else {
+        p.thickness = "9.5";
+        p.subgradeModulus = "130";
+        p.modulusOfRupture = "650";
+    }
+    p.concreteShoulder = false;
+    p.doweledJoints = true;
+    p.thicknessCaption = caption::thickness(units);
+    p.subgradeModulusCaption = caption::subgradeModulus(units, false);
+    p.modulusOfRuptureCaption = caption::modulusOfRupture(units);
+    return p;
+}
+
+TrafficInputs initialTrafficInputs() {
+    TrafficInputs t;
+    t.averageDailyTraffic = "12900";
+    t.truckPercent = "19";
+    t.growthPercent = "4";
+    t.directionPercent = "50";
+    t.lanePercent = "81";
+    t.loadSafetyFactor = "1.2";
+    t.designPeriod = "20";
+    return t;
+}
+
+AxleInputs initialAxleInputs(UnitSystem units) {
+    AxleInputs a;
+    for (int i = 0; i < kAxleRows; ++i) {
+        AxleRowTexts& row = a.rows[static_cast<std::size_t>(i)];
+        row.singleLoad = loadText(30 - 2 * i, units);
+        row.singleCount = kStandardSingleCounts[static_cast<std::size_t>(i)];
+        row.tandemLoad = loadText(52 - 4 * i, units);
+        row.tandemCount = kStandardTandemCounts[static_cast<std::size_t>(i)];
+    }
+    a.loadHeading = caption::axleLoadHeading(units);
+    a.lastTandemRowShown = true;
+    return a;
+}
+
+bool Workspace::chooseUnitSystem(UnitSystem units) {
+    if (m_unitChoiceLocked) return false;
+    m_units = units;
+    return true;
+}
+
+void Workspace::setUnitSystemFromFile(UnitSystem units) { m_units = units; }
+
+void Workspace::applyUnitCaptions(UnitSystem units) {
+    PavementInputs& p = pavement();
+    p.thicknessCaption = caption::thickness(units);
+    p.subgradeModulusCaption = caption::subgradeModulus(units, true);
+    p.modulusOfRuptureCaption = caption::modulusOfRupture(units);
+    axles().loadHeading = caption::axleLoadHeading(units);
+}
+
+PavementInputs& Workspace::pavement() {
+    if (!m_pavement) {
+        m_pavement = initialPavementInputs(m_units);
+        m_unitChoiceLocked = true;
+    }
+    return *m_pavement;
+}
+
+TrafficInputs& Workspace::traffic() {
+    if (!m_traffic) m_traffic = initialTrafficInputs();
+    return *m_traffic;
+}
+
+AxleInputs& Workspace::axles() {
+    if (!m_axles) {
+        m_axles = initialAxleInputs(m_units);
+        m_unitChoiceLocked = true;
+    }
+    return *m_axles;
+}
+
+}  // namespace zan

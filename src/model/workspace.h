@@ -1,0 +1,152 @@
+#pragma once
+// The workspace: everything one run of the program knows.
+//
+// How a command flows, from a menu click to the report box:
+//
+//   menu click (shell) --> core command (io/commands.h: analyse, design thickness, read file)
+//        |                      |
+//        |                      +--> runDamageAnalysis (model/analysis.h) reads the input
+//        |                      |    texts of this Workspace, parses them with parseNumber,
+//        |                      |    converts Metric values to model units and evaluates the
+//        |                      |    pavement models row by row into a fresh AnalysisResults
+//        |                      +--> writeReport (io/report.h) lays the report out from the
+//        |                      |    inputs and the new results
+//        |                      +--> only when both succeed, the results are committed here
+//        v
+//   the shell shows the returned report text and message through its Platform services.
+//
+// The inputs are kept as texts exactly as typed or loaded, in three sections (pavement,
+// traffic, axle loads). A section comes into being the first time anything touches it, with
+// the initial texts of the unit system in force at that moment; creating the pavement or the
+// axle-load section locks the unit choice, because their texts are in that unit system.
+// Every reader parses the current texts when it needs them; no parsed copy is kept.
+//
+// All texts are Latin-1 byte strings (one char per character).
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "analysis.h"
+#include "units.h"
+
+namespace zan {
+
+// Captions that never change.
+namespace caption {
+inline constexpr const char* kShoulderFrame = "Concrete Shoulder";
+inline constexpr const char* kDowelFrame = "Doweled Joints";
+inline constexpr const char* kYes = "Yes";
+inline constexpr const char* kNo = "No";
+inline constexpr const char* kAverageDailyTraffic = "Average Daily Traffic, ADT";
+inline constexpr const char* kTruckPercent = "Proportion of Trucks,%";
+inline constexpr const char* kGrowthPercent = "Annual Growth Rate, %";
+inline constexpr const char* kDirectionPercent = "Direction Distribution,%";
+inline constexpr const char* kLanePercent = "Lane Distribution,%";
+inline constexpr const char* kDesignPeriod = "Design Period, Years";
+inline constexpr const char* kLoadSafetyFactor = "Load Safety Factor, LSF";
+inline constexpr const char* kSingle = "Single";
+inline constexpr const char* kTandem = "Tandem";
+inline constexpr const char* kAxlesPer1000 = "Axle/1000";
+
+const char* thickness(UnitSystem units);
+// The pavement dialog writes a small k; the captions set after a data file was read write a
+// capital K. The report prints whichever is current.
+const char* subgradeModulus(UnitSystem units, bool capitalK);
+const char* modulusOfRupture(UnitSystem units);
+const char* axleLoadHeading(UnitSystem units);
+}  // namespace caption
+
+struct PavementInputs {
+    std::string thickness;         // h, in or cm
+    std::string subgradeModulus;   // k, psi/in or kPa/mm
+    std::string modulusOfRupture;  // Sc, psi or kPa
+    bool concreteShoulder = false;  // the Yes button of the shoulder pair is selected
+    bool doweledJoints = true;      // the Yes button of the dowel pair is selected
+
+    std::string thicknessCaption;
+    std::string subgradeModulusCaption;
+    std::string modulusOfRuptureCaption;
+
+    bool operator==(const PavementInputs&) const = default;
+};
+
+struct TrafficInputs {
+    std::string averageDailyTraffic;  // vehicles/day
+    std::string truckPercent;         // % of ADT
+    std::string growthPercent;        // % per year
+    std::string directionPercent;     // %
+    std::string lanePercent;          // %
+    std::string loadSafetyFactor;
+    std::string designPeriod;  // years
+
+    bool operator==(const TrafficInputs&) const = default;
+};
+
+struct AxleRowTexts {
+    std::string singleLoad;   // kips or kN
+    std::string singleCount;  // axles per 1000 trucks
+    std::string tandemLoad;   // kips or kN
+    std::string tandemCount;  // axles per 1000 trucks
+
+    bool operator==(const AxleRowTexts&) const = default;
+};
+
+struct AxleInputs {
+    std::array<AxleRowTexts, kAxleRows> rows;  // row 0 holds the heaviest loads
+    std::string loadHeading;                   // over both load columns
+    bool lastTandemRowShown = true;            // the Light category hides tandem row 9
+
+    bool operator==(const AxleInputs&) const = default;
+};
+
+// The texts a section holds when it is created.
+PavementInputs initialPavementInputs(UnitSystem units);
+TrafficInputs initialTrafficInputs();
+AxleInputs initialAxleInputs(UnitSystem units);
+
+class Workspace {
+public:
+    Workspace() = default;
+
+    UnitSystem unitSystem() const { return m_units; }
+    bool unitChoiceLocked() const { return m_unitChoiceLocked; }
+
+    // The unit menu: allowed only while the choice is not locked; converts nothing.
+    // Returns false, changing nothing, when locked.
+    bool chooseUnitSystem(UnitSystem units);
+    void lockUnitChoice() { m_unitChoiceLocked = true; }
+
+    // Reading a data file sets the unit system whatever the lock, and switches the unit
+    // captions of the pavement and axle-load sections (creating them if needed).
+    void setUnitSystemFromFile(UnitSystem units);
+    void applyUnitCaptions(UnitSystem units);
+
+    // Touching a section creates it on first use.
+    PavementInputs& pavement();
+    TrafficInputs& traffic();
+    AxleInputs& axles();
+    bool hasPavement() const { return m_pavement.has_value(); }
+    bool hasTraffic() const { return m_traffic.has_value(); }
+    bool hasAxles() const { return m_axles.has_value(); }
+
+    const AnalysisResults& results() const { return m_results; }
+    void commitResults(const AnalysisResults& results) { m_results = results; }
+
+    // The hidden "Detailed Reports" option; nothing in the menus shows it.
+    bool detailedReports() const { return m_detailedReports; }
+    void setDetailedReports(bool on) { m_detailedReports = on; }
+
+    bool operator==(const Workspace&) const = default;
+
+private:
+    UnitSystem m_units = UnitSystem::English;
+    bool m_unitChoiceLocked = false;
+    std::optional<PavementInputs> m_pavement;
+    std::optional<TrafficInputs> m_traffic;
+    std::optional<AxleInputs> m_axles;
+    AnalysisResults m_results;
+    bool m_detailedReports = false;
+};
+
+}  // namespace zan
