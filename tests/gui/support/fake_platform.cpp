@@ -12,6 +12,16 @@ Answer firstButton(Buttons buttons) {
     }
     return Answer::Ok;
 }
+// Written out by hand: copying an optional<QString> out of the queue trips a false
+// maybe-uninitialized warning in g++ 12.
+std::optional<QString> takeFront(std::deque<std::optional<QString>>& queue) {
+    if (queue.empty()) return std::nullopt;
+    const bool cancelled = !queue.front().has_value();
+    QString name = cancelled ? QString() : *queue.front();
+    queue.pop_front();
+    if (cancelled) return std::nullopt;
+    return name;
+}
 }  // namespace
 
 Answer FakePlatform::showMessage(const Message& message) {
@@ -24,18 +34,12 @@ Answer FakePlatform::showMessage(const Message& message) {
 
 std::optional<QString> FakePlatform::chooseOpenFile(const QString& filter) {
     fileDialogFilters.push_back(filter);
-    if (openFiles.empty()) return std::nullopt;
-    auto f = openFiles.front();
-    openFiles.pop_front();
-    return f;
+    return takeFront(openFiles);
 }
 
 std::optional<QString> FakePlatform::chooseSaveFile(const QString& filter) {
     fileDialogFilters.push_back(filter);
-    if (saveFiles.empty()) return std::nullopt;
-    auto f = saveFiles.front();
-    saveFiles.pop_front();
-    return f;
+    return takeFront(saveFiles);
 }
 
 std::optional<int> FakePlatform::choosePrintCopies() {
