@@ -79,7 +79,8 @@ std::string analysisErrorMessage(const AnalysisError& e) {
             return name + " gives no finite result; the trial thickness, the subgrade modulus or the "
                           "load is outside what the models can take. Nothing was analysed.";
         case AnalysisProblem::NoAllowableRepetitions:
-            return name + " allows no repetitions at all (the slab is far too thin for this load). "
+            return name + " allows no repetitions at all: the slab is far too thin, or the modulus of "
+                          "rupture far too low, for this load. "
                           "Nothing was analysed.";
     }
     return name + " cannot be analysed.";
@@ -176,10 +177,10 @@ Outcome runDamageAnalysis(const PavementInputs& pavement, const TrafficInputs& t
     };
     auto checkRow = [&](AxleType axle, int row, std::initializer_list<float> values,
                         float allowable) -> std::optional<AnalysisError> {
-        for (float v : values)
-            if (!finite(v)) return rowError(AnalysisInput::RowResult, AnalysisProblem::NoFiniteResult, axle, row, units);
         if (allowable == 0.0f)
             return rowError(AnalysisInput::RowResult, AnalysisProblem::NoAllowableRepetitions, axle, row, units);
+        for (float v : values)
+            if (!finite(v)) return rowError(AnalysisInput::RowResult, AnalysisProblem::NoFiniteResult, axle, row, units);
         return std::nullopt;
     };
 

@@ -43,6 +43,9 @@ Expected<DesignThickness, DesignSearchError> searchDesignThickness(Workspace& wo
     };
 
     float h = static_cast<float>(std::floor(parseNumber(pavement.thickness)));
+    // Above the limit every slab of a practical design passes; walking down from an absurd
+    // start (say 1e6 in) would take millions of runs, so such a walk starts at the limit.
+    if (h > limit) h = limit;
     auto start = run(h);
     if (!start) return refused(start.error());
 
@@ -53,7 +56,7 @@ Expected<DesignThickness, DesignSearchError> searchDesignThickness(Workspace& wo
         AnalysisResults lastResults = *start;
         for (;;) {
             const float next = h - step;
-            if (!(next > 0.0f)) break;
+            if (!(next > 0.0f) || next == h) break;
             auto thinner = run(next);
             if (!thinner || !passes(*thinner)) break;
             h = next;
