@@ -93,7 +93,7 @@ TEST_P(GrowthFactorTest, ZeroOrNegativeGrowthTakesTwenty) {
 
 INSTANTIATE_TEST_SUITE_P(Rates, GrowthFactorTest,
                          ::testing::Values(GrowthCase{"0", "30", 20.0}, GrowthCase{"-3", "5", 20.0},
-                                           GrowthCase{"4", "20", 29.778078}, GrowthCase{"4", "2.5", 2.5755048}));
+                                           GrowthCase{"4", "20", 29.778078}, GrowthCase{"4", "2.5", 2.5754975}));
 
 TEST(RunDamageAnalysis, ZeroCountRowHasNoDamageButItsValues) {
     Workspace ws;
