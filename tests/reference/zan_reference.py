@@ -103,7 +103,6 @@ def log10(x):
 # Number texts
 # ---------------------------------------------------------------------------
 
-_DIGITS = "0123456789"
 _HEX = "0123456789abcdefABCDEF"
 _OCT = "01234567"
 _NUMBER_PREFIX = re.compile(r"[+-]?(?:[0-9]+\.?[0-9]*|\.[0-9]+)(?:[EeDd][+-]?[0-9]+)?")
@@ -446,17 +445,18 @@ def _c1(h, k):
 
 
 def erosion_factor(h, k, p, axle, shoulder, joints):
-    slab_deflection(h, k, p, axle, shoulder, joints)
+    # The power evaluates the deflection afresh; nothing is cached.
     c1 = _c1(h, k)
     pp = erosion_power(h, k, p, axle, shoulder, joints)
     return store(log10(div(11111.0 * pw(0.896 * pp, 2) * c1, h * pw(k, 0.73))))
 
 
 def erosion_allowable(h, k, p, axle, shoulder, joints):
-    slab_deflection(h, k, p, axle, shoulder, joints)
     c1 = _c1(h, k)
     pp = erosion_power(h, k, p, axle, shoulder, joints)
     c2 = 0.06 if shoulder == "NS" else 0.94
+    # The product is compared as a single value; the exponent then uses the
+    # double product.
     if f32(c1 * pp) <= 9.0:
         return store(UNLIMITED)
     return store(pw(10.0, 14.524 - 6.777 * pw(c1 * pp - 9.0, 0.103)) / c2)
@@ -699,6 +699,10 @@ def design_search(ws):
 
     start = parse_number(ws.h)
     h = f32(math.floor(start)) if math.isfinite(start) else f32(start)
+    # A start above the ceiling walks down from the ceiling: every practical slab passes
+    # there, and walking down from an absurd start would take millions of runs.
+    if h > ceiling:
+        h = f32(ceiling)
     try:
         res = run_analysis(ws, h, True, True)
     except Refused:
