@@ -45,7 +45,7 @@ Expected<DesignThickness, DesignSearchError> searchDesignThickness(Workspace& wo
     float h = static_cast<float>(std::floor(parseNumber(pavement.thickness)));
     // Above the limit every slab of a practical design passes; walking down from an absurd
     // start (say 1e6 in) would take millions of runs, so such a walk starts at the limit.
-    if (h > limit) h = limit;
+    if (std::isfinite(h) && h > limit) h = limit;
     auto start = run(h);
     if (!start) return refused(start.error());
 

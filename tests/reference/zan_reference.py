@@ -701,7 +701,7 @@ def design_search(ws):
     h = f32(math.floor(start)) if math.isfinite(start) else f32(start)
     # A start above the ceiling walks down from the ceiling: every practical slab passes
     # there, and walking down from an absurd start would take millions of runs.
-    if h > ceiling:
+    if math.isfinite(h) and h > ceiling:
         h = f32(ceiling)
     try:
         res = run_analysis(ws, h, True, True)
