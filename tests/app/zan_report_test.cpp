@@ -1,0 +1,401 @@
+// zan-report as a user runs it: the real binary, its exit status, and the bytes it writes.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kBinary = ZAN_REPORT_BINARY;
+const fs::path kExamples = ZAN_EXAMPLES_DIR;
+
+std::string readBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+std::string quoted(const std::string& text) {
+    std::string q = "'";
+    for (char c : text)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// The example inputs with some lines replaced; lines count from 1 as in the file format.
+std::string initialEnglishWith(const std::vector<std::pair<int, std::string>>& replacements) {
+    std::string bytes = readBytes(kExamples / "initial-english.DEF");
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < bytes.size();) {
+        const std::size_t end = bytes.find("\r\n", start);
+        lines.push_back(bytes.substr(start, end - start));
+        start = end + 2;
+    }
+    for (const auto& [line, text] : replacements)
+        lines.at(static_cast<std::size_t>(line - 1)) = text;
+    std::string result;
+    for (const std::string& line : lines)
+        result += line + "\r\n";
+    return result;
+}
+
+class ZanReport : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "zan-report-test-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        m_dir = pattern;
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    fs::path dir() const { return m_dir; }
+
+    fs::path file(const std::string& name, const std::string& bytes) const {
+        const fs::path path = m_dir / name;
+        writeBytes(path, bytes);
+        return path;
+    }
+
+    // Runs in `workingDirectory` when one is given.
+    Outcome run(const std::vector<std::string>& args, const fs::path& workingDirectory = {}) const {
+        std::string command;
+        if (!workingDirectory.empty())
+            command = "cd " + quoted(workingDirectory.string()) + " && ";
+        command += quoted(kBinary);
+        for (const std::string& arg : args)
+            command += " " + quoted(arg);
+        const fs::path out = m_dir / "stdout";
+        const fs::path err = m_dir / "stderr";
+        command += " >" + quoted(out.string()) + " 2>" + quoted(err.string()) + " </dev/null";
+        const int raw = std::system(command.c_str());
+        Outcome result;
+        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        result.out = readBytes(out);
+        result.err = readBytes(err);
+        fs::remove(out);
+        fs::remove(err);
+        return result;
+    }
+
+  private:
+    fs::path m_dir;
+};
+
+std::string example(const char* name) {
+    return (kExamples / name).string();
+}
+
+// ---- Command line ---------------------------------------------------------------------
+
+struct UsageCase {
+    const char* name;
+    std::vector<std::string> args;
+    const char* reason;
+};
+
+class WrongUsage : public ZanReport, public ::testing::WithParamInterface<UsageCase> {};
+
+TEST_P(WrongUsage, ExitsWithTwoAndTheUsageOnStandardError) {
+    std::vector<std::string> args = GetParam().args;
+    for (std::string& arg : args)
+        if (arg == "EXAMPLE")
+            arg = example("initial-english.DEF");
+    const Outcome r = run(args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find(GetParam().reason), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Usage: zan-report"), std::string::npos) << r.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLine, WrongUsage,
+    ::testing::Values(
+        UsageCase{"NoArguments", {}, "no input file"},
+        UsageCase{"OnlyAMode", {"--fatigue"}, "no input file"},
+        UsageCase{"UnknownOption", {"--thickness", "EXAMPLE"}, "unknown option --thickness"},
+        UsageCase{"UnknownShortOption", {"-x", "EXAMPLE"}, "unknown option -x"},
+        UsageCase{"TwoFiles", {"EXAMPLE", "EXAMPLE"}, "only one input file"},
+        UsageCase{"TwoModes", {"--fatigue", "--erosion", "EXAMPLE"}, "only one of"},
+        UsageCase{"TheSameModeTwice", {"--both", "--both", "EXAMPLE"}, "only one of"},
+        UsageCase{"OutputWithoutName", {"EXAMPLE", "-o"}, "-o needs a file name"},
+        UsageCase{"TwoOutputs", {"-o", "a", "-o", "b", "EXAMPLE"}, "-o given twice"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ZanReport, HelpExplainsOptionsAndEveryExitStatus) {
+    const Outcome r = run({"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    for (const char* word : {"--fatigue", "--erosion", "--both", "--design", "--inputs", "-o OUT",
+                             "  0  ", "  2  ", "  3  ", "  4  ", "  5  ", "  6  ", "  7  "})
+        EXPECT_NE(r.out.find(word), std::string::npos) << word;
+}
+
+TEST_F(ZanReport, DoubleDashLetsAFileNameStartWithADash) {
+    fs::copy_file(example("initial-english.DEF"), dir() / "-design.DEF");
+    const std::string plain = run({example("initial-english.DEF")}).out;
+    const Outcome r = run({"--", "-design.DEF"}, dir());
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, plain);
+}
+
+// ---- Exit statuses for bad inputs -------------------------------------------------------
+
+struct BadInputCase {
+    const char* name;
+    std::string bytes;  // empty: no file at all
+    std::vector<std::string> options;
+    int status;
+    std::string err;  // standard error exactly; empty: only that something was said
+};
+
+class BadInput : public ZanReport, public ::testing::WithParamInterface<BadInputCase> {};
+
+TEST_P(BadInput, ExitsWithItsStatusAndWritesNoReport) {
+    const BadInputCase& c = GetParam();
+    const fs::path path = c.bytes.empty() ? dir() / "missing.DEF" : file("input.DEF", c.bytes);
+    std::vector<std::string> args = c.options;
+    args.push_back(path.string());
+    const Outcome r = run(args);
+    EXPECT_EQ(r.status, c.status) << r.err;
+    EXPECT_EQ(r.out, "");
+    if (c.err.empty())
+        EXPECT_NE(r.err, "");
+    else
+        EXPECT_EQ(r.err, c.err);
+}
+
+std::string truncatedAfter(int lines) {
+    const std::string bytes = initialEnglishWith({});
+    std::size_t end = 0;
+    for (int i = 0; i < lines; ++i)
+        end = bytes.find("\r\n", end) + 2;
+    return bytes.substr(0, end);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ExitStatus, BadInput,
+    ::testing::Values(
+        BadInputCase{"WrongThirdLine",
+                     initialEnglishWith({{3, "***zan***"}}),
+                     {},
+                     3,
+                     "Incorrect Input File!\n"},
+        BadInputCase{"NotADataFileAtAll",
+                     "hello\r\n\r\nworld\r\n",
+                     {"--inputs"},
+                     3,
+                     "Incorrect Input File!\n"},
+        BadInputCase{"EndsBeforeTheThirdLine", "hello\r\n", {"--inputs"}, 4, ""},
+        BadInputCase{"Missing", "", {}, 4, ""},
+        BadInputCase{"EndsInTheAxleRows", truncatedAfter(25), {}, 4, ""},
+        BadInputCase{"EndsAfterTheMarker", truncatedAfter(3), {"--design"}, 4, ""},
+        BadInputCase{"ZeroThickness", initialEnglishWith({{5, "0"}}), {"--both"}, 5, ""},
+        BadInputCase{"ZeroSubgradeModulus", initialEnglishWith({{6, "0"}}), {"--fatigue"}, 5, ""},
+        BadInputCase{"ZeroLoadInTheSearch",
+                     initialEnglishWith({{20, R"("0","0.58","52","1.96")"}}),
+                     {"--design"},
+                     5,
+                     ""},
+        BadInputCase{"ZeroModulusOfRupture", initialEnglishWith({{7, "0"}}), {"--erosion"}, 5, ""},
+        // A start just below the search's upper bound of 50 in, and a load no slab carries.
+        BadInputCase{"NoPassingThickness",
+                     initialEnglishWith({{5, "49"}, {20, R"("2000","0.58","52","1.96")"}}),
+                     {"--design"},
+                     6,
+                     ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Reports ------------------------------------------------------------------------------
+
+bool everyLineEndsWithCrLf(const std::string& text) {
+    if (text.empty() || text.back() != '\n')
+        return false;
+    for (std::size_t i = text.find('\n'); i != std::string::npos; i = text.find('\n', i + 1))
+        if (i == 0 || text[i - 1] != '\r')
+            return false;
+    return true;
+}
+
+TEST_F(ZanReport, BothReportOfTheInitialEnglishDesign) {
+    const Outcome r = run({"--both", example("initial-english.DEF")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "") << "no message box, and no \"Loaded!\"";
+    EXPECT_TRUE(everyLineEndsWithCrLf(r.out));
+
+    // The fatigue rows: load 6 wide, repetitions 12, stress 7, ratio, allowable 12, damage 6.
+    const std::string singleRow =
+        "            30.0             6258       393.8    0.606         26353   23.7";
+    const std::string tandemRowStart = "            52.0            21147       319.7    ";
+    EXPECT_NE(r.out.find("          Dual-Single\r\n" + singleRow + "\r\n"), std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("          Dual-Tandem\r\n" + tandemRowStart), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Fatigue Analysis Solutions"), std::string::npos);
+    EXPECT_NE(r.out.find("Erosion Analysis Solutions"), std::string::npos);
+    EXPECT_EQ(run({example("initial-english.DEF")}).out, r.out) << "--both is the default";
+}
+
+struct SectionCase {
+    const char* name;
+    const char* mode;
+    bool fatigue;
+    bool erosion;
+};
+
+class ReportSections : public ZanReport, public ::testing::WithParamInterface<SectionCase> {};
+
+TEST_P(ReportSections, FollowTheCommand) {
+    const Outcome r = run({GetParam().mode, example("initial-english.DEF")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.find("Fatigue Analysis Solutions") != std::string::npos, GetParam().fatigue);
+    EXPECT_EQ(r.out.find("Erosion Analysis Solutions") != std::string::npos, GetParam().erosion);
+    EXPECT_NE(r.out.find("Trial Thickness, h (in) = 9.50\r\n"), std::string::npos);
+    EXPECT_NE(r.out.find("Subgrade Modulus, K (psi/in)"), std::string::npos)
+        << "captions as after File > Read";
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, ReportSections,
+                         ::testing::Values(SectionCase{"Fatigue", "--fatigue", true, false},
+                                           SectionCase{"Erosion", "--erosion", false, true},
+                                           SectionCase{"Both", "--both", true, true},
+                                           SectionCase{"Inputs", "--inputs", false, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ZanReport, InputsReportIsTheHeadingAndInputsAlone) {
+    const Outcome r = run({"--inputs", example("initial-english.DEF")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    std::size_t lines = 0;
+    for (char c : r.out)
+        lines += c == '\n';
+    EXPECT_EQ(lines, 35u);
+}
+
+TEST_F(ZanReport, MetricExampleReportsInMetricUnits) {
+    const Outcome r = run({example("initial-metric.DEF")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Trial Thickness, h (cm) = 24.10\r\n"), std::string::npos);
+    EXPECT_NE(r.out.find("Load, kN  "), std::string::npos);
+    EXPECT_NE(r.out.find(" 133.5"), std::string::npos);
+}
+
+// A damage total above 100 % is a result, not a failure: status 0, the report, and the
+// message box's lines on standard error.
+struct DamageCase {
+    const char* name;
+    const char* mode;
+    const char* err;
+};
+
+class DamageAbove100 : public ZanReport, public ::testing::WithParamInterface<DamageCase> {};
+
+TEST_P(DamageAbove100, IsAnnouncedLineByLine) {
+    const fs::path thin = file("thin.DEF", initialEnglishWith({{5, "5"}}));
+    const Outcome r = run({GetParam().mode, thin.string()});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, GetParam().err);
+    EXPECT_NE(r.out.find("damage exceeds 100%."), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, DamageAbove100,
+    ::testing::Values(DamageCase{"Fatigue", "--fatigue", "The fatigue damage exceeds 100%.\n"},
+                      DamageCase{"Erosion", "--erosion", "The erosion damage exceeds 100%.\n"},
+                      DamageCase{
+                          "Both", "--both",
+                          "The fatigue damage exceeds 100%.\nThe erosion damage exceeds 100%.\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ZanReport, DesignAnnouncesTheThicknessAndReportsIt) {
+    const Outcome r = run({"--design", example("initial-english.DEF")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string announcement = "The Recommended Minimum Slab Thickness is :  ";
+    ASSERT_EQ(r.err.rfind(announcement, 0), 0u) << r.err;
+    ASSERT_GE(r.err.size(), announcement.size() + 7);
+    EXPECT_EQ(r.err.substr(r.err.size() - 6), "  in.\n");
+    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "one line";
+
+    // The report shows the found thickness as the trial thickness: "8.75" in the message is
+    // "8.75" in the report's "0.00" pattern too.
+    const std::string thickness =
+        r.err.substr(announcement.size(), r.err.size() - announcement.size() - 6);
+    EXPECT_NE(r.out.find("Trial Thickness, h (in) = " + thickness + "\r\n"), std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("Erosion Analysis Solutions"), std::string::npos);
+}
+
+TEST_F(ZanReport, DesignInMetricAnnouncesCentimetres) {
+    const Outcome r = run({"--design", example("initial-metric.DEF")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err.substr(r.err.size() - 6), "  cm.\n") << r.err;
+}
+
+// ---- -o OUT -------------------------------------------------------------------------------
+
+TEST_F(ZanReport, OutputFileHoldsTheBytesOfStandardOutput) {
+    for (const char* mode : {"--fatigue", "--erosion", "--both", "--design", "--inputs"}) {
+        SCOPED_TRACE(mode);
+        const Outcome toStdout = run({mode, example("initial-english.DEF")});
+        const fs::path out = dir() / "report.PRN";
+        writeBytes(out, "an older, longer report that must be replaced entirely\r\n");
+        const Outcome toFile = run({mode, "-o", out.string(), example("initial-english.DEF")});
+        EXPECT_EQ(toFile.status, 0) << toFile.err;
+        EXPECT_EQ(toFile.out, "");
+        EXPECT_EQ(toFile.err, toStdout.err);
+        EXPECT_EQ(readBytes(out), toStdout.out);
+    }
+}
+
+TEST_F(ZanReport, OutputIntoAMissingFolderFailsWithSeven) {
+    const fs::path out = dir() / "no such folder" / "report.PRN";
+    const Outcome r = run({"-o", out.string(), example("initial-english.DEF")});
+    EXPECT_EQ(r.status, 7);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err, "");
+    EXPECT_FALSE(fs::exists(out.parent_path()));
+}
+
+TEST_F(ZanReport, OutputThatCannotBeReplacedKeepsTheOldOne) {
+    // A folder stands where the report should go: the rename fails after the report was
+    // written beside it, and neither the folder nor a stray temporary file may remain changed.
+    const fs::path out = dir() / "report.PRN";
+    fs::create_directory(out);
+    writeBytes(out / "keep.txt", "old");
+    const Outcome r = run({"-o", out.string(), example("initial-english.DEF")});
+    EXPECT_EQ(r.status, 7);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(readBytes(out / "keep.txt"), "old");
+    std::vector<fs::path> left;
+    for (const auto& entry : fs::directory_iterator(dir()))
+        left.push_back(entry.path().filename());
+    EXPECT_EQ(left, std::vector<fs::path>{"report.PRN"});
+}
+
+TEST_F(ZanReport, FailedCommandLeavesTheOldOutputAlone) {
+    const fs::path out = dir() / "report.PRN";
+    writeBytes(out, "old report\r\n");
+    const fs::path bad = file("bad.DEF", initialEnglishWith({{3, "ZAN"}}));
+    const Outcome r = run({"-o", out.string(), bad.string()});
+    EXPECT_EQ(r.status, 3);
+    EXPECT_EQ(readBytes(out), "old report\r\n");
+}
+
+}  // namespace
