@@ -155,8 +155,8 @@ zan::CommandOutcome runCommand(zan::Workspace& workspace, Mode mode) {
     if (report) {
         outcome.report = std::move(*report);
     } else {
-        // The inputs alone can still defeat the report (a modulus of rupture of zero is
-        // divided by); that is a refusal of the inputs like an analysis's.
+        // Whatever the writer cannot lay out comes from the inputs, so it is reported as the
+        // analysis commands report inputs they refuse.
         outcome.status = zan::CommandStatus::Refused;
         outcome.message = zan::Message{report.error().message, ""};
     }
