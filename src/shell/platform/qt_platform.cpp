@@ -1,0 +1,157 @@
+#include "qt_platform.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace zan {
+
+namespace {
+
+QString fromCore(const std::string& text) {
+    // Core texts break lines with CR LF; a Qt label wants a plain line feed.
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()))
+        .replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+QMessageBox::Icon qtIcon(Icon icon) {
+    switch (icon) {
+        case Icon::Information: return QMessageBox::Information;
+        case Icon::Question: return QMessageBox::Question;
+        case Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform() : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+
+QtPlatform::~QtPlatform() = default;
+
+QPrinter& QtPlatform::printer() { return *m_printer; }
+
+Answer QtPlatform::showMessage(const Message& message) {
+    const QString title = fromCore(message.title.empty() ? std::string(kApplicationShortName)
+                                                         : message.title);
+    QMessageBox box(qtIcon(message.icon), title, fromCore(message.text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+
+    switch (message.buttons) {
+        case Buttons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            box.exec();
+            return Answer::Ok;
+        case Buttons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+        case Buttons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            box.setEscapeButton(QMessageBox::Cancel);
+            switch (box.exec()) {
+                case QMessageBox::Yes: return Answer::Yes;
+                case QMessageBox::No: return Answer::No;
+                default: return Answer::Cancel;
+            }
+        case Buttons::CancelTryAgainContinue: {
+            // Qt has no standard "Try Again" or "Continue" button.
+            QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+            QPushButton* tryAgain = box.addButton(QObject::tr("&Try Again"), QMessageBox::AcceptRole);
+            QPushButton* carryOn = box.addButton(QObject::tr("&Continue"), QMessageBox::AcceptRole);
+            box.setEscapeButton(cancel);
+            box.exec();
+            if (box.clickedButton() == tryAgain) return Answer::TryAgain;
+            if (box.clickedButton() == carryOn) return Answer::Continue;
+            return Answer::Cancel;
+        }
+    }
+    return Answer::Cancel;
+}
+
+QString qtNameFilter(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        entries << parts[i] + QLatin1String(" (") + parts[i + 1] + QLatin1Char(')');
+    return entries.join(QLatin1String(";;"));
+}
+
+std::optional<QString> QtPlatform::chooseOpenFile(const QString& filter) {
+    // The Qt dialog accepts only a file that exists.
+    const QString name = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(),
+                                                      m_lastFileName, qtNameFilter(filter));
+    if (name.isEmpty()) return std::nullopt;
+    m_lastFileName = name;
+    return name;
+}
+
+std::optional<QString> QtPlatform::chooseSaveFile(const QString& filter) {
+    // The Qt dialog asks before overwriting, and adds no extension to a typed name.
+    const QString name = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
+                                                      m_lastFileName, qtNameFilter(filter));
+    if (name.isEmpty()) return std::nullopt;
+    m_lastFileName = name;
+    return name;
+}
+
+std::optional<int> QtPlatform::choosePrintCopies() {
+    QPrintDialog dialog(m_printer.get(), QApplication::activeWindow());
+    // No page range, no selection, no print-to-file box.
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize |
+                      QAbstractPrintDialog::PrintCollateCopies);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const int copies = m_printer->copyCount();
+    // Every copy is printed as a document of its own, so the printer must not multiply them.
+    m_printer->setCopyCount(1);
+    return copies;
+}
+
+std::optional<QString> QtPlatform::printDocument(const QStringList& lines) {
+    return printLines(*m_printer, lines);
+}
+
+std::optional<QString> printLines(QPrinter& printer, const QStringList& lines) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return QObject::tr("The printer could not be started.");
+
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(10);  // a 75-column report line fits a Letter or A4 page
+    painter.setFont(font);
+    const QFontMetricsF metrics = painter.fontMetrics();
+    const qreal lineHeight = metrics.lineSpacing();
+    const int linesPerPage = std::max(1, static_cast<int>(painter.device()->height() / lineHeight));
+
+    int row = 0;
+    for (const QString& line : lines) {
+        if (row == linesPerPage) {
+            if (!printer.newPage()) {
+                painter.end();
+                return QObject::tr("The printer could not start a new page.");
+            }
+            row = 0;
+        }
+        // Drawn at a point, so a long line runs off the page instead of wrapping.
+        if (!line.isEmpty()) painter.drawText(QPointF(0, row * lineHeight + metrics.ascent()), line);
+        ++row;
+    }
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        return QObject::tr("The printer reported an error.");
+    return std::nullopt;
+}
+
+void QtPlatform::setBusy(bool busy) {
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+}  // namespace zan

@@ -1,0 +1,43 @@
+#pragma once
+// The desktop's own services behind Platform: Qt message boxes, file and print dialogs, the
+// printer and the override cursor.
+
+#include <memory>
+
+#include "platform.h"
+
+class QPrinter;
+class QWidget;
+
+namespace zan {
+
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
+
+    Answer showMessage(const Message& message) override;
+    std::optional<QString> chooseOpenFile(const QString& filter) override;
+    std::optional<QString> chooseSaveFile(const QString& filter) override;
+    std::optional<int> choosePrintCopies() override;
+    std::optional<QString> printDocument(const QStringList& lines) override;
+    void setBusy(bool busy) override;
+
+    // The printer the print dialog set up, and that printDocument prints on.
+    QPrinter& printer();
+
+private:
+    QString m_lastFileName;  // shared by every file dialog, never reset
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+// "(*.DEF)|*.DEF" (description, bar, pattern) as a Qt name filter: "(*.DEF) (*.DEF)".
+QString qtNameFilter(const QString& filter);
+
+// Prints `lines` on `printer` as one document: one line per printed line in a fixed-pitch
+// font, never wrapped, a new page when the page is full. Returns an error text on failure.
+std::optional<QString> printLines(QPrinter& printer, const QStringList& lines);
+
+}  // namespace zan
