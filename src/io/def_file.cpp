@@ -1,0 +1,184 @@
+#include "io/def_file.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zan {
+namespace {
+
+constexpr std::string_view kEnglishMarker = "****ENG****";
+constexpr std::string_view kMetricMarker = "****SI****";
+constexpr std::string_view kFileMarker = "***ZAN***";
+constexpr std::string_view kEndMarker = "ZAN Data End";
+constexpr std::string_view kYesText = "Yes";
+
+// Lines 1 to 19 are read whole; the axle rows that follow are read field by field.
+constexpr std::size_t kHeaderLines = 19;
+constexpr std::size_t kAxleFields = 4 * static_cast<std::size_t>(kAxleRows);
+
+bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Reads the bytes as lines and fields. Files written elsewhere may end their lines with a lone
+// CR or a lone LF; all three line ends are accepted.
+class DefReader {
+public:
+    explicit DefReader(std::string_view bytes) : m_bytes(bytes) {}
+
+    bool atEnd() const { return m_pos >= m_bytes.size(); }
+
+    // False when the data ends before the line starts.
+    bool readLine(std::string& line) {
+        if (atEnd()) return false;
+        const std::size_t start = m_pos;
+        while (!atEnd() && !isLineEnd(m_bytes[m_pos])) ++m_pos;
+        line.assign(m_bytes.substr(start, m_pos - start));
+        skipLineEnd();
+        return true;
+    }
+
+    // False when the data ends before the field starts. A line end ends a field, so fields
+    // run on across lines and an empty line gives one empty field.
+    bool readField(std::string& field) {
+        while (!atEnd() && isBlank(m_bytes[m_pos])) ++m_pos;
+        if (atEnd()) return false;
+        const std::size_t start = m_pos;
+        if (m_bytes[m_pos] == '"') {
+            // The format has no escape: a quote inside a field ends it.
+            ++m_pos;
+            const std::size_t contentStart = m_pos;
+            while (!atEnd() && m_bytes[m_pos] != '"' && !isLineEnd(m_bytes[m_pos])) ++m_pos;
+            field.assign(m_bytes.substr(contentStart, m_pos - contentStart));
+            while (!atEnd() && m_bytes[m_pos] != ',' && !isLineEnd(m_bytes[m_pos])) ++m_pos;
+        } else {
+            while (!atEnd() && m_bytes[m_pos] != ',' && !isLineEnd(m_bytes[m_pos])) ++m_pos;
+            std::size_t end = m_pos;
+            while (end > start && isBlank(m_bytes[end - 1])) --end;
+            field.assign(m_bytes.substr(start, end - start));
+        }
+        if (!atEnd() && m_bytes[m_pos] == ',')
+            ++m_pos;
+        else
+            skipLineEnd();
+        return true;
+    }
+
+private:
+    void skipLineEnd() {
+        if (atEnd()) return;
+        if (m_bytes[m_pos] == '\r') {
+            ++m_pos;
+            if (!atEnd() && m_bytes[m_pos] == '\n') ++m_pos;
+        } else if (m_bytes[m_pos] == '\n') {
+            ++m_pos;
+        }
+    }
+
+    std::string_view m_bytes;
+    std::size_t m_pos = 0;
+};
+
+void appendLine(std::string& out, std::string_view text) {
+    out.append(text);
+    out.append("\r\n");
+}
+
+std::string quoted(const std::string& text) { return '"' + text + '"'; }
+
+}  // namespace
+
+Expected<DefFileContents, DefReadError> parseDefFile(std::string_view bytes) {
+    DefReader reader(bytes);
+    std::vector<std::string> lines(kHeaderLines);
+    for (std::size_t i = 0; i < 3; ++i)
+        if (!reader.readLine(lines[i])) return failure(DefReadError::EndsEarly);
+    if (lines[2] != kFileMarker) return failure(DefReadError::NotInputDataFile);
+    for (std::size_t i = 3; i < kHeaderLines; ++i)
+        if (!reader.readLine(lines[i])) return failure(DefReadError::EndsEarly);
+
+    DefFileContents contents;
+    if (lines[0] == kEnglishMarker)
+        contents.units = UnitSystem::English;
+    else if (lines[0] == kMetricMarker)
+        contents.units = UnitSystem::Metric;
+    // Line n of the file is lines[n - 1]; the texts are taken verbatim, blanks included.
+    contents.thickness = lines[4];
+    contents.subgradeModulus = lines[5];
+    contents.modulusOfRupture = lines[6];
+    contents.concreteShoulder = lines[8] == kYesText;
+    contents.doweledJoints = lines[9] == kYesText;
+    TrafficInputs& traffic = contents.traffic;
+    traffic.averageDailyTraffic = lines[11];
+    traffic.truckPercent = lines[12];
+    traffic.growthPercent = lines[13];
+    traffic.directionPercent = lines[14];
+    traffic.lanePercent = lines[15];
+    traffic.loadSafetyFactor = lines[16];
+    traffic.designPeriod = lines[17];
+
+    std::string* fields[kAxleFields];
+    for (std::size_t i = 0; i < contents.rows.size(); ++i) {
+        AxleRowTexts& row = contents.rows[i];
+        fields[4 * i] = &row.singleLoad;
+        fields[4 * i + 1] = &row.singleCount;
+        fields[4 * i + 2] = &row.tandemLoad;
+        fields[4 * i + 3] = &row.tandemCount;
+    }
+    for (std::string* field : fields)
+        if (!reader.readField(*field)) return failure(DefReadError::EndsEarly);
+    return contents;
+}
+
+void applyDefFile(Workspace& workspace, const DefFileContents& contents) {
+    if (contents.units) {
+        workspace.setUnitSystemFromFile(*contents.units);
+        workspace.applyUnitCaptions(*contents.units);
+    }
+    PavementInputs& pavement = workspace.pavement();
+    pavement.thickness = contents.thickness;
+    pavement.subgradeModulus = contents.subgradeModulus;
+    pavement.modulusOfRupture = contents.modulusOfRupture;
+    pavement.concreteShoulder = contents.concreteShoulder;
+    pavement.doweledJoints = contents.doweledJoints;
+    workspace.traffic() = contents.traffic;
+    // Only the texts: whether tandem row 9 is shown is a category's business, not a file's.
+    workspace.axles().rows = contents.rows;
+}
+
+std::string writeDefFile(Workspace& workspace) {
+    const PavementInputs& pavement = workspace.pavement();
+    const TrafficInputs& traffic = workspace.traffic();
+    const AxleInputs& axles = workspace.axles();
+    std::string out;
+    appendLine(out, workspace.unitSystem() == UnitSystem::Metric ? kMetricMarker : kEnglishMarker);
+    appendLine(out, "");
+    appendLine(out, kFileMarker);
+    appendLine(out, "");
+    appendLine(out, pavement.thickness);
+    appendLine(out, pavement.subgradeModulus);
+    appendLine(out, pavement.modulusOfRupture);
+    appendLine(out, "");
+    appendLine(out, pavement.concreteShoulder ? "Yes" : "No");
+    appendLine(out, pavement.doweledJoints ? "Yes" : "No");
+    appendLine(out, "");
+    // The file keeps the load safety factor before the design period.
+    appendLine(out, traffic.averageDailyTraffic);
+    appendLine(out, traffic.truckPercent);
+    appendLine(out, traffic.growthPercent);
+    appendLine(out, traffic.directionPercent);
+    appendLine(out, traffic.lanePercent);
+    appendLine(out, traffic.loadSafetyFactor);
+    appendLine(out, traffic.designPeriod);
+    appendLine(out, "");
+    for (const AxleRowTexts& row : axles.rows) {
+        appendLine(out, quoted(row.singleLoad) + ',' + quoted(row.singleCount) + ',' +
+                            quoted(row.tandemLoad) + ',' + quoted(row.tandemCount));
+    }
+    appendLine(out, "");
+    appendLine(out, kEndMarker);
+    return out;
+}
+
+}  // namespace zan
