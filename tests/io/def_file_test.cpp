@@ -1,0 +1,197 @@
+#include "io/def_file.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "io_test_support.h"
+
+namespace zan {
+namespace {
+
+std::vector<std::string> goldenLines() { return test::crlfLines(test::readData("initial_english.DEF")); }
+
+std::string joined(const std::vector<std::string>& lines, const std::string& eol = "\r\n") {
+    std::string out;
+    for (const std::string& line : lines) out += line + eol;
+    return out;
+}
+
+DefFileContents contentsOf(Workspace& ws) {
+    DefFileContents c;
+    c.units = ws.unitSystem();
+    c.thickness = ws.pavement().thickness;
+    c.subgradeModulus = ws.pavement().subgradeModulus;
+    c.modulusOfRupture = ws.pavement().modulusOfRupture;
+    c.concreteShoulder = ws.pavement().concreteShoulder;
+    c.doweledJoints = ws.pavement().doweledJoints;
+    c.traffic = ws.traffic();
+    c.rows = ws.axles().rows;
+    return c;
+}
+
+DefFileContents initialEnglish() {
+    Workspace ws;
+    return contentsOf(ws);
+}
+
+TEST(DefFileWriter, InitialDesignsMatchTheirFiles) {
+    for (UnitSystem units : {UnitSystem::English, UnitSystem::Metric}) {
+        Workspace ws;
+        ws.chooseUnitSystem(units);
+        const char* golden = units == UnitSystem::English ? "initial_english.DEF" : "initial_metric.DEF";
+        const std::string bytes = writeDefFile(ws);
+        EXPECT_EQ(bytes, test::readData(golden));
+        EXPECT_EQ(test::crlfLines(bytes).size(), 31u);
+    }
+}
+
+TEST(DefFileRoundTrip, EveryTextSurvivesExactly) {
+    Workspace ws;
+    PavementInputs& p = ws.pavement();
+    p.thickness = "";
+    p.subgradeModulus = "  130 ";
+    p.modulusOfRupture = "\x80\xA0\xE9\xFF 650";
+    p.concreteShoulder = true;
+    p.doweledJoints = false;
+    ws.traffic() = TrafficInputs{"12,900", " 19", "4 ", "", "\xB5\xC4", "1.2", "20 years"};
+    ws.axles().rows[0] = AxleRowTexts{"30,5", " 0.58 ", "", "\xFE\x81"};
+    ws.axles().rows[9] = AxleRowTexts{};
+    std::string bytes = writeDefFile(ws);
+    auto parsed = parseDefFile(bytes);
+    ASSERT_TRUE(parsed.ok());
+    EXPECT_EQ(*parsed, contentsOf(ws));
+
+    Workspace loaded;
+    applyDefFile(loaded, *parsed);
+    EXPECT_EQ(contentsOf(loaded), contentsOf(ws));
+    EXPECT_EQ(writeDefFile(loaded), bytes);
+}
+
+TEST(DefFileReader, LinesAndFields) {
+    using Edit = std::function<void(std::vector<std::string>&)>;
+    using Expect = std::function<void(DefFileContents&)>;
+    struct Case {
+        const char* name;
+        Edit edit;
+        std::string eol;
+        Expect expect;  // changes from the initial English contents
+        bool lastLineEnded = true;
+    };
+    const Edit none = [](std::vector<std::string>&) {};
+    const Expect same = [](DefFileContents&) {};
+    const Case cases[] = {
+        {"CrLf", none, "\r\n", same},
+        {"LoneLf", none, "\n", same},
+        {"LoneCr", none, "\r", same},
+        {"TwentyNineLines", [](auto& l) { l.resize(29); }, "\r\n", same},
+        {"TrailerIgnored", [](auto& l) { l.resize(29); l.push_back("anything"); }, "\r\n", same},
+        {"LowerCaseMarker", [](auto& l) { l[0] = "****eng****"; }, "\r\n",
+         [](DefFileContents& c) { c.units.reset(); }},
+        {"MetricMarker", [](auto& l) { l[0] = "****SI****"; }, "\r\n",
+         [](DefFileContents& c) { c.units = UnitSystem::Metric; }},
+        {"OnlyExactYesSelectsYes", [](auto& l) { l[8] = "yes"; l[9] = "Yes "; }, "\r\n",
+         [](DefFileContents& c) { c.concreteShoulder = false; c.doweledJoints = false; }},
+        {"ShoulderYes", [](auto& l) { l[8] = "Yes"; }, "\r\n",
+         [](DefFileContents& c) { c.concreteShoulder = true; }},
+        {"UnquotedFieldsTrimmed", [](auto& l) { l[19] = "  30 , 0.58,52\t,1.96  "; }, "\r\n", same},
+        {"RowSplitOverTwoLines",
+         [](auto& l) { l[19] = "\"30\",\"0.58\""; l.insert(l.begin() + 20, "\"52\",\"1.96\""); }, "\r\n", same},
+        {"EmptyLineIsOneEmptyField",
+         [](auto& l) { l[19] = "\"30\",\"0.58\",\"52\""; l.insert(l.begin() + 20, ""); }, "\r\n",
+         [](DefFileContents& c) { c.rows[0].tandemCount = ""; }},
+        {"InnerQuoteEndsTheField", [](auto& l) { l[19] = "\"3\"0 x\",\"0.58\",\"52\",\"1.96\""; }, "\r\n",
+         [](DefFileContents& c) { c.rows[0].singleLoad = "3"; }},
+        {"MissingClosingQuoteRunsToLineEnd", [](auto& l) { l[19] = "\"30\",\"0.58\",\"52\",\"1.96"; }, "\r\n",
+         same},
+        {"LastFieldWithoutLineEnd", [](auto& l) { l.resize(29); }, "\r\n", same, false},
+        {"TrailingCommaBeforeLineEnd", [](auto& l) { l[28] = "\"12\",\"168.84\",\"16\","; }, "\r\n",
+         [](DefFileContents& c) { c.rows[9].tandemCount = ""; }},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> lines = goldenLines();
+        c.edit(lines);
+        std::string bytes = joined(lines, c.eol);
+        if (!c.lastLineEnded) bytes.resize(bytes.size() - c.eol.size());
+        DefFileContents expected = initialEnglish();
+        c.expect(expected);
+        auto parsed = parseDefFile(bytes);
+        ASSERT_TRUE(parsed.ok()) << c.name;
+        EXPECT_EQ(*parsed, expected) << c.name;
+    }
+}
+
+TEST(DefFileReader, Rejections) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        DefReadError error;
+    };
+    const std::vector<std::string> lines = goldenLines();
+    auto firstLines = [&](std::size_t n) { return joined({lines.begin(), lines.begin() + static_cast<long>(n)}); };
+    std::vector<std::string> wrongMarker = lines;
+    wrongMarker[2] = "***zan***";
+    std::vector<std::string> shortLineThree = lines;
+    shortLineThree.resize(3);
+    shortLineThree[2] = "***ZAN";
+    const Case cases[] = {
+        {"Empty", "", DefReadError::EndsEarly},
+        {"EndsBeforeLineThree", firstLines(2), DefReadError::EndsEarly},
+        {"LowerCaseFileMarker", joined(wrongMarker), DefReadError::NotInputDataFile},
+        {"WrongMarkerInShortFile", joined(shortLineThree), DefReadError::NotInputDataFile},
+        {"EndsInTheInputs", firstLines(12), DefReadError::EndsEarly},
+        {"EndsBeforeTheTenthRow", firstLines(28), DefReadError::EndsEarly},
+        {"EndsBeforeTheFortiethField", firstLines(28) + "\"12\",\"168.84\",\"16\",", DefReadError::EndsEarly},
+        {"EndsInBlanksBeforeTheFortiethField", firstLines(28) + "\"12\",\"168.84\",\"16\",  ",
+         DefReadError::EndsEarly},
+    };
+    for (const Case& c : cases) {
+        auto parsed = parseDefFile(c.bytes);
+        ASSERT_FALSE(parsed.ok()) << c.name;
+        EXPECT_EQ(parsed.error(), c.error) << c.name;
+    }
+}
+
+TEST(DefFileApply, UnitMarkerSwitchesUnitsAndCaptions) {
+    struct Case {
+        const char* name;
+        UnitSystem before;
+        std::optional<UnitSystem> marker;
+        UnitSystem after;
+        const char* thicknessCaption;
+        const char* subgradeCaption;
+        const char* loadHeading;
+    };
+    const Case cases[] = {
+        {"MetricFileOnEnglish", UnitSystem::English, UnitSystem::Metric, UnitSystem::Metric,
+         "Trial Thickness, h (cm)", "Subgrade Modulus, K (kPa/mm)", "Axle Load (kN)"},
+        {"EnglishFileOnEnglish", UnitSystem::English, UnitSystem::English, UnitSystem::English,
+         "Trial Thickness, h (in)", "Subgrade Modulus, K (psi/in)", "Axle Load (kips)"},
+        {"EnglishFileOnMetric", UnitSystem::Metric, UnitSystem::English, UnitSystem::English,
+         "Trial Thickness, h (in)", "Subgrade Modulus, K (psi/in)", "Axle Load (kips)"},
+        {"NoMarkerKeepsMetric", UnitSystem::Metric, std::nullopt, UnitSystem::Metric,
+         "Trial Thickness, h (cm)", "Subgrade Modulus, k (kPa/mm)", "Axle Load (kN)"},
+    };
+    for (const Case& c : cases) {
+        Workspace ws;
+        ws.chooseUnitSystem(c.before);
+        ws.axles().lastTandemRowShown = false;
+        DefFileContents contents = initialEnglish();
+        contents.units = c.marker;
+        contents.thickness = "8";
+        applyDefFile(ws, contents);
+        EXPECT_EQ(ws.unitSystem(), c.after) << c.name;
+        EXPECT_TRUE(ws.unitChoiceLocked()) << c.name;
+        EXPECT_EQ(ws.pavement().thicknessCaption, c.thicknessCaption) << c.name;
+        EXPECT_EQ(ws.pavement().subgradeModulusCaption, c.subgradeCaption) << c.name;
+        EXPECT_EQ(ws.axles().loadHeading, c.loadHeading) << c.name;
+        EXPECT_FALSE(ws.axles().lastTandemRowShown) << c.name;
+        EXPECT_EQ(ws.pavement().thickness, "8") << c.name;
+        EXPECT_EQ(ws.axles().rows, contents.rows) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace zan
