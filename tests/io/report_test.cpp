@@ -168,6 +168,11 @@ TEST(ReportTables, CellFormatting) {
          },
          b(10) + "  30.0" + b(5) + "           3" + b(5) + "  325.3" + b(4) + "0.500" + b(2) +
              "        1235" + " " + "   0.3"},
+        // 100.45f is 100.44999694... in binary; its shortest form 100.45 rounds up.
+        {"ResultsRoundTheirShortestForm", UnitSystem::English, "Fatigue Analysis",
+         [](AnalysisResults& r) { r.equivalentStress[0][0] = 100.45f; },
+         b(10) + "  30.0" + b(5) + "           0" + b(5) + "  100.5" + b(4) + "0.155" + b(2) +
+             "           0" + " " + "   0.0"},
         {"MetricStressInKilopascals", UnitSystem::Metric, "Fatigue Analysis",
          [](AnalysisResults& r) {
              r.equivalentStress[0][0] = 300.0f;  // 2067 kPa against Sc 4479 kPa
