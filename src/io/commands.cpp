@@ -38,9 +38,12 @@ CommandOutcome refused(CommandStatus status, std::string text, std::string title
 
 const char* analysisTitle(AnalysisKind kind) {
     switch (kind) {
-        case AnalysisKind::Fatigue: return kFatigueTitle;
-        case AnalysisKind::Erosion: return kErosionTitle;
-        case AnalysisKind::Both: break;
+        case AnalysisKind::Fatigue:
+            return kFatigueTitle;
+        case AnalysisKind::Erosion:
+            return kErosionTitle;
+        case AnalysisKind::Both:
+            break;
     }
     return kMainWindowTitle;
 }
@@ -50,13 +53,18 @@ std::string damageWarning(AnalysisKind kind, const AnalysisResults& results) {
     const bool fatigueExceeds = results.totalFatigueDamage > 100.0f;
     const bool erosionExceeds = results.totalErosionDamage > 100.0f;
     switch (kind) {
-        case AnalysisKind::Fatigue: return fatigueExceeds ? kFatigueExceeds : "";
-        case AnalysisKind::Erosion: return erosionExceeds ? kErosionExceeds : "";
-        case AnalysisKind::Both: break;
+        case AnalysisKind::Fatigue:
+            return fatigueExceeds ? kFatigueExceeds : "";
+        case AnalysisKind::Erosion:
+            return erosionExceeds ? kErosionExceeds : "";
+        case AnalysisKind::Both:
+            break;
     }
     std::string text;
-    if (fatigueExceeds) text += std::string(kFatigueExceeds) + "\r\n";
-    if (erosionExceeds) text += std::string(kErosionExceeds) + "\r\n";
+    if (fatigueExceeds)
+        text += std::string(kFatigueExceeds) + "\r\n";
+    if (erosionExceeds)
+        text += std::string(kErosionExceeds) + "\r\n";
     return text;
 }
 
@@ -84,15 +92,18 @@ CommandOutcome performAnalysis(Workspace& workspace, AnalysisKind kind) {
     request.erosion = kind != AnalysisKind::Fatigue;
 
     auto run = runDamageAnalysis(workspace, request);
-    if (!run) return refused(CommandStatus::Refused, analysisErrorMessage(run.error()), title);
+    if (!run)
+        return refused(CommandStatus::Refused, analysisErrorMessage(run.error()), title);
     auto report = writeReport(workspace, *run);
-    if (!report) return refused(CommandStatus::Refused, report.error().message, title);
+    if (!report)
+        return refused(CommandStatus::Refused, report.error().message, title);
 
     workspace.commitResults(*run);
     CommandOutcome outcome;
     outcome.report = std::move(*report);
     std::string warning = damageWarning(kind, *run);
-    if (!warning.empty()) outcome.message = okMessage(std::move(warning), title, Icon::Information);
+    if (!warning.empty())
+        outcome.message = okMessage(std::move(warning), title, Icon::Information);
     return outcome;
 }
 
@@ -118,9 +129,9 @@ CommandOutcome computeDesignThickness(Workspace& workspace) {
     const char* unit = workspace.unitSystem() == UnitSystem::Metric ? "  cm." : "  in.";
     CommandOutcome outcome;
     outcome.report = std::move(*report);
-    outcome.message = okMessage("The Recommended Minimum Slab Thickness is :  " +
-                                    formatFixed(found->thickness, 2) + unit,
-                                kDesignThicknessTitle, Icon::Information);
+    outcome.message = okMessage(
+        "The Recommended Minimum Slab Thickness is :  " + formatFixed(found->thickness, 2) + unit,
+        kDesignThicknessTitle, Icon::Information);
     return outcome;
 }
 
@@ -131,12 +142,14 @@ CommandOutcome readDataFile(Workspace& workspace, const std::string& path) {
                                     std::make_error_code(std::errc::is_a_directory).message());
     errno = 0;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return unreadable(path, "could not be read: " + errnoReason(errno, "it cannot be opened"));
+    if (!in)
+        return unreadable(path, "could not be read: " + errnoReason(errno, "it cannot be opened"));
     std::string bytes;
     char buffer[8192];
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
         bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) return unreadable(path, "could not be read: " + errnoReason(errno, "a read failed"));
+    if (in.bad())
+        return unreadable(path, "could not be read: " + errnoReason(errno, "a read failed"));
     return readDataBytes(workspace, bytes, path);
 }
 
@@ -170,9 +183,11 @@ std::optional<std::string> writeFileSafely(const std::string& path, std::string_
         errno = 0;
         file = std::fopen(temporary.string().c_str(), "wbx");
         openError = errno;
-        if (file == nullptr && openError != EEXIST) break;
+        if (file == nullptr && openError != EEXIST)
+            break;
     }
-    if (file == nullptr) return writeFailure(path, errnoReason(openError, "no temporary file could be created"));
+    if (file == nullptr)
+        return writeFailure(path, errnoReason(openError, "no temporary file could be created"));
 
     errno = 0;
     bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
@@ -182,7 +197,8 @@ std::optional<std::string> writeFileSafely(const std::string& path, std::string_
     std::error_code ec;
     if (!written) {
         fs::remove(temporary, ec);
-        return writeFailure(path, errnoReason(writeError != 0 ? writeError : errno, "a write failed"));
+        return writeFailure(path,
+                            errnoReason(writeError != 0 ? writeError : errno, "a write failed"));
     }
 
     // Keep the permissions of the file being replaced.

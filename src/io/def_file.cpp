@@ -18,22 +18,28 @@ constexpr std::string_view kYesText = "Yes";
 constexpr std::size_t kHeaderLines = 19;
 constexpr std::size_t kAxleFields = 4 * static_cast<std::size_t>(kAxleRows);
 
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Reads the bytes as lines and fields. Files written elsewhere may end their lines with a lone
 // CR or a lone LF; all three line ends are accepted.
 class DefReader {
-public:
+  public:
     explicit DefReader(std::string_view bytes) : m_bytes(bytes) {}
 
     bool atEnd() const { return m_pos >= m_bytes.size(); }
 
     // False when the data ends before the line starts.
     bool readLine(std::string& line) {
-        if (atEnd()) return false;
+        if (atEnd())
+            return false;
         const std::size_t start = m_pos;
-        while (!atEnd() && !isLineEnd(m_bytes[m_pos])) ++m_pos;
+        while (!atEnd() && !isLineEnd(m_bytes[m_pos]))
+            ++m_pos;
         line.assign(m_bytes.substr(start, m_pos - start));
         skipLineEnd();
         return true;
@@ -42,20 +48,26 @@ public:
     // False when the data ends before the field starts. A line end ends a field, so fields
     // run on across lines and an empty line gives one empty field.
     bool readField(std::string& field) {
-        while (!atEnd() && isBlank(m_bytes[m_pos])) ++m_pos;
-        if (atEnd()) return false;
+        while (!atEnd() && isBlank(m_bytes[m_pos]))
+            ++m_pos;
+        if (atEnd())
+            return false;
         const std::size_t start = m_pos;
         if (m_bytes[m_pos] == '"') {
             // The format has no escape: a quote inside a field ends it.
             ++m_pos;
             const std::size_t contentStart = m_pos;
-            while (!atEnd() && m_bytes[m_pos] != '"' && !isLineEnd(m_bytes[m_pos])) ++m_pos;
+            while (!atEnd() && m_bytes[m_pos] != '"' && !isLineEnd(m_bytes[m_pos]))
+                ++m_pos;
             field.assign(m_bytes.substr(contentStart, m_pos - contentStart));
-            while (!atEnd() && m_bytes[m_pos] != ',' && !isLineEnd(m_bytes[m_pos])) ++m_pos;
+            while (!atEnd() && m_bytes[m_pos] != ',' && !isLineEnd(m_bytes[m_pos]))
+                ++m_pos;
         } else {
-            while (!atEnd() && m_bytes[m_pos] != ',' && !isLineEnd(m_bytes[m_pos])) ++m_pos;
+            while (!atEnd() && m_bytes[m_pos] != ',' && !isLineEnd(m_bytes[m_pos]))
+                ++m_pos;
             std::size_t end = m_pos;
-            while (end > start && isBlank(m_bytes[end - 1])) --end;
+            while (end > start && isBlank(m_bytes[end - 1]))
+                --end;
             field.assign(m_bytes.substr(start, end - start));
         }
         if (!atEnd() && m_bytes[m_pos] == ',')
@@ -65,12 +77,14 @@ public:
         return true;
     }
 
-private:
+  private:
     void skipLineEnd() {
-        if (atEnd()) return;
+        if (atEnd())
+            return;
         if (m_bytes[m_pos] == '\r') {
             ++m_pos;
-            if (!atEnd() && m_bytes[m_pos] == '\n') ++m_pos;
+            if (!atEnd() && m_bytes[m_pos] == '\n')
+                ++m_pos;
         } else if (m_bytes[m_pos] == '\n') {
             ++m_pos;
         }
@@ -85,7 +99,9 @@ void appendLine(std::string& out, std::string_view text) {
     out.append("\r\n");
 }
 
-std::string quoted(const std::string& text) { return '"' + text + '"'; }
+std::string quoted(const std::string& text) {
+    return '"' + text + '"';
+}
 
 }  // namespace
 
@@ -93,10 +109,13 @@ Expected<DefFileContents, DefReadError> parseDefFile(std::string_view bytes) {
     DefReader reader(bytes);
     std::vector<std::string> lines(kHeaderLines);
     for (std::size_t i = 0; i < 3; ++i)
-        if (!reader.readLine(lines[i])) return failure(DefReadError::EndsEarly);
-    if (lines[2] != kFileMarker) return failure(DefReadError::NotInputDataFile);
+        if (!reader.readLine(lines[i]))
+            return failure(DefReadError::EndsEarly);
+    if (lines[2] != kFileMarker)
+        return failure(DefReadError::NotInputDataFile);
     for (std::size_t i = 3; i < kHeaderLines; ++i)
-        if (!reader.readLine(lines[i])) return failure(DefReadError::EndsEarly);
+        if (!reader.readLine(lines[i]))
+            return failure(DefReadError::EndsEarly);
 
     DefFileContents contents;
     if (lines[0] == kEnglishMarker)
@@ -127,7 +146,8 @@ Expected<DefFileContents, DefReadError> parseDefFile(std::string_view bytes) {
         fields[4 * i + 3] = &row.tandemCount;
     }
     for (std::string* field : fields)
-        if (!reader.readField(*field)) return failure(DefReadError::EndsEarly);
+        if (!reader.readField(*field))
+            return failure(DefReadError::EndsEarly);
     return contents;
 }
 

@@ -38,7 +38,9 @@ Workspace touchedWorkspace(UnitSystem units = UnitSystem::English) {
 }
 
 const char* titleOf(AnalysisKind kind) {
-    return kind == AnalysisKind::Fatigue ? kFatigueTitle : kind == AnalysisKind::Erosion ? kErosionTitle : kBothTitle;
+    return kind == AnalysisKind::Fatigue   ? kFatigueTitle
+           : kind == AnalysisKind::Erosion ? kErosionTitle
+                                           : kBothTitle;
 }
 
 // Totals of the initial design: 9 in gives fatigue 245 % / erosion 62 %, 8.5 in erosion 100.8 %,
@@ -75,7 +77,9 @@ TEST(AnalysisCommand, DamageMessages) {
         if (c.text.empty()) {
             EXPECT_FALSE(outcome.message.has_value()) << c.name;
         } else {
-            EXPECT_EQ(outcome.message, (Message{c.text, titleOf(c.kind), Icon::Information, Buttons::Ok})) << c.name;
+            EXPECT_EQ(outcome.message,
+                      (Message{c.text, titleOf(c.kind), Icon::Information, Buttons::Ok}))
+                << c.name;
         }
     }
 }
@@ -95,7 +99,8 @@ TEST(AnalysisCommand, ExactlyHundredPercentIsNoExcess) {
     };
     for (const Case& c : cases) {
         Workspace ws;
-        for (AxleRowTexts& row : ws.axles().rows) row.singleCount = row.tandemCount = "0";
+        for (AxleRowTexts& row : ws.axles().rows)
+            row.singleCount = row.tandemCount = "0";
         ws.axles().rows[0].singleCount = c.count;
         const CommandOutcome outcome = performAnalysis(ws, c.kind);
         const float total = c.kind == AnalysisKind::Fatigue ? ws.results().totalFatigueDamage
@@ -120,7 +125,8 @@ TEST(AnalysisCommand, RefusalKeepsResultsAndReport) {
         EXPECT_EQ(outcome.status, CommandStatus::Refused);
         EXPECT_FALSE(outcome.report.has_value());
         const AnalysisError error{AnalysisInput::TrialThickness, AnalysisProblem::NotPositive};
-        EXPECT_EQ(outcome.message, (Message{analysisErrorMessage(error), titleOf(kind), Icon::None, Buttons::Ok}));
+        EXPECT_EQ(outcome.message,
+                  (Message{analysisErrorMessage(error), titleOf(kind), Icon::None, Buttons::Ok}));
         EXPECT_TRUE(ws == before);
     }
 }
@@ -134,17 +140,22 @@ TEST(DesignThicknessCommand, WritesTheThicknessBackAndAnnouncesIt) {
         const char* text;
     };
     const Case cases[] = {
-        {"StartPasses", UnitSystem::English, "", "9.5", "The Recommended Minimum Slab Thickness is :  9.50  in."},
-        {"QuarterInches", UnitSystem::English, "725", "8.75", "The Recommended Minimum Slab Thickness is :  8.75  in."},
-        {"Metric", UnitSystem::Metric, "", "24", "The Recommended Minimum Slab Thickness is :  24.00  cm."},
+        {"StartPasses", UnitSystem::English, "", "9.5",
+         "The Recommended Minimum Slab Thickness is :  9.50  in."},
+        {"QuarterInches", UnitSystem::English, "725", "8.75",
+         "The Recommended Minimum Slab Thickness is :  8.75  in."},
+        {"Metric", UnitSystem::Metric, "", "24",
+         "The Recommended Minimum Slab Thickness is :  24.00  cm."},
     };
     for (const Case& c : cases) {
         Workspace ws = touchedWorkspace(c.units);
-        if (*c.modulusOfRupture) ws.pavement().modulusOfRupture = c.modulusOfRupture;
+        if (*c.modulusOfRupture)
+            ws.pavement().modulusOfRupture = c.modulusOfRupture;
         const CommandOutcome outcome = computeDesignThickness(ws);
         EXPECT_EQ(outcome.status, CommandStatus::Done) << c.name;
         EXPECT_EQ(ws.pavement().thickness, c.thicknessText) << c.name;
-        EXPECT_EQ(outcome.message, (Message{c.text, kDesignTitle, Icon::Information, Buttons::Ok})) << c.name;
+        EXPECT_EQ(outcome.message, (Message{c.text, kDesignTitle, Icon::Information, Buttons::Ok}))
+            << c.name;
         EXPECT_TRUE(ws.results().fatigueSelected && ws.results().erosionSelected) << c.name;
         EXPECT_TRUE(passes(ws.results())) << c.name;
         ASSERT_TRUE(outcome.report.has_value()) << c.name;
@@ -159,11 +170,13 @@ TEST(DesignThicknessCommand, FailuresChangeNothing) {
         CommandStatus status;
     };
     const Case cases[] = {
-        {"StartRefused", [](Workspace& ws) { ws.pavement().thickness = "0.5"; }, CommandStatus::Refused},
+        {"StartRefused", [](Workspace& ws) { ws.pavement().thickness = "0.5"; },
+         CommandStatus::Refused},
         {"NothingPassesUpToTheLimit",
          [](Workspace& ws) {
              ws.pavement().thickness = "49";
-             for (AxleRowTexts& row : ws.axles().rows) row = AxleRowTexts{"300", "1e6", "52", "1"};
+             for (AxleRowTexts& row : ws.axles().rows)
+                 row = AxleRowTexts{"300", "1e6", "52", "1"};
          },
          CommandStatus::NoPassingThickness},
     };
@@ -178,7 +191,9 @@ TEST(DesignThicknessCommand, FailuresChangeNothing) {
         ASSERT_TRUE(outcome.message.has_value()) << c.name;
         EXPECT_EQ(outcome.message->title, kDesignTitle) << c.name;
         EXPECT_EQ(outcome.message->icon, Icon::None) << c.name;
-        EXPECT_EQ(outcome.message->text, designSearchErrorMessage(searchDesignThickness(ws).error())) << c.name;
+        EXPECT_EQ(outcome.message->text,
+                  designSearchErrorMessage(searchDesignThickness(ws).error()))
+            << c.name;
         EXPECT_TRUE(ws == before) << c.name;
     }
 }
@@ -199,7 +214,8 @@ TEST(ReadDataCommand, OutcomesOfReadingBytes) {
     const Case cases[] = {
         {"Loaded", metricBytes, CommandStatus::Done, path + "  Loaded!"},
         {"Rejected", rejected, CommandStatus::NotInputDataFile, "Incorrect Input File!"},
-        {"Truncated", metricBytes.substr(0, metricBytes.find("\"12\"")), CommandStatus::FileUnreadable,
+        {"Truncated", metricBytes.substr(0, metricBytes.find("\"12\"")),
+         CommandStatus::FileUnreadable,
          "The file " + path + " ends before the tenth axle-load row. Nothing was loaded."},
     };
     for (const Case& c : cases) {
@@ -223,20 +239,22 @@ TEST(ReadDataCommand, OutcomesOfReadingBytes) {
 }
 
 class FileCommands : public testing::Test {
-protected:
+  protected:
     void SetUp() override { freshFolder(); }
     void TearDown() override { fs::remove_all(m_dir); }
 
     void freshFolder() {
         m_dir = fs::temp_directory_path() /
-                ("zan_io_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+                ("zan_io_" +
+                 std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(m_dir);
         fs::create_directories(m_dir);
     }
 
     std::set<std::string> entries() const {
         std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(m_dir)) names.insert(entry.path().filename().string());
+        for (const auto& entry : fs::directory_iterator(m_dir))
+            names.insert(entry.path().filename().string());
         return names;
     }
     static std::string contents(const fs::path& path) {
@@ -257,7 +275,8 @@ TEST_F(FileCommands, ReadDataFileReportsWhyItCannotRead) {
         std::string text;
     };
     const Case cases[] = {
-        {"Missing", m_dir / "none.DEF", "could not be read: No such file or directory. Nothing was loaded."},
+        {"Missing", m_dir / "none.DEF",
+         "could not be read: No such file or directory. Nothing was loaded."},
         {"Folder", m_dir, "could not be read: Is a directory. Nothing was loaded."},
     };
     for (const Case& c : cases) {
@@ -302,8 +321,10 @@ TEST_F(FileCommands, WriteFileSafelyReplacesOrKeepsTheTarget) {
     for (const Case& c : cases) {
         freshFolder();
         const fs::path target = m_dir / c.target;
-        if (c.existing) put(target, "an older and longer text\r\n");
-        if (std::string(c.name) == "TargetIsAFolder") fs::create_directory(target);
+        if (c.existing)
+            put(target, "an older and longer text\r\n");
+        if (std::string(c.name) == "TargetIsAFolder")
+            fs::create_directory(target);
         const auto error = writeFileSafely(target.string(), bytes);
         EXPECT_EQ(!error.has_value(), c.ok) << c.name;
         if (error) {

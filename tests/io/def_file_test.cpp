@@ -11,11 +11,14 @@
 namespace zan {
 namespace {
 
-std::vector<std::string> goldenLines() { return test::crlfLines(test::readData("initial_english.DEF")); }
+std::vector<std::string> goldenLines() {
+    return test::crlfLines(test::readData("initial_english.DEF"));
+}
 
 std::string joined(const std::vector<std::string>& lines, const std::string& eol = "\r\n") {
     std::string out;
-    for (const std::string& line : lines) out += line + eol;
+    for (const std::string& line : lines)
+        out += line + eol;
     return out;
 }
 
@@ -41,7 +44,8 @@ TEST(DefFileWriter, InitialDesignsMatchTheirFiles) {
     for (UnitSystem units : {UnitSystem::English, UnitSystem::Metric}) {
         Workspace ws;
         ws.chooseUnitSystem(units);
-        const char* golden = units == UnitSystem::English ? "initial_english.DEF" : "initial_metric.DEF";
+        const char* golden =
+            units == UnitSystem::English ? "initial_english.DEF" : "initial_metric.DEF";
         const std::string bytes = writeDefFile(ws);
         EXPECT_EQ(bytes, test::readData(golden));
         EXPECT_EQ(test::crlfLines(bytes).size(), 31u);
@@ -87,25 +91,45 @@ TEST(DefFileReader, LinesAndFields) {
         {"LoneLf", none, "\n", same},
         {"LoneCr", none, "\r", same},
         {"TwentyNineLines", [](auto& l) { l.resize(29); }, "\r\n", same},
-        {"TrailerIgnored", [](auto& l) { l.resize(29); l.push_back("anything"); }, "\r\n", same},
+        {"TrailerIgnored",
+         [](auto& l) {
+             l.resize(29);
+             l.push_back("anything");
+         },
+         "\r\n", same},
         {"LowerCaseMarker", [](auto& l) { l[0] = "****eng****"; }, "\r\n",
          [](DefFileContents& c) { c.units.reset(); }},
         {"MetricMarker", [](auto& l) { l[0] = "****SI****"; }, "\r\n",
          [](DefFileContents& c) { c.units = UnitSystem::Metric; }},
-        {"OnlyExactYesSelectsYes", [](auto& l) { l[8] = "yes"; l[9] = "Yes "; }, "\r\n",
-         [](DefFileContents& c) { c.concreteShoulder = false; c.doweledJoints = false; }},
+        {"OnlyExactYesSelectsYes",
+         [](auto& l) {
+             l[8] = "yes";
+             l[9] = "Yes ";
+         },
+         "\r\n",
+         [](DefFileContents& c) {
+             c.concreteShoulder = false;
+             c.doweledJoints = false;
+         }},
         {"ShoulderYes", [](auto& l) { l[8] = "Yes"; }, "\r\n",
          [](DefFileContents& c) { c.concreteShoulder = true; }},
         {"UnquotedFieldsTrimmed", [](auto& l) { l[19] = "  30 , 0.58,52\t,1.96  "; }, "\r\n", same},
         {"RowSplitOverTwoLines",
-         [](auto& l) { l[19] = "\"30\",\"0.58\""; l.insert(l.begin() + 20, "\"52\",\"1.96\""); }, "\r\n", same},
+         [](auto& l) {
+             l[19] = "\"30\",\"0.58\"";
+             l.insert(l.begin() + 20, "\"52\",\"1.96\"");
+         },
+         "\r\n", same},
         {"EmptyLineIsOneEmptyField",
-         [](auto& l) { l[19] = "\"30\",\"0.58\",\"52\""; l.insert(l.begin() + 20, ""); }, "\r\n",
-         [](DefFileContents& c) { c.rows[0].tandemCount = ""; }},
-        {"InnerQuoteEndsTheField", [](auto& l) { l[19] = "\"3\"0 x\",\"0.58\",\"52\",\"1.96\""; }, "\r\n",
-         [](DefFileContents& c) { c.rows[0].singleLoad = "3"; }},
-        {"MissingClosingQuoteRunsToLineEnd", [](auto& l) { l[19] = "\"30\",\"0.58\",\"52\",\"1.96"; }, "\r\n",
-         same},
+         [](auto& l) {
+             l[19] = "\"30\",\"0.58\",\"52\"";
+             l.insert(l.begin() + 20, "");
+         },
+         "\r\n", [](DefFileContents& c) { c.rows[0].tandemCount = ""; }},
+        {"InnerQuoteEndsTheField", [](auto& l) { l[19] = "\"3\"0 x\",\"0.58\",\"52\",\"1.96\""; },
+         "\r\n", [](DefFileContents& c) { c.rows[0].singleLoad = "3"; }},
+        {"MissingClosingQuoteRunsToLineEnd",
+         [](auto& l) { l[19] = "\"30\",\"0.58\",\"52\",\"1.96"; }, "\r\n", same},
         {"LastFieldWithoutLineEnd", [](auto& l) { l.resize(29); }, "\r\n", same, false},
         {"TrailingCommaBeforeLineEnd", [](auto& l) { l[28] = "\"12\",\"168.84\",\"16\","; }, "\r\n",
          [](DefFileContents& c) { c.rows[9].tandemCount = ""; }},
@@ -114,7 +138,8 @@ TEST(DefFileReader, LinesAndFields) {
         std::vector<std::string> lines = goldenLines();
         c.edit(lines);
         std::string bytes = joined(lines, c.eol);
-        if (!c.lastLineEnded) bytes.resize(bytes.size() - c.eol.size());
+        if (!c.lastLineEnded)
+            bytes.resize(bytes.size() - c.eol.size());
         DefFileContents expected = initialEnglish();
         c.expect(expected);
         auto parsed = parseDefFile(bytes);
@@ -130,7 +155,9 @@ TEST(DefFileReader, Rejections) {
         DefReadError error;
     };
     const std::vector<std::string> lines = goldenLines();
-    auto firstLines = [&](std::size_t n) { return joined({lines.begin(), lines.begin() + static_cast<long>(n)}); };
+    auto firstLines = [&](std::size_t n) {
+        return joined({lines.begin(), lines.begin() + static_cast<long>(n)});
+    };
     std::vector<std::string> wrongMarker = lines;
     wrongMarker[2] = "***zan***";
     std::vector<std::string> shortLineThree = lines;
@@ -143,7 +170,8 @@ TEST(DefFileReader, Rejections) {
         {"WrongMarkerInShortFile", joined(shortLineThree), DefReadError::NotInputDataFile},
         {"EndsInTheInputs", firstLines(12), DefReadError::EndsEarly},
         {"EndsBeforeTheTenthRow", firstLines(28), DefReadError::EndsEarly},
-        {"EndsBeforeTheFortiethField", firstLines(28) + "\"12\",\"168.84\",\"16\",", DefReadError::EndsEarly},
+        {"EndsBeforeTheFortiethField", firstLines(28) + "\"12\",\"168.84\",\"16\",",
+         DefReadError::EndsEarly},
         {"EndsInBlanksBeforeTheFortiethField", firstLines(28) + "\"12\",\"168.84\",\"16\",  ",
          DefReadError::EndsEarly},
     };

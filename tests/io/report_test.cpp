@@ -17,7 +17,9 @@ namespace {
 
 using test::crlfLines;
 
-std::string b(std::size_t n) { return std::string(n, ' '); }
+std::string b(std::size_t n) {
+    return std::string(n, ' ');
+}
 
 std::vector<std::string> reportLines(Workspace& ws, const AnalysisResults& results) {
     auto report = writeReport(ws, results);
@@ -29,8 +31,10 @@ std::vector<std::string> reportLines(Workspace& ws, const AnalysisResults& resul
 std::string firstRow(const std::vector<std::string>& lines, const std::string& section,
                      const std::string& axle) {
     std::size_t i = 0;
-    while (i < lines.size() && lines[i].find(section) == std::string::npos) ++i;
-    while (i < lines.size() && lines[i] != b(10) + axle) ++i;
+    while (i < lines.size() && lines[i].find(section) == std::string::npos)
+        ++i;
+    while (i < lines.size() && lines[i] != b(10) + axle)
+        ++i;
     return i + 1 < lines.size() ? lines[i + 1] : "<missing>";
 }
 
@@ -76,7 +80,8 @@ TEST(ReportInputs, InitialEnglishDesignLineByLine) {
         stars,
     };
     ASSERT_EQ(lines.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(lines[i], expected[i]) << "line " << i + 1;
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(lines[i], expected[i]) << "line " << i + 1;
 }
 
 TEST(ReportInputs, TextsThatAreNotNumbers) {
@@ -97,8 +102,10 @@ TEST(ReportInputs, TextsThatAreNotNumbers) {
     EXPECT_EQ(lines[16], b(10) + "Annual Growth Rate, % = 3");
     EXPECT_EQ(lines[24], b(10) + "   abc" + b(3) + b(8) + b(5) + "  52.0" + b(3) + "    1,96");
     for (const char* section : {"Fatigue Analysis", "Erosion Analysis"}) {
-        EXPECT_EQ(firstRow(lines, section, "Dual-Single").substr(0, 16), b(10) + "   abc") << section;
-        EXPECT_EQ(firstRow(lines, section, "Dual-Tandem").substr(0, 16), b(10) + "  52.0") << section;
+        EXPECT_EQ(firstRow(lines, section, "Dual-Single").substr(0, 16), b(10) + "   abc")
+            << section;
+        EXPECT_EQ(firstRow(lines, section, "Dual-Tandem").substr(0, 16), b(10) + "  52.0")
+            << section;
     }
 }
 
@@ -125,7 +132,8 @@ TEST(ReportTables, WorkedRowsOfTheInitialDesign) {
          b(10) + "  52.0" + b(5) + "       21147" + b(4) + "  4.72" + b(4) + " 44.292" + b(2) +
              "      921157" + " " + "   2.3"},
     };
-    for (const Case& c : cases) EXPECT_EQ(firstRow(lines, c.section, c.axle), c.row) << c.section << " " << c.axle;
+    for (const Case& c : cases)
+        EXPECT_EQ(firstRow(lines, c.section, c.axle), c.row) << c.section << " " << c.axle;
 }
 
 // Rows built from hand-set results, to reach values no ordinary design produces.
@@ -141,11 +149,13 @@ TEST(ReportTables, CellFormatting) {
     const Case cases[] = {
         {"FatigueUnlimitedAtExactly1e8", UnitSystem::English, "Fatigue Analysis",
          [](AnalysisResults& r) { r.allowableFatigueRepetitions[0][0] = 1.0e8f; },
-         b(10) + "  30.0" + b(5) + "           0" + zeroFatigueTail + "   Unlimited" + " " + "   0.0"},
+         b(10) + "  30.0" + b(5) + "           0" + zeroFatigueTail + "   Unlimited" + " " +
+             "   0.0"},
         // The next float below 10^8 is a number; its shortest decimal form has 7 digits.
         {"FatigueNumberJustBelow1e8", UnitSystem::English, "Fatigue Analysis",
          [](AnalysisResults& r) { r.allowableFatigueRepetitions[0][0] = 99999992.0f; },
-         b(10) + "  30.0" + b(5) + "           0" + zeroFatigueTail + "    99999990" + " " + "   0.0"},
+         b(10) + "  30.0" + b(5) + "           0" + zeroFatigueTail + "    99999990" + " " +
+             "   0.0"},
         {"ErosionUnlimitedAtExactly1e8", UnitSystem::English, "Erosion Analysis",
          [](AnalysisResults& r) { r.allowableErosionRepetitions[0][0] = 1.0e8f; },
          b(10) + "  30.0" + b(5) + "           0" + b(4) + "  0.00" + b(4) + "  0.000" + b(2) +
@@ -203,11 +213,14 @@ TEST(ReportTables, ColumnHeadingsFollowTheUnitSystem) {
         const auto lines = reportLines(ws, results);
         ASSERT_EQ(lines.size(), 105u);
         const bool metric = units == UnitSystem::Metric;
-        EXPECT_EQ(lines[39], b(10) + "    Axle      Expected    Equivalent  Stress   Allowable   Fatigue");
-        EXPECT_EQ(lines[40], b(10) + (metric ? "Load, kN    Repetitions  Stress, kPa"
-                                             : "Load, kips  Repetitions  Stress, psi") +
+        EXPECT_EQ(lines[39],
+                  b(10) + "    Axle      Expected    Equivalent  Stress   Allowable   Fatigue");
+        EXPECT_EQ(lines[40], b(10) +
+                                 (metric ? "Load, kN    Repetitions  Stress, kPa"
+                                         : "Load, kips  Repetitions  Stress, psi") +
                                  "  Ratio   Repetitions     %");
-        EXPECT_EQ(lines[74], b(10) + "    Axle      Expected    Erosion      Power    Allowable   Erosion");
+        EXPECT_EQ(lines[74],
+                  b(10) + "    Axle      Expected    Erosion      Power    Allowable   Erosion");
         EXPECT_EQ(lines[75], b(10) + (metric ? "Load, kN  " : "Load, kips") +
                                  "  Repetitions   Factor" + b(15) + "Repetitions     %");
     }
@@ -223,10 +236,13 @@ TEST(ReportTables, TotalsAndDamageMessages) {
     };
     const Case cases[] = {
         {"FatigueExactly100", true, 100.0f, "    100.0", ""},
-        {"FatigueJustAbove100", true, 100.05f, "    100.1", b(40) + "The fatigue damage exceeds 100%."},
+        {"FatigueJustAbove100", true, 100.05f, "    100.1",
+         b(40) + "The fatigue damage exceeds 100%."},
         {"ErosionExactly100", false, 100.0f, "    100.0", ""},
-        {"ErosionAbove100", false, 12345.6f, "  12345.6", b(54) + "The erosion damage exceeds 100%."},
-        {"WiderThanItsField", false, 1.5e9f, "1500000000.0", b(54) + "The erosion damage exceeds 100%."},
+        {"ErosionAbove100", false, 12345.6f, "  12345.6",
+         b(54) + "The erosion damage exceeds 100%."},
+        {"WiderThanItsField", false, 1.5e9f, "1500000000.0",
+         b(54) + "The erosion damage exceeds 100%."},
     };
     for (const Case& c : cases) {
         Workspace ws;
@@ -269,11 +285,13 @@ TEST(ReportSections, SelectionFlagsAndDetailedOutputs) {
         const auto lines = reportLines(ws, results);
         const std::size_t sections = c.titles.size();
         ASSERT_EQ(lines.size(), 35 + 35 * sections + (c.detailed ? 5 : 0));
-        for (std::size_t s = 0; s < sections; ++s) EXPECT_EQ(lines[37 + 35 * s], c.titles[s]);
+        for (std::size_t s = 0; s < sections; ++s)
+            EXPECT_EQ(lines[37 + 35 * s], c.titles[s]);
         if (c.detailed) {
             const std::vector<std::string> tail(lines.end() - 5, lines.end());
-            EXPECT_EQ(tail, (std::vector<std::string>{"", "", b(10) + "               Additional Outputs",
-                                                      b(15) + std::string(38, '*'), ""}));
+            EXPECT_EQ(tail,
+                      (std::vector<std::string>{"", "", b(10) + "               Additional Outputs",
+                                                b(15) + std::string(38, '*'), ""}));
         }
     }
 }
@@ -285,7 +303,7 @@ TEST(ReportFailure, ZeroModulusOfRuptureOnlyBlocksTheFatigueTable) {
         bool ok;
     };
     const Case cases[] = {
-        {"0", true, false}, {"-0", true, false}, {"none", true, false},
+        {"0", true, false}, {"-0", true, false},    {"none", true, false},
         {"0", false, true}, {"0.0001", true, true},
     };
     for (const Case& c : cases) {
@@ -310,15 +328,17 @@ struct CommaDecimalPoint : std::numpunct<char> {
 };
 
 class ReportGolden : public testing::TestWithParam<bool> {
-protected:
+  protected:
     void SetUp() override {
-        if (!GetParam()) return;
+        if (!GetParam())
+            return;
         m_savedLocale = std::locale();
         std::locale::global(std::locale(std::locale::classic(), new CommaDecimalPoint));
         std::setlocale(LC_ALL, "de_DE.UTF-8");  // when the machine has it
     }
     void TearDown() override {
-        if (!GetParam()) return;
+        if (!GetParam())
+            return;
         std::locale::global(m_savedLocale);
         std::setlocale(LC_ALL, "C");
     }
@@ -331,7 +351,8 @@ TEST_P(ReportGolden, InitialDesignsAfterBoth) {
         ws.chooseUnitSystem(units);
         const CommandOutcome outcome = performAnalysis(ws, AnalysisKind::Both);
         ASSERT_TRUE(outcome.report.has_value());
-        const char* golden = units == UnitSystem::English ? "initial_english_both.PRN" : "initial_metric_both.PRN";
+        const char* golden =
+            units == UnitSystem::English ? "initial_english_both.PRN" : "initial_metric_both.PRN";
         EXPECT_EQ(*outcome.report, test::readData(golden)) << golden;
         auto again = writeReport(ws);
         ASSERT_TRUE(again.ok());
