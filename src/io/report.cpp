@@ -1,5 +1,6 @@
 #include "io/report.h"
 
+#include <cmath>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -32,13 +33,40 @@ private:
 };
 
 // Axle-dialog texts are shown as the user wrote them unless they read as a number, so that a
-// stray word in a row stays visible instead of turning into a silent 0.
+// stray word in a row stays visible instead of turning into a silent 0. A number too large
+// for a double (1e400) is shown as typed too, rather than as a word where a number belongs.
 std::string axleText(const std::string& text, int decimals) {
-    return isNumberText(text) ? formatFixed(parseNumber(text), decimals) : text;
+    if (!isNumberText(text)) return text;
+    const double value = parseNumber(text);
+    return std::isfinite(value) ? formatFixed(value, decimals) : text;
 }
 
 std::string inputValue(const std::string& text, int decimals) {
-    return formatFixed(parseNumber(text), decimals);
+    const double value = parseNumber(text);
+    return std::isfinite(value) ? formatFixed(value, decimals) : text;
+}
+
+bool allFinite(const RowTable& table) {
+    for (const auto& row : table)
+        for (float v : row)
+            if (!std::isfinite(v)) return false;
+    return true;
+}
+
+// Only a committed analysis gives results, and it commits only finite values; anything else
+// handed to the writer is refused rather than printed as "NaN" or "Overflow".
+bool printedResultsFinite(const AnalysisResults& r) {
+    if (r.fatigueSelected &&
+        !(allFinite(r.expectedRepetitions) && allFinite(r.equivalentStress) &&
+          allFinite(r.allowableFatigueRepetitions) && allFinite(r.fatigueDamage) &&
+          std::isfinite(r.totalFatigueDamage)))
+        return false;
+    if (r.erosionSelected &&
+        !(allFinite(r.expectedRepetitions) && allFinite(r.erosionFactor) && allFinite(r.erosionPower) &&
+          allFinite(r.allowableErosionRepetitions) && allFinite(r.erosionDamage) &&
+          std::isfinite(r.totalErosionDamage)))
+        return false;
+    return true;
 }
 
 std::string allowableText(float allowable) {
@@ -133,6 +161,11 @@ void writeSection(ReportText& out, const AxleInputs& axles, const AnalysisResult
 }  // namespace
 
 Expected<std::string, ReportError> writeReport(Workspace& workspace, const AnalysisResults& results) {
+    if (!printedResultsFinite(results)) {
+        return failure(ReportError{
+            "The analysis results hold a value that is not a finite number, so the report cannot "
+            "show them. Run the analysis again."});
+    }
     ReportText out;
     writeInputs(out, workspace);
     const AxleInputs& axles = workspace.axles();
@@ -145,6 +178,17 @@ Expected<std::string, ReportError> writeReport(Workspace& workspace, const Analy
             return failure(ReportError{
                 "The modulus of rupture Sc is zero, so the stress ratios of the fatigue table "
                 "cannot be computed. Enter a modulus of rupture greater than zero."});
+        }
+        // A modulus typed after the run can be so small (1e-310) that a ratio overflows.
+        for (const auto& stresses : results.equivalentStress) {
+            for (float psi : stresses) {
+                const double stress = metric ? static_cast<double>(psi) * kKpaPerPsi : static_cast<double>(psi);
+                if (!std::isfinite(stress / modulusOfRupture)) {
+                    return failure(ReportError{
+                        "The modulus of rupture Sc is too small for the stress ratios of the fatigue "
+                        "table to be computed. Enter a modulus of rupture greater than zero."});
+                }
+            }
         }
         writeSection(
             out, axles, results, "                       Fatigue Analysis Solutions",
