@@ -186,7 +186,7 @@ Expected<std::string, ReportError> writeReport(Workspace& workspace, const Analy
                 if (!std::isfinite(stress / modulusOfRupture)) {
                     return failure(ReportError{
                         "The modulus of rupture Sc is too small for the stress ratios of the fatigue "
-                        "table to be computed. Enter a modulus of rupture greater than zero."});
+                        "table to be computed. Enter the modulus of rupture of the concrete."});
                 }
             }
         }
