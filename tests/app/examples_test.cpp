@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "io/def_file.h"
@@ -28,6 +29,10 @@ struct ExampleCase {
     UnitSystem units;
     std::optional<AxleLoadCategory> category;  // none: the initial standard spectrum
 };
+
+void PrintTo(const ExampleCase& c, std::ostream* os) {
+    *os << c.file;
+}
 
 class Example : public ::testing::TestWithParam<ExampleCase> {};
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -102,6 +103,10 @@ const std::vector<SpectrumCase> kSpectra = {
     {"VeryHeavy", AxleLoadCategory::VeryHeavy, &kVeryHeavyTable, true},
     {"Standard", std::nullopt, &kStandardTable, true},
 };
+
+void PrintTo(const SpectrumCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 void apply(Workspace& workspace, const SpectrumCase& spectrum) {
     if (spectrum.category)
@@ -222,6 +227,10 @@ struct VisibilityCase {
     const char* tandemLoad;
     const char* tandemCount;
 };
+
+void PrintTo(const VisibilityCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class AfterLight : public ::testing::TestWithParam<VisibilityCase> {};
 
