@@ -1,5 +1,6 @@
 #include "numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -76,9 +77,12 @@ double parseDecimal(std::string_view s) {
             std::string_view expText(number.data() + e + 1, number.size() - e - 1);
             if (!expText.empty() && expText.front() == '+') expText.remove_prefix(1);
             auto r = std::from_chars(expText.data(), expText.data() + expText.size(), exponent);
+            // Half the range either way, also for an exponent that fits exactly (9223372036854775807),
+            // so that adding the mantissa's magnitude below cannot overflow.
+            constexpr long long kExponentBound = std::numeric_limits<long long>::max() / 2;
             if (r.ec == std::errc::result_out_of_range)
-                exponent = expText.front() == '-' ? std::numeric_limits<long long>::min() / 2
-                                                  : std::numeric_limits<long long>::max() / 2;
+                exponent = expText.front() == '-' ? -kExponentBound : kExponentBound;
+            exponent = std::clamp(exponent, -kExponentBound, kExponentBound);
         }
         // Position of the first significant digit relative to the point.
         long long magnitude = 0;
