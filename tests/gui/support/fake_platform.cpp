@@ -26,6 +26,7 @@ std::optional<QString> takeFront(std::deque<std::optional<QString>>& queue) {
 
 Answer FakePlatform::showMessage(const Message& message) {
     messages.push_back(message);
+    if (whileShowing) whileShowing(message);
     if (answers.empty()) return firstButton(message.buttons);
     Answer a = answers.front();
     answers.pop_front();

@@ -4,6 +4,7 @@
 // script an answer still finishes (and can see the recorded box).
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -26,6 +27,9 @@ public:
     std::deque<std::optional<QString>> saveFiles;   // nullopt: the user cancels
     std::deque<std::optional<int>> printCopies;     // nullopt: the user cancels
     std::optional<QString> printFailure;            // returned by every printDocument
+    // Runs while a message box is "open", before it is answered: lets a test do what a real
+    // modal box does meanwhile, such as taking the activation away from a dialog.
+    std::function<void(const Message&)> whileShowing;
 
     // What happened.
     std::vector<Message> messages;
