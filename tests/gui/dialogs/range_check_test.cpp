@@ -1,0 +1,152 @@
+#include "dialogs/range_check.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "model/numbers.h"
+#include "support/fake_platform.h"
+
+namespace zan::test {
+namespace {
+
+Message invalid(const std::string& name) {
+    return {name + " is an invalid number; please try again!", "Input Data Check", Icon::None,
+            Buttons::CancelTryAgainContinue};
+}
+Message question(const std::string& text) {
+    return {text, "Input Data Check", Icon::None, Buttons::YesNo};
+}
+Message keep(const std::string& name) {
+    return {"Keep the " + name + " input value anyway!", "", Icon::None, Buttons::Ok};
+}
+
+struct CheckCase {
+    const char* name;
+    std::string text;
+    FieldRange range;
+    std::vector<Answer> answers;
+    std::string result;
+    std::vector<Message> messages;
+};
+
+class RangeCheck : public ::testing::TestWithParam<CheckCase> {};
+
+TEST_P(RangeCheck, ShowsTheMessagesAndReturnsTheFieldText) {
+    const CheckCase& c = GetParam();
+    FakePlatform platform;
+    platform.answers.assign(c.answers.begin(), c.answers.end());
+    EXPECT_EQ(checkInputValue(platform, c.text, c.range), c.result);
+    EXPECT_EQ(platform.messages, c.messages);
+    EXPECT_TRUE(platform.answers.empty()) << "a scripted answer was not asked for";
+}
+
+const FieldRange kH1{"h1", 4.0f, 20.0f};
+const FieldRange kH1Metric{"h1", 10.16f, 50.8f};
+const FieldRange kAdt{"ADT", 1.0f, 1000000.0f};
+const FieldRange kTd{"TD", 0.0f, 100.0f};
+const FieldRange kLsf{"LSF", 1.0f, 1.3f};
+const std::string kH1Below =
+    "h1 is not within the typical data range( 4,  20). Accept the suggested minimum value?";
+const std::string kH1Above =
+    "h1 is not within the typical data range( 4,  20). Accept the suggested maximum value?";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RangeCheck,
+    ::testing::Values(
+        CheckCase{"EmptyText", "", kAdt, {}, "", {invalid("ADT")}},
+        CheckCase{"BlanksOnly", "   ", kAdt, {}, "   ", {invalid("ADT")}},
+        CheckCase{"UnitAfterNumber", "9.5 in", kH1, {Answer::TryAgain}, "9.5 in", {invalid("h1")}},
+        CheckCase{"TwoNumbers", "1 2", kH1, {Answer::Continue}, "1 2", {invalid("h1")}},
+        CheckCase{"ThousandsSeparator", "12,900", kAdt, {}, "12,900", {invalid("ADT")}},
+        CheckCase{"NegativeWhereRangeStartsAtZero", "-1", kTd, {}, "-1", {invalid("TD")}},
+        CheckCase{"BelowYesGivesMinimum", "3", kH1, {Answer::Yes}, "4", {question(kH1Below)}},
+        CheckCase{
+            "BelowNoKeepsText", "3", kH1, {Answer::No}, "3", {question(kH1Below), keep("h1")}},
+        CheckCase{"AboveYesGivesMaximum", "25", kH1, {Answer::Yes}, "20", {question(kH1Above)}},
+        CheckCase{"MaximumWrittenWithoutExponent",
+                  "2e6",
+                  kAdt,
+                  {Answer::Yes},
+                  "1000000",
+                  {question("ADT is not within the typical data range( 1,  1000000). Accept "
+                            "the suggested maximum value?")}},
+        CheckCase{"ZeroAdtOffersOne",
+                  "0",
+                  kAdt,
+                  {Answer::Yes},
+                  "1",
+                  {question("ADT is not within the typical data range( 1,  1000000). Accept "
+                            "the suggested minimum value?")}},
+        CheckCase{"MetricMinimumIsTheTableNumber",
+                  "10",
+                  kH1Metric,
+                  {Answer::Yes},
+                  "10.16",
+                  {question("h1 is not within the typical data range( 10.16,  50.8). Accept "
+                            "the suggested minimum value?")}},
+        CheckCase{"LsfAboveOffersOnePointThree",
+                  "1.5",
+                  kLsf,
+                  {Answer::Yes},
+                  "1.3",
+                  {question("LSF is not within the typical data range( 1,  1.3). Accept the "
+                            "suggested maximum value?")}},
+        CheckCase{"LsfAtMaximumPasses", "1.3", kLsf, {}, "1.3", {}},
+        CheckCase{"MinimumIsInclusive", "4", kH1, {}, "4", {}},
+        CheckCase{"MaximumIsInclusive", "20.0", kH1, {}, "20.0", {}},
+        CheckCase{"BlanksAroundAreKept", "  9.5 ", kH1, {}, "  9.5 ", {}},
+        CheckCase{"ExponentInRange", "1.2E1", kH1, {}, "1.2E1", {}},
+        CheckCase{"NegativeZeroIsZero", "-0", kTd, {}, "-0", {}},
+        CheckCase{"BeyondSinglePrecision", "1e39", kH1, {Answer::Yes}, "20", {question(kH1Above)}},
+        CheckCase{"BeyondDoublePrecisionKept",
+                  "1e400",
+                  kH1,
+                  {Answer::No},
+                  "1e400",
+                  {question(kH1Above), keep("h1")}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Every bound of the three dialogs, both unit systems.
+const std::vector<FieldRange> kAllRanges = {{"h1", 4, 20},
+                                            {"k", 20, 1000},
+                                            {"Sc", 400, 2000},
+                                            {"h1", 10.16f, 50.8f},
+                                            {"k", 5.42f, 271},
+                                            {"Sc", 2756, 13780},
+                                            {"ADT", 1, 1000000},
+                                            {"TD", 0, 100},
+                                            {"Years", 1, 50},
+                                            {"LSF", 1, 1.3f},
+                                            {"Single Axle Load", 2, 100},
+                                            {"Single Axle Load", 8.9f, 445},
+                                            {"Tandem Axle", 4, 200},
+                                            {"Tandem Axle", 17.8f, 890},
+                                            {"Tandem Axle", 0, 10000}};
+
+// A suggested bound must pass the next check silently, and a value just outside a bound
+// (one single-precision step) must be caught: the comparison is exact, in single precision.
+TEST(RangeCheckBounds, SuggestedBoundPassesAndTheNextFloatOutsideIsCaught) {
+    for (const FieldRange& r : kAllRanges) {
+        for (bool minimum : {true, false}) {
+            const float bound = minimum ? r.minimum : r.maximum;
+            SCOPED_TRACE(std::string(r.name) + " " + formatSignificant(bound));
+            const float outside = std::nextafter(bound, minimum ? -1e30f : 1e30f);
+            if (outside < 0)
+                continue;
+            FakePlatform platform;
+            platform.answers = {Answer::Yes};
+            const std::string suggested =
+                checkInputValue(platform, formatSignificant(outside, 9), r);
+            EXPECT_EQ(platform.messages.size(), 1u);
+            EXPECT_EQ(suggested, formatSignificant(bound));
+            platform.messages.clear();
+            EXPECT_EQ(checkInputValue(platform, suggested, r), suggested);
+            EXPECT_TRUE(platform.messages.empty());
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zan::test
