@@ -23,9 +23,12 @@ QString fromCore(const std::string& text) {
 
 QMessageBox::Icon qtIcon(Icon icon) {
     switch (icon) {
-        case Icon::Information: return QMessageBox::Information;
-        case Icon::Question: return QMessageBox::Question;
-        case Icon::None: break;
+        case Icon::Information:
+            return QMessageBox::Information;
+        case Icon::Question:
+            return QMessageBox::Question;
+        case Icon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -36,11 +39,13 @@ QtPlatform::QtPlatform() : m_printer(std::make_unique<QPrinter>(QPrinter::HighRe
 
 QtPlatform::~QtPlatform() = default;
 
-QPrinter& QtPlatform::printer() { return *m_printer; }
+QPrinter& QtPlatform::printer() {
+    return *m_printer;
+}
 
 Answer QtPlatform::showMessage(const Message& message) {
-    const QString title = fromCore(message.title.empty() ? std::string(kApplicationShortName)
-                                                         : message.title);
+    const QString title =
+        fromCore(message.title.empty() ? std::string(kApplicationShortName) : message.title);
     QMessageBox box(qtIcon(message.icon), title, fromCore(message.text), QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
@@ -57,19 +62,25 @@ Answer QtPlatform::showMessage(const Message& message) {
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             box.setEscapeButton(QMessageBox::Cancel);
             switch (box.exec()) {
-                case QMessageBox::Yes: return Answer::Yes;
-                case QMessageBox::No: return Answer::No;
-                default: return Answer::Cancel;
+                case QMessageBox::Yes:
+                    return Answer::Yes;
+                case QMessageBox::No:
+                    return Answer::No;
+                default:
+                    return Answer::Cancel;
             }
         case Buttons::CancelTryAgainContinue: {
             // Qt has no standard "Try Again" or "Continue" button.
             QPushButton* cancel = box.addButton(QMessageBox::Cancel);
-            QPushButton* tryAgain = box.addButton(QObject::tr("&Try Again"), QMessageBox::AcceptRole);
+            QPushButton* tryAgain =
+                box.addButton(QObject::tr("&Try Again"), QMessageBox::AcceptRole);
             QPushButton* carryOn = box.addButton(QObject::tr("&Continue"), QMessageBox::AcceptRole);
             box.setEscapeButton(cancel);
             box.exec();
-            if (box.clickedButton() == tryAgain) return Answer::TryAgain;
-            if (box.clickedButton() == carryOn) return Answer::Continue;
+            if (box.clickedButton() == tryAgain)
+                return Answer::TryAgain;
+            if (box.clickedButton() == carryOn)
+                return Answer::Continue;
             return Answer::Cancel;
         }
     }
@@ -88,7 +99,8 @@ std::optional<QString> QtPlatform::chooseOpenFile(const QString& filter) {
     // The Qt dialog accepts only a file that exists.
     const QString name = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(),
                                                       m_lastFileName, qtNameFilter(filter));
-    if (name.isEmpty()) return std::nullopt;
+    if (name.isEmpty())
+        return std::nullopt;
     m_lastFileName = name;
     return name;
 }
@@ -97,7 +109,8 @@ std::optional<QString> QtPlatform::chooseSaveFile(const QString& filter) {
     // The Qt dialog asks before overwriting, and adds no extension to a typed name.
     const QString name = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
                                                       m_lastFileName, qtNameFilter(filter));
-    if (name.isEmpty()) return std::nullopt;
+    if (name.isEmpty())
+        return std::nullopt;
     m_lastFileName = name;
     return name;
 }
@@ -107,7 +120,8 @@ std::optional<int> QtPlatform::choosePrintCopies() {
     // No page range, no selection, no print-to-file box.
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize |
                       QAbstractPrintDialog::PrintCollateCopies);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
     const int copies = m_printer->copyCount();
     // Every copy is printed as a document of its own, so the printer must not multiply them.
     m_printer->setCopyCount(1);
@@ -120,7 +134,8 @@ std::optional<QString> QtPlatform::printDocument(const QStringList& lines) {
 
 std::optional<QString> printLines(QPrinter& printer, const QStringList& lines) {
     QPainter painter;
-    if (!painter.begin(&printer)) return QObject::tr("The printer could not be started.");
+    if (!painter.begin(&printer))
+        return QObject::tr("The printer could not be started.");
 
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setPointSize(10);  // a 75-column report line fits a Letter or A4 page
@@ -139,7 +154,8 @@ std::optional<QString> printLines(QPrinter& printer, const QStringList& lines) {
             row = 0;
         }
         // Drawn at a point, so a long line runs off the page instead of wrapping.
-        if (!line.isEmpty()) painter.drawText(QPointF(0, row * lineHeight + metrics.ascent()), line);
+        if (!line.isEmpty())
+            painter.drawText(QPointF(0, row * lineHeight + metrics.ascent()), line);
         ++row;
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)

@@ -12,7 +12,7 @@ class QWidget;
 namespace zan {
 
 class QtPlatform : public Platform {
-public:
+  public:
     QtPlatform();
     ~QtPlatform() override;
     QtPlatform(const QtPlatform&) = delete;
@@ -28,7 +28,7 @@ public:
     // The printer the print dialog set up, and that printDocument prints on.
     QPrinter& printer();
 
-private:
+  private:
     QString m_lastFileName;  // shared by every file dialog, never reset
     std::unique_ptr<QPrinter> m_printer;
 };

@@ -1,0 +1,181 @@
+#include "about_window.h"
+
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextEdit>
+
+#include "model/message.h"
+
+namespace zan {
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+constexpr int kLogoWidth = 116;   // px
+constexpr int kLogoHeight = 112;  // px
+
+QString joinLines(std::initializer_list<const char*> lines) {
+    QString text;
+    for (const char* line : lines)
+        text += QLatin1String("\r\n") + QLatin1String(line);
+    return text;
+}
+
+}  // namespace
+
+QString AboutWindow::programText() {
+    return joinLines({
+        "",
+        "ZAN Thickness Design Program",
+        "for Concrete Highway and Street Pavements",
+        "",
+        "Developed at the",
+        "",
+        "ZAN Thickness Design project",
+        "Open pavement design software",
+        "wherever its contributors live",
+        "",
+        "Sponsored by",
+        "",
+        "the engineers who use it",
+        "in every country",
+        "",
+        "Release 1.0, December 2026",
+        "",
+    });
+}
+
+QString AboutWindow::authorsText() {
+    return joinLines({
+        "",
+        "ZAN Thickness Design Program",
+        "for Concrete Highway and Street Pavements",
+        "",
+        "Written by",
+        "",
+        "The ZAN Thickness Design contributors",
+        "developers and pavement engineers",
+        "of the ZAN Thickness Design project",
+        "working from many cities",
+        "",
+        "Under the Supervision of",
+        "",
+        "The project's maintainers",
+        "and",
+        "The project's reviewers",
+        "",
+    });
+}
+
+QPixmap AboutWindow::logo() {
+    // A concrete slab over its subbase, cut by a doweled joint, under the letters ZAN.
+    QPixmap pixmap(kLogoWidth, kLogoHeight);
+    pixmap.fill(Qt::white);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xc8, 0xa8, 0x78));  // subbase
+    p.drawRect(6, 84, 104, 20);
+    p.setBrush(QColor(0x9a, 0x9a, 0x9a));  // slab
+    p.drawRect(6, 58, 104, 26);
+    p.setPen(QPen(Qt::white, 2));
+    p.drawLine(58, 58, 58, 84);  // joint
+    p.setPen(QPen(QColor(0x40, 0x40, 0x40), 3));
+    p.drawLine(46, 71, 70, 71);  // dowel
+
+    p.setPen(QPen(QColor(0x20, 0x40, 0x80), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(1, 1, kLogoWidth - 3, kLogoHeight - 3);
+
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(34);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(QColor(0x20, 0x40, 0x80));
+    p.drawText(QRect(0, 8, kLogoWidth, 44), Qt::AlignCenter, QStringLiteral("ZAN"));
+    return pixmap;
+}
+
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About ") + QString::fromLatin1(kApplicationShortName));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+
+    // The layout is given in twips, 1/1440 inch.
+    const double dpiX = logicalDpiX();
+    const double dpiY = logicalDpiY();
+    const auto px = [&](int twipsX, int twipsY, int twipsW, int twipsH) {
+        return QRect(qRound(twipsX * dpiX / kTwipsPerInch), qRound(twipsY * dpiY / kTwipsPerInch),
+                     qRound(twipsW * dpiX / kTwipsPerInch), qRound(twipsH * dpiY / kTwipsPerInch));
+    };
+    setFixedSize(px(0, 0, 7845, 4080).size());
+
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("Picture1"));
+    panel->setGeometry(px(0, 0, 2460, 5535));
+
+    auto* picture = new QLabel(panel);
+    picture->setObjectName(QStringLiteral("Picture2"));
+    picture->setGeometry(px(60, 60, 1755, 1755));
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setPixmap(logo());
+
+    auto* more = new QPushButton(tr("&More"), panel);
+    more->setObjectName(QStringLiteral("cmdAddInfo"));
+    more->setGeometry(px(420, 2220, 975, 495));
+    connect(more, &QPushButton::clicked, this, &AboutWindow::toggleText);
+
+    auto* ok = new QPushButton(tr("&OK"), panel);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setGeometry(px(420, 3000, 975, 495));
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
+
+    m_text = new QTextEdit(this);
+    m_text->setObjectName(QStringLiteral("Text1"));
+    m_text->setGeometry(px(1980, 0, 5955, 4815));
+    m_text->setReadOnly(true);
+    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    showText(programText());
+}
+
+void AboutWindow::showText(const QString& text) {
+    m_text->setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    QTextCursor all(m_text->document());
+    all.select(QTextCursor::Document);
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    all.mergeBlockFormat(centred);
+}
+
+void AboutWindow::toggleText() {
+    const bool authorsShown = m_lastShownByMore == Shown::Authors;
+    showText(authorsShown ? programText() : authorsText());
+    m_lastShownByMore = authorsShown ? Shown::Program : Shown::Authors;
+}
+
+void AboutWindow::showCentred() {
+    const auto centre = [this] {
+        const QRect area = screen() != nullptr ? screen()->geometry() : QRect();
+        const QRect frame = frameGeometry();
+        // Moving the frame's top-left corner moves the whole window with it.
+        move(area.x() + (area.width() - frame.width()) / 2,
+             area.y() + (area.height() - frame.height()) / 2);
+    };
+    // The frame is known only once the window is shown; centre again when it is.
+    centre();
+    show();
+    centre();
+    raise();
+    activateWindow();
+}
+
+}  // namespace zan

@@ -1,0 +1,442 @@
+#include "main_window.h"
+
+#include <functional>
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSaveFile>
+
+#include "io/commands.h"
+#include "io/def_file.h"
+#include "io/report.h"
+#include "shell/about_window.h"
+#include "shell/platform/platform.h"
+#include "spectra/axle_spectra.h"
+
+namespace zan {
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+constexpr int kClientWidthTwips = 7395;
+constexpr int kClientHeightTwips = 6600;
+// The report box keeps a margin inside the window: these shares of its outer size.
+constexpr double kReportWidthShare = 0.99;
+constexpr double kReportHeightShare = 0.91;
+constexpr int kReportPointSize = 12;
+
+const QString kDataFileFilter = QStringLiteral("(*.DEF)|*.DEF");
+const QString kReportFileFilter = QStringLiteral("(*.PRN)|*.PRN");
+
+std::string toCore(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+
+QString fromCore(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString nativePath(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+// The report's lines without their CR LF; the text ends with one, which makes no extra line.
+QStringList reportLines(const std::string& report) {
+    QStringList lines = fromCore(report).split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Platform& platform, QWidget* parent)
+    : QMainWindow(parent), m_platform(platform), m_dialogs(m_workspace, platform, this) {
+    BusyPointer busy(m_platform);
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QString::fromLatin1(kMainWindowTitle));
+    createMenus();
+    createReportBox();
+    setInitialClientSize();
+    refreshUnitMenu();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createMenus() {
+    createFileMenu();
+    createEditMenu();
+    createAnalysisMenu();
+    // A command directly on the menu bar, not a submenu.
+    QAction* design = menuBar()->addAction(tr("&Compute Design Thickness"));
+    design->setObjectName(QStringLiteral("mnuComputeDesignThickness"));
+    connect(design, &QAction::triggered, this, &MainWindow::computeDesignThickness);
+    createHelpMenu();
+}
+
+void MainWindow::createFileMenu() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("File"));
+    file->menuAction()->setObjectName(QStringLiteral("File"));
+
+    QMenu* defaults = addSubmenu(file, "mnuDefaultOptions", tr("&Default Options"));
+    m_metricOption = addItem(defaults, "MetricOption", tr("&Metric System"));
+    m_englishOption = addItem(defaults, "EnglishOption", tr("&English System"));
+    m_metricOption->setCheckable(true);
+    m_englishOption->setCheckable(true);
+    connect(m_metricOption, &QAction::triggered, this,
+            [this] { chooseUnitSystem(UnitSystem::Metric); });
+    connect(m_englishOption, &QAction::triggered, this,
+            [this] { chooseUnitSystem(UnitSystem::English); });
+    // Nothing ever shows the detailed-reports option; it stays unchecked in use.
+    addSeparator(defaults, "Line0a")->setVisible(false);
+    m_detailedReportsOption = addItem(defaults, "DetailedReportsOption", tr("&Detailed Reports"));
+    m_detailedReportsOption->setCheckable(true);
+    m_detailedReportsOption->setVisible(false);
+    connect(m_detailedReportsOption, &QAction::triggered, this, &MainWindow::toggleDetailedReports);
+
+    addSeparator(file, "Line0");
+    QAction* load = addItem(file, "FileLoad", tr("&Read Data From File..."));
+    load->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(load, &QAction::triggered, this, &MainWindow::readDataFile);
+    QAction* save = addItem(file, "FileSave", tr("&Save Input Data..."));
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(save, &QAction::triggered, this, &MainWindow::saveInputData);
+    addSeparator(file, "line0b");
+    connect(addItem(file, "mnuSaveReport", tr("S&ave Report...")), &QAction::triggered, this,
+            [this] { saveReport(); });
+    connect(addItem(file, "mnuPrintReport", tr("&Print Report...")), &QAction::triggered, this,
+            &MainWindow::printReport);
+    addSeparator(file, "line1");
+    connect(addItem(file, "FileExit", tr("E&xit")), &QAction::triggered, this,
+            &MainWindow::exitProgram);
+}
+
+void MainWindow::createEditMenu() {
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    edit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
+    connect(addItem(edit, "mnuZANLayer", tr("&Pavement Data...")), &QAction::triggered, this,
+            &MainWindow::openPavementData);
+    connect(addItem(edit, "mnuZANTraffic", tr("&Traffic Data...")), &QAction::triggered, this,
+            &MainWindow::openTrafficData);
+
+    // The captions of the heavy categories are the program's own, slips included.
+    QMenu* axles = addSubmenu(edit, "mnuZANAxles", tr("&Axle Load Cat..."));
+    const struct {
+        const char* name;
+        const char* caption;
+        AxleLoadCategory category;
+    } categories[] = {
+        {"mnuLight", "&Light", AxleLoadCategory::Light},
+        {"mnuMedium", "&Medium", AxleLoadCategory::Medium},
+        {"mnuHeavy", "&Heavry", AxleLoadCategory::Heavy},
+        {"mnuVeryHeavy", "&Veray Heavy", AxleLoadCategory::VeryHeavy},
+    };
+    for (const auto& c : categories) {
+        const AxleLoadCategory category = c.category;
+        connect(addItem(axles, c.name, tr(c.caption)), &QAction::triggered, this,
+                [this, category] { applyCategory(category); });
+    }
+    addSeparator(axles, "line5");
+    connect(addItem(axles, "mnuAxleInput", tr("&Input Axles")), &QAction::triggered, this,
+            &MainWindow::inputAxles);
+}
+
+void MainWindow::createAnalysisMenu() {
+    QMenu* analysis = menuBar()->addMenu(tr("&Perform Analysis"));
+    analysis->setObjectName(QStringLiteral("mnuPerformAnalysis"));
+    analysis->menuAction()->setObjectName(QStringLiteral("mnuPerformAnalysis"));
+    connect(addItem(analysis, "mnuFatigueAnalysis", tr("&Fatigue Analysis")), &QAction::triggered,
+            this, [this] { analyse(AnalysisKind::Fatigue); });
+    connect(addItem(analysis, "mnuErosionAnalysis", tr("&Erosion Analysis")), &QAction::triggered,
+            this, [this] { analyse(AnalysisKind::Erosion); });
+    addSeparator(analysis, "line8");
+    connect(addItem(analysis, "mnuBothAnalysis", tr("&Both")), &QAction::triggered, this,
+            [this] { analyse(AnalysisKind::Both); });
+}
+
+void MainWindow::createHelpMenu() {
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("Help"));
+    help->menuAction()->setObjectName(QStringLiteral("Help"));
+    // There is no readme to show.
+    addItem(help, "mnuHelpReadme", tr("&Readme"))->setVisible(false);
+    addSeparator(help, "line11")->setVisible(false);
+    connect(addItem(help, "mnuHelpAbout", tr("&About")), &QAction::triggered, this,
+            &MainWindow::showAbout);
+}
+
+QAction* MainWindow::addItem(QMenu* menu, const char* name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+QAction* MainWindow::addSeparator(QMenu* menu, const char* name) {
+    QAction* separator = menu->addSeparator();
+    separator->setObjectName(QString::fromLatin1(name));
+    return separator;
+}
+
+QMenu* MainWindow::addSubmenu(QMenu* parent, const char* name, const QString& caption) {
+    QMenu* menu = parent->addMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+void MainWindow::createReportBox() {
+    // The box is placed by hand (layoutReportBox), so it sits in a plain container.
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    m_reportBox = new QPlainTextEdit(client);
+    m_reportBox->setObjectName(QStringLiteral("txtReports"));
+    m_reportBox->setReadOnly(true);
+    // The report is laid out in columns: never wrap, always allow scrolling both ways.
+    m_reportBox->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_reportBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_reportBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(kReportPointSize);
+    m_reportBox->setFont(font);
+}
+
+void MainWindow::setInitialClientSize() {
+    // The client area lies below the menu bar.
+    const double dpiX = logicalDpiX();
+    const double dpiY = logicalDpiY();
+    const int width = qRound(kClientWidthTwips * dpiX / kTwipsPerInch);
+    const int height = qRound(kClientHeightTwips * dpiY / kTwipsPerInch);
+    resize(width, height + menuBar()->sizeHint().height());
+    layoutReportBox();
+}
+
+void MainWindow::layoutReportBox() {
+    // Shares of the outer size, border, title bar and menu bar included.
+    const QSize outer = frameGeometry().size();
+    m_reportBox->setGeometry(0, 0, qRound(outer.width() * kReportWidthShare),
+                             qRound(outer.height() * kReportHeightShare));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    layoutReportBox();
+}
+
+void MainWindow::refreshUnitMenu() {
+    const bool metric = m_workspace.unitSystem() == UnitSystem::Metric;
+    const bool locked = m_workspace.unitChoiceLocked();
+    m_metricOption->setChecked(metric);
+    m_englishOption->setChecked(!metric);
+    // While switchable, only the other system can be chosen; once locked, neither.
+    m_metricOption->setEnabled(!locked && !metric);
+    m_englishOption->setEnabled(!locked && metric);
+}
+
+void MainWindow::chooseUnitSystem(UnitSystem units) {
+    const bool switched = m_workspace.chooseUnitSystem(units);
+    refreshUnitMenu();
+    if (!switched)
+        return;
+    m_platform.showMessage(
+        Message{units == UnitSystem::Metric ? "Metric System Selected" : "English System Selected",
+                kMainWindowTitle, Icon::None, Buttons::Ok});
+}
+
+void MainWindow::toggleDetailedReports() {
+    m_workspace.setDetailedReports(!m_workspace.detailedReports());
+    m_detailedReportsOption->setChecked(m_workspace.detailedReports());
+}
+
+void MainWindow::runCommand(const std::function<CommandOutcome()>& command, bool changesInputs) {
+    CommandOutcome outcome;
+    {
+        BusyPointer busy(m_platform);
+        outcome = command();
+        // A refused command brings no report: the box keeps what it showed.
+        if (outcome.report)
+            showReport(*outcome.report);
+        if (changesInputs)
+            m_dialogs.refreshFromWorkspace();
+        refreshUnitMenu();
+    }
+    // Shown with the default pointer, after the report is already visible behind the box.
+    if (outcome.message)
+        m_platform.showMessage(*outcome.message);
+}
+
+void MainWindow::showReport(const std::string& report) {
+    m_reportBox->setPlainText(
+        fromCore(report).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void MainWindow::showFailure(const QString& text) {
+    m_platform.showMessage(Message{toCore(text), "", Icon::None, Buttons::Ok});
+}
+
+std::optional<QString> MainWindow::writeFile(const QString& path, const std::string& bytes) {
+    // Written beside the target and renamed over it, so a failure keeps the previous file.
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        if (file.commit())
+            return std::nullopt;
+    }
+    return tr("Cannot write file %1:\r\n%2.").arg(nativePath(path), file.errorString());
+}
+
+void MainWindow::readDataFile() {
+    const std::optional<QString> path = m_platform.chooseOpenFile(kDataFileFilter);
+    if (!path)
+        return;
+    runCommand(
+        [&] {
+            // Qt reads the file, so that any name the file dialog returns can be opened; the
+            // core words the messages. When Qt cannot read it, the core tries and says why.
+            QFile file(*path);
+            if (file.open(QIODevice::ReadOnly)) {
+                const QByteArray bytes = file.readAll();
+                if (file.error() == QFileDevice::NoError)
+                    return readDataBytes(
+                        m_workspace,
+                        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                        toCore(nativePath(*path)));
+            }
+            return zan::readDataFile(m_workspace, QFile::encodeName(*path).toStdString());
+        },
+        true);
+}
+
+void MainWindow::saveInputData() {
+    const std::optional<QString> path = m_platform.chooseSaveFile(kDataFileFilter);
+    if (!path)
+        return;
+    std::optional<QString> failure;
+    {
+        BusyPointer busy(m_platform);
+        const std::string bytes = writeDefFile(m_workspace);
+        refreshUnitMenu();  // writing creates the sections not yet touched
+        failure = writeFile(*path, bytes);
+    }
+    if (failure)
+        showFailure(*failure);
+}
+
+MainWindow::SaveResult MainWindow::saveReport() {
+    const std::optional<QString> path = m_platform.chooseSaveFile(kReportFileFilter);
+    if (!path)
+        return SaveResult::Cancelled;
+    std::optional<QString> failure;
+    {
+        BusyPointer busy(m_platform);
+        // Written afresh from the current inputs and the last results, not taken from the box.
+        auto report = writeReport(m_workspace);
+        refreshUnitMenu();
+        failure = report ? writeFile(*path, *report) : fromCore(report.error().message);
+    }
+    if (!failure)
+        return SaveResult::Saved;
+    showFailure(*failure);
+    return SaveResult::Failed;
+}
+
+void MainWindow::printReport() {
+    const std::optional<int> copies = m_platform.choosePrintCopies();
+    if (!copies)
+        return;
+    std::optional<QString> failure;
+    {
+        BusyPointer busy(m_platform);
+        auto report = writeReport(m_workspace);
+        refreshUnitMenu();
+        if (!report) {
+            failure = fromCore(report.error().message);
+        } else {
+            const QStringList lines = reportLines(*report);
+            // Each copy is a document of its own.
+            for (int copy = 0; copy < *copies && !failure; ++copy)
+                if (auto error = m_platform.printDocument(lines))
+                    failure = tr("The report could not be printed: %1").arg(*error);
+        }
+    }
+    if (failure)
+        showFailure(*failure);
+}
+
+void MainWindow::exitProgram() {
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    const Answer answer = m_platform.showMessage(Message{
+        "Save Outputs before closing?", "Save Dialog", Icon::Question, Buttons::YesNoCancel});
+    // A report that could not be saved would be lost, so a failed save keeps the program open;
+    // cancelling the save dialog still ends it.
+    const bool close =
+        answer == Answer::No || (answer == Answer::Yes && saveReport() != SaveResult::Failed);
+    if (!close) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // Ending the program closes every window at once, asking nothing.
+    if (m_about)
+        m_about->close();
+    for (QDialog* dialog :
+         {m_dialogs.pavementDialog(), m_dialogs.trafficDialog(), m_dialogs.axleLoadDialog()})
+        if (dialog)
+            dialog->hide();
+    emit closed();
+}
+
+void MainWindow::openPavementData() {
+    // The dialog shows this section; creating it locks the unit choice.
+    m_workspace.pavement();
+    m_dialogs.openPavementDialog();
+    refreshUnitMenu();
+}
+
+void MainWindow::openTrafficData() {
+    m_workspace.traffic();
+    m_dialogs.openTrafficDialog();
+    refreshUnitMenu();
+}
+
+void MainWindow::applyCategory(AxleLoadCategory category) {
+    BusyPointer busy(m_platform);
+    applyAxleLoadCategory(m_workspace, category);
+    m_dialogs.openAxleLoadDialog();
+    m_dialogs.refreshFromWorkspace();
+    refreshUnitMenu();
+}
+
+void MainWindow::inputAxles() {
+    BusyPointer busy(m_platform);
+    loadStandardAxleSpectrum(m_workspace);
+    m_dialogs.openAxleLoadDialog();
+    m_dialogs.refreshFromWorkspace();
+    refreshUnitMenu();
+}
+
+void MainWindow::analyse(AnalysisKind kind) {
+    runCommand([&] { return performAnalysis(m_workspace, kind); }, false);
+}
+
+void MainWindow::computeDesignThickness() {
+    // The search writes the thickness it found into the pavement inputs.
+    runCommand([&] { return zan::computeDesignThickness(m_workspace); }, true);
+}
+
+void MainWindow::showAbout() {
+    // Closing the About window destroys it; the next opening builds it anew.
+    if (!m_about)
+        m_about = new AboutWindow(this);
+    m_about->showCentred();
+}
+
+}  // namespace zan
