@@ -1,26 +1,60 @@
-// Placeholder until the dialogs are built: the main window links against this interface.
 #include "input_dialogs.h"
 
-#include <QDialog>
+#include "axle_load_dialog.h"
+#include "pavement_dialog.h"
+#include "shell/platform/platform.h"
+#include "traffic_dialog.h"
 
 namespace zan {
-
-class PavementDialog : public QDialog {};
-class TrafficDialog : public QDialog {};
-class AxleLoadDialog : public QDialog {};
 
 InputDialogs::InputDialogs(Workspace& workspace, Platform& platform, QWidget* mainWindow)
     : m_workspace(workspace), m_platform(platform), m_mainWindow(mainWindow) {}
 
 InputDialogs::~InputDialogs() = default;
 
-void InputDialogs::openPavementDialog() {}
-void InputDialogs::openTrafficDialog() {}
-void InputDialogs::openAxleLoadDialog() {}
-void InputDialogs::refreshFromWorkspace() {}
+namespace {
+// Builds the dialog on first use, shows the workspace's current texts and brings it up in
+// the middle of the screen.
+template <typename Dialog>
+void open(std::unique_ptr<Dialog>& dialog, Workspace& workspace, Platform& platform,
+          QWidget* mainWindow) {
+    BusyPointer busy(platform);
+    if (!dialog)
+        dialog = std::make_unique<Dialog>(workspace, platform, mainWindow);
+    dialog->refresh();
+    dialog->showCentred();
+}
+}  // namespace
 
-QDialog* InputDialogs::pavementDialog() const { return m_pavement.get(); }
-QDialog* InputDialogs::trafficDialog() const { return m_traffic.get(); }
-QDialog* InputDialogs::axleLoadDialog() const { return m_axles.get(); }
+void InputDialogs::openPavementDialog() {
+    open(m_pavement, m_workspace, m_platform, m_mainWindow);
+}
+
+void InputDialogs::openTrafficDialog() {
+    open(m_traffic, m_workspace, m_platform, m_mainWindow);
+}
+
+void InputDialogs::openAxleLoadDialog() {
+    open(m_axles, m_workspace, m_platform, m_mainWindow);
+}
+
+void InputDialogs::refreshFromWorkspace() {
+    if (m_pavement)
+        m_pavement->refresh();
+    if (m_traffic)
+        m_traffic->refresh();
+    if (m_axles)
+        m_axles->refresh();
+}
+
+QDialog* InputDialogs::pavementDialog() const {
+    return m_pavement.get();
+}
+QDialog* InputDialogs::trafficDialog() const {
+    return m_traffic.get();
+}
+QDialog* InputDialogs::axleLoadDialog() const {
+    return m_axles.get();
+}
 
 }  // namespace zan

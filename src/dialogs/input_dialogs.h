@@ -18,7 +18,7 @@ class TrafficDialog;
 class AxleLoadDialog;
 
 class InputDialogs {
-public:
+  public:
     InputDialogs(Workspace& workspace, Platform& platform, QWidget* mainWindow);
     ~InputDialogs();
     InputDialogs(const InputDialogs&) = delete;
@@ -39,7 +39,7 @@ public:
     QDialog* trafficDialog() const;
     QDialog* axleLoadDialog() const;
 
-private:
+  private:
     Workspace& m_workspace;
     Platform& m_platform;
     QWidget* m_mainWindow;

@@ -1,0 +1,157 @@
+#include "axle_load_dialog.h"
+
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "model/workspace.h"
+#include "shell/platform/platform.h"
+
+namespace zan {
+namespace {
+
+// The four columns, left to right, which is also the order OK checks a row in.
+struct AxleColumn {
+    const char* arrayName;
+    std::string AxleRowTexts::*text;
+    FieldRange english;  // kips, or axles per 1000 trucks
+    FieldRange metric;   // kN (kips x 4.45), or axles per 1000 trucks
+};
+constexpr std::size_t kColumns = 4;
+constexpr std::array<AxleColumn, kColumns> kAxleColumns = {{
+    {"ssingle",
+     &AxleRowTexts::singleLoad,
+     {"Single Axle Load", 2.0f, 100.0f},
+     {"Single Axle Load", 8.9f, 445.0f}},
+    {"ssingle_V",
+     &AxleRowTexts::singleCount,
+     {"Single Axle", 0.0f, 10000.0f},
+     {"Single Axle", 0.0f, 10000.0f}},
+    // The tandem load and count share one name in the messages.
+    {"tandem",
+     &AxleRowTexts::tandemLoad,
+     {"Tandem Axle", 4.0f, 200.0f},
+     {"Tandem Axle", 17.8f, 890.0f}},
+    {"tandem_V",
+     &AxleRowTexts::tandemCount,
+     {"Tandem Axle", 0.0f, 10000.0f},
+     {"Tandem Axle", 0.0f, 10000.0f}},
+}};
+
+constexpr std::size_t kRows = static_cast<std::size_t>(kAxleRows);
+constexpr std::size_t fieldIndex(std::size_t row, std::size_t column) {
+    return row * kColumns + column;
+}
+
+}  // namespace
+
+AxleLoadDialog::AxleLoadDialog(Workspace& workspace, Platform& platform, QWidget* parent)
+    : InputDialog(workspace, platform, parent, "frmZanAxle", "Axle-Load Categories") {
+    const QFont labelFont = serifFont(9, true);
+    auto heading = [&](const char* name, const char* text) {
+        QLabel* label = makeLabel(name, labelFont);
+        label->setText(QLatin1String(text));
+        label->setAlignment(Qt::AlignCenter);
+        return label;
+    };
+    m_singleHeading = heading("Label9", "");
+    m_tandemHeading = heading("Label6", "");
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(m_singleHeading, 0, 0, 1, 2);
+    grid->addWidget(m_tandemHeading, 0, 2, 1, 2);
+    grid->addWidget(heading("Label8", caption::kSingle), 1, 0);
+    grid->addWidget(heading("Label5", caption::kAxlesPer1000), 1, 1);
+    grid->addWidget(heading("Label3", caption::kTandem), 1, 2);
+    grid->addWidget(heading("Label10", caption::kAxlesPer1000), 1, 3);
+
+    // Added row by row so that the tab order runs along each row.
+    for (std::size_t row = 0; row < kRows; ++row) {
+        for (std::size_t column = 0; column < kColumns; ++column) {
+            const AxleColumn& c = kAxleColumns[column];
+            const std::string name = std::string(c.arrayName) + "_" + std::to_string(row);
+            QLineEdit* edit =
+                addValueField(name.c_str(), [this, row, member = c.text]() -> std::string& {
+                    return m_workspace.axles().rows[row].*member;
+                });
+            edit->setFixedWidth(
+                QFontMetrics(edit->font()).horizontalAdvance(QStringLiteral("0")) * 8 + 12);
+            grid->addWidget(edit, static_cast<int>(row) + 2, static_cast<int>(column));
+        }
+    }
+    m_lastTandemRow = {m_fields[fieldIndex(kRows - 1, 2)].edit,
+                       m_fields[fieldIndex(kRows - 1, 3)].edit};
+
+    auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
+    auto* cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    okButton->setObjectName(QStringLiteral("ok"));
+    cancelButton->setObjectName(QStringLiteral("cancel"));
+    for (QPushButton* button : {okButton, cancelButton}) {
+        button->setFont(buttonFont());
+        button->setAutoDefault(false);
+    }
+    connect(okButton, &QPushButton::clicked, this, &AxleLoadDialog::ok);
+    connect(cancelButton, &QPushButton::clicked, this, &AxleLoadDialog::cancelEdits);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    buttons->addStretch();
+    auto* top = new QVBoxLayout(this);
+    top->addLayout(grid);
+    top->addSpacing(8);
+    top->addLayout(buttons);
+    top->setSizeConstraint(QLayout::SetFixedSize);
+
+    refresh();
+    rememberValues();
+}
+
+void AxleLoadDialog::refresh() {
+    const AxleInputs& axles = m_workspace.axles();
+    const QString heading = QString::fromLatin1(axles.loadHeading);
+    m_singleHeading->setText(heading);
+    m_tandemHeading->setText(heading);
+    showFieldTexts();
+    // A hidden row keeps its texts and is checked and restored like any other.
+    for (QWidget* field : m_lastTandemRow)
+        field->setVisible(axles.lastTandemRowShown);
+}
+
+void AxleLoadDialog::ok() {
+    BusyPointer busy(m_platform);
+    CheckInProgress checking(*this);
+    const bool metric = m_workspace.unitSystem() == UnitSystem::Metric;
+    // All forty fields get their messages before anything is accepted.
+    for (std::size_t row = 0; row < kRows; ++row)
+        for (std::size_t column = 0; column < kColumns; ++column) {
+            const AxleColumn& c = kAxleColumns[column];
+            checkField(fieldIndex(row, column), metric ? c.metric : c.english);
+        }
+
+    // Rows are accepted top down until the first invalid one, which alone goes back; the
+    // rows below it stay as typed and unremembered, so a Cancel can still undo them.
+    for (std::size_t row = 0; row < kRows; ++row) {
+        bool valid = true;
+        for (std::size_t column = 0; column < kColumns; ++column)
+            valid = valid && fieldAcceptable(fieldIndex(row, column));
+        if (!valid) {
+            restoreTexts(fieldIndex(row, 0), kColumns);
+            return;
+        }
+        rememberTexts(fieldIndex(row, 0), kColumns);
+    }
+    hide();
+}
+
+void AxleLoadDialog::cancelEdits() {
+    hide();
+    restoreAllTexts();
+}
+
+}  // namespace zan

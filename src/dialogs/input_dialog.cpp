@@ -1,0 +1,151 @@
+#include "input_dialog.h"
+
+#include <QEvent>
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+
+#include "shell/platform/platform.h"
+
+namespace zan {
+
+QFont serifFont(double points, bool bold) {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QFont valueFieldFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(9.75);
+    font.setBold(true);
+    return font;
+}
+
+QFont buttonFont() {
+    return serifFont(12, true);
+}
+
+InputDialog::InputDialog(Workspace& workspace, Platform& platform, QWidget* parent,
+                         const char* objectName, const char* title)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_workspace(workspace),
+      m_platform(platform) {
+    setObjectName(QLatin1String(objectName));
+    setWindowTitle(QLatin1String(title));
+    setModal(false);
+}
+
+void InputDialog::showCentred() {
+    // The frame is known only once the window is shown, so centre again afterwards.
+    auto centre = [this] {
+        QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+        if (!screen)
+            return;
+        const QRect area = screen->geometry();
+        const QSize outer = frameGeometry().size();
+        move(area.x() + (area.width() - outer.width()) / 2,
+             area.y() + (area.height() - outer.height()) / 2);
+    };
+    centre();
+    show();
+    centre();
+    raise();
+    activateWindow();
+}
+
+QLineEdit* InputDialog::addValueField(const char* objectName, std::function<std::string&()> text) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QLatin1String(objectName));
+    edit->setFont(valueFieldFont());
+    edit->setFixedWidth(QFontMetrics(edit->font()).horizontalAdvance(QStringLiteral("0")) * 10 +
+                        12);
+    const std::size_t index = m_fields.size();
+    m_fields.push_back({edit, std::move(text)});
+    // Every keystroke goes straight into the workspace, so a command run while the dialog is
+    // open reads what has been typed so far.
+    connect(edit, &QLineEdit::textEdited, this, [this, index](const QString& typed) {
+        ValueField& field = m_fields[index];
+        field.text() = typed.toLatin1().toStdString();
+        // A character outside Latin-1 cannot be stored; show what the workspace holds.
+        const QString stored = QString::fromLatin1(field.text());
+        if (stored != typed) {
+            const int cursor = field.edit->cursorPosition();
+            field.edit->setText(stored);
+            field.edit->setCursorPosition(cursor);
+        }
+    });
+    return edit;
+}
+
+QLabel* InputDialog::makeLabel(const char* objectName, const QFont& font) {
+    auto* label = new QLabel(this);
+    label->setObjectName(QLatin1String(objectName));
+    label->setFont(font);
+    return label;
+}
+
+void InputDialog::showFieldTexts() {
+    for (ValueField& field : m_fields) {
+        const QString text = QString::fromLatin1(field.text());
+        // setText would move the cursor of a field being typed in; skip unchanged ones.
+        if (field.edit->text() != text)
+            field.edit->setText(text);
+    }
+}
+
+void InputDialog::writeField(std::size_t index, const std::string& text) {
+    ValueField& field = m_fields[index];
+    field.text() = text;
+    const QString shown = QString::fromLatin1(text);
+    if (field.edit->text() != shown)
+        field.edit->setText(shown);
+}
+
+void InputDialog::checkField(std::size_t index, const FieldRange& range) {
+    writeField(index, checkInputValue(m_platform, m_fields[index].text(), range));
+}
+
+bool InputDialog::fieldAcceptable(std::size_t index) const {
+    return isAcceptableValueText(m_fields[index].text());
+}
+
+void InputDialog::rememberTexts(std::size_t first, std::size_t count) {
+    m_rememberedTexts.resize(m_fields.size());
+    for (std::size_t i = first; i < first + count; ++i)
+        m_rememberedTexts[i] = m_fields[i].text();
+}
+
+void InputDialog::restoreTexts(std::size_t first, std::size_t count) {
+    m_rememberedTexts.resize(m_fields.size());
+    for (std::size_t i = first; i < first + count; ++i)
+        writeField(i, m_rememberedTexts[i]);
+}
+
+bool InputDialog::event(QEvent* event) {
+    if (event->type() == QEvent::WindowDeactivate) {
+        // Losing the activation to one of the OK handler's message boxes: the activation that
+        // returns when the box closes may arrive during the handler or just after it.
+        if (m_checking > 0)
+            m_lostToOwnMessage = true;
+    } else if (event->type() == QEvent::WindowActivate) {
+        if (m_checking > 0 || m_lostToOwnMessage)
+            m_lostToOwnMessage = false;
+        else
+            rememberValues();
+    }
+    return QDialog::event(event);
+}
+
+void InputDialog::hideEvent(QHideEvent* event) {
+    // A hidden dialog gets no returning activation; the next one is the user's.
+    m_lostToOwnMessage = false;
+    QDialog::hideEvent(event);
+}
+
+}  // namespace zan

@@ -1,0 +1,168 @@
+#include "pavement_dialog.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <array>
+
+#include "model/workspace.h"
+#include "shell/platform/platform.h"
+
+namespace zan {
+namespace {
+
+enum Field : std::size_t { kThickness, kSubgrade, kRupture };
+
+// Typical ranges of h (in | cm), k (psi/in | kPa/mm) and Sc (psi | kPa).
+constexpr std::array<FieldRange, 3> kEnglishRanges = {{
+    {"h1", 4.0f, 20.0f},
+    {"k", 20.0f, 1000.0f},
+    {"Sc", 400.0f, 2000.0f},
+}};
+constexpr std::array<FieldRange, 3> kMetricRanges = {{
+    {"h1", 10.16f, 50.8f},
+    {"k", 5.42f, 271.0f},
+    {"Sc", 2756.0f, 13780.0f},
+}};
+
+}  // namespace
+
+PavementDialog::PavementDialog(Workspace& workspace, Platform& platform, QWidget* parent)
+    : InputDialog(workspace, platform, parent, "frmZanSlab", "Pavement Data") {
+    createLayout();
+    refresh();
+    rememberValues();
+}
+
+void PavementDialog::createLayout() {
+    const QFont labelFont = serifFont(10.5, true);
+    m_thicknessLabel = makeLabel("h1", labelFont);
+    m_subgradeLabel = makeLabel("k1", labelFont);
+    m_ruptureLabel = makeLabel("Sc", labelFont);
+    QLineEdit* thickness = addValueField(
+        "h1_V", [this]() -> std::string& { return m_workspace.pavement().thickness; });
+    QLineEdit* subgrade = addValueField(
+        "k1_V", [this]() -> std::string& { return m_workspace.pavement().subgradeModulus; });
+    QLineEdit* rupture = addValueField(
+        "Sc_V", [this]() -> std::string& { return m_workspace.pavement().modulusOfRupture; });
+
+    auto makeOptionPair = [this](const char* frameName, const char* caption, const char* yesName,
+                                 const char* noName, QRadioButton*& yes, QRadioButton*& no) {
+        auto* frame = new QGroupBox(QLatin1String(caption), this);
+        frame->setObjectName(QLatin1String(frameName));
+        frame->setFont(serifFont(9.75, true));
+        yes = new QRadioButton(QLatin1String(caption::kYes), frame);
+        no = new QRadioButton(QLatin1String(caption::kNo), frame);
+        yes->setObjectName(QLatin1String(yesName));
+        no->setObjectName(QLatin1String(noName));
+        for (QRadioButton* option : {yes, no})
+            option->setFont(serifFont(12, false));
+        auto* box = new QHBoxLayout(frame);
+        box->addWidget(yes);
+        box->addWidget(no);
+        return frame;
+    };
+    QGroupBox* shoulder = makeOptionPair("Frame3", caption::kShoulderFrame, "Option1", "Option2",
+                                         m_shoulderYes, m_shoulderNo);
+    QGroupBox* dowels = makeOptionPair("Frame1", caption::kDowelFrame, "OptDowelYes", "optDowelNo",
+                                       m_dowelYes, m_dowelNo);
+    // The Yes button of each pair carries the state; its partner follows by exclusion.
+    connect(m_shoulderYes, &QRadioButton::toggled, this,
+            [this](bool on) { m_workspace.pavement().concreteShoulder = on; });
+    connect(m_dowelYes, &QRadioButton::toggled, this,
+            [this](bool on) { m_workspace.pavement().doweledJoints = on; });
+
+    auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
+    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    okButton->setObjectName(QStringLiteral("OK"));
+    cancelButton->setObjectName(QStringLiteral("Cancel"));
+    for (QPushButton* button : {okButton, cancelButton}) {
+        button->setFont(buttonFont());
+        button->setAutoDefault(false);
+    }
+    connect(okButton, &QPushButton::clicked, this, &PavementDialog::ok);
+    connect(cancelButton, &QPushButton::clicked, this, &PavementDialog::cancelEdits);
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(m_thicknessLabel, 0, 0);
+    fields->addWidget(thickness, 0, 1);
+    fields->addWidget(m_subgradeLabel, 1, 0);
+    fields->addWidget(subgrade, 1, 1);
+    fields->addWidget(m_ruptureLabel, 2, 0);
+    fields->addWidget(rupture, 2, 1);
+    auto* frames = new QHBoxLayout;
+    frames->addWidget(shoulder);
+    frames->addWidget(dowels);
+    fields->addLayout(frames, 3, 0, 1, 2);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    buttons->addStretch();
+
+    auto* top = new QHBoxLayout(this);
+    top->addLayout(fields);
+    top->addSpacing(12);
+    top->addLayout(buttons);
+    top->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void PavementDialog::refresh() {
+    const PavementInputs& p = m_workspace.pavement();
+    m_thicknessLabel->setText(QString::fromLatin1(p.thicknessCaption));
+    m_subgradeLabel->setText(QString::fromLatin1(p.subgradeModulusCaption));
+    m_ruptureLabel->setText(QString::fromLatin1(p.modulusOfRuptureCaption));
+    showFieldTexts();
+    showOptionStates();
+}
+
+void PavementDialog::showOptionStates() {
+    const PavementInputs& p = m_workspace.pavement();
+    // An exclusive button cannot be unchecked directly; checking its partner clears it.
+    (p.concreteShoulder ? m_shoulderYes : m_shoulderNo)->setChecked(true);
+    (p.doweledJoints ? m_dowelYes : m_dowelNo)->setChecked(true);
+}
+
+void PavementDialog::rememberValues() {
+    rememberAllTexts();
+    m_rememberedShoulder = m_workspace.pavement().concreteShoulder;
+    m_rememberedDowels = m_workspace.pavement().doweledJoints;
+}
+
+void PavementDialog::ok() {
+    BusyPointer busy(m_platform);
+    CheckInProgress checking(*this);
+    const auto& ranges =
+        m_workspace.unitSystem() == UnitSystem::Metric ? kMetricRanges : kEnglishRanges;
+    // Every field gets its own messages, even after an invalid one.
+    for (std::size_t i = 0; i < ranges.size(); ++i)
+        checkField(i, ranges[i]);
+
+    if (fieldAcceptable(kThickness) && fieldAcceptable(kSubgrade) && fieldAcceptable(kRupture)) {
+        rememberAllTexts();
+        hide();
+    } else {
+        // Refused: all three fields go back, the good ones too, and the dialog stays open.
+        show();
+        restoreAllTexts();
+    }
+    // The option states count as confirmed either way.
+    m_rememberedShoulder = m_workspace.pavement().concreteShoulder;
+    m_rememberedDowels = m_workspace.pavement().doweledJoints;
+}
+
+void PavementDialog::cancelEdits() {
+    hide();
+    restoreAllTexts();
+    PavementInputs& p = m_workspace.pavement();
+    p.concreteShoulder = m_rememberedShoulder;
+    p.doweledJoints = m_rememberedDowels;
+    showOptionStates();
+}
+
+}  // namespace zan

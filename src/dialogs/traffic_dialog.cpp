@@ -1,0 +1,112 @@
+#include "traffic_dialog.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <array>
+
+#include "model/workspace.h"
+
+namespace zan {
+namespace {
+
+// The rows top to bottom: label, its caption, the value field and the text it edits.
+struct TrafficRow {
+    const char* labelName;
+    const char* caption;
+    const char* fieldName;
+    std::string TrafficInputs::*text;
+};
+constexpr std::array<TrafficRow, 7> kRows = {{
+    {"ADT", caption::kAverageDailyTraffic, "ADT_V", &TrafficInputs::averageDailyTraffic},
+    {"track", caption::kTruckPercent, "TD_V", &TrafficInputs::truckPercent},
+    {"grow", caption::kGrowthPercent, "grow_V", &TrafficInputs::growthPercent},
+    {"DD", caption::kDirectionPercent, "DD_V", &TrafficInputs::directionPercent},
+    {"LD", caption::kLanePercent, "LD_V", &TrafficInputs::lanePercent},
+    {"LSF", caption::kLoadSafetyFactor, "LSF_V", &TrafficInputs::loadSafetyFactor},
+    {"Years", caption::kDesignPeriod, "Years_V", &TrafficInputs::designPeriod},
+}};
+
+// OK checks in its own order, which differs from the rows: (row index, range).
+struct TrafficCheck {
+    std::size_t row;
+    FieldRange range;
+};
+constexpr std::array<TrafficCheck, 7> kChecks = {{
+    {0, {"ADT", 1.0f, 1000000.0f}},  // vehicles/day
+    {1, {"TD", 0.0f, 100.0f}},       // %
+    {3, {"DD", 0.0f, 100.0f}},       // %
+    {4, {"LD", 0.0f, 100.0f}},       // %
+    {2, {"i", 0.0f, 100.0f}},        // % per year
+    {6, {"Years", 1.0f, 50.0f}},
+    {5, {"LSF", 1.0f, 1.3f}},
+}};
+
+}  // namespace
+
+TrafficDialog::TrafficDialog(Workspace& workspace, Platform& platform, QWidget* parent)
+    : InputDialog(workspace, platform, parent, "frmZanTraffic", "Traffic Data") {
+    auto* grid = new QGridLayout;
+    const QFont labelFont = serifFont(9, true);
+    for (std::size_t i = 0; i < kRows.size(); ++i) {
+        const TrafficRow& row = kRows[i];
+        QLabel* label = makeLabel(row.labelName, labelFont);
+        label->setText(QLatin1String(row.caption));
+        QLineEdit* edit = addValueField(row.fieldName, [this, member = row.text]() -> std::string& {
+            return m_workspace.traffic().*member;
+        });
+        grid->addWidget(label, static_cast<int>(i), 0);
+        grid->addWidget(edit, static_cast<int>(i), 1);
+    }
+
+    auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
+    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    okButton->setObjectName(QStringLiteral("ok"));
+    cancelButton->setObjectName(QStringLiteral("cancel"));
+    for (QPushButton* button : {okButton, cancelButton}) {
+        button->setFont(buttonFont());
+        button->setAutoDefault(false);
+    }
+    connect(okButton, &QPushButton::clicked, this, &TrafficDialog::ok);
+    connect(cancelButton, &QPushButton::clicked, this, &TrafficDialog::cancelEdits);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    auto* top = new QVBoxLayout(this);
+    top->addLayout(grid);
+    top->addSpacing(8);
+    top->addLayout(buttons);
+    top->setSizeConstraint(QLayout::SetFixedSize);
+
+    refresh();
+    rememberValues();
+}
+
+void TrafficDialog::ok() {
+    // This OK is quick: no busy pointer.
+    CheckInProgress checking(*this);
+    for (const TrafficCheck& check : kChecks)
+        checkField(check.row, check.range);
+
+    bool accepted = true;
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        accepted = accepted && fieldAcceptable(i);
+    if (accepted) {
+        rememberAllTexts();
+        hide();
+    } else {
+        show();
+        restoreAllTexts();
+    }
+}
+
+void TrafficDialog::cancelEdits() {
+    hide();
+    restoreAllTexts();
+}
+
+}  // namespace zan
