@@ -59,6 +59,10 @@ class DefReader {
             const std::size_t contentStart = m_pos;
             while (!atEnd() && m_bytes[m_pos] != '"' && !isLineEnd(m_bytes[m_pos]))
                 ++m_pos;
+            // Data that ends before the closing quote was cut inside this field: its text may be
+            // short of what was saved, so the file counts as ending early.
+            if (atEnd())
+                return false;
             field.assign(m_bytes.substr(contentStart, m_pos - contentStart));
             while (!atEnd() && m_bytes[m_pos] != ',' && !isLineEnd(m_bytes[m_pos]))
                 ++m_pos;
