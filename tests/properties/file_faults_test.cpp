@@ -1,0 +1,286 @@
+// Fault injection at the file level. Saving goes through writeFileSafely (a temporary file
+// beside the target and a rename); reading through readDataFile. Each fault must give a
+// message that names the file, and leave the previous file, the folder and the workspace
+// as they were. The tests run as root in CI, where permission bits stop nothing, so the
+// faults come from the file system itself: a path under a regular file, /proc, a file-size
+// limit (RLIMIT_FSIZE, which fails a write after N bytes), and small tmpfs mounts (full, or
+// read-only) where the machine allows mounting.
+
+#include <sys/mount.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <set>
+#include <vector>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "io/commands.h"
+#include "io/def_file.h"
+#include "random_design.h"
+
+namespace zan {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+std::set<std::string> namesIn(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
+    return names;
+}
+
+class FileFaults : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "zan-faults-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        m_folder = pattern;
+    }
+    void TearDown() override {
+        for (const fs::path& mount : m_mounts) umount2(mount.c_str(), MNT_DETACH);
+        std::error_code ec;
+        fs::remove_all(m_folder, ec);
+    }
+
+    // A tmpfs of `options` at a new folder, or nothing when the machine does not allow it.
+    std::optional<fs::path> mountTmpfs(const std::string& name, const std::string& options) {
+        const fs::path at = m_folder / name;
+        fs::create_directory(at);
+        if (mount("zan-test", at.c_str(), "tmpfs", 0, options.c_str()) != 0) return std::nullopt;
+        m_mounts.push_back(at);
+        return at;
+    }
+
+    // Saving over `previous` must fail with a message naming the file and keep it whole.
+    void expectFailedSaveKeepsPrevious(const fs::path& target, const std::string& bytes) {
+        const std::string previous = readFile(target);
+        const std::set<std::string> before = namesIn(target.parent_path());
+        const auto error = writeFileSafely(target.string(), bytes);
+        ASSERT_TRUE(error.has_value()) << target;
+        EXPECT_NE(error->find(target.string()), std::string::npos) << *error;
+        EXPECT_EQ(readFile(target), previous) << "the previous file was damaged";
+        EXPECT_EQ(namesIn(target.parent_path()), before) << "a temporary file was left behind";
+    }
+
+    fs::path m_folder;
+    std::vector<fs::path> m_mounts;
+};
+
+const std::string kPrevious = "****ENG****\r\n\r\n***ZAN***\r\nthe previous file\r\n";
+
+TEST_F(FileFaults, SaveFailuresNameTheFileAndTouchNothing) {
+    fs::create_directory(m_folder / "a folder");
+    writeFile(m_folder / "a folder" / "inside.DEF", kPrevious);
+    writeFile(m_folder / "plain.txt", kPrevious);
+    struct Case {
+        const char* name;
+        fs::path target;
+    };
+    const Case cases[] = {
+        {"FolderDoesNotExist", m_folder / "no such folder" / "design.DEF"},
+        {"TargetIsADirectory", m_folder / "a folder"},
+        {"FolderIsARegularFile", m_folder / "plain.txt" / "design.DEF"},
+        {"FolderInProc", "/proc/self/design.DEF"},
+        {"EmptyName", ""},
+    };
+    for (const Case& c : cases) {
+        const std::set<std::string> before = namesIn(m_folder);
+        const auto error = writeFileSafely(c.target.string(), "new contents\r\n");
+        ASSERT_TRUE(error.has_value()) << c.name;
+        EXPECT_NE(error->find("could not be written"), std::string::npos) << c.name << ": " << *error;
+        EXPECT_NE(error->find(c.target.string()), std::string::npos) << c.name << ": " << *error;
+        EXPECT_EQ(namesIn(m_folder), before) << c.name;
+    }
+    EXPECT_EQ(readFile(m_folder / "a folder" / "inside.DEF"), kPrevious);
+    EXPECT_EQ(readFile(m_folder / "plain.txt"), kPrevious);
+    EXPECT_TRUE(fs::is_directory(m_folder / "a folder"));
+}
+
+// A write layer that fails after N bytes: the process's file-size limit. Writes past it fail
+// with EFBIG (SIGXFSZ is ignored for the test).
+TEST_F(FileFaults, WriteThatFailsAfterNBytesKeepsThePreviousFile) {
+    const fs::path target = m_folder / "design.DEF";
+    writeFile(target, kPrevious);
+    const std::string bytes(1 << 20, 'z');
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit oldLimit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &oldLimit), 0);
+    for (rlim_t limit : {rlim_t{0}, rlim_t{1}, rlim_t{4096}, rlim_t{65537}, rlim_t{(1 << 20) - 1}}) {
+        rlimit small = oldLimit;
+        small.rlim_cur = limit;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const std::string previous = readFile(target);
+        const std::set<std::string> before = namesIn(m_folder);
+        const auto error = writeFileSafely(target.string(), bytes);
+        setrlimit(RLIMIT_FSIZE, &oldLimit);
+        ASSERT_TRUE(error.has_value()) << "limit " << limit;
+        EXPECT_NE(error->find(target.string()), std::string::npos) << *error;
+        EXPECT_EQ(readFile(target), previous) << "limit " << limit;
+        EXPECT_EQ(namesIn(m_folder), before) << "limit " << limit;
+    }
+    std::signal(SIGXFSZ, oldHandler);
+    // With the limit lifted the same save succeeds.
+    EXPECT_FALSE(writeFileSafely(target.string(), bytes).has_value());
+    EXPECT_EQ(readFile(target), bytes);
+}
+
+TEST_F(FileFaults, FullDiskKeepsThePreviousFile) {
+    const auto disk = mountTmpfs("small disk", "size=64k");
+    if (!disk) GTEST_SKIP() << "this machine does not allow a tmpfs mount";
+    const fs::path target = *disk / "design.DEF";
+    writeFile(target, kPrevious);
+    expectFailedSaveKeepsPrevious(target, std::string(1 << 20, 'z'));
+    // What fits is saved.
+    EXPECT_FALSE(writeFileSafely(target.string(), "small\r\n").has_value());
+    EXPECT_EQ(readFile(target), "small\r\n");
+}
+
+TEST_F(FileFaults, ReadOnlyFolderKeepsThePreviousFile) {
+    const auto disk = mountTmpfs("read-only disk", "size=64k");
+    if (!disk) GTEST_SKIP() << "this machine does not allow a tmpfs mount";
+    const fs::path target = *disk / "design.DEF";
+    writeFile(target, kPrevious);
+    ASSERT_EQ(mount("zan-test", disk->c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=64k"), 0);
+    expectFailedSaveKeepsPrevious(target, "new contents\r\n");
+}
+
+// The user chose a file in the dialog, and it or its folder went away before the save.
+TEST_F(FileFaults, TargetOrFolderDisappearsBetweenChoosingAndWriting) {
+    const fs::path target = m_folder / "chosen.DEF";
+    writeFile(target, kPrevious);
+    fs::remove(target);
+    EXPECT_FALSE(writeFileSafely(target.string(), "saved\r\n").has_value());
+    EXPECT_EQ(readFile(target), "saved\r\n");
+
+    const fs::path folder = m_folder / "gone";
+    fs::create_directory(folder);
+    const fs::path inGone = folder / "chosen.DEF";
+    fs::remove(folder);
+    const auto error = writeFileSafely(inGone.string(), "saved\r\n");
+    ASSERT_TRUE(error.has_value());
+    EXPECT_NE(error->find(inGone.string()), std::string::npos) << *error;
+    EXPECT_FALSE(fs::exists(folder));
+}
+
+// A workspace with a design and results, to see that a failed read changes nothing.
+Workspace sessionWorkspace() {
+    Workspace w;
+    w.chooseUnitSystem(UnitSystem::Metric);
+    w.pavement().thickness = "23.5";
+    w.traffic().designPeriod = "30";
+    performAnalysis(w, AnalysisKind::Both);
+    return w;
+}
+
+TEST_F(FileFaults, UnreadableFilesNameTheFileAndChangeNothing) {
+    fs::create_directory(m_folder / "folder.DEF");
+    struct Case {
+        const char* name;
+        std::string path;
+    };
+    const Case cases[] = {
+        {"Directory", (m_folder / "folder.DEF").string()},
+        {"Missing", (m_folder / "missing.DEF").string()},
+        {"UnderARegularFile", "/proc/self/status/x.DEF"},
+        {"UnreadableProcFile", "/proc/self/mem"},
+    };
+    for (const Case& c : cases) {
+        Workspace w = sessionWorkspace();
+        const Workspace before = w;
+        const CommandOutcome outcome = readDataFile(w, c.path);
+        EXPECT_EQ(outcome.status, CommandStatus::FileUnreadable) << c.name;
+        ASSERT_TRUE(outcome.message.has_value()) << c.name;
+        EXPECT_NE(outcome.message->text.find(c.path), std::string::npos) << c.name << ": " << outcome.message->text;
+        EXPECT_TRUE(w == before) << c.name;
+    }
+}
+
+TEST_F(FileFaults, FiftyMegabyteFiles) {
+    const std::string valid = [] {
+        Workspace w;
+        return writeDefFile(w);
+    }();
+    constexpr std::size_t kFifty = 50u << 20;
+    test::Random r(50);
+
+    // A valid file followed by 50 MB: nothing after the tenth axle row is read.
+    std::string trailing = valid;
+    trailing.resize(valid.size() + kFifty, 'j');
+    // Line 5 (the thickness) of 50 MB: read whole, and still a number 9.5 with a tail.
+    std::string longLine = valid;
+    longLine.insert(longLine.find("9.5\r\n") + 3, std::string(kFifty, 'x'));
+    // 50 MB of random bytes, NUL and lone CR included.
+    std::string noise(kFifty, '\0');
+    for (std::size_t i = 0; i < noise.size(); i += 8) {
+        const auto v = r.next();
+        for (std::size_t k = 0; k < 8 && i + k < noise.size(); ++k) noise[i + k] = static_cast<char>(v >> (8 * k));
+    }
+    struct Case {
+        const char* name;
+        const std::string* bytes;
+        CommandStatus status;
+    };
+    const Case cases[] = {
+        {"ValidThenFiftyMegabytes", &trailing, CommandStatus::Done},
+        {"FiftyMegabyteLine", &longLine, CommandStatus::Done},
+        {"FiftyMegabytesOfNoise", &noise, CommandStatus::NotInputDataFile},
+    };
+    for (const Case& c : cases) {
+        const fs::path path = m_folder / "big.DEF";
+        writeFile(path, *c.bytes);
+        Workspace w = sessionWorkspace();
+        const Workspace before = w;
+        const CommandOutcome outcome = readDataFile(w, path.string());
+        EXPECT_EQ(outcome.status, c.status) << c.name;
+        if (outcome.ok()) {
+            EXPECT_EQ(outcome.message->text, path.string() + "  Loaded!") << c.name;
+            EXPECT_EQ(w.results(), before.results()) << c.name;
+        } else {
+            EXPECT_TRUE(w == before) << c.name;
+        }
+    }
+    // The long thickness text reads as 9.5 and analyses.
+    Workspace w;
+    ASSERT_TRUE(readDataBytes(w, longLine, "long.DEF").ok());
+    EXPECT_EQ(w.pavement().thickness.size(), kFifty + 3);
+    EXPECT_TRUE(performAnalysis(w, AnalysisKind::Both).ok());
+}
+
+// NULs inside texts and CR-only line ends: a file written that way on another system still
+// reads every text exactly.
+TEST_F(FileFaults, NulBytesAndCarriageReturnOnlyLineEnds) {
+    test::Random r(13);
+    for (int i = 0; i < 200; ++i) {
+        Workspace saved = test::randomDesign(r, {50, 5});
+        saved.pavement().subgradeModulus = std::string("1\0" "30", 4);
+        saved.axles().rows[r.below(10)].singleCount = std::string("\0\0", 2);
+        std::string bytes;
+        for (char c : writeDefFile(saved))
+            if (c != '\n') bytes.push_back(c);
+        const fs::path path = m_folder / "cr.DEF";
+        writeFile(path, bytes);
+        Workspace loaded;
+        ASSERT_TRUE(readDataFile(loaded, path.string()).ok()) << i;
+        EXPECT_EQ(writeDefFile(loaded), writeDefFile(saved)) << i;
+    }
+}
+
+}  // namespace
+}  // namespace zan
