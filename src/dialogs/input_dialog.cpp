@@ -1,5 +1,6 @@
 #include "input_dialog.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QWindow>
 
 #include "shell/platform/platform.h"
 
@@ -39,6 +41,11 @@ InputDialog::InputDialog(Workspace& workspace, Platform& platform, QWidget* pare
     setObjectName(QLatin1String(objectName));
     setWindowTitle(QLatin1String(title));
     setModal(false);
+    // The user went to another window of this program: coming back is a fresh activation.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focus) {
+        if (focus && focus != windowHandle() && m_checking == 0)
+            m_resuming = false;
+    });
 }
 
 void InputDialog::showCentred() {
@@ -128,14 +135,15 @@ void InputDialog::restoreTexts(std::size_t first, std::size_t count) {
 }
 
 bool InputDialog::event(QEvent* event) {
+    // The remembered values are the ones the user came to the dialog with from another window
+    // of this program. Losing the activation to OK's own message box (which may give it back
+    // during the handler or just after it) or to another application does not count.
     if (event->type() == QEvent::WindowDeactivate) {
-        // Losing the activation to one of the OK handler's message boxes: the activation that
-        // returns when the box closes may arrive during the handler or just after it.
-        if (m_checking > 0)
-            m_lostToOwnMessage = true;
+        if (m_checking > 0 || QApplication::activeWindow() == nullptr)
+            m_resuming = true;
     } else if (event->type() == QEvent::WindowActivate) {
-        if (m_checking > 0 || m_lostToOwnMessage)
-            m_lostToOwnMessage = false;
+        if (m_checking > 0 || m_resuming)
+            m_resuming = false;
         else
             rememberValues();
     }
@@ -144,7 +152,7 @@ bool InputDialog::event(QEvent* event) {
 
 void InputDialog::hideEvent(QHideEvent* event) {
     // A hidden dialog gets no returning activation; the next one is the user's.
-    m_lostToOwnMessage = false;
+    m_resuming = false;
     QDialog::hideEvent(event);
 }
 

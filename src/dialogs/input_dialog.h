@@ -81,7 +81,9 @@ class InputDialog : public QDialog {
   private:
     std::vector<std::string> m_rememberedTexts;
     int m_checking = 0;
-    bool m_lostToOwnMessage = false;
+    // Set when the dialog lost the activation to one of its OK handler's message boxes or to
+    // another application: coming back from there only resumes the activation it had.
+    bool m_resuming = false;
 };
 
 // The fonts of the dialogs' controls. The family names are those the layouts were designed

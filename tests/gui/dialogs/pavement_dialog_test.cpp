@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QScreen>
+#include <functional>
 
 #include "dialog_fixture.h"
 
@@ -183,14 +184,48 @@ TEST_F(PavementDialogTest, CancelRestoresTextsAndOptions) {
     EXPECT_FALSE(workspace.pavement().concreteShoulder);
 }
 
-TEST_F(PavementDialogTest, CancelAfterReturningFromTheMainWindowKeepsTheEdits) {
-    QDialog* d = openPavement();
-    type(d, "h1_V", "12");
-    activate(&mainWindow);
-    activate(d);
-    type(d, "h1_V", "13");
-    click(d, "Cancel");
-    EXPECT_EQ(workspace.pavement().thickness, "12");
+// Cancel returns to the values the dialog had when the user came to it from another window
+// of the program; leaving for another application and coming back is no new activation.
+TEST_F(PavementDialogTest, CancelReturnsToTheLastActivationFromTheProgram) {
+    // The offscreen platform cannot switch applications; the two calls below deliver the
+    // same activation events as leaving for another application and coming back.
+    struct Away {
+        const char* name;
+        std::function<void(QDialog*)> leaveAndReturn;
+        bool editsRemembered;
+    };
+    auto toOtherApplication = [] { QApplication::setActiveWindow(nullptr); };
+    const Away aways[] = {{"other application",
+                           [&](QDialog* d) {
+                               toOtherApplication();
+                               QApplication::setActiveWindow(d);
+                           },
+                           false},
+                          {"main window",
+                           [&](QDialog* d) {
+                               activate(&mainWindow);
+                               activate(d);
+                           },
+                           true},
+                          {"other application, then main window",
+                           [&](QDialog* d) {
+                               toOtherApplication();
+                               activate(&mainWindow);
+                               activate(d);
+                           },
+                           true}};
+    int typed = 11;
+    for (const Away& away : aways) {
+        SCOPED_TRACE(away.name);
+        QDialog* d = openPavement();
+        const std::string atOpening = workspace.pavement().thickness;
+        const std::string edit = std::to_string(++typed);
+        type(d, "h1_V", edit);
+        away.leaveAndReturn(d);
+        type(d, "h1_V", "19");
+        click(d, "Cancel");
+        EXPECT_EQ(workspace.pavement().thickness, away.editsRemembered ? edit : atOpening);
+    }
 }
 
 TEST_F(PavementDialogTest, CancelAfterRefusedOkKeepsTheOptionStatesOkRecorded) {
