@@ -87,7 +87,7 @@ class InputDialog : public QDialog {
 };
 
 // The fonts of the dialogs' controls. The family names are those the layouts were designed
-// with; fontconfig substitutes metric-compatible faces where they are missing.
+// with; where they are missing, fontconfig substitutes a similar face.
 QFont serifFont(double points, bool bold);
 QFont valueFieldFont();
 QFont buttonFont();
