@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,9 @@ class DialogTest : public ::testing::Test {
     template <typename W = QLineEdit>
     W* child(QDialog* dialog, const std::string& name) {
         W* widget = dialog->findChild<W*>(QString::fromStdString(name));
-        EXPECT_NE(widget, nullptr) << name;
+        // Fails the test cleanly instead of crashing on a missing control.
+        if (!widget)
+            throw std::runtime_error("no control named " + name);
         return widget;
     }
 
