@@ -1,0 +1,101 @@
+#include "sensitivity.h"
+
+#include <cmath>
+
+#include "design_search.h"
+#include "numbers.h"
+#include "workspace.h"
+
+namespace zan {
+namespace {
+
+SensitivityCase search(Workspace workspace, const std::string& text) {
+    SensitivityCase c;
+    c.text = text;
+    auto found = searchDesignThickness(workspace);
+    if (found)
+        c.thickness = found->thickness;
+    else
+        c.message = designSearchErrorMessage(found.error());
+    return c;
+}
+
+SensitivityCase searchWith(const Workspace& workspace, SensitivityInput input, double value) {
+    Workspace changed = workspace;
+    std::string& text = sensitivityText(changed, input);
+    text = formatSignificant(value);
+    return search(changed, text);
+}
+
+}  // namespace
+
+std::string sensitivityInputName(SensitivityInput input, UnitSystem units) {
+    const bool metric = units == UnitSystem::Metric;
+    switch (input) {
+        case SensitivityInput::SubgradeModulus:
+            return metric ? "k (kPa/mm)" : "k (psi/in)";
+        case SensitivityInput::ModulusOfRupture:
+            return metric ? "Sc (kPa)" : "Sc (psi)";
+        case SensitivityInput::AverageDailyTraffic:
+            return "ADT";
+        case SensitivityInput::TruckPercent:
+            return "TD (%)";
+        case SensitivityInput::GrowthPercent:
+            return "Growth rate (%)";
+        case SensitivityInput::LoadSafetyFactor:
+            return "LSF";
+        case SensitivityInput::DesignPeriod:
+            return "Design period (years)";
+    }
+    return "Input";
+}
+
+std::string& sensitivityText(Workspace& workspace, SensitivityInput input) {
+    switch (input) {
+        case SensitivityInput::SubgradeModulus:
+            return workspace.pavement().subgradeModulus;
+        case SensitivityInput::ModulusOfRupture:
+            return workspace.pavement().modulusOfRupture;
+        case SensitivityInput::AverageDailyTraffic:
+            return workspace.traffic().averageDailyTraffic;
+        case SensitivityInput::TruckPercent:
+            return workspace.traffic().truckPercent;
+        case SensitivityInput::GrowthPercent:
+            return workspace.traffic().growthPercent;
+        case SensitivityInput::LoadSafetyFactor:
+            return workspace.traffic().loadSafetyFactor;
+        case SensitivityInput::DesignPeriod:
+            return workspace.traffic().designPeriod;
+    }
+    return workspace.traffic().designPeriod;
+}
+
+Sensitivity sensitivity(Workspace workspace) {
+    Sensitivity result;
+    result.units = workspace.unitSystem();
+    // Create every section once, so that each copy below starts from the same texts.
+    workspace.pavement();
+    workspace.traffic();
+    workspace.axles();
+    result.base = search(workspace, "");
+
+    for (SensitivityInput input : kSensitivityInputs) {
+        SensitivityRow row;
+        row.input = input;
+        const std::string& text = sensitivityText(workspace, input);
+        row.value = parseNumber(text);
+        if (!std::isfinite(row.value)) {
+            // Its text would read back as something else entirely ("Overflow" reads 0); the
+            // base search has already refused it.
+            row.lower = row.upper = result.base;
+            row.lower.text = row.upper.text = text;
+        } else {
+            row.lower = searchWith(workspace, input, row.value * kSensitivityLowerFactor);
+            row.upper = searchWith(workspace, input, row.value * kSensitivityUpperFactor);
+        }
+        result.rows.push_back(std::move(row));
+    }
+    return result;
+}
+
+}  // namespace zan

@@ -1,0 +1,74 @@
+#pragma once
+// How the recommended thickness moves when one design input is 20 % lower or higher: tells
+// the engineer which inputs deserve a second look (a subgrade test, a better traffic count)
+// before the thickness is fixed. Every case is a thickness search of its own on a copy of
+// the workspace; the user's texts are never changed.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "units.h"
+
+namespace zan {
+
+class Workspace;
+
+enum class SensitivityInput {
+    SubgradeModulus,      // k
+    ModulusOfRupture,     // Sc
+    AverageDailyTraffic,  // ADT
+    TruckPercent,         // TD
+    GrowthPercent,        // annual growth rate
+    LoadSafetyFactor,     // LSF
+    DesignPeriod,
+};
+
+inline constexpr std::array<SensitivityInput, 7> kSensitivityInputs = {
+    SensitivityInput::SubgradeModulus,     SensitivityInput::ModulusOfRupture,
+    SensitivityInput::AverageDailyTraffic, SensitivityInput::TruckPercent,
+    SensitivityInput::GrowthPercent,       SensitivityInput::LoadSafetyFactor,
+    SensitivityInput::DesignPeriod,
+};
+
+// Each input is moved by 20 % either way.
+inline constexpr double kSensitivityLowerFactor = 0.8;
+inline constexpr double kSensitivityUpperFactor = 1.2;
+
+// The short name with its unit, as a table row heading: "k (psi/in)", "ADT".
+std::string sensitivityInputName(SensitivityInput input, UnitSystem units);
+
+// The workspace text the input is read from (creating its section if needed).
+std::string& sensitivityText(Workspace& workspace, SensitivityInput input);
+
+// One thickness search.
+struct SensitivityCase {
+    std::string text;                // the input text the search ran with
+    std::optional<float> thickness;  // the recommended thickness, in or cm
+    std::string message;             // the search's message when it found none
+
+    bool operator==(const SensitivityCase&) const = default;
+};
+
+struct SensitivityRow {
+    SensitivityInput input = SensitivityInput::SubgradeModulus;
+    double value = 0.0;     // the user's text as the analysis reads it
+    SensitivityCase lower;  // value × 0.8
+    SensitivityCase upper;  // value × 1.2
+
+    bool operator==(const SensitivityRow&) const = default;
+};
+
+struct Sensitivity {
+    UnitSystem units = UnitSystem::English;
+    SensitivityCase base;              // the inputs as they are (its text is empty)
+    std::vector<SensitivityRow> rows;  // in the order of kSensitivityInputs
+};
+
+// The changed value is written as plain decimal text with seven significant digits, which
+// the search reads back exactly as a typed value. An input too large to compute with is not
+// varied: both its cases carry the base search's refusal.
+Sensitivity sensitivity(Workspace workspace);
+
+}  // namespace zan
