@@ -35,11 +35,15 @@ QMessageBox::Icon qtIcon(Icon icon) {
 
 }  // namespace
 
-QtPlatform::QtPlatform() : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+QtPlatform::QtPlatform() = default;
 
 QtPlatform::~QtPlatform() = default;
 
 QPrinter& QtPlatform::printer() {
+    // Made on first use: setting up a printer may ask the print system, which start-up
+    // should not wait for.
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *m_printer;
 }
 
@@ -116,20 +120,20 @@ std::optional<QString> QtPlatform::chooseSaveFile(const QString& filter) {
 }
 
 std::optional<int> QtPlatform::choosePrintCopies() {
-    QPrintDialog dialog(m_printer.get(), QApplication::activeWindow());
+    QPrintDialog dialog(&printer(), QApplication::activeWindow());
     // No page range, no selection, no print-to-file box.
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize |
                       QAbstractPrintDialog::PrintCollateCopies);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    const int copies = m_printer->copyCount();
+    const int copies = printer().copyCount();
     // Every copy is printed as a document of its own, so the printer must not multiply them.
-    m_printer->setCopyCount(1);
+    printer().setCopyCount(1);
     return copies;
 }
 
 std::optional<QString> QtPlatform::printDocument(const QStringList& lines) {
-    return printLines(*m_printer, lines);
+    return printLines(printer(), lines);
 }
 
 std::optional<QString> printLines(QPrinter& printer, const QStringList& lines) {

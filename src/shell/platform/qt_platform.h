@@ -29,8 +29,8 @@ class QtPlatform : public Platform {
     QPrinter& printer();
 
   private:
-    QString m_lastFileName;  // shared by every file dialog, never reset
-    std::unique_ptr<QPrinter> m_printer;
+    QString m_lastFileName;               // shared by every file dialog, never reset
+    std::unique_ptr<QPrinter> m_printer;  // made on first use
 };
 
 // "(*.DEF)|*.DEF" (description, bar, pattern) as a Qt name filter: "(*.DEF) (*.DEF)".
