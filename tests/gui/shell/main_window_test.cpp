@@ -148,13 +148,6 @@ TEST_F(ShellTest, MenuTreeHasEveryItemInOrderWithItsCaptionShortcutAndState) {
         EXPECT_EQ(actual[i], expected[i]) << "row " << i;
 }
 
-TEST_F(ShellTest, ComputeDesignThicknessIsACommandOnTheMenuBarNotASubmenu) {
-    QAction* design = action("mnuComputeDesignThickness");
-    ASSERT_NE(design, nullptr);
-    EXPECT_EQ(design->menu(), nullptr);
-    EXPECT_TRUE(window.menuBar()->actions().contains(design));
-}
-
 TEST_F(ShellTest, HelpMenuShowsOnlyAbout) {
     QMenu* help = window.findChild<QMenu*>("Help");
     ASSERT_NE(help, nullptr);
@@ -163,24 +156,6 @@ TEST_F(ShellTest, HelpMenuShowsOnlyAbout) {
         if (a->isVisible())
             shown << a->text();
     EXPECT_EQ(shown, QStringList{"&About"});
-}
-
-TEST_F(ShellTest, CategoryItemsNeverCarryACheckMark) {
-    for (const char* name : {"mnuLight", "mnuMedium", "mnuHeavy", "mnuVeryHeavy"}) {
-        trigger(name);
-        EXPECT_FALSE(action(name)->isCheckable()) << name;
-        EXPECT_FALSE(action(name)->isChecked()) << name;
-    }
-}
-
-TEST_F(ShellTest, HiddenDetailedReportsOptionTogglesTheWorkspaceFlag) {
-    QAction* detailed = action("DetailedReportsOption");
-    detailed->trigger();
-    EXPECT_TRUE(window.workspace().detailedReports());
-    EXPECT_TRUE(detailed->isChecked());
-    detailed->trigger();
-    EXPECT_FALSE(window.workspace().detailedReports());
-    EXPECT_FALSE(detailed->isChecked());
 }
 
 // ---------------------------------------------------------------- keyboard
