@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev libgl-dev
     xvfb xauth fonts-dejavu-core
     python3
+    clang libclang-rt-14-dev
 )
 
 missing=()

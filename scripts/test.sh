@@ -1,7 +1,50 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds, and runs every test stage:
+#   dev   the whole suite in the release tree (build/)
+#   asan  the whole suite again under AddressSanitizer + UndefinedBehaviorSanitizer (build-asan/)
+#   fuzz  each libFuzzer target for a bounded time, ZAN_FUZZ_SECONDS each (30) (build-fuzz/)
+# With no argument all three run, in that order; name stages to run only those
+# (scripts/test.sh asan). Any failing stage fails the script; the time of each is printed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
-ctest --preset dev -j2
+
+stages=("$@")
+[ ${#stages[@]} -eq 0 ] && stages=(dev asan fuzz)
+fuzz_seconds=${ZAN_FUZZ_SECONDS:-30}
+fuzz_targets=(fuzz_def_file fuzz_parse_number fuzz_number_text fuzz_report)
+
+scripts/install-deps.sh
+
+timings=()
+run_stage() {
+    local name=$1
+    local start=$SECONDS
+    echo "=== stage $name"
+    case $name in
+        dev)
+            scripts/build.sh
+            ctest --preset dev -j2
+            ;;
+        asan)
+            cmake --preset asan >/dev/null
+            cmake --build --preset asan
+            ctest --preset asan -j2
+            ;;
+        fuzz)
+            cmake --preset fuzz >/dev/null
+            cmake --build --preset fuzz --target "${fuzz_targets[@]}"
+            fuzz/run_bounded.sh build-fuzz "$fuzz_seconds"
+            ;;
+        *)
+            echo "unknown stage $name (dev, asan, fuzz)" >&2
+            return 2
+            ;;
+    esac
+    timings+=("$name $((SECONDS - start))s")
+}
+
+for stage in "${stages[@]}"; do
+    run_stage "$stage"
+done
+echo "=== stage times: ${timings[*]}"

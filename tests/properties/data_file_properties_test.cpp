@@ -127,7 +127,7 @@ TEST(DataFileProperty, AnyBytesApplyCompletelyOrChangeNothing) {
 // after the last field) or changes nothing: a cut value is never taken for the whole.
 TEST(DataFileProperty, TruncatedFileLoadsWholeOrNothing) {
     Random r(4242);
-    for (int design = 0; design < 25; ++design) {
+    for (int design = 0; design < 12; ++design) {
         Workspace saved = test::randomDesign(r, {20, 10});
         const std::string bytes = writeDefFile(saved);
         // The last field ends with its closing quote, on line 29.

@@ -4,6 +4,7 @@
 // a number belongs.
 
 #include <chrono>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,8 @@ const Field kFields[] = {
     {"TandemLoad10", [](Workspace& w) -> std::string& { return w.axles().rows[9].tandemLoad; }, "tandem axle load in row 10"},
     {"TandemCount3", [](Workspace& w) -> std::string& { return w.axles().rows[2].tandemCount; }, "tandem axles per 1000 trucks in row 3|projected truck traffic"},
 };
+
+void PrintTo(const Field& field, std::ostream* out) { *out << field.name; }
 
 struct Edge {
     const char* name;
