@@ -7,6 +7,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libgl-dev
     xvfb xauth fonts-dejavu-core
+    poppler-utils  # pdftotext: the printing test reads the text back from a PDF
     python3
     clang libclang-rt-14-dev
 )
