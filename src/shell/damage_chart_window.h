@@ -1,0 +1,69 @@
+#pragma once
+// Perform Analysis > Damage Chart: the total damage against slab thickness around the
+// recommended thickness, the last run's damage per axle row, and how the recommended
+// thickness moves when each main input is 20 % lower or higher. Modeless; it only reads the
+// workspace (through copies, so that it never creates an input section or locks the unit
+// choice) and is redrawn by refresh() whenever the inputs or the results change.
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QStackedWidget;
+class QTableWidget;
+
+namespace zan {
+
+class Platform;
+class Workspace;
+class DamageCurvePlot;
+class AxleDamagePlot;
+class TornadoPlot;
+
+class DamageChartWindow : public QDialog {
+    Q_OBJECT
+
+  public:
+    // The file dialog's filter: PNG or SVG, told apart by the chosen name's extension.
+    static const QString kImageFilter;
+
+    DamageChartWindow(const Workspace& workspace, Platform& platform, QWidget* parent = nullptr);
+
+    // Recomputes everything from the workspace: one search for the curve, one for each
+    // sensitivity case, and the analyses of the curve's points (well under a millisecond).
+    void refresh();
+
+    // Centres the window on its screen, shows it and brings it to the front.
+    void showCentred();
+
+    // Writes the charts to `path`: SVG when its extension is .svg, PNG otherwise. Returns the
+    // failure text naming the file, or an empty text when written.
+    QString saveImage(const QString& path);
+
+    DamageCurvePlot* damagePlot() const { return m_damagePlot; }
+    AxleDamagePlot* axlePlot() const { return m_axlePlot; }
+    TornadoPlot* tornadoPlot() const { return m_tornadoPlot; }
+    QTableWidget* sensitivityTable() const { return m_table; }
+    // The core's message while it refuses the inputs; empty while the charts are shown.
+    QString refusal() const;
+
+  private:
+    void createCharts();
+    void createButtons();
+    void chooseAndSaveImage();
+    void showRefusal(const QString& message);
+
+    const Workspace& m_workspace;
+    Platform& m_platform;
+    QStackedWidget* m_pages = nullptr;
+    QWidget* m_charts = nullptr;
+    QLabel* m_message = nullptr;
+    DamageCurvePlot* m_damagePlot = nullptr;
+    AxleDamagePlot* m_axlePlot = nullptr;
+    TornadoPlot* m_tornadoPlot = nullptr;
+    QTableWidget* m_table = nullptr;
+    QPushButton* m_save = nullptr;
+};
+
+}  // namespace zan
