@@ -1,6 +1,7 @@
 #include "damage_chart_window.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -160,6 +161,12 @@ void DamageChartWindow::refresh() {
     m_message->clear();
     m_pages->setCurrentWidget(m_charts);
     m_save->setEnabled(true);
+}
+
+void DamageChartWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        refresh();
 }
 
 void DamageChartWindow::showRefusal(const QString& message) {

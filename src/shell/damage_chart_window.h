@@ -3,7 +3,9 @@
 // recommended thickness, the last run's damage per axle row, and how the recommended
 // thickness moves when each main input is 20 % lower or higher. Modeless; it only reads the
 // workspace (through copies, so that it never creates an input section or locks the unit
-// choice) and is redrawn by refresh() whenever the inputs or the results change.
+// choice) and is redrawn by refresh() whenever the inputs or the results change: the main
+// window calls it after each command, and the window calls it itself when the user comes back
+// to it, since the input dialogs write keystrokes into the workspace without telling anyone.
 
 #include <QDialog>
 #include <QString>
@@ -47,6 +49,9 @@ class DamageChartWindow : public QDialog {
     QTableWidget* sensitivityTable() const { return m_table; }
     // The core's message while it refuses the inputs; empty while the charts are shown.
     QString refusal() const;
+
+  protected:
+    void changeEvent(QEvent* event) override;
 
   private:
     void createCharts();
