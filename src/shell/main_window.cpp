@@ -14,6 +14,7 @@
 #include "io/def_file.h"
 #include "io/report.h"
 #include "shell/about_window.h"
+#include "shell/damage_chart_window.h"
 #include "shell/platform/platform.h"
 #include "spectra/axle_spectra.h"
 
@@ -158,6 +159,9 @@ void MainWindow::createAnalysisMenu() {
     addSeparator(analysis, "line8");
     connect(addItem(analysis, "mnuBothAnalysis", tr("&Both")), &QAction::triggered, this,
             [this] { analyse(AnalysisKind::Both); });
+    addSeparator(analysis, "line9");
+    connect(addItem(analysis, "mnuDamageChart", tr("Damage &Chart...")), &QAction::triggered, this,
+            &MainWindow::showDamageChart);
 }
 
 void MainWindow::createHelpMenu() {
@@ -264,6 +268,7 @@ void MainWindow::runCommand(const std::function<CommandOutcome()>& command, bool
         if (changesInputs)
             m_dialogs.refreshFromWorkspace();
         refreshUnitMenu();
+        refreshDamageChart();
     }
     // Shown with the default pointer, after the report is already visible behind the box.
     if (outcome.message)
@@ -387,6 +392,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // Ending the program closes every window at once, asking nothing.
     if (m_about)
         m_about->close();
+    if (m_chart)
+        m_chart->close();
     for (QDialog* dialog :
          {m_dialogs.pavementDialog(), m_dialogs.trafficDialog(), m_dialogs.axleLoadDialog()})
         if (dialog)
@@ -413,6 +420,7 @@ void MainWindow::applyCategory(AxleLoadCategory category) {
     m_dialogs.openAxleLoadDialog();
     m_dialogs.refreshFromWorkspace();
     refreshUnitMenu();
+    refreshDamageChart();
 }
 
 void MainWindow::inputAxles() {
@@ -421,6 +429,7 @@ void MainWindow::inputAxles() {
     m_dialogs.openAxleLoadDialog();
     m_dialogs.refreshFromWorkspace();
     refreshUnitMenu();
+    refreshDamageChart();
 }
 
 void MainWindow::analyse(AnalysisKind kind) {
@@ -430,6 +439,22 @@ void MainWindow::analyse(AnalysisKind kind) {
 void MainWindow::computeDesignThickness() {
     // The search writes the thickness it found into the pavement inputs.
     runCommand([&] { return zan::computeDesignThickness(m_workspace); }, true);
+}
+
+void MainWindow::showDamageChart() {
+    // Closing the chart destroys it, so a closed chart costs no searches while inputs change.
+    if (!m_chart) {
+        m_chart = new DamageChartWindow(m_workspace, m_platform, this);
+        m_chart->setAttribute(Qt::WA_DeleteOnClose);
+    } else {
+        m_chart->refresh();
+    }
+    m_chart->showCentred();
+}
+
+void MainWindow::refreshDamageChart() {
+    if (m_chart)
+        m_chart->refresh();
 }
 
 void MainWindow::showAbout() {

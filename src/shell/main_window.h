@@ -22,6 +22,7 @@ class QPlainTextEdit;
 namespace zan {
 
 class Platform;
+class DamageChartWindow;
 struct CommandOutcome;
 enum class AnalysisKind;
 enum class AxleLoadCategory;
@@ -72,6 +73,9 @@ class MainWindow : public QMainWindow {
     void inputAxles();
     void analyse(AnalysisKind kind);
     void computeDesignThickness();
+    void showDamageChart();
+    // The chart follows the inputs and the results; it reads them again after each command.
+    void refreshDamageChart();
     void showAbout();
 
     // Busy pointer around `command`; then its report into the box, the dialogs and the unit
@@ -94,6 +98,7 @@ class MainWindow : public QMainWindow {
     QAction* m_englishOption = nullptr;
     QAction* m_detailedReportsOption = nullptr;
     QPointer<AboutWindow> m_about;
+    QPointer<DamageChartWindow> m_chart;  // null while closed
 };
 
 }  // namespace zan

@@ -135,6 +135,8 @@ TEST_F(ShellTest, MenuTreeHasEveryItemInOrderWithItsCaptionShortcutAndState) {
         {"mnuPerformAnalysis/mnuErosionAnalysis", "&Erosion Analysis", ""},
         {"mnuPerformAnalysis/line8", "-", ""},
         {"mnuPerformAnalysis/mnuBothAnalysis", "&Both", ""},
+        {"mnuPerformAnalysis/line9", "-", ""},
+        {"mnuPerformAnalysis/mnuDamageChart", "Damage &Chart...", ""},
         {"mnuComputeDesignThickness", "&Compute Design Thickness", ""},
         {"Help", "&Help", ""},
         {"Help/mnuHelpReadme", "&Readme", "", false, false},
