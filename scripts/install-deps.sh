@@ -11,6 +11,7 @@ packages=(
     poppler-utils  # pdftotext: the printing test reads the text back from a PDF
     python3
     clang libclang-rt-14-dev
+    dpkg-dev  # dpkg-shlibdeps: the Debian package depends on the libraries the programs load
 )
 
 missing=()

@@ -1,6 +1,7 @@
 // zan-report: the report of an input data file without a window. It runs the very commands
 // of the desktop program on a workspace that starts as the program does, so its report is
-// byte for byte the one the program would show, save or print.
+// byte for byte the one the program would show, save or print. With --summary it runs them
+// over many files and writes one CSV line for each (app/summary.h).
 
 #include <cstdio>
 #include <optional>
@@ -9,20 +10,22 @@
 #include <variant>
 #include <vector>
 
+#include "app/summary.h"
 #include "io/commands.h"
 #include "io/report.h"
 #include "model/workspace.h"
 
 namespace {
 
-enum class Mode { Fatigue, Erosion, Both, Design, Inputs };
+enum class Mode { Fatigue, Erosion, Both, Design, Inputs, Summary };
 
 // Exit statuses of our own; the others are the commands' CommandStatus values.
 constexpr int kExitWrongUsage = 2;
 constexpr int kExitOutputNotWritten = 7;
 
 constexpr std::string_view kUsage =
-    "Usage: zan-report [--fatigue | --erosion | --both | --design | --inputs] [-o OUT] FILE.DEF\n";
+    "Usage: zan-report [--fatigue | --erosion | --both | --design | --inputs] [-o OUT] FILE.DEF\n"
+    "       zan-report --summary [-o OUT] FILE.DEF...\n";
 
 constexpr std::string_view kHelp =
     "Reads an input data file (.DEF) into a fresh workspace, exactly as File > Read Data\n"
@@ -33,6 +36,7 @@ constexpr std::string_view kHelp =
     "  --erosion   erosion analysis only\n"
     "  --design    compute the recommended minimum slab thickness and report its analysis\n"
     "  --inputs    the report of the inputs alone; no analysis is run\n"
+    "  --summary   one CSV line for each FILE.DEF instead of a report (see below)\n"
     "  -o OUT      write the report to OUT instead of standard output; OUT is replaced only\n"
     "              when the whole report has been written, so a failure keeps the old OUT\n"
     "  --help      show this text\n"
@@ -44,19 +48,40 @@ constexpr std::string_view kHelp =
     "\n"
     "Exit status:\n"
     "  0  done (also when a damage total exceeds 100 %)\n"
-    "  2  wrong usage: unknown option, no file, more than one file, more than one command,\n"
-    "     or -o given twice or without a name\n"
+    "  2  wrong usage: unknown option, no file, more than one file without --summary, more\n"
+    "     than one command, or -o given twice or without a name\n"
     "  3  FILE.DEF is not an input data file (\"Incorrect Input File!\")\n"
     "  4  FILE.DEF cannot be read, or it ends before the tenth axle row\n"
     "  5  the analysis refused the inputs (for example a zero thickness or modulus)\n"
     "  6  the thickness search found no passing thickness within its bounds\n"
     "  7  the report could not be written to OUT or to standard output\n"
-    "Nothing is written to standard output unless the status is 0.\n";
+    "A report is written to standard output only when the status is 0.\n"
+    "\n"
+    "Summary (--summary FILE.DEF...):\n"
+    "Each file is read into a fresh workspace; the Both analysis runs at its trial thickness\n"
+    "and Compute Design Thickness runs after it. The CSV (RFC 4180, lines ended by CR LF)\n"
+    "starts with the header line\n"
+    "  file,unit system,trial thickness,total fatigue %,total erosion %,recommended thickness,"
+    "status\n"
+    "and has one line for each file, in the order given. Thicknesses are printed as the report\n"
+    "prints them (0.00, in inches or centimetres as the file's unit system), damage totals as\n"
+    "the report's sums (0.0). A file that fails keeps its line, with the fields it did not\n"
+    "reach left empty, and its status says why; the number is the exit status it alone gives:\n"
+    "  0  ok (a damage total above 100 % at the trial thickness is a result, not a failure)\n"
+    "  3  not an input data file\n"
+    "  4  cannot be read: REASON (the system's reason, such as No such file or directory)\n"
+    "  4  ends early (before the tenth axle row)\n"
+    "  5  refused: MESSAGE (the analysis or the thickness search refused the inputs)\n"
+    "  6  no passing thickness up to 50 in (127 cm for a Metric file)\n"
+    "Fields holding a comma, a double quote or a line end are quoted, inner quotes doubled.\n"
+    "The summary exits with 0 when every file is ok, otherwise with the status of the first\n"
+    "file that failed; with 7 when the summary could not be written. With -o, OUT is replaced\n"
+    "only once the whole summary has been written.\n";
 
 struct Options {
     Mode mode = Mode::Both;
     std::optional<std::string> output;
-    std::string input;
+    std::vector<std::string> inputs;  // exactly one, except for a summary
     bool help = false;
 };
 
@@ -75,15 +100,31 @@ std::optional<Mode> modeOption(std::string_view arg) {
         return Mode::Design;
     if (arg == "--inputs")
         return Mode::Inputs;
+    if (arg == "--summary")
+        return Mode::Summary;
     return std::nullopt;
+}
+
+// Whether --summary stands among the options. It is looked for first because it allows more
+// than one file wherever it stands, even after the files.
+bool summaryRequested(const std::vector<std::string_view>& args) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--")
+            break;
+        if (args[i] == "-o")
+            ++i;
+        else if (args[i] == "--summary")
+            return true;
+    }
+    return false;
 }
 
 // Returns the options, or the reason the command line is wrong.
 std::variant<Options, UsageError> parseArguments(const std::vector<std::string_view>& args) {
     Options options;
     bool modeGiven = false;
-    bool inputGiven = false;
     bool optionsEnded = false;
+    const bool summary = summaryRequested(args);
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         if (!optionsEnded && arg.size() > 1 && arg.front() == '-') {
@@ -100,7 +141,8 @@ std::variant<Options, UsageError> parseArguments(const std::vector<std::string_v
             } else if (std::optional<Mode> mode = modeOption(arg)) {
                 if (modeGiven)
                     return UsageError{
-                        "give only one of --fatigue, --erosion, --both, --design, --inputs"};
+                        "give only one of --fatigue, --erosion, --both, --design, "
+                        "--inputs, --summary"};
                 modeGiven = true;
                 options.mode = *mode;
             } else {
@@ -108,12 +150,11 @@ std::variant<Options, UsageError> parseArguments(const std::vector<std::string_v
             }
             continue;
         }
-        if (inputGiven)
+        if (!summary && !options.inputs.empty())
             return UsageError{"give only one input file"};
-        inputGiven = true;
-        options.input = std::string(arg);
+        options.inputs.emplace_back(arg);
     }
-    if (!options.help && !inputGiven)
+    if (!options.help && options.inputs.empty())
         return UsageError{"no input file"};
     return options;
 }
@@ -148,6 +189,7 @@ zan::CommandOutcome runCommand(zan::Workspace& workspace, Mode mode) {
         case Mode::Design:
             return zan::computeDesignThickness(workspace);
         case Mode::Inputs:
+        case Mode::Summary:
             break;
     }
     zan::CommandOutcome outcome;
@@ -170,13 +212,14 @@ bool writeStandardOutput(std::string_view bytes) {
 }
 
 int run(const Options& options) {
+    const std::string& input = options.inputs.front();
     zan::Workspace workspace;
-    const zan::CommandOutcome read = zan::readDataFile(workspace, options.input);
+    const zan::CommandOutcome read = zan::readDataFile(workspace, input);
     if (!read.ok()) {
         if (read.message)
             writeMessage(*read.message);
         else
-            writeError("zan-report: " + options.input + ": cannot be read, or ends early\n");
+            writeError("zan-report: " + input + ": cannot be read, or ends early\n");
         return static_cast<int>(read.status);
     }
 
@@ -201,6 +244,40 @@ int run(const Options& options) {
     return 0;
 }
 
+// Standard output takes the summary in pieces of about this size: few enough writes for ten
+// thousand files, and a pipe reader sees lines while the batch is still running.
+constexpr std::size_t kSummaryChunkBytes = 64 * 1024;
+
+int runSummary(const Options& options) {
+    std::string text(zan::kSummaryHeader);
+    text += zan::kSummaryLineEnd;
+    int status = 0;
+    for (const std::string& input : options.inputs) {
+        const zan::SummaryLine line = zan::summarizeDataFile(input);
+        if (status == 0 && line.outcome != zan::CommandStatus::Done)
+            status = static_cast<int>(line.outcome);
+        text += zan::csvLine(line);
+        text += zan::kSummaryLineEnd;
+        if (!options.output && text.size() >= kSummaryChunkBytes) {
+            if (!writeStandardOutput(text)) {
+                writeError("zan-report: the summary could not be written to standard output\n");
+                return kExitOutputNotWritten;
+            }
+            text.clear();
+        }
+    }
+    if (options.output) {
+        if (std::optional<std::string> error = zan::writeFileSafely(*options.output, text)) {
+            writeError("zan-report: " + *error + "\n");
+            return kExitOutputNotWritten;
+        }
+    } else if (!writeStandardOutput(text)) {
+        writeError("zan-report: the summary could not be written to standard output\n");
+        return kExitOutputNotWritten;
+    }
+    return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -219,5 +296,5 @@ int main(int argc, char** argv) {
         text += kHelp;
         return writeStandardOutput(text) ? 0 : kExitOutputNotWritten;
     }
-    return run(options);
+    return options.mode == Mode::Summary ? runSummary(options) : run(options);
 }

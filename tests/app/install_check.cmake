@@ -1,0 +1,79 @@
+# The installed tree and the Debian package hold what a user needs: both programs, the
+# desktop entry, the icon and the manual page, and zan-report runs from where it was put.
+#
+#   cmake -DBUILD_DIR=... -DWORK_DIR=... -DGUI=0|1 -DCHECK=install|package -P install_check.cmake
+
+foreach(var BUILD_DIR WORK_DIR GUI CHECK)
+    if(NOT DEFINED ${var})
+        message(FATAL_ERROR "install_check: ${var} is not set")
+    endif()
+endforeach()
+
+set(expected bin/zan-report share/man/man1/zan-report.1)
+if(GUI)
+    list(APPEND expected bin/zan-design share/applications/zan-design.desktop
+         share/icons/hicolor/scalable/apps/zan-design.svg)
+endif()
+
+function(run_or_fail)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out
+                    ERROR_VARIABLE err)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "install_check: '${ARGN}' failed (${status}):\n${out}\n${err}")
+    endif()
+    set(run_output "${out}" PARENT_SCOPE)
+endfunction()
+
+# zan-report answers --help from the tree, and the tree holds exactly the expected files.
+function(check_tree root)
+    foreach(file IN LISTS expected)
+        if(NOT EXISTS ${root}/${file})
+            message(FATAL_ERROR "install_check: ${file} is missing under ${root}")
+        endif()
+    endforeach()
+    file(GLOB_RECURSE present RELATIVE ${root} ${root}/*)
+    list(SORT present)
+    set(wanted ${expected})
+    list(SORT wanted)
+    if(NOT present STREQUAL wanted)
+        message(FATAL_ERROR "install_check: ${root} holds\n  ${present}\ninstead of\n  ${wanted}")
+    endif()
+    run_or_fail(${root}/bin/zan-report --help)
+    if(NOT run_output MATCHES "--summary")
+        message(FATAL_ERROR "install_check: the installed zan-report is not this one")
+    endif()
+endfunction()
+
+file(REMOVE_RECURSE ${WORK_DIR})
+file(MAKE_DIRECTORY ${WORK_DIR})
+
+if(CHECK STREQUAL "install")
+    run_or_fail(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${WORK_DIR}/prefix)
+    check_tree(${WORK_DIR}/prefix)
+elseif(CHECK STREQUAL "package")
+    run_or_fail(${CMAKE_CPACK_COMMAND} -G DEB --config ${BUILD_DIR}/CPackConfig.cmake
+                -B ${WORK_DIR})
+    file(GLOB packages ${WORK_DIR}/*.deb)
+    list(LENGTH packages count)
+    if(NOT count EQUAL 1)
+        message(FATAL_ERROR "install_check: cpack made ${count} packages: ${packages}")
+    endif()
+    run_or_fail(dpkg-deb --field ${packages} Package Depends)
+    if(NOT run_output MATCHES "Package: zan-thickness-design")
+        message(FATAL_ERROR "install_check: wrong package name:\n${run_output}")
+    endif()
+    set(libraries libc6 libstdc\\+\\+6)
+    if(GUI)
+        list(APPEND libraries libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6)
+    endif()
+    foreach(library IN LISTS libraries)
+        if(NOT run_output MATCHES "Depends:.*${library}")
+            message(FATAL_ERROR "install_check: the package does not depend on ${library}:\n"
+                                "${run_output}")
+        endif()
+    endforeach()
+    run_or_fail(dpkg-deb --extract ${packages} ${WORK_DIR}/root)
+    check_tree(${WORK_DIR}/root/usr)
+else()
+    message(FATAL_ERROR "install_check: CHECK is install or package, not ${CHECK}")
+endif()

@@ -1,0 +1,155 @@
+// The manual page of zan-report keeps up with its --help: every option, exit status and
+// summary status the help names is in the page too.
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "zan_report_fixture.h"
+
+namespace {
+
+using namespace zan_report_test;
+
+// The page's text as a reader sees it, near enough: the macro names of request lines, font
+// changes and quotes dropped, escaped minus signs and fixed spaces made plain, runs of blanks
+// made one.
+std::string plainText(const std::string& roff) {
+    std::string text;
+    std::size_t start = 0;
+    while (start < roff.size()) {
+        std::size_t end = roff.find('\n', start);
+        if (end == std::string::npos)
+            end = roff.size();
+        std::string line = roff.substr(start, end - start);
+        start = end + 1;
+        if (line.rfind(".\\\"", 0) == 0)
+            continue;
+        if (!line.empty() && line.front() == '.') {
+            const std::size_t blank = line.find(' ');
+            line = blank == std::string::npos ? "" : line.substr(blank + 1);
+        }
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            if (line[i] == '"')
+                continue;
+            if (line[i] == '\\' && i + 1 < line.size()) {
+                const char next = line[++i];
+                if (next == 'f')
+                    ++i;  // \fB, \fI, \fR, \fP
+                else
+                    text += next == '-' ? '-' : next == ' ' ? ' ' : next;
+                continue;
+            }
+            text += line[i];
+        }
+        text += '\n';
+    }
+    std::string collapsed;
+    for (char c : text) {
+        const char blank = c == '\n' ? ' ' : c;
+        if (!(blank == ' ' && !collapsed.empty() && collapsed.back() == ' '))
+            collapsed += blank;
+    }
+    return collapsed;
+}
+
+struct HelpItems {
+    std::vector<std::string> options;          // "--fatigue", "-o", "--"
+    std::vector<std::string> exitStatuses;     // "0", "2", ...
+    std::vector<std::string> summaryStatuses;  // "3 not an input data file", ...
+};
+
+// Options are the help's lines that start with two blanks and a dash; exit statuses and
+// summary statuses are the lines that start with two blanks and a digit, before and after
+// the summary's heading.
+HelpItems readHelp(const std::string& help) {
+    HelpItems items;
+    bool inSummary = false;
+    std::size_t start = 0;
+    while (start < help.size()) {
+        const std::size_t end = help.find('\n', start);
+        const std::string line = help.substr(start, end - start);
+        start = end + 1;
+        if (line.rfind("Summary (", 0) == 0)
+            inSummary = true;
+        if (line.size() < 4 || line.rfind("  ", 0) != 0)
+            continue;
+        if (line[2] == '-') {
+            items.options.push_back(line.substr(2, line.find(' ', 2) - 2));
+        } else if (std::isdigit(static_cast<unsigned char>(line[2])) && line.substr(3, 2) == "  ") {
+            if (!inSummary) {
+                items.exitStatuses.push_back(line.substr(2, 1));
+            } else {
+                const std::string status = line.substr(5, line.find(" (") - 5);
+                items.summaryStatuses.push_back(line.substr(2, 1) + " " + status);
+            }
+        }
+    }
+    return items;
+}
+
+// The tags of the page's .TP paragraphs, by section: ("OPTIONS", "--both"), ("EXIT STATUS",
+// "0"), ("SUMMARY", "3 not an input data file").
+std::vector<std::pair<std::string, std::string>> taggedParagraphs(const std::string& roff) {
+    std::vector<std::pair<std::string, std::string>> tags;
+    std::string section;
+    bool tagNext = false;
+    std::size_t start = 0;
+    while (start < roff.size()) {
+        const std::size_t end = roff.find('\n', start);
+        const std::string line = roff.substr(start, end - start);
+        start = end == std::string::npos ? roff.size() : end + 1;
+        if (line.rfind(".SH ", 0) == 0) {
+            section = plainText(line);
+            section.erase(section.find_last_not_of(' ') + 1);
+        } else if (line == ".TP") {
+            tagNext = true;
+        } else if (tagNext) {
+            std::string tag = plainText(line);
+            tag.erase(tag.find_last_not_of(' ') + 1);
+            tags.emplace_back(section, tag);
+            tagNext = false;
+        }
+    }
+    return tags;
+}
+
+bool hasTag(const std::vector<std::pair<std::string, std::string>>& tags,
+            const std::string& section, const std::string& prefix) {
+    for (const auto& [where, tag] : tags)
+        if (where == section &&
+            (tag == prefix || tag.rfind(prefix + " ", 0) == 0 || tag.rfind(prefix + ",", 0) == 0))
+            return true;
+    return false;
+}
+
+class ManPage : public ZanReport {};
+
+TEST_F(ManPage, DescribesEverythingTheHelpNames) {
+    const std::string page = readBytes(ZAN_MAN_PAGE);
+    ASSERT_FALSE(page.empty()) << ZAN_MAN_PAGE;
+    EXPECT_EQ(page.find('@'), std::string::npos) << "a placeholder left unconfigured";
+    const auto tags = taggedParagraphs(page);
+
+    const Outcome help = run({"--help"});
+    ASSERT_EQ(help.status, 0);
+    const HelpItems items = readHelp(help.out);
+    ASSERT_EQ(items.options.size(), 9u) << help.out;
+    ASSERT_EQ(items.exitStatuses.size(), 7u) << help.out;
+    ASSERT_EQ(items.summaryStatuses.size(), 6u) << help.out;
+
+    for (const std::string& option : items.options)
+        EXPECT_TRUE(hasTag(tags, "OPTIONS", option)) << option;
+    for (const std::string& status : items.exitStatuses)
+        EXPECT_TRUE(hasTag(tags, "EXIT STATUS", status)) << status;
+    for (const std::string& status : items.summaryStatuses)
+        EXPECT_TRUE(hasTag(tags, "SUMMARY", status)) << status;
+    EXPECT_NE(plainText(page).find("file,unit system,trial thickness,total fatigue %,"
+                                   "total erosion %,recommended thickness,status"),
+              std::string::npos);
+}
+
+}  // namespace
