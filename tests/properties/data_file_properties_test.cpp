@@ -2,6 +2,7 @@
 // same texts, and reading any bytes either applies the whole file or changes nothing.
 
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -15,12 +16,21 @@ namespace {
 
 using test::Random;
 
-// A workspace in the middle of a session, in the other unit system, with results.
+// A workspace in the middle of a session (either unit system, results committed) that a
+// file is read into. A few are made once and reused: the analysis behind each is the costly
+// part under the sanitizers, and what matters is only that the reader meets real state.
 Workspace sessionWorkspace(Random& r) {
-    test::DesignFlavour plain{0, 0};
-    Workspace w = test::randomDesign(r, plain);
-    performAnalysis(w, AnalysisKind::Both);
-    return w;
+    static const std::vector<Workspace> sessions = [] {
+        Random seed(99);
+        std::vector<Workspace> list;
+        for (int i = 0; i < 8; ++i) {
+            Workspace w = test::randomDesign(seed, {0, 0});
+            performAnalysis(w, AnalysisKind::Both);
+            list.push_back(w);
+        }
+        return list;
+    }();
+    return sessions[r.below(sessions.size())];
 }
 
 void expectSameInputs(Workspace& actual, Workspace& expected, const std::string& context) {

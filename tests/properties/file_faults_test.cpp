@@ -226,12 +226,15 @@ TEST_F(FileFaults, FiftyMegabyteFiles) {
     // Line 5 (the thickness) of 50 MB: read whole, and still a number 9.5 with a tail.
     std::string longLine = valid;
     longLine.insert(longLine.find("9.5\r\n") + 3, std::string(kFifty, 'x'));
-    // 50 MB of random bytes, NUL and lone CR included.
-    std::string noise(kFifty, '\0');
-    for (std::size_t i = 0; i < noise.size(); i += 8) {
+    // 50 MB of random bytes, NUL and lone CR included (one random megabyte, fifty times).
+    std::string block(1u << 20, '\0');
+    for (std::size_t i = 0; i < block.size(); i += 8) {
         const auto v = r.next();
-        for (std::size_t k = 0; k < 8 && i + k < noise.size(); ++k) noise[i + k] = static_cast<char>(v >> (8 * k));
+        for (std::size_t k = 0; k < 8; ++k) block[i + k] = static_cast<char>(v >> (8 * k));
     }
+    std::string noise;
+    noise.reserve(kFifty);
+    for (int i = 0; i < 50; ++i) noise += block;
     struct Case {
         const char* name;
         const std::string* bytes;
