@@ -96,6 +96,9 @@ AxleLoadDialog::AxleLoadDialog(Workspace& workspace, Platform& platform, QWidget
     }
     connect(okButton, &QPushButton::clicked, this, &AxleLoadDialog::ok);
     connect(cancelButton, &QPushButton::clicked, this, &AxleLoadDialog::cancelEdits);
+    // Connected after the handlers, so the news goes out once OK or Cancel has written.
+    connect(okButton, &QPushButton::clicked, this, &InputDialog::inputsEdited);
+    connect(cancelButton, &QPushButton::clicked, this, &InputDialog::inputsEdited);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

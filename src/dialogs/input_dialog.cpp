@@ -86,6 +86,7 @@ QLineEdit* InputDialog::addValueField(const char* objectName, std::function<std:
             field.edit->setText(stored);
             field.edit->setCursorPosition(cursor);
         }
+        emit inputsEdited();
     });
     return edit;
 }

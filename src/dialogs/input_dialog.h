@@ -28,6 +28,11 @@ class InputDialog : public QDialog {
     // Centres the dialog on its screen by its outer size, shows it modeless and raises it.
     void showCentred();
 
+  signals:
+    // The user changed an input: a keystroke, an option, or an OK or Cancel that wrote texts.
+    // Not emitted when a command refreshes the dialog from the workspace.
+    void inputsEdited();
+
   protected:
     InputDialog(Workspace& workspace, Platform& platform, QWidget* parent, const char* objectName,
                 const char* title);
@@ -72,7 +77,10 @@ class InputDialog : public QDialog {
     bool event(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     // Escape and the title bar's close button act like Cancel: the dialog only ever hides.
-    void reject() override { cancelEdits(); }
+    void reject() override {
+        cancelEdits();
+        emit inputsEdited();
+    }
 
     Workspace& m_workspace;
     Platform& m_platform;

@@ -17,25 +17,30 @@ namespace {
 // the middle of the screen.
 template <typename Dialog>
 void open(std::unique_ptr<Dialog>& dialog, Workspace& workspace, Platform& platform,
-          QWidget* mainWindow) {
+          QWidget* mainWindow, const std::function<void()>& inputsEdited) {
     BusyPointer busy(platform);
-    if (!dialog)
+    if (!dialog) {
         dialog = std::make_unique<Dialog>(workspace, platform, mainWindow);
+        QObject::connect(dialog.get(), &InputDialog::inputsEdited, dialog.get(), [&inputsEdited] {
+            if (inputsEdited)
+                inputsEdited();
+        });
+    }
     dialog->refresh();
     dialog->showCentred();
 }
 }  // namespace
 
 void InputDialogs::openPavementDialog() {
-    open(m_pavement, m_workspace, m_platform, m_mainWindow);
+    open(m_pavement, m_workspace, m_platform, m_mainWindow, m_inputsEdited);
 }
 
 void InputDialogs::openTrafficDialog() {
-    open(m_traffic, m_workspace, m_platform, m_mainWindow);
+    open(m_traffic, m_workspace, m_platform, m_mainWindow, m_inputsEdited);
 }
 
 void InputDialogs::openAxleLoadDialog() {
-    open(m_axles, m_workspace, m_platform, m_mainWindow);
+    open(m_axles, m_workspace, m_platform, m_mainWindow, m_inputsEdited);
 }
 
 void InputDialogs::refreshFromWorkspace() {

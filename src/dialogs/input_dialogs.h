@@ -4,6 +4,7 @@
 // category may already have created); afterwards it is only hidden and shown again.
 // Keystrokes go straight into the workspace, so a command always reads what is typed.
 
+#include <functional>
 #include <memory>
 
 class QDialog;
@@ -34,6 +35,10 @@ class InputDialogs {
     // that exists shows the workspace's texts again.
     void refreshFromWorkspace();
 
+    // Called whenever the user changes an input in any dialog (not when a command refreshes
+    // them), so views derived from the inputs can follow the typing.
+    void setInputsEditedHandler(std::function<void()> handler) { m_inputsEdited = std::move(handler); }
+
     // Null until first opened.
     QDialog* pavementDialog() const;
     QDialog* trafficDialog() const;
@@ -46,6 +51,7 @@ class InputDialogs {
     std::unique_ptr<PavementDialog> m_pavement;
     std::unique_ptr<TrafficDialog> m_traffic;
     std::unique_ptr<AxleLoadDialog> m_axles;
+    std::function<void()> m_inputsEdited;
 };
 
 }  // namespace zan

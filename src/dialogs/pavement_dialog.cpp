@@ -76,6 +76,9 @@ void PavementDialog::createLayout() {
             [this](bool on) { m_workspace.pavement().concreteShoulder = on; });
     connect(m_dowelYes, &QRadioButton::toggled, this,
             [this](bool on) { m_workspace.pavement().doweledJoints = on; });
+    // Only a click is the user's; a refresh toggles the buttons too.
+    for (QRadioButton* button : {m_shoulderYes, m_shoulderNo, m_dowelYes, m_dowelNo})
+        connect(button, &QRadioButton::clicked, this, &InputDialog::inputsEdited);
 
     auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
     auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
@@ -87,6 +90,9 @@ void PavementDialog::createLayout() {
     }
     connect(okButton, &QPushButton::clicked, this, &PavementDialog::ok);
     connect(cancelButton, &QPushButton::clicked, this, &PavementDialog::cancelEdits);
+    // Connected after the handlers, so the news goes out once OK or Cancel has written.
+    connect(okButton, &QPushButton::clicked, this, &InputDialog::inputsEdited);
+    connect(cancelButton, &QPushButton::clicked, this, &InputDialog::inputsEdited);
 
     auto* fields = new QGridLayout;
     fields->addWidget(m_thicknessLabel, 0, 0);

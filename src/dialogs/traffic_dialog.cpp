@@ -72,6 +72,9 @@ TrafficDialog::TrafficDialog(Workspace& workspace, Platform& platform, QWidget* 
     }
     connect(okButton, &QPushButton::clicked, this, &TrafficDialog::ok);
     connect(cancelButton, &QPushButton::clicked, this, &TrafficDialog::cancelEdits);
+    // Connected after the handlers, so the news goes out once OK or Cancel has written.
+    connect(okButton, &QPushButton::clicked, this, &InputDialog::inputsEdited);
+    connect(cancelButton, &QPushButton::clicked, this, &InputDialog::inputsEdited);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(okButton);

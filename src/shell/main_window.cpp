@@ -64,6 +64,8 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     createReportBox();
     setInitialClientSize();
     refreshUnitMenu();
+    // The chart follows the inputs while the user types, not only after commands.
+    m_dialogs.setInputsEditedHandler([this] { refreshDamageChart(); });
 }
 
 MainWindow::~MainWindow() = default;

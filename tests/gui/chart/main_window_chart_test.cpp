@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 
 #include <string>
@@ -109,6 +111,25 @@ TEST_F(ChartMenu, RedrawsWhenTheUserComesBackToIt) {
     EXPECT_EQ(chart()->damagePlot()->curve().recommendedThickness, 9.5f);
     activate(chart());
     EXPECT_EQ(chart()->damagePlot()->curve().recommendedThickness, 10.75f);
+}
+
+TEST_F(ChartMenu, FollowsTheTypingInAnInputDialog) {
+    trigger("mnuDamageChart");
+    trigger("mnuZANTraffic");
+    QDialog* traffic = window.findChild<QDialog*>(QStringLiteral("frmZanTraffic"));
+    ASSERT_NE(traffic, nullptr);
+    auto* lsf = traffic->findChild<QLineEdit*>(QStringLiteral("LSF_V"));
+    ASSERT_NE(lsf, nullptr);
+    lsf->selectAll();
+    QTest::keyClicks(lsf, QStringLiteral("1.44"));
+    EXPECT_EQ(chart()->damagePlot()->curve().recommendedThickness, 10.75f);
+
+    // Cancel puts the remembered text back, and the chart follows that too.
+    auto* cancel = traffic->findChild<QPushButton*>(QStringLiteral("cancel"));
+    ASSERT_NE(cancel, nullptr);
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    EXPECT_EQ(window.workspace().traffic().loadSafetyFactor, "1.2");
+    EXPECT_EQ(chart()->damagePlot()->curve().recommendedThickness, 9.5f);
 }
 
 TEST_F(ChartMenu, ClosesWithTheProgram) {
