@@ -39,14 +39,17 @@ Workspace sessionWorkspace() {
 }
 
 DefFileContents normalised(DefFileContents c) {
-    if (!c.units) c.units = UnitSystem::English;
+    if (!c.units)
+        c.units = UnitSystem::English;
     return c;
 }
 
 bool axleFieldHoldsQuote(const DefFileContents& c) {
     for (const AxleRowTexts& row : c.rows)
-        for (const std::string* t : {&row.singleLoad, &row.singleCount, &row.tandemLoad, &row.tandemCount})
-            if (t->find('"') != std::string::npos) return true;
+        for (const std::string* t :
+             {&row.singleLoad, &row.singleCount, &row.tandemLoad, &row.tandemCount})
+            if (t->find('"') != std::string::npos)
+                return true;
     return false;
 }
 
@@ -58,7 +61,8 @@ void checkCommand(Workspace& w, CommandOutcome (*command)(Workspace&)) {
         check(fuzz::allFinite(w.results()), "a command committed results that are not finite");
         fuzz::checkReportText(*outcome.report, fuzz::inputTexts(w));
     } else {
-        check(outcome.message.has_value() && !outcome.message->text.empty(), "a refusal without a message");
+        check(outcome.message.has_value() && !outcome.message->text.empty(),
+              "a refusal without a message");
         check(w == before, "a refused command changed the workspace");
     }
 }
@@ -94,11 +98,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto thirdParsed = parseDefFile(secondWritten);
     check(thirdParsed.ok(), "a rewritten file does not parse", secondWritten);
     applyDefFile(third, *thirdParsed);
-    check(writeDefFile(third) == secondWritten, "writing what a written file reads changes it", secondWritten);
+    check(writeDefFile(third) == secondWritten, "writing what a written file reads changes it",
+          secondWritten);
 
     checkCommand(w, [](Workspace& x) { return performAnalysis(x, AnalysisKind::Both); });
     checkCommand(w, [](Workspace& x) { return performAnalysis(x, AnalysisKind::Fatigue); });
     checkCommand(w, &computeDesignThickness);
-    if (auto report = writeReport(w)) fuzz::checkReportText(*report, fuzz::inputTexts(w));
+    if (auto report = writeReport(w))
+        fuzz::checkReportText(*report, fuzz::inputTexts(w));
     return 0;
 }

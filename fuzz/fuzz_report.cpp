@@ -34,23 +34,30 @@ float anyFloat(FuzzedDataProvider& in) {
             std::memcpy(&f, &bits, sizeof f);
             return f;
         }
-        case 1: return in.ConsumeFloatingPointInRange<float>(-1e9f, 1e9f);
-        case 2: return static_cast<float>(in.ConsumeIntegralInRange<int>(-2, 200));
-        default: return in.ConsumeFloatingPoint<float>();
+        case 1:
+            return in.ConsumeFloatingPointInRange<float>(-1e9f, 1e9f);
+        case 2:
+            return static_cast<float>(in.ConsumeIntegralInRange<int>(-2, 200));
+        default:
+            return in.ConsumeFloatingPoint<float>();
     }
 }
 
 void fill(FuzzedDataProvider& in, RowTable& table) {
     for (auto& row : table)
-        for (float& v : row) v = anyFloat(in);
+        for (float& v : row)
+            v = anyFloat(in);
 }
 
-std::string text(FuzzedDataProvider& in) { return in.ConsumeRandomLengthString(40); }
+std::string text(FuzzedDataProvider& in) {
+    return in.ConsumeRandomLengthString(40);
+}
 
 std::size_t lineCount(const std::string& report) {
     std::size_t n = 0;
     for (std::size_t i = 0; i + 1 < report.size(); ++i)
-        if (report[i] == '\r' && report[i + 1] == '\n') ++n;
+        if (report[i] == '\r' && report[i + 1] == '\n')
+            ++n;
     return n;
 }
 
@@ -61,7 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Workspace w;
     const UnitSystem units = in.ConsumeBool() ? UnitSystem::Metric : UnitSystem::English;
     w.chooseUnitSystem(units);
-    if (in.ConsumeBool()) w.applyUnitCaptions(units);  // the capital K of a loaded file
+    if (in.ConsumeBool())
+        w.applyUnitCaptions(units);  // the capital K of a loaded file
     w.setDetailedReports(in.ConsumeBool());
 
     PavementInputs& p = w.pavement();
@@ -71,8 +79,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     p.concreteShoulder = in.ConsumeBool();
     p.doweledJoints = in.ConsumeBool();
     TrafficInputs& t = w.traffic();
-    for (std::string* s : {&t.averageDailyTraffic, &t.truckPercent, &t.growthPercent, &t.directionPercent,
-                           &t.lanePercent, &t.loadSafetyFactor, &t.designPeriod})
+    for (std::string* s :
+         {&t.averageDailyTraffic, &t.truckPercent, &t.growthPercent, &t.directionPercent,
+          &t.lanePercent, &t.loadSafetyFactor, &t.designPeriod})
         *s = text(in);
     for (AxleRowTexts& row : w.axles().rows) {
         row.singleLoad = text(in);
@@ -86,9 +95,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     r.erosionSelected = in.ConsumeBool();
     r.totalFatigueDamage = anyFloat(in);
     r.totalErosionDamage = anyFloat(in);
-    for (RowTable* table : {&r.expectedRepetitions, &r.equivalentStress, &r.allowableFatigueRepetitions,
-                            &r.fatigueDamage, &r.erosionFactor, &r.erosionPower, &r.allowableErosionRepetitions,
-                            &r.erosionDamage, &r.axleLoad})
+    for (RowTable* table :
+         {&r.expectedRepetitions, &r.equivalentStress, &r.allowableFatigueRepetitions,
+          &r.fatigueDamage, &r.erosionFactor, &r.erosionPower, &r.allowableErosionRepetitions,
+          &r.erosionDamage, &r.axleLoad})
         fill(in, *table);
 
     const Workspace before = w;
@@ -102,10 +112,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::checkReportText(*report, texts);
     if (!fuzz::anyTextHoldsLineEnd(texts)) {
         std::size_t expected = 35;
-        if (r.fatigueSelected) expected += 35 + (r.totalFatigueDamage > 100.0f ? 2 : 0);
-        if (r.erosionSelected) expected += 35 + (r.totalErosionDamage > 100.0f ? 2 : 0);
-        if (w.detailedReports()) expected += 5;
-        check(lineCount(*report) == expected, "the report has an unexpected number of lines", *report);
+        if (r.fatigueSelected)
+            expected += 35 + (r.totalFatigueDamage > 100.0f ? 2 : 0);
+        if (r.erosionSelected)
+            expected += 35 + (r.totalErosionDamage > 100.0f ? 2 : 0);
+        if (w.detailedReports())
+            expected += 5;
+        check(lineCount(*report) == expected, "the report has an unexpected number of lines",
+              *report);
     }
     return 0;
 }

@@ -17,33 +17,38 @@
 namespace zan::fuzz {
 
 [[noreturn]] inline void fail(const char* what, std::string_view detail = {}) {
-    std::fprintf(stderr, "FUZZ CHECK FAILED: %s\n%.*s\n", what, static_cast<int>(detail.size()), detail.data());
+    std::fprintf(stderr, "FUZZ CHECK FAILED: %s\n%.*s\n", what, static_cast<int>(detail.size()),
+                 detail.data());
     std::abort();
 }
 
 inline void check(bool ok, const char* what, std::string_view detail = {}) {
-    if (!ok) fail(what, detail);
+    if (!ok)
+        fail(what, detail);
 }
 
 inline bool allFinite(const RowTable& table) {
     for (const auto& row : table)
         for (float v : row)
-            if (!std::isfinite(v)) return false;
+            if (!std::isfinite(v))
+                return false;
     return true;
 }
 
 // Every value a committed analysis leaves behind is finite.
 inline bool allFinite(const AnalysisResults& r) {
-    return allFinite(r.axleLoad) && allFinite(r.expectedRepetitions) && allFinite(r.equivalentStress) &&
-           allFinite(r.allowableFatigueRepetitions) && allFinite(r.fatigueDamage) &&
-           std::isfinite(r.totalFatigueDamage) && allFinite(r.erosionFactor) && allFinite(r.erosionPower) &&
+    return allFinite(r.axleLoad) && allFinite(r.expectedRepetitions) &&
+           allFinite(r.equivalentStress) && allFinite(r.allowableFatigueRepetitions) &&
+           allFinite(r.fatigueDamage) && std::isfinite(r.totalFatigueDamage) &&
+           allFinite(r.erosionFactor) && allFinite(r.erosionPower) &&
            allFinite(r.allowableErosionRepetitions) && allFinite(r.erosionDamage) &&
            std::isfinite(r.totalErosionDamage);
 }
 
 inline std::string lowerCase(std::string_view s) {
     std::string out(s);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -51,9 +56,9 @@ inline std::string lowerCase(std::string_view s) {
 inline std::vector<std::string> inputTexts(Workspace& w) {
     const PavementInputs& p = w.pavement();
     const TrafficInputs& t = w.traffic();
-    std::vector<std::string> texts{p.thickness,          p.subgradeModulus,  p.modulusOfRupture,
-                                   t.averageDailyTraffic, t.truckPercent,     t.growthPercent,
-                                   t.directionPercent,    t.lanePercent,      t.loadSafetyFactor,
+    std::vector<std::string> texts{p.thickness,           p.subgradeModulus, p.modulusOfRupture,
+                                   t.averageDailyTraffic, t.truckPercent,    t.growthPercent,
+                                   t.directionPercent,    t.lanePercent,     t.loadSafetyFactor,
                                    t.designPeriod};
     for (const AxleRowTexts& row : w.axles().rows) {
         texts.push_back(row.singleLoad);
@@ -66,7 +71,8 @@ inline std::vector<std::string> inputTexts(Workspace& w) {
 
 inline bool anyTextHoldsLineEnd(const std::vector<std::string>& texts) {
     for (const std::string& t : texts)
-        if (t.find_first_of("\r\n") != std::string::npos) return true;
+        if (t.find_first_of("\r\n") != std::string::npos)
+            return true;
     return false;
 }
 
@@ -77,15 +83,19 @@ inline void checkReportText(const std::string& report, const std::vector<std::st
         check(report.size() >= 2 && report.compare(report.size() - 2, 2, "\r\n") == 0,
               "the report does not end with CR LF");
         for (std::size_t i = 0; i < report.size(); ++i) {
-            if (report[i] == '\r') check(i + 1 < report.size() && report[i + 1] == '\n', "lone CR in the report");
-            if (report[i] == '\n') check(i > 0 && report[i - 1] == '\r', "lone LF in the report");
+            if (report[i] == '\r')
+                check(i + 1 < report.size() && report[i + 1] == '\n', "lone CR in the report");
+            if (report[i] == '\n')
+                check(i > 0 && report[i - 1] == '\r', "lone LF in the report");
         }
     }
     const std::string lower = lowerCase(report);
     for (const char* word : {"inf", "nan", "overflow"}) {
-        if (lower.find(word) == std::string::npos) continue;
+        if (lower.find(word) == std::string::npos)
+            continue;
         bool typed = false;
-        for (const std::string& t : texts) typed = typed || lowerCase(t).find(word) != std::string::npos;
+        for (const std::string& t : texts)
+            typed = typed || lowerCase(t).find(word) != std::string::npos;
         check(typed, "a number in the report reads inf, nan or overflow", report);
     }
 }

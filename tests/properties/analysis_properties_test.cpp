@@ -19,8 +19,8 @@ namespace {
 
 using test::Random;
 
-void expectCommittedOrUnchanged(Workspace& w, const Workspace& before, const CommandOutcome& outcome,
-                                const std::string& context) {
+void expectCommittedOrUnchanged(Workspace& w, const Workspace& before,
+                                const CommandOutcome& outcome, const std::string& context) {
     if (!outcome.ok()) {
         EXPECT_TRUE(w == before) << context << ": a refused command changed the workspace";
         ASSERT_TRUE(outcome.message.has_value()) << context;
@@ -28,11 +28,13 @@ void expectCommittedOrUnchanged(Workspace& w, const Workspace& before, const Com
         EXPECT_FALSE(outcome.report.has_value()) << context;
         return;
     }
-    EXPECT_TRUE(test::allFinite(w.results())) << context << ": committed results that are not finite";
+    EXPECT_TRUE(test::allFinite(w.results()))
+        << context << ": committed results that are not finite";
     ASSERT_TRUE(outcome.report.has_value()) << context;
     const auto now = writeReport(w);
     ASSERT_TRUE(now.ok()) << context;
-    EXPECT_EQ(*outcome.report, *now) << context << ": the shown report is not the one of the committed results";
+    EXPECT_EQ(*outcome.report, *now)
+        << context << ": the shown report is not the one of the committed results";
     test::expectNoNonFiniteWords(*outcome.report, test::inputTexts(w));
 }
 
@@ -44,9 +46,12 @@ TEST(AnalysisProperty, CommitsFiniteResultsOrRefusesAndKeepsTheOldOnes) {
         Workspace w = test::randomDesign(r, {3, 3});
         // Start from committed results half of the time, so "leaves the old ones" is tested
         // against real values rather than zeros.
-        if (r.chance(50)) performAnalysis(w, AnalysisKind::Both);
-        if (r.chance(30)) w.pavement().thickness = r.pick(test::edgeTexts());
-        const AnalysisKind kind = r.pick(std::array{AnalysisKind::Fatigue, AnalysisKind::Erosion, AnalysisKind::Both});
+        if (r.chance(50))
+            performAnalysis(w, AnalysisKind::Both);
+        if (r.chance(30))
+            w.pavement().thickness = r.pick(test::edgeTexts());
+        const AnalysisKind kind =
+            r.pick(std::array{AnalysisKind::Fatigue, AnalysisKind::Erosion, AnalysisKind::Both});
         const Workspace before = w;
         const CommandOutcome outcome = performAnalysis(w, kind);
         const std::string context = "case " + std::to_string(i);
@@ -76,12 +81,14 @@ TEST(AnalysisProperty, DesignSearchWritesAPassingThicknessOrChangesNothing) {
     int done = 0;
     for (int i = 0; i < 400; ++i) {
         Workspace w = test::randomDesign(r, {2, 2});
-        if (r.chance(40)) performAnalysis(w, AnalysisKind::Fatigue);
+        if (r.chance(40))
+            performAnalysis(w, AnalysisKind::Fatigue);
         const Workspace before = w;
         const CommandOutcome outcome = computeDesignThickness(w);
         const std::string context = "case " + std::to_string(i);
         expectCommittedOrUnchanged(w, before, outcome, context);
-        if (!outcome.ok()) continue;
+        if (!outcome.ok())
+            continue;
         ++done;
         EXPECT_TRUE(passes(w.results())) << context;
         EXPECT_TRUE(w.results().fatigueSelected && w.results().erosionSelected) << context;
@@ -95,9 +102,12 @@ TEST(AnalysisProperty, DesignSearchWritesAPassingThicknessOrChangesNothing) {
 
 float anyFinite(Random& r) {
     switch (r.below(4)) {
-        case 0: return static_cast<float>(r.below(1000)) / 7.0f;
-        case 1: return -static_cast<float>(r.below(1000));
-        case 2: return static_cast<float>(r.below(1000000000));
+        case 0:
+            return static_cast<float>(r.below(1000)) / 7.0f;
+        case 1:
+            return -static_cast<float>(r.below(1000));
+        case 2:
+            return static_cast<float>(r.below(1000000000));
         default: {
             float f;
             do {
@@ -115,15 +125,18 @@ TEST(ReportProperty, ShapeDependsOnlyOnSelectionAndTotals) {
     Random r(8080);
     for (int i = 0; i < 3000; ++i) {
         Workspace w = test::randomDesign(r, {30, 20});
-        if (r.chance(30)) w.applyUnitCaptions(w.unitSystem());
+        if (r.chance(30))
+            w.applyUnitCaptions(w.unitSystem());
         AnalysisResults results;
         results.fatigueSelected = r.chance(50);
         results.erosionSelected = r.chance(50);
-        for (RowTable* t : {&results.axleLoad, &results.expectedRepetitions, &results.equivalentStress,
-                            &results.allowableFatigueRepetitions, &results.fatigueDamage, &results.erosionFactor,
-                            &results.erosionPower, &results.allowableErosionRepetitions, &results.erosionDamage})
+        for (RowTable* t :
+             {&results.axleLoad, &results.expectedRepetitions, &results.equivalentStress,
+              &results.allowableFatigueRepetitions, &results.fatigueDamage, &results.erosionFactor,
+              &results.erosionPower, &results.allowableErosionRepetitions, &results.erosionDamage})
             for (auto& row : *t)
-                for (float& v : row) v = anyFinite(r);
+                for (float& v : row)
+                    v = anyFinite(r);
         results.totalFatigueDamage = anyFinite(r);
         results.totalErosionDamage = r.chance(20) ? 100.0f : anyFinite(r);
 
@@ -134,7 +147,8 @@ TEST(ReportProperty, ShapeDependsOnlyOnSelectionAndTotals) {
         if (!report) {
             // Only the modulus of rupture can defeat a report of finite results.
             EXPECT_TRUE(results.fatigueSelected) << context;
-            EXPECT_NE(report.error().message.find("modulus of rupture"), std::string::npos) << context;
+            EXPECT_NE(report.error().message.find("modulus of rupture"), std::string::npos)
+                << context;
             continue;
         }
         const auto lines = test::reportLines(*report);

@@ -46,9 +46,12 @@ TEST(DataFileProperty, SavedDesignReadsBackToTheSameTexts) {
     test::DesignFlavour odd{60, 10};
     for (int i = 0; i < 3000; ++i) {
         Workspace saved = test::randomDesign(r, odd);
-        if (r.chance(30)) saved.pavement().thickness = "  " + saved.pavement().thickness + " \t ";
-        if (r.chance(30)) saved.axles().rows[r.below(10)].tandemCount = "";
-        if (r.chance(30)) saved.axles().rows[r.below(10)].singleLoad = " , " + test::anyText(r, 6) + "  ";
+        if (r.chance(30))
+            saved.pavement().thickness = "  " + saved.pavement().thickness + " \t ";
+        if (r.chance(30))
+            saved.axles().rows[r.below(10)].tandemCount = "";
+        if (r.chance(30))
+            saved.axles().rows[r.below(10)].singleLoad = " , " + test::anyText(r, 6) + "  ";
         const std::string bytes = writeDefFile(saved);
 
         Workspace loaded = sessionWorkspace(r);
@@ -58,14 +61,16 @@ TEST(DataFileProperty, SavedDesignReadsBackToTheSameTexts) {
         ASSERT_TRUE(outcome.ok()) << context;
         expectSameInputs(loaded, saved, context);
         EXPECT_EQ(loaded.results(), results) << context << ": loading a file changed the results";
-        EXPECT_EQ(writeDefFile(loaded), bytes) << context << ": saving the loaded design changed the file";
+        EXPECT_EQ(writeDefFile(loaded), bytes)
+            << context << ": saving the loaded design changed the file";
     }
 }
 
 TEST(DataFileProperty, EveryAllowedByteSurvivesInEveryField) {
     std::string all;
     for (int b = 0; b < 256; ++b)
-        if (b != '"' && b != '\r' && b != '\n') all.push_back(static_cast<char>(b));
+        if (b != '"' && b != '\r' && b != '\n')
+            all.push_back(static_cast<char>(b));
     Workspace saved;
     for (std::string* s : {&saved.pavement().thickness, &saved.pavement().modulusOfRupture,
                            &saved.traffic().designPeriod, &saved.axles().rows[0].singleLoad,
@@ -85,7 +90,8 @@ TEST(DataFileProperty, AnyBytesApplyCompletelyOrChangeNothing) {
         switch (r.below(4)) {
             case 0:  // bytes of any value, NUL and lone CR included
                 bytes = std::string(r.below(600), '\0');
-                for (char& c : bytes) c = static_cast<char>(r.below(256));
+                for (char& c : bytes)
+                    c = static_cast<char>(r.below(256));
                 break;
             case 1: {  // a valid file with a few bytes changed
                 Workspace w = test::randomDesign(r);
@@ -97,10 +103,12 @@ TEST(DataFileProperty, AnyBytesApplyCompletelyOrChangeNothing) {
             case 2: {  // a valid file with CR-only or LF-only line ends
                 Workspace w = test::randomDesign(r);
                 for (char c : writeDefFile(w))
-                    if (c != '\n') bytes.push_back(c);
+                    if (c != '\n')
+                        bytes.push_back(c);
                 if (r.chance(50))
                     for (char& c : bytes)
-                        if (c == '\r') c = '\n';
+                        if (c == '\r')
+                            c = '\n';
                 break;
             }
             default: {  // a valid file with lines dropped
@@ -108,8 +116,10 @@ TEST(DataFileProperty, AnyBytesApplyCompletelyOrChangeNothing) {
                 bytes = writeDefFile(w);
                 for (int k = 0, n = static_cast<int>(r.below(3)) + 1; k < n; ++k) {
                     const std::size_t start = bytes.find("\r\n", r.below(bytes.size()));
-                    const std::size_t end = start == std::string::npos ? start : bytes.find("\r\n", start + 2);
-                    if (end != std::string::npos) bytes.erase(start, end - start);
+                    const std::size_t end =
+                        start == std::string::npos ? start : bytes.find("\r\n", start + 2);
+                    if (end != std::string::npos)
+                        bytes.erase(start, end - start);
                 }
             }
         }
@@ -147,8 +157,10 @@ TEST(DataFileProperty, TruncatedFileLoadsWholeOrNothing) {
         const Workspace session = sessionWorkspace(sessionRandom);
         for (std::size_t cut = 0; cut <= bytes.size(); ++cut) {
             Workspace w = session;
-            const CommandOutcome outcome = readDataBytes(w, std::string_view(bytes).substr(0, cut), "cut.DEF");
-            const std::string context = "design " + std::to_string(design) + " cut at " + std::to_string(cut);
+            const CommandOutcome outcome =
+                readDataBytes(w, std::string_view(bytes).substr(0, cut), "cut.DEF");
+            const std::string context =
+                "design " + std::to_string(design) + " cut at " + std::to_string(cut);
             if (cut > lastQuote) {
                 ASSERT_TRUE(outcome.ok()) << context;
                 expectSameInputs(w, saved, context);

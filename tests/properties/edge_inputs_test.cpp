@@ -25,23 +25,39 @@ struct Field {
 };
 
 const Field kFields[] = {
-    {"h", [](Workspace& w) -> std::string& { return w.pavement().thickness; }, "trial thickness|analysis of the"},
-    {"k", [](Workspace& w) -> std::string& { return w.pavement().subgradeModulus; }, "subgrade modulus|analysis of the"},
-    {"Sc", [](Workspace& w) -> std::string& { return w.pavement().modulusOfRupture; }, "modulus of rupture|analysis of the"},
-    {"ADT", [](Workspace& w) -> std::string& { return w.traffic().averageDailyTraffic; }, "average daily traffic|projected truck traffic|axles per 1000"},
-    {"TD", [](Workspace& w) -> std::string& { return w.traffic().truckPercent; }, "proportion of trucks|projected truck traffic|axles per 1000"},
-    {"growth", [](Workspace& w) -> std::string& { return w.traffic().growthPercent; }, "growth rate|projected truck traffic|axles per 1000"},
-    {"DD", [](Workspace& w) -> std::string& { return w.traffic().directionPercent; }, "direction distribution|projected truck traffic|axles per 1000"},
-    {"LD", [](Workspace& w) -> std::string& { return w.traffic().lanePercent; }, "lane distribution|projected truck traffic|axles per 1000"},
-    {"LSF", [](Workspace& w) -> std::string& { return w.traffic().loadSafetyFactor; }, "load safety factor|axle load in row"},
-    {"Years", [](Workspace& w) -> std::string& { return w.traffic().designPeriod; }, "design period|projected truck traffic|axles per 1000"},
-    {"SingleLoad1", [](Workspace& w) -> std::string& { return w.axles().rows[0].singleLoad; }, "single axle load in row 1"},
-    {"SingleCount5", [](Workspace& w) -> std::string& { return w.axles().rows[4].singleCount; }, "single axles per 1000 trucks in row 5|projected truck traffic"},
-    {"TandemLoad10", [](Workspace& w) -> std::string& { return w.axles().rows[9].tandemLoad; }, "tandem axle load in row 10"},
-    {"TandemCount3", [](Workspace& w) -> std::string& { return w.axles().rows[2].tandemCount; }, "tandem axles per 1000 trucks in row 3|projected truck traffic"},
+    {"h", [](Workspace& w) -> std::string& { return w.pavement().thickness; },
+     "trial thickness|analysis of the"},
+    {"k", [](Workspace& w) -> std::string& { return w.pavement().subgradeModulus; },
+     "subgrade modulus|analysis of the"},
+    {"Sc", [](Workspace& w) -> std::string& { return w.pavement().modulusOfRupture; },
+     "modulus of rupture|analysis of the"},
+    {"ADT", [](Workspace& w) -> std::string& { return w.traffic().averageDailyTraffic; },
+     "average daily traffic|projected truck traffic|axles per 1000"},
+    {"TD", [](Workspace& w) -> std::string& { return w.traffic().truckPercent; },
+     "proportion of trucks|projected truck traffic|axles per 1000"},
+    {"growth", [](Workspace& w) -> std::string& { return w.traffic().growthPercent; },
+     "growth rate|projected truck traffic|axles per 1000"},
+    {"DD", [](Workspace& w) -> std::string& { return w.traffic().directionPercent; },
+     "direction distribution|projected truck traffic|axles per 1000"},
+    {"LD", [](Workspace& w) -> std::string& { return w.traffic().lanePercent; },
+     "lane distribution|projected truck traffic|axles per 1000"},
+    {"LSF", [](Workspace& w) -> std::string& { return w.traffic().loadSafetyFactor; },
+     "load safety factor|axle load in row"},
+    {"Years", [](Workspace& w) -> std::string& { return w.traffic().designPeriod; },
+     "design period|projected truck traffic|axles per 1000"},
+    {"SingleLoad1", [](Workspace& w) -> std::string& { return w.axles().rows[0].singleLoad; },
+     "single axle load in row 1"},
+    {"SingleCount5", [](Workspace& w) -> std::string& { return w.axles().rows[4].singleCount; },
+     "single axles per 1000 trucks in row 5|projected truck traffic"},
+    {"TandemLoad10", [](Workspace& w) -> std::string& { return w.axles().rows[9].tandemLoad; },
+     "tandem axle load in row 10"},
+    {"TandemCount3", [](Workspace& w) -> std::string& { return w.axles().rows[2].tandemCount; },
+     "tandem axles per 1000 trucks in row 3|projected truck traffic"},
 };
 
-void PrintTo(const Field& field, std::ostream* out) { *out << field.name; }
+void PrintTo(const Field& field, std::ostream* out) {
+    *out << field.name;
+}
 
 struct Edge {
     const char* name;
@@ -74,16 +90,20 @@ bool namesOneOf(const std::string& message, const std::string& alternatives) {
     std::size_t start = 0;
     while (start <= alternatives.size()) {
         const std::size_t bar = alternatives.find('|', start);
-        const std::string name = alternatives.substr(start, bar == std::string::npos ? std::string::npos : bar - start);
-        if (lower.find(name) != std::string::npos) return true;
-        if (bar == std::string::npos) break;
+        const std::string name =
+            alternatives.substr(start, bar == std::string::npos ? std::string::npos : bar - start);
+        if (lower.find(name) != std::string::npos)
+            return true;
+        if (bar == std::string::npos)
+            break;
         start = bar + 1;
     }
     return false;
 }
 
 // Runs one command and checks its outcome; returns the refusal text, or "" when it was done.
-std::string checkCommand(Workspace& w, CommandOutcome (*command)(Workspace&), const std::string& context) {
+std::string checkCommand(Workspace& w, CommandOutcome (*command)(Workspace&),
+                         const std::string& context) {
     const Workspace before = w;
     const auto start = std::chrono::steady_clock::now();
     const CommandOutcome outcome = command(w);
@@ -97,7 +117,8 @@ std::string checkCommand(Workspace& w, CommandOutcome (*command)(Workspace&), co
         }
         const std::string lower = test::lowerCase(outcome.message->text);
         for (const char* word : {"inf", "nan", "overflow"})
-            EXPECT_EQ(lower.find(word), std::string::npos) << context << ": " << outcome.message->text;
+            EXPECT_EQ(lower.find(word), std::string::npos)
+                << context << ": " << outcome.message->text;
         return outcome.message->text;
     }
     EXPECT_TRUE(test::allFinite(w.results())) << context;
@@ -111,7 +132,9 @@ std::string checkCommand(Workspace& w, CommandOutcome (*command)(Workspace&), co
     return "";
 }
 
-CommandOutcome analyseBoth(Workspace& w) { return performAnalysis(w, AnalysisKind::Both); }
+CommandOutcome analyseBoth(Workspace& w) {
+    return performAnalysis(w, AnalysisKind::Both);
+}
 
 class EdgeInput : public ::testing::TestWithParam<Field> {};
 
@@ -129,7 +152,8 @@ TEST_P(EdgeInput, RefusedClearlyOrAnalysedToFiniteNumbers) {
             const std::string refusal = checkCommand(w, &analyseBoth, context + ", analysis");
             if (!refusal.empty()) {
                 EXPECT_TRUE(namesOneOf(refusal, field.refusalNames)) << context << ": " << refusal;
-                EXPECT_NE(refusal.find("Nothing was analysed"), std::string::npos) << context << ": " << refusal;
+                EXPECT_NE(refusal.find("Nothing was analysed"), std::string::npos)
+                    << context << ": " << refusal;
             }
             checkCommand(w, &computeDesignThickness, context + ", thickness search");
 
@@ -154,15 +178,18 @@ INSTANTIATE_TEST_SUITE_P(EveryKindOfField, EdgeInput, ::testing::ValuesIn(kField
 
 // Ten thousand characters in every field at once, three kinds of text.
 TEST(EdgeInputs, TenThousandCharactersInEveryField) {
-    const std::string texts[] = {std::string(10000, '9'), std::string(10000, 'x'), "1" + std::string(9999, ' ')};
+    const std::string texts[] = {std::string(10000, '9'), std::string(10000, 'x'),
+                                 "1" + std::string(9999, ' ')};
     for (const std::string& text : texts) {
         Workspace w;
-        for (std::string* s : {&w.pavement().thickness, &w.pavement().subgradeModulus, &w.pavement().modulusOfRupture,
-                               &w.traffic().averageDailyTraffic, &w.traffic().truckPercent, &w.traffic().growthPercent,
-                               &w.traffic().directionPercent, &w.traffic().lanePercent, &w.traffic().loadSafetyFactor,
-                               &w.traffic().designPeriod})
+        for (std::string* s :
+             {&w.pavement().thickness, &w.pavement().subgradeModulus,
+              &w.pavement().modulusOfRupture, &w.traffic().averageDailyTraffic,
+              &w.traffic().truckPercent, &w.traffic().growthPercent, &w.traffic().directionPercent,
+              &w.traffic().lanePercent, &w.traffic().loadSafetyFactor, &w.traffic().designPeriod})
             *s = text;
-        for (AxleRowTexts& row : w.axles().rows) row = {text, text, text, text};
+        for (AxleRowTexts& row : w.axles().rows)
+            row = {text, text, text, text};
         const std::string context = text.substr(0, 3) + "...";
         checkCommand(w, &analyseBoth, context);
         checkCommand(w, &computeDesignThickness, context);
@@ -186,10 +213,14 @@ TEST(EdgeInputs, ZeroAndNegativeValuesInADataFile) {
         const char* named;
     };
     const Case cases[] = {
-        {"ZeroThickness", 5, "0", "trial thickness"},       {"NegativeThickness", 5, "-9.5", "trial thickness"},
-        {"ZeroModulus", 6, "0", "subgrade modulus"},         {"NegativeModulus", 6, "-130", "subgrade modulus"},
-        {"ZeroRupture", 7, "0", "modulus of rupture"},       {"NegativeRupture", 7, "-650", "modulus of rupture"},
-        {"ZeroSafetyFactor", 17, "0", "load safety factor"}, {"ZeroLoad", 20, "\"0\",\"1\",\"52\",\"1\"", "single axle load in row 1"},
+        {"ZeroThickness", 5, "0", "trial thickness"},
+        {"NegativeThickness", 5, "-9.5", "trial thickness"},
+        {"ZeroModulus", 6, "0", "subgrade modulus"},
+        {"NegativeModulus", 6, "-130", "subgrade modulus"},
+        {"ZeroRupture", 7, "0", "modulus of rupture"},
+        {"NegativeRupture", 7, "-650", "modulus of rupture"},
+        {"ZeroSafetyFactor", 17, "0", "load safety factor"},
+        {"ZeroLoad", 20, "\"0\",\"1\",\"52\",\"1\"", "single axle load in row 1"},
         {"NegativeTandemLoad", 29, "\"12\",\"1\",\"-1\",\"1\"", "tandem axle load in row 10"},
     };
     Workspace initial;
@@ -207,7 +238,8 @@ TEST(EdgeInputs, ZeroAndNegativeValuesInADataFile) {
         ASSERT_TRUE(readDataBytes(w, bytes, "edge.DEF").ok()) << c.name;
         for (auto command : {&analyseBoth, &computeDesignThickness}) {
             const std::string refusal = checkCommand(w, command, c.name);
-            EXPECT_NE(test::lowerCase(refusal).find(c.named), std::string::npos) << c.name << ": " << refusal;
+            EXPECT_NE(test::lowerCase(refusal).find(c.named), std::string::npos)
+                << c.name << ": " << refusal;
         }
     }
 }

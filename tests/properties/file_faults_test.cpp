@@ -16,8 +16,8 @@
 #include <iterator>
 #include <optional>
 #include <set>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -42,19 +42,21 @@ void writeFile(const fs::path& path, const std::string& bytes) {
 
 std::set<std::string> namesIn(const fs::path& folder) {
     std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
     return names;
 }
 
 class FileFaults : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "zan-faults-XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         m_folder = pattern;
     }
     void TearDown() override {
-        for (const fs::path& mount : m_mounts) umount2(mount.c_str(), MNT_DETACH);
+        for (const fs::path& mount : m_mounts)
+            umount2(mount.c_str(), MNT_DETACH);
         std::error_code ec;
         fs::remove_all(m_folder, ec);
     }
@@ -63,7 +65,8 @@ protected:
     std::optional<fs::path> mountTmpfs(const std::string& name, const std::string& options) {
         const fs::path at = m_folder / name;
         fs::create_directory(at);
-        if (mount("zan-test", at.c_str(), "tmpfs", 0, options.c_str()) != 0) return std::nullopt;
+        if (mount("zan-test", at.c_str(), "tmpfs", 0, options.c_str()) != 0)
+            return std::nullopt;
         m_mounts.push_back(at);
         return at;
     }
@@ -104,7 +107,8 @@ TEST_F(FileFaults, SaveFailuresNameTheFileAndTouchNothing) {
         const std::set<std::string> before = namesIn(m_folder);
         const auto error = writeFileSafely(c.target.string(), "new contents\r\n");
         ASSERT_TRUE(error.has_value()) << c.name;
-        EXPECT_NE(error->find("could not be written"), std::string::npos) << c.name << ": " << *error;
+        EXPECT_NE(error->find("could not be written"), std::string::npos)
+            << c.name << ": " << *error;
         EXPECT_NE(error->find(c.target.string()), std::string::npos) << c.name << ": " << *error;
         EXPECT_EQ(namesIn(m_folder), before) << c.name;
     }
@@ -122,7 +126,8 @@ TEST_F(FileFaults, WriteThatFailsAfterNBytesKeepsThePreviousFile) {
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit oldLimit{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &oldLimit), 0);
-    for (rlim_t limit : {rlim_t{0}, rlim_t{1}, rlim_t{4096}, rlim_t{65537}, rlim_t{(1 << 20) - 1}}) {
+    for (rlim_t limit :
+         {rlim_t{0}, rlim_t{1}, rlim_t{4096}, rlim_t{65537}, rlim_t{(1 << 20) - 1}}) {
         rlimit small = oldLimit;
         small.rlim_cur = limit;
         ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
@@ -143,7 +148,8 @@ TEST_F(FileFaults, WriteThatFailsAfterNBytesKeepsThePreviousFile) {
 
 TEST_F(FileFaults, FullDiskKeepsThePreviousFile) {
     const auto disk = mountTmpfs("small disk", "size=64k");
-    if (!disk) GTEST_SKIP() << "this machine does not allow a tmpfs mount";
+    if (!disk)
+        GTEST_SKIP() << "this machine does not allow a tmpfs mount";
     const fs::path target = *disk / "design.DEF";
     writeFile(target, kPrevious);
     expectFailedSaveKeepsPrevious(target, std::string(1 << 20, 'z'));
@@ -154,7 +160,8 @@ TEST_F(FileFaults, FullDiskKeepsThePreviousFile) {
 
 TEST_F(FileFaults, ReadOnlyFolderKeepsThePreviousFile) {
     const auto disk = mountTmpfs("read-only disk", "size=64k");
-    if (!disk) GTEST_SKIP() << "this machine does not allow a tmpfs mount";
+    if (!disk)
+        GTEST_SKIP() << "this machine does not allow a tmpfs mount";
     const fs::path target = *disk / "design.DEF";
     writeFile(target, kPrevious);
     ASSERT_EQ(mount("zan-test", disk->c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=64k"), 0);
@@ -207,7 +214,8 @@ TEST_F(FileFaults, UnreadableFilesNameTheFileAndChangeNothing) {
         const CommandOutcome outcome = readDataFile(w, c.path);
         EXPECT_EQ(outcome.status, CommandStatus::FileUnreadable) << c.name;
         ASSERT_TRUE(outcome.message.has_value()) << c.name;
-        EXPECT_NE(outcome.message->text.find(c.path), std::string::npos) << c.name << ": " << outcome.message->text;
+        EXPECT_NE(outcome.message->text.find(c.path), std::string::npos)
+            << c.name << ": " << outcome.message->text;
         EXPECT_TRUE(w == before) << c.name;
     }
 }
@@ -230,11 +238,13 @@ TEST_F(FileFaults, FiftyMegabyteFiles) {
     std::string block(1u << 20, '\0');
     for (std::size_t i = 0; i < block.size(); i += 8) {
         const auto v = r.next();
-        for (std::size_t k = 0; k < 8; ++k) block[i + k] = static_cast<char>(v >> (8 * k));
+        for (std::size_t k = 0; k < 8; ++k)
+            block[i + k] = static_cast<char>(v >> (8 * k));
     }
     std::string noise;
     noise.reserve(kFifty);
-    for (int i = 0; i < 50; ++i) noise += block;
+    for (int i = 0; i < 50; ++i)
+        noise += block;
     struct Case {
         const char* name;
         const std::string* bytes;
@@ -272,11 +282,15 @@ TEST_F(FileFaults, NulBytesAndCarriageReturnOnlyLineEnds) {
     test::Random r(13);
     for (int i = 0; i < 200; ++i) {
         Workspace saved = test::randomDesign(r, {50, 5});
-        saved.pavement().subgradeModulus = std::string("1\0" "30", 4);
+        saved.pavement().subgradeModulus = std::string(
+            "1\0"
+            "30",
+            4);
         saved.axles().rows[r.below(10)].singleCount = std::string("\0\0", 2);
         std::string bytes;
         for (char c : writeDefFile(saved))
-            if (c != '\n') bytes.push_back(c);
+            if (c != '\n')
+                bytes.push_back(c);
         const fs::path path = m_folder / "cr.DEF";
         writeFile(path, bytes);
         Workspace loaded;

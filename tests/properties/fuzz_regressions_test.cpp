@@ -33,7 +33,8 @@ TEST(FuzzRegression, ExponentAtTheEndOfTheLongLongRange) {
         {"12e-9223372036854775807", 0.0},
         {"1e99999999999999999999999999", kInf},
     };
-    for (const Case& c : cases) EXPECT_EQ(parseNumber(c.text), c.expected) << c.text;
+    for (const Case& c : cases)
+        EXPECT_EQ(parseNumber(c.text), c.expected) << c.text;
 }
 
 std::string lineOf(const std::string& report, std::size_t index) {
@@ -67,12 +68,18 @@ TEST(FuzzRegression, NonFiniteResultsAreRefusedNotPrinted) {
         bool refused;
     };
     const Case cases[] = {
-        {"NaNStress", [](AnalysisResults& r) { r.equivalentStress[0][3] = std::nanf(""); }, true, false, true},
-        {"InfiniteTotal", [](AnalysisResults& r) { r.totalErosionDamage = INFINITY; }, false, true, true},
-        {"NaNRepetitions", [](AnalysisResults& r) { r.expectedRepetitions[1][9] = -std::nanf(""); }, false, true, true},
-        {"InfiniteAllowable", [](AnalysisResults& r) { r.allowableFatigueRepetitions[1][0] = INFINITY; }, true, true, true},
+        {"NaNStress", [](AnalysisResults& r) { r.equivalentStress[0][3] = std::nanf(""); }, true,
+         false, true},
+        {"InfiniteTotal", [](AnalysisResults& r) { r.totalErosionDamage = INFINITY; }, false, true,
+         true},
+        {"NaNRepetitions", [](AnalysisResults& r) { r.expectedRepetitions[1][9] = -std::nanf(""); },
+         false, true, true},
+        {"InfiniteAllowable",
+         [](AnalysisResults& r) { r.allowableFatigueRepetitions[1][0] = INFINITY; }, true, true,
+         true},
         // A table that is not printed does not matter.
-        {"UnprintedErosionNaN", [](AnalysisResults& r) { r.erosionPower[0][0] = std::nanf(""); }, true, false, false},
+        {"UnprintedErosionNaN", [](AnalysisResults& r) { r.erosionPower[0][0] = std::nanf(""); },
+         true, false, false},
     };
     for (const Case& c : cases) {
         Workspace w;
@@ -83,7 +90,8 @@ TEST(FuzzRegression, NonFiniteResultsAreRefusedNotPrinted) {
         c.spoil(r);
         const auto report = writeReport(w, r);
         EXPECT_EQ(!report.ok(), c.refused) << c.name;
-        if (report.ok()) test::expectNoNonFiniteWords(*report, {});
+        if (report.ok())
+            test::expectNoNonFiniteWords(*report, {});
     }
 }
 
@@ -119,7 +127,8 @@ TEST(FuzzRegression, FileCutInsideTheLastFieldIsNotLoaded) {
         Workspace w;
         w.traffic().averageDailyTraffic = "777";
         const Workspace before = w;
-        const CommandOutcome outcome = readDataBytes(w, std::string_view(bytes).substr(0, cut), "cut.DEF");
+        const CommandOutcome outcome =
+            readDataBytes(w, std::string_view(bytes).substr(0, cut), "cut.DEF");
         EXPECT_EQ(outcome.status, CommandStatus::FileUnreadable) << cut;
         EXPECT_TRUE(w == before) << cut;
     }

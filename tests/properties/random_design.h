@@ -14,7 +14,7 @@
 namespace zan::test {
 
 class Random {
-public:
+  public:
     explicit Random(std::uint64_t seed) : m_state(seed) {}
 
     std::uint64_t next() {
@@ -27,9 +27,11 @@ public:
     std::size_t below(std::size_t n) { return static_cast<std::size_t>(next() % n); }
     bool chance(int percent) { return below(100) < static_cast<std::size_t>(percent); }
     template <typename T, std::size_t N>
-    const T& pick(const std::array<T, N>& items) { return items[below(N)]; }
+    const T& pick(const std::array<T, N>& items) {
+        return items[below(N)];
+    }
 
-private:
+  private:
     std::uint64_t m_state;
 };
 
@@ -39,7 +41,8 @@ inline std::string anyText(Random& r, std::size_t maxLength) {
     std::string s(r.below(maxLength + 1), ' ');
     for (char& c : s) {
         unsigned char b;
-        do b = static_cast<unsigned char>(r.below(256));
+        do
+            b = static_cast<unsigned char>(r.below(256));
         while (b == '"' || b == '\r' || b == '\n');
         c = static_cast<char>(b);
     }
@@ -51,24 +54,54 @@ inline std::string numberText(Random& r, double low, double high) {
     const double v = low + (high - low) * static_cast<double>(r.below(1000001)) / 1e6;
     char buffer[64];
     switch (r.below(6)) {
-        case 0: std::snprintf(buffer, sizeof buffer, "%.0f", v); break;
-        case 1: std::snprintf(buffer, sizeof buffer, "%.2f", v); break;
-        case 2: std::snprintf(buffer, sizeof buffer, " %.3g ", v); break;
-        case 3: std::snprintf(buffer, sizeof buffer, "%.4E", v); break;
-        case 4: std::snprintf(buffer, sizeof buffer, "%.1f units", v); break;
-        default: std::snprintf(buffer, sizeof buffer, "%g", v); break;
+        case 0:
+            std::snprintf(buffer, sizeof buffer, "%.0f", v);
+            break;
+        case 1:
+            std::snprintf(buffer, sizeof buffer, "%.2f", v);
+            break;
+        case 2:
+            std::snprintf(buffer, sizeof buffer, " %.3g ", v);
+            break;
+        case 3:
+            std::snprintf(buffer, sizeof buffer, "%.4E", v);
+            break;
+        case 4:
+            std::snprintf(buffer, sizeof buffer, "%.1f units", v);
+            break;
+        default:
+            std::snprintf(buffer, sizeof buffer, "%g", v);
+            break;
     }
     return buffer;
 }
 
 // Texts at the edges of what the core reads.
 inline const std::array<std::string, 24>& edgeTexts() {
-    static const std::array<std::string, 24> texts{
-        "",          "0",          "-0",         "-5",          "1e39",        "1e308",
-        "1e400",     "-1e400",     "1e-310",     "1e-400",      "&HFFFFFFFF",  "&O777",
-        "1D5",       "abc",        "12,900",     "9 . 5",       std::string(1000, ' '),
-        std::string(10000, '9'),   std::string(10000, 'x'),     "  7  ",       "NaN",
-        "Infinity",  "\xff\xe9",   "3.4028236e38"};
+    static const std::array<std::string, 24> texts{"",
+                                                   "0",
+                                                   "-0",
+                                                   "-5",
+                                                   "1e39",
+                                                   "1e308",
+                                                   "1e400",
+                                                   "-1e400",
+                                                   "1e-310",
+                                                   "1e-400",
+                                                   "&HFFFFFFFF",
+                                                   "&O777",
+                                                   "1D5",
+                                                   "abc",
+                                                   "12,900",
+                                                   "9 . 5",
+                                                   std::string(1000, ' '),
+                                                   std::string(10000, '9'),
+                                                   std::string(10000, 'x'),
+                                                   "  7  ",
+                                                   "NaN",
+                                                   "Infinity",
+                                                   "\xff\xe9",
+                                                   "3.4028236e38"};
     return texts;
 }
 
@@ -79,8 +112,10 @@ struct DesignFlavour {
 };
 
 inline std::string designText(Random& r, const DesignFlavour& f, double low, double high) {
-    if (r.chance(f.edgeTextPercent)) return r.pick(edgeTexts());
-    if (r.chance(f.oddTextPercent)) return anyText(r, 12);
+    if (r.chance(f.edgeTextPercent))
+        return r.pick(edgeTexts());
+    if (r.chance(f.oddTextPercent))
+        return anyText(r, 12);
     return numberText(r, low, high);
 }
 

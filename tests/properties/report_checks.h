@@ -18,21 +18,24 @@ namespace zan::test {
 inline bool allFinite(const RowTable& table) {
     for (const auto& row : table)
         for (float v : row)
-            if (!std::isfinite(v)) return false;
+            if (!std::isfinite(v))
+                return false;
     return true;
 }
 
 inline bool allFinite(const AnalysisResults& r) {
-    return allFinite(r.axleLoad) && allFinite(r.expectedRepetitions) && allFinite(r.equivalentStress) &&
-           allFinite(r.allowableFatigueRepetitions) && allFinite(r.fatigueDamage) &&
-           std::isfinite(r.totalFatigueDamage) && allFinite(r.erosionFactor) && allFinite(r.erosionPower) &&
+    return allFinite(r.axleLoad) && allFinite(r.expectedRepetitions) &&
+           allFinite(r.equivalentStress) && allFinite(r.allowableFatigueRepetitions) &&
+           allFinite(r.fatigueDamage) && std::isfinite(r.totalFatigueDamage) &&
+           allFinite(r.erosionFactor) && allFinite(r.erosionPower) &&
            allFinite(r.allowableErosionRepetitions) && allFinite(r.erosionDamage) &&
            std::isfinite(r.totalErosionDamage);
 }
 
 inline std::string lowerCase(std::string_view s) {
     std::string out(s);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -57,20 +60,26 @@ inline std::vector<std::string> reportLines(const std::string& report) {
 // exceeds 100 %; 5 for the additional outputs.
 inline std::size_t expectedReportLines(const AnalysisResults& r, bool detailed) {
     std::size_t n = 35;
-    if (r.fatigueSelected) n += 35 + (r.totalFatigueDamage > 100.0f ? 2 : 0);
-    if (r.erosionSelected) n += 35 + (r.totalErosionDamage > 100.0f ? 2 : 0);
-    if (detailed) n += 5;
+    if (r.fatigueSelected)
+        n += 35 + (r.totalFatigueDamage > 100.0f ? 2 : 0);
+    if (r.erosionSelected)
+        n += 35 + (r.totalErosionDamage > 100.0f ? 2 : 0);
+    if (detailed)
+        n += 5;
     return n;
 }
 
 // No number in a report reads "inf", "nan" or "overflow"; the words may stand in a report
 // only where an input text holding them is printed as typed.
-inline void expectNoNonFiniteWords(const std::string& report, const std::vector<std::string>& texts) {
+inline void expectNoNonFiniteWords(const std::string& report,
+                                   const std::vector<std::string>& texts) {
     const std::string lower = lowerCase(report);
     for (const char* word : {"inf", "nan", "overflow"}) {
-        if (lower.find(word) == std::string::npos) continue;
+        if (lower.find(word) == std::string::npos)
+            continue;
         bool typed = false;
-        for (const std::string& t : texts) typed = typed || lowerCase(t).find(word) != std::string::npos;
+        for (const std::string& t : texts)
+            typed = typed || lowerCase(t).find(word) != std::string::npos;
         EXPECT_TRUE(typed) << "the report shows \"" << word << "\":\n" << report;
     }
 }
@@ -79,12 +88,13 @@ inline void expectNoNonFiniteWords(const std::string& report, const std::vector<
 inline std::vector<std::string> inputTexts(Workspace& w) {
     const PavementInputs& p = w.pavement();
     const TrafficInputs& t = w.traffic();
-    std::vector<std::string> texts{p.thickness,          p.subgradeModulus, p.modulusOfRupture,
+    std::vector<std::string> texts{p.thickness,           p.subgradeModulus, p.modulusOfRupture,
                                    t.averageDailyTraffic, t.truckPercent,    t.growthPercent,
                                    t.directionPercent,    t.lanePercent,     t.loadSafetyFactor,
                                    t.designPeriod};
     for (const AxleRowTexts& row : w.axles().rows)
-        for (const std::string* s : {&row.singleLoad, &row.singleCount, &row.tandemLoad, &row.tandemCount})
+        for (const std::string* s :
+             {&row.singleLoad, &row.singleCount, &row.tandemLoad, &row.tandemCount})
             texts.push_back(*s);
     return texts;
 }
