@@ -70,6 +70,8 @@ std::string analysisErrorMessage(const AnalysisError& e) {
                 return name + " is zero or negative after the load safety factor. "
                               "Every axle load must be greater than zero. Nothing was analysed.";
             return name + " is zero or negative; it must be greater than zero. Nothing was analysed.";
+        case AnalysisProblem::Negative:
+            return name + " is negative; it must be zero or more. Nothing was analysed.";
         case AnalysisProblem::TooLarge:
             if (e.input == AnalysisInput::TrafficProjection)
                 return name + " is too large to compute with; check ADT, TD, DD, LD, the growth rate and "
@@ -131,6 +133,14 @@ Outcome runDamageAnalysis(const PavementInputs& pavement, const TrafficInputs& t
     if (!finite(years)) return tooLarge(AnalysisInput::DesignPeriod);
     if (!finite(lsf)) return tooLarge(AnalysisInput::LoadSafetyFactor);
     if (!(lsf > 0.0f)) return notPositive(AnalysisInput::LoadSafetyFactor);
+    auto negative = [&](AnalysisInput input) {
+        return failure(inputError(input, AnalysisProblem::Negative, units));
+    };
+    if (adt < 0.0) return negative(AnalysisInput::AverageDailyTraffic);
+    if (td < 0.0) return negative(AnalysisInput::TruckPercent);
+    if (dd < 0.0) return negative(AnalysisInput::DirectionPercent);
+    if (ld < 0.0) return negative(AnalysisInput::LanePercent);
+    if (years < 0.0f) return negative(AnalysisInput::DesignPeriod);
 
     // Trucks per day, growth factor over the design period, and design-lane trucks in thousands.
     const float trucks = single(adt * td / 100.0);
@@ -164,6 +174,9 @@ Outcome runDamageAnalysis(const PavementInputs& pavement, const TrafficInputs& t
                 return failure(rowError(AnalysisInput::AxleLoad, AnalysisProblem::NotPositive, axle, row, units));
             if (!finite(r.expectedRepetitions[axleIndex(axle)][ri]))
                 return failure(rowError(AnalysisInput::AxleCount, AnalysisProblem::TooLarge, axle, row, units));
+            const std::string& count = axle == AxleType::Single ? axles.rows[ri].singleCount : axles.rows[ri].tandemCount;
+            if (parseNumber(count) < 0.0)
+                return failure(rowError(AnalysisInput::AxleCount, AnalysisProblem::Negative, axle, row, units));
         }
     }
 

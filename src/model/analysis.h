@@ -64,7 +64,9 @@ enum class AnalysisInput {
     RowResult,
 };
 
-enum class AnalysisProblem { NotPositive, TooLarge, NoFiniteResult, NoAllowableRepetitions };
+// Negative traffic values and counts reach the analysis only through a data file (the dialogs
+// refuse them); they would give negative repetitions and damage that offsets real damage.
+enum class AnalysisProblem { NotPositive, Negative, TooLarge, NoFiniteResult, NoAllowableRepetitions };
 
 struct AnalysisError {
     AnalysisInput input;

@@ -212,9 +212,39 @@ INSTANTIATE_TEST_SUITE_P(
                     AnalysisProblem::NotPositive, "load safety factor"},
         RefusalCase{"ZeroLoad", 9.5f, "130", "650", "12900", "1.2", "0", AnalysisInput::AxleLoad,
                     AnalysisProblem::NotPositive, "tandem axle load in row 3"},
+        RefusalCase{"NegativeTraffic", 9.5f, "130", "650", "-12900", "1.2", "44",
+                    AnalysisInput::AverageDailyTraffic, AnalysisProblem::Negative, "average daily traffic"},
         RefusalCase{"EmptyLoad", 9.5f, "130", "650", "12900", "1.2", "", AnalysisInput::AxleLoad,
                     AnalysisProblem::NotPositive, "tandem axle load in row 3"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A negative count or period would give negative damage that hides real damage in the total.
+TEST(RunDamageAnalysis, NegativeCountsAndPeriodsAreRefused) {
+    struct Case {
+        void (*set)(Workspace&);
+        AnalysisInput input;
+        const char* words;
+    };
+    const Case cases[] = {
+        {[](Workspace& w) { w.axles().rows[4].tandemCount = "-3"; }, AnalysisInput::AxleCount,
+         "number of tandem axles per 1000 trucks in row 5 is negative"},
+        {[](Workspace& w) { w.traffic().designPeriod = "-20"; }, AnalysisInput::DesignPeriod, "design period is negative"},
+        {[](Workspace& w) { w.traffic().lanePercent = "-81"; }, AnalysisInput::LanePercent, "lane distribution"},
+    };
+    for (const Case& c : cases) {
+        Workspace ws;
+        c.set(ws);
+        auto r = runDamageAnalysis(ws, AnalysisRequest{9.5f, true, true});
+        ASSERT_FALSE(r.ok()) << c.words;
+        EXPECT_EQ(r.error().input, c.input);
+        EXPECT_EQ(r.error().problem, AnalysisProblem::Negative);
+        EXPECT_NE(analysisErrorMessage(r.error()).find(c.words), std::string::npos) << analysisErrorMessage(r.error());
+    }
+    Workspace zeroPeriod;  // zero is allowed: no traffic at all
+    zeroPeriod.traffic().designPeriod = "0";
+    zeroPeriod.axles().rows[0].singleCount = "-0";
+    EXPECT_TRUE(runDamageAnalysis(zeroPeriod, AnalysisRequest{9.5f, true, true}).ok());
+}
 
 TEST(RunDamageAnalysis, VeryThinSlabIsRefusedNotReported) {
     // Near 1 in the allowable repetitions underflow or the erosion terms lose meaning.

@@ -526,6 +526,12 @@ def run_analysis(ws, h, fatigue, erosion):
         for r in range(10):
             if not res.load[a][r] > 0:
                 raise Refused("every axle load must be positive")
+    # Negative traffic or counts (possible only through a data file) would give negative
+    # damage that offsets real damage in the totals.
+    if pn(ws.adt) < 0 or pn(ws.td) < 0 or pn(ws.dd) < 0 or pn(ws.ld) < 0 or years < 0:
+        raise Refused("traffic values must not be negative")
+    if any(pn(c[r]) < 0 for c in counts for r in range(10)):
+        raise Refused("axle counts must not be negative")
 
     shoulder = "NS" if not ws.shoulder else "WS"
     joints = "DOW" if ws.dowels else "AGG"
