@@ -178,10 +178,20 @@ def fmt(value, decimals, single):
 
 
 def fmt_text(text, decimals):
-    """An axle-dialog text: formatted when it is a number text, else as is."""
+    """An axle-dialog text: formatted when it is a number text, else as is. A number too
+    large for a double is shown as typed too."""
     if is_number_text(text):
-        return fmt(parse_number(text), decimals, single=False)
+        value = parse_number(text)
+        if math.isfinite(value):
+            return fmt(value, decimals, single=False)
     return text
+
+
+def fmt_input(text, decimals):
+    """An inputs-section value: its leading number, or the text as typed when that number
+    is too large for a double."""
+    value = parse_number(text)
+    return fmt(value, decimals, single=False) if math.isfinite(value) else text
 
 
 def field(text, width):
@@ -592,9 +602,9 @@ def report_lines(ws, res):
            B10 + "            ZAN  Thickness  Design",
            B10 + "               Original  Data",
            STAR48, ""]
-    out.append(B10 + ws.caption_h() + " = " + fmt(pn(ws.h), 2, False))
-    out.append(B10 + ws.caption_k() + " = " + fmt(pn(ws.k), 0, False))
-    out.append(B10 + ws.caption_sc() + " = " + fmt(pn(ws.sc), 0, False))
+    out.append(B10 + ws.caption_h() + " = " + fmt_input(ws.h, 2))
+    out.append(B10 + ws.caption_k() + " = " + fmt_input(ws.k, 0))
+    out.append(B10 + ws.caption_sc() + " = " + fmt_input(ws.sc, 0))
     out.append("")
     out.append(B10 + "Concrete Shoulder" + " : " + ("Yes" if ws.shoulder else "No"))
     out.append(B10 + "Doweled Joints" + " : " + ("Yes" if ws.dowels else "No"))
@@ -607,7 +617,7 @@ def report_lines(ws, res):
             ("Lane Distribution,%", ws.ld, 0),
             ("Design Period, Years", ws.years, 0),
             ("Load Safety Factor, LSF", ws.lsf, 2)):
-        out.append(B10 + caption + " = " + fmt(pn(text), dec, False))
+        out.append(B10 + caption + " = " + fmt_input(text, dec))
     out.append("")
     out.append(" " * 12 + ws.caption_axle() + " " * 6 + ws.caption_axle())
     out.append(" " * 12 + "Single" + "   " + "Axle/1000" + "    " + "Tandem" + "   " + "Axle/1000")
