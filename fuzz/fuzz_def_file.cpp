@@ -58,7 +58,7 @@ void checkCommand(Workspace& w, CommandOutcome (*command)(Workspace&)) {
     const CommandOutcome outcome = command(w);
     if (outcome.ok()) {
         check(outcome.report.has_value(), "a command succeeded without a report");
-        check(fuzz::allFinite(w.results()), "a command committed results that are not finite");
+        check(allFinite(w.results()), "a command committed results that are not finite");
         fuzz::checkReportText(*outcome.report, fuzz::inputTexts(w));
     } else {
         check(outcome.message.has_value() && !outcome.message->text.empty(),

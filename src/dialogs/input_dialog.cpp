@@ -1,5 +1,7 @@
 #include "input_dialog.h"
 
+#include "shell/platform/window_placement.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QFont>
@@ -49,21 +51,7 @@ InputDialog::InputDialog(Workspace& workspace, Platform& platform, QWidget* pare
 }
 
 void InputDialog::showCentred() {
-    // The frame is known only once the window is shown, so centre again afterwards.
-    auto centre = [this] {
-        QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-        if (!screen)
-            return;
-        const QRect area = screen->geometry();
-        const QSize outer = frameGeometry().size();
-        move(area.x() + (area.width() - outer.width()) / 2,
-             area.y() + (area.height() - outer.height()) / 2);
-    };
-    centre();
-    show();
-    centre();
-    raise();
-    activateWindow();
+    zan::showCentred(*this);
 }
 
 QLineEdit* InputDialog::addValueField(const char* objectName, std::function<std::string&()> text) {

@@ -46,13 +46,6 @@ std::string inputValue(const std::string& text, int decimals) {
     return std::isfinite(value) ? formatFixed(value, decimals) : text;
 }
 
-bool allFinite(const RowTable& table) {
-    for (const auto& row : table)
-        for (float v : row)
-            if (!std::isfinite(v)) return false;
-    return true;
-}
-
 // Only a committed analysis gives results, and it commits only finite values; anything else
 // handed to the writer is refused rather than printed as "NaN" or "Overflow".
 bool printedResultsFinite(const AnalysisResults& r) {

@@ -62,6 +62,21 @@ float single(double v) { return static_cast<float>(v); }
 
 }  // namespace
 
+bool allFinite(const RowTable& table) {
+    for (const auto& row : table)
+        for (float v : row)
+            if (!std::isfinite(v)) return false;
+    return true;
+}
+
+bool allFinite(const AnalysisResults& r) {
+    return allFinite(r.axleLoad) && allFinite(r.expectedRepetitions) && allFinite(r.equivalentStress) &&
+           allFinite(r.allowableFatigueRepetitions) && allFinite(r.fatigueDamage) &&
+           std::isfinite(r.totalFatigueDamage) && allFinite(r.erosionFactor) && allFinite(r.erosionPower) &&
+           allFinite(r.allowableErosionRepetitions) && allFinite(r.erosionDamage) &&
+           std::isfinite(r.totalErosionDamage);
+}
+
 std::string analysisErrorMessage(const AnalysisError& e) {
     std::string name = inputName(e);
     switch (e.problem) {

@@ -45,6 +45,11 @@ struct AnalysisResults {
     bool operator==(const AnalysisResults&) const = default;
 };
 
+// True when every value of the table (or of every table and total) is finite, as every
+// committed run's values are.
+bool allFinite(const RowTable& table);
+bool allFinite(const AnalysisResults& results);
+
 // Why a run was refused. The models break down for zero or negative thicknesses, moduli and
 // loads, and for values that overflow; such a run must not produce results.
 enum class AnalysisInput {

@@ -1,5 +1,7 @@
 #include "about_window.h"
 
+#include "shell/platform/window_placement.h"
+
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPainter>
@@ -163,19 +165,7 @@ void AboutWindow::toggleText() {
 }
 
 void AboutWindow::showCentred() {
-    const auto centre = [this] {
-        const QRect area = screen() != nullptr ? screen()->geometry() : QRect();
-        const QRect frame = frameGeometry();
-        // Moving the frame's top-left corner moves the whole window with it.
-        move(area.x() + (area.width() - frame.width()) / 2,
-             area.y() + (area.height() - frame.height()) / 2);
-    };
-    // The frame is known only once the window is shown; centre again when it is.
-    centre();
-    show();
-    centre();
-    raise();
-    activateWindow();
+    zan::showCentred(*this);
 }
 
 }  // namespace zan

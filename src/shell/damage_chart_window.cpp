@@ -1,5 +1,7 @@
 #include "damage_chart_window.h"
 
+#include "shell/platform/window_placement.h"
+
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -181,18 +183,7 @@ QString DamageChartWindow::refusal() const {
 }
 
 void DamageChartWindow::showCentred() {
-    const auto centre = [this] {
-        const QRect area = screen() != nullptr ? screen()->geometry() : QRect();
-        const QRect frame = frameGeometry();
-        move(area.x() + (area.width() - frame.width()) / 2,
-             area.y() + (area.height() - frame.height()) / 2);
-    };
-    // The frame is known only once the window is shown; centre again when it is.
-    centre();
-    show();
-    centre();
-    raise();
-    activateWindow();
+    zan::showCentred(*this);
 }
 
 void DamageChartWindow::chooseAndSaveImage() {

@@ -28,7 +28,7 @@ void expectCommittedOrUnchanged(Workspace& w, const Workspace& before,
         EXPECT_FALSE(outcome.report.has_value()) << context;
         return;
     }
-    EXPECT_TRUE(test::allFinite(w.results()))
+    EXPECT_TRUE(allFinite(w.results()))
         << context << ": committed results that are not finite";
     ASSERT_TRUE(outcome.report.has_value()) << context;
     const auto now = writeReport(w);

@@ -121,7 +121,7 @@ std::string checkCommand(Workspace& w, CommandOutcome (*command)(Workspace&),
                 << context << ": " << outcome.message->text;
         return outcome.message->text;
     }
-    EXPECT_TRUE(test::allFinite(w.results())) << context;
+    EXPECT_TRUE(allFinite(w.results())) << context;
     if (!outcome.report) {
         ADD_FAILURE() << context << ": done without a report";
         return "";

@@ -15,23 +15,6 @@
 
 namespace zan::test {
 
-inline bool allFinite(const RowTable& table) {
-    for (const auto& row : table)
-        for (float v : row)
-            if (!std::isfinite(v))
-                return false;
-    return true;
-}
-
-inline bool allFinite(const AnalysisResults& r) {
-    return allFinite(r.axleLoad) && allFinite(r.expectedRepetitions) &&
-           allFinite(r.equivalentStress) && allFinite(r.allowableFatigueRepetitions) &&
-           allFinite(r.fatigueDamage) && std::isfinite(r.totalFatigueDamage) &&
-           allFinite(r.erosionFactor) && allFinite(r.erosionPower) &&
-           allFinite(r.allowableErosionRepetitions) && allFinite(r.erosionDamage) &&
-           std::isfinite(r.totalErosionDamage);
-}
-
 inline std::string lowerCase(std::string_view s) {
     std::string out(s);
     for (char& c : out)
