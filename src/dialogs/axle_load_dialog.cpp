@@ -86,19 +86,7 @@ AxleLoadDialog::AxleLoadDialog(Workspace& workspace, Platform& platform, QWidget
     m_lastTandemRow = {m_fields[fieldIndex(kRows - 1, 2)].edit,
                        m_fields[fieldIndex(kRows - 1, 3)].edit};
 
-    auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
-    auto* cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
-    okButton->setObjectName(QStringLiteral("ok"));
-    cancelButton->setObjectName(QStringLiteral("cancel"));
-    for (QPushButton* button : {okButton, cancelButton}) {
-        button->setFont(buttonFont());
-        button->setAutoDefault(false);
-    }
-    connect(okButton, &QPushButton::clicked, this, &AxleLoadDialog::ok);
-    connect(cancelButton, &QPushButton::clicked, this, &AxleLoadDialog::cancelEdits);
-    // Connected after the handlers, so the news goes out once OK or Cancel has written.
-    connect(okButton, &QPushButton::clicked, this, &InputDialog::inputsEdited);
-    connect(cancelButton, &QPushButton::clicked, this, &InputDialog::inputsEdited);
+    const auto [okButton, cancelButton] = addOkCancelButtons("ok", "cancel", "&Cancel");
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -21,7 +21,7 @@ class AxleLoadDialog : public InputDialog {
     void refresh() override;
 
   private:
-    void ok();
+    void ok() override;
     void rememberValues() override { rememberAllTexts(); }
     void cancelEdits() override;
 

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QWindow>
 
@@ -52,6 +53,24 @@ InputDialog::InputDialog(Workspace& workspace, Platform& platform, QWidget* pare
 
 void InputDialog::showCentred() {
     zan::showCentred(*this);
+}
+
+InputDialog::OkCancel InputDialog::addOkCancelButtons(const char* okName, const char* cancelName,
+                                                     const char* cancelCaption) {
+    auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
+    auto* cancelButton = new QPushButton(QLatin1String(cancelCaption), this);
+    okButton->setObjectName(QLatin1String(okName));
+    cancelButton->setObjectName(QLatin1String(cancelName));
+    for (QPushButton* button : {okButton, cancelButton}) {
+        button->setFont(buttonFont());
+        button->setAutoDefault(false);
+    }
+    connect(okButton, &QPushButton::clicked, this, [this] { ok(); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { cancelEdits(); });
+    // Connected after the handlers, so the news goes out once OK or Cancel has written.
+    connect(okButton, &QPushButton::clicked, this, &InputDialog::inputsEdited);
+    connect(cancelButton, &QPushButton::clicked, this, &InputDialog::inputsEdited);
+    return {okButton, cancelButton};
 }
 
 QLineEdit* InputDialog::addValueField(const char* objectName, std::function<std::string&()> text) {

@@ -13,6 +13,8 @@ class QFont;
 class QLabel;
 class QLineEdit;
 
+class QPushButton;
+
 namespace zan {
 
 class Platform;
@@ -60,6 +62,14 @@ class InputDialog : public QDialog {
     // The values Cancel returns to; taken at every activation.
     virtual void rememberValues() = 0;
     virtual void cancelEdits() = 0;
+    virtual void ok() = 0;
+
+    struct OkCancel {
+        QPushButton* ok;
+        QPushButton* cancel;
+    };
+    // The dialog's OK and Cancel buttons, wired to ok() and cancelEdits().
+    OkCancel addOkCancelButtons(const char* okName, const char* cancelName, const char* cancelCaption);
 
     // Marks an OK handler in progress: its own message boxes take the activation away from
     // the dialog and give it back, which is not the user returning to the dialog.

@@ -80,19 +80,7 @@ void PavementDialog::createLayout() {
     for (QRadioButton* button : {m_shoulderYes, m_shoulderNo, m_dowelYes, m_dowelNo})
         connect(button, &QRadioButton::clicked, this, &InputDialog::inputsEdited);
 
-    auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
-    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    okButton->setObjectName(QStringLiteral("OK"));
-    cancelButton->setObjectName(QStringLiteral("Cancel"));
-    for (QPushButton* button : {okButton, cancelButton}) {
-        button->setFont(buttonFont());
-        button->setAutoDefault(false);
-    }
-    connect(okButton, &QPushButton::clicked, this, &PavementDialog::ok);
-    connect(cancelButton, &QPushButton::clicked, this, &PavementDialog::cancelEdits);
-    // Connected after the handlers, so the news goes out once OK or Cancel has written.
-    connect(okButton, &QPushButton::clicked, this, &InputDialog::inputsEdited);
-    connect(cancelButton, &QPushButton::clicked, this, &InputDialog::inputsEdited);
+    const auto [okButton, cancelButton] = addOkCancelButtons("OK", "Cancel", "Cancel");
 
     auto* fields = new QGridLayout;
     fields->addWidget(m_thicknessLabel, 0, 0);

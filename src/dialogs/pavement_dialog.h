@@ -19,7 +19,7 @@ class PavementDialog : public InputDialog {
     void refresh() override;
 
   private:
-    void ok();
+    void ok() override;
     void rememberValues() override;
     void cancelEdits() override;
     void showOptionStates();

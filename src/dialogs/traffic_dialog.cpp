@@ -62,19 +62,7 @@ TrafficDialog::TrafficDialog(Workspace& workspace, Platform& platform, QWidget* 
         grid->addWidget(edit, static_cast<int>(i), 1);
     }
 
-    auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
-    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    okButton->setObjectName(QStringLiteral("ok"));
-    cancelButton->setObjectName(QStringLiteral("cancel"));
-    for (QPushButton* button : {okButton, cancelButton}) {
-        button->setFont(buttonFont());
-        button->setAutoDefault(false);
-    }
-    connect(okButton, &QPushButton::clicked, this, &TrafficDialog::ok);
-    connect(cancelButton, &QPushButton::clicked, this, &TrafficDialog::cancelEdits);
-    // Connected after the handlers, so the news goes out once OK or Cancel has written.
-    connect(okButton, &QPushButton::clicked, this, &InputDialog::inputsEdited);
-    connect(cancelButton, &QPushButton::clicked, this, &InputDialog::inputsEdited);
+    const auto [okButton, cancelButton] = addOkCancelButtons("ok", "cancel", "Cancel");
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(okButton);

@@ -16,7 +16,7 @@ class TrafficDialog : public InputDialog {
     void refresh() override { showFieldTexts(); }
 
   private:
-    void ok();
+    void ok() override;
     void rememberValues() override { rememberAllTexts(); }
     void cancelEdits() override;
 };
