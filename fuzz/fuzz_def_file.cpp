@@ -16,8 +16,8 @@
 #include <string>
 #include <string_view>
 
+#include "commands/commands.h"
 #include "fuzz_support.h"
-#include "io/commands.h"
 #include "io/def_file.h"
 #include "io/report.h"
 

@@ -12,6 +12,8 @@ packages=(
     python3
     clang libclang-rt-14-dev
     dpkg-dev  # dpkg-shlibdeps: the Debian package depends on the libraries the programs load
+    clang-format-14  # format_check: the committed .clang-format is clang-format 14's
+    pmccabe  # function_length: no function in src/ longer than 60 lines
 )
 
 missing=()

@@ -3,8 +3,8 @@
 
 #include <QApplication>
 
+#include "platform/qt_platform.h"
 #include "shell/main_window.h"
-#include "shell/platform/qt_platform.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

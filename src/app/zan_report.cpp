@@ -10,8 +10,8 @@
 #include <variant>
 #include <vector>
 
-#include "app/summary.h"
-#include "io/commands.h"
+#include "commands/commands.h"
+#include "commands/summary.h"
 #include "io/report.h"
 #include "model/workspace.h"
 

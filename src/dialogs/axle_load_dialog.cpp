@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "model/workspace.h"
-#include "shell/platform/platform.h"
+#include "platform/platform.h"
 
 namespace zan {
 namespace {

@@ -1,6 +1,6 @@
 #include "input_dialog.h"
 
-#include "shell/platform/window_placement.h"
+#include "platform/window_placement.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -13,7 +13,7 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "shell/platform/platform.h"
+#include "platform/platform.h"
 
 namespace zan {
 
@@ -56,7 +56,7 @@ void InputDialog::showCentred() {
 }
 
 InputDialog::OkCancel InputDialog::addOkCancelButtons(const char* okName, const char* cancelName,
-                                                     const char* cancelCaption) {
+                                                      const char* cancelCaption) {
     auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
     auto* cancelButton = new QPushButton(QLatin1String(cancelCaption), this);
     okButton->setObjectName(QLatin1String(okName));

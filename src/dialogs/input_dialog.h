@@ -69,7 +69,8 @@ class InputDialog : public QDialog {
         QPushButton* cancel;
     };
     // The dialog's OK and Cancel buttons, wired to ok() and cancelEdits().
-    OkCancel addOkCancelButtons(const char* okName, const char* cancelName, const char* cancelCaption);
+    OkCancel addOkCancelButtons(const char* okName, const char* cancelName,
+                                const char* cancelCaption);
 
     // Marks an OK handler in progress: its own message boxes take the activation away from
     // the dialog and give it back, which is not the user returning to the dialog.

@@ -2,7 +2,7 @@
 
 #include "axle_load_dialog.h"
 #include "pavement_dialog.h"
-#include "shell/platform/platform.h"
+#include "platform/platform.h"
 #include "traffic_dialog.h"
 
 namespace zan {

@@ -37,7 +37,9 @@ class InputDialogs {
 
     // Called whenever the user changes an input in any dialog (not when a command refreshes
     // them), so views derived from the inputs can follow the typing.
-    void setInputsEditedHandler(std::function<void()> handler) { m_inputsEdited = std::move(handler); }
+    void setInputsEditedHandler(std::function<void()> handler) {
+        m_inputsEdited = std::move(handler);
+    }
 
     // Null until first opened.
     QDialog* pavementDialog() const;

@@ -11,7 +11,7 @@
 #include <array>
 
 #include "model/workspace.h"
-#include "shell/platform/platform.h"
+#include "platform/platform.h"
 
 namespace zan {
 namespace {

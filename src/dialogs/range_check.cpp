@@ -4,7 +4,7 @@
 
 #include "model/message.h"
 #include "model/numbers.h"
-#include "shell/platform/platform.h"
+#include "platform/platform.h"
 
 namespace zan {
 namespace {

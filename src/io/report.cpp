@@ -15,20 +15,24 @@ namespace {
 
 constexpr std::size_t kMargin = 10;
 
-std::string blanks(std::size_t count) { return std::string(count, ' '); }
+std::string blanks(std::size_t count) {
+    return std::string(count, ' ');
+}
 
-std::string starLine(std::size_t stars) { return blanks(kMargin) + std::string(stars, '*'); }
+std::string starLine(std::size_t stars) {
+    return blanks(kMargin) + std::string(stars, '*');
+}
 
 // Collects the report's lines; every line, the last one included, ends with CR LF.
 class ReportText {
-public:
+  public:
     void line(std::string_view text = {}) {
         m_text.append(text);
         m_text.append("\r\n");
     }
     std::string take() { return std::move(m_text); }
 
-private:
+  private:
     std::string m_text;
 };
 
@@ -36,7 +40,8 @@ private:
 // stray word in a row stays visible instead of turning into a silent 0. A number too large
 // for a double (1e400) is shown as typed too, rather than as a word where a number belongs.
 std::string axleText(const std::string& text, int decimals) {
-    if (!isNumberText(text)) return text;
+    if (!isNumberText(text))
+        return text;
     const double value = parseNumber(text);
     return std::isfinite(value) ? formatFixed(value, decimals) : text;
 }
@@ -49,15 +54,14 @@ std::string inputValue(const std::string& text, int decimals) {
 // Only a committed analysis gives results, and it commits only finite values; anything else
 // handed to the writer is refused rather than printed as "NaN" or "Overflow".
 bool printedResultsFinite(const AnalysisResults& r) {
-    if (r.fatigueSelected &&
-        !(allFinite(r.expectedRepetitions) && allFinite(r.equivalentStress) &&
-          allFinite(r.allowableFatigueRepetitions) && allFinite(r.fatigueDamage) &&
-          std::isfinite(r.totalFatigueDamage)))
+    if (r.fatigueSelected && !(allFinite(r.expectedRepetitions) && allFinite(r.equivalentStress) &&
+                               allFinite(r.allowableFatigueRepetitions) &&
+                               allFinite(r.fatigueDamage) && std::isfinite(r.totalFatigueDamage)))
         return false;
     if (r.erosionSelected &&
-        !(allFinite(r.expectedRepetitions) && allFinite(r.erosionFactor) && allFinite(r.erosionPower) &&
-          allFinite(r.allowableErosionRepetitions) && allFinite(r.erosionDamage) &&
-          std::isfinite(r.totalErosionDamage)))
+        !(allFinite(r.expectedRepetitions) && allFinite(r.erosionFactor) &&
+          allFinite(r.erosionPower) && allFinite(r.allowableErosionRepetitions) &&
+          allFinite(r.erosionDamage) && std::isfinite(r.totalErosionDamage)))
         return false;
     return true;
 }
@@ -153,7 +157,8 @@ void writeSection(ReportText& out, const AxleInputs& axles, const AnalysisResult
 
 }  // namespace
 
-Expected<std::string, ReportError> writeReport(Workspace& workspace, const AnalysisResults& results) {
+Expected<std::string, ReportError> writeReport(Workspace& workspace,
+                                               const AnalysisResults& results) {
     if (!printedResultsFinite(results)) {
         return failure(ReportError{
             "The analysis results hold a value that is not a finite number, so the report cannot "
@@ -175,31 +180,46 @@ Expected<std::string, ReportError> writeReport(Workspace& workspace, const Analy
         // A modulus typed after the run can be so small (1e-310) that a ratio overflows.
         for (const auto& stresses : results.equivalentStress) {
             for (float psi : stresses) {
-                const double stress = metric ? static_cast<double>(psi) * kKpaPerPsi : static_cast<double>(psi);
+                const double stress =
+                    metric ? static_cast<double>(psi) * kKpaPerPsi : static_cast<double>(psi);
                 if (!std::isfinite(stress / modulusOfRupture)) {
                     return failure(ReportError{
-                        "The modulus of rupture Sc is too small for the stress ratios of the fatigue "
+                        "The modulus of rupture Sc is too small for the stress ratios of the "
+                        "fatigue "
                         "table to be computed. Enter the modulus of rupture of the concrete."});
                 }
             }
         }
         writeSection(
             out, axles, results, "                       Fatigue Analysis Solutions",
-            "    Axle  " "    Expected " "   Equivalent" "  Stress" "   Allowable " "  Fatigue",
-            std::string(metric ? "Load, kN  " "  Repetitions" "  Stress, kPa"
-                               : "Load, kips" "  Repetitions" "  Stress, psi") +
-                "  Ratio" "   Repetitions" "     %",
+            "    Axle  "
+            "    Expected "
+            "   Equivalent"
+            "  Stress"
+            "   Allowable "
+            "  Fatigue",
+            std::string(metric ? "Load, kN  "
+                                 "  Repetitions"
+                                 "  Stress, kPa"
+                               : "Load, kips"
+                                 "  Repetitions"
+                                 "  Stress, psi") +
+                "  Ratio"
+                "   Repetitions"
+                "     %",
             results.totalFatigueDamage, 40, "The fatigue damage exceeds 100%.",
             [&](std::size_t axle, std::size_t row) {
                 const float psi = results.equivalentStress[axle][row];
                 // The stress is printed in the unit of the inputs; the ratio divides that
                 // printed value, so both columns agree with what the engineer entered.
-                const double stress = metric ? static_cast<double>(psi) * kKpaPerPsi
-                                             : static_cast<double>(psi);
-                const std::string stressText = metric ? formatFixed(stress, 1) : formatFixed(psi, 1);
+                const double stress =
+                    metric ? static_cast<double>(psi) * kKpaPerPsi : static_cast<double>(psi);
+                const std::string stressText =
+                    metric ? formatFixed(stress, 1) : formatFixed(psi, 1);
                 return blanks(5) + rightAligned(stressText, 7) + blanks(4) +
                        rightAligned(formatFixed(stress / modulusOfRupture, 3), 2) + blanks(2) +
-                       rightAligned(allowableText(results.allowableFatigueRepetitions[axle][row]), 12) +
+                       rightAligned(allowableText(results.allowableFatigueRepetitions[axle][row]),
+                                    12) +
                        " " + rightAligned(formatFixed(results.fatigueDamage[axle][row], 1), 6);
             });
     }
@@ -207,15 +227,27 @@ Expected<std::string, ReportError> writeReport(Workspace& workspace, const Analy
     if (results.erosionSelected) {
         writeSection(
             out, axles, results, "                       Erosion Analysis Solutions",
-            "    Axle  " "    Expected " "   Erosion  " "    Power " "   Allowable " "  Erosion",
-            std::string(metric ? "Load, kN  " : "Load, kips") + "  Repetitions" "   Factor   " +
-                blanks(10) + "  Repetitions" "     %",
+            "    Axle  "
+            "    Expected "
+            "   Erosion  "
+            "    Power "
+            "   Allowable "
+            "  Erosion",
+            std::string(metric ? "Load, kN  " : "Load, kips") +
+                "  Repetitions"
+                "   Factor   " +
+                blanks(10) +
+                "  Repetitions"
+                "     %",
             results.totalErosionDamage, 54, "The erosion damage exceeds 100%.",
             [&](std::size_t axle, std::size_t row) {
-                return blanks(4) + rightAligned(formatFixed(results.erosionFactor[axle][row], 2), 6) +
-                       blanks(4) + rightAligned(formatFixed(results.erosionPower[axle][row], 3), 7) +
+                return blanks(4) +
+                       rightAligned(formatFixed(results.erosionFactor[axle][row], 2), 6) +
+                       blanks(4) +
+                       rightAligned(formatFixed(results.erosionPower[axle][row], 3), 7) +
                        blanks(2) +
-                       rightAligned(allowableText(results.allowableErosionRepetitions[axle][row]), 12) +
+                       rightAligned(allowableText(results.allowableErosionRepetitions[axle][row]),
+                                    12) +
                        " " + rightAligned(formatFixed(results.erosionDamage[axle][row], 1), 6);
             });
     }

@@ -17,7 +17,8 @@ struct ReportError {
 };
 
 // Reading the inputs creates any input section not yet touched.
-Expected<std::string, ReportError> writeReport(Workspace& workspace, const AnalysisResults& results);
+Expected<std::string, ReportError> writeReport(Workspace& workspace,
+                                               const AnalysisResults& results);
 Expected<std::string, ReportError> writeReport(Workspace& workspace);
 
 }  // namespace zan

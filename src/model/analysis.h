@@ -22,7 +22,9 @@ inline constexpr float kUnlimitedThreshold = 1.0e8f;  // allowable repetitions c
 // Per-row values indexed [axle type][row 0..9]; all single precision, as stored by the run.
 using RowTable = std::array<std::array<float, kAxleRows>, 2>;
 
-inline constexpr std::size_t axleIndex(AxleType axle) { return axle == AxleType::Single ? 0 : 1; }
+inline constexpr std::size_t axleIndex(AxleType axle) {
+    return axle == AxleType::Single ? 0 : 1;
+}
 
 struct AnalysisResults {
     bool fatigueSelected = false;
@@ -71,7 +73,13 @@ enum class AnalysisInput {
 
 // Negative traffic values and counts reach the analysis only through a data file (the dialogs
 // refuse them); they would give negative repetitions and damage that offsets real damage.
-enum class AnalysisProblem { NotPositive, Negative, TooLarge, NoFiniteResult, NoAllowableRepetitions };
+enum class AnalysisProblem {
+    NotPositive,
+    Negative,
+    TooLarge,
+    NoFiniteResult,
+    NoAllowableRepetitions
+};
 
 struct AnalysisError {
     AnalysisInput input;
@@ -94,12 +102,9 @@ struct AnalysisRequest {
 
 // Runs the selected parts into a copy of `previous`: a part that is not selected keeps the
 // previous values. Nothing is changed when the run is refused.
-Expected<AnalysisResults, AnalysisError> runDamageAnalysis(const PavementInputs& pavement,
-                                                           const TrafficInputs& traffic,
-                                                           const AxleInputs& axles,
-                                                           UnitSystem units,
-                                                           const AnalysisRequest& request,
-                                                           const AnalysisResults& previous);
+Expected<AnalysisResults, AnalysisError> runDamageAnalysis(
+    const PavementInputs& pavement, const TrafficInputs& traffic, const AxleInputs& axles,
+    UnitSystem units, const AnalysisRequest& request, const AnalysisResults& previous);
 
 // The same on the workspace's current texts (creating any input section not yet touched).
 // The workspace's results are not changed; the caller commits them.

@@ -12,7 +12,8 @@ bool passes(const AnalysisResults& results) {
 }
 
 std::string designSearchErrorMessage(const DesignSearchError& error) {
-    if (error.kind == DesignSearchError::Kind::Refused) return analysisErrorMessage(error.refusal);
+    if (error.kind == DesignSearchError::Kind::Refused)
+        return analysisErrorMessage(error.refusal);
     const char* unit = error.units == UnitSystem::Metric ? " cm" : " in";
     return "No slab thickness up to " + formatSignificant(error.limit) + unit +
            " keeps both the fatigue and the erosion damage below 100%. "
@@ -45,9 +46,11 @@ Expected<DesignThickness, DesignSearchError> searchDesignThickness(Workspace& wo
     float h = static_cast<float>(std::floor(parseNumber(pavement.thickness)));
     // Above the limit every slab of a practical design passes; walking down from an absurd
     // start (say 1e6 in) would take millions of runs, so such a walk starts at the limit.
-    if (std::isfinite(h) && h > limit) h = limit;
+    if (std::isfinite(h) && h > limit)
+        h = limit;
     auto start = run(h);
-    if (!start) return refused(start.error());
+    if (!start)
+        return refused(start.error());
 
     if (passes(*start)) {
         // Walk down while the thinner slab still passes. The models break down for very thin
@@ -56,9 +59,11 @@ Expected<DesignThickness, DesignSearchError> searchDesignThickness(Workspace& wo
         AnalysisResults lastResults = *start;
         for (;;) {
             const float next = h - step;
-            if (!(next > 0.0f) || next == h) break;
+            if (!(next > 0.0f) || next == h)
+                break;
             auto thinner = run(next);
-            if (!thinner || !passes(*thinner)) break;
+            if (!thinner || !passes(*thinner))
+                break;
             h = next;
             lastPassing = next;
             lastResults = *thinner;
@@ -79,7 +84,8 @@ Expected<DesignThickness, DesignSearchError> searchDesignThickness(Workspace& wo
         }
         h = next;
         auto thicker = run(h);
-        if (!thicker) return refused(thicker.error());
+        if (!thicker)
+            return refused(thicker.error());
         if (passes(*thicker)) {
             found.thickness = h;
             found.results = *thicker;

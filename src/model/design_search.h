@@ -16,7 +16,7 @@ inline constexpr float kSearchLimitInches = 50.0f;
 inline constexpr float kSearchLimitCentimetres = 127.0f;
 
 struct DesignThickness {
-    float thickness = 0.0f;  // in the current unit system
+    float thickness = 0.0f;   // in the current unit system
     AnalysisResults results;  // the run at that thickness, both parts selected
     int runs = 0;             // analysis runs the search made
 };

@@ -19,7 +19,7 @@ Failure<E> failure(E error) {
 
 template <typename T, typename E>
 class Expected {
-public:
+  public:
     Expected(T value) : m_state(std::in_place_index<0>, std::move(value)) {}
     Expected(Failure<E> f) : m_state(std::in_place_index<1>, std::move(f.error)) {}
 
@@ -35,7 +35,7 @@ public:
 
     const E& error() const { return std::get<1>(m_state); }
 
-private:
+  private:
     std::variant<T, E> m_state;
 };
 

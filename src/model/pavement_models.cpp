@@ -10,13 +10,18 @@ constexpr float kPoisson = 0.15f;           // held in single precision
 constexpr double kF3 = 0.894;
 constexpr float kF4 = 0.953f;  // held in single precision
 
-double power(double base, double exponent) { return std::pow(base, exponent); }
+double power(double base, double exponent) {
+    return std::pow(base, exponent);
+}
 
 // Shoulder factor (0.8742 + 0.01088 k^0.447) of the moment terms with a concrete shoulder.
-double shoulderMomentFactor(float k) { return 0.8742 + 0.01088 * power(k, 0.447); }
+double shoulderMomentFactor(float k) {
+    return 0.8742 + 0.01088 * power(k, 0.447);
+}
 
 float edgeFactorF2(float h, ShoulderType shoulder) {
-    if (shoulder == ShoulderType::Concrete) return 1.0f;
+    if (shoulder == ShoulderType::Concrete)
+        return 1.0f;
     double hd = h;
     return static_cast<float>(0.892 + hd / 85.71 - hd * hd / 3000.0);
 }
@@ -29,12 +34,15 @@ ShapeCoefficients shapeCoefficients(AxleType axle, ShoulderType shoulder, JointT
     const bool single = axle == AxleType::Single;
     const bool noShoulder = shoulder == ShoulderType::None;
     const bool aggregate = joints == JointType::AggregateInterlock;
-    if (single && noShoulder) return aggregate ? ShapeCoefficients{1.571, 46.127, 4372.7, -22886}
-                                               : ShapeCoefficients{-0.3019, 128.85, 1105.8, 3269.1};
-    if (single) return aggregate ? ShapeCoefficients{0.5874, 65.108, 1130.9, -5245.8}
-                                 : ShapeCoefficients{0.018, 72.99, 323.1, 1620};
-    if (noShoulder) return aggregate ? ShapeCoefficients{1.847, 213.68, -1260.8, 22989}
-                                     : ShapeCoefficients{1.258, 97.491, 1484.1, -180};
+    if (single && noShoulder)
+        return aggregate ? ShapeCoefficients{1.571, 46.127, 4372.7, -22886}
+                         : ShapeCoefficients{-0.3019, 128.85, 1105.8, 3269.1};
+    if (single)
+        return aggregate ? ShapeCoefficients{0.5874, 65.108, 1130.9, -5245.8}
+                         : ShapeCoefficients{0.018, 72.99, 323.1, 1620};
+    if (noShoulder)
+        return aggregate ? ShapeCoefficients{1.847, 213.68, -1260.8, 22989}
+                         : ShapeCoefficients{1.258, 97.491, 1484.1, -180};
     return aggregate ? ShapeCoefficients{1.47, 102.2, -1072, 14451}
                      : ShapeCoefficients{0.0345, 146.25, -2385.6, 23848};
 }
@@ -47,12 +55,15 @@ float supportFactorC1(float h, float k) {
 
 }  // namespace
 
-float log10Single(double x) { return static_cast<float>(std::log(x) / std::log(10.0)); }
+float log10Single(double x) {
+    return static_cast<float>(std::log(x) / std::log(10.0));
+}
 
 float radiusOfRelativeStiffness(float h, float k) {
     double hd = h;
     double mu = kPoisson;
-    double ratio = kConcreteModulus * hd * hd * hd / (12.0 * (1.0 - mu * mu) * static_cast<double>(k));
+    double ratio =
+        kConcreteModulus * hd * hd * hd / (12.0 * (1.0 - mu * mu) * static_cast<double>(k));
     return static_cast<float>(power(ratio, 0.25));
 }
 
@@ -71,22 +82,27 @@ float equivalentStress(float h, float k, float p, AxleType axle, ShoulderType sh
     if (axle == AxleType::Single && shoulder == ShoulderType::None)
         moment = static_cast<float>(-1600.0 + 2525.0 * logL + 24.42 * ld + 0.204 * ld * ld);
     else if (axle == AxleType::Single)
-        moment = static_cast<float>((-970.4 + 1202.6 * logL + 53.587 * ld) * shoulderMomentFactor(k));
+        moment =
+            static_cast<float>((-970.4 + 1202.6 * logL + 53.587 * ld) * shoulderMomentFactor(k));
     else if (shoulder == ShoulderType::None)
         moment = static_cast<float>(3029.0 - 2966.8 * logL + 133.69 * ld - 0.0632 * ld * ld);
     else
-        moment = static_cast<float>((2005.4 - 1980.9 * logL + 99.008 * ld) * shoulderMomentFactor(k));
+        moment =
+            static_cast<float>((2005.4 - 1980.9 * logL + 99.008 * ld) * shoulderMomentFactor(k));
 
     const float f2 = edgeFactorF2(h, shoulder);
     const double hd = h;
-    return static_cast<float>((6.0 * moment / (hd * hd)) * f1 * f2 * kF3 * static_cast<double>(kF4));
+    return static_cast<float>((6.0 * moment / (hd * hd)) * f1 * f2 * kF3 *
+                              static_cast<double>(kF4));
 }
 
 float fatigueAllowableRepetitions(float stress, float modulusOfRupture) {
     const float ratio = static_cast<float>(static_cast<double>(stress) / modulusOfRupture);
     const double r = ratio;
-    if (ratio >= 0.55f) return static_cast<float>(power(10.0, 11.737 - 12.077 * r));
-    if (ratio > 0.45f) return static_cast<float>(power(4.2577 / (r - 0.4325), 3.268));
+    if (ratio >= 0.55f)
+        return static_cast<float>(power(10.0, 11.737 - 12.077 * r));
+    if (ratio > 0.45f)
+        return static_cast<float>(power(4.2577 / (r - 0.4325), 3.268));
     return kUnlimitedRepetitions;
 }
 
@@ -127,13 +143,14 @@ float erosionFactor(float h, float k, float p, AxleType axle, ShoulderType shoul
                        (static_cast<double>(h) * power(static_cast<double>(k), 0.73)));
 }
 
-float erosionAllowableRepetitions(float h, float k, float p, AxleType axle,
-                                  ShoulderType shoulder, JointType joints) {
+float erosionAllowableRepetitions(float h, float k, float p, AxleType axle, ShoulderType shoulder,
+                                  JointType joints) {
     const double c1 = supportFactorC1(h, k);
     const double pw = erosionPower(h, k, p, axle, shoulder, joints);
     const double c2 = shoulder == ShoulderType::None ? 0.06 : 0.94;
     const double product = c1 * pw;
-    if (static_cast<float>(product) <= 9.0f) return kUnlimitedRepetitions;
+    if (static_cast<float>(product) <= 9.0f)
+        return kUnlimitedRepetitions;
     return static_cast<float>(power(10.0, 14.524 - 6.777 * power(product - 9.0, 0.103)) / c2);
 }
 

@@ -11,8 +11,8 @@
 
 namespace zan {
 
-enum class AxleType { Single, Tandem };      // "SA", "TA"
-enum class ShoulderType { None, Concrete };  // "NS", "WS"
+enum class AxleType { Single, Tandem };                // "SA", "TA"
+enum class ShoulderType { None, Concrete };            // "NS", "WS"
 enum class JointType { Doweled, AggregateInterlock };  // "DOW", "AGG"
 
 inline constexpr float kUnlimitedRepetitions = 1.0e9f;
@@ -29,7 +29,7 @@ float erosionPower(float h, float k, float p, AxleType axle, ShoulderType should
                    JointType joints);
 float erosionFactor(float h, float k, float p, AxleType axle, ShoulderType shoulder,
                     JointType joints);
-float erosionAllowableRepetitions(float h, float k, float p, AxleType axle,
-                                  ShoulderType shoulder, JointType joints);
+float erosionAllowableRepetitions(float h, float k, float p, AxleType axle, ShoulderType shoulder,
+                                  JointType joints);
 
 }  // namespace zan

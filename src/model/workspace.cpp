@@ -17,7 +17,8 @@ const char* subgradeModulus(UnitSystem units, bool capitalK) {
 }
 
 const char* modulusOfRupture(UnitSystem units) {
-    return units == UnitSystem::Metric ? "Modulus of Rupture, Sc (kPa)" : "Modulus of Rupture, Sc (psi)";
+    return units == UnitSystem::Metric ? "Modulus of Rupture, Sc (kPa)"
+                                       : "Modulus of Rupture, Sc (psi)";
 }
 
 const char* axleLoadHeading(UnitSystem units) {
@@ -35,7 +36,8 @@ constexpr std::array<const char*, kAxleRows> kStandardTandemCounts = {
     "1.96", "3.94", "11.48", "34.27", "81.42", "85.50", "152.21", "90.52", "112.78", "124.63"};
 
 std::string loadText(int kips, UnitSystem units) {
-    if (units == UnitSystem::Metric) return formatFixed(kips * kKilonewtonsPerKip, 1);
+    if (units == UnitSystem::Metric)
+        return formatFixed(kips * kKilonewtonsPerKip, 1);
     return std::to_string(kips);
 }
 
@@ -88,12 +90,15 @@ AxleInputs initialAxleInputs(UnitSystem units) {
 }
 
 bool Workspace::chooseUnitSystem(UnitSystem units) {
-    if (m_unitChoiceLocked) return false;
+    if (m_unitChoiceLocked)
+        return false;
     m_units = units;
     return true;
 }
 
-void Workspace::setUnitSystemFromFile(UnitSystem units) { m_units = units; }
+void Workspace::setUnitSystemFromFile(UnitSystem units) {
+    m_units = units;
+}
 
 void Workspace::applyUnitCaptions(UnitSystem units) {
     PavementInputs& p = pavement();
@@ -112,7 +117,8 @@ PavementInputs& Workspace::pavement() {
 }
 
 TrafficInputs& Workspace::traffic() {
-    if (!m_traffic) m_traffic = initialTrafficInputs();
+    if (!m_traffic)
+        m_traffic = initialTrafficInputs();
     return *m_traffic;
 }
 

@@ -3,7 +3,7 @@
 //
 // How a command flows, from a menu click to the report box:
 //
-//   menu click (shell) --> core command (io/commands.h: analyse, design thickness, read file)
+//   menu click (shell) --> core command (commands/commands.h: analyse, design thickness, read file)
 //        |                      |
 //        |                      +--> runDamageAnalysis (model/analysis.h) reads the input
 //        |                      |    texts of this Workspace, parses them with parseNumber,
@@ -58,9 +58,9 @@ const char* axleLoadHeading(UnitSystem units);
 }  // namespace caption
 
 struct PavementInputs {
-    std::string thickness;         // h, in or cm
-    std::string subgradeModulus;   // k, psi/in or kPa/mm
-    std::string modulusOfRupture;  // Sc, psi or kPa
+    std::string thickness;          // h, in or cm
+    std::string subgradeModulus;    // k, psi/in or kPa/mm
+    std::string modulusOfRupture;   // Sc, psi or kPa
     bool concreteShoulder = false;  // the Yes button of the shoulder pair is selected
     bool doweledJoints = true;      // the Yes button of the dowel pair is selected
 
@@ -106,7 +106,7 @@ TrafficInputs initialTrafficInputs();
 AxleInputs initialAxleInputs(UnitSystem units);
 
 class Workspace {
-public:
+  public:
     Workspace() = default;
 
     UnitSystem unitSystem() const { return m_units; }
@@ -139,7 +139,7 @@ public:
 
     bool operator==(const Workspace&) const = default;
 
-private:
+  private:
     UnitSystem m_units = UnitSystem::English;
     bool m_unitChoiceLocked = false;
     std::optional<PavementInputs> m_pavement;

@@ -1,6 +1,6 @@
 #include "about_window.h"
 
-#include "shell/platform/window_placement.h"
+#include "platform/window_placement.h"
 
 #include <QFontDatabase>
 #include <QLabel>

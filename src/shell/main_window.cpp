@@ -10,12 +10,12 @@
 #include <QPlainTextEdit>
 #include <QSaveFile>
 
-#include "io/commands.h"
+#include "chart/damage_chart_window.h"
+#include "commands/commands.h"
 #include "io/def_file.h"
 #include "io/report.h"
+#include "platform/platform.h"
 #include "shell/about_window.h"
-#include "shell/damage_chart_window.h"
-#include "shell/platform/platform.h"
 #include "spectra/axle_spectra.h"
 
 namespace zan {

@@ -1,7 +1,7 @@
 #pragma once
 // The main window frmMain: the report box, the menu tree through which every command is
 // reached, the unit-system switch, and the closing question. The commands themselves are
-// decided by the core (io/commands.h); each handler here calls one, shows what it returns and
+// decided by the core (commands/commands.h); each handler here calls one, shows what it returns and
 // brings the unit menu back in line with the workspace.
 
 #include <QMainWindow>

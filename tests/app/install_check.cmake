@@ -1,7 +1,7 @@
 # The installed tree and the Debian package hold what a user needs: both programs, the
 # desktop entry, the icon and the manual page, and zan-report runs from where it was put.
 #
-#   cmake -DBUILD_DIR=... -DWORK_DIR=... -DGUI=0|1 -DCHECK=install|package -P install_check.cmake
+#   cmake -DBUILD_DIR=... -DWORK_DIR=... -DGUI=ON|OFF -DCHECK=install|package -P install_check.cmake
 
 foreach(var BUILD_DIR WORK_DIR GUI CHECK)
     if(NOT DEFINED ${var})

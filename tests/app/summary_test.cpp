@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/summary.h"
+#include "commands/summary.h"
 #include "zan_report_fixture.h"
 
 namespace {

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "io/commands.h"
+#include "commands/commands.h"
 #include "io_test_support.h"
 #include "model/workspace.h"
 

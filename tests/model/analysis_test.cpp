@@ -93,7 +93,8 @@ TEST_P(GrowthFactorTest, ZeroOrNegativeGrowthTakesTwenty) {
 
 INSTANTIATE_TEST_SUITE_P(Rates, GrowthFactorTest,
                          ::testing::Values(GrowthCase{"0", "30", 20.0}, GrowthCase{"-3", "5", 20.0},
-                                           GrowthCase{"4", "20", 29.778078}, GrowthCase{"4", "2.5", 2.5754975}));
+                                           GrowthCase{"4", "20", 29.778078},
+                                           GrowthCase{"4", "2.5", 2.5754975}));
 
 TEST(RunDamageAnalysis, ZeroCountRowHasNoDamageButItsValues) {
     Workspace ws;
@@ -194,26 +195,33 @@ TEST_P(RefusalTest, NamesTheOffendingInput) {
 INSTANTIATE_TEST_SUITE_P(
     Inputs, RefusalTest,
     ::testing::Values(
-        RefusalCase{"ZeroThickness", 0.0f, "130", "650", "12900", "1.2", "44", AnalysisInput::TrialThickness,
-                    AnalysisProblem::NotPositive, "trial thickness"},
-        RefusalCase{"NegativeThickness", -2.0f, "130", "650", "12900", "1.2", "44", AnalysisInput::TrialThickness,
-                    AnalysisProblem::NotPositive, "trial thickness"},
-        RefusalCase{"ThicknessBeyondSingle", std::numeric_limits<float>::infinity(), "130", "650", "12900", "1.2", "44",
-                    AnalysisInput::TrialThickness, AnalysisProblem::TooLarge, "trial thickness"},
-        RefusalCase{"ZeroSubgrade", 9.5f, "0", "650", "12900", "1.2", "44", AnalysisInput::SubgradeModulus,
-                    AnalysisProblem::NotPositive, "subgrade modulus"},
-        RefusalCase{"TextRupture", 9.5f, "130", "abc", "12900", "1.2", "44", AnalysisInput::ModulusOfRupture,
-                    AnalysisProblem::NotPositive, "modulus of rupture"},
-        RefusalCase{"HugeTraffic", 9.5f, "130", "650", "1e400", "1.2", "44", AnalysisInput::AverageDailyTraffic,
-                    AnalysisProblem::TooLarge, "average daily traffic"},
+        RefusalCase{"ZeroThickness", 0.0f, "130", "650", "12900", "1.2", "44",
+                    AnalysisInput::TrialThickness, AnalysisProblem::NotPositive, "trial thickness"},
+        RefusalCase{"NegativeThickness", -2.0f, "130", "650", "12900", "1.2", "44",
+                    AnalysisInput::TrialThickness, AnalysisProblem::NotPositive, "trial thickness"},
+        RefusalCase{"ThicknessBeyondSingle", std::numeric_limits<float>::infinity(), "130", "650",
+                    "12900", "1.2", "44", AnalysisInput::TrialThickness, AnalysisProblem::TooLarge,
+                    "trial thickness"},
+        RefusalCase{"ZeroSubgrade", 9.5f, "0", "650", "12900", "1.2", "44",
+                    AnalysisInput::SubgradeModulus, AnalysisProblem::NotPositive,
+                    "subgrade modulus"},
+        RefusalCase{"TextRupture", 9.5f, "130", "abc", "12900", "1.2", "44",
+                    AnalysisInput::ModulusOfRupture, AnalysisProblem::NotPositive,
+                    "modulus of rupture"},
+        RefusalCase{"HugeTraffic", 9.5f, "130", "650", "1e400", "1.2", "44",
+                    AnalysisInput::AverageDailyTraffic, AnalysisProblem::TooLarge,
+                    "average daily traffic"},
         RefusalCase{"TrafficBeyondSingle", 9.5f, "130", "650", "1e39", "1.2", "44",
-                    AnalysisInput::TrafficProjection, AnalysisProblem::TooLarge, "projected truck traffic"},
-        RefusalCase{"ZeroSafetyFactor", 9.5f, "130", "650", "12900", "0", "44", AnalysisInput::LoadSafetyFactor,
-                    AnalysisProblem::NotPositive, "load safety factor"},
+                    AnalysisInput::TrafficProjection, AnalysisProblem::TooLarge,
+                    "projected truck traffic"},
+        RefusalCase{"ZeroSafetyFactor", 9.5f, "130", "650", "12900", "0", "44",
+                    AnalysisInput::LoadSafetyFactor, AnalysisProblem::NotPositive,
+                    "load safety factor"},
         RefusalCase{"ZeroLoad", 9.5f, "130", "650", "12900", "1.2", "0", AnalysisInput::AxleLoad,
                     AnalysisProblem::NotPositive, "tandem axle load in row 3"},
         RefusalCase{"NegativeTraffic", 9.5f, "130", "650", "-12900", "1.2", "44",
-                    AnalysisInput::AverageDailyTraffic, AnalysisProblem::Negative, "average daily traffic"},
+                    AnalysisInput::AverageDailyTraffic, AnalysisProblem::Negative,
+                    "average daily traffic"},
         RefusalCase{"EmptyLoad", 9.5f, "130", "650", "12900", "1.2", "", AnalysisInput::AxleLoad,
                     AnalysisProblem::NotPositive, "tandem axle load in row 3"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -228,8 +236,10 @@ TEST(RunDamageAnalysis, NegativeCountsAndPeriodsAreRefused) {
     const Case cases[] = {
         {[](Workspace& w) { w.axles().rows[4].tandemCount = "-3"; }, AnalysisInput::AxleCount,
          "number of tandem axles per 1000 trucks in row 5 is negative"},
-        {[](Workspace& w) { w.traffic().designPeriod = "-20"; }, AnalysisInput::DesignPeriod, "design period is negative"},
-        {[](Workspace& w) { w.traffic().lanePercent = "-81"; }, AnalysisInput::LanePercent, "lane distribution"},
+        {[](Workspace& w) { w.traffic().designPeriod = "-20"; }, AnalysisInput::DesignPeriod,
+         "design period is negative"},
+        {[](Workspace& w) { w.traffic().lanePercent = "-81"; }, AnalysisInput::LanePercent,
+         "lane distribution"},
     };
     for (const Case& c : cases) {
         Workspace ws;
@@ -238,7 +248,8 @@ TEST(RunDamageAnalysis, NegativeCountsAndPeriodsAreRefused) {
         ASSERT_FALSE(r.ok()) << c.words;
         EXPECT_EQ(r.error().input, c.input);
         EXPECT_EQ(r.error().problem, AnalysisProblem::Negative);
-        EXPECT_NE(analysisErrorMessage(r.error()).find(c.words), std::string::npos) << analysisErrorMessage(r.error());
+        EXPECT_NE(analysisErrorMessage(r.error()).find(c.words), std::string::npos)
+            << analysisErrorMessage(r.error());
     }
     Workspace zeroPeriod;  // zero is allowed: no traffic at all
     zeroPeriod.traffic().designPeriod = "0";
@@ -263,12 +274,15 @@ TEST(RunDamageAnalysis, EveryCommittedValueIsFinite) {
     Workspace ws;
     for (float h = 1.0f; h <= 60.0f; h += 0.25f) {
         auto r = runDamageAnalysis(ws, AnalysisRequest{h, true, true});
-        if (!r.ok()) continue;
-        for (const RowTable* t : {&r->expectedRepetitions, &r->equivalentStress, &r->allowableFatigueRepetitions,
-                                  &r->fatigueDamage, &r->erosionFactor, &r->erosionPower,
-                                  &r->allowableErosionRepetitions, &r->erosionDamage})
+        if (!r.ok())
+            continue;
+        for (const RowTable* t :
+             {&r->expectedRepetitions, &r->equivalentStress, &r->allowableFatigueRepetitions,
+              &r->fatigueDamage, &r->erosionFactor, &r->erosionPower,
+              &r->allowableErosionRepetitions, &r->erosionDamage})
             for (const auto& row : *t)
-                for (float v : row) ASSERT_TRUE(std::isfinite(v)) << h;
+                for (float v : row)
+                    ASSERT_TRUE(std::isfinite(v)) << h;
         ASSERT_TRUE(std::isfinite(r->totalFatigueDamage));
         ASSERT_TRUE(std::isfinite(r->totalErosionDamage));
     }

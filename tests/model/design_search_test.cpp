@@ -38,13 +38,14 @@ TEST_P(DesignSearchTest, FindsTheThinnestPassingGridThickness) {
     EXPECT_EQ(ws.results(), AnalysisResults{});
 }
 
-INSTANTIATE_TEST_SUITE_P(Starts, DesignSearchTest,
-                         ::testing::Values(SearchCase{"EnglishFromTrial", UnitSystem::English, "9.5"},
-                                           SearchCase{"EnglishFromBelow", UnitSystem::English, "7"},
-                                           SearchCase{"EnglishFromAbove", UnitSystem::English, "14.9"},
-                                           SearchCase{"MetricFromTrial", UnitSystem::Metric, "24.1"},
-                                           SearchCase{"MetricFromAbove", UnitSystem::Metric, "40"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Starts, DesignSearchTest,
+    ::testing::Values(SearchCase{"EnglishFromTrial", UnitSystem::English, "9.5"},
+                      SearchCase{"EnglishFromBelow", UnitSystem::English, "7"},
+                      SearchCase{"EnglishFromAbove", UnitSystem::English, "14.9"},
+                      SearchCase{"MetricFromTrial", UnitSystem::Metric, "24.1"},
+                      SearchCase{"MetricFromAbove", UnitSystem::Metric, "40"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DesignSearch, InitialDesignNeedsNineAndAHalfInches) {
     Workspace ws;
@@ -67,7 +68,8 @@ TEST(DesignSearch, StartIsTheWholeNumberPart) {
 
 TEST(DesignSearch, NoTrafficStopsBeforeTheModelsBreakDown) {
     Workspace ws;
-    for (auto& row : ws.axles().rows) row.singleCount = row.tandemCount = "0";
+    for (auto& row : ws.axles().rows)
+        row.singleCount = row.tandemCount = "0";
     auto found = searchDesignThickness(ws);
     ASSERT_TRUE(found.ok());
     EXPECT_GT(found->thickness, 0.0f);
@@ -86,7 +88,8 @@ TEST(DesignSearch, NothingPassesUpToTheLimit) {
         ASSERT_FALSE(found.ok());
         EXPECT_EQ(found.error().kind, DesignSearchError::Kind::NoPassingThickness);
         const std::string message = designSearchErrorMessage(found.error());
-        EXPECT_NE(message.find(units == UnitSystem::Metric ? "127 cm" : "50 in"), std::string::npos) << message;
+        EXPECT_NE(message.find(units == UnitSystem::Metric ? "127 cm" : "50 in"), std::string::npos)
+            << message;
     }
 }
 

@@ -46,10 +46,11 @@ TEST_P(EquivalentStressTest, MatchesPublishedValues) {
 
 INSTANTIATE_TEST_SUITE_P(
     Published, EquivalentStressTest,
-    ::testing::Values(StressCase{"SingleNoShoulder", AxleType::Single, 30, ShoulderType::None, 331.75, 4.775e5},
-                      StressCase{"SingleShoulder", AxleType::Single, 30, ShoulderType::Concrete, 272.38, 0},
-                      StressCase{"TandemNoShoulder", AxleType::Tandem, 52, ShoulderType::None, 269.31, 0},
-                      StressCase{"TandemShoulder", AxleType::Tandem, 52, ShoulderType::Concrete, 212.77, 0}),
+    ::testing::Values(
+        StressCase{"SingleNoShoulder", AxleType::Single, 30, ShoulderType::None, 331.75, 4.775e5},
+        StressCase{"SingleShoulder", AxleType::Single, 30, ShoulderType::Concrete, 272.38, 0},
+        StressCase{"TandemNoShoulder", AxleType::Tandem, 52, ShoulderType::None, 269.31, 0},
+        StressCase{"TandemShoulder", AxleType::Tandem, 52, ShoulderType::Concrete, 212.77, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct ErosionCase {
@@ -65,21 +66,23 @@ class ErosionModelTest : public ::testing::TestWithParam<ErosionCase> {};
 
 TEST_P(ErosionModelTest, MatchesPublishedValues) {
     const ErosionCase& c = GetParam();
-    expectClose(slabDeflection(kH, kK, c.load, c.axle, c.shoulder, c.joints), c.deflection, 2e-4, "w");
+    expectClose(slabDeflection(kH, kK, c.load, c.axle, c.shoulder, c.joints), c.deflection, 2e-4,
+                "w");
     expectClose(erosionPower(kH, kK, c.load, c.axle, c.shoulder, c.joints), c.power, 3e-4, "P'");
     expectClose(erosionFactor(kH, kK, c.load, c.axle, c.shoulder, c.joints), c.factor, 2e-4, "EF");
-    expectClose(erosionAllowableRepetitions(kH, kK, c.load, c.axle, c.shoulder, c.joints), c.allowable, 3e-4, "Ne");
+    expectClose(erosionAllowableRepetitions(kH, kK, c.load, c.axle, c.shoulder, c.joints),
+                c.allowable, 3e-4, "Ne");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Published, ErosionModelTest,
     ::testing::Values(
-        ErosionCase{"SingleNoShoulderDoweled", AxleType::Single, 30, ShoulderType::None, JointType::Doweled,
-                    0.04387, 26.34, 4.270, 4.519e6},
+        ErosionCase{"SingleNoShoulderDoweled", AxleType::Single, 30, ShoulderType::None,
+                    JointType::Doweled, 0.04387, 26.34, 4.270, 4.519e6},
         ErosionCase{"SingleNoShoulderAggregate", AxleType::Single, 30, ShoulderType::None,
                     JointType::AggregateInterlock, 0.05766, 45.50, 4.745, 8.518e5},
-        ErosionCase{"SingleShoulderDoweled", AxleType::Single, 30, ShoulderType::Concrete, JointType::Doweled,
-                    0.02751, 10.36, 3.460, 3.628e7},
+        ErosionCase{"SingleShoulderDoweled", AxleType::Single, 30, ShoulderType::Concrete,
+                    JointType::Doweled, 0.02751, 10.36, 3.460, 3.628e7},
         ErosionCase{"TandemNoShoulderAggregate", AxleType::Tandem, 52, ShoulderType::None,
                     JointType::AggregateInterlock, 0.06545, 58.62, 4.965, 4.120e5},
         ErosionCase{"TandemShoulderAggregate", AxleType::Tandem, 52, ShoulderType::Concrete,
@@ -97,8 +100,8 @@ TEST(FatigueAllowableRepetitions, Thresholds) {
 
 TEST(ErosionAllowableRepetitions, NoLimitBelowTheCurve) {
     // A light load on a thick slab: C1 P' stays below 9.
-    EXPECT_EQ(erosionAllowableRepetitions(14.0f, 500.0f, 4.0f, AxleType::Single, ShoulderType::Concrete,
-                                          JointType::Doweled),
+    EXPECT_EQ(erosionAllowableRepetitions(14.0f, 500.0f, 4.0f, AxleType::Single,
+                                          ShoulderType::Concrete, JointType::Doweled),
               kUnlimitedRepetitions);
 }
 

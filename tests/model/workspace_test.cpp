@@ -29,14 +29,17 @@ TEST_P(UnitLockTest, OnlyThePavementAndAxleSectionsLock) {
     EXPECT_EQ(ws.unitSystem(), GetParam().locks ? UnitSystem::English : UnitSystem::Metric);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sections, UnitLockTest,
-                         ::testing::Values(LockCase{"Pavement", [](Workspace& w) { w.pavement(); }, true},
-                                           LockCase{"Axles", [](Workspace& w) { w.axles(); }, true},
-                                           LockCase{"Traffic", [](Workspace& w) { w.traffic(); }, false},
-                                           LockCase{"Analysis",
-                                                    [](Workspace& w) { (void)runDamageAnalysis(w, {9.5f, true, true}); },
-                                                    true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Sections, UnitLockTest,
+    ::testing::Values(LockCase{"Pavement", [](Workspace& w) { w.pavement(); }, true},
+                      LockCase{"Axles", [](Workspace& w) { w.axles(); }, true},
+                      LockCase{"Traffic", [](Workspace& w) { w.traffic(); }, false},
+                      LockCase{"Analysis",
+                               [](Workspace& w) {
+                                   (void)runDamageAnalysis(w, {9.5f, true, true});
+                               },
+                               true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Workspace, SwitchingBackAndForthBeforeTheLock) {
     Workspace ws;
@@ -72,10 +75,14 @@ TEST(Workspace, InitialTrafficTexts) {
 }
 
 TEST(Workspace, InitialAxleTextsInBothUnitSystems) {
-    const char* metricSingle[] = {"133.5", "124.6", "115.7", "106.8", "97.9", "89.0", "80.1", "71.2", "62.3", "53.4"};
-    const char* metricTandem[] = {"231.4", "213.6", "195.8", "178.0", "160.2", "142.4", "124.6", "106.8", "89.0", "71.2"};
-    const char* singleCounts[] = {"0.58", "1.35", "2.77", "5.92", "9.83", "21.67", "28.24", "38.83", "53.94", "168.84"};
-    const char* tandemCounts[] = {"1.96", "3.94", "11.48", "34.27", "81.42", "85.50", "152.21", "90.52", "112.78", "124.63"};
+    const char* metricSingle[] = {"133.5", "124.6", "115.7", "106.8", "97.9",
+                                  "89.0",  "80.1",  "71.2",  "62.3",  "53.4"};
+    const char* metricTandem[] = {"231.4", "213.6", "195.8", "178.0", "160.2",
+                                  "142.4", "124.6", "106.8", "89.0",  "71.2"};
+    const char* singleCounts[] = {"0.58",  "1.35",  "2.77",  "5.92",  "9.83",
+                                  "21.67", "28.24", "38.83", "53.94", "168.84"};
+    const char* tandemCounts[] = {"1.96",  "3.94",   "11.48", "34.27",  "81.42",
+                                  "85.50", "152.21", "90.52", "112.78", "124.63"};
     const AxleInputs english = initialAxleInputs(UnitSystem::English);
     const AxleInputs metric = initialAxleInputs(UnitSystem::Metric);
     EXPECT_EQ(english.loadHeading, "Axle Load (kips)");

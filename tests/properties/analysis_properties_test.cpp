@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "io/commands.h"
+#include "commands/commands.h"
 #include "io/report.h"
 #include "model/design_search.h"
 #include "model/numbers.h"
@@ -28,8 +28,7 @@ void expectCommittedOrUnchanged(Workspace& w, const Workspace& before,
         EXPECT_FALSE(outcome.report.has_value()) << context;
         return;
     }
-    EXPECT_TRUE(allFinite(w.results()))
-        << context << ": committed results that are not finite";
+    EXPECT_TRUE(allFinite(w.results())) << context << ": committed results that are not finite";
     ASSERT_TRUE(outcome.report.has_value()) << context;
     const auto now = writeReport(w);
     ASSERT_TRUE(now.ok()) << context;

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "io/commands.h"
+#include "commands/commands.h"
 #include "io/def_file.h"
 #include "io/report.h"
 #include "model/numbers.h"

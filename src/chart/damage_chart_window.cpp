@@ -1,0 +1,230 @@
+#include "damage_chart_window.h"
+
+#include "platform/window_placement.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QSvgGenerator>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "chart/chart_widgets.h"
+#include "model/damage_curve.h"
+#include "model/numbers.h"
+#include "model/sensitivity.h"
+#include "model/workspace.h"
+#include "platform/platform.h"
+
+namespace zan {
+
+namespace {
+
+QString fromCore(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+enum Column { Input, Value, LowerText, LowerThickness, UpperText, UpperThickness, Columns };
+
+QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment = Qt::AlignRight) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setTextAlignment(alignment | Qt::AlignVCenter);
+    return item;
+}
+
+// The thickness as the search's message writes it, or the search's own reason for none.
+QTableWidgetItem* thicknessCell(const SensitivityCase& c) {
+    if (c.thickness)
+        return cell(fromCore(formatFixed(*c.thickness, 2)));
+    QTableWidgetItem* item = cell(fromCore(c.message), Qt::AlignLeft);
+    item->setToolTip(item->text());
+    return item;
+}
+
+}  // namespace
+
+const QString DamageChartWindow::kImageFilter = QStringLiteral("PNG Image|*.png|SVG Drawing|*.svg");
+
+DamageChartWindow::DamageChartWindow(const Workspace& workspace, Platform& platform,
+                                     QWidget* parent)
+    : QDialog(parent), m_workspace(workspace), m_platform(platform) {
+    setObjectName(QStringLiteral("frmDamageChart"));
+    setWindowTitle(tr("Damage Chart"));
+    setModal(false);
+    auto* layout = new QVBoxLayout(this);
+    m_pages = new QStackedWidget(this);
+    layout->addWidget(m_pages, 1);
+    createCharts();
+    createButtons();
+    resize(1180, 820);
+    refresh();
+}
+
+void DamageChartWindow::createCharts() {
+    m_charts = new QWidget(m_pages);
+    m_charts->setObjectName(QStringLiteral("charts"));
+    // The charts paint white; the container too, so that a saved image has no grey seams.
+    m_charts->setAutoFillBackground(true);
+    QPalette palette = m_charts->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    m_charts->setPalette(palette);
+
+    auto* grid = new QGridLayout(m_charts);
+    grid->setContentsMargins(4, 4, 4, 4);
+    m_damagePlot = new DamageCurvePlot(m_charts);
+    m_axlePlot = new AxleDamagePlot(m_charts);
+    m_tornadoPlot = new TornadoPlot(m_charts);
+    m_table = new QTableWidget(0, Columns, m_charts);
+    m_table->setObjectName(QStringLiteral("tblSensitivity"));
+    m_table->verticalHeader()->setVisible(false);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_table->horizontalHeader()->setSectionResizeMode(Input, QHeaderView::ResizeToContents);
+    // Focus goes to the buttons first; the table takes it when clicked, for copying.
+    m_table->setFocusPolicy(Qt::ClickFocus);
+
+    grid->addWidget(m_damagePlot, 0, 0);
+    grid->addWidget(m_axlePlot, 0, 1);
+    grid->addWidget(m_table, 1, 0);
+    grid->addWidget(m_tornadoPlot, 1, 1);
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 2);
+    grid->setRowStretch(0, 3);
+    grid->setRowStretch(1, 2);
+    m_pages->addWidget(m_charts);
+
+    m_message = new QLabel(m_pages);
+    m_message->setObjectName(QStringLiteral("lblMessage"));
+    m_message->setWordWrap(true);
+    m_message->setAlignment(Qt::AlignCenter);
+    m_message->setMargin(24);
+    m_pages->addWidget(m_message);
+}
+
+void DamageChartWindow::createButtons() {
+    auto* row = new QHBoxLayout;
+    m_save = new QPushButton(tr("Save &Image..."), this);
+    m_save->setObjectName(QStringLiteral("cmdSaveImage"));
+    m_save->setAutoDefault(false);
+    connect(m_save, &QPushButton::clicked, this, &DamageChartWindow::chooseAndSaveImage);
+    auto* close = new QPushButton(tr("&Close"), this);
+    close->setObjectName(QStringLiteral("cmdClose"));
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    row->addWidget(m_save);
+    row->addStretch(1);
+    row->addWidget(close);
+    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+}
+
+void DamageChartWindow::refresh() {
+    // The user's workspace may lack sections the analysis creates; a copy keeps it as it is.
+    Workspace copy = m_workspace;
+    auto curve = damageCurve(copy);
+    if (!curve) {
+        showRefusal(fromCore(designSearchErrorMessage(curve.error())));
+        return;
+    }
+    m_damagePlot->setCurve(*curve);
+    // Looked at only when the section exists: a run creates it.
+    const bool lastTandemRowShown = !copy.hasAxles() || copy.axles().lastTandemRowShown;
+    m_axlePlot->setResults(copy.results(), copy.unitSystem(), lastTandemRowShown);
+
+    const Sensitivity s = sensitivity(copy);
+    m_tornadoPlot->setSensitivity(s);
+    const QString unit = s.units == UnitSystem::Metric ? tr("cm") : tr("in");
+    m_table->setHorizontalHeaderLabels({tr("Input"), tr("Value"), tr("Value -20 %"),
+                                        tr("Thickness (%1)").arg(unit), tr("Value +20 %"),
+                                        tr("Thickness (%1)").arg(unit)});
+    m_table->setRowCount(static_cast<int>(s.rows.size()));
+    for (std::size_t i = 0; i < s.rows.size(); ++i) {
+        const SensitivityRow& r = s.rows[i];
+        const int row = static_cast<int>(i);
+        m_table->setItem(row, Input,
+                         cell(fromCore(sensitivityInputName(r.input, s.units)), Qt::AlignLeft));
+        m_table->setItem(row, Value, cell(fromCore(formatSignificant(r.value))));
+        m_table->setItem(row, LowerText, cell(fromCore(r.lower.text)));
+        m_table->setItem(row, LowerThickness, thicknessCell(r.lower));
+        m_table->setItem(row, UpperText, cell(fromCore(r.upper.text)));
+        m_table->setItem(row, UpperThickness, thicknessCell(r.upper));
+    }
+
+    m_message->clear();
+    m_pages->setCurrentWidget(m_charts);
+    m_save->setEnabled(true);
+}
+
+void DamageChartWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        refresh();
+}
+
+void DamageChartWindow::showRefusal(const QString& message) {
+    m_message->setText(message);
+    m_pages->setCurrentWidget(m_message);
+    // There is no chart to save.
+    m_save->setEnabled(false);
+}
+
+QString DamageChartWindow::refusal() const {
+    return m_pages->currentWidget() == m_message ? m_message->text() : QString();
+}
+
+void DamageChartWindow::showCentred() {
+    zan::showCentred(*this);
+}
+
+void DamageChartWindow::chooseAndSaveImage() {
+    const std::optional<QString> path = m_platform.chooseSaveFile(kImageFilter);
+    if (!path)
+        return;
+    const QString failure = saveImage(*path);
+    if (!failure.isEmpty())
+        m_platform.showMessage(
+            Message{failure.toLatin1().toStdString(), "", Icon::None, Buttons::Ok});
+}
+
+QString DamageChartWindow::saveImage(const QString& path) {
+    // A window never shown has not laid out its charts yet.
+    layout()->activate();
+    // Written beside the target and renamed over it, so a failure keeps the previous file.
+    QSaveFile file(path);
+    bool written = false;
+    if (file.open(QIODevice::WriteOnly)) {
+        if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
+            QSvgGenerator svg;
+            svg.setOutputDevice(&file);
+            svg.setSize(m_charts->size());
+            svg.setViewBox(QRect(QPoint(0, 0), m_charts->size()));
+            svg.setTitle(windowTitle());
+            QPainter painter;
+            if (painter.begin(&svg)) {
+                m_charts->render(&painter);
+                written = painter.end();
+            }
+        } else {
+            written = m_charts->grab().toImage().save(&file, "PNG");
+        }
+        if (written)
+            written = file.commit();
+    }
+    if (written)
+        return {};
+    const QString reason =
+        file.error() != QFileDevice::NoError ? file.errorString() : tr("the image was not written");
+    return tr("Cannot write file %1:\r\n%2.").arg(QDir::toNativeSeparators(path), reason);
+}
+
+}  // namespace zan

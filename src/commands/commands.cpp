@@ -1,0 +1,217 @@
+#include "commands/commands.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <system_error>
+
+#include "io/def_file.h"
+#include "io/report.h"
+#include "model/analysis.h"
+#include "model/design_search.h"
+#include "model/numbers.h"
+
+namespace zan {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kFatigueTitle = "ZAN Thickness Design: Fatigue Analysis";
+constexpr const char* kErosionTitle = "ZAN Thickness Design: Erosion Analysis";
+constexpr const char* kDesignThicknessTitle = "Recommended Design Thickness";
+constexpr const char* kFatigueExceeds = "The fatigue damage exceeds 100%.";
+constexpr const char* kErosionExceeds = "The erosion damage exceeds 100%.";
+
+Message okMessage(std::string text, std::string title, Icon icon) {
+    return Message{std::move(text), std::move(title), icon, Buttons::Ok};
+}
+
+CommandOutcome refused(CommandStatus status, std::string text, std::string title) {
+    CommandOutcome outcome;
+    outcome.status = status;
+    outcome.message = okMessage(std::move(text), std::move(title), Icon::None);
+    return outcome;
+}
+
+const char* analysisTitle(AnalysisKind kind) {
+    switch (kind) {
+        case AnalysisKind::Fatigue:
+            return kFatigueTitle;
+        case AnalysisKind::Erosion:
+            return kErosionTitle;
+        case AnalysisKind::Both:
+            break;
+    }
+    return kMainWindowTitle;
+}
+
+// Empty when no selected total exceeds 100 % (exactly 100 does not).
+std::string damageWarning(AnalysisKind kind, const AnalysisResults& results) {
+    const bool fatigueExceeds = results.totalFatigueDamage > 100.0f;
+    const bool erosionExceeds = results.totalErosionDamage > 100.0f;
+    switch (kind) {
+        case AnalysisKind::Fatigue:
+            return fatigueExceeds ? kFatigueExceeds : "";
+        case AnalysisKind::Erosion:
+            return erosionExceeds ? kErosionExceeds : "";
+        case AnalysisKind::Both:
+            break;
+    }
+    std::string text;
+    if (fatigueExceeds)
+        text += std::string(kFatigueExceeds) + "\r\n";
+    if (erosionExceeds)
+        text += std::string(kErosionExceeds) + "\r\n";
+    return text;
+}
+
+CommandOutcome unreadable(const std::string& path, const std::string& reason) {
+    return refused(CommandStatus::FileUnreadable,
+                   "The file " + path + " " + reason + ". Nothing was loaded.", "");
+}
+
+std::string errnoReason(int error, const char* fallback) {
+    return error != 0 ? std::generic_category().message(error) : std::string(fallback);
+}
+
+std::string writeFailure(const std::string& path, const std::string& reason) {
+    return "The file " + path + " could not be written: " + reason +
+           ". The previous file, if any, was left unchanged.";
+}
+
+}  // namespace
+
+CommandOutcome performAnalysis(Workspace& workspace, AnalysisKind kind) {
+    const std::string title = analysisTitle(kind);
+    AnalysisRequest request;
+    request.trialThickness = static_cast<float>(parseNumber(workspace.pavement().thickness));
+    request.fatigue = kind != AnalysisKind::Erosion;
+    request.erosion = kind != AnalysisKind::Fatigue;
+
+    auto run = runDamageAnalysis(workspace, request);
+    if (!run)
+        return refused(CommandStatus::Refused, analysisErrorMessage(run.error()), title);
+    auto report = writeReport(workspace, *run);
+    if (!report)
+        return refused(CommandStatus::Refused, report.error().message, title);
+
+    workspace.commitResults(*run);
+    CommandOutcome outcome;
+    outcome.report = std::move(*report);
+    std::string warning = damageWarning(kind, *run);
+    if (!warning.empty())
+        outcome.message = okMessage(std::move(warning), title, Icon::Information);
+    return outcome;
+}
+
+CommandOutcome computeDesignThickness(Workspace& workspace) {
+    auto found = searchDesignThickness(workspace);
+    if (!found) {
+        const CommandStatus status = found.error().kind == DesignSearchError::Kind::Refused
+                                         ? CommandStatus::Refused
+                                         : CommandStatus::NoPassingThickness;
+        return refused(status, designSearchErrorMessage(found.error()), kDesignThicknessTitle);
+    }
+
+    PavementInputs& pavement = workspace.pavement();
+    const std::string previousThickness = pavement.thickness;
+    pavement.thickness = formatSignificant(static_cast<double>(found->thickness));
+    auto report = writeReport(workspace, found->results);
+    if (!report) {
+        pavement.thickness = previousThickness;
+        return refused(CommandStatus::Refused, report.error().message, kDesignThicknessTitle);
+    }
+    workspace.commitResults(found->results);
+
+    const char* unit = workspace.unitSystem() == UnitSystem::Metric ? "  cm." : "  in.";
+    CommandOutcome outcome;
+    outcome.report = std::move(*report);
+    outcome.message = okMessage(
+        "The Recommended Minimum Slab Thickness is :  " + formatFixed(found->thickness, 2) + unit,
+        kDesignThicknessTitle, Icon::Information);
+    return outcome;
+}
+
+CommandOutcome readDataFile(Workspace& workspace, const std::string& path) {
+    std::error_code ec;
+    if (fs::is_directory(path, ec))
+        return unreadable(path, "could not be read: " +
+                                    std::make_error_code(std::errc::is_a_directory).message());
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return unreadable(path, "could not be read: " + errnoReason(errno, "it cannot be opened"));
+    std::string bytes;
+    char buffer[8192];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
+        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+    if (in.bad())
+        return unreadable(path, "could not be read: " + errnoReason(errno, "a read failed"));
+    return readDataBytes(workspace, bytes, path);
+}
+
+CommandOutcome readDataBytes(Workspace& workspace, std::string_view bytes,
+                             const std::string& displayPath) {
+    auto contents = parseDefFile(bytes);
+    if (!contents) {
+        if (contents.error() == DefReadError::NotInputDataFile)
+            return refused(CommandStatus::NotInputDataFile, "Incorrect Input File!", "");
+        return unreadable(displayPath, "ends before the tenth axle-load row");
+    }
+    applyDefFile(workspace, *contents);
+    CommandOutcome outcome;
+    outcome.message = okMessage(displayPath + "  Loaded!", "", Icon::None);
+    return outcome;
+}
+
+std::optional<std::string> writeFileSafely(const std::string& path, std::string_view bytes) {
+    const fs::path target(path);
+    const fs::path folder = target.parent_path();
+    std::random_device entropy;
+    std::mt19937 random(entropy());
+
+    // The temporary file is created exclusively ("x"), so an existing file is never taken over.
+    fs::path temporary;
+    std::FILE* file = nullptr;
+    int openError = 0;
+    for (int attempt = 0; attempt < 100 && file == nullptr; ++attempt) {
+        temporary = folder / ("." + target.filename().string() + "." +
+                              std::to_string(random() % 1000000000u) + ".tmp");
+        errno = 0;
+        file = std::fopen(temporary.string().c_str(), "wbx");
+        openError = errno;
+        if (file == nullptr && openError != EEXIST)
+            break;
+    }
+    if (file == nullptr)
+        return writeFailure(path, errnoReason(openError, "no temporary file could be created"));
+
+    errno = 0;
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    written = std::fflush(file) == 0 && written;
+    const int writeError = errno;
+    written = std::fclose(file) == 0 && written;
+    std::error_code ec;
+    if (!written) {
+        fs::remove(temporary, ec);
+        return writeFailure(path,
+                            errnoReason(writeError != 0 ? writeError : errno, "a write failed"));
+    }
+
+    // Keep the permissions of the file being replaced.
+    const fs::file_status previous = fs::status(target, ec);
+    if (!ec && fs::is_regular_file(previous))
+        fs::permissions(temporary, previous.permissions(), fs::perm_options::replace, ec);
+    fs::rename(temporary, target, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        return writeFailure(path, ec.message());
+    }
+    return std::nullopt;
+}
+
+}  // namespace zan

@@ -1,0 +1,145 @@
+#include "commands/summary.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <system_error>
+
+#include "model/design_search.h"
+#include "model/numbers.h"
+#include "model/workspace.h"
+
+namespace zan {
+namespace {
+
+// The report prints an input as its number in the given pattern, or as typed when the number
+// is too large for a double.
+std::string asReported(const std::string& text, int decimals) {
+    const double value = parseNumber(text);
+    return std::isfinite(value) ? formatFixed(value, decimals) : text;
+}
+
+// A message may run over several lines; the status keeps the summary one line per file.
+std::string oneLine(std::string_view text) {
+    std::string line;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        line += text[i] == '\r' || text[i] == '\n' ? ' ' : text[i];
+    }
+    while (!line.empty() && line.back() == ' ')
+        line.pop_back();
+    return line;
+}
+
+std::string refusal(const CommandOutcome& outcome) {
+    return "refused: " + oneLine(outcome.message ? outcome.message->text : std::string());
+}
+
+struct FileBytes {
+    std::string bytes;
+    std::string error;  // empty when the whole file was read
+};
+
+// The bytes of the file, or the system's reason why they cannot be had. The read is ours
+// rather than readDataFile's so that the summary can name the reason in a word or two; the
+// bytes then go through the same parse and apply as File > Read Data From File.
+FileBytes readBytes(const std::string& path) {
+    FileBytes result;
+    auto reason = [](int error, const char* fallback) {
+        return error != 0 ? std::generic_category().message(error) : std::string(fallback);
+    };
+    errno = 0;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        result.error = reason(errno, "it cannot be opened");
+        return result;
+    }
+    char buffer[16384];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        result.bytes.append(buffer, got);
+    // A folder opens on some systems and fails only at the first read (EISDIR).
+    if (std::ferror(file))
+        result.error = reason(errno, "a read failed");
+    std::fclose(file);
+    return result;
+}
+
+}  // namespace
+
+SummaryLine summarizeDataFile(const std::string& path) {
+    SummaryLine line;
+    line.file = path;
+
+    const FileBytes file = readBytes(path);
+    if (!file.error.empty()) {
+        line.outcome = CommandStatus::FileUnreadable;
+        line.status = "cannot be read: " + file.error;
+        return line;
+    }
+    Workspace workspace;
+    const CommandOutcome read = readDataBytes(workspace, file.bytes, path);
+    if (!read.ok()) {
+        line.outcome = read.status;
+        line.status = read.status == CommandStatus::NotInputDataFile ? "not an input data file"
+                                                                     : "ends early";
+        return line;
+    }
+    const bool metric = workspace.unitSystem() == UnitSystem::Metric;
+    line.unitSystem = metric ? "Metric" : "English";
+    line.trialThickness = asReported(workspace.pavement().thickness, 2);
+
+    const CommandOutcome both = performAnalysis(workspace, AnalysisKind::Both);
+    if (!both.ok()) {
+        line.outcome = both.status;
+        line.status = refusal(both);
+        return line;
+    }
+    line.totalFatigue = formatFixed(workspace.results().totalFatigueDamage, 1);
+    line.totalErosion = formatFixed(workspace.results().totalErosionDamage, 1);
+
+    const CommandOutcome design = computeDesignThickness(workspace);
+    line.outcome = design.status;
+    if (design.status == CommandStatus::NoPassingThickness) {
+        line.status = "no passing thickness up to " +
+                      formatSignificant(metric ? kSearchLimitCentimetres : kSearchLimitInches) +
+                      (metric ? " cm" : " in");
+        return line;
+    }
+    if (!design.ok()) {
+        line.status = refusal(design);
+        return line;
+    }
+    // The command wrote the found thickness into the trial thickness text its report prints.
+    line.recommendedThickness = asReported(workspace.pavement().thickness, 2);
+    line.status = "ok";
+    return line;
+}
+
+std::string csvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(text);
+    std::string field = "\"";
+    for (char c : text) {
+        if (c == '"')
+            field += '"';
+        field += c;
+    }
+    field += '"';
+    return field;
+}
+
+std::string csvLine(const SummaryLine& line) {
+    std::string text = csvField(line.file);
+    for (const std::string* field :
+         {&line.unitSystem, &line.trialThickness, &line.totalFatigue, &line.totalErosion,
+          &line.recommendedThickness, &line.status}) {
+        text += ',';
+        text += csvField(*field);
+    }
+    return text;
+}
+
+}  // namespace zan

@@ -1,0 +1,46 @@
+#pragma once
+// The batch summary of zan-report: one CSV line per input data file, so that a folder of
+// designs can be checked at a glance or loaded into a spreadsheet.
+//
+// Each file is read into a fresh workspace as File > Read Data From File does; then the Both
+// analysis runs at its trial thickness and Compute Design Thickness runs after it, the very
+// commands the single-file modes run. A file that fails keeps its line; the status column
+// says why, and the fields it never reached stay empty.
+
+#include <string>
+#include <string_view>
+
+#include "commands/commands.h"
+
+namespace zan {
+
+// The header line, without its line end.
+inline constexpr std::string_view kSummaryHeader =
+    "file,unit system,trial thickness,total fatigue %,total erosion %,recommended thickness,"
+    "status";
+
+// Lines of the summary end with CR LF, as CSV wants and as every file the program writes.
+inline constexpr std::string_view kSummaryLineEnd = "\r\n";
+
+struct SummaryLine {
+    std::string file;                  // the path as given
+    std::string unitSystem;            // "English" or "Metric"; empty when the file was not read
+    std::string trialThickness;        // as the report prints it, "0.00"
+    std::string totalFatigue;          // percent, "0.0", as the report's sum
+    std::string totalErosion;          // percent, "0.0"
+    std::string recommendedThickness;  // "0.00", in the file's unit system
+    std::string status;                // "ok", or why the file failed
+    CommandStatus outcome = CommandStatus::Done;  // what the single-file modes would exit with
+};
+
+// Reads `path` and runs both commands; never throws on a bad file.
+SummaryLine summarizeDataFile(const std::string& path);
+
+// One CSV field: quoted when it holds a comma, a double quote, CR or LF, with every inner
+// double quote doubled; otherwise as it is.
+std::string csvField(std::string_view text);
+
+// The line's seven fields joined by commas, without the line end.
+std::string csvLine(const SummaryLine& line);
+
+}  // namespace zan

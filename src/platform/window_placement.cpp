@@ -1,0 +1,28 @@
+#include "window_placement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace zan {
+
+void showCentred(QWidget& window) {
+    const auto centre = [&window] {
+        QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+        if (!screen)
+            return;
+        const QRect area = screen->geometry();
+        const QSize outer = window.frameGeometry().size();
+        // Moving the frame's top-left corner moves the whole window with it.
+        window.move(area.x() + (area.width() - outer.width()) / 2,
+                    area.y() + (area.height() - outer.height()) / 2);
+    };
+    // The frame is known only once the window is shown; centre again when it is.
+    centre();
+    window.show();
+    centre();
+    window.raise();
+    window.activateWindow();
+}
+
+}  // namespace zan

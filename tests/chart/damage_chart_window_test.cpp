@@ -1,0 +1,269 @@
+// The damage chart window on the scripted platform: the initial designs, refused inputs,
+// redrawing, the sensitivity table and saving the image.
+
+#include "chart/damage_chart_window.h"
+
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "chart/chart_widgets.h"
+#include "commands/commands.h"
+#include "model/design_search.h"
+#include "model/numbers.h"
+#include "model/sensitivity.h"
+#include "model/workspace.h"
+#include "support/fake_platform.h"
+
+namespace zan::test {
+namespace {
+
+QString fromCore(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+class ChartWindowTest : public ::testing::Test {
+  protected:
+    DamageChartWindow& open() {
+        window = std::make_unique<DamageChartWindow>(workspace, platform);
+        window->show();
+        return *window;
+    }
+    QPushButton* button(const char* name) { return window->findChild<QPushButton*>(name); }
+
+    Workspace workspace;
+    FakePlatform platform;
+    std::unique_ptr<DamageChartWindow> window;
+};
+
+struct DesignCase {
+    const char* name;
+    UnitSystem units;
+    std::array<float, 3> thicknesses;
+    const char* recommendedLabel;
+    const char* trialLabel;
+};
+
+void PrintTo(const DesignCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class InitialDesign : public ChartWindowTest, public ::testing::WithParamInterface<DesignCase> {
+  protected:
+    void SetUp() override { ASSERT_TRUE(workspace.chooseUnitSystem(GetParam().units)); }
+};
+
+TEST_P(InitialDesign, PlotsBothCurvesTheLimitAndTheThicknessTheCommandFinds) {
+    DamageChartWindow& w = open();
+    EXPECT_EQ(w.objectName(), "frmDamageChart");
+    EXPECT_FALSE(w.isModal());
+    EXPECT_TRUE(w.refusal().isEmpty());
+    EXPECT_TRUE(w.damagePlot()->isVisible());
+
+    // What Compute Design Thickness writes into the trial thickness field.
+    Workspace commanded = workspace;
+    ASSERT_TRUE(computeDesignThickness(commanded).ok());
+    const DamageCurve& curve = w.damagePlot()->curve();
+    EXPECT_EQ(formatSignificant(curve.recommendedThickness), commanded.pavement().thickness);
+    EXPECT_EQ(w.damagePlot()->recommendedLabel(), GetParam().recommendedLabel);
+    EXPECT_EQ(w.damagePlot()->trialLabel(), GetParam().trialLabel);
+
+    Workspace analysed = workspace;
+    for (float h : GetParam().thicknesses) {
+        SCOPED_TRACE(h);
+        auto run = runDamageAnalysis(analysed, AnalysisRequest{h, true, true});
+        ASSERT_TRUE(run.ok());
+        auto p = std::find_if(curve.points.begin(), curve.points.end(),
+                              [&](const DamagePoint& q) { return q.thickness == h; });
+        ASSERT_NE(p, curve.points.end());
+        EXPECT_EQ(p->totalFatigueDamage, run->totalFatigueDamage);
+        EXPECT_EQ(p->totalErosionDamage, run->totalErosionDamage);
+    }
+    // Both curves cross the 100 % line, which lies inside the damage axis.
+    for (float DamagePoint::*total :
+         {&DamagePoint::totalFatigueDamage, &DamagePoint::totalErosionDamage}) {
+        EXPECT_GE(curve.points.front().*total, 100.0f);
+        EXPECT_LT(curve.points.back().*total, 100.0f);
+    }
+    EXPECT_LT(w.damagePlot()->decades().lowest, 2);
+    EXPECT_GT(w.damagePlot()->decades().highest, 2);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_P(InitialDesign, SensitivityTableIsSeparateSearchesWithTheChangedTexts) {
+    DamageChartWindow& w = open();
+    QTableWidget* table = w.sensitivityTable();
+    ASSERT_EQ(table->rowCount(), static_cast<int>(kSensitivityInputs.size()));
+    for (std::size_t i = 0; i < kSensitivityInputs.size(); ++i) {
+        const SensitivityInput input = kSensitivityInputs[i];
+        const int row = static_cast<int>(i);
+        SCOPED_TRACE(sensitivityInputName(input, GetParam().units));
+        const double value = parseNumber(sensitivityText(workspace, input));
+        EXPECT_EQ(table->item(row, 0)->text(),
+                  fromCore(sensitivityInputName(input, GetParam().units)));
+        for (auto [column, factor] : {std::pair{2, 0.8}, std::pair{4, 1.2}}) {
+            const std::string text = formatSignificant(value * factor);
+            Workspace changed = workspace;
+            sensitivityText(changed, input) = text;
+            auto found = searchDesignThickness(changed);
+            ASSERT_TRUE(found.ok());
+            EXPECT_EQ(table->item(row, column)->text(), fromCore(text));
+            EXPECT_EQ(table->item(row, column + 1)->text(),
+                      fromCore(formatFixed(found->thickness, 2)));
+        }
+    }
+    EXPECT_EQ(w.tornadoPlot()->bars().size(), kSensitivityInputs.size());
+    EXPECT_EQ(w.tornadoPlot()->bars().front().name, "LSF");  // the widest swing
+}
+
+INSTANTIATE_TEST_SUITE_P(Units, InitialDesign,
+                         ::testing::Values(DesignCase{"English",
+                                                      UnitSystem::English,
+                                                      {7.0f, 9.5f, 12.0f},
+                                                      "Recommended 9.50 in",
+                                                      "Trial 9.50 in"},
+                                           DesignCase{"Metric",
+                                                      UnitSystem::Metric,
+                                                      {18.0f, 24.0f, 30.5f},
+                                                      "Recommended 24.00 cm",
+                                                      "Trial 24.10 cm"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ChartWindowTest, ReadsTheWorkspaceWithoutTouchingIt) {
+    const Workspace before = workspace;
+    open().refresh();
+    EXPECT_EQ(workspace, before);
+    EXPECT_FALSE(workspace.unitChoiceLocked());  // no section created, the units stay free
+}
+
+struct RefusedCase {
+    const char* name;
+    std::function<void(Workspace&)> spoil;
+};
+
+void PrintTo(const RefusedCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class RefusedDesign : public ChartWindowTest, public ::testing::WithParamInterface<RefusedCase> {};
+
+TEST_P(RefusedDesign, ShowsTheCoresMessageInsteadOfTheCharts) {
+    DamageChartWindow& w = open();
+    GetParam().spoil(workspace);
+    w.refresh();
+    auto found = searchDesignThickness(workspace);
+    ASSERT_FALSE(found.ok());
+    EXPECT_EQ(w.refusal(), fromCore(designSearchErrorMessage(found.error())));
+    EXPECT_TRUE(w.findChild<QLabel*>("lblMessage")->isVisible());
+    EXPECT_FALSE(w.damagePlot()->isVisible());
+    EXPECT_FALSE(button("cmdSaveImage")->isEnabled());
+    EXPECT_TRUE(platform.messages.empty());  // shown in the window, not in a box
+
+    workspace = Workspace{};
+    w.refresh();
+    EXPECT_TRUE(w.refusal().isEmpty());
+    EXPECT_TRUE(w.damagePlot()->isVisible());
+    EXPECT_TRUE(button("cmdSaveImage")->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, RefusedDesign,
+    ::testing::Values(
+        RefusedCase{"ZeroSubgrade", [](Workspace& ws) { ws.pavement().subgradeModulus = "0"; }},
+        RefusedCase{"NothingPasses", [](Workspace& ws) { ws.pavement().modulusOfRupture = "40"; }},
+        RefusedCase{"OverflowingTraffic",
+                    [](Workspace& ws) { ws.traffic().averageDailyTraffic = "1e999"; }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ChartWindowTest, RefreshFollowsTheInputsAndTheResults) {
+    DamageChartWindow& w = open();
+    EXPECT_FALSE(w.axlePlot()->note().isEmpty());  // nothing run yet
+
+    workspace.traffic().loadSafetyFactor = "1.44";
+    auto run = runDamageAnalysis(workspace, AnalysisRequest{9.5f, true, true});
+    ASSERT_TRUE(run.ok());
+    workspace.commitResults(*run);
+    w.refresh();
+    EXPECT_EQ(w.damagePlot()->curve().recommendedThickness,
+              searchDesignThickness(workspace)->thickness);
+    EXPECT_EQ(w.damagePlot()->curve().recommendedThickness, 10.75f);
+    ASSERT_EQ(w.axlePlot()->rows().size(), 20u);
+    EXPECT_EQ(w.axlePlot()->rows().front().label, "S 43.2");
+    EXPECT_EQ(w.axlePlot()->rows().front().fatigueDamage, run->fatigueDamage[0][0]);
+}
+
+struct SaveCase {
+    const char* name;
+    const char* file;
+    QByteArray start;  // the format's signature
+};
+
+void PrintTo(const SaveCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SaveImage : public ChartWindowTest, public ::testing::WithParamInterface<SaveCase> {};
+
+TEST_P(SaveImage, WritesTheChosenFormat) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QLatin1String(GetParam().file));
+    DamageChartWindow& w = open();
+    platform.saveFiles.push_back(path);
+    QTest::mouseClick(button("cmdSaveImage"), Qt::LeftButton);
+
+    ASSERT_EQ(platform.fileDialogFilters.size(), 1u);
+    EXPECT_EQ(platform.fileDialogFilters[0], DamageChartWindow::kImageFilter);
+    EXPECT_TRUE(platform.messages.empty());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith(GetParam().start)) << bytes.left(16).toStdString();
+    if (GetParam().start.startsWith("\x89PNG")) {
+        const QImage image = QImage::fromData(bytes, "PNG");
+        EXPECT_EQ(image.size(), w.findChild<QWidget*>("charts")->size());
+    } else {
+        EXPECT_TRUE(bytes.contains("<svg"));
+        EXPECT_TRUE(bytes.contains("Recommended 9.50 in"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, SaveImage,
+    ::testing::Values(SaveCase{"Png", "chart.png", QByteArray("\x89PNG")},
+                      SaveCase{"Svg", "chart.svg", QByteArray("<?xml")},
+                      SaveCase{"SvgInCapitals", "CHART.SVG", QByteArray("<?xml")},
+                      SaveCase{"AnyOtherNameIsPng", "chart.img", QByteArray("\x89PNG")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ChartWindowTest, ImageThatCannotBeWrittenIsReported) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("missing/chart.png"));
+    open();
+    platform.saveFiles.push_back(path);
+    QTest::mouseClick(button("cmdSaveImage"), Qt::LeftButton);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(fromCore(platform.messages[0].text).startsWith("Cannot write file " + path + ":"))
+        << platform.messages[0].text;
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(ChartWindowTest, CancelledSaveWritesNothing) {
+    open();
+    platform.saveFiles.push_back(std::nullopt);
+    QTest::mouseClick(button("cmdSaveImage"), Qt::LeftButton);
+    EXPECT_EQ(platform.fileDialogFilters.size(), 1u);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+}  // namespace
+}  // namespace zan::test

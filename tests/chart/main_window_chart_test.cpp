@@ -1,0 +1,145 @@
+// Perform Analysis > Damage Chart in the main window: opening it, and the chart following
+// the commands and the inputs.
+
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include <string>
+
+#include "chart/chart_widgets.h"
+#include "chart/damage_chart_window.h"
+#include "model/design_search.h"
+#include "shell/main_window.h"
+#include "support/fake_platform.h"
+
+namespace zan::test {
+namespace {
+
+class ChartMenu : public ::testing::Test {
+  protected:
+    void SetUp() override { window.show(); }
+
+    void trigger(const char* name) {
+        QAction* item = window.findChild<QAction*>(QString::fromLatin1(name));
+        ASSERT_NE(item, nullptr) << name;
+        ASSERT_TRUE(item->isEnabled()) << name;
+        item->trigger();
+    }
+    DamageChartWindow* chart() const {
+        return window.findChild<DamageChartWindow*>(QStringLiteral("frmDamageChart"));
+    }
+    float searched() {
+        Workspace copy = window.workspace();
+        auto found = searchDesignThickness(copy);
+        EXPECT_TRUE(found.ok());
+        return found.ok() ? found->thickness : 0.0f;
+    }
+    static void activate(QWidget* w) {
+        w->activateWindow();
+        for (int i = 0; i < 1000 && QApplication::activeWindow() != w; ++i)
+            QTest::qWait(5);
+        ASSERT_EQ(QApplication::activeWindow(), w);
+    }
+
+    FakePlatform platform;
+    MainWindow window{platform};
+};
+
+TEST_F(ChartMenu, OpensOneModelessChartThatLeavesTheUnitChoiceFree) {
+    trigger("mnuDamageChart");
+    ASSERT_NE(chart(), nullptr);
+    EXPECT_TRUE(chart()->isVisible());
+    EXPECT_FALSE(chart()->isModal());
+    EXPECT_EQ(chart()->damagePlot()->curve().recommendedThickness, 9.5f);
+    EXPECT_FALSE(window.workspace().unitChoiceLocked());
+    EXPECT_TRUE(window.findChild<QAction*>("MetricOption")->isEnabled());
+
+    trigger("mnuDamageChart");
+    EXPECT_EQ(window.findChildren<DamageChartWindow*>().size(), 1);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+struct CommandCase {
+    const char* name;
+    const char* item;
+    std::size_t axleRows;  // bars after the command
+    const char* trialLabel;
+};
+
+void PrintTo(const CommandCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ChartAfterCommand : public ChartMenu, public ::testing::WithParamInterface<CommandCase> {};
+
+TEST_P(ChartAfterCommand, RedrawsFromTheNewInputsAndResults) {
+    window.workspace().pavement().thickness = "12";
+    trigger("mnuDamageChart");
+    ASSERT_NE(chart(), nullptr);
+    EXPECT_TRUE(chart()->axlePlot()->rows().empty());
+    EXPECT_EQ(chart()->damagePlot()->trialLabel(), "Trial 12.00 in");
+
+    trigger(GetParam().item);
+    EXPECT_EQ(chart()->axlePlot()->rows().size(), GetParam().axleRows);
+    EXPECT_EQ(chart()->damagePlot()->trialLabel(), GetParam().trialLabel);
+    EXPECT_EQ(chart()->damagePlot()->curve().recommendedThickness, searched());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, ChartAfterCommand,
+    ::testing::Values(CommandCase{"BothAnalysis", "mnuBothAnalysis", 20, "Trial 12.00 in"},
+                      CommandCase{"ErosionAnalysis", "mnuErosionAnalysis", 20, "Trial 12.00 in"},
+                      // The search writes its thickness into the trial field.
+                      CommandCase{"ComputeDesignThickness", "mnuComputeDesignThickness", 20,
+                                  "Trial 9.50 in"},
+                      // A category changes the spectrum but runs nothing.
+                      CommandCase{"LightCategory", "mnuLight", 0, "Trial 12.00 in"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ChartMenu, RedrawsWhenTheUserComesBackToIt) {
+    trigger("mnuDamageChart");
+    ASSERT_NE(chart(), nullptr);
+    activate(chart());
+    activate(&window);
+    // What a keystroke in the traffic dialog does: the text changes, nobody is told.
+    window.workspace().traffic().loadSafetyFactor = "1.44";
+    EXPECT_EQ(chart()->damagePlot()->curve().recommendedThickness, 9.5f);
+    activate(chart());
+    EXPECT_EQ(chart()->damagePlot()->curve().recommendedThickness, 10.75f);
+}
+
+TEST_F(ChartMenu, FollowsTheTypingInAnInputDialog) {
+    trigger("mnuDamageChart");
+    trigger("mnuZANTraffic");
+    QDialog* traffic = window.findChild<QDialog*>(QStringLiteral("frmZanTraffic"));
+    ASSERT_NE(traffic, nullptr);
+    auto* lsf = traffic->findChild<QLineEdit*>(QStringLiteral("LSF_V"));
+    ASSERT_NE(lsf, nullptr);
+    lsf->selectAll();
+    QTest::keyClicks(lsf, QStringLiteral("1.44"));
+    EXPECT_EQ(chart()->damagePlot()->curve().recommendedThickness, 10.75f);
+
+    // Cancel puts the remembered text back, and the chart follows that too.
+    auto* cancel = traffic->findChild<QPushButton*>(QStringLiteral("cancel"));
+    ASSERT_NE(cancel, nullptr);
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    EXPECT_EQ(window.workspace().traffic().loadSafetyFactor, "1.2");
+    EXPECT_EQ(chart()->damagePlot()->curve().recommendedThickness, 9.5f);
+}
+
+TEST_F(ChartMenu, ClosesWithTheProgram) {
+    trigger("mnuDamageChart");
+    QPointer<DamageChartWindow> opened = chart();
+    ASSERT_FALSE(opened.isNull());
+    platform.answers.push_back(Answer::No);  // "Save Outputs before closing?"
+    window.close();
+    EXPECT_TRUE(opened.isNull() || !opened->isVisible());
+}
+
+}  // namespace
+}  // namespace zan::test

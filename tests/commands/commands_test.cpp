@@ -1,0 +1,341 @@
+#include "commands/commands.h"
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <set>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "io/def_file.h"
+#include "io/io_test_support.h"
+#include "io/report.h"
+#include "model/design_search.h"
+
+namespace zan {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kFatigueTitle = "ZAN Thickness Design: Fatigue Analysis";
+constexpr const char* kErosionTitle = "ZAN Thickness Design: Erosion Analysis";
+constexpr const char* kBothTitle = "ZAN Thickness Design";
+constexpr const char* kDesignTitle = "Recommended Design Thickness";
+const std::string kFatigueLine = "The fatigue damage exceeds 100%.";
+const std::string kErosionLine = "The erosion damage exceeds 100%.";
+
+// A workspace whose sections exist, so that comparing it before and after a command shows
+// only what the command itself changed.
+Workspace touchedWorkspace(UnitSystem units = UnitSystem::English) {
+    Workspace ws;
+    ws.chooseUnitSystem(units);
+    ws.pavement();
+    ws.traffic();
+    ws.axles();
+    return ws;
+}
+
+const char* titleOf(AnalysisKind kind) {
+    return kind == AnalysisKind::Fatigue   ? kFatigueTitle
+           : kind == AnalysisKind::Erosion ? kErosionTitle
+                                           : kBothTitle;
+}
+
+// Totals of the initial design: 9 in gives fatigue 245 % / erosion 62 %, 8.5 in erosion 100.8 %,
+// 8 in both above 100; aggregate interlock at 9.5 in gives fatigue 63 % / erosion 304 %.
+TEST(AnalysisCommand, DamageMessages) {
+    struct Case {
+        const char* name;
+        AnalysisKind kind;
+        const char* thickness;
+        bool doweled;
+        std::string text;  // empty: no message
+    };
+    const Case cases[] = {
+        {"FatigueAbove", AnalysisKind::Fatigue, "9", true, kFatigueLine},
+        {"FatigueBelow", AnalysisKind::Fatigue, "9.5", true, ""},
+        {"FatigueIgnoresErosion", AnalysisKind::Fatigue, "9.5", false, ""},
+        {"ErosionAbove", AnalysisKind::Erosion, "8.5", true, kErosionLine},
+        {"ErosionIgnoresFatigue", AnalysisKind::Erosion, "9", true, ""},
+        {"BothFatigueOnly", AnalysisKind::Both, "9", true, kFatigueLine + "\r\n"},
+        {"BothErosionOnly", AnalysisKind::Both, "9.5", false, kErosionLine + "\r\n"},
+        {"BothBoth", AnalysisKind::Both, "8", true, kFatigueLine + "\r\n" + kErosionLine + "\r\n"},
+        {"BothNeither", AnalysisKind::Both, "9.5", true, ""},
+    };
+    for (const Case& c : cases) {
+        Workspace ws;
+        ws.pavement().thickness = c.thickness;
+        ws.pavement().doweledJoints = c.doweled;
+        const CommandOutcome outcome = performAnalysis(ws, c.kind);
+        EXPECT_EQ(outcome.status, CommandStatus::Done) << c.name;
+        ASSERT_TRUE(outcome.report.has_value()) << c.name;
+        EXPECT_EQ(*outcome.report, *writeReport(ws)) << c.name;
+        EXPECT_EQ(ws.results().fatigueSelected, c.kind != AnalysisKind::Erosion) << c.name;
+        EXPECT_EQ(ws.results().erosionSelected, c.kind != AnalysisKind::Fatigue) << c.name;
+        if (c.text.empty()) {
+            EXPECT_FALSE(outcome.message.has_value()) << c.name;
+        } else {
+            EXPECT_EQ(outcome.message,
+                      (Message{c.text, titleOf(c.kind), Icon::Information, Buttons::Ok}))
+                << c.name;
+        }
+    }
+}
+
+// One loaded row whose count makes the total land on exactly 100.0 % in single precision.
+TEST(AnalysisCommand, ExactlyHundredPercentIsNoExcess) {
+    struct Case {
+        AnalysisKind kind;
+        const char* count;
+        bool exactlyHundred;
+    };
+    const Case cases[] = {
+        {AnalysisKind::Fatigue, "2.44251832", true},
+        {AnalysisKind::Fatigue, "2.4426", false},
+        {AnalysisKind::Erosion, "134.813531", true},
+        {AnalysisKind::Erosion, "134.82", false},
+    };
+    for (const Case& c : cases) {
+        Workspace ws;
+        for (AxleRowTexts& row : ws.axles().rows)
+            row.singleCount = row.tandemCount = "0";
+        ws.axles().rows[0].singleCount = c.count;
+        const CommandOutcome outcome = performAnalysis(ws, c.kind);
+        const float total = c.kind == AnalysisKind::Fatigue ? ws.results().totalFatigueDamage
+                                                            : ws.results().totalErosionDamage;
+        if (c.exactlyHundred) {
+            ASSERT_EQ(total, 100.0f) << c.count;
+            EXPECT_FALSE(outcome.message.has_value()) << c.count;
+        } else {
+            ASSERT_GT(total, 100.0f) << c.count;
+            EXPECT_TRUE(outcome.message.has_value()) << c.count;
+        }
+    }
+}
+
+TEST(AnalysisCommand, RefusalKeepsResultsAndReport) {
+    for (AnalysisKind kind : {AnalysisKind::Fatigue, AnalysisKind::Erosion, AnalysisKind::Both}) {
+        Workspace ws = touchedWorkspace();
+        ASSERT_TRUE(performAnalysis(ws, AnalysisKind::Both).ok());
+        ws.pavement().thickness = "0";
+        const Workspace before = ws;
+        const CommandOutcome outcome = performAnalysis(ws, kind);
+        EXPECT_EQ(outcome.status, CommandStatus::Refused);
+        EXPECT_FALSE(outcome.report.has_value());
+        const AnalysisError error{AnalysisInput::TrialThickness, AnalysisProblem::NotPositive};
+        EXPECT_EQ(outcome.message,
+                  (Message{analysisErrorMessage(error), titleOf(kind), Icon::None, Buttons::Ok}));
+        EXPECT_TRUE(ws == before);
+    }
+}
+
+TEST(DesignThicknessCommand, WritesTheThicknessBackAndAnnouncesIt) {
+    struct Case {
+        const char* name;
+        UnitSystem units;
+        const char* modulusOfRupture;  // empty: the initial text
+        const char* thicknessText;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"StartPasses", UnitSystem::English, "", "9.5",
+         "The Recommended Minimum Slab Thickness is :  9.50  in."},
+        {"QuarterInches", UnitSystem::English, "725", "8.75",
+         "The Recommended Minimum Slab Thickness is :  8.75  in."},
+        {"Metric", UnitSystem::Metric, "", "24",
+         "The Recommended Minimum Slab Thickness is :  24.00  cm."},
+    };
+    for (const Case& c : cases) {
+        Workspace ws = touchedWorkspace(c.units);
+        if (*c.modulusOfRupture)
+            ws.pavement().modulusOfRupture = c.modulusOfRupture;
+        const CommandOutcome outcome = computeDesignThickness(ws);
+        EXPECT_EQ(outcome.status, CommandStatus::Done) << c.name;
+        EXPECT_EQ(ws.pavement().thickness, c.thicknessText) << c.name;
+        EXPECT_EQ(outcome.message, (Message{c.text, kDesignTitle, Icon::Information, Buttons::Ok}))
+            << c.name;
+        EXPECT_TRUE(ws.results().fatigueSelected && ws.results().erosionSelected) << c.name;
+        EXPECT_TRUE(passes(ws.results())) << c.name;
+        ASSERT_TRUE(outcome.report.has_value()) << c.name;
+        EXPECT_EQ(*outcome.report, *writeReport(ws)) << c.name;
+    }
+}
+
+TEST(DesignThicknessCommand, FailuresChangeNothing) {
+    struct Case {
+        const char* name;
+        std::function<void(Workspace&)> set;
+        CommandStatus status;
+    };
+    const Case cases[] = {
+        {"StartRefused", [](Workspace& ws) { ws.pavement().thickness = "0.5"; },
+         CommandStatus::Refused},
+        {"NothingPassesUpToTheLimit",
+         [](Workspace& ws) {
+             ws.pavement().thickness = "49";
+             for (AxleRowTexts& row : ws.axles().rows)
+                 row = AxleRowTexts{"300", "1e6", "52", "1"};
+         },
+         CommandStatus::NoPassingThickness},
+    };
+    for (const Case& c : cases) {
+        Workspace ws = touchedWorkspace();
+        ASSERT_TRUE(performAnalysis(ws, AnalysisKind::Fatigue).ok());
+        c.set(ws);
+        const Workspace before = ws;
+        const CommandOutcome outcome = computeDesignThickness(ws);
+        EXPECT_EQ(outcome.status, c.status) << c.name;
+        EXPECT_FALSE(outcome.report.has_value()) << c.name;
+        ASSERT_TRUE(outcome.message.has_value()) << c.name;
+        EXPECT_EQ(outcome.message->title, kDesignTitle) << c.name;
+        EXPECT_EQ(outcome.message->icon, Icon::None) << c.name;
+        EXPECT_EQ(outcome.message->text,
+                  designSearchErrorMessage(searchDesignThickness(ws).error()))
+            << c.name;
+        EXPECT_TRUE(ws == before) << c.name;
+    }
+}
+
+TEST(ReadDataCommand, OutcomesOfReadingBytes) {
+    const std::string golden = test::readData("initial_english.DEF");
+    std::string metricBytes = golden;
+    metricBytes.replace(0, 11, "****SI****");
+    std::string rejected = metricBytes;
+    rejected.replace(rejected.find("***ZAN***"), 9, "***ZAM***");
+    const std::string path = "/data/designs/A1.DEF";
+    struct Case {
+        const char* name;
+        std::string bytes;
+        CommandStatus status;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"Loaded", metricBytes, CommandStatus::Done, path + "  Loaded!"},
+        {"Rejected", rejected, CommandStatus::NotInputDataFile, "Incorrect Input File!"},
+        {"Truncated", metricBytes.substr(0, metricBytes.find("\"12\"")),
+         CommandStatus::FileUnreadable,
+         "The file " + path + " ends before the tenth axle-load row. Nothing was loaded."},
+    };
+    for (const Case& c : cases) {
+        Workspace ws;
+        ws.traffic().averageDailyTraffic = "5000";
+        ASSERT_TRUE(performAnalysis(ws, AnalysisKind::Both).ok());
+        const Workspace before = ws;
+        const CommandOutcome outcome = readDataBytes(ws, c.bytes, path);
+        EXPECT_EQ(outcome.status, c.status) << c.name;
+        EXPECT_FALSE(outcome.report.has_value()) << c.name;
+        EXPECT_EQ(outcome.message, (Message{c.text, "", Icon::None, Buttons::Ok})) << c.name;
+        EXPECT_EQ(ws.results(), before.results()) << c.name;
+        if (c.status == CommandStatus::Done) {
+            EXPECT_EQ(ws.unitSystem(), UnitSystem::Metric);
+            EXPECT_EQ(ws.traffic().averageDailyTraffic, "12900");
+            EXPECT_EQ(ws.pavement().subgradeModulusCaption, "Subgrade Modulus, K (kPa/mm)");
+        } else {
+            EXPECT_TRUE(ws == before) << c.name;
+        }
+    }
+}
+
+class FileCommands : public testing::Test {
+  protected:
+    void SetUp() override { freshFolder(); }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    void freshFolder() {
+        m_dir = fs::temp_directory_path() /
+                ("zan_io_" +
+                 std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+    }
+
+    std::set<std::string> entries() const {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_dir))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+    static std::string contents(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    static void put(const fs::path& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+
+    fs::path m_dir;
+};
+
+TEST_F(FileCommands, ReadDataFileReportsWhyItCannotRead) {
+    struct Case {
+        const char* name;
+        fs::path path;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"Missing", m_dir / "none.DEF",
+         "could not be read: No such file or directory. Nothing was loaded."},
+        {"Folder", m_dir, "could not be read: Is a directory. Nothing was loaded."},
+    };
+    for (const Case& c : cases) {
+        Workspace ws;
+        const Workspace before = ws;
+        const CommandOutcome outcome = readDataFile(ws, c.path.string());
+        EXPECT_EQ(outcome.status, CommandStatus::FileUnreadable) << c.name;
+        ASSERT_TRUE(outcome.message.has_value()) << c.name;
+        EXPECT_EQ(outcome.message->text, "The file " + c.path.string() + " " + c.text) << c.name;
+        EXPECT_TRUE(ws == before) << c.name;
+    }
+}
+
+TEST_F(FileCommands, ReadDataFileLoadsWhatSaveWrote) {
+    Workspace saved;
+    saved.pavement().thickness = " 10.25 ";
+    saved.axles().rows[3].tandemLoad = "\xB0 40,5";
+    const fs::path path = m_dir / "design.DEF";
+    ASSERT_EQ(writeFileSafely(path.string(), writeDefFile(saved)), std::nullopt);
+    Workspace loaded;
+    const CommandOutcome outcome = readDataFile(loaded, path.string());
+    EXPECT_EQ(outcome.status, CommandStatus::Done);
+    EXPECT_EQ(loaded.pavement().thickness, " 10.25 ");
+    EXPECT_EQ(loaded.axles().rows, saved.axles().rows);
+}
+
+TEST_F(FileCommands, WriteFileSafelyReplacesOrKeepsTheTarget) {
+    struct Case {
+        const char* name;
+        std::string target;  // relative to the test folder
+        bool existing;
+        bool ok;
+        std::set<std::string> after;
+    };
+    const Case cases[] = {
+        {"NewFile", "report.PRN", false, true, {"report.PRN"}},
+        {"ReplacesOldContent", "report.PRN", true, true, {"report.PRN"}},
+        {"MissingFolder", "missing/report.PRN", false, false, {}},
+        {"TargetIsAFolder", "busy", false, false, {"busy"}},
+    };
+    const std::string bytes = std::string("line 1\r\n\xE9\r\n");
+    for (const Case& c : cases) {
+        freshFolder();
+        const fs::path target = m_dir / c.target;
+        if (c.existing)
+            put(target, "an older and longer text\r\n");
+        if (std::string(c.name) == "TargetIsAFolder")
+            fs::create_directory(target);
+        const auto error = writeFileSafely(target.string(), bytes);
+        EXPECT_EQ(!error.has_value(), c.ok) << c.name;
+        if (error) {
+            EXPECT_NE(error->find(target.string()), std::string::npos) << c.name << ": " << *error;
+        }
+        EXPECT_EQ(entries(), c.after) << c.name;
+        if (c.ok) {
+            EXPECT_EQ(contents(target), bytes) << c.name;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zan

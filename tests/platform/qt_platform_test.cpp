@@ -1,0 +1,150 @@
+// The Qt side of the platform services that can run without a person: the file-dialog filter
+// and printing into a PDF file through QPrinter. The PDF's text is read back with pdftotext
+// (poppler-utils); without that tool the text checks are skipped.
+
+#include <gtest/gtest.h>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "commands/commands.h"
+#include "platform/qt_platform.h"
+#include "shell/shell_test.h"
+
+namespace zan::test {
+namespace {
+
+struct FilterCase {
+    const char* name;
+    const char* given;
+    const char* qt;
+};
+
+class NameFilter : public ::testing::TestWithParam<FilterCase> {};
+
+TEST_P(NameFilter, BecomesAQtNameFilter) {
+    EXPECT_EQ(qtNameFilter(GetParam().given), GetParam().qt);
+}
+
+INSTANTIATE_TEST_SUITE_P(Filters, NameFilter,
+                         ::testing::Values(FilterCase{"DataFile", "(*.DEF)|*.DEF",
+                                                      "(*.DEF) (*.DEF)"},
+                                           FilterCase{"Report", "(*.PRN)|*.PRN", "(*.PRN) (*.PRN)"},
+                                           FilterCase{"TwoEntries", "Data (*.DEF)|*.DEF|All|*",
+                                                      "Data (*.DEF) (*.DEF);;All (*)"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The text of a PDF file, or nothing when pdftotext is not installed.
+std::optional<QString> pdfText(const QString& pdf) {
+    const QString tool = QStandardPaths::findExecutable("pdftotext");
+    if (tool.isEmpty())
+        return std::nullopt;
+    QProcess process;
+    process.start(tool, {"-layout", pdf, "-"});
+    if (!process.waitForFinished(20000))
+        return std::nullopt;
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString squeezed(const QString& line) {
+    return line.simplified();
+}
+
+// Non-blank lines with their runs of blanks made single: pdftotext places columns by
+// position, so only the words and their order can be compared.
+QStringList printedLines(const QString& text) {
+    QStringList out;
+    for (const QString& line : text.split('\n'))
+        if (!squeezed(line).isEmpty() && line != "\f")
+            out << squeezed(line).remove('\f');
+    return out;
+}
+
+QStringList reportLinesOfBothAnalysis() {
+    Workspace workspace;
+    const CommandOutcome outcome = performAnalysis(workspace, AnalysisKind::Both);
+    QStringList lines = fromCore(*outcome.report).split("\r\n");
+    lines.removeLast();
+    return lines;
+}
+
+class PdfPrinting : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        pdf = folder.filePath("report.pdf");
+    }
+    static void toPdf(QPrinter& printer, const QString& file) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+    }
+    void expectReportText(const QStringList& report) {
+        ASSERT_TRUE(readBytes(pdf).startsWith("%PDF"));
+        const std::optional<QString> text = pdfText(pdf);
+        if (!text)
+            GTEST_SKIP() << "pdftotext not installed: only the PDF file was checked";
+        QStringList expected;
+        for (const QString& line : report)
+            if (!squeezed(line).isEmpty())
+                expected << squeezed(line);
+        // Every report line is one printed line, in order, none wrapped or lost.
+        EXPECT_EQ(printedLines(*text), expected);
+        // The report does not fit one page at 10 pt: the lines went on to a second page.
+        EXPECT_GE(text->count('\f'), 2) << "expected at least two pages";
+    }
+
+    QTemporaryDir folder;
+    QString pdf;
+};
+
+TEST_F(PdfPrinting, PrintLinesPutsEachReportLineOnOnePrintedLine) {
+    const QStringList report = reportLinesOfBothAnalysis();
+    QPrinter printer(QPrinter::HighResolution);
+    toPdf(printer, pdf);
+    EXPECT_EQ(printLines(printer, report), std::nullopt);
+    expectReportText(report);
+}
+
+TEST_F(PdfPrinting, QtPlatformPrintsOnItsPrinter) {
+    const QStringList report = reportLinesOfBothAnalysis();
+    QtPlatform platform;
+    toPdf(platform.printer(), pdf);
+    EXPECT_EQ(platform.printDocument(report), std::nullopt);
+    expectReportText(report);
+}
+
+// The main window's Print Report, from the menu to a real QPrinter: the fake answers the
+// print dialog, the PDF printer prints.
+class PdfPlatform : public FakePlatform {
+  public:
+    explicit PdfPlatform(const QString& file) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+    }
+    std::optional<QString> printDocument(const QStringList& lines) override {
+        FakePlatform::printDocument(lines);
+        return printLines(printer, lines);
+    }
+    QPrinter printer{QPrinter::HighResolution};
+};
+
+TEST_F(PdfPrinting, PrintReportFromTheMenuWritesTheReportBoxLines) {
+    PdfPlatform platform(pdf);
+    MainWindow window(platform);
+    window.findChild<QAction*>("mnuBothAnalysis")->trigger();
+    platform.printCopies.push_back(1);
+    window.findChild<QAction*>("mnuPrintReport")->trigger();
+    EXPECT_TRUE(platform.messages.empty());
+    ASSERT_EQ(platform.printedDocuments.size(), 1u);
+    expectReportText(window.reportBox()->toPlainText().split('\n'));
+}
+
+TEST_F(PdfPrinting, UnwritableOutputIsAnError) {
+    QPrinter printer(QPrinter::HighResolution);
+    toPdf(printer, folder.filePath("missing/report.pdf"));
+    EXPECT_NE(printLines(printer, {"a line"}), std::nullopt);
+}
+
+}  // namespace
+}  // namespace zan::test

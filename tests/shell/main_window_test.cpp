@@ -1,0 +1,259 @@
+// The main window: start-up state, the menu tree, the report box layout and the unit switch
+// with its lock.
+
+#include <QFontInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTest>
+
+#include "shell/shell_test.h"
+
+namespace zan::test {
+namespace {
+
+// ---------------------------------------------------------------- start-up
+
+TEST_F(ShellTest, StartsEnglishSwitchableWithAnEmptyReportBox) {
+    EXPECT_EQ(window.objectName(), "frmMain");
+    EXPECT_EQ(window.windowTitle(), "ZAN Thickness Design");
+    EXPECT_TRUE(reportBoxText().isEmpty());
+    EXPECT_EQ(unitMenu(), kEnglishSwitchable);
+    EXPECT_EQ(window.workspace().unitSystem(), UnitSystem::English);
+    EXPECT_FALSE(window.workspace().unitChoiceLocked());
+    // Nothing is created at start-up: no input section, no message, the pointer back.
+    EXPECT_FALSE(window.workspace().hasPavement());
+    EXPECT_FALSE(window.workspace().hasTraffic());
+    EXPECT_FALSE(window.workspace().hasAxles());
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(platform.busyDepth, 0);
+}
+
+TEST_F(ShellTest, ReportBoxIsReadOnlyUnwrappedFixedPitchWithBothScrollBars) {
+    QPlainTextEdit* box = window.reportBox();
+    ASSERT_EQ(box, window.findChild<QPlainTextEdit*>("txtReports"));
+    EXPECT_TRUE(box->isReadOnly());
+    EXPECT_EQ(box->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(box->font().pointSize(), 12);
+    EXPECT_TRUE(QFontInfo(box->font()).fixedPitch()) << qPrintable(QFontInfo(box->font()).family());
+}
+
+TEST_F(ShellTest, InitialClientAreaIs7395By6600Twips) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QSize client = window.centralWidget()->size();
+    EXPECT_NEAR(client.width(), 7395.0 * window.logicalDpiX() / 1440.0, 1.0);
+    EXPECT_NEAR(client.height(), 6600.0 * window.logicalDpiY() / 1440.0, 1.0);
+}
+
+// ---------------------------------------------------------------- layout
+
+class ReportBoxLayout : public ShellTest, public ::testing::WithParamInterface<QSize> {};
+
+TEST_P(ReportBoxLayout, FollowsTheOuterSizeOfTheWindow) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.resize(GetParam());
+    QCoreApplication::processEvents();
+    const QSize outer = window.frameGeometry().size();
+    const QRect box = window.reportBox()->geometry();
+    EXPECT_EQ(box.topLeft(), QPoint(0, 0));
+    EXPECT_EQ(box.width(), qRound(outer.width() * 0.99));
+    EXPECT_EQ(box.height(), qRound(outer.height() * 0.91));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, ReportBoxLayout,
+                         ::testing::Values(QSize(300, 200), QSize(640, 480), QSize(1000, 900),
+                                           QSize(1500, 300)),
+                         [](const auto& info) {
+                             return std::to_string(info.param.width()) + "x" +
+                                    std::to_string(info.param.height());
+                         });
+
+// ---------------------------------------------------------------- the menu tree
+
+struct MenuRow {
+    std::string path;     // object names from the menu bar down, separated by '/'
+    std::string caption;  // "-" for a separator
+    std::string shortcut;
+    bool visible = true;
+    bool enabled = true;
+    bool checked = false;
+    bool operator==(const MenuRow&) const = default;
+};
+
+void PrintTo(const MenuRow& r, std::ostream* os) {
+    *os << r.path << " \"" << r.caption << "\" [" << r.shortcut << "]"
+        << (r.visible ? "" : " hidden") << (r.enabled ? "" : " disabled")
+        << (r.checked ? " checked" : "");
+}
+
+void collect(const QList<QAction*>& actions, const std::string& prefix,
+             std::vector<MenuRow>& rows) {
+    for (QAction* a : actions) {
+        const std::string path = prefix + a->objectName().toStdString();
+        rows.push_back({path, a->isSeparator() ? "-" : a->text().toStdString(),
+                        a->shortcut().toString().toStdString(), a->isVisible(), a->isEnabled(),
+                        a->isChecked()});
+        if (QMenu* sub = a->menu())
+            collect(sub->actions(), path + "/", rows);
+    }
+}
+
+TEST_F(ShellTest, MenuTreeHasEveryItemInOrderWithItsCaptionShortcutAndState) {
+    const std::vector<MenuRow> expected = {
+        {"File", "&File", ""},
+        {"File/mnuDefaultOptions", "&Default Options", ""},
+        {"File/mnuDefaultOptions/MetricOption", "&Metric System", "", true, true, false},
+        {"File/mnuDefaultOptions/EnglishOption", "&English System", "", true, false, true},
+        // A hidden item cannot be triggered from the menu: Qt reports it disabled too.
+        {"File/mnuDefaultOptions/Line0a", "-", "", false, false},
+        {"File/mnuDefaultOptions/DetailedReportsOption", "&Detailed Reports", "", false, false,
+         false},
+        {"File/Line0", "-", ""},
+        {"File/FileLoad", "&Read Data From File...", "Ctrl+R"},
+        {"File/FileSave", "&Save Input Data...", "Ctrl+S"},
+        {"File/line0b", "-", ""},
+        {"File/mnuSaveReport", "S&ave Report...", ""},
+        {"File/mnuPrintReport", "&Print Report...", ""},
+        {"File/line1", "-", ""},
+        {"File/FileExit", "E&xit", ""},
+        {"mnuEdit", "&Edit", ""},
+        {"mnuEdit/mnuZANLayer", "&Pavement Data...", ""},
+        {"mnuEdit/mnuZANTraffic", "&Traffic Data...", ""},
+        {"mnuEdit/mnuZANAxles", "&Axle Load Cat...", ""},
+        {"mnuEdit/mnuZANAxles/mnuLight", "&Light", ""},
+        {"mnuEdit/mnuZANAxles/mnuMedium", "&Medium", ""},
+        {"mnuEdit/mnuZANAxles/mnuHeavy", "&Heavry", ""},
+        {"mnuEdit/mnuZANAxles/mnuVeryHeavy", "&Veray Heavy", ""},
+        {"mnuEdit/mnuZANAxles/line5", "-", ""},
+        {"mnuEdit/mnuZANAxles/mnuAxleInput", "&Input Axles", ""},
+        {"mnuPerformAnalysis", "&Perform Analysis", ""},
+        {"mnuPerformAnalysis/mnuFatigueAnalysis", "&Fatigue Analysis", ""},
+        {"mnuPerformAnalysis/mnuErosionAnalysis", "&Erosion Analysis", ""},
+        {"mnuPerformAnalysis/line8", "-", ""},
+        {"mnuPerformAnalysis/mnuBothAnalysis", "&Both", ""},
+        {"mnuPerformAnalysis/line9", "-", ""},
+        {"mnuPerformAnalysis/mnuDamageChart", "Damage &Chart...", ""},
+        {"mnuComputeDesignThickness", "&Compute Design Thickness", ""},
+        {"Help", "&Help", ""},
+        {"Help/mnuHelpReadme", "&Readme", "", false, false},
+        {"Help/line11", "-", "", false, false},
+        {"Help/mnuHelpAbout", "&About", ""},
+    };
+    std::vector<MenuRow> actual;
+    collect(window.menuBar()->actions(), "", actual);
+    ASSERT_EQ(actual.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(actual[i], expected[i]) << "row " << i;
+}
+
+TEST_F(ShellTest, HelpMenuShowsOnlyAbout) {
+    QMenu* help = window.findChild<QMenu*>("Help");
+    ASSERT_NE(help, nullptr);
+    QStringList shown;
+    for (QAction* a : help->actions())
+        if (a->isVisible())
+            shown << a->text();
+    EXPECT_EQ(shown, QStringList{"&About"});
+}
+
+// ---------------------------------------------------------------- keyboard
+
+class ShortcutKeys : public ShellTest,
+                     public ::testing::WithParamInterface<std::pair<Qt::Key, const char*>> {};
+
+TEST_P(ShortcutKeys, OpenTheirFileDialog) {
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, GetParam().first, Qt::ControlModifier);
+    // The fake dialog is cancelled: only the filter it was shown with is recorded.
+    ASSERT_EQ(platform.fileDialogFilters.size(), 1u);
+    EXPECT_EQ(platform.fileDialogFilters[0], GetParam().second);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(ReadAndSave, ShortcutKeys,
+                         ::testing::Values(std::pair{Qt::Key_R, "(*.DEF)|*.DEF"},
+                                           std::pair{Qt::Key_S, "(*.DEF)|*.DEF"}),
+                         [](const auto& info) {
+                             return std::string(info.param.first == Qt::Key_R ? "CtrlR" : "CtrlS");
+                         });
+
+// ---------------------------------------------------------------- unit switch and lock
+
+TEST_F(ShellTest, SwitchingToMetricAndBackShowsBothMessagesAndConvertsNothing) {
+    trigger("MetricOption");
+    EXPECT_EQ(unitMenu(), kMetricSwitchable);
+    EXPECT_EQ(window.workspace().unitSystem(), UnitSystem::Metric);
+    trigger("EnglishOption");
+    EXPECT_EQ(unitMenu(), kEnglishSwitchable);
+    EXPECT_EQ(window.workspace().unitSystem(), UnitSystem::English);
+
+    const std::vector<Message> expected = {
+        {"Metric System Selected", "ZAN Thickness Design", Icon::None, Buttons::Ok},
+        {"English System Selected", "ZAN Thickness Design", Icon::None, Buttons::Ok},
+    };
+    EXPECT_EQ(platform.messages, expected);
+    EXPECT_FALSE(window.workspace().hasPavement());
+
+    // The inputs made afterwards are English ones.
+    trigger("mnuZANLayer");
+    EXPECT_EQ(window.workspace().pavement().thickness, "9.5");
+    EXPECT_EQ(window.workspace().pavement().thicknessCaption, "Trial Thickness, h (in)");
+}
+
+TEST_F(ShellTest, CurrentUnitItemCannotBeChosenAgain) {
+    EXPECT_FALSE(action("EnglishOption")->isEnabled());
+    action("EnglishOption")->trigger();  // a disabled item does nothing
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(unitMenu(), kEnglishSwitchable);
+}
+
+struct LockCase {
+    const char* name;
+    const char* item;
+    bool locks;
+};
+
+class UnitLock : public ShellTest, public ::testing::WithParamInterface<LockCase> {};
+
+// Every command that creates the pavement or axle-load inputs ends the time of switching; the
+// menu follows the workspace, whatever caused the lock.
+TEST_P(UnitLock, AfterSwitchingToMetric) {
+    trigger("MetricOption");
+    platform.clear();
+    platform.saveFiles.push_back(path("out.any"));
+    trigger(GetParam().item);
+    EXPECT_EQ(unitMenu(), GetParam().locks ? kMetricLocked : kMetricSwitchable);
+    EXPECT_EQ(window.workspace().unitChoiceLocked(), GetParam().locks);
+    EXPECT_EQ(window.workspace().unitSystem(), UnitSystem::Metric);
+    if (window.workspace().hasPavement()) {
+        EXPECT_EQ(window.workspace().pavement().thicknessCaption, "Trial Thickness, h (cm)");
+    }
+    if (window.workspace().hasAxles()) {
+        EXPECT_EQ(window.workspace().axles().loadHeading, "Axle Load (kN)");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, UnitLock,
+                         ::testing::Values(LockCase{"PavementData", "mnuZANLayer", true},
+                                           LockCase{"TrafficData", "mnuZANTraffic", false},
+                                           LockCase{"FatigueAnalysis", "mnuFatigueAnalysis", true},
+                                           LockCase{"ErosionAnalysis", "mnuErosionAnalysis", true},
+                                           LockCase{"BothAnalysis", "mnuBothAnalysis", true},
+                                           LockCase{"ComputeDesignThickness",
+                                                    "mnuComputeDesignThickness", true},
+                                           LockCase{"LightCategory", "mnuLight", true},
+                                           LockCase{"VeryHeavyCategory", "mnuVeryHeavy", true},
+                                           LockCase{"InputAxles", "mnuAxleInput", true},
+                                           LockCase{"SaveInputData", "FileSave", true},
+                                           LockCase{"SaveReport", "mnuSaveReport", true},
+                                           LockCase{"About", "mnuHelpAbout", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace zan::test

@@ -1,0 +1,89 @@
+#include "fake_platform.h"
+
+namespace zan::test {
+
+namespace {
+Answer firstButton(Buttons buttons) {
+    switch (buttons) {
+        case Buttons::Ok:
+            return Answer::Ok;
+        case Buttons::YesNo:
+        case Buttons::YesNoCancel:
+            return Answer::Yes;
+        case Buttons::CancelTryAgainContinue:
+            return Answer::Cancel;
+    }
+    return Answer::Ok;
+}
+// Written out by hand: copying an optional<QString> out of the queue trips a false
+// maybe-uninitialized warning in g++ 12.
+std::optional<QString> takeFront(std::deque<std::optional<QString>>& queue) {
+    if (queue.empty())
+        return std::nullopt;
+    const bool cancelled = !queue.front().has_value();
+    QString name = cancelled ? QString() : *queue.front();
+    queue.pop_front();
+    if (cancelled)
+        return std::nullopt;
+    return name;
+}
+}  // namespace
+
+Answer FakePlatform::showMessage(const Message& message) {
+    messages.push_back(message);
+    if (whileShowing)
+        whileShowing(message);
+    if (answers.empty())
+        return firstButton(message.buttons);
+    Answer a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+std::optional<QString> FakePlatform::chooseOpenFile(const QString& filter) {
+    fileDialogFilters.push_back(filter);
+    return takeFront(openFiles);
+}
+
+std::optional<QString> FakePlatform::chooseSaveFile(const QString& filter) {
+    fileDialogFilters.push_back(filter);
+    return takeFront(saveFiles);
+}
+
+std::optional<int> FakePlatform::choosePrintCopies() {
+    if (printCopies.empty())
+        return std::nullopt;
+    auto c = printCopies.front();
+    printCopies.pop_front();
+    return c;
+}
+
+std::optional<QString> FakePlatform::printDocument(const QStringList& lines) {
+    if (printFailure)
+        return printFailure;
+    printedDocuments.push_back(lines);
+    return std::nullopt;
+}
+
+void FakePlatform::setBusy(bool busy) {
+    if (busy) {
+        ++busyDepth;
+        ++busyShown;
+    } else {
+        --busyDepth;
+    }
+}
+
+void FakePlatform::clear() {
+    answers.clear();
+    openFiles.clear();
+    saveFiles.clear();
+    printCopies.clear();
+    printFailure.reset();
+    messages.clear();
+    fileDialogFilters.clear();
+    printedDocuments.clear();
+    busyShown = 0;
+}
+
+}  // namespace zan::test

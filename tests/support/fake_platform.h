@@ -1,0 +1,44 @@
+#pragma once
+// A scripted Platform for GUI tests: records every call and answers from queues. A message
+// box with no queued answer gets the first button of its set, so a test that forgets to
+// script an answer still finishes (and can see the recorded box).
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace zan::test {
+
+class FakePlatform : public Platform {
+  public:
+    Answer showMessage(const Message& message) override;
+    std::optional<QString> chooseOpenFile(const QString& filter) override;
+    std::optional<QString> chooseSaveFile(const QString& filter) override;
+    std::optional<int> choosePrintCopies() override;
+    std::optional<QString> printDocument(const QStringList& lines) override;
+    void setBusy(bool busy) override;
+
+    // Scripted answers, taken front first.
+    std::deque<Answer> answers;
+    std::deque<std::optional<QString>> openFiles;  // nullopt: the user cancels
+    std::deque<std::optional<QString>> saveFiles;  // nullopt: the user cancels
+    std::deque<std::optional<int>> printCopies;    // nullopt: the user cancels
+    std::optional<QString> printFailure;           // returned by every printDocument
+    // Runs while a message box is "open", before it is answered: lets a test do what a real
+    // modal box does meanwhile, such as taking the activation away from a dialog.
+    std::function<void(const Message&)> whileShowing;
+
+    // What happened.
+    std::vector<Message> messages;
+    std::vector<QString> fileDialogFilters;
+    std::vector<QStringList> printedDocuments;
+    int busyDepth = 0;  // > 0 while the busy pointer is shown
+    int busyShown = 0;  // how many times the busy pointer was switched on
+
+    void clear();
+};
+
+}  // namespace zan::test
