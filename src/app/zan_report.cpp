@@ -231,8 +231,8 @@ int run(const Options& options) {
     const std::string_view report = outcome.report ? std::string_view(*outcome.report) : "";
 
     if (options.output) {
-        if (std::optional<std::string> error = zan::writeFileSafely(*options.output, report)) {
-            writeError("zan-report: " + *error + "\n");
+        if (auto written = zan::writeFileSafely(*options.output, report); !written) {
+            writeError("zan-report: " + written.error() + "\n");
             return kExitOutputNotWritten;
         }
         return 0;
@@ -267,8 +267,8 @@ int runSummary(const Options& options) {
         }
     }
     if (options.output) {
-        if (std::optional<std::string> error = zan::writeFileSafely(*options.output, text)) {
-            writeError("zan-report: " + *error + "\n");
+        if (auto written = zan::writeFileSafely(*options.output, text); !written) {
+            writeError("zan-report: " + written.error() + "\n");
             return kExitOutputNotWritten;
         }
     } else if (!writeStandardOutput(text)) {

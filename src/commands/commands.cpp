@@ -167,7 +167,7 @@ CommandOutcome readDataBytes(Workspace& workspace, std::string_view bytes,
     return outcome;
 }
 
-std::optional<std::string> writeFileSafely(const std::string& path, std::string_view bytes) {
+Expected<Done, std::string> writeFileSafely(const std::string& path, std::string_view bytes) {
     const fs::path target(path);
     const fs::path folder = target.parent_path();
     std::random_device entropy;
@@ -187,7 +187,8 @@ std::optional<std::string> writeFileSafely(const std::string& path, std::string_
             break;
     }
     if (file == nullptr)
-        return writeFailure(path, errnoReason(openError, "no temporary file could be created"));
+        return failure(
+            writeFailure(path, errnoReason(openError, "no temporary file could be created")));
 
     errno = 0;
     bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
@@ -197,8 +198,8 @@ std::optional<std::string> writeFileSafely(const std::string& path, std::string_
     std::error_code ec;
     if (!written) {
         fs::remove(temporary, ec);
-        return writeFailure(path,
-                            errnoReason(writeError != 0 ? writeError : errno, "a write failed"));
+        return failure(writeFailure(
+            path, errnoReason(writeError != 0 ? writeError : errno, "a write failed")));
     }
 
     // Keep the permissions of the file being replaced.
@@ -209,9 +210,9 @@ std::optional<std::string> writeFileSafely(const std::string& path, std::string_
     if (ec) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
-        return writeFailure(path, ec.message());
+        return failure(writeFailure(path, ec.message()));
     }
-    return std::nullopt;
+    return Done{};
 }
 
 }  // namespace zan

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/expected.h"
 #include "model/message.h"
 #include "model/workspace.h"
 
@@ -43,7 +44,7 @@ CommandOutcome readDataBytes(Workspace& workspace, std::string_view bytes,
                              const std::string& displayPath);
 
 // Writes `bytes` to `path` through a temporary file beside it and a rename, so the previous
-// file survives any failure. Returns an error text naming the file, or nothing on success.
-std::optional<std::string> writeFileSafely(const std::string& path, std::string_view bytes);
+// file survives any failure. The error text names the file and the reason.
+Expected<Done, std::string> writeFileSafely(const std::string& path, std::string_view bytes);
 
 }  // namespace zan

@@ -1,11 +1,18 @@
 #pragma once
-// A value or the error that explains why there is none. Core operations return these
-// instead of throwing, so the GUI turns every failure into a message in one place.
+// A value or the error that explains why there is none: the one result type of the program.
+// Core operations and the windows return these instead of throwing or keeping a "last error",
+// so every failure turns into a message in one place. An operation with nothing to give back
+// returns Expected<Done, E>.
 
 #include <utility>
 #include <variant>
 
 namespace zan {
+
+// The value of an operation that gives nothing back but can fail: Expected<Done, E>.
+struct Done {
+    bool operator==(const Done&) const = default;
+};
 
 template <typename E>
 struct Failure {

@@ -295,7 +295,7 @@ TEST_F(FileCommands, ReadDataFileLoadsWhatSaveWrote) {
     saved.pavement().thickness = " 10.25 ";
     saved.axles().rows[3].tandemLoad = "\xB0 40,5";
     const fs::path path = m_dir / "design.DEF";
-    ASSERT_EQ(writeFileSafely(path.string(), writeDefFile(saved)), std::nullopt);
+    ASSERT_TRUE(writeFileSafely(path.string(), writeDefFile(saved)).ok());
     Workspace loaded;
     const CommandOutcome outcome = readDataFile(loaded, path.string());
     EXPECT_EQ(outcome.status, CommandStatus::Done);
@@ -325,10 +325,11 @@ TEST_F(FileCommands, WriteFileSafelyReplacesOrKeepsTheTarget) {
             put(target, "an older and longer text\r\n");
         if (std::string(c.name) == "TargetIsAFolder")
             fs::create_directory(target);
-        const auto error = writeFileSafely(target.string(), bytes);
-        EXPECT_EQ(!error.has_value(), c.ok) << c.name;
-        if (error) {
-            EXPECT_NE(error->find(target.string()), std::string::npos) << c.name << ": " << *error;
+        const auto written = writeFileSafely(target.string(), bytes);
+        EXPECT_EQ(written.ok(), c.ok) << c.name;
+        if (!written) {
+            EXPECT_NE(written.error().find(target.string()), std::string::npos)
+                << c.name << ": " << written.error();
         }
         EXPECT_EQ(entries(), c.after) << c.name;
         if (c.ok) {

@@ -75,9 +75,9 @@ class FileFaults : public ::testing::Test {
     void expectFailedSaveKeepsPrevious(const fs::path& target, const std::string& bytes) {
         const std::string previous = readFile(target);
         const std::set<std::string> before = namesIn(target.parent_path());
-        const auto error = writeFileSafely(target.string(), bytes);
-        ASSERT_TRUE(error.has_value()) << target;
-        EXPECT_NE(error->find(target.string()), std::string::npos) << *error;
+        const auto written = writeFileSafely(target.string(), bytes);
+        ASSERT_FALSE(written.ok()) << target;
+        EXPECT_NE(written.error().find(target.string()), std::string::npos) << written.error();
         EXPECT_EQ(readFile(target), previous) << "the previous file was damaged";
         EXPECT_EQ(namesIn(target.parent_path()), before) << "a temporary file was left behind";
     }
@@ -105,11 +105,12 @@ TEST_F(FileFaults, SaveFailuresNameTheFileAndTouchNothing) {
     };
     for (const Case& c : cases) {
         const std::set<std::string> before = namesIn(m_folder);
-        const auto error = writeFileSafely(c.target.string(), "new contents\r\n");
-        ASSERT_TRUE(error.has_value()) << c.name;
-        EXPECT_NE(error->find("could not be written"), std::string::npos)
-            << c.name << ": " << *error;
-        EXPECT_NE(error->find(c.target.string()), std::string::npos) << c.name << ": " << *error;
+        const auto written = writeFileSafely(c.target.string(), "new contents\r\n");
+        ASSERT_FALSE(written.ok()) << c.name;
+        EXPECT_NE(written.error().find("could not be written"), std::string::npos)
+            << c.name << ": " << written.error();
+        EXPECT_NE(written.error().find(c.target.string()), std::string::npos)
+            << c.name << ": " << written.error();
         EXPECT_EQ(namesIn(m_folder), before) << c.name;
     }
     EXPECT_EQ(readFile(m_folder / "a folder" / "inside.DEF"), kPrevious);
@@ -133,16 +134,16 @@ TEST_F(FileFaults, WriteThatFailsAfterNBytesKeepsThePreviousFile) {
         ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
         const std::string previous = readFile(target);
         const std::set<std::string> before = namesIn(m_folder);
-        const auto error = writeFileSafely(target.string(), bytes);
+        const auto written = writeFileSafely(target.string(), bytes);
         setrlimit(RLIMIT_FSIZE, &oldLimit);
-        ASSERT_TRUE(error.has_value()) << "limit " << limit;
-        EXPECT_NE(error->find(target.string()), std::string::npos) << *error;
+        ASSERT_FALSE(written.ok()) << "limit " << limit;
+        EXPECT_NE(written.error().find(target.string()), std::string::npos) << written.error();
         EXPECT_EQ(readFile(target), previous) << "limit " << limit;
         EXPECT_EQ(namesIn(m_folder), before) << "limit " << limit;
     }
     std::signal(SIGXFSZ, oldHandler);
     // With the limit lifted the same save succeeds.
-    EXPECT_FALSE(writeFileSafely(target.string(), bytes).has_value());
+    EXPECT_TRUE(writeFileSafely(target.string(), bytes).ok());
     EXPECT_EQ(readFile(target), bytes);
 }
 
@@ -154,7 +155,7 @@ TEST_F(FileFaults, FullDiskKeepsThePreviousFile) {
     writeFile(target, kPrevious);
     expectFailedSaveKeepsPrevious(target, std::string(1 << 20, 'z'));
     // What fits is saved.
-    EXPECT_FALSE(writeFileSafely(target.string(), "small\r\n").has_value());
+    EXPECT_TRUE(writeFileSafely(target.string(), "small\r\n").ok());
     EXPECT_EQ(readFile(target), "small\r\n");
 }
 
@@ -173,16 +174,16 @@ TEST_F(FileFaults, TargetOrFolderDisappearsBetweenChoosingAndWriting) {
     const fs::path target = m_folder / "chosen.DEF";
     writeFile(target, kPrevious);
     fs::remove(target);
-    EXPECT_FALSE(writeFileSafely(target.string(), "saved\r\n").has_value());
+    EXPECT_TRUE(writeFileSafely(target.string(), "saved\r\n").ok());
     EXPECT_EQ(readFile(target), "saved\r\n");
 
     const fs::path folder = m_folder / "gone";
     fs::create_directory(folder);
     const fs::path inGone = folder / "chosen.DEF";
     fs::remove(folder);
-    const auto error = writeFileSafely(inGone.string(), "saved\r\n");
-    ASSERT_TRUE(error.has_value());
-    EXPECT_NE(error->find(inGone.string()), std::string::npos) << *error;
+    const auto written = writeFileSafely(inGone.string(), "saved\r\n");
+    ASSERT_FALSE(written.ok());
+    EXPECT_NE(written.error().find(inGone.string()), std::string::npos) << written.error();
     EXPECT_FALSE(fs::exists(folder));
 }
 
