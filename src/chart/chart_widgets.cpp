@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "model/numbers.h"
+#include "platform/latin1.h"
 
 namespace zan {
 
@@ -17,10 +18,6 @@ constexpr double kLowestDecade = -2;  // 0.01 %
 constexpr double kHighestDecade = 6;  // 10^6 %
 const QColor kGrid(0xdd, 0xdd, 0xdd);
 const QColor kAxis(0x50, 0x50, 0x50);
-
-QString fromCore(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString unitOf(UnitSystem units) {
     return units == UnitSystem::Metric ? QStringLiteral("cm") : QStringLiteral("in");

@@ -24,15 +24,12 @@
 #include "model/numbers.h"
 #include "model/sensitivity.h"
 #include "model/workspace.h"
+#include "platform/latin1.h"
 #include "platform/platform.h"
 
 namespace zan {
 
 namespace {
-
-QString fromCore(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 enum Column { Input, Value, LowerText, LowerThickness, UpperText, UpperThickness, Columns };
 
@@ -192,8 +189,7 @@ void DamageChartWindow::chooseAndSaveImage() {
         return;
     const QString failure = saveImage(*path);
     if (!failure.isEmpty())
-        m_platform.showMessage(
-            Message{failure.toLatin1().toStdString(), "", Icon::None, Buttons::Ok});
+        m_platform.showMessage(Message{toCore(failure), "", Icon::None, Buttons::Ok});
 }
 
 QString DamageChartWindow::saveImage(const QString& path) {

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "model/workspace.h"
+#include "platform/latin1.h"
 #include "platform/platform.h"
 
 namespace zan {
@@ -54,7 +55,7 @@ AxleLoadDialog::AxleLoadDialog(Workspace& workspace, Platform& platform, QWidget
     const QFont labelFont = serifFont(9, true);
     auto heading = [&](const char* name, const char* text) {
         QLabel* label = makeLabel(name, labelFont);
-        label->setText(QLatin1String(text));
+        label->setText(fromCore(text));
         label->setAlignment(Qt::AlignCenter);
         return label;
     };
@@ -105,7 +106,7 @@ AxleLoadDialog::AxleLoadDialog(Workspace& workspace, Platform& platform, QWidget
 
 void AxleLoadDialog::refresh() {
     const AxleInputs& axles = m_workspace.axles();
-    const QString heading = QString::fromLatin1(axles.loadHeading);
+    const QString heading = fromCore(axles.loadHeading);
     m_singleHeading->setText(heading);
     m_tandemHeading->setText(heading);
     showFieldTexts();

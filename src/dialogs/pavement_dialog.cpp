@@ -11,6 +11,7 @@
 #include <array>
 
 #include "model/workspace.h"
+#include "platform/latin1.h"
 #include "platform/platform.h"
 
 namespace zan {
@@ -53,11 +54,11 @@ void PavementDialog::createLayout() {
 
     auto makeOptionPair = [this](const char* frameName, const char* caption, const char* yesName,
                                  const char* noName, QRadioButton*& yes, QRadioButton*& no) {
-        auto* frame = new QGroupBox(QLatin1String(caption), this);
+        auto* frame = new QGroupBox(fromCore(caption), this);
         frame->setObjectName(QLatin1String(frameName));
         frame->setFont(serifFont(9.75, true));
-        yes = new QRadioButton(QLatin1String(caption::kYes), frame);
-        no = new QRadioButton(QLatin1String(caption::kNo), frame);
+        yes = new QRadioButton(fromCore(caption::kYes), frame);
+        no = new QRadioButton(fromCore(caption::kNo), frame);
         yes->setObjectName(QLatin1String(yesName));
         no->setObjectName(QLatin1String(noName));
         for (QRadioButton* option : {yes, no})
@@ -108,9 +109,9 @@ void PavementDialog::createLayout() {
 
 void PavementDialog::refresh() {
     const PavementInputs& p = m_workspace.pavement();
-    m_thicknessLabel->setText(QString::fromLatin1(p.thicknessCaption));
-    m_subgradeLabel->setText(QString::fromLatin1(p.subgradeModulusCaption));
-    m_ruptureLabel->setText(QString::fromLatin1(p.modulusOfRuptureCaption));
+    m_thicknessLabel->setText(fromCore(p.thicknessCaption));
+    m_subgradeLabel->setText(fromCore(p.subgradeModulusCaption));
+    m_ruptureLabel->setText(fromCore(p.modulusOfRuptureCaption));
     showFieldTexts();
     showOptionStates();
 }

@@ -9,6 +9,7 @@
 #include <array>
 
 #include "model/workspace.h"
+#include "platform/latin1.h"
 
 namespace zan {
 namespace {
@@ -54,7 +55,7 @@ TrafficDialog::TrafficDialog(Workspace& workspace, Platform& platform, QWidget* 
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         const TrafficRow& row = kRows[i];
         QLabel* label = makeLabel(row.labelName, labelFont);
-        label->setText(QLatin1String(row.caption));
+        label->setText(fromCore(row.caption));
         QLineEdit* edit = addValueField(row.fieldName, [this, member = row.text]() -> std::string& {
             return m_workspace.traffic().*member;
         });

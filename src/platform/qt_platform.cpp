@@ -11,15 +11,11 @@
 #include <QPrinter>
 #include <QPushButton>
 
+#include "platform/latin1.h"
+
 namespace zan {
 
 namespace {
-
-QString fromCore(const std::string& text) {
-    // Core texts break lines with CR LF; a Qt label wants a plain line feed.
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()))
-        .replace(QLatin1String("\r\n"), QLatin1String("\n"));
-}
 
 QMessageBox::Icon qtIcon(Icon icon) {
     switch (icon) {
@@ -49,8 +45,8 @@ QPrinter& QtPlatform::printer() {
 
 Answer QtPlatform::showMessage(const Message& message) {
     const QString title =
-        fromCore(message.title.empty() ? std::string(kApplicationShortName) : message.title);
-    QMessageBox box(qtIcon(message.icon), title, fromCore(message.text), QMessageBox::NoButton,
+        fromCoreLines(message.title.empty() ? kApplicationShortName : message.title);
+    QMessageBox box(qtIcon(message.icon), title, fromCoreLines(message.text), QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
 

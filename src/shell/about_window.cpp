@@ -11,6 +11,7 @@
 #include <QTextEdit>
 
 #include "model/message.h"
+#include "platform/latin1.h"
 
 namespace zan {
 
@@ -105,7 +106,7 @@ QPixmap AboutWindow::logo() {
 
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About ") + QString::fromLatin1(kApplicationShortName));
+    setWindowTitle(QStringLiteral("About ") + fromCore(kApplicationShortName));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
@@ -150,7 +151,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
 }
 
 void AboutWindow::showText(const QString& text) {
-    m_text->setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    m_text->setPlainText(withLineFeeds(text));
     QTextCursor all(m_text->document());
     all.select(QTextCursor::Document);
     QTextBlockFormat centred;

@@ -14,6 +14,7 @@
 #include "commands/commands.h"
 #include "io/def_file.h"
 #include "io/report.h"
+#include "platform/latin1.h"
 #include "platform/platform.h"
 #include "shell/about_window.h"
 #include "spectra/axle_spectra.h"
@@ -33,14 +34,6 @@ constexpr int kReportPointSize = 12;
 const QString kDataFileFilter = QStringLiteral("(*.DEF)|*.DEF");
 const QString kReportFileFilter = QStringLiteral("(*.PRN)|*.PRN");
 
-std::string toCore(const QString& text) {
-    return text.toLatin1().toStdString();
-}
-
-QString fromCore(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString nativePath(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
@@ -59,7 +52,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     : QMainWindow(parent), m_platform(platform), m_dialogs(m_workspace, platform, this) {
     BusyPointer busy(m_platform);
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QString::fromLatin1(kMainWindowTitle));
+    setWindowTitle(fromCore(kMainWindowTitle));
     createMenus();
     createReportBox();
     setInitialClientSize();
@@ -278,8 +271,7 @@ void MainWindow::runCommand(const std::function<CommandOutcome()>& command, bool
 }
 
 void MainWindow::showReport(const std::string& report) {
-    m_reportBox->setPlainText(
-        fromCore(report).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_reportBox->setPlainText(fromCoreLines(report));
 }
 
 void MainWindow::showFailure(const QString& text) {

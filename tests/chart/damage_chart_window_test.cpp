@@ -22,14 +22,11 @@
 #include "model/numbers.h"
 #include "model/sensitivity.h"
 #include "model/workspace.h"
+#include "platform/latin1.h"
 #include "support/fake_platform.h"
 
 namespace zan::test {
 namespace {
-
-QString fromCore(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 class ChartWindowTest : public ::testing::Test {
   protected:
