@@ -187,12 +187,12 @@ void DamageChartWindow::chooseAndSaveImage() {
     const std::optional<QString> path = m_platform.chooseSaveFile(kImageFilter);
     if (!path)
         return;
-    const QString failure = saveImage(*path);
-    if (!failure.isEmpty())
-        m_platform.showMessage(Message{toCore(failure), "", Icon::None, Buttons::Ok});
+    const auto saved = saveImage(*path);
+    if (!saved)
+        m_platform.showMessage(Message{toCore(saved.error()), "", Icon::None, Buttons::Ok});
 }
 
-QString DamageChartWindow::saveImage(const QString& path) {
+Expected<Done, QString> DamageChartWindow::saveImage(const QString& path) {
     // A window never shown has not laid out its charts yet.
     layout()->activate();
     // Written beside the target and renamed over it, so a failure keeps the previous file.
@@ -217,10 +217,10 @@ QString DamageChartWindow::saveImage(const QString& path) {
             written = file.commit();
     }
     if (written)
-        return {};
+        return Done{};
     const QString reason =
         file.error() != QFileDevice::NoError ? file.errorString() : tr("the image was not written");
-    return tr("Cannot write file %1:\r\n%2.").arg(QDir::toNativeSeparators(path), reason);
+    return failure(tr("Cannot write file %1:\r\n%2.").arg(QDir::toNativeSeparators(path), reason));
 }
 
 }  // namespace zan

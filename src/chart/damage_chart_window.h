@@ -10,6 +10,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "model/expected.h"
+
 class QLabel;
 class QPushButton;
 class QStackedWidget;
@@ -39,9 +41,9 @@ class DamageChartWindow : public QDialog {
     // Centres the window on its screen, shows it and brings it to the front.
     void showCentred();
 
-    // Writes the charts to `path`: SVG when its extension is .svg, PNG otherwise. Returns the
-    // failure text naming the file, or an empty text when written.
-    QString saveImage(const QString& path);
+    // Writes the charts to `path`: SVG when its extension is .svg, PNG otherwise. The error
+    // names the file and the reason.
+    Expected<Done, QString> saveImage(const QString& path);
 
     DamageCurvePlot* damagePlot() const { return m_damagePlot; }
     AxleDamagePlot* axlePlot() const { return m_axlePlot; }

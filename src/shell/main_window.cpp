@@ -359,8 +359,8 @@ void MainWindow::printReport() {
             const QStringList lines = reportLines(*report);
             // Each copy is a document of its own.
             for (int copy = 0; copy < *copies && !failure; ++copy)
-                if (auto error = m_platform.printDocument(lines))
-                    failure = tr("The report could not be printed: %1").arg(*error);
+                if (const auto printed = m_platform.printDocument(lines); !printed)
+                    failure = tr("The report could not be printed: %1").arg(printed.error());
         }
     }
     if (failure)
