@@ -2,6 +2,7 @@
 
 #include "platform/window_placement.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QSvgGenerator>
@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "chart/chart_widgets.h"
+#include "commands/commands.h"
 #include "model/damage_curve.h"
 #include "model/numbers.h"
 #include "model/sensitivity.h"
@@ -195,32 +196,47 @@ void DamageChartWindow::chooseAndSaveImage() {
 Expected<Done, QString> DamageChartWindow::saveImage(const QString& path) {
     // A window never shown has not laid out its charts yet.
     layout()->activate();
-    // Written beside the target and renamed over it, so a failure keeps the previous file.
-    QSaveFile file(path);
-    bool written = false;
-    if (file.open(QIODevice::WriteOnly)) {
-        if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
-            QSvgGenerator svg;
-            svg.setOutputDevice(&file);
-            svg.setSize(m_charts->size());
-            svg.setViewBox(QRect(QPoint(0, 0), m_charts->size()));
-            svg.setTitle(windowTitle());
-            QPainter painter;
-            if (painter.begin(&svg)) {
-                m_charts->render(&painter);
-                written = painter.end();
-            }
-        } else {
-            written = m_charts->grab().toImage().save(&file, "PNG");
-        }
-        if (written)
-            written = file.commit();
-    }
-    if (written)
-        return Done{};
-    const QString reason =
-        file.error() != QFileDevice::NoError ? file.errorString() : tr("the image was not written");
-    return failure(tr("Cannot write file %1:\r\n%2.").arg(QDir::toNativeSeparators(path), reason));
+    const bool svg =
+        QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
+    const std::optional<QByteArray> image = svg ? renderSvg() : renderPng();
+    if (!image)
+        return failure(tr("The file %1 could not be written: the image could not be drawn.")
+                           .arg(QDir::toNativeSeparators(path)));
+    // The core's safe write: a temporary file beside the target, renamed over it, so that a
+    // failure keeps the previous file.
+    const auto written = writeFileSafely(
+        toCorePath(path),
+        std::string_view(image->constData(), static_cast<std::size_t>(image->size())));
+    if (!written)
+        return failure(fromCore(withShownPath(written.error(), path)));
+    return Done{};
+}
+
+std::optional<QByteArray> DamageChartWindow::renderPng() const {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!m_charts->grab().toImage().save(&buffer, "PNG"))
+        return std::nullopt;
+    return bytes;
+}
+
+std::optional<QByteArray> DamageChartWindow::renderSvg() const {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(m_charts->size());
+    svg.setViewBox(QRect(QPoint(0, 0), m_charts->size()));
+    svg.setTitle(windowTitle());
+    QPainter painter;
+    if (!painter.begin(&svg))
+        return std::nullopt;
+    m_charts->render(&painter);
+    if (!painter.end())
+        return std::nullopt;
+    return bytes;
 }
 
 }  // namespace zan

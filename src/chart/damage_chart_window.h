@@ -7,8 +7,10 @@
 // window calls it after each command, and the window calls it itself when the user comes back
 // to it, since the input dialogs write keystrokes into the workspace without telling anyone.
 
+#include <QByteArray>
 #include <QDialog>
 #include <QString>
+#include <optional>
 
 #include "model/expected.h"
 
@@ -60,6 +62,9 @@ class DamageChartWindow : public QDialog {
     void createButtons();
     void chooseAndSaveImage();
     void showRefusal(const QString& message);
+    // The charts as image file bytes; nothing when they could not be drawn.
+    std::optional<QByteArray> renderPng() const;
+    std::optional<QByteArray> renderSvg() const;
 
     const Workspace& m_workspace;
     Platform& m_platform;
