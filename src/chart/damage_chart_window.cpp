@@ -19,7 +19,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "chart/chart_widgets.h"
+#include "chart/axle_damage_plot.h"
+#include "chart/damage_curve_plot.h"
+#include "chart/tornado_plot.h"
 #include "commands/commands.h"
 #include "model/damage_curve.h"
 #include "model/numbers.h"

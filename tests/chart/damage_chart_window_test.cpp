@@ -17,7 +17,9 @@
 #include <memory>
 #include <string>
 
-#include "chart/chart_widgets.h"
+#include "chart/axle_damage_plot.h"
+#include "chart/damage_curve_plot.h"
+#include "chart/tornado_plot.h"
 #include "commands/commands.h"
 #include "model/design_search.h"
 #include "model/numbers.h"
