@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/damage_chart_window_names.h"
 #include "model/numbers.h"
 #include "platform/latin1.h"
 
@@ -12,7 +13,8 @@ namespace zan {
 
 using namespace plot;
 
-AxleDamagePlot::AxleDamagePlot(QWidget* parent) : Plot("plotAxleDamage", parent) {}
+AxleDamagePlot::AxleDamagePlot(QWidget* parent)
+    : Plot(damageChartWindowNames::kAxleDamagePlot, parent) {}
 
 void AxleDamagePlot::setResults(const AnalysisResults& results, UnitSystem units,
                                 bool lastTandemRowShown) {

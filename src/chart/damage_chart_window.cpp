@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "chart/axle_damage_plot.h"
+#include "chart/damage_chart_window_names.h"
 #include "chart/damage_curve_plot.h"
 #include "chart/tornado_plot.h"
 #include "commands/commands.h"
@@ -31,6 +32,8 @@
 #include "platform/platform.h"
 
 namespace zan {
+
+namespace names = damageChartWindowNames;
 
 namespace {
 
@@ -59,8 +62,8 @@ const QString DamageChartWindow::kImageFilter = QStringLiteral("PNG Image|*.png|
 DamageChartWindow::DamageChartWindow(const Workspace& workspace, Platform& platform,
                                      QWidget* parent)
     : QDialog(parent), m_workspace(workspace), m_platform(platform) {
-    setObjectName(QStringLiteral("frmDamageChart"));
-    setWindowTitle(tr("Damage Chart"));
+    setObjectName(QLatin1String(names::kWindow));
+    setWindowTitle(tr(names::kTitle));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
     m_pages = new QStackedWidget(this);
@@ -73,7 +76,7 @@ DamageChartWindow::DamageChartWindow(const Workspace& workspace, Platform& platf
 
 void DamageChartWindow::createCharts() {
     m_charts = new QWidget(m_pages);
-    m_charts->setObjectName(QStringLiteral("charts"));
+    m_charts->setObjectName(QLatin1String(names::kCharts));
     // The charts paint white; the container too, so that a saved image has no grey seams.
     m_charts->setAutoFillBackground(true);
     QPalette palette = m_charts->palette();
@@ -86,7 +89,7 @@ void DamageChartWindow::createCharts() {
     m_axlePlot = new AxleDamagePlot(m_charts);
     m_tornadoPlot = new TornadoPlot(m_charts);
     m_table = new QTableWidget(0, Columns, m_charts);
-    m_table->setObjectName(QStringLiteral("tblSensitivity"));
+    m_table->setObjectName(QLatin1String(names::kSensitivityTable));
     m_table->verticalHeader()->setVisible(false);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -105,7 +108,7 @@ void DamageChartWindow::createCharts() {
     m_pages->addWidget(m_charts);
 
     m_message = new QLabel(m_pages);
-    m_message->setObjectName(QStringLiteral("lblMessage"));
+    m_message->setObjectName(QLatin1String(names::kMessage));
     m_message->setWordWrap(true);
     m_message->setAlignment(Qt::AlignCenter);
     m_message->setMargin(24);
@@ -114,12 +117,12 @@ void DamageChartWindow::createCharts() {
 
 void DamageChartWindow::createButtons() {
     auto* row = new QHBoxLayout;
-    m_save = new QPushButton(tr("Save &Image..."), this);
-    m_save->setObjectName(QStringLiteral("cmdSaveImage"));
+    m_save = new QPushButton(tr(names::kSaveImageCaption), this);
+    m_save->setObjectName(QLatin1String(names::kSaveImage));
     m_save->setAutoDefault(false);
     connect(m_save, &QPushButton::clicked, this, &DamageChartWindow::chooseAndSaveImage);
-    auto* close = new QPushButton(tr("&Close"), this);
-    close->setObjectName(QStringLiteral("cmdClose"));
+    auto* close = new QPushButton(tr(names::kCloseCaption), this);
+    close->setObjectName(QLatin1String(names::kClose));
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     row->addWidget(m_save);

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/damage_chart_window_names.h"
+
 namespace zan {
 
 using namespace plot;
@@ -59,7 +61,8 @@ DecadeRange damageDecades(const std::vector<DamagePoint>& points) {
     return range;
 }
 
-DamageCurvePlot::DamageCurvePlot(QWidget* parent) : Plot("plotDamage", parent) {}
+DamageCurvePlot::DamageCurvePlot(QWidget* parent)
+    : Plot(damageChartWindowNames::kDamagePlot, parent) {}
 
 void DamageCurvePlot::setCurve(const DamageCurve& curve) {
     m_curve = curve;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/damage_chart_window_names.h"
 #include "model/design_search.h"
 #include "platform/latin1.h"
 
@@ -18,7 +19,7 @@ double TornadoPlot::Bar::swing() const {
     return std::fabs(static_cast<double>(*upper) - static_cast<double>(*lower));
 }
 
-TornadoPlot::TornadoPlot(QWidget* parent) : Plot("plotTornado", parent) {}
+TornadoPlot::TornadoPlot(QWidget* parent) : Plot(damageChartWindowNames::kTornadoPlot, parent) {}
 
 void TornadoPlot::setSensitivity(const Sensitivity& sensitivity) {
     m_units = sensitivity.units;
