@@ -2,6 +2,7 @@
 
 #include "platform/window_placement.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -12,27 +13,29 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QSvgGenerator>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "chart/chart_widgets.h"
+#include "chart/axle_damage_plot.h"
+#include "chart/damage_chart_window_names.h"
+#include "chart/damage_curve_plot.h"
+#include "chart/tornado_plot.h"
+#include "commands/commands.h"
 #include "model/damage_curve.h"
 #include "model/numbers.h"
 #include "model/sensitivity.h"
 #include "model/workspace.h"
+#include "platform/latin1.h"
 #include "platform/platform.h"
 
 namespace zan {
 
-namespace {
+namespace names = damageChartWindowNames;
 
-QString fromCore(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
+namespace {
 
 enum Column { Input, Value, LowerText, LowerThickness, UpperText, UpperThickness, Columns };
 
@@ -59,8 +62,8 @@ const QString DamageChartWindow::kImageFilter = QStringLiteral("PNG Image|*.png|
 DamageChartWindow::DamageChartWindow(const Workspace& workspace, Platform& platform,
                                      QWidget* parent)
     : QDialog(parent), m_workspace(workspace), m_platform(platform) {
-    setObjectName(QStringLiteral("frmDamageChart"));
-    setWindowTitle(tr("Damage Chart"));
+    setObjectName(QLatin1String(names::kWindow));
+    setWindowTitle(tr(names::kTitle));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
     m_pages = new QStackedWidget(this);
@@ -73,7 +76,7 @@ DamageChartWindow::DamageChartWindow(const Workspace& workspace, Platform& platf
 
 void DamageChartWindow::createCharts() {
     m_charts = new QWidget(m_pages);
-    m_charts->setObjectName(QStringLiteral("charts"));
+    m_charts->setObjectName(QLatin1String(names::kCharts));
     // The charts paint white; the container too, so that a saved image has no grey seams.
     m_charts->setAutoFillBackground(true);
     QPalette palette = m_charts->palette();
@@ -86,7 +89,7 @@ void DamageChartWindow::createCharts() {
     m_axlePlot = new AxleDamagePlot(m_charts);
     m_tornadoPlot = new TornadoPlot(m_charts);
     m_table = new QTableWidget(0, Columns, m_charts);
-    m_table->setObjectName(QStringLiteral("tblSensitivity"));
+    m_table->setObjectName(QLatin1String(names::kSensitivityTable));
     m_table->verticalHeader()->setVisible(false);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -105,7 +108,7 @@ void DamageChartWindow::createCharts() {
     m_pages->addWidget(m_charts);
 
     m_message = new QLabel(m_pages);
-    m_message->setObjectName(QStringLiteral("lblMessage"));
+    m_message->setObjectName(QLatin1String(names::kMessage));
     m_message->setWordWrap(true);
     m_message->setAlignment(Qt::AlignCenter);
     m_message->setMargin(24);
@@ -114,12 +117,12 @@ void DamageChartWindow::createCharts() {
 
 void DamageChartWindow::createButtons() {
     auto* row = new QHBoxLayout;
-    m_save = new QPushButton(tr("Save &Image..."), this);
-    m_save->setObjectName(QStringLiteral("cmdSaveImage"));
+    m_save = new QPushButton(tr(names::kSaveImageCaption), this);
+    m_save->setObjectName(QLatin1String(names::kSaveImage));
     m_save->setAutoDefault(false);
     connect(m_save, &QPushButton::clicked, this, &DamageChartWindow::chooseAndSaveImage);
-    auto* close = new QPushButton(tr("&Close"), this);
-    close->setObjectName(QStringLiteral("cmdClose"));
+    auto* close = new QPushButton(tr(names::kCloseCaption), this);
+    close->setObjectName(QLatin1String(names::kClose));
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     row->addWidget(m_save);
@@ -190,41 +193,55 @@ void DamageChartWindow::chooseAndSaveImage() {
     const std::optional<QString> path = m_platform.chooseSaveFile(kImageFilter);
     if (!path)
         return;
-    const QString failure = saveImage(*path);
-    if (!failure.isEmpty())
-        m_platform.showMessage(
-            Message{failure.toLatin1().toStdString(), "", Icon::None, Buttons::Ok});
+    const auto saved = saveImage(*path);
+    if (!saved)
+        m_platform.showMessage(Message{toCore(saved.error()), "", Icon::None, Buttons::Ok});
 }
 
-QString DamageChartWindow::saveImage(const QString& path) {
+Expected<Done, QString> DamageChartWindow::saveImage(const QString& path) {
     // A window never shown has not laid out its charts yet.
     layout()->activate();
-    // Written beside the target and renamed over it, so a failure keeps the previous file.
-    QSaveFile file(path);
-    bool written = false;
-    if (file.open(QIODevice::WriteOnly)) {
-        if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
-            QSvgGenerator svg;
-            svg.setOutputDevice(&file);
-            svg.setSize(m_charts->size());
-            svg.setViewBox(QRect(QPoint(0, 0), m_charts->size()));
-            svg.setTitle(windowTitle());
-            QPainter painter;
-            if (painter.begin(&svg)) {
-                m_charts->render(&painter);
-                written = painter.end();
-            }
-        } else {
-            written = m_charts->grab().toImage().save(&file, "PNG");
-        }
-        if (written)
-            written = file.commit();
-    }
-    if (written)
-        return {};
-    const QString reason =
-        file.error() != QFileDevice::NoError ? file.errorString() : tr("the image was not written");
-    return tr("Cannot write file %1:\r\n%2.").arg(QDir::toNativeSeparators(path), reason);
+    const bool svg =
+        QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
+    const std::optional<QByteArray> image = svg ? renderSvg() : renderPng();
+    if (!image)
+        return failure(tr("The file %1 could not be written: the image could not be drawn.")
+                           .arg(QDir::toNativeSeparators(path)));
+    // The core's safe write: a temporary file beside the target, renamed over it, so that a
+    // failure keeps the previous file.
+    const auto written = writeFileSafely(
+        toCorePath(path),
+        std::string_view(image->constData(), static_cast<std::size_t>(image->size())));
+    if (!written)
+        return failure(fromCore(withShownPath(written.error(), path)));
+    return Done{};
+}
+
+std::optional<QByteArray> DamageChartWindow::renderPng() const {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!m_charts->grab().toImage().save(&buffer, "PNG"))
+        return std::nullopt;
+    return bytes;
+}
+
+std::optional<QByteArray> DamageChartWindow::renderSvg() const {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(m_charts->size());
+    svg.setViewBox(QRect(QPoint(0, 0), m_charts->size()));
+    svg.setTitle(windowTitle());
+    QPainter painter;
+    if (!painter.begin(&svg))
+        return std::nullopt;
+    m_charts->render(&painter);
+    if (!painter.end())
+        return std::nullopt;
+    return bytes;
 }
 
 }  // namespace zan

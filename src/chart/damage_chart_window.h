@@ -7,8 +7,12 @@
 // window calls it after each command, and the window calls it itself when the user comes back
 // to it, since the input dialogs write keystrokes into the workspace without telling anyone.
 
+#include <QByteArray>
 #include <QDialog>
 #include <QString>
+#include <optional>
+
+#include "model/expected.h"
 
 class QLabel;
 class QPushButton;
@@ -39,9 +43,9 @@ class DamageChartWindow : public QDialog {
     // Centres the window on its screen, shows it and brings it to the front.
     void showCentred();
 
-    // Writes the charts to `path`: SVG when its extension is .svg, PNG otherwise. Returns the
-    // failure text naming the file, or an empty text when written.
-    QString saveImage(const QString& path);
+    // Writes the charts to `path`: SVG when its extension is .svg, PNG otherwise. The error
+    // names the file and the reason.
+    Expected<Done, QString> saveImage(const QString& path);
 
     DamageCurvePlot* damagePlot() const { return m_damagePlot; }
     AxleDamagePlot* axlePlot() const { return m_axlePlot; }
@@ -58,6 +62,9 @@ class DamageChartWindow : public QDialog {
     void createButtons();
     void chooseAndSaveImage();
     void showRefusal(const QString& message);
+    // The charts as image file bytes; nothing when they could not be drawn.
+    std::optional<QByteArray> renderPng() const;
+    std::optional<QByteArray> renderSvg() const;
 
     const Workspace& m_workspace;
     Platform& m_platform;

@@ -8,10 +8,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "axle_load_dialog_names.h"
 #include "model/workspace.h"
+#include "platform/latin1.h"
 #include "platform/platform.h"
 
 namespace zan {
+
+namespace names = axleLoadDialogNames;
+
 namespace {
 
 // The four columns, left to right, which is also the order OK checks a row in.
@@ -23,20 +28,20 @@ struct AxleColumn {
 };
 constexpr std::size_t kColumns = 4;
 constexpr std::array<AxleColumn, kColumns> kAxleColumns = {{
-    {"ssingle",
+    {names::kSingleLoads,
      &AxleRowTexts::singleLoad,
      {"Single Axle Load", 2.0f, 100.0f},
      {"Single Axle Load", 8.9f, 445.0f}},
-    {"ssingle_V",
+    {names::kSingleCounts,
      &AxleRowTexts::singleCount,
      {"Single Axle", 0.0f, 10000.0f},
      {"Single Axle", 0.0f, 10000.0f}},
     // The tandem load and count share one name in the messages.
-    {"tandem",
+    {names::kTandemLoads,
      &AxleRowTexts::tandemLoad,
      {"Tandem Axle", 4.0f, 200.0f},
      {"Tandem Axle", 17.8f, 890.0f}},
-    {"tandem_V",
+    {names::kTandemCounts,
      &AxleRowTexts::tandemCount,
      {"Tandem Axle", 0.0f, 10000.0f},
      {"Tandem Axle", 0.0f, 10000.0f}},
@@ -50,43 +55,12 @@ constexpr std::size_t fieldIndex(std::size_t row, std::size_t column) {
 }  // namespace
 
 AxleLoadDialog::AxleLoadDialog(Workspace& workspace, Platform& platform, QWidget* parent)
-    : InputDialog(workspace, platform, parent, "frmZanAxle", "Axle-Load Categories") {
-    const QFont labelFont = serifFont(9, true);
-    auto heading = [&](const char* name, const char* text) {
-        QLabel* label = makeLabel(name, labelFont);
-        label->setText(QLatin1String(text));
-        label->setAlignment(Qt::AlignCenter);
-        return label;
-    };
-    m_singleHeading = heading("Label9", "");
-    m_tandemHeading = heading("Label6", "");
-
+    : InputDialog(workspace, platform, parent, names::kDialog, names::kTitle) {
     auto* grid = new QGridLayout;
-    grid->addWidget(m_singleHeading, 0, 0, 1, 2);
-    grid->addWidget(m_tandemHeading, 0, 2, 1, 2);
-    grid->addWidget(heading("Label8", caption::kSingle), 1, 0);
-    grid->addWidget(heading("Label5", caption::kAxlesPer1000), 1, 1);
-    grid->addWidget(heading("Label3", caption::kTandem), 1, 2);
-    grid->addWidget(heading("Label10", caption::kAxlesPer1000), 1, 3);
-
-    // Added row by row so that the tab order runs along each row.
-    for (std::size_t row = 0; row < kRows; ++row) {
-        for (std::size_t column = 0; column < kColumns; ++column) {
-            const AxleColumn& c = kAxleColumns[column];
-            const std::string name = std::string(c.arrayName) + "_" + std::to_string(row);
-            QLineEdit* edit =
-                addValueField(name.c_str(), [this, row, member = c.text]() -> std::string& {
-                    return m_workspace.axles().rows[row].*member;
-                });
-            edit->setFixedWidth(
-                QFontMetrics(edit->font()).horizontalAdvance(QStringLiteral("0")) * 8 + 12);
-            grid->addWidget(edit, static_cast<int>(row) + 2, static_cast<int>(column));
-        }
-    }
-    m_lastTandemRow = {m_fields[fieldIndex(kRows - 1, 2)].edit,
-                       m_fields[fieldIndex(kRows - 1, 3)].edit};
-
-    const auto [okButton, cancelButton] = addOkCancelButtons("ok", "cancel", "&Cancel");
+    createHeadings(*grid);
+    createValueFields(*grid);
+    const auto [okButton, cancelButton] =
+        addOkCancelButtons(names::kOk, names::kCancel, names::kCancelCaption);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -103,9 +77,47 @@ AxleLoadDialog::AxleLoadDialog(Workspace& workspace, Platform& platform, QWidget
     rememberValues();
 }
 
+QLabel* AxleLoadDialog::makeHeading(const char* name, const char* text) {
+    QLabel* label = makeLabel(name, serifFont(9, true));
+    label->setText(fromCore(text));
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+void AxleLoadDialog::createHeadings(QGridLayout& grid) {
+    // The load headings follow the unit system; refresh() writes them.
+    m_singleHeading = makeHeading(names::kSingleHeading, "");
+    m_tandemHeading = makeHeading(names::kTandemHeading, "");
+    grid.addWidget(m_singleHeading, 0, 0, 1, 2);
+    grid.addWidget(m_tandemHeading, 0, 2, 1, 2);
+    grid.addWidget(makeHeading(names::kSingleLoadColumn, caption::kSingle), 1, 0);
+    grid.addWidget(makeHeading(names::kSingleCountColumn, caption::kAxlesPer1000), 1, 1);
+    grid.addWidget(makeHeading(names::kTandemLoadColumn, caption::kTandem), 1, 2);
+    grid.addWidget(makeHeading(names::kTandemCountColumn, caption::kAxlesPer1000), 1, 3);
+}
+
+void AxleLoadDialog::createValueFields(QGridLayout& grid) {
+    // Added row by row so that the tab order runs along each row.
+    for (std::size_t row = 0; row < kRows; ++row) {
+        for (std::size_t column = 0; column < kColumns; ++column) {
+            const AxleColumn& c = kAxleColumns[column];
+            const std::string name = std::string(c.arrayName) + "_" + std::to_string(row);
+            QLineEdit* edit =
+                addValueField(name.c_str(), [this, row, member = c.text]() -> std::string& {
+                    return m_workspace.axles().rows[row].*member;
+                });
+            edit->setFixedWidth(
+                QFontMetrics(edit->font()).horizontalAdvance(QStringLiteral("0")) * 8 + 12);
+            grid.addWidget(edit, static_cast<int>(row) + 2, static_cast<int>(column));
+        }
+    }
+    m_lastTandemRow = {m_fields[fieldIndex(kRows - 1, 2)].edit,
+                       m_fields[fieldIndex(kRows - 1, 3)].edit};
+}
+
 void AxleLoadDialog::refresh() {
     const AxleInputs& axles = m_workspace.axles();
-    const QString heading = QString::fromLatin1(axles.loadHeading);
+    const QString heading = fromCore(axles.loadHeading);
     m_singleHeading->setText(heading);
     m_tandemHeading->setText(heading);
     showFieldTexts();

@@ -7,6 +7,7 @@
 
 #include "input_dialog.h"
 
+class QGridLayout;
 class QLabel;
 
 namespace zan {
@@ -24,6 +25,9 @@ class AxleLoadDialog : public InputDialog {
     void ok() override;
     void rememberValues() override { rememberAllTexts(); }
     void cancelEdits() override;
+    QLabel* makeHeading(const char* name, const char* text);
+    void createHeadings(QGridLayout& grid);
+    void createValueFields(QGridLayout& grid);
 
     QLabel* m_singleHeading = nullptr;
     QLabel* m_tandemHeading = nullptr;

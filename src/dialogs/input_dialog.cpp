@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "platform/latin1.h"
 #include "platform/platform.h"
 
 namespace zan {
@@ -85,9 +86,9 @@ QLineEdit* InputDialog::addValueField(const char* objectName, std::function<std:
     // open reads what has been typed so far.
     connect(edit, &QLineEdit::textEdited, this, [this, index](const QString& typed) {
         ValueField& field = m_fields[index];
-        field.text() = typed.toLatin1().toStdString();
+        field.text() = toCore(typed);
         // A character outside Latin-1 cannot be stored; show what the workspace holds.
-        const QString stored = QString::fromLatin1(field.text());
+        const QString stored = fromCore(field.text());
         if (stored != typed) {
             const int cursor = field.edit->cursorPosition();
             field.edit->setText(stored);
@@ -107,7 +108,7 @@ QLabel* InputDialog::makeLabel(const char* objectName, const QFont& font) {
 
 void InputDialog::showFieldTexts() {
     for (ValueField& field : m_fields) {
-        const QString text = QString::fromLatin1(field.text());
+        const QString text = fromCore(field.text());
         // setText would move the cursor of a field being typed in; skip unchanged ones.
         if (field.edit->text() != text)
             field.edit->setText(text);
@@ -117,7 +118,7 @@ void InputDialog::showFieldTexts() {
 void InputDialog::writeField(std::size_t index, const std::string& text) {
     ValueField& field = m_fields[index];
     field.text() = text;
-    const QString shown = QString::fromLatin1(text);
+    const QString shown = fromCore(text);
     if (field.edit->text() != shown)
         field.edit->setText(shown);
 }

@@ -11,9 +11,14 @@
 #include <array>
 
 #include "model/workspace.h"
+#include "pavement_dialog_names.h"
+#include "platform/latin1.h"
 #include "platform/platform.h"
 
 namespace zan {
+
+namespace names = pavementDialogNames;
+
 namespace {
 
 enum Field : std::size_t { kThickness, kSubgrade, kRupture };
@@ -33,67 +38,26 @@ constexpr std::array<FieldRange, 3> kMetricRanges = {{
 }  // namespace
 
 PavementDialog::PavementDialog(Workspace& workspace, Platform& platform, QWidget* parent)
-    : InputDialog(workspace, platform, parent, "frmZanSlab", "Pavement Data") {
+    : InputDialog(workspace, platform, parent, names::kDialog, names::kTitle) {
     createLayout();
     refresh();
     rememberValues();
 }
 
 void PavementDialog::createLayout() {
-    const QFont labelFont = serifFont(10.5, true);
-    m_thicknessLabel = makeLabel("h1", labelFont);
-    m_subgradeLabel = makeLabel("k1", labelFont);
-    m_ruptureLabel = makeLabel("Sc", labelFont);
-    QLineEdit* thickness = addValueField(
-        "h1_V", [this]() -> std::string& { return m_workspace.pavement().thickness; });
-    QLineEdit* subgrade = addValueField(
-        "k1_V", [this]() -> std::string& { return m_workspace.pavement().subgradeModulus; });
-    QLineEdit* rupture = addValueField(
-        "Sc_V", [this]() -> std::string& { return m_workspace.pavement().modulusOfRupture; });
-
-    auto makeOptionPair = [this](const char* frameName, const char* caption, const char* yesName,
-                                 const char* noName, QRadioButton*& yes, QRadioButton*& no) {
-        auto* frame = new QGroupBox(QLatin1String(caption), this);
-        frame->setObjectName(QLatin1String(frameName));
-        frame->setFont(serifFont(9.75, true));
-        yes = new QRadioButton(QLatin1String(caption::kYes), frame);
-        no = new QRadioButton(QLatin1String(caption::kNo), frame);
-        yes->setObjectName(QLatin1String(yesName));
-        no->setObjectName(QLatin1String(noName));
-        for (QRadioButton* option : {yes, no})
-            option->setFont(serifFont(12, false));
-        auto* box = new QHBoxLayout(frame);
-        box->addWidget(yes);
-        box->addWidget(no);
-        return frame;
-    };
-    QGroupBox* shoulder = makeOptionPair("Frame3", caption::kShoulderFrame, "Option1", "Option2",
-                                         m_shoulderYes, m_shoulderNo);
-    QGroupBox* dowels = makeOptionPair("Frame1", caption::kDowelFrame, "OptDowelYes", "optDowelNo",
-                                       m_dowelYes, m_dowelNo);
-    // The Yes button of each pair carries the state; its partner follows by exclusion.
-    connect(m_shoulderYes, &QRadioButton::toggled, this,
-            [this](bool on) { m_workspace.pavement().concreteShoulder = on; });
-    connect(m_dowelYes, &QRadioButton::toggled, this,
-            [this](bool on) { m_workspace.pavement().doweledJoints = on; });
-    // Only a click is the user's; a refresh toggles the buttons too.
-    for (QRadioButton* button : {m_shoulderYes, m_shoulderNo, m_dowelYes, m_dowelNo})
-        connect(button, &QRadioButton::clicked, this, &InputDialog::inputsEdited);
-
-    const auto [okButton, cancelButton] = addOkCancelButtons("OK", "Cancel", "Cancel");
-
-    auto* fields = new QGridLayout;
-    fields->addWidget(m_thicknessLabel, 0, 0);
-    fields->addWidget(thickness, 0, 1);
-    fields->addWidget(m_subgradeLabel, 1, 0);
-    fields->addWidget(subgrade, 1, 1);
-    fields->addWidget(m_ruptureLabel, 2, 0);
-    fields->addWidget(rupture, 2, 1);
+    // The controls are made in tab order: the fields, the option pairs, then the buttons.
+    QGridLayout* fields = createValueFields();
     auto* frames = new QHBoxLayout;
-    frames->addWidget(shoulder);
-    frames->addWidget(dowels);
+    frames->addWidget(createOptionPair(names::kShoulderFrame, caption::kShoulderFrame,
+                                       names::kShoulderYes, names::kShoulderNo, m_shoulderYes,
+                                       m_shoulderNo));
+    frames->addWidget(createOptionPair(names::kDowelFrame, caption::kDowelFrame, names::kDowelYes,
+                                       names::kDowelNo, m_dowelYes, m_dowelNo));
     fields->addLayout(frames, 3, 0, 1, 2);
+    connectOptions();
 
+    const auto [okButton, cancelButton] =
+        addOkCancelButtons(names::kOk, names::kCancel, names::kCancelCaption);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(okButton);
     buttons->addWidget(cancelButton);
@@ -106,11 +70,65 @@ void PavementDialog::createLayout() {
     top->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+QGridLayout* PavementDialog::createValueFields() {
+    const QFont labelFont = serifFont(10.5, true);
+    m_thicknessLabel = makeLabel(names::kThicknessLabel, labelFont);
+    m_subgradeLabel = makeLabel(names::kSubgradeLabel, labelFont);
+    m_ruptureLabel = makeLabel(names::kRuptureLabel, labelFont);
+    QLineEdit* thickness = addValueField(names::kThicknessField, [this]() -> std::string& {
+        return m_workspace.pavement().thickness;
+    });
+    QLineEdit* subgrade = addValueField(names::kSubgradeField, [this]() -> std::string& {
+        return m_workspace.pavement().subgradeModulus;
+    });
+    QLineEdit* rupture = addValueField(names::kRuptureField, [this]() -> std::string& {
+        return m_workspace.pavement().modulusOfRupture;
+    });
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(m_thicknessLabel, 0, 0);
+    fields->addWidget(thickness, 0, 1);
+    fields->addWidget(m_subgradeLabel, 1, 0);
+    fields->addWidget(subgrade, 1, 1);
+    fields->addWidget(m_ruptureLabel, 2, 0);
+    fields->addWidget(rupture, 2, 1);
+    return fields;
+}
+
+QGroupBox* PavementDialog::createOptionPair(const char* frameName, const char* caption,
+                                            const char* yesName, const char* noName,
+                                            QRadioButton*& yes, QRadioButton*& no) {
+    auto* frame = new QGroupBox(fromCore(caption), this);
+    frame->setObjectName(QLatin1String(frameName));
+    frame->setFont(serifFont(9.75, true));
+    yes = new QRadioButton(fromCore(caption::kYes), frame);
+    no = new QRadioButton(fromCore(caption::kNo), frame);
+    yes->setObjectName(QLatin1String(yesName));
+    no->setObjectName(QLatin1String(noName));
+    for (QRadioButton* option : {yes, no})
+        option->setFont(serifFont(12, false));
+    auto* box = new QHBoxLayout(frame);
+    box->addWidget(yes);
+    box->addWidget(no);
+    return frame;
+}
+
+void PavementDialog::connectOptions() {
+    // The Yes button of each pair carries the state; its partner follows by exclusion.
+    connect(m_shoulderYes, &QRadioButton::toggled, this,
+            [this](bool on) { m_workspace.pavement().concreteShoulder = on; });
+    connect(m_dowelYes, &QRadioButton::toggled, this,
+            [this](bool on) { m_workspace.pavement().doweledJoints = on; });
+    // Only a click is the user's; a refresh toggles the buttons too.
+    for (QRadioButton* button : {m_shoulderYes, m_shoulderNo, m_dowelYes, m_dowelNo})
+        connect(button, &QRadioButton::clicked, this, &InputDialog::inputsEdited);
+}
+
 void PavementDialog::refresh() {
     const PavementInputs& p = m_workspace.pavement();
-    m_thicknessLabel->setText(QString::fromLatin1(p.thicknessCaption));
-    m_subgradeLabel->setText(QString::fromLatin1(p.subgradeModulusCaption));
-    m_ruptureLabel->setText(QString::fromLatin1(p.modulusOfRuptureCaption));
+    m_thicknessLabel->setText(fromCore(p.thicknessCaption));
+    m_subgradeLabel->setText(fromCore(p.subgradeModulusCaption));
+    m_ruptureLabel->setText(fromCore(p.modulusOfRuptureCaption));
     showFieldTexts();
     showOptionStates();
 }

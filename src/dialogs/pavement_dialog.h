@@ -4,6 +4,8 @@
 
 #include "input_dialog.h"
 
+class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QRadioButton;
 
@@ -24,6 +26,10 @@ class PavementDialog : public InputDialog {
     void cancelEdits() override;
     void showOptionStates();
     void createLayout();
+    QGridLayout* createValueFields();
+    QGroupBox* createOptionPair(const char* frameName, const char* caption, const char* yesName,
+                                const char* noName, QRadioButton*& yes, QRadioButton*& no);
+    void connectOptions();
 
     QLabel* m_thicknessLabel = nullptr;
     QLabel* m_subgradeLabel = nullptr;

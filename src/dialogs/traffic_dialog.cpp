@@ -9,8 +9,13 @@
 #include <array>
 
 #include "model/workspace.h"
+#include "platform/latin1.h"
+#include "traffic_dialog_names.h"
 
 namespace zan {
+
+namespace names = trafficDialogNames;
+
 namespace {
 
 // The rows top to bottom: label, its caption, the value field and the text it edits.
@@ -21,13 +26,18 @@ struct TrafficRow {
     std::string TrafficInputs::*text;
 };
 constexpr std::array<TrafficRow, 7> kRows = {{
-    {"ADT", caption::kAverageDailyTraffic, "ADT_V", &TrafficInputs::averageDailyTraffic},
-    {"track", caption::kTruckPercent, "TD_V", &TrafficInputs::truckPercent},
-    {"grow", caption::kGrowthPercent, "grow_V", &TrafficInputs::growthPercent},
-    {"DD", caption::kDirectionPercent, "DD_V", &TrafficInputs::directionPercent},
-    {"LD", caption::kLanePercent, "LD_V", &TrafficInputs::lanePercent},
-    {"LSF", caption::kLoadSafetyFactor, "LSF_V", &TrafficInputs::loadSafetyFactor},
-    {"Years", caption::kDesignPeriod, "Years_V", &TrafficInputs::designPeriod},
+    {names::kTrafficLabel, caption::kAverageDailyTraffic, names::kTrafficField,
+     &TrafficInputs::averageDailyTraffic},
+    {names::kTrucksLabel, caption::kTruckPercent, names::kTrucksField,
+     &TrafficInputs::truckPercent},
+    {names::kGrowthLabel, caption::kGrowthPercent, names::kGrowthField,
+     &TrafficInputs::growthPercent},
+    {names::kDirectionLabel, caption::kDirectionPercent, names::kDirectionField,
+     &TrafficInputs::directionPercent},
+    {names::kLaneLabel, caption::kLanePercent, names::kLaneField, &TrafficInputs::lanePercent},
+    {names::kSafetyFactorLabel, caption::kLoadSafetyFactor, names::kSafetyFactorField,
+     &TrafficInputs::loadSafetyFactor},
+    {names::kYearsLabel, caption::kDesignPeriod, names::kYearsField, &TrafficInputs::designPeriod},
 }};
 
 // OK checks in its own order, which differs from the rows: (row index, range).
@@ -48,13 +58,13 @@ constexpr std::array<TrafficCheck, 7> kChecks = {{
 }  // namespace
 
 TrafficDialog::TrafficDialog(Workspace& workspace, Platform& platform, QWidget* parent)
-    : InputDialog(workspace, platform, parent, "frmZanTraffic", "Traffic Data") {
+    : InputDialog(workspace, platform, parent, names::kDialog, names::kTitle) {
     auto* grid = new QGridLayout;
     const QFont labelFont = serifFont(9, true);
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         const TrafficRow& row = kRows[i];
         QLabel* label = makeLabel(row.labelName, labelFont);
-        label->setText(QLatin1String(row.caption));
+        label->setText(fromCore(row.caption));
         QLineEdit* edit = addValueField(row.fieldName, [this, member = row.text]() -> std::string& {
             return m_workspace.traffic().*member;
         });
@@ -62,7 +72,8 @@ TrafficDialog::TrafficDialog(Workspace& workspace, Platform& platform, QWidget* 
         grid->addWidget(edit, static_cast<int>(i), 1);
     }
 
-    const auto [okButton, cancelButton] = addOkCancelButtons("ok", "cancel", "Cancel");
+    const auto [okButton, cancelButton] =
+        addOkCancelButtons(names::kOk, names::kCancel, names::kCancelCaption);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(okButton);

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "model/expected.h"
 #include "model/message.h"
 
 namespace zan {
@@ -28,9 +29,9 @@ class Platform {
 
     // The print dialog: the number of copies, or nothing when the user cancels.
     virtual std::optional<int> choosePrintCopies() = 0;
-    // Prints `lines` as one document on the printer chosen last, in a fixed-pitch font.
-    // Returns an error text, or nothing on success.
-    virtual std::optional<QString> printDocument(const QStringList& lines) = 0;
+    // Prints `lines` as one document on the printer chosen last, in a fixed-pitch font. The
+    // error says what the printer did wrong.
+    virtual Expected<Done, QString> printDocument(const QStringList& lines) = 0;
 
     virtual void setBusy(bool busy) = 0;
 };

@@ -11,15 +11,11 @@
 #include <QPrinter>
 #include <QPushButton>
 
+#include "platform/latin1.h"
+
 namespace zan {
 
 namespace {
-
-QString fromCore(const std::string& text) {
-    // Core texts break lines with CR LF; a Qt label wants a plain line feed.
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()))
-        .replace(QLatin1String("\r\n"), QLatin1String("\n"));
-}
 
 QMessageBox::Icon qtIcon(Icon icon) {
     switch (icon) {
@@ -49,8 +45,8 @@ QPrinter& QtPlatform::printer() {
 
 Answer QtPlatform::showMessage(const Message& message) {
     const QString title =
-        fromCore(message.title.empty() ? std::string(kApplicationShortName) : message.title);
-    QMessageBox box(qtIcon(message.icon), title, fromCore(message.text), QMessageBox::NoButton,
+        fromCoreLines(message.title.empty() ? kApplicationShortName : message.title);
+    QMessageBox box(qtIcon(message.icon), title, fromCoreLines(message.text), QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
 
@@ -132,14 +128,14 @@ std::optional<int> QtPlatform::choosePrintCopies() {
     return copies;
 }
 
-std::optional<QString> QtPlatform::printDocument(const QStringList& lines) {
+Expected<Done, QString> QtPlatform::printDocument(const QStringList& lines) {
     return printLines(printer(), lines);
 }
 
-std::optional<QString> printLines(QPrinter& printer, const QStringList& lines) {
+Expected<Done, QString> printLines(QPrinter& printer, const QStringList& lines) {
     QPainter painter;
     if (!painter.begin(&printer))
-        return QObject::tr("The printer could not be started.");
+        return failure(QObject::tr("The printer could not be started."));
 
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setPointSize(10);  // a 75-column report line fits a Letter or A4 page
@@ -153,7 +149,7 @@ std::optional<QString> printLines(QPrinter& printer, const QStringList& lines) {
         if (row == linesPerPage) {
             if (!printer.newPage()) {
                 painter.end();
-                return QObject::tr("The printer could not start a new page.");
+                return failure(QObject::tr("The printer could not start a new page."));
             }
             row = 0;
         }
@@ -163,8 +159,8 @@ std::optional<QString> printLines(QPrinter& printer, const QStringList& lines) {
         ++row;
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return QObject::tr("The printer reported an error.");
-    return std::nullopt;
+        return failure(QObject::tr("The printer reported an error."));
+    return Done{};
 }
 
 void QtPlatform::setBusy(bool busy) {

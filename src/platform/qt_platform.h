@@ -22,7 +22,7 @@ class QtPlatform : public Platform {
     std::optional<QString> chooseOpenFile(const QString& filter) override;
     std::optional<QString> chooseSaveFile(const QString& filter) override;
     std::optional<int> choosePrintCopies() override;
-    std::optional<QString> printDocument(const QStringList& lines) override;
+    Expected<Done, QString> printDocument(const QStringList& lines) override;
     void setBusy(bool busy) override;
 
     // The printer the print dialog set up, and that printDocument prints on.
@@ -37,7 +37,7 @@ class QtPlatform : public Platform {
 QString qtNameFilter(const QString& filter);
 
 // Prints `lines` on `printer` as one document: one line per printed line in a fixed-pitch
-// font, never wrapped, a new page when the page is full. Returns an error text on failure.
-std::optional<QString> printLines(QPrinter& printer, const QStringList& lines);
+// font, never wrapped, a new page when the page is full.
+Expected<Done, QString> printLines(QPrinter& printer, const QStringList& lines);
 
 }  // namespace zan

@@ -11,8 +11,12 @@
 #include <QTextEdit>
 
 #include "model/message.h"
+#include "platform/latin1.h"
+#include "shell/about_window_names.h"
 
 namespace zan {
+
+namespace names = aboutWindowNames;
 
 namespace {
 
@@ -104,8 +108,8 @@ QPixmap AboutWindow::logo() {
 }
 
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About ") + QString::fromLatin1(kApplicationShortName));
+    setObjectName(QLatin1String(names::kWindow));
+    setWindowTitle(QLatin1String(names::kTitlePrefix) + fromCore(kApplicationShortName));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
@@ -120,27 +124,27 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     setFixedSize(px(0, 0, 7845, 4080).size());
 
     auto* panel = new QWidget(this);
-    panel->setObjectName(QStringLiteral("Picture1"));
+    panel->setObjectName(QLatin1String(names::kPanel));
     panel->setGeometry(px(0, 0, 2460, 5535));
 
     auto* picture = new QLabel(panel);
-    picture->setObjectName(QStringLiteral("Picture2"));
+    picture->setObjectName(QLatin1String(names::kLogo));
     picture->setGeometry(px(60, 60, 1755, 1755));
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->setPixmap(logo());
 
-    auto* more = new QPushButton(tr("&More"), panel);
-    more->setObjectName(QStringLiteral("cmdAddInfo"));
+    auto* more = new QPushButton(tr(names::kMoreCaption), panel);
+    more->setObjectName(QLatin1String(names::kMore));
     more->setGeometry(px(420, 2220, 975, 495));
     connect(more, &QPushButton::clicked, this, &AboutWindow::toggleText);
 
-    auto* ok = new QPushButton(tr("&OK"), panel);
-    ok->setObjectName(QStringLiteral("cmdOK"));
+    auto* ok = new QPushButton(tr(names::kOkCaption), panel);
+    ok->setObjectName(QLatin1String(names::kOk));
     ok->setGeometry(px(420, 3000, 975, 495));
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 
     m_text = new QTextEdit(this);
-    m_text->setObjectName(QStringLiteral("Text1"));
+    m_text->setObjectName(QLatin1String(names::kText));
     m_text->setGeometry(px(1980, 0, 5955, 4815));
     m_text->setReadOnly(true);
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -150,7 +154,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
 }
 
 void AboutWindow::showText(const QString& text) {
-    m_text->setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    m_text->setPlainText(withLineFeeds(text));
     QTextCursor all(m_text->document());
     all.select(QTextCursor::Document);
     QTextBlockFormat centred;

@@ -14,11 +14,15 @@
 #include "commands/commands.h"
 #include "io/def_file.h"
 #include "io/report.h"
+#include "platform/latin1.h"
 #include "platform/platform.h"
 #include "shell/about_window.h"
+#include "shell/main_window_names.h"
 #include "spectra/axle_spectra.h"
 
 namespace zan {
+
+namespace names = mainWindowNames;
 
 namespace {
 
@@ -32,14 +36,6 @@ constexpr int kReportPointSize = 12;
 
 const QString kDataFileFilter = QStringLiteral("(*.DEF)|*.DEF");
 const QString kReportFileFilter = QStringLiteral("(*.PRN)|*.PRN");
-
-std::string toCore(const QString& text) {
-    return text.toLatin1().toStdString();
-}
-
-QString fromCore(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString nativePath(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -58,8 +54,8 @@ QStringList reportLines(const std::string& report) {
 MainWindow::MainWindow(Platform& platform, QWidget* parent)
     : QMainWindow(parent), m_platform(platform), m_dialogs(m_workspace, platform, this) {
     BusyPointer busy(m_platform);
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QString::fromLatin1(kMainWindowTitle));
+    setObjectName(QLatin1String(names::kWindow));
+    setWindowTitle(fromCore(kMainWindowTitle));
     createMenus();
     createReportBox();
     setInitialClientSize();
@@ -75,20 +71,18 @@ void MainWindow::createMenus() {
     createEditMenu();
     createAnalysisMenu();
     // A command directly on the menu bar, not a submenu.
-    QAction* design = menuBar()->addAction(tr("&Compute Design Thickness"));
-    design->setObjectName(QStringLiteral("mnuComputeDesignThickness"));
+    QAction* design = menuBar()->addAction(tr(names::kComputeDesignThickness.caption));
+    design->setObjectName(QLatin1String(names::kComputeDesignThickness.name));
     connect(design, &QAction::triggered, this, &MainWindow::computeDesignThickness);
     createHelpMenu();
 }
 
 void MainWindow::createFileMenu() {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    file->setObjectName(QStringLiteral("File"));
-    file->menuAction()->setObjectName(QStringLiteral("File"));
+    QMenu* file = addMenuBarMenu(names::kFile);
 
-    QMenu* defaults = addSubmenu(file, "mnuDefaultOptions", tr("&Default Options"));
-    m_metricOption = addItem(defaults, "MetricOption", tr("&Metric System"));
-    m_englishOption = addItem(defaults, "EnglishOption", tr("&English System"));
+    QMenu* defaults = addSubmenu(file, names::kDefaultOptions);
+    m_metricOption = addItem(defaults, names::kMetricOption);
+    m_englishOption = addItem(defaults, names::kEnglishOption);
     m_metricOption->setCheckable(true);
     m_englishOption->setCheckable(true);
     connect(m_metricOption, &QAction::triggered, this,
@@ -96,103 +90,93 @@ void MainWindow::createFileMenu() {
     connect(m_englishOption, &QAction::triggered, this,
             [this] { chooseUnitSystem(UnitSystem::English); });
     // Nothing ever shows the detailed-reports option; it stays unchecked in use.
-    addSeparator(defaults, "Line0a")->setVisible(false);
-    m_detailedReportsOption = addItem(defaults, "DetailedReportsOption", tr("&Detailed Reports"));
+    addSeparator(defaults, names::kLine0a)->setVisible(false);
+    m_detailedReportsOption = addItem(defaults, names::kDetailedReportsOption);
     m_detailedReportsOption->setCheckable(true);
     m_detailedReportsOption->setVisible(false);
     connect(m_detailedReportsOption, &QAction::triggered, this, &MainWindow::toggleDetailedReports);
 
-    addSeparator(file, "Line0");
-    QAction* load = addItem(file, "FileLoad", tr("&Read Data From File..."));
+    addSeparator(file, names::kLine0);
+    QAction* load = addItem(file, names::kFileLoad);
     load->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(load, &QAction::triggered, this, &MainWindow::readDataFile);
-    QAction* save = addItem(file, "FileSave", tr("&Save Input Data..."));
+    QAction* save = addItem(file, names::kFileSave);
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(save, &QAction::triggered, this, &MainWindow::saveInputData);
-    addSeparator(file, "line0b");
-    connect(addItem(file, "mnuSaveReport", tr("S&ave Report...")), &QAction::triggered, this,
-            [this] { saveReport(); });
-    connect(addItem(file, "mnuPrintReport", tr("&Print Report...")), &QAction::triggered, this,
+    addSeparator(file, names::kLine0b);
+    connect(addItem(file, names::kSaveReport), &QAction::triggered, this, [this] { saveReport(); });
+    connect(addItem(file, names::kPrintReport), &QAction::triggered, this,
             &MainWindow::printReport);
-    addSeparator(file, "line1");
-    connect(addItem(file, "FileExit", tr("E&xit")), &QAction::triggered, this,
-            &MainWindow::exitProgram);
+    addSeparator(file, names::kLine1);
+    connect(addItem(file, names::kFileExit), &QAction::triggered, this, &MainWindow::exitProgram);
 }
 
 void MainWindow::createEditMenu() {
-    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    edit->setObjectName(QStringLiteral("mnuEdit"));
-    edit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
-    connect(addItem(edit, "mnuZANLayer", tr("&Pavement Data...")), &QAction::triggered, this,
+    QMenu* edit = addMenuBarMenu(names::kEdit);
+    connect(addItem(edit, names::kPavementData), &QAction::triggered, this,
             &MainWindow::openPavementData);
-    connect(addItem(edit, "mnuZANTraffic", tr("&Traffic Data...")), &QAction::triggered, this,
+    connect(addItem(edit, names::kTrafficData), &QAction::triggered, this,
             &MainWindow::openTrafficData);
 
-    // The captions of the heavy categories are the program's own, slips included.
-    QMenu* axles = addSubmenu(edit, "mnuZANAxles", tr("&Axle Load Cat..."));
-    const struct {
-        const char* name;
-        const char* caption;
-        AxleLoadCategory category;
-    } categories[] = {
-        {"mnuLight", "&Light", AxleLoadCategory::Light},
-        {"mnuMedium", "&Medium", AxleLoadCategory::Medium},
-        {"mnuHeavy", "&Heavry", AxleLoadCategory::Heavy},
-        {"mnuVeryHeavy", "&Veray Heavy", AxleLoadCategory::VeryHeavy},
+    QMenu* axles = addSubmenu(edit, names::kAxleLoadCategories);
+    const std::pair<names::MenuItem, AxleLoadCategory> categories[] = {
+        {names::kLight, AxleLoadCategory::Light},
+        {names::kMedium, AxleLoadCategory::Medium},
+        {names::kHeavy, AxleLoadCategory::Heavy},
+        {names::kVeryHeavy, AxleLoadCategory::VeryHeavy},
     };
-    for (const auto& c : categories) {
-        const AxleLoadCategory category = c.category;
-        connect(addItem(axles, c.name, tr(c.caption)), &QAction::triggered, this,
-                [this, category] { applyCategory(category); });
-    }
-    addSeparator(axles, "line5");
-    connect(addItem(axles, "mnuAxleInput", tr("&Input Axles")), &QAction::triggered, this,
-            &MainWindow::inputAxles);
+    for (const auto& [item, category] : categories)
+        connect(addItem(axles, item), &QAction::triggered, this,
+                [this, category = category] { applyCategory(category); });
+    addSeparator(axles, names::kLine5);
+    connect(addItem(axles, names::kInputAxles), &QAction::triggered, this, &MainWindow::inputAxles);
 }
 
 void MainWindow::createAnalysisMenu() {
-    QMenu* analysis = menuBar()->addMenu(tr("&Perform Analysis"));
-    analysis->setObjectName(QStringLiteral("mnuPerformAnalysis"));
-    analysis->menuAction()->setObjectName(QStringLiteral("mnuPerformAnalysis"));
-    connect(addItem(analysis, "mnuFatigueAnalysis", tr("&Fatigue Analysis")), &QAction::triggered,
-            this, [this] { analyse(AnalysisKind::Fatigue); });
-    connect(addItem(analysis, "mnuErosionAnalysis", tr("&Erosion Analysis")), &QAction::triggered,
-            this, [this] { analyse(AnalysisKind::Erosion); });
-    addSeparator(analysis, "line8");
-    connect(addItem(analysis, "mnuBothAnalysis", tr("&Both")), &QAction::triggered, this,
+    QMenu* analysis = addMenuBarMenu(names::kPerformAnalysis);
+    connect(addItem(analysis, names::kFatigueAnalysis), &QAction::triggered, this,
+            [this] { analyse(AnalysisKind::Fatigue); });
+    connect(addItem(analysis, names::kErosionAnalysis), &QAction::triggered, this,
+            [this] { analyse(AnalysisKind::Erosion); });
+    addSeparator(analysis, names::kLine8);
+    connect(addItem(analysis, names::kBothAnalysis), &QAction::triggered, this,
             [this] { analyse(AnalysisKind::Both); });
-    addSeparator(analysis, "line9");
-    connect(addItem(analysis, "mnuDamageChart", tr("Damage &Chart...")), &QAction::triggered, this,
+    addSeparator(analysis, names::kLine9);
+    connect(addItem(analysis, names::kDamageChart), &QAction::triggered, this,
             &MainWindow::showDamageChart);
 }
 
 void MainWindow::createHelpMenu() {
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
-    help->setObjectName(QStringLiteral("Help"));
-    help->menuAction()->setObjectName(QStringLiteral("Help"));
+    QMenu* help = addMenuBarMenu(names::kHelp);
     // There is no readme to show.
-    addItem(help, "mnuHelpReadme", tr("&Readme"))->setVisible(false);
-    addSeparator(help, "line11")->setVisible(false);
-    connect(addItem(help, "mnuHelpAbout", tr("&About")), &QAction::triggered, this,
-            &MainWindow::showAbout);
+    addItem(help, names::kHelpReadme)->setVisible(false);
+    addSeparator(help, names::kLine11)->setVisible(false);
+    connect(addItem(help, names::kHelpAbout), &QAction::triggered, this, &MainWindow::showAbout);
 }
 
-QAction* MainWindow::addItem(QMenu* menu, const char* name, const QString& caption) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
+QMenu* MainWindow::addMenuBarMenu(const names::MenuItem& item) {
+    QMenu* menu = menuBar()->addMenu(tr(item.caption));
+    menu->setObjectName(QLatin1String(item.name));
+    menu->menuAction()->setObjectName(QLatin1String(item.name));
+    return menu;
+}
+
+QAction* MainWindow::addItem(QMenu* menu, const names::MenuItem& item) {
+    QAction* action = menu->addAction(tr(item.caption));
+    action->setObjectName(QLatin1String(item.name));
     return action;
 }
 
 QAction* MainWindow::addSeparator(QMenu* menu, const char* name) {
     QAction* separator = menu->addSeparator();
-    separator->setObjectName(QString::fromLatin1(name));
+    separator->setObjectName(QLatin1String(name));
     return separator;
 }
 
-QMenu* MainWindow::addSubmenu(QMenu* parent, const char* name, const QString& caption) {
-    QMenu* menu = parent->addMenu(caption);
-    menu->setObjectName(QString::fromLatin1(name));
-    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+QMenu* MainWindow::addSubmenu(QMenu* parent, const names::MenuItem& item) {
+    QMenu* menu = parent->addMenu(tr(item.caption));
+    menu->setObjectName(QLatin1String(item.name));
+    menu->menuAction()->setObjectName(QLatin1String(item.name));
     return menu;
 }
 
@@ -201,7 +185,7 @@ void MainWindow::createReportBox() {
     auto* client = new QWidget(this);
     setCentralWidget(client);
     m_reportBox = new QPlainTextEdit(client);
-    m_reportBox->setObjectName(QStringLiteral("txtReports"));
+    m_reportBox->setObjectName(QLatin1String(names::kReportBox));
     m_reportBox->setReadOnly(true);
     // The report is laid out in columns: never wrap, always allow scrolling both ways.
     m_reportBox->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -278,8 +262,7 @@ void MainWindow::runCommand(const std::function<CommandOutcome()>& command, bool
 }
 
 void MainWindow::showReport(const std::string& report) {
-    m_reportBox->setPlainText(
-        fromCore(report).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_reportBox->setPlainText(fromCoreLines(report));
 }
 
 void MainWindow::showFailure(const QString& text) {
@@ -367,8 +350,8 @@ void MainWindow::printReport() {
             const QStringList lines = reportLines(*report);
             // Each copy is a document of its own.
             for (int copy = 0; copy < *copies && !failure; ++copy)
-                if (auto error = m_platform.printDocument(lines))
-                    failure = tr("The report could not be printed: %1").arg(*error);
+                if (const auto printed = m_platform.printDocument(lines); !printed)
+                    failure = tr("The report could not be printed: %1").arg(printed.error());
         }
     }
     if (failure)

@@ -14,6 +14,7 @@
 #include "dialogs/input_dialogs.h"
 #include "model/workspace.h"
 #include "shell/about_window.h"
+#include "shell/main_window_names.h"
 
 class QAction;
 class QMenu;
@@ -86,9 +87,10 @@ class MainWindow : public QMainWindow {
     std::optional<QString> writeFile(const QString& path, const std::string& bytes);
     void showFailure(const QString& text);
 
-    QAction* addItem(QMenu* menu, const char* name, const QString& caption);
+    QMenu* addMenuBarMenu(const mainWindowNames::MenuItem& item);
+    QAction* addItem(QMenu* menu, const mainWindowNames::MenuItem& item);
     QAction* addSeparator(QMenu* menu, const char* name);
-    QMenu* addSubmenu(QMenu* parent, const char* name, const QString& caption);
+    QMenu* addSubmenu(QMenu* parent, const mainWindowNames::MenuItem& item);
 
     Platform& m_platform;
     Workspace m_workspace;

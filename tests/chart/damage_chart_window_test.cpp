@@ -4,6 +4,7 @@
 #include "chart/damage_chart_window.h"
 
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -16,20 +17,19 @@
 #include <memory>
 #include <string>
 
-#include "chart/chart_widgets.h"
+#include "chart/axle_damage_plot.h"
+#include "chart/damage_curve_plot.h"
+#include "chart/tornado_plot.h"
 #include "commands/commands.h"
 #include "model/design_search.h"
 #include "model/numbers.h"
 #include "model/sensitivity.h"
 #include "model/workspace.h"
+#include "platform/latin1.h"
 #include "support/fake_platform.h"
 
 namespace zan::test {
 namespace {
-
-QString fromCore(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 class ChartWindowTest : public ::testing::Test {
   protected:
@@ -245,16 +245,57 @@ INSTANTIATE_TEST_SUITE_P(
                       SaveCase{"AnyOtherNameIsPng", "chart.img", QByteArray("\x89PNG")}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ChartWindowTest, ImageThatCannotBeWrittenIsReported) {
+struct UnwritableCase {
+    const char* name;
+    const char* file;  // in a folder that does not exist
+};
+
+void PrintTo(const UnwritableCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class UnwritableImage : public ChartWindowTest,
+                        public ::testing::WithParamInterface<UnwritableCase> {};
+
+TEST_P(UnwritableImage, IsReportedNamingTheFileAsChosen) {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("missing/chart.png"));
+    const QString path = dir.filePath(QString::fromUtf8(GetParam().file));
     open();
     platform.saveFiles.push_back(path);
     QTest::mouseClick(button("cmdSaveImage"), Qt::LeftButton);
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_TRUE(fromCore(platform.messages[0].text).startsWith("Cannot write file " + path + ":"))
+    EXPECT_TRUE(fromCore(platform.messages[0].text)
+                    .startsWith("The file " + path + " could not be written: "))
         << platform.messages[0].text;
     EXPECT_FALSE(QFile::exists(path));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, UnwritableImage,
+    ::testing::Values(UnwritableCase{"MissingFolder", "missing/chart.png"},
+                      // Its file-system bytes are not Latin-1; the message still reads right.
+                      UnwritableCase{"AccentedFolder", "r\u00e9sultats/chart.svg"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ChartWindowTest, SavingOverAnImageReplacesItWhole) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("chart.svg"));
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(4 << 20, 'x'));  // longer than any chart drawing
+    }
+    open();
+    platform.saveFiles.push_back(path);
+    QTest::mouseClick(button("cmdSaveImage"), Qt::LeftButton);
+    EXPECT_TRUE(platform.messages.empty());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("<?xml"));
+    EXPECT_FALSE(bytes.contains("xxxx"));
+    // No temporary file is left beside it.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"chart.svg"});
 }
 
 TEST_F(ChartWindowTest, CancelledSaveWritesNothing) {

@@ -11,8 +11,9 @@
 
 #include <string>
 
-#include "chart/chart_widgets.h"
+#include "chart/axle_damage_plot.h"
 #include "chart/damage_chart_window.h"
+#include "chart/damage_curve_plot.h"
 #include "model/design_search.h"
 #include "shell/main_window.h"
 #include "support/fake_platform.h"

@@ -102,7 +102,7 @@ TEST_F(PdfPrinting, PrintLinesPutsEachReportLineOnOnePrintedLine) {
     const QStringList report = reportLinesOfBothAnalysis();
     QPrinter printer(QPrinter::HighResolution);
     toPdf(printer, pdf);
-    EXPECT_EQ(printLines(printer, report), std::nullopt);
+    EXPECT_TRUE(printLines(printer, report).ok());
     expectReportText(report);
 }
 
@@ -110,7 +110,7 @@ TEST_F(PdfPrinting, QtPlatformPrintsOnItsPrinter) {
     const QStringList report = reportLinesOfBothAnalysis();
     QtPlatform platform;
     toPdf(platform.printer(), pdf);
-    EXPECT_EQ(platform.printDocument(report), std::nullopt);
+    EXPECT_TRUE(platform.printDocument(report).ok());
     expectReportText(report);
 }
 
@@ -122,7 +122,7 @@ class PdfPlatform : public FakePlatform {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(file);
     }
-    std::optional<QString> printDocument(const QStringList& lines) override {
+    Expected<Done, QString> printDocument(const QStringList& lines) override {
         FakePlatform::printDocument(lines);
         return printLines(printer, lines);
     }
@@ -143,7 +143,9 @@ TEST_F(PdfPrinting, PrintReportFromTheMenuWritesTheReportBoxLines) {
 TEST_F(PdfPrinting, UnwritableOutputIsAnError) {
     QPrinter printer(QPrinter::HighResolution);
     toPdf(printer, folder.filePath("missing/report.pdf"));
-    EXPECT_NE(printLines(printer, {"a line"}), std::nullopt);
+    const auto printed = printLines(printer, {"a line"});
+    ASSERT_FALSE(printed.ok());
+    EXPECT_FALSE(printed.error().isEmpty());
 }
 
 }  // namespace

@@ -24,9 +24,6 @@ class About : public ShellTest {
     static void press(AboutWindow* about, const char* button) {
         QTest::mouseClick(about->findChild<QPushButton*>(button), Qt::LeftButton);
     }
-    static QString asShown(const QString& text) {
-        return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    }
 };
 
 TEST_F(About, IsAFixedModelessWindowCaptionedWithTheShortName) {
@@ -86,8 +83,8 @@ TEST_F(About, TextsFollowTheirOutline) {
 }
 
 TEST_F(About, MoreAlternatesAndAReopenedWindowStartsAgain) {
-    const QString program = asShown(AboutWindow::programText());
-    const QString authors = asShown(AboutWindow::authorsText());
+    const QString program = withLineFeeds(AboutWindow::programText());
+    const QString authors = withLineFeeds(AboutWindow::authorsText());
 
     AboutWindow* about = open();
     EXPECT_EQ(shown(about), program);
@@ -115,7 +112,7 @@ TEST_F(About, OpeningItAgainWhileOpenRaisesTheSameWindow) {
     AboutWindow* about = open();
     press(about, "cmdAddInfo");
     EXPECT_EQ(open(), about);
-    EXPECT_EQ(shown(about), asShown(AboutWindow::authorsText()));
+    EXPECT_EQ(shown(about), withLineFeeds(AboutWindow::authorsText()));
 }
 
 }  // namespace

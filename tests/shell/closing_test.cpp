@@ -47,7 +47,7 @@ TEST_P(Closing, AsksAndActsOnTheAnswer) {
               asked ? std::vector<QString>{"(*.PRN)|*.PRN"} : std::vector<QString>{});
     EXPECT_EQ(QFile::exists(file), c.save == Save::Written);
     if (c.save == Save::Written) {
-        EXPECT_EQ(asShown(readBytes(file).toStdString()), reportBoxText());
+        EXPECT_EQ(fromCoreLines(readBytes(file).toStdString()), reportBoxText());
     }
     // A failed save is shown after the question.
     EXPECT_EQ(platform.messages.size(), c.save == Save::Fails ? 2u : 1u);

@@ -36,7 +36,7 @@ TEST_P(AnalysisCommand, ShowsTheReportThenTheDamageMessage) {
 
     trigger(c.item);
 
-    EXPECT_EQ(reportBoxText(), asShown(currentReport()));
+    EXPECT_EQ(reportBoxText(), fromCoreLines(currentReport()));
     EXPECT_TRUE(reportBoxText().contains("Sum =")) << qPrintable(reportBoxText());
     EXPECT_GE(platform.busyShown, 1);
     if (c.message == nullptr) {
@@ -143,7 +143,7 @@ TEST_P(DesignThickness, WritesTheThicknessBackAndAnnouncesIt) {
     trigger("mnuComputeDesignThickness");
 
     EXPECT_EQ(window.workspace().pavement().thickness, c.found);
-    EXPECT_EQ(reportBoxText(), asShown(currentReport()));
+    EXPECT_EQ(reportBoxText(), fromCoreLines(currentReport()));
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0],
               (Message{c.message, "Recommended Design Thickness", Icon::Information, Buttons::Ok}));

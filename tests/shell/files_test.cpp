@@ -67,7 +67,7 @@ TEST_P(ReadData, LoadsOnlyACompleteInputDataFile) {
     Workspace& ws = window.workspace();
     switch (c.result) {
         case ReadResult::Loaded:
-            EXPECT_EQ(shown.text, latin1(native(file)) + "  Loaded!");
+            EXPECT_EQ(shown.text, toCore(native(file)) + "  Loaded!");
             EXPECT_EQ(ws.unitSystem(), UnitSystem::Metric);
             EXPECT_EQ(unitMenu(), kMetricLocked);
             EXPECT_EQ(ws.pavement().thickness, "24.1");
@@ -82,7 +82,7 @@ TEST_P(ReadData, LoadsOnlyACompleteInputDataFile) {
             EXPECT_FALSE(ws.hasPavement());
             break;
         case ReadResult::Unreadable:
-            EXPECT_NE(shown.text.find(latin1(native(file))), std::string::npos) << shown.text;
+            EXPECT_NE(shown.text.find(toCore(native(file))), std::string::npos) << shown.text;
             EXPECT_EQ(ws.unitSystem(), UnitSystem::English);
             EXPECT_EQ(unitMenu(), kEnglishSwitchable);
             EXPECT_FALSE(ws.hasPavement());
@@ -162,7 +162,7 @@ TEST_F(ShellTest, SavedReportEqualsTheReportBox) {
     EXPECT_EQ(platform.fileDialogFilters.back(), "(*.PRN)|*.PRN");
     const QByteArray saved = readBytes(file);
     EXPECT_TRUE(saved.endsWith("\r\n"));
-    EXPECT_EQ(asShown(saved.toStdString()), reportBoxText());
+    EXPECT_EQ(fromCoreLines(saved.toStdString()), reportBoxText());
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -172,7 +172,7 @@ TEST_F(ShellTest, ReportIsWrittenAfreshFromTheCurrentInputs) {
     const QString file = path("report.PRN");
     platform.saveFiles.push_back(file);
     trigger("mnuSaveReport");
-    const QString saved = asShown(readBytes(file).toStdString());
+    const QString saved = fromCoreLines(readBytes(file).toStdString());
     EXPECT_NE(saved, reportBoxText());
     EXPECT_TRUE(saved.contains("Average Daily Traffic, ADT = 20000"));
 }
@@ -215,7 +215,7 @@ TEST_P(UnwritableTarget, NamesTheFileAndTheReasonAndKeepsWorking) {
 
     ASSERT_EQ(platform.messages.size(), 1u);
     const std::string& text = platform.messages[0].text;
-    const std::string lead = "Cannot write file " + latin1(native(file)) + ":\r\n";
+    const std::string lead = "Cannot write file " + toCore(native(file)) + ":\r\n";
     EXPECT_EQ(text.rfind(lead, 0), 0u) << text;
     EXPECT_GT(text.size(), lead.size() + 2) << "no reason given: " << text;
     EXPECT_FALSE(QFile::exists(file));

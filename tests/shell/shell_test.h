@@ -10,23 +10,11 @@
 #include <string>
 
 #include "io/report.h"
+#include "platform/latin1.h"
 #include "shell/main_window.h"
 #include "support/fake_platform.h"
 
 namespace zan::test {
-
-inline QString fromCore(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// A core text (CR LF lines) as a text box shows it.
-inline QString asShown(const std::string& text) {
-    return fromCore(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-inline std::string latin1(const QString& text) {
-    return text.toLatin1().toStdString();
-}
 
 inline QByteArray readBytes(const QString& path) {
     QFile file(path);

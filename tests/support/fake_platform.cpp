@@ -58,11 +58,11 @@ std::optional<int> FakePlatform::choosePrintCopies() {
     return c;
 }
 
-std::optional<QString> FakePlatform::printDocument(const QStringList& lines) {
+Expected<Done, QString> FakePlatform::printDocument(const QStringList& lines) {
     if (printFailure)
-        return printFailure;
+        return failure(*printFailure);
     printedDocuments.push_back(lines);
-    return std::nullopt;
+    return Done{};
 }
 
 void FakePlatform::setBusy(bool busy) {

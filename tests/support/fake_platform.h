@@ -18,7 +18,7 @@ class FakePlatform : public Platform {
     std::optional<QString> chooseOpenFile(const QString& filter) override;
     std::optional<QString> chooseSaveFile(const QString& filter) override;
     std::optional<int> choosePrintCopies() override;
-    std::optional<QString> printDocument(const QStringList& lines) override;
+    Expected<Done, QString> printDocument(const QStringList& lines) override;
     void setBusy(bool busy) override;
 
     // Scripted answers, taken front first.

@@ -1,4 +1,5 @@
-// The three charts: what each one plots, and that the drawing puts it where the chart says.
+// The damage curve chart: its decades, and that the drawing puts each curve, the 100 % line
+// and the recommended thickness where the chart says it does.
 
 #include <gtest/gtest.h>
 #include <QImage>
@@ -8,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/chart_widgets.h"
+#include "chart/damage_curve_plot.h"
 #include "model/workspace.h"
 
 namespace zan::test {
@@ -137,99 +138,6 @@ TEST(DamageCurvePlot, TrialOutsideTheRangeIsNamedNotDrawn) {
     plot.setCurve(*curve);
     EXPECT_FALSE(plot.trialShown());
     EXPECT_EQ(plot.trialLabel(), QStringLiteral("Trial 40.00 in \u2192"));
-}
-
-struct AxleCase {
-    const char* name;
-    UnitSystem units;
-    bool fatigue;
-    bool erosion;
-    bool lastTandemRowShown;
-    std::size_t rows;
-    const char* firstLabel;
-};
-
-void PrintTo(const AxleCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class AxleDamagePlotTest : public ::testing::TestWithParam<AxleCase> {};
-
-TEST_P(AxleDamagePlotTest, BarsAreTheRunsDamagePerRow) {
-    const AxleCase& c = GetParam();
-    Workspace ws;
-    ASSERT_TRUE(ws.chooseUnitSystem(c.units));
-    const float h = c.units == UnitSystem::Metric ? 24.0f : 9.5f;
-    auto run = runDamageAnalysis(ws, AnalysisRequest{h, c.fatigue, c.erosion});
-    ASSERT_TRUE(run.ok());
-    AxleDamagePlot plot;
-    plot.setResults(*run, c.units, c.lastTandemRowShown);
-    ASSERT_EQ(plot.rows().size(), c.rows);
-    EXPECT_TRUE(plot.note().isEmpty());
-    EXPECT_EQ(plot.rows().front().label, c.firstLabel);
-    double largest = 0.0;
-    for (const auto& row : plot.rows()) {
-        SCOPED_TRACE(row.label.toStdString());
-        const auto a = axleIndex(row.axle);
-        const auto r = static_cast<std::size_t>(row.row - 1);
-        EXPECT_FALSE(row.axle == AxleType::Tandem && row.row == 10 && !c.lastTandemRowShown);
-        EXPECT_EQ(row.fatigueDamage.has_value(), c.fatigue);
-        EXPECT_EQ(row.erosionDamage.has_value(), c.erosion);
-        if (row.fatigueDamage) {
-            EXPECT_EQ(*row.fatigueDamage, run->fatigueDamage[a][r]);
-            largest = std::max(largest, static_cast<double>(*row.fatigueDamage));
-        }
-        if (row.erosionDamage) {
-            EXPECT_EQ(*row.erosionDamage, run->erosionDamage[a][r]);
-            largest = std::max(largest, static_cast<double>(*row.erosionDamage));
-        }
-    }
-    EXPECT_GE(plot.damageMax(), largest);
-    EXPECT_LT(plot.damageMax(), largest * 2.5);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Runs, AxleDamagePlotTest,
-    ::testing::Values(
-        AxleCase{"Both", UnitSystem::English, true, true, true, 20, "S 36.0"},
-        AxleCase{"FatigueOnly", UnitSystem::English, true, false, true, 20, "S 36.0"},
-        AxleCase{"ErosionOnly", UnitSystem::English, false, true, true, 20, "S 36.0"},
-        AxleCase{"LightCategoryHidesARow", UnitSystem::English, true, true, false, 19, "S 36.0"},
-        AxleCase{"MetricLoadsInKilonewtons", UnitSystem::Metric, true, true, true, 20, "S 160.2"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(AxleDamagePlot, BeforeAnyRunSaysSo) {
-    AxleDamagePlot plot;
-    plot.setResults(AnalysisResults{}, UnitSystem::English, true);
-    EXPECT_TRUE(plot.rows().empty());
-    EXPECT_TRUE(plot.note().startsWith("No analysis has been run yet"));
-}
-
-TEST(TornadoPlot, WidestSwingOnTopAndInputsWithoutResultLast) {
-    Sensitivity s;
-    s.base.thickness = 9.5f;
-    auto row = [](SensitivityInput input, std::optional<float> lower, std::optional<float> upper) {
-        SensitivityRow r;
-        r.input = input;
-        r.lower.thickness = lower;
-        r.upper.thickness = upper;
-        return r;
-    };
-    s.rows = {row(SensitivityInput::SubgradeModulus, 9.75f, 9.25f),
-              row(SensitivityInput::ModulusOfRupture, std::nullopt, 8.75f),
-              row(SensitivityInput::AverageDailyTraffic, 9.25f, 9.5f),
-              row(SensitivityInput::GrowthPercent, 9.5f, 9.5f),
-              row(SensitivityInput::LoadSafetyFactor, 8.25f, 10.75f)};
-    TornadoPlot plot;
-    plot.setSensitivity(s);
-    std::vector<std::string> order;
-    for (const auto& bar : plot.bars())
-        order.push_back(bar.name.toStdString());
-    // Equal swings keep the inputs' order.
-    EXPECT_EQ(order, (std::vector<std::string>{"LSF", "k (psi/in)", "ADT", "Growth rate (%)",
-                                               "Sc (psi)"}));
-    EXPECT_EQ(plot.base(), 9.5f);
-    EXPECT_EQ(plot.thicknessAxisTitle(), "Recommended thickness (in)");
 }
 
 }  // namespace

@@ -1,0 +1,148 @@
+#include "axle_damage_plot.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "chart/damage_chart_window_names.h"
+#include "model/numbers.h"
+#include "platform/latin1.h"
+
+namespace zan {
+
+using namespace plot;
+
+AxleDamagePlot::AxleDamagePlot(QWidget* parent)
+    : Plot(damageChartWindowNames::kAxleDamagePlot, parent) {}
+
+void AxleDamagePlot::setResults(const AnalysisResults& results, UnitSystem units,
+                                bool lastTandemRowShown) {
+    m_units = units;
+    m_rows.clear();
+    m_note.clear();
+    if (!results.fatigueSelected && !results.erosionSelected) {
+        m_note =
+            tr("No analysis has been run yet. Perform Analysis draws the damage of each "
+               "axle row here.");
+        update();
+        return;
+    }
+    double largest = 0.0;
+    for (AxleType axle : {AxleType::Single, AxleType::Tandem}) {
+        const std::size_t a = axleIndex(axle);
+        for (int r = 0; r < kAxleRows; ++r) {
+            const std::size_t ri = static_cast<std::size_t>(r);
+            if (axle == AxleType::Tandem && r == kAxleRows - 1 && !lastTandemRowShown)
+                continue;
+            Row row;
+            row.axle = axle;
+            row.row = r + 1;
+            // Stored in kips whatever the unit system.
+            double load = results.axleLoad[a][ri];
+            if (units == UnitSystem::Metric)
+                load *= kKilonewtonsPerKip;
+            row.label = QStringLiteral("%1 %2").arg(
+                axle == AxleType::Single ? QStringLiteral("S") : QStringLiteral("T"),
+                fromCore(formatFixed(load, 1)));
+            if (results.fatigueSelected) {
+                row.fatigueDamage = results.fatigueDamage[a][ri];
+                largest = std::max(largest, static_cast<double>(*row.fatigueDamage));
+            }
+            if (results.erosionSelected) {
+                row.erosionDamage = results.erosionDamage[a][ri];
+                largest = std::max(largest, static_cast<double>(*row.erosionDamage));
+            }
+            m_rows.push_back(row);
+        }
+    }
+    const double step = niceStep(largest, 5);
+    m_scaleMax = largest > 0.0 ? std::ceil(largest / step) * step : 1.0;
+    update();
+}
+
+QString AxleDamagePlot::loadAxisTitle() const {
+    return m_units == UnitSystem::Metric ? tr("Design axle load (kN, LSF applied)")
+                                         : tr("Design axle load (kips, LSF applied)");
+}
+
+QString AxleDamagePlot::title() const {
+    return tr("Damage per axle row (%)");
+}
+
+double AxleDamagePlot::xOf(const QRectF& area, double percent) const {
+    return area.left() + percent / m_scaleMax * area.width();
+}
+
+void AxleDamagePlot::paintChart(QPainter& painter, const QRectF& bounds) const {
+    const QRectF area = bounds.adjusted(66, 52, -44, -44);
+    if (!m_note.isEmpty() || m_rows.empty()) {
+        drawNote(painter, area, m_note);
+        return;
+    }
+    drawLegend(painter, bounds.adjusted(0, 20, 0, 0),
+               {{chart::kFatigue, tr("Fatigue")}, {chart::kErosion, tr("Erosion")}});
+    drawDamageAxis(painter, area, bounds);
+    drawBars(painter, area, bounds);
+    drawFrame(painter, area);
+}
+
+void AxleDamagePlot::drawDamageAxis(QPainter& painter, const QRectF& area,
+                                    const QRectF& bounds) const {
+    const double tick = niceStep(m_scaleMax, 5);
+    for (double t = 0.0; t <= m_scaleMax + 1e-9; t += tick)
+        drawGridLineWithValue(painter, area, xOf(area, t), tickText(t));
+    drawTitleBelow(painter, area, 22, tr("Damage (%)"));
+    drawVerticalTitle(painter, area, bounds.left() + 10, loadAxisTitle());
+}
+
+void AxleDamagePlot::drawBars(QPainter& painter, const QRectF& area, const QRectF& bounds) const {
+    const double band = area.height() / static_cast<double>(m_rows.size());
+    // The values go on after all bars, in a smaller font, so that no bar covers a value; they
+    // may run into the right margin.
+    QFont small = painter.font();
+    small.setPointSizeF(small.pointSizeF() * 0.8);
+    const QFontMetricsF fm(small);
+    std::vector<ValueLabel> values;
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const Row& row = m_rows[i];
+        const double top = area.top() + band * static_cast<double>(i);
+        painter.setPen(chart::kAxis);
+        painter.drawText(QRectF(bounds.left() + 18, top, area.left() - bounds.left() - 22, band),
+                         Qt::AlignRight | Qt::AlignVCenter, row.label);
+        const auto fatigue =
+            drawBar(painter, area, row.fatigueDamage, chart::kFatigue, top + band * 0.1, band, fm);
+        auto erosion =
+            drawBar(painter, area, row.erosionDamage, chart::kErosion, top + band * 0.5, band, fm);
+        // The row's two values are closer than a line of text: side by side, not stacked.
+        if (fatigue && erosion && erosion->box.intersects(fatigue->box))
+            erosion->box.moveLeft(fatigue->box.right() + 4);
+        for (const auto& value : {fatigue, erosion})
+            if (value)
+                values.push_back(*value);
+    }
+    painter.save();
+    painter.setFont(small);
+    painter.setPen(chart::kAxis);
+    for (const ValueLabel& value : values)
+        painter.drawText(value.box, Qt::AlignCenter, value.text);
+    painter.restore();
+}
+
+std::optional<AxleDamagePlot::ValueLabel> AxleDamagePlot::drawBar(
+    QPainter& painter, const QRectF& area, const std::optional<float>& value, const QColor& color,
+    double top, double band, const QFontMetricsF& fm) const {
+    if (!value)
+        return std::nullopt;
+    const QRectF r(area.left(), top, xOf(area, *value) - area.left(), band * 0.4);
+    painter.fillRect(r, color);
+    // A value too small to show as a bar is too small to matter; it stays unlabelled.
+    if (!(*value > 0.0f && *value >= m_scaleMax * 0.02))
+        return std::nullopt;
+    const QString text = fromCore(formatSignificant(*value, 3));
+    return ValueLabel{QRectF(r.right() + 3, r.center().y() - fm.height() / 2,
+                             fm.horizontalAdvance(text) + 2, fm.height()),
+                      text};
+}
+
+}  // namespace zan

@@ -1,0 +1,23 @@
+#pragma once
+// The damage chart window's control names and its own captions. These are the program's
+// established names, which tests and users rely on: keep them exactly.
+
+namespace zan::damageChartWindowNames {
+
+inline constexpr const char* kWindow = "frmDamageChart";
+inline constexpr const char* kTitle = "Damage Chart";
+
+inline constexpr const char* kCharts = "charts";  // what Save Image writes
+inline constexpr const char* kDamagePlot = "plotDamage";
+inline constexpr const char* kAxleDamagePlot = "plotAxleDamage";
+inline constexpr const char* kTornadoPlot = "plotTornado";
+inline constexpr const char* kSensitivityTable = "tblSensitivity";
+// Shown instead of the charts while the core refuses the inputs.
+inline constexpr const char* kMessage = "lblMessage";
+
+inline constexpr const char* kSaveImage = "cmdSaveImage";
+inline constexpr const char* kSaveImageCaption = "Save &Image...";
+inline constexpr const char* kClose = "cmdClose";
+inline constexpr const char* kCloseCaption = "&Close";
+
+}  // namespace zan::damageChartWindowNames

@@ -1,0 +1,53 @@
+#pragma once
+// The one bridge between the core's texts and Qt's. The core keeps every text as Latin-1
+// bytes, so that a .DEF or .PRN file maps byte for byte onto its text, and breaks lines with
+// CR LF as those files do; the windows work with QString, and a label, message box or text
+// box breaks lines on a plain line feed. File names are the exception: the core opens them by
+// the file system's own bytes, which are not Latin-1.
+
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace zan {
+
+// Every byte becomes the character of the same code, so no text is lost or changed.
+inline QString fromCore(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A character outside Latin-1 has no byte in the core's texts: it becomes '?'.
+inline std::string toCore(const QString& text) {
+    const QByteArray bytes = text.toLatin1();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+// CR LF as a line feed; a lone CR or LF stays as it is.
+inline QString withLineFeeds(QString text) {
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+// A core text as a label, message box or text box shows it.
+inline QString fromCoreLines(std::string_view text) {
+    return withLineFeeds(fromCore(text));
+}
+
+// A path as the core's file functions take it.
+inline std::string toCorePath(const QString& path) {
+    const QByteArray bytes = QFile::encodeName(path);
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+// A core message that names `path` by its file-system bytes (toCorePath), with the name as
+// the user chose it instead, so that a name beyond ASCII reads right in the message.
+inline std::string withShownPath(std::string text, const QString& path) {
+    const std::string stored = toCorePath(path);
+    const std::size_t at = text.find(stored);
+    if (!stored.empty() && at != std::string::npos)
+        text.replace(at, stored.size(), toCore(QDir::toNativeSeparators(path)));
+    return text;
+}
+
+}  // namespace zan

@@ -1,0 +1,42 @@
+// The sensitivity tornado: the order of its bars.
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "chart/tornado_plot.h"
+
+namespace zan::test {
+namespace {
+
+TEST(TornadoPlot, WidestSwingOnTopAndInputsWithoutResultLast) {
+    Sensitivity s;
+    s.base.thickness = 9.5f;
+    auto row = [](SensitivityInput input, std::optional<float> lower, std::optional<float> upper) {
+        SensitivityRow r;
+        r.input = input;
+        r.lower.thickness = lower;
+        r.upper.thickness = upper;
+        return r;
+    };
+    s.rows = {row(SensitivityInput::SubgradeModulus, 9.75f, 9.25f),
+              row(SensitivityInput::ModulusOfRupture, std::nullopt, 8.75f),
+              row(SensitivityInput::AverageDailyTraffic, 9.25f, 9.5f),
+              row(SensitivityInput::GrowthPercent, 9.5f, 9.5f),
+              row(SensitivityInput::LoadSafetyFactor, 8.25f, 10.75f)};
+    TornadoPlot plot;
+    plot.setSensitivity(s);
+    std::vector<std::string> order;
+    for (const auto& bar : plot.bars())
+        order.push_back(bar.name.toStdString());
+    // Equal swings keep the inputs' order.
+    EXPECT_EQ(order, (std::vector<std::string>{"LSF", "k (psi/in)", "ADT", "Growth rate (%)",
+                                               "Sc (psi)"}));
+    EXPECT_EQ(plot.base(), 9.5f);
+    EXPECT_EQ(plot.thicknessAxisTitle(), "Recommended thickness (in)");
+}
+
+}  // namespace
+}  // namespace zan::test

@@ -1,0 +1,108 @@
+// The bridge between the core's Latin-1 texts and QString: no byte may be lost or changed on
+// the way, and only CR LF pairs become line feeds.
+
+#include "platform/latin1.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace zan::test {
+namespace {
+
+TEST(Latin1, EveryByteSurvivesTheRoundTrip) {
+    std::string bytes;
+    for (int b = 0; b < 256; ++b)
+        bytes.push_back(static_cast<char>(b));
+    const QString text = fromCore(bytes);
+    ASSERT_EQ(text.size(), 256);  // the NUL byte does not end the text
+    for (int b = 0; b < 256; ++b)
+        EXPECT_EQ(text[b].unicode(), b) << b;
+    EXPECT_EQ(toCore(text), bytes);
+}
+
+struct ToCoreCase {
+    const char* name;
+    QString text;
+    std::string bytes;
+};
+
+void PrintTo(const ToCoreCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ToCore : public ::testing::TestWithParam<ToCoreCase> {};
+
+TEST_P(ToCore, GivesTheLatin1Bytes) {
+    EXPECT_EQ(toCore(GetParam().text), GetParam().bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ToCore,
+    ::testing::Values(ToCoreCase{"Ascii", QStringLiteral("h1 = 9.5"), "h1 = 9.5"},
+                      ToCoreCase{"Empty", QString(), ""},
+                      ToCoreCase{"AccentedLetter", QStringLiteral("D\u00e9bit"),
+                                 "D\xe9"
+                                 "bit"},
+                      ToCoreCase{"LineBreaksKept", QStringLiteral("a\r\nb\nc"), "a\r\nb\nc"},
+                      ToCoreCase{"OutsideLatin1", QStringLiteral("100 \u20ac"), "100 ?"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct LinesCase {
+    const char* name;
+    std::string core;
+    QString shown;
+};
+
+void PrintTo(const LinesCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class FromCoreLines : public ::testing::TestWithParam<LinesCase> {};
+
+TEST_P(FromCoreLines, BreaksOnlyCrLfPairsAnew) {
+    EXPECT_EQ(fromCoreLines(GetParam().core), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, FromCoreLines,
+    ::testing::Values(LinesCase{"CrLf", "a\r\nb", QStringLiteral("a\nb")},
+                      LinesCase{"TrailingCrLf", "a\r\n", QStringLiteral("a\n")},
+                      LinesCase{"LoneCr", "a\rb", QStringLiteral("a\rb")},
+                      LinesCase{"LoneLf", "a\nb", QStringLiteral("a\nb")},
+                      LinesCase{"CrBeforeCrLf", "a\r\r\nb", QStringLiteral("a\r\nb")},
+                      LinesCase{"HighByte", "\xb0\r\n", QStringLiteral("\u00b0\n")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct PathCase {
+    const char* name;
+    QString path;
+};
+
+void PrintTo(const PathCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ShownPath : public ::testing::TestWithParam<PathCase> {};
+
+TEST_P(ShownPath, NamesTheFileAsTheUserChoseIt) {
+    const QString& path = GetParam().path;
+    const std::string message = "The file " + toCorePath(path) + " could not be written.";
+    EXPECT_EQ(withShownPath(message, path),
+              "The file " + toCore(QDir::toNativeSeparators(path)) + " could not be written.");
+    EXPECT_EQ(fromCore(withShownPath(message, path)), QStringLiteral("The file ") +
+                                                          QDir::toNativeSeparators(path) +
+                                                          QStringLiteral(" could not be written."));
+    // A message naming another file is left alone.
+    EXPECT_EQ(withShownPath("Nothing to say", path), "Nothing to say");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, ShownPath,
+    ::testing::Values(PathCase{"Ascii", QStringLiteral("/tmp/chart.png")},
+                      PathCase{"AccentedFolder", QStringLiteral("/tmp/r\u00e9sultats/chart.png")},
+                      PathCase{"Blanks", QStringLiteral("/tmp/my charts/chart 1.svg")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace zan::test
