@@ -1,18 +1,23 @@
-# The installed tree and the Debian package hold what a user needs: both programs, the
-# desktop entry, the icon and the manual page, and zan-report runs from where it was put.
+# The installed tree and the Debian package hold what a user needs: both programs, their
+# manual pages, the user guide, the desktop entry and its icon; and zan-report runs from
+# where it was put.
 #
-#   cmake -DBUILD_DIR=... -DWORK_DIR=... -DGUI=ON|OFF -DCHECK=install|package -P install_check.cmake
+#   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DWORK_DIR=... -DGUI=ON|OFF
+#         -DCHECK=install|package -P install_check.cmake
 
-foreach(var BUILD_DIR WORK_DIR GUI CHECK)
-    if(NOT DEFINED ${var})
+cmake_minimum_required(VERSION 3.25)
+
+foreach(var BUILD_DIR SOURCE_DIR WORK_DIR GUI CHECK)
+    if("${${var}}" STREQUAL "")
         message(FATAL_ERROR "install_check: ${var} is not set")
     endif()
 endforeach()
 
-set(expected bin/zan-report share/man/man1/zan-report.1)
+set(guide share/doc/zan-thickness-design/user-guide.md)
+set(expected bin/zan-report share/man/man1/zan-report.1 ${guide})
 if(GUI)
-    list(APPEND expected bin/zan-design share/applications/zan-design.desktop
-         share/icons/hicolor/scalable/apps/zan-design.svg)
+    list(APPEND expected bin/zan-design share/man/man1/zan-design.1
+         share/applications/zan-design.desktop share/icons/hicolor/scalable/apps/zan-design.svg)
 endif()
 
 function(run_or_fail)
@@ -41,6 +46,11 @@ function(check_tree root)
     run_or_fail(${root}/bin/zan-report --help)
     if(NOT run_output MATCHES "--summary")
         message(FATAL_ERROR "install_check: the installed zan-report is not this one")
+    endif()
+    file(READ ${root}/${guide} installed)
+    file(READ ${SOURCE_DIR}/docs/user-guide.md written)
+    if(NOT installed STREQUAL written)
+        message(FATAL_ERROR "install_check: ${guide} is not docs/user-guide.md")
     endif()
 endfunction()
 
