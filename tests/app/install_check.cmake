@@ -1,6 +1,6 @@
 # The installed tree and the Debian package hold what a user needs: both programs, their
-# manual pages, the user guide, the desktop entry and its icon; and zan-report runs from
-# where it was put.
+# manual pages, the user guide, the desktop entry with its icon and the MIME type it opens;
+# and zan-report runs from where it was put.
 #
 #   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DWORK_DIR=... -DGUI=ON|OFF
 #         -DCHECK=install|package -P install_check.cmake
@@ -17,7 +17,8 @@ set(guide share/doc/zan-thickness-design/user-guide.md)
 set(expected bin/zan-report share/man/man1/zan-report.1 ${guide})
 if(GUI)
     list(APPEND expected bin/zan-design share/man/man1/zan-design.1
-         share/applications/zan-design.desktop share/icons/hicolor/scalable/apps/zan-design.svg)
+         share/applications/zan-design.desktop share/icons/hicolor/scalable/apps/zan-design.svg
+         share/mime/packages/zan-design-def.xml)
 endif()
 
 function(run_or_fail)
@@ -51,6 +52,27 @@ function(check_tree root)
     file(READ ${SOURCE_DIR}/docs/user-guide.md written)
     if(NOT installed STREQUAL written)
         message(FATAL_ERROR "install_check: ${guide} is not docs/user-guide.md")
+    endif()
+    if(GUI)
+        check_desktop_files(${root})
+    endif()
+endfunction()
+
+function(require_line file line)
+    file(STRINGS ${file} lines)
+    if(NOT line IN_LIST lines)
+        message(FATAL_ERROR "install_check: ${file} lacks the line '${line}'")
+    endif()
+endfunction()
+
+# The desktop entry opens data files of the MIME type the tree defines.
+function(check_desktop_files root)
+    set(desktop ${root}/share/applications/zan-design.desktop)
+    require_line(${desktop} "Exec=zan-design %f")
+    require_line(${desktop} "MimeType=application/x-zan-def;")
+    file(READ ${root}/share/mime/packages/zan-design-def.xml mime)
+    if(NOT mime MATCHES "<mime-type type=\"application/x-zan-def\">")
+        message(FATAL_ERROR "install_check: the MIME package does not define application/x-zan-def")
     endif()
 endfunction()
 
