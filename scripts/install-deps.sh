@@ -16,6 +16,7 @@ packages=(
     pmccabe  # function_length: no function in src/ longer than 60 lines
     man-db groff-base  # man and lexgrog: the manual pages render without a warning
     desktop-file-utils  # desktop-file-validate: the desktop entry
+    appstream  # appstreamcli validate: the AppStream metadata
     shared-mime-info  # update-mime-database: the MIME type of the input data files
 )
 
