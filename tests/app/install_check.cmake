@@ -1,18 +1,24 @@
-# The installed tree and the Debian package hold what a user needs: both programs, the
-# desktop entry, the icon and the manual page, and zan-report runs from where it was put.
+# The installed tree and the Debian package hold what a user needs: both programs, their
+# manual pages, the user guide, the desktop entry with its icon, MIME type and AppStream
+# metadata, all pointing at each other; and zan-report runs from where it was put.
 #
-#   cmake -DBUILD_DIR=... -DWORK_DIR=... -DGUI=ON|OFF -DCHECK=install|package -P install_check.cmake
+#   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DWORK_DIR=... -DGUI=ON|OFF -DAPPSTREAM_ID=...
+#         -DCHECK=install|package [-DAPPSTREAMCLI=...] -P install_check.cmake
 
-foreach(var BUILD_DIR WORK_DIR GUI CHECK)
-    if(NOT DEFINED ${var})
+cmake_minimum_required(VERSION 3.25)
+
+foreach(var BUILD_DIR SOURCE_DIR WORK_DIR GUI APPSTREAM_ID CHECK)
+    if("${${var}}" STREQUAL "")
         message(FATAL_ERROR "install_check: ${var} is not set")
     endif()
 endforeach()
 
-set(expected bin/zan-report share/man/man1/zan-report.1)
+set(guide share/doc/zan-thickness-design/user-guide.md)
+set(expected bin/zan-report share/man/man1/zan-report.1 ${guide})
 if(GUI)
-    list(APPEND expected bin/zan-design share/applications/zan-design.desktop
-         share/icons/hicolor/scalable/apps/zan-design.svg)
+    list(APPEND expected bin/zan-design share/man/man1/zan-design.1
+         share/applications/zan-design.desktop share/icons/hicolor/scalable/apps/zan-design.svg
+         share/mime/packages/zan-design-def.xml share/metainfo/${APPSTREAM_ID}.metainfo.xml)
 endif()
 
 function(run_or_fail)
@@ -41,6 +47,54 @@ function(check_tree root)
     run_or_fail(${root}/bin/zan-report --help)
     if(NOT run_output MATCHES "--summary")
         message(FATAL_ERROR "install_check: the installed zan-report is not this one")
+    endif()
+    file(READ ${root}/${guide} installed)
+    file(READ ${SOURCE_DIR}/docs/user-guide.md written)
+    if(NOT installed STREQUAL written)
+        message(FATAL_ERROR "install_check: ${guide} is not docs/user-guide.md")
+    endif()
+    if(GUI)
+        check_desktop_files(${root})
+    endif()
+endfunction()
+
+function(require_line file line)
+    file(STRINGS ${file} lines)
+    if(NOT line IN_LIST lines)
+        message(FATAL_ERROR "install_check: ${file} lacks the line '${line}'")
+    endif()
+endfunction()
+
+# The desktop entry opens data files of the installed MIME type, and the AppStream metadata
+# launches that entry and provides the programs and the type the tree holds.
+function(check_desktop_files root)
+    set(desktop ${root}/share/applications/zan-design.desktop)
+    require_line(${desktop} "Exec=zan-design %f")
+    require_line(${desktop} "MimeType=application/x-zan-def;")
+    file(READ ${root}/share/mime/packages/zan-design-def.xml mime)
+    file(READ ${root}/share/metainfo/${APPSTREAM_ID}.metainfo.xml metainfo)
+    string(FIND "${metainfo}" "<id>${APPSTREAM_ID}</id>" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "install_check: the metainfo file is not named after its id")
+    endif()
+    string(REGEX MATCHALL "<launchable type=\"desktop-id\">[^<]*" launchables "${metainfo}")
+    string(REGEX MATCHALL "<binary>[^<]*" binaries "${metainfo}")
+    string(REGEX MATCHALL "<mediatype>[^<]*" mediatypes "${metainfo}")
+    list(TRANSFORM launchables REPLACE ".*>" "share/applications/")
+    list(TRANSFORM binaries REPLACE ".*>" "bin/")
+    list(TRANSFORM mediatypes REPLACE ".*>" "")
+    if(NOT binaries STREQUAL "bin/zan-design;bin/zan-report" OR NOT launchables
+       OR NOT mediatypes STREQUAL "application/x-zan-def")
+        message(FATAL_ERROR "install_check: the metainfo file provides ${binaries} ${mediatypes}"
+                            " and launches ${launchables}")
+    endif()
+    foreach(file IN LISTS launchables binaries)
+        if(NOT EXISTS ${root}/${file})
+            message(FATAL_ERROR "install_check: the metainfo file names ${file}, not installed")
+        endif()
+    endforeach()
+    if(NOT mime MATCHES "<mime-type type=\"${mediatypes}\">")
+        message(FATAL_ERROR "install_check: the MIME package does not define ${mediatypes}")
     endif()
 endfunction()
 
@@ -74,6 +128,15 @@ elseif(CHECK STREQUAL "package")
     endforeach()
     run_or_fail(dpkg-deb --extract ${packages} ${WORK_DIR}/root)
     check_tree(${WORK_DIR}/root/usr)
+    if(GUI)
+        # The metadata read together with the desktop entry beside it, as a distribution's
+        # metadata generator reads the package (it looks under usr/ of the root it is given).
+        run_or_fail(${APPSTREAMCLI} validate-tree --no-net --pedantic ${WORK_DIR}/root)
+        if(run_output MATCHES "(^|\n) *[EWI]: ")
+            message(FATAL_ERROR "install_check: appstreamcli finds fault with the package:\n"
+                                "${run_output}")
+        endif()
+    endif()
 else()
     message(FATAL_ERROR "install_check: CHECK is install or package, not ${CHECK}")
 endif()

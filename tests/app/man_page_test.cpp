@@ -1,9 +1,12 @@
 // The manual page of zan-report keeps up with its --help: every option, exit status and
-// summary status the help names is in the page too.
+// summary status the help names is in the page too. Both pages render cleanly, are found by
+// whatis, and point at each other and at the user guide where it is installed.
 
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <filesystem>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -151,5 +154,78 @@ TEST_F(ManPage, DescribesEverythingTheHelpNames) {
                                    "total erosion %,recommended thickness,status"),
               std::string::npos);
 }
+
+struct Page {
+    const char* name;
+    const char* path;
+    const char* other;  // the page its SEE ALSO names
+};
+
+void PrintTo(const Page& page, std::ostream* out) {
+    *out << page.name;
+}
+
+const Page kPages[] = {
+    {"zan_report", ZAN_MAN_PAGE, "zan-design(1)"},
+    {"zan_design", ZAN_DESIGN_MAN_PAGE, "zan-report(1)"},
+};
+
+class ManPages : public ZanReport, public ::testing::WithParamInterface<Page> {
+  protected:
+    // Runs `command` in a shell; its standard output and error.
+    Outcome shell(const std::string& command) const {
+        const std::filesystem::path out = dir() / "stdout";
+        const std::filesystem::path err = dir() / "stderr";
+        const int raw = std::system(
+            (command + " >" + quoted(out.string()) + " 2>" + quoted(err.string()) + " </dev/null")
+                .c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readBytes(out), readBytes(err)};
+    }
+    // The page as man shows it on an 80-column terminal, with every groff warning enabled.
+    Outcome render() const {
+        return shell("MANWIDTH=80 " + quoted(ZAN_MAN) + " --warnings=w -l " +
+                     quoted(GetParam().path));
+    }
+};
+
+TEST_P(ManPages, RenderWithoutWarnings) {
+    const Outcome page = render();
+    EXPECT_EQ(page.status, 0);
+    EXPECT_EQ(page.err, "");
+    EXPECT_NE(page.out.find("DESCRIPTION"), std::string::npos) << page.out;
+    EXPECT_NE(page.out.find("ZAN Thickness Design " ZAN_VERSION), std::string::npos)
+        << "the footer names the version";
+    EXPECT_EQ(readBytes(GetParam().path).find('@'), std::string::npos)
+        << "a placeholder left unconfigured";
+}
+
+// mandb indexes a page by its NAME line; lexgrog reads it as mandb does.
+TEST_P(ManPages, NameLineServesWhatis) {
+    const std::string command = std::filesystem::path(GetParam().path).stem().string();
+    const Outcome whatis = shell(quoted(ZAN_LEXGROG) + " " + quoted(GetParam().path));
+    EXPECT_EQ(whatis.status, 0) << whatis.err;
+    EXPECT_NE(whatis.out.find("\"" + command + " - "), std::string::npos) << whatis.out;
+}
+
+TEST_P(ManPages, SeeAlsoNamesTheOtherPageAndTheInstalledGuide) {
+    const Outcome page = render();
+    const std::size_t seeAlso = page.out.find("\nSEE ALSO\n");
+    ASSERT_NE(seeAlso, std::string::npos) << page.out;
+    // Lines joined and indents dropped, so a name broken over two lines is still found.
+    std::string section;
+    for (char c : page.out.substr(seeAlso)) {
+        const bool blank = c == ' ' || c == '\n' || c == '\t';
+        if (!blank)
+            section += c;
+        else if (!section.empty() && section.back() != ' ')
+            section += ' ';
+    }
+    EXPECT_NE(section.find(GetParam().other), std::string::npos) << section;
+    EXPECT_NE(section.find(ZAN_GUIDE_DESTINATION "/user-guide.md"), std::string::npos) << section;
+    EXPECT_NE(section.find("Help > User Guide (F1)"), std::string::npos) << section;
+}
+
+INSTANTIATE_TEST_SUITE_P(Both, ManPages, ::testing::ValuesIn(kPages),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
