@@ -25,6 +25,7 @@ class AxleLoadDialog : public InputDialog {
     void ok() override;
     void rememberValues() override { rememberAllTexts(); }
     void cancelEdits() override;
+    void showTooltips();
     QLabel* makeHeading(const char* name, const char* text);
     void createHeadings(QGridLayout& grid);
     void createValueFields(QGridLayout& grid);

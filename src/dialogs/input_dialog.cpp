@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "field_tips.h"
 #include "platform/latin1.h"
 #include "platform/platform.h"
 
@@ -62,6 +63,8 @@ InputDialog::OkCancel InputDialog::addOkCancelButtons(const char* okName, const 
     auto* cancelButton = new QPushButton(QLatin1String(cancelCaption), this);
     okButton->setObjectName(QLatin1String(okName));
     cancelButton->setObjectName(QLatin1String(cancelName));
+    okButton->setToolTip(QLatin1String(tooltip::kOk));
+    cancelButton->setToolTip(QLatin1String(tooltip::kCancel));
     for (QPushButton* button : {okButton, cancelButton}) {
         button->setFont(buttonFont());
         button->setAutoDefault(false);

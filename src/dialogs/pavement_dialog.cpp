@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "field_tips.h"
 #include "model/workspace.h"
 #include "pavement_dialog_names.h"
 #include "platform/latin1.h"
@@ -23,17 +24,39 @@ namespace {
 
 enum Field : std::size_t { kThickness, kSubgrade, kRupture };
 
-// Typical ranges of h (in | cm), k (psi/in | kPa/mm) and Sc (psi | kPa).
-constexpr std::array<FieldRange, 3> kEnglishRanges = {{
-    {"h1", 4.0f, 20.0f},
-    {"k", 20.0f, 1000.0f},
-    {"Sc", 400.0f, 2000.0f},
+// The value fields in order: what each holds and, per unit system, its unit and typical
+// range. OK checks these ranges and the tooltips name them.
+struct PavementField {
+    const char* meaning;
+    FieldUnit englishUnit;
+    FieldRange english;
+    FieldUnit metricUnit;
+    FieldRange metric;
+};
+constexpr std::array<PavementField, 3> kPavementFields = {{
+    {"Trial slab thickness h",
+     {"inches", "in"},
+     {"h1", 4.0f, 20.0f},
+     {"centimetres", "cm"},
+     {"h1", 10.16f, 50.8f}},
+    {"Modulus of subgrade reaction k on top of the subbase",
+     {"psi per inch", "psi/in"},
+     {"k", 20.0f, 1000.0f},
+     {"kPa per millimetre", "kPa/mm"},
+     {"k", 5.42f, 271.0f}},
+    {"Modulus of rupture Sc of the concrete",
+     {"psi", "psi"},
+     {"Sc", 400.0f, 2000.0f},
+     {"kPa", "kPa"},
+     {"Sc", 2756.0f, 13780.0f}},
 }};
-constexpr std::array<FieldRange, 3> kMetricRanges = {{
-    {"h1", 10.16f, 50.8f},
-    {"k", 5.42f, 271.0f},
-    {"Sc", 2756.0f, 13780.0f},
-}};
+
+constexpr const char* kShoulderTooltip =
+    "Concrete shoulder: Yes when a tied concrete shoulder supports the slab edge, No for "
+    "asphalt, granular or untied shoulders.";
+constexpr const char* kDowelTooltip =
+    "Doweled joints: Yes when the transverse joints carry dowel bars, No when load transfer "
+    "is by aggregate interlock only.";
 
 }  // namespace
 
@@ -48,11 +71,12 @@ void PavementDialog::createLayout() {
     // The controls are made in tab order: the fields, the option pairs, then the buttons.
     QGridLayout* fields = createValueFields();
     auto* frames = new QHBoxLayout;
-    frames->addWidget(createOptionPair(names::kShoulderFrame, caption::kShoulderFrame,
-                                       names::kShoulderYes, names::kShoulderNo, m_shoulderYes,
-                                       m_shoulderNo));
-    frames->addWidget(createOptionPair(names::kDowelFrame, caption::kDowelFrame, names::kDowelYes,
-                                       names::kDowelNo, m_dowelYes, m_dowelNo));
+    frames->addWidget(createOptionPair({names::kShoulderFrame, caption::kShoulderFrame,
+                                        names::kShoulderYes, names::kShoulderNo, kShoulderTooltip},
+                                       m_shoulderYes, m_shoulderNo));
+    frames->addWidget(createOptionPair({names::kDowelFrame, caption::kDowelFrame, names::kDowelYes,
+                                        names::kDowelNo, kDowelTooltip},
+                                       m_dowelYes, m_dowelNo));
     fields->addLayout(frames, 3, 0, 1, 2);
     connectOptions();
 
@@ -95,18 +119,20 @@ QGridLayout* PavementDialog::createValueFields() {
     return fields;
 }
 
-QGroupBox* PavementDialog::createOptionPair(const char* frameName, const char* caption,
-                                            const char* yesName, const char* noName,
-                                            QRadioButton*& yes, QRadioButton*& no) {
-    auto* frame = new QGroupBox(fromCore(caption), this);
-    frame->setObjectName(QLatin1String(frameName));
+QGroupBox* PavementDialog::createOptionPair(const OptionPair& pair, QRadioButton*& yes,
+                                            QRadioButton*& no) {
+    auto* frame = new QGroupBox(fromCore(pair.caption), this);
+    frame->setObjectName(QLatin1String(pair.frameName));
     frame->setFont(serifFont(9.75, true));
+    frame->setToolTip(fromCore(pair.tooltip));
     yes = new QRadioButton(fromCore(caption::kYes), frame);
     no = new QRadioButton(fromCore(caption::kNo), frame);
-    yes->setObjectName(QLatin1String(yesName));
-    no->setObjectName(QLatin1String(noName));
-    for (QRadioButton* option : {yes, no})
+    yes->setObjectName(QLatin1String(pair.yesName));
+    no->setObjectName(QLatin1String(pair.noName));
+    for (QRadioButton* option : {yes, no}) {
         option->setFont(serifFont(12, false));
+        option->setToolTip(frame->toolTip());
+    }
     auto* box = new QHBoxLayout(frame);
     box->addWidget(yes);
     box->addWidget(no);
@@ -131,6 +157,20 @@ void PavementDialog::refresh() {
     m_ruptureLabel->setText(fromCore(p.modulusOfRuptureCaption));
     showFieldTexts();
     showOptionStates();
+    showTooltips();
+}
+
+void PavementDialog::showTooltips() {
+    // The units, and with them the ranges, change when a data file switches the unit system.
+    const bool metric = m_workspace.unitSystem() == UnitSystem::Metric;
+    const std::array<QLabel*, 3> labels = {m_thicknessLabel, m_subgradeLabel, m_ruptureLabel};
+    for (std::size_t i = 0; i < kPavementFields.size(); ++i) {
+        const PavementField& f = kPavementFields[i];
+        const QString tip = fromCore(fieldTooltip(f.meaning, metric ? f.metricUnit : f.englishUnit,
+                                                  metric ? f.metric : f.english));
+        m_fields[i].edit->setToolTip(tip);
+        labels[i]->setToolTip(tip);
+    }
 }
 
 void PavementDialog::showOptionStates() {
@@ -149,11 +189,10 @@ void PavementDialog::rememberValues() {
 void PavementDialog::ok() {
     BusyPointer busy(m_platform);
     CheckInProgress checking(*this);
-    const auto& ranges =
-        m_workspace.unitSystem() == UnitSystem::Metric ? kMetricRanges : kEnglishRanges;
+    const bool metric = m_workspace.unitSystem() == UnitSystem::Metric;
     // Every field gets its own messages, even after an invalid one.
-    for (std::size_t i = 0; i < ranges.size(); ++i)
-        checkField(i, ranges[i]);
+    for (std::size_t i = 0; i < kPavementFields.size(); ++i)
+        checkField(i, metric ? kPavementFields[i].metric : kPavementFields[i].english);
 
     if (fieldAcceptable(kThickness) && fieldAcceptable(kSubgrade) && fieldAcceptable(kRupture)) {
         rememberAllTexts();

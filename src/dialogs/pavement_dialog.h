@@ -25,10 +25,17 @@ class PavementDialog : public InputDialog {
     void rememberValues() override;
     void cancelEdits() override;
     void showOptionStates();
+    void showTooltips();
     void createLayout();
     QGridLayout* createValueFields();
-    QGroupBox* createOptionPair(const char* frameName, const char* caption, const char* yesName,
-                                const char* noName, QRadioButton*& yes, QRadioButton*& no);
+    struct OptionPair {
+        const char* frameName;
+        const char* caption;
+        const char* yesName;
+        const char* noName;
+        const char* tooltip;
+    };
+    QGroupBox* createOptionPair(const OptionPair& pair, QRadioButton*& yes, QRadioButton*& no);
     void connectOptions();
 
     QLabel* m_thicknessLabel = nullptr;

@@ -20,12 +20,11 @@ float toSingle(double value) {
     return static_cast<float>(value);
 }
 
-// The bound as the range tables write it: 10.16, not 10.1599998.
+}  // namespace
+
 std::string boundText(float bound) {
     return formatSignificant(static_cast<double>(bound), 7);
 }
-
-}  // namespace
 
 bool isAcceptableValueText(std::string_view text) {
     return isNumberText(text) && !(parseNumber(text) < 0.0);

@@ -18,6 +18,10 @@ struct FieldRange {
     float maximum;
 };
 
+// A bound as the range question and the tooltips write it: its single-precision value in
+// plain decimal with at most seven significant digits, 10.16 and not 10.1599998.
+std::string boundText(float bound);
+
 // True for a text the dialogs accept at all: a whole number text (isNumberText) whose value
 // is not negative. Range violations do not matter here; the range is advice only.
 bool isAcceptableValueText(std::string_view text);

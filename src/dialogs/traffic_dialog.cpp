@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "field_tips.h"
 #include "model/workspace.h"
 #include "platform/latin1.h"
 #include "traffic_dialog_names.h"
@@ -40,19 +41,31 @@ constexpr std::array<TrafficRow, 7> kRows = {{
     {names::kYearsLabel, caption::kDesignPeriod, names::kYearsField, &TrafficInputs::designPeriod},
 }};
 
-// OK checks in its own order, which differs from the rows: (row index, range).
+// OK checks in its own order, which differs from the rows: the row, its range, and what the
+// tooltip says of the value besides the range.
 struct TrafficCheck {
     std::size_t row;
     FieldRange range;
+    const char* meaning;
+    FieldUnit unit;
 };
 constexpr std::array<TrafficCheck, 7> kChecks = {{
-    {0, {"ADT", 1.0f, 1000000.0f}},  // vehicles/day
-    {1, {"TD", 0.0f, 100.0f}},       // %
-    {3, {"DD", 0.0f, 100.0f}},       // %
-    {4, {"LD", 0.0f, 100.0f}},       // %
-    {2, {"i", 0.0f, 100.0f}},        // % per year
-    {6, {"Years", 1.0f, 50.0f}},
-    {5, {"LSF", 1.0f, 1.3f}},
+    {0,
+     {"ADT", 1.0f, 1000000.0f},
+     "Average daily traffic ADT",
+     {"vehicles per day in both directions"}},
+    {1, {"TD", 0.0f, 100.0f}, "Proportion of trucks TD", {"percent of ADT", "%"}},
+    {3,
+     {"DD", 0.0f, 100.0f},
+     "Direction distribution DD",
+     {"percent of the trucks in the design direction", "%"}},
+    {4,
+     {"LD", 0.0f, 100.0f},
+     "Lane distribution LD",
+     {"percent of the design direction's trucks in the design lane", "%"}},
+    {2, {"i", 0.0f, 100.0f}, "Annual growth rate i of the traffic", {"percent per year", "%"}},
+    {6, {"Years", 1.0f, 50.0f}, "Design period", {"years", "years"}},
+    {5, {"LSF", 1.0f, 1.3f}, "Load safety factor LSF", {"a multiplier on every axle load"}},
 }};
 
 }  // namespace
@@ -61,15 +74,22 @@ TrafficDialog::TrafficDialog(Workspace& workspace, Platform& platform, QWidget* 
     : InputDialog(workspace, platform, parent, names::kDialog, names::kTitle) {
     auto* grid = new QGridLayout;
     const QFont labelFont = serifFont(9, true);
+    std::array<QLabel*, kRows.size()> labels{};
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         const TrafficRow& row = kRows[i];
-        QLabel* label = makeLabel(row.labelName, labelFont);
+        QLabel* label = labels[i] = makeLabel(row.labelName, labelFont);
         label->setText(fromCore(row.caption));
         QLineEdit* edit = addValueField(row.fieldName, [this, member = row.text]() -> std::string& {
             return m_workspace.traffic().*member;
         });
         grid->addWidget(label, static_cast<int>(i), 0);
         grid->addWidget(edit, static_cast<int>(i), 1);
+    }
+    // Nothing here depends on the unit system, so the tooltips never change.
+    for (const TrafficCheck& check : kChecks) {
+        const QString tip = fromCore(fieldTooltip(check.meaning, check.unit, check.range));
+        m_fields[check.row].edit->setToolTip(tip);
+        labels[check.row]->setToolTip(tip);
     }
 
     const auto [okButton, cancelButton] =
