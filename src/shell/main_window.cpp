@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -18,6 +19,8 @@
 #include "platform/platform.h"
 #include "shell/about_window.h"
 #include "shell/main_window_names.h"
+#include "shell/status_tips.h"
+#include "shell/user_guide_window.h"
 #include "spectra/axle_spectra.h"
 
 namespace zan {
@@ -57,6 +60,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     setObjectName(QLatin1String(names::kWindow));
     setWindowTitle(fromCore(kMainWindowTitle));
     createMenus();
+    createStatusTips(*this);
     createReportBox();
     setInitialClientSize();
     refreshUnitMenu();
@@ -151,6 +155,11 @@ void MainWindow::createHelpMenu() {
     // There is no readme to show.
     addItem(help, names::kHelpReadme)->setVisible(false);
     addSeparator(help, names::kLine11)->setVisible(false);
+    QAction* guide = addItem(help, names::kHelpGuide);
+    guide->setShortcut(QKeySequence(Qt::Key_F1));
+    // F1 works in every window of the program; in a dialog it opens that dialog's section.
+    guide->setShortcutContext(Qt::ApplicationShortcut);
+    connect(guide, &QAction::triggered, this, &MainWindow::showUserGuide);
     connect(addItem(help, names::kHelpAbout), &QAction::triggered, this, &MainWindow::showAbout);
 }
 
@@ -447,6 +456,19 @@ void MainWindow::showAbout() {
     if (!m_about)
         m_about = new AboutWindow(this);
     m_about->showCentred();
+}
+
+void MainWindow::showUserGuide() {
+    // Asked for from a dialog's F1, the guide opens at that dialog's section.
+    const QWidget* from = QApplication::activeWindow();
+    const QString section = from ? UserGuideWindow::sectionOf(from->objectName()) : QString();
+    if (!m_guide) {
+        m_guide = new UserGuideWindow(this);
+        connect(this, &MainWindow::closed, m_guide, &QWidget::hide);
+    }
+    m_guide->showGuide();
+    if (!section.isEmpty())
+        m_guide->showSection(section);
 }
 
 }  // namespace zan

@@ -15,6 +15,7 @@
 #include "model/workspace.h"
 #include "shell/about_window.h"
 #include "shell/main_window_names.h"
+#include "shell/user_guide_window.h"
 
 class QAction;
 class QMenu;
@@ -38,7 +39,8 @@ class MainWindow : public QMainWindow {
     Workspace& workspace() { return m_workspace; }
     InputDialogs& inputDialogs() { return m_dialogs; }
     QPlainTextEdit* reportBox() const { return m_reportBox; }
-    AboutWindow* aboutWindow() const { return m_about; }  // null while closed
+    AboutWindow* aboutWindow() const { return m_about; }          // null while closed
+    UserGuideWindow* userGuideWindow() const { return m_guide; }  // null until first opened
 
   signals:
     // The closing question let the window go: the program ends.
@@ -78,6 +80,7 @@ class MainWindow : public QMainWindow {
     // The chart follows the inputs and the results; it reads them again after each command.
     void refreshDamageChart();
     void showAbout();
+    void showUserGuide();
 
     // Busy pointer around `command`; then its report into the box, the dialogs and the unit
     // menu brought up to date, and its message shown.
@@ -101,6 +104,7 @@ class MainWindow : public QMainWindow {
     QAction* m_detailedReportsOption = nullptr;
     QPointer<AboutWindow> m_about;
     QPointer<DamageChartWindow> m_chart;  // null while closed
+    QPointer<UserGuideWindow> m_guide;    // only hidden when closed
 };
 
 }  // namespace zan

@@ -11,6 +11,7 @@ struct MenuItem {
 
 inline constexpr const char* kWindow = "frmMain";
 inline constexpr const char* kReportBox = "txtReports";
+inline constexpr const char* kStatusBar = "stbStatusTips";  // shown only while a tip is
 
 inline constexpr MenuItem kFile{"File", "&File"};
 inline constexpr MenuItem kDefaultOptions{"mnuDefaultOptions", "&Default Options"};
@@ -52,6 +53,7 @@ inline constexpr MenuItem kComputeDesignThickness{"mnuComputeDesignThickness",
 inline constexpr MenuItem kHelp{"Help", "&Help"};
 inline constexpr MenuItem kHelpReadme{"mnuHelpReadme", "&Readme"};
 inline constexpr const char* kLine11 = "line11";
+inline constexpr MenuItem kHelpGuide{"mnuHelpGuide", "&User Guide"};
 inline constexpr MenuItem kHelpAbout{"mnuHelpAbout", "&About"};
 
 }  // namespace zan::mainWindowNames
