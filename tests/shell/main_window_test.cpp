@@ -141,6 +141,7 @@ TEST_F(ShellTest, MenuTreeHasEveryItemInOrderWithItsCaptionShortcutAndState) {
         {"Help", "&Help", ""},
         {"Help/mnuHelpReadme", "&Readme", "", false, false},
         {"Help/line11", "-", "", false, false},
+        {"Help/mnuHelpGuide", "&User Guide", "F1"},
         {"Help/mnuHelpAbout", "&About", ""},
     };
     std::vector<MenuRow> actual;
@@ -150,14 +151,14 @@ TEST_F(ShellTest, MenuTreeHasEveryItemInOrderWithItsCaptionShortcutAndState) {
         EXPECT_EQ(actual[i], expected[i]) << "row " << i;
 }
 
-TEST_F(ShellTest, HelpMenuShowsOnlyAbout) {
+TEST_F(ShellTest, HelpMenuShowsTheUserGuideAboveAbout) {
     QMenu* help = window.findChild<QMenu*>("Help");
     ASSERT_NE(help, nullptr);
     QStringList shown;
     for (QAction* a : help->actions())
         if (a->isVisible())
             shown << a->text();
-    EXPECT_EQ(shown, QStringList{"&About"});
+    EXPECT_EQ(shown, (QStringList{"&User Guide", "&About"}));
 }
 
 // ---------------------------------------------------------------- keyboard
