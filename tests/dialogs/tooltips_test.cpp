@@ -112,7 +112,8 @@ class DialogTips : public Tooltips, public ::testing::WithParamInterface<DialogC
 // the one OK applies.
 TEST_P(DialogTips, NameTheRangeTheOkCheckApplies) {
     workspace.chooseUnitSystem(GetParam().units);
-    static const QRegularExpression range(QStringLiteral("Typical range ([0-9.]*[0-9]) to ([0-9.]*[0-9])"));
+    static const QRegularExpression range(
+        QStringLiteral("Typical range ([0-9.]*[0-9]) to ([0-9.]*[0-9])"));
     const QList<QLineEdit*> fields = open(GetParam().dialog)->findChildren<QLineEdit*>();
     ASSERT_FALSE(fields.isEmpty());
     for (QLineEdit* field : fields) {
