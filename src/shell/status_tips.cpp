@@ -65,6 +65,7 @@ void createStatusTips(QMainWindow& window) {
     auto* bar = new QStatusBar(&window);
     bar->setObjectName(QLatin1String(names::kStatusBar));
     window.setStatusBar(bar);
+    bar->setSizeGripEnabled(false);  // it comes and goes: nothing to drag
     bar->hide();
     auto* hideLater = new QTimer(bar);
     hideLater->setSingleShot(true);

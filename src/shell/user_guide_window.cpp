@@ -5,12 +5,14 @@
 #include <QHBoxLayout>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QUrl>
 #include <array>
 
@@ -161,6 +163,14 @@ bool UserGuideWindow::showSection(const QString& anchor) {
     if (!m_anchors.contains(anchor))
         return false;
     m_text->scrollToAnchor(anchor);
+    // The list marks the section shown, whichever way it was reached.
+    const QSignalBlocker quiet(m_contents);
+    m_contents->setCurrentItem(nullptr);
+    for (QTreeWidgetItemIterator it(m_contents); *it; ++it)
+        if ((*it)->data(0, kAnchorRole).toString() == anchor) {
+            m_contents->setCurrentItem(*it);
+            m_contents->scrollToItem(*it);  // opens its section if it is a subsection
+        }
     return true;
 }
 

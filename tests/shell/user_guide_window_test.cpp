@@ -245,6 +245,10 @@ TEST_P(F1InAWindow, OpensTheGuideAtItsSection) {
     ASSERT_NE(guide, nullptr);
     EXPECT_TRUE(guide->isVisible());
     expectAtTop(guide, QLatin1String(c.anchor));
+    // The list marks the section.
+    ASSERT_NE(guide->contents()->currentItem(), nullptr);
+    EXPECT_EQ(UserGuideWindow::headingAnchor(guide->contents()->currentItem()->text(0)),
+              QLatin1String(c.anchor));
     // The key did nothing else in the window it was pressed in.
     EXPECT_TRUE(platform.messages.empty());
 }
