@@ -103,8 +103,8 @@ class MainWindow : public QMainWindow {
     QAction* m_englishOption = nullptr;
     QAction* m_detailedReportsOption = nullptr;
     QPointer<AboutWindow> m_about;
-    QPointer<DamageChartWindow> m_chart;  // null while closed
     QPointer<UserGuideWindow> m_guide;    // only hidden when closed
+    QPointer<DamageChartWindow> m_chart;  // null while closed
 };
 
 }  // namespace zan
