@@ -148,12 +148,13 @@ TEST_F(ShellTest, StartupFileAnalysedAndSavedIsWhatZanReportWrites) {
 
 // ---------------------------------------------------------------- drag and drop
 
-enum class Drop { Read, Refused };
+// Read: the file is read; Rejected: it is taken, and refused by the reader as from the menu.
+enum class Drop { Read, Rejected, Refused };
 
 struct DropCase {
     const char* name;
     // What the drag carries, given the test's folder; the files "design.DEF", "other.DEF",
-    // "design.def", "report.PRN" and the folder "folder.DEF" exist there.
+    // "design.def", "wrong.DEF", "report.PRN" and the folder "folder.DEF" exist there.
     std::function<void(QMimeData&, const QDir&)> fill;
     Drop drop;
 };
@@ -171,6 +172,8 @@ const DropCase kDrops[] = {
      Drop::Read},
     {"LowerCaseExtension", [](QMimeData& m, const QDir& d) { m.setUrls({local(d, "design.def")}); },
      Drop::Read},
+    {"NoInputDataFile", [](QMimeData& m, const QDir& d) { m.setUrls({local(d, "wrong.DEF")}); },
+     Drop::Rejected},
     {"TwoDataFiles",
      [](QMimeData& m, const QDir& d) {
          m.setUrls({local(d, "design.DEF"), local(d, "other.DEF")});
@@ -193,6 +196,7 @@ class Dropped : public ShellTest, public ::testing::WithParamInterface<DropCase>
     void SetUp() override {
         for (const char* name : {"design.DEF", "other.DEF", "design.def"})
             writeBytes(path(name), exampleFile("initial-metric.DEF"));
+        writeBytes(path("wrong.DEF"), wrongThirdLine());
         writeBytes(path("report.PRN"), "a report\r\n");
         ASSERT_TRUE(QDir(folder.path()).mkdir("folder.DEF"));
         window.show();
@@ -230,39 +234,24 @@ TEST_P(Dropped, SingleDataFileIsReadAnythingElseRefused) {
     EXPECT_EQ(shown.buttons, Buttons::Ok);
     EXPECT_EQ(reportBoxText(), "earlier report");
     Workspace& ws = window.workspace();
-    if (GetParam().drop == Drop::Read) {
-        EXPECT_TRUE(accepted);
+    const Drop drop = GetParam().drop;
+    EXPECT_EQ(accepted, drop != Drop::Refused);
+    if (drop == Drop::Read) {
         const QString file = data.urls().front().toLocalFile();
         EXPECT_EQ(shown.text, toCore(native(file)) + "  Loaded!");
         EXPECT_EQ(ws.unitSystem(), UnitSystem::Metric);
         EXPECT_EQ(unitMenu(), kMetricLocked);
-    } else {
-        EXPECT_FALSE(accepted);
-        EXPECT_EQ(shown.text, "Only a single input data file (.DEF) can be dropped here.");
-        EXPECT_FALSE(ws.hasPavement());
-        EXPECT_EQ(unitMenu(), kEnglishSwitchable);
+        return;
     }
+    EXPECT_EQ(shown.text, drop == Drop::Rejected
+                              ? "Incorrect Input File!"
+                              : "Only a single input data file (.DEF) can be dropped here.");
+    EXPECT_FALSE(ws.hasPavement());
+    EXPECT_EQ(unitMenu(), kEnglishSwitchable);
 }
 
 INSTANTIATE_TEST_SUITE_P(Drags, Dropped, ::testing::ValuesIn(kDrops),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(ShellTest, DroppedFileThatIsNoInputDataFileIsRejectedAsTheMenuRejectsIt) {
-    const QString file = path("wrong.DEF");
-    writeBytes(file, wrongThirdLine());
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(file)});
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&window, &enter);
-    QDropEvent drop(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&window, &drop);
-    QCoreApplication::processEvents();
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, "Incorrect Input File!");
-    EXPECT_FALSE(window.workspace().hasPavement());
-}
 
 // ---------------------------------------------------------------- placement
 
