@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QPainter>
@@ -95,24 +96,37 @@ QString qtNameFilter(const QString& filter) {
     return entries.join(QLatin1String(";;"));
 }
 
-std::optional<QString> QtPlatform::chooseOpenFile(const QString& filter) {
-    // The Qt dialog accepts only a file that exists.
-    const QString name = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(),
-                                                      m_lastFileName, qtNameFilter(filter));
-    if (name.isEmpty())
+void setUpFileDialog(QFileDialog& dialog, const QString& filter, const QString& lastFileName) {
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilter(qtNameFilter(filter));
+    if (lastFileName.isEmpty())
+        return;
+    // A folder removed since is left to the dialog's own choice; the name is still offered.
+    const QFileInfo last(lastFileName);
+    if (last.absoluteDir().exists())
+        dialog.setDirectory(last.absolutePath());
+    dialog.selectFile(last.fileName());
+}
+
+std::optional<QString> QtPlatform::chooseFile(const QString& filter, bool save) {
+    QFileDialog dialog(QApplication::activeWindow());
+    // Open accepts only a file that exists; save asks before overwriting and adds no
+    // extension to a typed name.
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    setUpFileDialog(dialog, filter, m_lastFileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    m_lastFileName = name;
-    return name;
+    m_lastFileName = dialog.selectedFiles().front();
+    return m_lastFileName;
+}
+
+std::optional<QString> QtPlatform::chooseOpenFile(const QString& filter) {
+    return chooseFile(filter, false);
 }
 
 std::optional<QString> QtPlatform::chooseSaveFile(const QString& filter) {
-    // The Qt dialog asks before overwriting, and adds no extension to a typed name.
-    const QString name = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
-                                                      m_lastFileName, qtNameFilter(filter));
-    if (name.isEmpty())
-        return std::nullopt;
-    m_lastFileName = name;
-    return name;
+    return chooseFile(filter, true);
 }
 
 std::optional<int> QtPlatform::choosePrintCopies() {

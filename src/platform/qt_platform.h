@@ -6,6 +6,7 @@
 
 #include "platform.h"
 
+class QFileDialog;
 class QPrinter;
 class QWidget;
 
@@ -29,12 +30,20 @@ class QtPlatform : public Platform {
     QPrinter& printer();
 
   private:
+    std::optional<QString> chooseFile(const QString& filter, bool save);
+
     QString m_lastFileName;               // shared by every file dialog, never reset
     std::unique_ptr<QPrinter> m_printer;  // made on first use
 };
 
-// "(*.DEF)|*.DEF" (description, bar, pattern) as a Qt name filter: "(*.DEF) (*.DEF)".
+// "(*.DEF)|*.DEF" (description, bar, pattern) as a Qt name filter: "(*.DEF) (*.DEF)". Qt
+// filters by the last parenthesised part; a dialog set up by setUpFileDialog shows only the
+// description before it.
 QString qtNameFilter(const QString& filter);
+
+// The settings the open and save dialogs share: the filter, first entry selected, each entry
+// shown by its description alone; the folder and name of `lastFileName`, when there is one.
+void setUpFileDialog(QFileDialog& dialog, const QString& filter, const QString& lastFileName);
 
 // Prints `lines` on `printer` as one document: one line per printed line in a fixed-pitch
 // font, never wrapped, a new page when the page is full.

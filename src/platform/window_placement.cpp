@@ -1,5 +1,7 @@
 #include "window_placement.h"
 
+#include <algorithm>
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -13,9 +15,10 @@ void showCentred(QWidget& window) {
             return;
         const QRect area = screen->geometry();
         const QSize outer = window.frameGeometry().size();
-        // Moving the frame's top-left corner moves the whole window with it.
-        window.move(area.x() + (area.width() - outer.width()) / 2,
-                    area.y() + (area.height() - outer.height()) / 2);
+        // Moving the frame's top-left corner moves the whole window with it. A window larger
+        // than the screen keeps its title bar on the screen, where it can still be dragged.
+        window.move(std::max(area.x(), area.x() + (area.width() - outer.width()) / 2),
+                    std::max(area.y(), area.y() + (area.height() - outer.height()) / 2));
     };
     // The frame is known only once the window is shown; centre again when it is.
     centre();

@@ -5,11 +5,16 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSaveFile>
+#include <QUrl>
 
 #include "chart/damage_chart_window.h"
 #include "commands/commands.h"
@@ -17,6 +22,7 @@
 #include "io/report.h"
 #include "platform/latin1.h"
 #include "platform/platform.h"
+#include "platform/window_placement.h"
 #include "shell/about_window.h"
 #include "shell/main_window_names.h"
 #include "shell/status_tips.h"
@@ -52,6 +58,18 @@ QStringList reportLines(const std::string& report) {
     return lines;
 }
 
+// The one local file, not a folder, named *.DEF (any case) that a drop carries; a file that
+// has gone meanwhile is left to the reader, which says so.
+std::optional<QString> droppedDataFile(const QMimeData& data) {
+    const QList<QUrl> urls = data.urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile())
+        return std::nullopt;
+    const QFileInfo file(urls.front().toLocalFile());
+    if (file.isDir() || !file.fileName().endsWith(QLatin1String(".def"), Qt::CaseInsensitive))
+        return std::nullopt;
+    return file.absoluteFilePath();
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Platform& platform, QWidget* parent)
@@ -64,6 +82,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     createReportBox();
     setInitialClientSize();
     refreshUnitMenu();
+    setAcceptDrops(true);
     // The chart follows the inputs while the user types, not only after commands.
     m_dialogs.setInputsEditedHandler([this] { refreshDamageChart(); });
 }
@@ -293,22 +312,85 @@ void MainWindow::readDataFile() {
     const std::optional<QString> path = m_platform.chooseOpenFile(kDataFileFilter);
     if (!path)
         return;
+    readDataFileAt(*path, AfterRead::AnnounceLoaded);
+}
+
+void MainWindow::readDataFileAt(const QString& path, AfterRead after) {
     runCommand(
         [&] {
-            // Qt reads the file, so that any name the file dialog returns can be opened; the
-            // core words the messages. When Qt cannot read it, the core tries and says why.
-            QFile file(*path);
-            if (file.open(QIODevice::ReadOnly)) {
-                const QByteArray bytes = file.readAll();
-                if (file.error() == QFileDevice::NoError)
-                    return readDataBytes(
-                        m_workspace,
-                        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                        toCore(nativePath(*path)));
-            }
-            return zan::readDataFile(m_workspace, QFile::encodeName(*path).toStdString());
+            CommandOutcome outcome = [&] {
+                // Qt reads the file, so that any name the file dialog returns can be opened;
+                // the core words the messages. When Qt cannot read it, the core tries and
+                // says why.
+                QFile file(path);
+                if (file.open(QIODevice::ReadOnly)) {
+                    const QByteArray bytes = file.readAll();
+                    if (file.error() == QFileDevice::NoError)
+                        return readDataBytes(
+                            m_workspace,
+                            std::string_view(bytes.constData(),
+                                             static_cast<std::size_t>(bytes.size())),
+                            toCore(nativePath(path)));
+                }
+                return zan::readDataFile(m_workspace, QFile::encodeName(path).toStdString());
+            }();
+            if (outcome.ok() && after == AfterRead::ShowInputsReport)
+                showInputsReportInstead(outcome);
+            return outcome;
         },
         true);
+}
+
+void MainWindow::showInputsReportInstead(CommandOutcome& outcome) {
+    // What Save Report would write now: before any analysis, the heading and the inputs.
+    outcome.message.reset();
+    auto report = writeReport(m_workspace);
+    if (report)
+        outcome.report = std::move(*report);
+    else
+        outcome.message = Message{report.error().message, "", Icon::None, Buttons::Ok};
+}
+
+void MainWindow::showCentred() {
+    zan::showCentred(*this);
+}
+
+void MainWindow::openStartupFiles(const QStringList& paths) {
+    if (paths.isEmpty())
+        return;
+    // A name relative to where the program was started; the messages name the full path.
+    const QString first = QFileInfo(paths.front()).absoluteFilePath();
+    readDataFileAt(first, AfterRead::ShowInputsReport);
+    if (paths.size() < 2)
+        return;
+    QStringList ignored;
+    for (qsizetype i = 1; i < paths.size(); ++i)
+        ignored << nativePath(QFileInfo(paths[i]).absoluteFilePath());
+    showFailure(tr("Only the first file was read:\r\n%1\r\nThese files were ignored:\r\n%2")
+                    .arg(nativePath(first), ignored.join(QLatin1String("\r\n"))));
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const std::optional<QString> path = droppedDataFile(*event->mimeData());
+    if (path)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+    // Read once the drop is over: a message box opened inside the drop would keep the program
+    // the file came from waiting until it is closed.
+    QMetaObject::invokeMethod(
+        this, [this, path] { readDroppedFile(path); }, Qt::QueuedConnection);
+}
+
+void MainWindow::readDroppedFile(const std::optional<QString>& path) {
+    if (path)
+        readDataFileAt(*path, AfterRead::AnnounceLoaded);
+    else
+        showFailure(tr("Only a single input data file (.DEF) can be dropped here."));
 }
 
 void MainWindow::saveInputData() {

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 #include <string>
@@ -42,6 +43,14 @@ class MainWindow : public QMainWindow {
     AboutWindow* aboutWindow() const { return m_about; }          // null while closed
     UserGuideWindow* userGuideWindow() const { return m_guide; }  // null until first opened
 
+    // Shows the window in the middle of its screen, at its designed size.
+    void showCentred();
+    // The input data files named when the program was started. The first is read as File >
+    // Read Data From File reads it, with its messages but without the box announcing success;
+    // once read, the report box shows the report of its inputs. A message names the others,
+    // which are ignored. Call it once the window is shown, so the messages have their parent.
+    void openStartupFiles(const QStringList& paths);
+
   signals:
     // The closing question let the window go: the program ends.
     void closed();
@@ -49,6 +58,9 @@ class MainWindow : public QMainWindow {
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Every drag is let in, so that a drop the window refuses can say why.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     enum class SaveResult { Saved, Cancelled, Failed };
@@ -66,6 +78,13 @@ class MainWindow : public QMainWindow {
     void chooseUnitSystem(UnitSystem units);
     void toggleDetailedReports();
     void readDataFile();
+    // After a successful read: the "Loaded!" box, or (at start-up) the report of the inputs.
+    enum class AfterRead { AnnounceLoaded, ShowInputsReport };
+    // File > Read Data From File once the file is chosen.
+    void readDataFileAt(const QString& path, AfterRead after);
+    void showInputsReportInstead(CommandOutcome& outcome);
+    // The one file a drop carries, or nothing when the drop holds anything else.
+    void readDroppedFile(const std::optional<QString>& path);
     void saveInputData();
     SaveResult saveReport();
     void printReport();

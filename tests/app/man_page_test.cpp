@@ -1,9 +1,11 @@
 // The manual page of zan-report keeps up with its --help: every option, exit status and
-// summary status the help names is in the page too. Both pages render cleanly, are found by
-// whatis, and point at each other and at the user guide where it is installed.
+// summary status the help names is in the page too; zan-design's page and --help name the
+// same options. Both pages render cleanly, are found by whatis, and point at each other and
+// at the user guide where it is installed.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <ostream>
@@ -170,17 +172,19 @@ const Page kPages[] = {
     {"zan_design", ZAN_DESIGN_MAN_PAGE, "zan-report(1)"},
 };
 
+// Runs `command` in a shell, its output kept in `dir`; its status, standard output and error.
+Outcome runInShell(const std::filesystem::path& dir, const std::string& command) {
+    const std::filesystem::path out = dir / "stdout";
+    const std::filesystem::path err = dir / "stderr";
+    const int raw = std::system(
+        (command + " >" + quoted(out.string()) + " 2>" + quoted(err.string()) + " </dev/null")
+            .c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readBytes(out), readBytes(err)};
+}
+
 class ManPages : public ZanReport, public ::testing::WithParamInterface<Page> {
   protected:
-    // Runs `command` in a shell; its standard output and error.
-    Outcome shell(const std::string& command) const {
-        const std::filesystem::path out = dir() / "stdout";
-        const std::filesystem::path err = dir() / "stderr";
-        const int raw = std::system(
-            (command + " >" + quoted(out.string()) + " 2>" + quoted(err.string()) + " </dev/null")
-                .c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readBytes(out), readBytes(err)};
-    }
+    Outcome shell(const std::string& command) const { return runInShell(dir(), command); }
     // The page as man shows it on an 80-column terminal, with every groff warning enabled.
     Outcome render() const {
         return shell("MANWIDTH=80 " + quoted(ZAN_MAN) + " --warnings=w -l " +
@@ -224,6 +228,103 @@ TEST_P(ManPages, SeeAlsoNamesTheOtherPageAndTheInstalledGuide) {
     EXPECT_NE(section.find(ZAN_GUIDE_DESTINATION "/user-guide.md"), std::string::npos) << section;
     EXPECT_NE(section.find("Help > User Guide (F1)"), std::string::npos) << section;
 }
+
+#ifdef ZAN_DESIGN_BINARY
+// zan-design as started from a terminal, with no display unless `display` (then offscreen).
+Outcome runDesign(const std::filesystem::path& dir, const std::string& arguments, bool display) {
+    const std::string environment = display
+                                        ? "env QT_QPA_PLATFORM=offscreen "
+                                        : "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ";
+    return runInShell(dir, environment + quoted(ZAN_DESIGN_BINARY) + " " + arguments);
+}
+
+// The options of a Qt help text: every -x and --xyz of its lines that start with two blanks
+// and a dash.
+std::vector<std::string> qtHelpOptions(const std::string& help) {
+    std::vector<std::string> options;
+    std::size_t start = 0;
+    while (start < help.size()) {
+        const std::size_t end = help.find('\n', start);
+        const std::string line = help.substr(start, end - start);
+        start = end == std::string::npos ? help.size() : end + 1;
+        if (line.rfind("  -", 0) != 0)
+            continue;
+        // The names run until two blanks part them from their description.
+        const std::string names = line.substr(2, line.find("  ", 2) - 2);
+        std::size_t at = 0;
+        while (at < names.size()) {
+            std::size_t next = names.find(", ", at);
+            options.push_back(names.substr(at, next - at));
+            at = next == std::string::npos ? names.size() : next + 2;
+        }
+    }
+    return options;
+}
+
+TEST_F(ManPage, ZanDesignHelpAndPageNameTheSameOptionsAndUsage) {
+    const Outcome help = runDesign(dir(), "--help", false);
+    ASSERT_EQ(help.status, 0) << help.err;
+    EXPECT_EQ(help.err, "");
+    const std::vector<std::string> options = qtHelpOptions(help.out);
+    EXPECT_EQ(options, (std::vector<std::string>{"-h", "--help", "-v", "--version"})) << help.out;
+    EXPECT_NE(help.out.find(" [options] [FILE.DEF]\n"), std::string::npos) << help.out;
+
+    const std::string page = readBytes(ZAN_DESIGN_MAN_PAGE);
+    std::vector<std::string> tagged;
+    for (const auto& [section, tag] : taggedParagraphs(page))
+        for (std::size_t at = 0; section == "OPTIONS" && at < tag.size();) {
+            // "-h , --help": the names parted by commas, blanks around them
+            const std::size_t comma = std::min(tag.find(',', at), tag.size());
+            const std::size_t first = tag.find_first_not_of(' ', at);
+            const std::size_t last = tag.find_last_not_of(' ', comma - 1);
+            tagged.push_back(tag.substr(first, last + 1 - first));
+            at = comma + 1;
+        }
+    EXPECT_EQ(tagged, options);
+    const std::string text = plainText(page);
+    EXPECT_NE(text.find("SYNOPSIS zan-design [ FILE.DEF ]"), std::string::npos) << text;
+    for (const char* status : {"0", "2"})
+        EXPECT_TRUE(hasTag(taggedParagraphs(page), "EXIT STATUS", status)) << status;
+}
+
+struct DesignRun {
+    const char* name;
+    const char* arguments;
+    bool display;
+    int status;
+    const char* out;
+    const char* err;
+};
+
+void PrintTo(const DesignRun& run, std::ostream* out) {
+    *out << run.name;
+}
+
+class ZanDesignCommandLine : public ZanReport, public ::testing::WithParamInterface<DesignRun> {};
+
+TEST_P(ZanDesignCommandLine, AnswersWithoutAWindow) {
+    const DesignRun& run = GetParam();
+    const Outcome outcome = runDesign(dir(), run.arguments, run.display);
+    EXPECT_EQ(outcome.status, run.status);
+    EXPECT_EQ(outcome.out, run.out);
+    EXPECT_NE(outcome.err.find(run.err), std::string::npos) << outcome.err;
+}
+
+const std::string kVersion = "zan-design (ZAN Thickness Design) " ZAN_VERSION "\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, ZanDesignCommandLine,
+    ::testing::Values(
+        DesignRun{"Version", "--version", false, 0, kVersion.c_str(), ""},
+        DesignRun{"ShortVersion", "-v", false, 0, kVersion.c_str(), ""},
+        DesignRun{"VersionBesideAFile", "design.DEF --version", false, 0, kVersion.c_str(), ""},
+        DesignRun{"VersionAfterAQtOption", "-platform offscreen --version", false, 0,
+                  kVersion.c_str(), ""},
+        DesignRun{"UnknownOption", "--bogus design.DEF", true, 2, "",
+                  "zan-design: Unknown option 'bogus'.\nTry 'zan-design --help' for more "
+                  "information.\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+#endif
 
 INSTANTIATE_TEST_SUITE_P(Both, ManPages, ::testing::ValuesIn(kPages),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -1,12 +1,17 @@
 // The Qt side of the platform services that can run without a person: the file-dialog filter
-// and printing into a PDF file through QPrinter. The PDF's text is read back with pdftotext
-// (poppler-utils); without that tool the text checks are skipped.
+// as the dialog shows and applies it, and printing into a PDF file through QPrinter. The PDF's text
+// is read back with pdftotext (poppler-utils); without that tool the text checks are skipped.
 
 #include <gtest/gtest.h>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "commands/commands.h"
 #include "platform/qt_platform.h"
@@ -34,6 +39,90 @@ INSTANTIATE_TEST_SUITE_P(Filters, NameFilter,
                                            FilterCase{"TwoEntries", "Data (*.DEF)|*.DEF|All|*",
                                                       "Data (*.DEF) (*.DEF);;All (*)"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+struct ShownFilterCase {
+    const char* name;
+    const char* given;
+    QStringList shown;     // the entries of the dialog's file-type box
+    QStringList patterns;  // what the first entry lists
+};
+
+void PrintTo(const ShownFilterCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+// The dialog the desktop shows where it offers no file dialog of its own (Xvfb, offscreen).
+class FileDialogFilter : public ::testing::TestWithParam<ShownFilterCase> {
+  protected:
+    FileDialogFilter() { dialog.setOption(QFileDialog::DontUseNativeDialog); }
+    QFileDialog dialog;
+};
+
+TEST_P(FileDialogFilter, ShowsEachEntryByItsDescriptionOnceAndFiltersByItsPattern) {
+    setUpFileDialog(dialog, GetParam().given, QString());
+    const auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    ASSERT_NE(types, nullptr);
+    QStringList shown;
+    for (int i = 0; i < types->count(); ++i)
+        shown << types->itemText(i);
+    EXPECT_EQ(shown, GetParam().shown);
+    EXPECT_EQ(types->currentIndex(), 0);
+    const auto* model = dialog.findChild<QFileSystemModel*>();
+    ASSERT_NE(model, nullptr);
+    EXPECT_EQ(model->nameFilters(), GetParam().patterns);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Filters, FileDialogFilter,
+    ::testing::Values(ShownFilterCase{"DataFile", "(*.DEF)|*.DEF", {"(*.DEF)"}, {"*.DEF"}},
+                      ShownFilterCase{"Report", "(*.PRN)|*.PRN", {"(*.PRN)"}, {"*.PRN"}},
+                      ShownFilterCase{"TwoEntries",
+                                      "Data (*.DEF)|*.DEF|All|*",
+                                      {"Data (*.DEF)", "All"},
+                                      {"*.DEF"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The files the dialog lets the user pick in the folder it shows, once it has listed the
+// `expected` number of entries there (or given up after five seconds).
+QStringList choosableFiles(QFileDialog& dialog, int expected) {
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    if (model == nullptr)
+        return {};
+    const QModelIndex folder = model->index(dialog.directory().absolutePath());
+    QElapsedTimer waited;
+    waited.start();
+    while (model->rowCount(folder) < expected && waited.elapsed() < 5000)
+        QTest::qWait(10);
+    QStringList names;
+    for (int row = 0; row < model->rowCount(folder); ++row) {
+        const QModelIndex item = model->index(row, 0, folder);
+        // Qt greys out, rather than hides, what the filter leaves out on some desktops.
+        if (item.flags() & Qt::ItemIsEnabled)
+            names << item.data().toString();
+    }
+    names.sort();
+    return names;
+}
+
+TEST_F(FileDialogFilter, OpensAtTheLastChosenFileAndListsOnlyTheFilterFiles) {
+    QTemporaryDir folder;
+    for (const char* name : {"a.DEF", "b.DEF", "report.PRN", "notes.txt"})
+        writeBytes(folder.filePath(name), "x");
+    setUpFileDialog(dialog, "(*.DEF)|*.DEF", folder.filePath("b.DEF"));
+    EXPECT_EQ(QDir(dialog.directory()).canonicalPath(), QDir(folder.path()).canonicalPath());
+    ASSERT_EQ(dialog.selectedFiles().size(), 1);
+    EXPECT_EQ(QFileInfo(dialog.selectedFiles().front()).fileName(), "b.DEF");
+    EXPECT_EQ(choosableFiles(dialog, 2), (QStringList{"a.DEF", "b.DEF"}));
+}
+
+// A folder removed since the last use: the name is still offered, in the dialog's own folder.
+TEST_F(FileDialogFilter, LastChosenFileInAFolderRemovedSinceKeepsItsName) {
+    QTemporaryDir folder;
+    setUpFileDialog(dialog, "(*.DEF)|*.DEF", folder.filePath("gone/design.DEF"));
+    EXPECT_NE(QDir(dialog.directory()).absolutePath(), folder.filePath("gone"));
+    ASSERT_EQ(dialog.selectedFiles().size(), 1);
+    EXPECT_EQ(QFileInfo(dialog.selectedFiles().front()).fileName(), "design.DEF");
+}
 
 // The text of a PDF file, or nothing when pdftotext is not installed.
 std::optional<QString> pdfText(const QString& pdf) {
