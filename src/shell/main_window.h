@@ -40,8 +40,10 @@ class MainWindow : public QMainWindow {
     Workspace& workspace() { return m_workspace; }
     InputDialogs& inputDialogs() { return m_dialogs; }
     QPlainTextEdit* reportBox() const { return m_reportBox; }
-    AboutWindow* aboutWindow() const { return m_about; }          // null while closed
-    UserGuideWindow* userGuideWindow() const { return m_guide; }  // null until first opened
+    AboutWindow* aboutWindow() const { return m_about; }  // null while closed
+
+    // Null until first opened; closing it only hides it.
+    UserGuideWindow* userGuideWindow() const { return m_guide; }
 
     // Shows the window in the middle of its screen, at its designed size.
     void showCentred();
