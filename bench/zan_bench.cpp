@@ -4,7 +4,7 @@
 // Two floors, measured in the same binary, say what the analysis and the report cannot go
 // below: the equations are evaluated directly on every run (no caching), so one analysis costs
 // at least its pow and log calls; a report is at least its numbers formatted into one string.
-// Read analysisBothParts against mathFloor and reportAfterBoth against reportFormattingFloor.
+// Read analysisBothParts against floorPowAndLog and reportAfterBoth against floorReportFormats.
 
 #include <benchmark/benchmark.h>
 
