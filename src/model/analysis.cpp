@@ -1,7 +1,6 @@
 #include "analysis.h"
 
 #include <cmath>
-#include <initializer_list>
 
 #include "numbers.h"
 #include "workspace.h"
@@ -146,8 +145,8 @@ struct RunInputs {
     double i = 0.0;    // growth per year, fraction
     ShoulderType shoulder = ShoulderType::None;
     JointType joints = JointType::Doweled;
-    RowTable loads{};    // kips, load safety factor applied
-    RowValues counts{};  // axles per 1000 trucks, as typed
+    RowTable loads;    // kips, load safety factor applied; every row is read
+    RowValues counts;  // axles per 1000 trucks, as typed; every row is read
 };
 
 RunInputs readInputs(const PavementInputs& pavement, const TrafficInputs& traffic,
@@ -275,15 +274,14 @@ float rowDamage(float expected, float allowable) {
     return single(static_cast<double>(expected) / static_cast<double>(allowable) * 100.0);
 }
 
-Check checkRow(const RunInputs& in, AxleType axle, int row, std::initializer_list<float> values,
-               float allowable) {
+template <typename... Values>
+Check checkRow(const RunInputs& in, AxleType axle, int row, float allowable, Values... values) {
     if (allowable == 0.0f)
         return failure(rowError(AnalysisInput::RowResult, AnalysisProblem::NoAllowableRepetitions,
                                 axle, row, in.units));
-    for (float v : values)
-        if (!finite(v))
-            return failure(rowError(AnalysisInput::RowResult, AnalysisProblem::NoFiniteResult, axle,
-                                    row, in.units));
+    if (!(finite(values) && ...))
+        return failure(rowError(AnalysisInput::RowResult, AnalysisProblem::NoFiniteResult, axle,
+                                row, in.units));
     return Done{};
 }
 
@@ -307,7 +305,7 @@ Check fatigueTable(const RunInputs& in, AnalysisResults& r) {
             r.allowableFatigueRepetitions[a][ri] = allowable;
             r.fatigueDamage[a][ri] = damage;
             r.totalFatigueDamage = single(static_cast<double>(r.totalFatigueDamage) + damage);
-            if (auto ok = checkRow(in, axle, row, {stress, allowable, damage}, allowable); !ok)
+            if (auto ok = checkRow(in, axle, row, allowable, stress, allowable, damage); !ok)
                 return ok;
         }
     }
@@ -331,8 +329,7 @@ Check erosionTable(const RunInputs& in, AnalysisResults& r) {
             r.erosionPower[a][ri] = power;
             r.erosionDamage[a][ri] = damage;
             r.totalErosionDamage = single(static_cast<double>(r.totalErosionDamage) + damage);
-            if (auto ok = checkRow(in, axle, row, {factor, power, allowable, damage}, allowable);
-                !ok)
+            if (auto ok = checkRow(in, axle, row, allowable, factor, power, allowable, damage); !ok)
                 return ok;
         }
     }
