@@ -319,10 +319,11 @@ Check erosionTable(const RunInputs& in, AnalysisResults& r) {
         for (int row = 0; row < kAxleRows; ++row) {
             const std::size_t ri = static_cast<std::size_t>(row);
             const float p = r.axleLoad[a][ri];
-            const float factor = erosionFactor(in.h, in.k, p, axle, in.shoulder, in.joints);
-            const float allowable =
-                erosionAllowableRepetitions(in.h, in.k, p, axle, in.shoulder, in.joints);
+            // Each equation once: the factor and the allowable number follow from the power.
             const float power = erosionPower(in.h, in.k, p, axle, in.shoulder, in.joints);
+            const float factor = erosionFactorOfPower(in.h, in.k, power);
+            const float allowable =
+                erosionAllowableRepetitionsOfPower(in.h, in.k, power, in.shoulder);
             const float damage = rowDamage(r.expectedRepetitions[a][ri], allowable);
             r.erosionFactor[a][ri] = factor;
             r.allowableErosionRepetitions[a][ri] = allowable;
