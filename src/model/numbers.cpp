@@ -327,7 +327,8 @@ std::size_t writeFixed(FixedText& out, T value, int decimals) {
         return copyText(out, value < 0 ? "-Overflow" : "Overflow");
     const long long places = std::clamp(decimals, 0, kMaxFixedDecimals);
     char space[24];
-    const RoundedDigits r = roundDigits(shortestDigits(value), places, space);
+    const ShortestDigits shortest = shortestDigits(value);  // r's digits may lie in it
+    const RoundedDigits r = roundDigits(shortest, places, space);
     const long long length = static_cast<long long>(r.digits.size());
     auto digitAt = [&](long long j) { return j >= 0 && j < length ? r.digits[j] : '0'; };
     char* o = out.data();
