@@ -7,12 +7,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "commands/commands.h"
 #include "commands/summary.h"
-#include "io/report.h"
+#include "model/expected.h"
 #include "model/workspace.h"
 
 namespace {
@@ -120,7 +119,7 @@ bool summaryRequested(const std::vector<std::string_view>& args) {
 }
 
 // Returns the options, or the reason the command line is wrong.
-std::variant<Options, UsageError> parseArguments(const std::vector<std::string_view>& args) {
+zan::Expected<Options, UsageError> parseArguments(const std::vector<std::string_view>& args) {
     Options options;
     bool modeGiven = false;
     bool optionsEnded = false;
@@ -134,28 +133,28 @@ std::variant<Options, UsageError> parseArguments(const std::vector<std::string_v
                 options.help = true;
             } else if (arg == "-o") {
                 if (options.output)
-                    return UsageError{"-o given twice"};
+                    return zan::failure(UsageError{"-o given twice"});
                 if (i + 1 == args.size())
-                    return UsageError{"-o needs a file name"};
+                    return zan::failure(UsageError{"-o needs a file name"});
                 options.output = std::string(args[++i]);
             } else if (std::optional<Mode> mode = modeOption(arg)) {
                 if (modeGiven)
-                    return UsageError{
-                        "give only one of --fatigue, --erosion, --both, --design, "
-                        "--inputs, --summary"};
+                    return zan::failure(
+                        UsageError{"give only one of --fatigue, --erosion, --both, --design, "
+                                   "--inputs, --summary"});
                 modeGiven = true;
                 options.mode = *mode;
             } else {
-                return UsageError{"unknown option " + std::string(arg)};
+                return zan::failure(UsageError{"unknown option " + std::string(arg)});
             }
             continue;
         }
         if (!summary && !options.inputs.empty())
-            return UsageError{"give only one input file"};
+            return zan::failure(UsageError{"give only one input file"});
         options.inputs.emplace_back(arg);
     }
     if (!options.help && options.inputs.empty())
-        return UsageError{"no input file"};
+        return zan::failure(UsageError{"no input file"});
     return options;
 }
 
@@ -193,14 +192,14 @@ zan::CommandOutcome runCommand(zan::Workspace& workspace, Mode mode) {
             break;
     }
     zan::CommandOutcome outcome;
-    auto report = zan::writeReport(workspace);
+    auto report = zan::reportForSaveOrPrint(workspace);
     if (report) {
         outcome.report = std::move(*report);
     } else {
         // Whatever the writer cannot lay out comes from the inputs, so it is reported as the
         // analysis commands report inputs they refuse.
         outcome.status = zan::CommandStatus::Refused;
-        outcome.message = zan::Message{report.error().message, ""};
+        outcome.message = zan::Message{report.error(), ""};
     }
     return outcome;
 }
@@ -283,13 +282,13 @@ int runSummary(const Options& options) {
 int main(int argc, char** argv) {
     std::vector<std::string_view> args(argv + 1, argv + argc);
     auto parsed = parseArguments(args);
-    if (const UsageError* error = std::get_if<UsageError>(&parsed)) {
-        writeError("zan-report: " + error->text + "\n");
+    if (!parsed) {
+        writeError("zan-report: " + parsed.error().text + "\n");
         writeError(kUsage);
         writeError("Try 'zan-report --help' for more information.\n");
         return kExitWrongUsage;
     }
-    const Options& options = std::get<Options>(parsed);
+    const Options& options = *parsed;
     if (options.help) {
         std::string text(kUsage);
         text += '\n';

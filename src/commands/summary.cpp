@@ -37,34 +37,29 @@ std::string refusal(const CommandOutcome& outcome) {
     return "refused: " + oneLine(outcome.message ? outcome.message->text : std::string());
 }
 
-struct FileBytes {
-    std::string bytes;
-    std::string error;  // empty when the whole file was read
-};
-
 // The bytes of the file, or the system's reason why they cannot be had. The read is ours
 // rather than readDataFile's so that the summary can name the reason in a word or two; the
 // bytes then go through the same parse and apply as File > Read Data From File.
-FileBytes readBytes(const std::string& path) {
-    FileBytes result;
+Expected<std::string, std::string> readBytes(const std::string& path) {
     auto reason = [](int error, const char* fallback) {
         return error != 0 ? std::generic_category().message(error) : std::string(fallback);
     };
     errno = 0;
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        result.error = reason(errno, "it cannot be opened");
-        return result;
-    }
+    if (file == nullptr)
+        return failure(reason(errno, "it cannot be opened"));
+    std::string bytes;
     char buffer[16384];
     std::size_t got = 0;
     while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        result.bytes.append(buffer, got);
+        bytes.append(buffer, got);
     // A folder opens on some systems and fails only at the first read (EISDIR).
-    if (std::ferror(file))
-        result.error = reason(errno, "a read failed");
+    const bool failed = std::ferror(file) != 0;
+    const int readError = errno;
     std::fclose(file);
-    return result;
+    if (failed)
+        return failure(reason(readError, "a read failed"));
+    return bytes;
 }
 
 }  // namespace
@@ -73,14 +68,14 @@ SummaryLine summarizeDataFile(const std::string& path) {
     SummaryLine line;
     line.file = path;
 
-    const FileBytes file = readBytes(path);
-    if (!file.error.empty()) {
+    const auto file = readBytes(path);
+    if (!file) {
         line.outcome = CommandStatus::FileUnreadable;
-        line.status = "cannot be read: " + file.error;
+        line.status = "cannot be read: " + file.error();
         return line;
     }
     Workspace workspace;
-    const CommandOutcome read = readDataBytes(workspace, file.bytes, path);
+    const CommandOutcome read = readDataBytes(workspace, *file, path);
     if (!read.ok()) {
         line.outcome = read.status;
         line.status = read.status == CommandStatus::NotInputDataFile ? "not an input data file"

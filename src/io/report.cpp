@@ -1,5 +1,6 @@
 #include "io/report.h"
 
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <string>
@@ -14,21 +15,42 @@ namespace zan {
 namespace {
 
 constexpr std::size_t kMargin = 10;
+constexpr std::size_t kReportCapacity = 8 * 1024;  // bytes; a Both report is about 6 KB
 
-std::string blanks(std::size_t count) {
-    return std::string(count, ' ');
-}
-
-std::string starLine(std::size_t stars) {
-    return blanks(kMargin) + std::string(stars, '*');
-}
-
-// Collects the report's lines; every line, the last one included, ends with CR LF.
+// Builds the report in one string; every line, the last one included, ends with CR LF.
 class ReportText {
   public:
-    void line(std::string_view text = {}) {
+    ReportText() { m_text.reserve(kReportCapacity); }
+
+    ReportText& text(std::string_view text) {
         m_text.append(text);
-        m_text.append("\r\n");
+        return *this;
+    }
+    ReportText& blanks(std::size_t count) {
+        m_text.append(count, ' ');
+        return *this;
+    }
+    ReportText& margin() { return blanks(kMargin); }
+    ReportText& stars(std::size_t count) {
+        margin();
+        m_text.append(count, '*');
+        return *this;
+    }
+    // `text` right-aligned in `width` characters; a longer text is written whole.
+    ReportText& right(std::string_view text, std::size_t width) {
+        if (text.size() < width)
+            blanks(width - text.size());
+        return this->text(text);
+    }
+    template <typename T>
+    ReportText& fixed(T value, int decimals, std::size_t width) {
+        FixedText buffer;
+        return right(formatFixed(buffer, value, decimals), width);
+    }
+    void end() { m_text.append("\r\n"); }
+    void line(std::string_view text = {}) {
+        this->text(text);
+        end();
     }
     std::string take() { return std::move(m_text); }
 
@@ -36,19 +58,41 @@ class ReportText {
     std::string m_text;
 };
 
+// How an input text is printed: a number in its pattern, or the text itself. Short texts
+// (nearly all) live inside the string, so making one allocates nothing.
+using PrintedText = std::string;
+
 // Axle-dialog texts are shown as the user wrote them unless they read as a number, so that a
 // stray word in a row stays visible instead of turning into a silent 0. A number too large
 // for a double (1e400) is shown as typed too, rather than as a word where a number belongs.
-std::string axleText(const std::string& text, int decimals) {
+PrintedText axleText(const std::string& text, int decimals) {
     if (!isNumberText(text))
         return text;
     const double value = parseNumber(text);
     return std::isfinite(value) ? formatFixed(value, decimals) : text;
 }
 
-std::string inputValue(const std::string& text, int decimals) {
+PrintedText inputValue(const std::string& text, int decimals) {
     const double value = parseNumber(text);
     return std::isfinite(value) ? formatFixed(value, decimals) : text;
+}
+
+// The forty axle-load texts as printed, each read once for the inputs and both tables.
+struct PrintedAxles {
+    std::array<std::array<PrintedText, kAxleRows>, 2> loads;   // [single, tandem][row]
+    std::array<std::array<PrintedText, kAxleRows>, 2> counts;  // [single, tandem][row]
+};
+
+PrintedAxles printedAxles(const AxleInputs& axles) {
+    PrintedAxles printed;
+    for (std::size_t row = 0; row < axles.rows.size(); ++row) {
+        const AxleRowTexts& texts = axles.rows[row];
+        printed.loads[0][row] = axleText(texts.singleLoad, 1);
+        printed.counts[0][row] = axleText(texts.singleCount, 2);
+        printed.loads[1][row] = axleText(texts.tandemLoad, 1);
+        printed.counts[1][row] = axleText(texts.tandemCount, 2);
+    }
+    return printed;
 }
 
 // Only a committed analysis gives results, and it commits only finite values; anything else
@@ -66,38 +110,41 @@ bool printedResultsFinite(const AnalysisResults& r) {
     return true;
 }
 
-std::string allowableText(float allowable) {
-    return allowable >= kUnlimitedThreshold ? std::string("Unlimited") : formatFixed(allowable, 0);
+void writeAllowable(ReportText& out, float allowable) {
+    if (allowable >= kUnlimitedThreshold)
+        out.right("Unlimited", 12);
+    else
+        out.fixed(allowable, 0, 12);
 }
 
-const std::string& loadText(const AxleRowTexts& row, std::size_t axle) {
-    return axle == 0 ? row.singleLoad : row.tandemLoad;
+void writeHeading(ReportText& out) {
+    out.line();
+    out.line();
+    out.stars(48).end();
+    out.margin().line("            ZAN  Thickness  Design");
+    out.margin().line("               Original  Data");
+    out.stars(48).end();
+    out.line();
 }
 
-void writeInputs(ReportText& out, Workspace& workspace) {
+void writeInputs(ReportText& out, const Workspace& workspace, const PrintedAxles& printed) {
     const PavementInputs& pavement = workspace.pavement();
     const TrafficInputs& traffic = workspace.traffic();
     const AxleInputs& axles = workspace.axles();
-    const std::string margin = blanks(kMargin);
     auto valueLine = [&](std::string_view caption, const std::string& text, int decimals) {
-        out.line(margin + std::string(caption) + " = " + inputValue(text, decimals));
+        out.margin().text(caption).text(" = ").line(inputValue(text, decimals));
+    };
+    auto choiceLine = [&](std::string_view frame, bool yes) {
+        out.margin().text(frame).text(" : ").line(yes ? caption::kYes : caption::kNo);
     };
 
-    out.line();
-    out.line();
-    out.line(starLine(48));
-    out.line(margin + "            ZAN  Thickness  Design");
-    out.line(margin + "               Original  Data");
-    out.line(starLine(48));
-    out.line();
+    writeHeading(out);
     valueLine(pavement.thicknessCaption, pavement.thickness, 2);
     valueLine(pavement.subgradeModulusCaption, pavement.subgradeModulus, 0);
     valueLine(pavement.modulusOfRuptureCaption, pavement.modulusOfRupture, 0);
     out.line();
-    out.line(margin + caption::kShoulderFrame + " : " +
-             (pavement.concreteShoulder ? caption::kYes : caption::kNo));
-    out.line(margin + caption::kDowelFrame + " : " +
-             (pavement.doweledJoints ? caption::kYes : caption::kNo));
+    choiceLine(caption::kShoulderFrame, pavement.concreteShoulder);
+    choiceLine(caption::kDowelFrame, pavement.doweledJoints);
     out.line();
     // The report lists the design period before the load safety factor.
     valueLine(caption::kAverageDailyTraffic, traffic.averageDailyTraffic, 0);
@@ -108,161 +155,209 @@ void writeInputs(ReportText& out, Workspace& workspace) {
     valueLine(caption::kDesignPeriod, traffic.designPeriod, 0);
     valueLine(caption::kLoadSafetyFactor, traffic.loadSafetyFactor, 2);
     out.line();
-    out.line(blanks(12) + axles.loadHeading + blanks(6) + axles.loadHeading);
-    out.line(blanks(12) + caption::kSingle + blanks(3) + caption::kAxlesPer1000 + blanks(4) +
-             caption::kTandem + blanks(3) + caption::kAxlesPer1000);
-    for (const AxleRowTexts& row : axles.rows) {
-        out.line(margin + rightAligned(axleText(row.singleLoad, 1), 6) + blanks(3) +
-                 rightAligned(axleText(row.singleCount, 2), 8) + blanks(5) +
-                 rightAligned(axleText(row.tandemLoad, 1), 6) + blanks(3) +
-                 rightAligned(axleText(row.tandemCount, 2), 8));
+    out.blanks(12).text(axles.loadHeading).blanks(6).line(axles.loadHeading);
+    out.blanks(12).text(caption::kSingle).blanks(3).text(caption::kAxlesPer1000).blanks(4);
+    out.text(caption::kTandem).blanks(3).line(caption::kAxlesPer1000);
+    for (std::size_t row = 0; row < axles.rows.size(); ++row) {
+        out.margin().right(printed.loads[0][row], 6).blanks(3).right(printed.counts[0][row], 8);
+        out.blanks(5).right(printed.loads[1][row], 6).blanks(3);
+        out.right(printed.counts[1][row], 8).end();
     }
-    out.line(starLine(48));
+    out.stars(48).end();
 }
 
-// The frame shared by the fatigue and the erosion tables; `rowTail` lays out the columns
-// after the expected repetitions of one row.
+// The frame and the totals shared by the fatigue and the erosion tables.
+struct SectionLayout {
+    std::string_view title;
+    std::string_view heading1;
+    std::string_view heading2;
+    float total;                // percent
+    std::size_t messageIndent;  // of the message when the total exceeds 100 %
+    std::string_view message;
+};
+
+// `rowTail` writes the columns after the expected repetitions of one row.
 template <typename RowTail>
-void writeSection(ReportText& out, const AxleInputs& axles, const AnalysisResults& results,
-                  std::string_view title, std::string_view heading1, std::string_view heading2,
-                  float total, std::size_t messageIndent, std::string_view message,
-                  RowTail rowTail) {
-    const std::string margin = blanks(kMargin);
+void writeSection(ReportText& out, const PrintedAxles& printed, const AnalysisResults& results,
+                  const SectionLayout& layout, RowTail rowTail) {
     out.line();
     out.line();
-    out.line(margin + std::string(title));
-    out.line(starLine(68));
-    out.line(margin + std::string(heading1));
-    out.line(margin + std::string(heading2));
-    out.line(starLine(68));
+    out.margin().line(layout.title);
+    out.stars(68).end();
+    out.margin().line(layout.heading1);
+    out.margin().line(layout.heading2);
+    out.stars(68).end();
     for (std::size_t axle = 0; axle < 2; ++axle) {
         out.line();
-        out.line(margin + (axle == 0 ? "Dual-Single" : "Dual-Tandem"));
+        out.margin().line(axle == 0 ? "Dual-Single" : "Dual-Tandem");
         for (std::size_t row = 0; row < static_cast<std::size_t>(kAxleRows); ++row) {
-            out.line(margin + rightAligned(axleText(loadText(axles.rows[row], axle), 1), 6) +
-                     blanks(5) +
-                     rightAligned(formatFixed(results.expectedRepetitions[axle][row], 0), 12) +
-                     rowTail(axle, row));
+            out.margin().right(printed.loads[axle][row], 6).blanks(5);
+            out.fixed(results.expectedRepetitions[axle][row], 0, 12);
+            rowTail(axle, row);
+            out.end();
         }
     }
     out.line();
-    out.line(starLine(68));
+    out.stars(68).end();
     out.line();
-    out.line(blanks(50) + "         Sum =  " + rightAligned(formatFixed(total, 1), 9));
-    if (total > 100.0f) {
+    out.blanks(50).text("         Sum =  ").fixed(layout.total, 1, 9).end();
+    if (layout.total > 100.0f) {
         out.line();
-        out.line(blanks(messageIndent) + std::string(message));
+        out.blanks(layout.messageIndent).line(layout.message);
     }
+}
+
+constexpr std::string_view kFatigueHeading1 =
+    "    Axle  "
+    "    Expected "
+    "   Equivalent"
+    "  Stress"
+    "   Allowable "
+    "  Fatigue";
+constexpr std::string_view kFatigueHeading2English =
+    "Load, kips"
+    "  Repetitions"
+    "  Stress, psi"
+    "  Ratio"
+    "   Repetitions"
+    "     %";
+constexpr std::string_view kFatigueHeading2Metric =
+    "Load, kN  "
+    "  Repetitions"
+    "  Stress, kPa"
+    "  Ratio"
+    "   Repetitions"
+    "     %";
+constexpr std::string_view kErosionHeading1 =
+    "    Axle  "
+    "    Expected "
+    "   Erosion  "
+    "    Power "
+    "   Allowable "
+    "  Erosion";
+constexpr std::string_view kErosionHeading2English =
+    "Load, kips"
+    "  Repetitions"
+    "   Factor   "
+    "          "
+    "  Repetitions"
+    "     %";
+constexpr std::string_view kErosionHeading2Metric =
+    "Load, kN  "
+    "  Repetitions"
+    "   Factor   "
+    "          "
+    "  Repetitions"
+    "     %";
+
+// The stress in the unit of the inputs (psi or kPa).
+double printedStress(float psi, bool metric) {
+    return metric ? static_cast<double>(psi) * kKpaPerPsi : static_cast<double>(psi);
+}
+
+// Sc as entered, in the unit of the printed stress, or why the stress ratios cannot be had.
+Expected<double, ReportError> ratioDivisor(const Workspace& workspace,
+                                           const AnalysisResults& results) {
+    const bool metric = workspace.unitSystem() == UnitSystem::Metric;
+    const double modulusOfRupture = parseNumber(workspace.pavement().modulusOfRupture);
+    if (modulusOfRupture == 0.0) {
+        return failure(ReportError{
+            "The modulus of rupture Sc is zero, so the stress ratios of the fatigue table "
+            "cannot be computed. Enter a modulus of rupture greater than zero."});
+    }
+    // A modulus typed after the run can be so small (1e-310) that a ratio overflows.
+    for (const auto& stresses : results.equivalentStress) {
+        for (float psi : stresses) {
+            if (!std::isfinite(printedStress(psi, metric) / modulusOfRupture)) {
+                return failure(ReportError{
+                    "The modulus of rupture Sc is too small for the stress ratios of the "
+                    "fatigue "
+                    "table to be computed. Enter the modulus of rupture of the concrete."});
+            }
+        }
+    }
+    return modulusOfRupture;
+}
+
+void writeFatigue(ReportText& out, const PrintedAxles& printed, const AnalysisResults& results,
+                  bool metric, double modulusOfRupture) {
+    const SectionLayout layout{"                       Fatigue Analysis Solutions",
+                               kFatigueHeading1,
+                               metric ? kFatigueHeading2Metric : kFatigueHeading2English,
+                               results.totalFatigueDamage,
+                               40,
+                               "The fatigue damage exceeds 100%."};
+    writeSection(out, printed, results, layout, [&](std::size_t axle, std::size_t row) {
+        const float psi = results.equivalentStress[axle][row];
+        // The stress is printed in the unit of the inputs; the ratio divides that printed
+        // value, so both columns agree with what the engineer entered.
+        const double stress = printedStress(psi, metric);
+        out.blanks(5);
+        if (metric)
+            out.fixed(stress, 1, 7);
+        else
+            out.fixed(psi, 1, 7);
+        out.blanks(4).fixed(stress / modulusOfRupture, 3, 2).blanks(2);
+        writeAllowable(out, results.allowableFatigueRepetitions[axle][row]);
+        out.text(" ").fixed(results.fatigueDamage[axle][row], 1, 6);
+    });
+}
+
+void writeErosion(ReportText& out, const PrintedAxles& printed, const AnalysisResults& results,
+                  bool metric) {
+    const SectionLayout layout{"                       Erosion Analysis Solutions",
+                               kErosionHeading1,
+                               metric ? kErosionHeading2Metric : kErosionHeading2English,
+                               results.totalErosionDamage,
+                               54,
+                               "The erosion damage exceeds 100%."};
+    writeSection(out, printed, results, layout, [&](std::size_t axle, std::size_t row) {
+        out.blanks(4).fixed(results.erosionFactor[axle][row], 2, 6);
+        out.blanks(4).fixed(results.erosionPower[axle][row], 3, 7).blanks(2);
+        writeAllowable(out, results.allowableErosionRepetitions[axle][row]);
+        out.text(" ").fixed(results.erosionDamage[axle][row], 1, 6);
+    });
+}
+
+void writeAdditionalOutputs(ReportText& out) {
+    out.line();
+    out.line();
+    out.margin().line("               Additional Outputs");
+    out.margin().blanks(5).line(std::string_view("**************************************"));
+    out.line();
 }
 
 }  // namespace
 
-Expected<std::string, ReportError> writeReport(Workspace& workspace,
+Expected<std::string, ReportError> writeReport(const Workspace& workspace,
                                                const AnalysisResults& results) {
     if (!printedResultsFinite(results)) {
         return failure(ReportError{
             "The analysis results hold a value that is not a finite number, so the report cannot "
             "show them. Run the analysis again."});
     }
-    ReportText out;
-    writeInputs(out, workspace);
-    const AxleInputs& axles = workspace.axles();
     const bool metric = workspace.unitSystem() == UnitSystem::Metric;
-
+    double modulusOfRupture = 0.0;
     if (results.fatigueSelected) {
-        // Sc as entered, in the unit of the printed stress (psi or kPa).
-        const double modulusOfRupture = parseNumber(workspace.pavement().modulusOfRupture);
-        if (modulusOfRupture == 0.0) {
-            return failure(ReportError{
-                "The modulus of rupture Sc is zero, so the stress ratios of the fatigue table "
-                "cannot be computed. Enter a modulus of rupture greater than zero."});
-        }
-        // A modulus typed after the run can be so small (1e-310) that a ratio overflows.
-        for (const auto& stresses : results.equivalentStress) {
-            for (float psi : stresses) {
-                const double stress =
-                    metric ? static_cast<double>(psi) * kKpaPerPsi : static_cast<double>(psi);
-                if (!std::isfinite(stress / modulusOfRupture)) {
-                    return failure(ReportError{
-                        "The modulus of rupture Sc is too small for the stress ratios of the "
-                        "fatigue "
-                        "table to be computed. Enter the modulus of rupture of the concrete."});
-                }
-            }
-        }
-        writeSection(
-            out, axles, results, "                       Fatigue Analysis Solutions",
-            "    Axle  "
-            "    Expected "
-            "   Equivalent"
-            "  Stress"
-            "   Allowable "
-            "  Fatigue",
-            std::string(metric ? "Load, kN  "
-                                 "  Repetitions"
-                                 "  Stress, kPa"
-                               : "Load, kips"
-                                 "  Repetitions"
-                                 "  Stress, psi") +
-                "  Ratio"
-                "   Repetitions"
-                "     %",
-            results.totalFatigueDamage, 40, "The fatigue damage exceeds 100%.",
-            [&](std::size_t axle, std::size_t row) {
-                const float psi = results.equivalentStress[axle][row];
-                // The stress is printed in the unit of the inputs; the ratio divides that
-                // printed value, so both columns agree with what the engineer entered.
-                const double stress =
-                    metric ? static_cast<double>(psi) * kKpaPerPsi : static_cast<double>(psi);
-                const std::string stressText =
-                    metric ? formatFixed(stress, 1) : formatFixed(psi, 1);
-                return blanks(5) + rightAligned(stressText, 7) + blanks(4) +
-                       rightAligned(formatFixed(stress / modulusOfRupture, 3), 2) + blanks(2) +
-                       rightAligned(allowableText(results.allowableFatigueRepetitions[axle][row]),
-                                    12) +
-                       " " + rightAligned(formatFixed(results.fatigueDamage[axle][row], 1), 6);
-            });
+        auto divisor = ratioDivisor(workspace, results);
+        if (!divisor)
+            return failure(divisor.error());
+        modulusOfRupture = *divisor;
     }
 
-    if (results.erosionSelected) {
-        writeSection(
-            out, axles, results, "                       Erosion Analysis Solutions",
-            "    Axle  "
-            "    Expected "
-            "   Erosion  "
-            "    Power "
-            "   Allowable "
-            "  Erosion",
-            std::string(metric ? "Load, kN  " : "Load, kips") +
-                "  Repetitions"
-                "   Factor   " +
-                blanks(10) +
-                "  Repetitions"
-                "     %",
-            results.totalErosionDamage, 54, "The erosion damage exceeds 100%.",
-            [&](std::size_t axle, std::size_t row) {
-                return blanks(4) +
-                       rightAligned(formatFixed(results.erosionFactor[axle][row], 2), 6) +
-                       blanks(4) +
-                       rightAligned(formatFixed(results.erosionPower[axle][row], 3), 7) +
-                       blanks(2) +
-                       rightAligned(allowableText(results.allowableErosionRepetitions[axle][row]),
-                                    12) +
-                       " " + rightAligned(formatFixed(results.erosionDamage[axle][row], 1), 6);
-            });
-    }
-
-    if (workspace.detailedReports()) {
-        out.line();
-        out.line();
-        out.line(blanks(kMargin) + "               Additional Outputs");
-        out.line(blanks(kMargin) + blanks(5) + std::string(38, '*'));
-        out.line();
-    }
+    ReportText out;
+    const PrintedAxles printed = printedAxles(workspace.axles());
+    writeInputs(out, workspace, printed);
+    if (results.fatigueSelected)
+        writeFatigue(out, printed, results, metric, modulusOfRupture);
+    if (results.erosionSelected)
+        writeErosion(out, printed, results, metric);
+    if (workspace.detailedReports())
+        writeAdditionalOutputs(out);
     return out.take();
 }
 
-Expected<std::string, ReportError> writeReport(Workspace& workspace) {
+Expected<std::string, ReportError> writeReport(const Workspace& workspace) {
     return writeReport(workspace, workspace.results());
 }
 

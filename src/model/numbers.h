@@ -4,6 +4,8 @@
 // Every core text is a byte string in Latin-1: one char is one character, so field widths
 // count chars. All conversions here use '.' as the decimal separator whatever the locale.
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -23,11 +25,21 @@ double parseNumber(std::string_view text);
 bool isNumberText(std::string_view text);
 
 // The report's number patterns "0", "0.0", "0.00", "0.000": the shortest decimal text that
-// reads back as the same value, rounded half away from zero to `decimals` places, never in
-// exponent form. A negative value keeps its sign even when it rounds to zero. Single
-// precision results go through the float overload so that their shortest form is used.
+// reads back as the same value, rounded half away from zero to `decimals` places (0 to
+// kMaxFixedDecimals; others are taken as the nearer end), never in exponent form. A negative
+// value keeps its sign even when it rounds to zero. Single precision results go through the
+// float overload so that their shortest form is used.
 std::string formatFixed(double value, int decimals);
 std::string formatFixed(float value, int decimals);
+
+// The same text written into `buffer`, without allocating: for the report's many numbers.
+// The view lies in `buffer`.
+inline constexpr int kMaxFixedDecimals = 40;
+// Sign, the 309 integer digits of the largest double and one for a carry, point, decimals.
+inline constexpr std::size_t kFixedTextCapacity = 1 + 310 + 1 + kMaxFixedDecimals;
+using FixedText = std::array<char, kFixedTextCapacity>;
+std::string_view formatFixed(FixedText& buffer, double value, int decimals);
+std::string_view formatFixed(FixedText& buffer, float value, int decimals);
 
 // Plain decimal text with at most `significantDigits` significant digits, no exponent, no
 // trailing zeros and no trailing point: 10.16, 1000000, 22.5, 9.

@@ -136,19 +136,26 @@ float erosionPower(float h, float k, float p, AxleType axle, ShoulderType should
 
 float erosionFactor(float h, float k, float p, AxleType axle, ShoulderType shoulder,
                     JointType joints) {
+    return erosionFactorOfPower(h, k, erosionPower(h, k, p, axle, shoulder, joints));
+}
+
+float erosionFactorOfPower(float h, float k, float erosion) {
     const double c1 = supportFactorC1(h, k);
-    const double pw = erosionPower(h, k, p, axle, shoulder, joints);
-    const double scaled = 0.896 * pw;
+    const double scaled = 0.896 * static_cast<double>(erosion);
     return log10Single(11111.0 * scaled * scaled * c1 /
                        (static_cast<double>(h) * power(static_cast<double>(k), 0.73)));
 }
 
 float erosionAllowableRepetitions(float h, float k, float p, AxleType axle, ShoulderType shoulder,
                                   JointType joints) {
+    return erosionAllowableRepetitionsOfPower(h, k, erosionPower(h, k, p, axle, shoulder, joints),
+                                              shoulder);
+}
+
+float erosionAllowableRepetitionsOfPower(float h, float k, float erosion, ShoulderType shoulder) {
     const double c1 = supportFactorC1(h, k);
-    const double pw = erosionPower(h, k, p, axle, shoulder, joints);
     const double c2 = shoulder == ShoulderType::None ? 0.06 : 0.94;
-    const double product = c1 * pw;
+    const double product = c1 * static_cast<double>(erosion);
     if (static_cast<float>(product) <= 9.0f)
         return kUnlimitedRepetitions;
     return static_cast<float>(power(10.0, 14.524 - 6.777 * power(product - 9.0, 0.103)) / c2);

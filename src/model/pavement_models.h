@@ -32,4 +32,10 @@ float erosionFactor(float h, float k, float p, AxleType axle, ShoulderType shoul
 float erosionAllowableRepetitions(float h, float k, float p, AxleType axle, ShoulderType shoulder,
                                   JointType joints);
 
+// The erosion factor and the allowable repetitions from the erosion power of the same load, as
+// erosionPower gives it: the two above are these of erosionPower. An analysis row evaluates the
+// power once and passes it to both.
+float erosionFactorOfPower(float h, float k, float power);
+float erosionAllowableRepetitionsOfPower(float h, float k, float power, ShoulderType shoulder);
+
 }  // namespace zan
