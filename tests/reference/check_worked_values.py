@@ -14,7 +14,7 @@ import sys
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 import zan_reference as z  # noqa: E402
-from compare_details import parse_csv  # noqa: E402
+from compare_details import Malformed, parse_csv  # noqa: E402
 
 failures = []
 
@@ -211,6 +211,28 @@ def number_texts():
         same("single of %r" % text, z.decimal_to_f32(text), want)
 
 
+def csv_layout():
+    rows, _ = z.detail_rows(z.Workspace())
+    good = z.details_csv(rows)
+    lines = good.split("\r\n")[:-1]
+    swapped = lines[:3] + [lines[4], lines[3]] + lines[5:]
+    for name, text in (
+            ("lines ended by LF", good.replace("\r\n", "\n")),
+            ("last line without CR LF", good[:-2]),
+            ("a lone LF inside", good.replace(",", "\n", 1)),
+            ("a row missing", "".join(l + "\r\n" for l in lines[:-1])),
+            ("header changed", good.replace("power P'", "power P", 1)),
+            ("rows swapped", "".join(l + "\r\n" for l in swapped)),
+            ("tandem rows first", "".join(l + "\r\n" for l in lines[:1] + lines[11:] + lines[1:11])),
+            ("a field missing", good.replace(",0.43022385", "", 1))):
+        try:
+            parse_csv(text.encode("latin-1"))
+            failures.append("malformed CSV accepted: " + name)
+        except Malformed:
+            pass
+    same("well-formed CSV", len(parse_csv(good.encode("latin-1"))), 20)
+
+
 def main():
     models()
     projection()
@@ -219,6 +241,7 @@ def main():
     texts()
     details()
     number_texts()
+    csv_layout()
     for f in failures:
         print("FAIL " + f)
     print("%d failures" % len(failures))
