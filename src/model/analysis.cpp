@@ -292,8 +292,13 @@ Check checkTotal(const RunInputs& in, float total) {
     return Done{};
 }
 
+ModelInputs modelInputs(const RunInputs& in) {
+    return ModelInputs{in.h, in.k, in.sc, in.shoulder, in.joints};
+}
+
 Check fatigueTable(const RunInputs& in, AnalysisResults& r) {
     r.totalFatigueDamage = 0.0f;
+    r.fatigueInputs = modelInputs(in);
     for (AxleType axle : {AxleType::Single, AxleType::Tandem}) {
         const std::size_t a = axleIndex(axle);
         for (int row = 0; row < kAxleRows; ++row) {
@@ -314,16 +319,18 @@ Check fatigueTable(const RunInputs& in, AnalysisResults& r) {
 
 Check erosionTable(const RunInputs& in, AnalysisResults& r) {
     r.totalErosionDamage = 0.0f;
+    r.erosionInputs = modelInputs(in);
     for (AxleType axle : {AxleType::Single, AxleType::Tandem}) {
         const std::size_t a = axleIndex(axle);
         for (int row = 0; row < kAxleRows; ++row) {
             const std::size_t ri = static_cast<std::size_t>(row);
             const float p = r.axleLoad[a][ri];
-            // Each equation once: the factor and the allowable number follow from the power.
-            const float power = erosionPower(in.h, in.k, p, axle, in.shoulder, in.joints);
-            const float factor = erosionFactorOfPower(in.h, in.k, power);
-            const float allowable =
-                erosionAllowableRepetitionsOfPower(in.h, in.k, power, in.shoulder);
+            // Each equation once: the factor and the allowable number follow from the power,
+            // exactly as erosionFactor and erosionAllowableRepetitions compute them.
+            const ErosionTerms terms = erosionTerms(in.h, in.k, p, axle, in.shoulder, in.joints);
+            const float power = terms.power;
+            const float factor = terms.factor;
+            const float allowable = terms.allowable;
             const float damage = rowDamage(r.expectedRepetitions[a][ri], allowable);
             r.erosionFactor[a][ri] = factor;
             r.allowableErosionRepetitions[a][ri] = allowable;
