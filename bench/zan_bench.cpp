@@ -1,8 +1,17 @@
 // The costs a user waits for: one analysis, one thickness search, one report, one file read.
 // Run with --benchmark_repetitions=10 --benchmark_report_aggregates_only=true.
+//
+// Two floors, measured in the same binary, say what the analysis and the report cannot go
+// below: the equations are evaluated directly on every run (no caching), so one analysis costs
+// at least its pow and log calls; a report is at least its numbers formatted into one string.
+// Read analysisBothParts against mathFloor and reportAfterBoth against reportFormattingFloor.
 
 #include <benchmark/benchmark.h>
 
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstddef>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -23,6 +32,68 @@ zan::Workspace initialEnglish() {
     workspace.axles();
     return workspace;
 }
+
+// One Both analysis of the initial English design calls std::pow 220 times and std::log 40
+// times; the floor makes 300 calls, five powers to one logarithm, with arguments of the sizes
+// the models meet: stiffness ratios under a fourth root, load ratios under small powers,
+// powers of ten, moduli under 0.73.
+constexpr std::size_t kFloorPowers = 250;
+constexpr std::size_t kFloorLogarithms = 50;
+constexpr std::array<double, 6> kFloorExponents = {0.25, 0.06, 0.447, 0.73, 0.103, 3.268};
+
+void floorPowAndLog(benchmark::State& state) {
+    std::array<double, kFloorPowers> bases{};
+    std::array<double, kFloorPowers> exponents{};
+    std::array<double, kFloorLogarithms> logArguments{};
+    for (std::size_t i = 0; i < kFloorPowers; ++i) {
+        bases[i] = 1.5 + 997.0 * static_cast<double>(i) / kFloorPowers;
+        exponents[i] = kFloorExponents[i % kFloorExponents.size()];
+    }
+    for (std::size_t i = 0; i < kFloorLogarithms; ++i)
+        logArguments[i] = 2.0 + 50000.0 * static_cast<double>(i) / kFloorLogarithms;
+    for (auto _ : state) {
+        // The compiler must assume the arguments changed, so no call is folded or hoisted.
+        benchmark::DoNotOptimize(bases.data());
+        benchmark::DoNotOptimize(exponents.data());
+        benchmark::DoNotOptimize(logArguments.data());
+        benchmark::ClobberMemory();
+        double sum = 0.0;
+        for (std::size_t i = 0; i < kFloorPowers; ++i)
+            sum += std::pow(bases[i], exponents[i]);
+        for (std::size_t i = 0; i < kFloorLogarithms; ++i)
+            sum += std::log(logArguments[i]);
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(floorPowAndLog);
+
+// A Both report holds about 250 numbers in some 6 KB: the floor writes 250 single-precision
+// values in their shortest form with std::to_chars, each right-aligned in a field, into one
+// reserved string of that size.
+constexpr std::size_t kFloorNumbers = 250;
+constexpr std::size_t kFloorReportBytes = 6 * 1024;
+constexpr std::size_t kFloorFieldWidth = kFloorReportBytes / kFloorNumbers;
+
+void floorReportFormats(benchmark::State& state) {
+    std::array<float, kFloorNumbers> values{};
+    for (std::size_t i = 0; i < kFloorNumbers; ++i)
+        values[i] = static_cast<float>(std::pow(1.37, static_cast<double>(i % 60))) * 0.731f;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(values.data());
+        benchmark::ClobberMemory();
+        std::string text;
+        text.reserve(kFloorReportBytes);
+        for (float v : values) {
+            char digits[32];
+            const auto result = std::to_chars(digits, digits + sizeof digits, v);
+            const std::size_t length = static_cast<std::size_t>(result.ptr - digits);
+            text.append(kFloorFieldWidth > length ? kFloorFieldWidth - length : 0, ' ');
+            text.append(digits, length);
+        }
+        benchmark::DoNotOptimize(text);
+    }
+}
+BENCHMARK(floorReportFormats);
 
 void analysisBothParts(benchmark::State& state) {
     zan::Workspace workspace = initialEnglish();

@@ -12,7 +12,6 @@
 
 #include "commands/commands.h"
 #include "commands/summary.h"
-#include "io/report.h"
 #include "model/workspace.h"
 
 namespace {
@@ -193,14 +192,14 @@ zan::CommandOutcome runCommand(zan::Workspace& workspace, Mode mode) {
             break;
     }
     zan::CommandOutcome outcome;
-    auto report = zan::writeReport(workspace);
+    auto report = zan::reportForSaveOrPrint(workspace);
     if (report) {
         outcome.report = std::move(*report);
     } else {
         // Whatever the writer cannot lay out comes from the inputs, so it is reported as the
         // analysis commands report inputs they refuse.
         outcome.status = zan::CommandStatus::Refused;
-        outcome.message = zan::Message{report.error().message, ""};
+        outcome.message = zan::Message{report.error(), ""};
     }
     return outcome;
 }

@@ -85,6 +85,7 @@ std::string writeFailure(const std::string& path, const std::string& reason) {
 }  // namespace
 
 CommandOutcome performAnalysis(Workspace& workspace, AnalysisKind kind) {
+    workspace.createInputSections();
     const std::string title = analysisTitle(kind);
     AnalysisRequest request;
     request.trialThickness = static_cast<float>(parseNumber(workspace.pavement().thickness));
@@ -108,6 +109,7 @@ CommandOutcome performAnalysis(Workspace& workspace, AnalysisKind kind) {
 }
 
 CommandOutcome computeDesignThickness(Workspace& workspace) {
+    workspace.createInputSections();
     auto found = searchDesignThickness(workspace);
     if (!found) {
         const CommandStatus status = found.error().kind == DesignSearchError::Kind::Refused
@@ -136,21 +138,28 @@ CommandOutcome computeDesignThickness(Workspace& workspace) {
 }
 
 CommandOutcome readDataFile(Workspace& workspace, const std::string& path) {
+    return readDataFile(workspace, path, path);
+}
+
+CommandOutcome readDataFile(Workspace& workspace, const std::string& path,
+                            const std::string& displayPath) {
     std::error_code ec;
     if (fs::is_directory(path, ec))
-        return unreadable(path, "could not be read: " +
-                                    std::make_error_code(std::errc::is_a_directory).message());
+        return unreadable(
+            displayPath,
+            "could not be read: " + std::make_error_code(std::errc::is_a_directory).message());
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return unreadable(path, "could not be read: " + errnoReason(errno, "it cannot be opened"));
+        return unreadable(displayPath,
+                          "could not be read: " + errnoReason(errno, "it cannot be opened"));
     std::string bytes;
     char buffer[8192];
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
         bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
     if (in.bad())
-        return unreadable(path, "could not be read: " + errnoReason(errno, "a read failed"));
-    return readDataBytes(workspace, bytes, path);
+        return unreadable(displayPath, "could not be read: " + errnoReason(errno, "a read failed"));
+    return readDataBytes(workspace, bytes, displayPath);
 }
 
 CommandOutcome readDataBytes(Workspace& workspace, std::string_view bytes,
@@ -167,7 +176,25 @@ CommandOutcome readDataBytes(Workspace& workspace, std::string_view bytes,
     return outcome;
 }
 
+std::string inputDataFileBytes(Workspace& workspace) {
+    workspace.createInputSections();
+    return writeDefFile(workspace);
+}
+
+Expected<std::string, std::string> reportForSaveOrPrint(Workspace& workspace) {
+    workspace.createInputSections();
+    auto report = writeReport(workspace);
+    if (!report)
+        return failure(report.error().message);
+    return std::move(*report);
+}
+
 Expected<Done, std::string> writeFileSafely(const std::string& path, std::string_view bytes) {
+    return writeFileSafely(path, bytes, path);
+}
+
+Expected<Done, std::string> writeFileSafely(const std::string& path, std::string_view bytes,
+                                            const std::string& displayPath) {
     const fs::path target(path);
     const fs::path folder = target.parent_path();
     std::random_device entropy;
@@ -187,8 +214,8 @@ Expected<Done, std::string> writeFileSafely(const std::string& path, std::string
             break;
     }
     if (file == nullptr)
-        return failure(
-            writeFailure(path, errnoReason(openError, "no temporary file could be created")));
+        return failure(writeFailure(displayPath,
+                                    errnoReason(openError, "no temporary file could be created")));
 
     errno = 0;
     bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
@@ -199,7 +226,7 @@ Expected<Done, std::string> writeFileSafely(const std::string& path, std::string
     if (!written) {
         fs::remove(temporary, ec);
         return failure(writeFailure(
-            path, errnoReason(writeError != 0 ? writeError : errno, "a write failed")));
+            displayPath, errnoReason(writeError != 0 ? writeError : errno, "a write failed")));
     }
 
     // Keep the permissions of the file being replaced.
@@ -210,7 +237,7 @@ Expected<Done, std::string> writeFileSafely(const std::string& path, std::string
     if (ec) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
-        return failure(writeFailure(path, ec.message()));
+        return failure(writeFailure(displayPath, ec.message()));
     }
     return Done{};
 }

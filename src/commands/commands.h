@@ -1,7 +1,10 @@
 #pragma once
 // The commands of the program as window-independent operations. Each decides everything and
 // returns what to show: the new report text (when the report box changes) and the message
-// box (when there is one). The shell shows them; zan-report prints them.
+// box (when there is one), or the bytes to write. The shell shows them; zan-report prints
+// them. Every command that works on the inputs first creates the input sections not yet
+// created (Workspace::createInputSections), and so locks the unit choice, as the program
+// always has; the readers and writers it calls change nothing.
 
 #include <optional>
 #include <string>
@@ -38,13 +41,27 @@ CommandOutcome performAnalysis(Workspace& workspace, AnalysisKind kind);
 // Compute Design Thickness: writes the found thickness into the trial thickness text.
 CommandOutcome computeDesignThickness(Workspace& workspace);
 
-// File > Read Data From File. `displayPath` is the full path the messages name.
+// File > Read Data From File. `path` is the name the system opens; `displayPath` is the
+// full path as the user chose it, which the messages name (`path` when not given).
 CommandOutcome readDataFile(Workspace& workspace, const std::string& path);
+CommandOutcome readDataFile(Workspace& workspace, const std::string& path,
+                            const std::string& displayPath);
 CommandOutcome readDataBytes(Workspace& workspace, std::string_view bytes,
                              const std::string& displayPath);
 
+// File > Save Input Data: the bytes of the .DEF file for the current inputs.
+std::string inputDataFileBytes(Workspace& workspace);
+
+// File > Save Report and File > Print Report: the report written afresh from the current
+// inputs and the last results (not taken from the report box), or the message saying why it
+// cannot be written.
+Expected<std::string, std::string> reportForSaveOrPrint(Workspace& workspace);
+
 // Writes `bytes` to `path` through a temporary file beside it and a rename, so the previous
-// file survives any failure. The error text names the file and the reason.
+// file survives any failure. The error text names the file (as `displayPath`, or `path` when
+// not given) and the reason.
 Expected<Done, std::string> writeFileSafely(const std::string& path, std::string_view bytes);
+Expected<Done, std::string> writeFileSafely(const std::string& path, std::string_view bytes,
+                                            const std::string& displayPath);
 
 }  // namespace zan

@@ -156,10 +156,12 @@ Expected<DefFileContents, DefReadError> parseDefFile(std::string_view bytes) {
 }
 
 void applyDefFile(Workspace& workspace, const DefFileContents& contents) {
-    if (contents.units) {
+    if (contents.units)
         workspace.setUnitSystemFromFile(*contents.units);
+    // In the file's unit system, before its captions and texts go in.
+    workspace.createInputSections();
+    if (contents.units)
         workspace.applyUnitCaptions(*contents.units);
-    }
     PavementInputs& pavement = workspace.pavement();
     pavement.thickness = contents.thickness;
     pavement.subgradeModulus = contents.subgradeModulus;
@@ -171,7 +173,7 @@ void applyDefFile(Workspace& workspace, const DefFileContents& contents) {
     workspace.axles().rows = contents.rows;
 }
 
-std::string writeDefFile(Workspace& workspace) {
+std::string writeDefFile(const Workspace& workspace) {
     const PavementInputs& pavement = workspace.pavement();
     const TrafficInputs& traffic = workspace.traffic();
     const AxleInputs& axles = workspace.axles();

@@ -36,10 +36,12 @@ enum class DefReadError {
 // Parses the whole file; nothing is applied here.
 Expected<DefFileContents, DefReadError> parseDefFile(std::string_view bytes);
 
-// Applies a complete file: unit system and captions (capital K), then every text.
+// Applies a complete file: unit system, then every input section created (as in
+// Workspace::createInputSections, so the unit choice is locked), captions (capital K) and
+// every text.
 void applyDefFile(Workspace& workspace, const DefFileContents& contents);
 
-// The file for the workspace's current inputs (creating sections not yet touched).
-std::string writeDefFile(Workspace& workspace);
+// The file for the workspace's current inputs; the workspace is not changed.
+std::string writeDefFile(const Workspace& workspace);
 
 }  // namespace zan

@@ -74,7 +74,7 @@ const std::string& loadText(const AxleRowTexts& row, std::size_t axle) {
     return axle == 0 ? row.singleLoad : row.tandemLoad;
 }
 
-void writeInputs(ReportText& out, Workspace& workspace) {
+void writeInputs(ReportText& out, const Workspace& workspace) {
     const PavementInputs& pavement = workspace.pavement();
     const TrafficInputs& traffic = workspace.traffic();
     const AxleInputs& axles = workspace.axles();
@@ -157,7 +157,7 @@ void writeSection(ReportText& out, const AxleInputs& axles, const AnalysisResult
 
 }  // namespace
 
-Expected<std::string, ReportError> writeReport(Workspace& workspace,
+Expected<std::string, ReportError> writeReport(const Workspace& workspace,
                                                const AnalysisResults& results) {
     if (!printedResultsFinite(results)) {
         return failure(ReportError{
@@ -262,7 +262,7 @@ Expected<std::string, ReportError> writeReport(Workspace& workspace,
     return out.take();
 }
 
-Expected<std::string, ReportError> writeReport(Workspace& workspace) {
+Expected<std::string, ReportError> writeReport(const Workspace& workspace) {
     return writeReport(workspace, workspace.results());
 }
 

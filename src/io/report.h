@@ -16,9 +16,9 @@ struct ReportError {
     std::string message;
 };
 
-// Reading the inputs creates any input section not yet touched.
-Expected<std::string, ReportError> writeReport(Workspace& workspace,
+// The workspace is not changed; a section not yet created reads as its initial texts.
+Expected<std::string, ReportError> writeReport(const Workspace& workspace,
                                                const AnalysisResults& results);
-Expected<std::string, ReportError> writeReport(Workspace& workspace);
+Expected<std::string, ReportError> writeReport(const Workspace& workspace);
 
 }  // namespace zan

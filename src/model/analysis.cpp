@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <initializer_list>
-#include <optional>
 
 #include "numbers.h"
 #include "workspace.h"
@@ -127,221 +126,248 @@ std::string analysisErrorMessage(const AnalysisError& e) {
     return name + " cannot be analysed.";
 }
 
+namespace {
+
+using Check = Expected<Done, AnalysisError>;
+using RowValues = std::array<std::array<double, kAxleRows>, 2>;
+
+// Every input of one run, each text read once, in model units (in, psi/in, psi, kips).
+struct RunInputs {
+    UnitSystem units = UnitSystem::English;
+    float h = 0.0f;    // in
+    float k = 0.0f;    // psi/in
+    float sc = 0.0f;   // psi
+    float lsf = 0.0f;  // load safety factor
+    float years = 0.0f;
+    double adt = 0.0;  // vehicles/day
+    double td = 0.0;   // % of ADT
+    double dd = 0.0;   // fraction
+    double ld = 0.0;   // fraction
+    double i = 0.0;    // growth per year, fraction
+    ShoulderType shoulder = ShoulderType::None;
+    JointType joints = JointType::Doweled;
+    RowTable loads{};    // kips, load safety factor applied
+    RowValues counts{};  // axles per 1000 trucks, as typed
+};
+
+RunInputs readInputs(const PavementInputs& pavement, const TrafficInputs& traffic,
+                     const AxleInputs& axles, UnitSystem units, float trialThickness) {
+    const bool metric = units == UnitSystem::Metric;
+    RunInputs in;
+    in.units = units;
+    in.ld = parseNumber(traffic.lanePercent) / 100.0;
+    in.dd = parseNumber(traffic.directionPercent) / 100.0;
+    in.i = parseNumber(traffic.growthPercent) / 100.0;
+    in.h = trialThickness;
+    in.k = single(parseNumber(pavement.subgradeModulus));
+    in.sc = single(parseNumber(pavement.modulusOfRupture));
+    if (metric) {
+        in.h = single(in.h / kCentimetresPerInch);
+        in.k = single(in.k / kKpaPerMmPerPsiPerInch);
+        in.sc = single(in.sc / kKpaPerPsi);
+    }
+    in.lsf = single(parseNumber(traffic.loadSafetyFactor));
+    in.years = single(parseNumber(traffic.designPeriod));
+    in.adt = parseNumber(traffic.averageDailyTraffic);
+    in.td = parseNumber(traffic.truckPercent);
+    in.shoulder = pavement.concreteShoulder ? ShoulderType::Concrete : ShoulderType::None;
+    in.joints = pavement.doweledJoints ? JointType::Doweled : JointType::AggregateInterlock;
+
+    const double lsf = in.lsf;
+    for (std::size_t row = 0; row < axles.rows.size(); ++row) {
+        const AxleRowTexts& texts = axles.rows[row];
+        float singleLoad = single(parseNumber(texts.singleLoad) * lsf);
+        float tandemLoad = single(parseNumber(texts.tandemLoad) * lsf);
+        if (metric) {
+            singleLoad = single(singleLoad / kKilonewtonsPerKip);
+            tandemLoad = single(tandemLoad / kKilonewtonsPerKip);
+        }
+        in.loads[0][row] = singleLoad;
+        in.loads[1][row] = tandemLoad;
+        in.counts[0][row] = parseNumber(texts.singleCount);
+        in.counts[1][row] = parseNumber(texts.tandemCount);
+    }
+    return in;
+}
+
+// The slab and traffic values, in the order the user is told about them.
+Check validateInputs(const RunInputs& in) {
+    struct Rule {
+        double value;
+        AnalysisInput input;
+        bool mustBePositive;  // else any finite value passes here
+    };
+    const Rule finiteRules[] = {
+        {in.h, AnalysisInput::TrialThickness, true},
+        {in.k, AnalysisInput::SubgradeModulus, true},
+        {in.sc, AnalysisInput::ModulusOfRupture, true},
+        {in.adt, AnalysisInput::AverageDailyTraffic, false},
+        {in.td, AnalysisInput::TruckPercent, false},
+        {in.dd, AnalysisInput::DirectionPercent, false},
+        {in.ld, AnalysisInput::LanePercent, false},
+        {in.i, AnalysisInput::GrowthPercent, false},
+        {in.years, AnalysisInput::DesignPeriod, false},
+        {in.lsf, AnalysisInput::LoadSafetyFactor, true},
+    };
+    for (const Rule& rule : finiteRules) {
+        if (!finite(rule.value))
+            return failure(inputError(rule.input, AnalysisProblem::TooLarge, in.units));
+        if (rule.mustBePositive && !(rule.value > 0.0))
+            return failure(inputError(rule.input, AnalysisProblem::NotPositive, in.units));
+    }
+    const Rule signRules[] = {
+        {in.adt, AnalysisInput::AverageDailyTraffic, false},
+        {in.td, AnalysisInput::TruckPercent, false},
+        {in.dd, AnalysisInput::DirectionPercent, false},
+        {in.ld, AnalysisInput::LanePercent, false},
+        {in.years, AnalysisInput::DesignPeriod, false},
+    };
+    for (const Rule& rule : signRules)
+        if (rule.value < 0.0)
+            return failure(inputError(rule.input, AnalysisProblem::Negative, in.units));
+    return Done{};
+}
+
+// Design-lane trucks over the design period, in thousands.
+Expected<float, AnalysisError> projectTraffic(const RunInputs& in) {
+    const float trucks = single(in.adt * in.td / 100.0);  // trucks per day
+    // A zero or negative growth rate takes the fixed factor 20 whatever the design period.
+    const double growthFactor =
+        in.i > 0.0 ? (std::pow(1.0 + in.i, static_cast<double>(in.years)) - 1.0) / in.i : 20.0;
+    const float thousands =
+        single(in.ld * (static_cast<double>(trucks) * 365.0) * in.dd * growthFactor / 1000.0);
+    if (!finite(trucks) || !finite(growthFactor) || !finite(thousands))
+        return failure(
+            inputError(AnalysisInput::TrafficProjection, AnalysisProblem::TooLarge, in.units));
+    return thousands;
+}
+
+// The loads and expected repetitions of the twenty rows, single axles first.
+Check fillAxleRows(const RunInputs& in, float thousands, AnalysisResults& r) {
+    for (AxleType axle : {AxleType::Single, AxleType::Tandem}) {
+        const std::size_t a = axleIndex(axle);
+        for (int row = 0; row < kAxleRows; ++row) {
+            const std::size_t ri = static_cast<std::size_t>(row);
+            const float load = in.loads[a][ri];
+            r.axleLoad[a][ri] = load;
+            r.expectedRepetitions[a][ri] =
+                single(in.counts[a][ri] * static_cast<double>(thousands));
+            auto refuse = [&](AnalysisInput input, AnalysisProblem problem) -> Check {
+                return failure(rowError(input, problem, axle, row, in.units));
+            };
+            if (!finite(load))
+                return refuse(AnalysisInput::AxleLoad, AnalysisProblem::TooLarge);
+            if (!(load > 0.0f))
+                return refuse(AnalysisInput::AxleLoad, AnalysisProblem::NotPositive);
+            if (!finite(r.expectedRepetitions[a][ri]))
+                return refuse(AnalysisInput::AxleCount, AnalysisProblem::TooLarge);
+            if (in.counts[a][ri] < 0.0)
+                return refuse(AnalysisInput::AxleCount, AnalysisProblem::Negative);
+        }
+    }
+    return Done{};
+}
+
+// Damage of one row in percent; an allowable number of 10^8 or more is unlimited.
+float rowDamage(float expected, float allowable) {
+    if (allowable >= kUnlimitedThreshold)
+        return 0.0f;
+    return single(static_cast<double>(expected) / static_cast<double>(allowable) * 100.0);
+}
+
+Check checkRow(const RunInputs& in, AxleType axle, int row, std::initializer_list<float> values,
+               float allowable) {
+    if (allowable == 0.0f)
+        return failure(rowError(AnalysisInput::RowResult, AnalysisProblem::NoAllowableRepetitions,
+                                axle, row, in.units));
+    for (float v : values)
+        if (!finite(v))
+            return failure(rowError(AnalysisInput::RowResult, AnalysisProblem::NoFiniteResult, axle,
+                                    row, in.units));
+    return Done{};
+}
+
+Check checkTotal(const RunInputs& in, float total) {
+    if (!finite(total))
+        return failure(
+            inputError(AnalysisInput::TrafficProjection, AnalysisProblem::TooLarge, in.units));
+    return Done{};
+}
+
+Check fatigueTable(const RunInputs& in, AnalysisResults& r) {
+    r.totalFatigueDamage = 0.0f;
+    for (AxleType axle : {AxleType::Single, AxleType::Tandem}) {
+        const std::size_t a = axleIndex(axle);
+        for (int row = 0; row < kAxleRows; ++row) {
+            const std::size_t ri = static_cast<std::size_t>(row);
+            const float stress = equivalentStress(in.h, in.k, r.axleLoad[a][ri], axle, in.shoulder);
+            const float allowable = fatigueAllowableRepetitions(stress, in.sc);
+            const float damage = rowDamage(r.expectedRepetitions[a][ri], allowable);
+            r.equivalentStress[a][ri] = stress;
+            r.allowableFatigueRepetitions[a][ri] = allowable;
+            r.fatigueDamage[a][ri] = damage;
+            r.totalFatigueDamage = single(static_cast<double>(r.totalFatigueDamage) + damage);
+            if (auto ok = checkRow(in, axle, row, {stress, allowable, damage}, allowable); !ok)
+                return ok;
+        }
+    }
+    return checkTotal(in, r.totalFatigueDamage);
+}
+
+Check erosionTable(const RunInputs& in, AnalysisResults& r) {
+    r.totalErosionDamage = 0.0f;
+    for (AxleType axle : {AxleType::Single, AxleType::Tandem}) {
+        const std::size_t a = axleIndex(axle);
+        for (int row = 0; row < kAxleRows; ++row) {
+            const std::size_t ri = static_cast<std::size_t>(row);
+            const float p = r.axleLoad[a][ri];
+            const float factor = erosionFactor(in.h, in.k, p, axle, in.shoulder, in.joints);
+            const float allowable =
+                erosionAllowableRepetitions(in.h, in.k, p, axle, in.shoulder, in.joints);
+            const float power = erosionPower(in.h, in.k, p, axle, in.shoulder, in.joints);
+            const float damage = rowDamage(r.expectedRepetitions[a][ri], allowable);
+            r.erosionFactor[a][ri] = factor;
+            r.allowableErosionRepetitions[a][ri] = allowable;
+            r.erosionPower[a][ri] = power;
+            r.erosionDamage[a][ri] = damage;
+            r.totalErosionDamage = single(static_cast<double>(r.totalErosionDamage) + damage);
+            if (auto ok = checkRow(in, axle, row, {factor, power, allowable, damage}, allowable);
+                !ok)
+                return ok;
+        }
+    }
+    return checkTotal(in, r.totalErosionDamage);
+}
+
+}  // namespace
+
 Outcome runDamageAnalysis(const PavementInputs& pavement, const TrafficInputs& traffic,
                           const AxleInputs& axles, UnitSystem units, const AnalysisRequest& request,
                           const AnalysisResults& previous) {
-    const bool metric = units == UnitSystem::Metric;
+    const RunInputs in = readInputs(pavement, traffic, axles, units, request.trialThickness);
+    if (auto valid = validateInputs(in); !valid)
+        return failure(valid.error());
+    auto thousands = projectTraffic(in);
+    if (!thousands)
+        return failure(thousands.error());
+
     AnalysisResults r = previous;
     r.fatigueSelected = request.fatigue;
     r.erosionSelected = request.erosion;
-
-    // Traffic fractions and slab values, read now from the current texts.
-    const double ld = parseNumber(traffic.lanePercent) / 100.0;
-    const double dd = parseNumber(traffic.directionPercent) / 100.0;
-    const double i = parseNumber(traffic.growthPercent) / 100.0;
-    float h = request.trialThickness;
-    float k = single(parseNumber(pavement.subgradeModulus));
-    float sc = single(parseNumber(pavement.modulusOfRupture));
-    if (metric) {
-        h = single(h / kCentimetresPerInch);
-        k = single(k / kKpaPerMmPerPsiPerInch);
-        sc = single(sc / kKpaPerPsi);
-    }
-    const float lsf = single(parseNumber(traffic.loadSafetyFactor));
-    const float years = single(parseNumber(traffic.designPeriod));
-    const double adt = parseNumber(traffic.averageDailyTraffic);
-    const double td = parseNumber(traffic.truckPercent);
-
-    auto tooLarge = [&](AnalysisInput input) {
-        return failure(inputError(input, AnalysisProblem::TooLarge, units));
-    };
-    auto notPositive = [&](AnalysisInput input) {
-        return failure(inputError(input, AnalysisProblem::NotPositive, units));
-    };
-    if (!finite(h))
-        return tooLarge(AnalysisInput::TrialThickness);
-    if (!(h > 0.0f))
-        return notPositive(AnalysisInput::TrialThickness);
-    if (!finite(k))
-        return tooLarge(AnalysisInput::SubgradeModulus);
-    if (!(k > 0.0f))
-        return notPositive(AnalysisInput::SubgradeModulus);
-    if (!finite(sc))
-        return tooLarge(AnalysisInput::ModulusOfRupture);
-    if (!(sc > 0.0f))
-        return notPositive(AnalysisInput::ModulusOfRupture);
-    if (!finite(adt))
-        return tooLarge(AnalysisInput::AverageDailyTraffic);
-    if (!finite(td))
-        return tooLarge(AnalysisInput::TruckPercent);
-    if (!finite(dd))
-        return tooLarge(AnalysisInput::DirectionPercent);
-    if (!finite(ld))
-        return tooLarge(AnalysisInput::LanePercent);
-    if (!finite(i))
-        return tooLarge(AnalysisInput::GrowthPercent);
-    if (!finite(years))
-        return tooLarge(AnalysisInput::DesignPeriod);
-    if (!finite(lsf))
-        return tooLarge(AnalysisInput::LoadSafetyFactor);
-    if (!(lsf > 0.0f))
-        return notPositive(AnalysisInput::LoadSafetyFactor);
-    auto negative = [&](AnalysisInput input) {
-        return failure(inputError(input, AnalysisProblem::Negative, units));
-    };
-    if (adt < 0.0)
-        return negative(AnalysisInput::AverageDailyTraffic);
-    if (td < 0.0)
-        return negative(AnalysisInput::TruckPercent);
-    if (dd < 0.0)
-        return negative(AnalysisInput::DirectionPercent);
-    if (ld < 0.0)
-        return negative(AnalysisInput::LanePercent);
-    if (years < 0.0f)
-        return negative(AnalysisInput::DesignPeriod);
-
-    // Trucks per day, growth factor over the design period, and design-lane trucks in thousands.
-    const float trucks = single(adt * td / 100.0);
-    // A zero or negative growth rate takes the fixed factor 20 whatever the design period.
-    const double growthFactor =
-        i > 0.0 ? (std::pow(1.0 + i, static_cast<double>(years)) - 1.0) / i : 20.0;
-    const float thousands =
-        single(ld * (static_cast<double>(trucks) * 365.0) * dd * growthFactor / 1000.0);
-    if (!finite(trucks) || !finite(growthFactor) || !finite(thousands))
-        return tooLarge(AnalysisInput::TrafficProjection);
-
-    for (int row = 0; row < kAxleRows; ++row) {
-        const AxleRowTexts& texts = axles.rows[static_cast<std::size_t>(row)];
-        const std::size_t ri = static_cast<std::size_t>(row);
-        float single0 = single(parseNumber(texts.singleLoad) * static_cast<double>(lsf));
-        float tandem0 = single(parseNumber(texts.tandemLoad) * static_cast<double>(lsf));
-        if (metric) {
-            single0 = single(single0 / kKilonewtonsPerKip);
-            tandem0 = single(tandem0 / kKilonewtonsPerKip);
-        }
-        r.axleLoad[0][ri] = single0;
-        r.axleLoad[1][ri] = tandem0;
-        r.expectedRepetitions[0][ri] =
-            single(parseNumber(texts.singleCount) * static_cast<double>(thousands));
-        r.expectedRepetitions[1][ri] =
-            single(parseNumber(texts.tandemCount) * static_cast<double>(thousands));
-    }
-    for (AxleType axle : {AxleType::Single, AxleType::Tandem}) {
-        for (int row = 0; row < kAxleRows; ++row) {
-            const std::size_t ri = static_cast<std::size_t>(row);
-            const float load = r.axleLoad[axleIndex(axle)][ri];
-            if (!finite(load))
-                return failure(
-                    rowError(AnalysisInput::AxleLoad, AnalysisProblem::TooLarge, axle, row, units));
-            if (!(load > 0.0f))
-                return failure(rowError(AnalysisInput::AxleLoad, AnalysisProblem::NotPositive, axle,
-                                        row, units));
-            if (!finite(r.expectedRepetitions[axleIndex(axle)][ri]))
-                return failure(rowError(AnalysisInput::AxleCount, AnalysisProblem::TooLarge, axle,
-                                        row, units));
-            const std::string& count =
-                axle == AxleType::Single ? axles.rows[ri].singleCount : axles.rows[ri].tandemCount;
-            if (parseNumber(count) < 0.0)
-                return failure(rowError(AnalysisInput::AxleCount, AnalysisProblem::Negative, axle,
-                                        row, units));
-        }
-    }
-
-    const ShoulderType shoulder =
-        pavement.concreteShoulder ? ShoulderType::Concrete : ShoulderType::None;
-    const JointType joints =
-        pavement.doweledJoints ? JointType::Doweled : JointType::AggregateInterlock;
-
-    // Damage of one row in percent; an allowable number of 10^8 or more is unlimited.
-    auto damage = [](float expected, float allowable) {
-        if (allowable >= kUnlimitedThreshold)
-            return 0.0f;
-        return single(static_cast<double>(expected) / static_cast<double>(allowable) * 100.0);
-    };
-    auto checkRow = [&](AxleType axle, int row, std::initializer_list<float> values,
-                        float allowable) -> std::optional<AnalysisError> {
-        if (allowable == 0.0f)
-            return rowError(AnalysisInput::RowResult, AnalysisProblem::NoAllowableRepetitions, axle,
-                            row, units);
-        for (float v : values)
-            if (!finite(v))
-                return rowError(AnalysisInput::RowResult, AnalysisProblem::NoFiniteResult, axle,
-                                row, units);
-        return std::nullopt;
-    };
-
-    if (request.fatigue) {
-        for (int row = 0; row < kAxleRows; ++row) {
-            const std::size_t ri = static_cast<std::size_t>(row);
-            r.equivalentStress[0][ri] =
-                equivalentStress(h, k, r.axleLoad[0][ri], AxleType::Single, shoulder);
-            r.equivalentStress[1][ri] =
-                equivalentStress(h, k, r.axleLoad[1][ri], AxleType::Tandem, shoulder);
-        }
-        r.totalFatigueDamage = 0.0f;
-        for (AxleType axle : {AxleType::Single, AxleType::Tandem}) {
-            const std::size_t a = axleIndex(axle);
-            for (int row = 0; row < kAxleRows; ++row) {
-                const std::size_t ri = static_cast<std::size_t>(row);
-                const float allowable = fatigueAllowableRepetitions(r.equivalentStress[a][ri], sc);
-                r.allowableFatigueRepetitions[a][ri] = allowable;
-                r.fatigueDamage[a][ri] = damage(r.expectedRepetitions[a][ri], allowable);
-                r.totalFatigueDamage =
-                    single(static_cast<double>(r.totalFatigueDamage) + r.fatigueDamage[a][ri]);
-                if (auto e = checkRow(
-                        axle, row, {r.equivalentStress[a][ri], allowable, r.fatigueDamage[a][ri]},
-                        allowable))
-                    return failure(*e);
-            }
-        }
-        if (!finite(r.totalFatigueDamage))
-            return failure(
-                inputError(AnalysisInput::TrafficProjection, AnalysisProblem::TooLarge, units));
-    }
-
-    if (request.erosion) {
-        for (int row = 0; row < kAxleRows; ++row) {
-            const std::size_t ri = static_cast<std::size_t>(row);
-            const float ps = r.axleLoad[0][ri];
-            const float pt = r.axleLoad[1][ri];
-            r.erosionFactor[0][ri] = erosionFactor(h, k, ps, AxleType::Single, shoulder, joints);
-            r.erosionFactor[1][ri] = erosionFactor(h, k, pt, AxleType::Tandem, shoulder, joints);
-            r.allowableErosionRepetitions[0][ri] =
-                erosionAllowableRepetitions(h, k, ps, AxleType::Single, shoulder, joints);
-            r.allowableErosionRepetitions[1][ri] =
-                erosionAllowableRepetitions(h, k, pt, AxleType::Tandem, shoulder, joints);
-            r.erosionPower[0][ri] = erosionPower(h, k, ps, AxleType::Single, shoulder, joints);
-            r.erosionPower[1][ri] = erosionPower(h, k, pt, AxleType::Tandem, shoulder, joints);
-        }
-        r.totalErosionDamage = 0.0f;
-        for (AxleType axle : {AxleType::Single, AxleType::Tandem}) {
-            const std::size_t a = axleIndex(axle);
-            for (int row = 0; row < kAxleRows; ++row) {
-                const std::size_t ri = static_cast<std::size_t>(row);
-                const float allowable = r.allowableErosionRepetitions[a][ri];
-                r.erosionDamage[a][ri] = damage(r.expectedRepetitions[a][ri], allowable);
-                r.totalErosionDamage =
-                    single(static_cast<double>(r.totalErosionDamage) + r.erosionDamage[a][ri]);
-                if (auto e = checkRow(axle, row,
-                                      {r.erosionFactor[a][ri], r.erosionPower[a][ri], allowable,
-                                       r.erosionDamage[a][ri]},
-                                      allowable))
-                    return failure(*e);
-            }
-        }
-        if (!finite(r.totalErosionDamage))
-            return failure(
-                inputError(AnalysisInput::TrafficProjection, AnalysisProblem::TooLarge, units));
-    }
+    if (auto rows = fillAxleRows(in, *thousands, r); !rows)
+        return failure(rows.error());
+    if (request.fatigue)
+        if (auto fatigue = fatigueTable(in, r); !fatigue)
+            return failure(fatigue.error());
+    if (request.erosion)
+        if (auto erosion = erosionTable(in, r); !erosion)
+            return failure(erosion.error());
     return r;
 }
 
-Outcome runDamageAnalysis(Workspace& workspace, const AnalysisRequest& request) {
-    const PavementInputs& pavement = workspace.pavement();
-    const TrafficInputs& traffic = workspace.traffic();
-    const AxleInputs& axles = workspace.axles();
-    return runDamageAnalysis(pavement, traffic, axles, workspace.unitSystem(), request,
-                             workspace.results());
+Outcome runDamageAnalysis(const Workspace& workspace, const AnalysisRequest& request) {
+    return runDamageAnalysis(workspace.pavement(), workspace.traffic(), workspace.axles(),
+                             workspace.unitSystem(), request, workspace.results());
 }
 
 }  // namespace zan

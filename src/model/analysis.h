@@ -106,9 +106,9 @@ Expected<AnalysisResults, AnalysisError> runDamageAnalysis(
     const PavementInputs& pavement, const TrafficInputs& traffic, const AxleInputs& axles,
     UnitSystem units, const AnalysisRequest& request, const AnalysisResults& previous);
 
-// The same on the workspace's current texts (creating any input section not yet touched).
-// The workspace's results are not changed; the caller commits them.
-Expected<AnalysisResults, AnalysisError> runDamageAnalysis(Workspace& workspace,
+// The same on the workspace's current texts; a section not yet created reads as its initial
+// texts. The workspace is not changed; the caller commits the results.
+Expected<AnalysisResults, AnalysisError> runDamageAnalysis(const Workspace& workspace,
                                                            const AnalysisRequest& request);
 
 }  // namespace zan

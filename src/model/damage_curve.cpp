@@ -13,7 +13,7 @@ namespace {
 constexpr double kMaxPoints = 2000.0;
 
 // The analysis of one thickness on the workspace's texts, or nothing when it is refused.
-std::optional<DamagePoint> pointAt(Workspace& workspace, float thickness) {
+std::optional<DamagePoint> pointAt(const Workspace& workspace, float thickness) {
     auto run = runDamageAnalysis(workspace.pavement(), workspace.traffic(), workspace.axles(),
                                  workspace.unitSystem(), AnalysisRequest{thickness, true, true},
                                  AnalysisResults{});
@@ -38,7 +38,7 @@ float searchStep(UnitSystem units) {
     return units == UnitSystem::Metric ? kSearchStepCentimetres : kSearchStepInches;
 }
 
-std::vector<DamagePoint> damagePoints(Workspace workspace, float from, float to) {
+std::vector<DamagePoint> damagePoints(const Workspace& workspace, float from, float to) {
     std::vector<DamagePoint> points;
     const float step = searchStep(workspace.unitSystem());
     if (!std::isfinite(from) || !std::isfinite(to))
@@ -53,7 +53,7 @@ std::vector<DamagePoint> damagePoints(Workspace workspace, float from, float to)
     return points;
 }
 
-Expected<DamageCurve, DesignSearchError> damageCurve(Workspace workspace) {
+Expected<DamageCurve, DesignSearchError> damageCurve(const Workspace& workspace) {
     auto found = searchDesignThickness(workspace);
     if (!found)
         return failure(found.error());

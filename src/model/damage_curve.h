@@ -28,9 +28,8 @@ float searchStep(UnitSystem units);
 
 // Both parts at every grid thickness from `from` up to `to`, both rounded inward onto the
 // grid, thinnest first. A thickness the analysis refuses is left out, so two neighbours in
-// the result may lie more than one step apart. The workspace is a copy: the sections it
-// creates and nothing else are lost with it.
-std::vector<DamagePoint> damagePoints(Workspace workspace, float from, float to);
+// the result may lie more than one step apart. The workspace is not changed.
+std::vector<DamagePoint> damagePoints(const Workspace& workspace, float from, float to);
 
 struct DamageCurve {
     UnitSystem units = UnitSystem::English;
@@ -44,7 +43,7 @@ struct DamageCurve {
 // widened to take in the trial thickness when that lies within a third and three times of
 // it, and walked further down until both totals have reached 100 % (or a run is refused, or a
 // third of the recommended thickness is reached), so that both crossings show. Fails with
-// the search's error when there is no recommended thickness.
-Expected<DamageCurve, DesignSearchError> damageCurve(Workspace workspace);
+// the search's error when there is no recommended thickness. The workspace is not changed.
+Expected<DamageCurve, DesignSearchError> damageCurve(const Workspace& workspace);
 
 }  // namespace zan

@@ -20,78 +20,96 @@ std::string designSearchErrorMessage(const DesignSearchError& error) {
            "The trial thickness was left unchanged.";
 }
 
-Expected<DesignThickness, DesignSearchError> searchDesignThickness(Workspace& workspace) {
-    const UnitSystem units = workspace.unitSystem();
-    const bool metric = units == UnitSystem::Metric;
-    const float step = metric ? kSearchStepCentimetres : kSearchStepInches;
-    const float limit = metric ? kSearchLimitCentimetres : kSearchLimitInches;
+namespace {
 
-    const PavementInputs& pavement = workspace.pavement();
-    const TrafficInputs& traffic = workspace.traffic();
-    const AxleInputs& axles = workspace.axles();
-    DesignThickness found;
-    auto run = [&](float h) {
-        ++found.runs;
-        return runDamageAnalysis(pavement, traffic, axles, units, AnalysisRequest{h, true, true},
-                                 workspace.results());
-    };
-    auto refused = [&](const AnalysisError& e) {
+using SearchOutcome = Expected<DesignThickness, DesignSearchError>;
+
+// The runs of one search, all on the same texts and with both parts selected.
+class SearchRuns {
+  public:
+    explicit SearchRuns(const Workspace& workspace) : m_workspace(workspace) {}
+
+    Expected<AnalysisResults, AnalysisError> at(float h) {
+        ++m_runs;
+        return runDamageAnalysis(m_workspace.pavement(), m_workspace.traffic(), m_workspace.axles(),
+                                 m_workspace.unitSystem(), AnalysisRequest{h, true, true},
+                                 m_workspace.results());
+    }
+    int count() const { return m_runs; }
+    UnitSystem units() const { return m_workspace.unitSystem(); }
+
+    SearchOutcome found(float thickness, const AnalysisResults& results) const {
+        return DesignThickness{thickness, results, m_runs};
+    }
+    SearchOutcome refused(const AnalysisError& e) const {
         DesignSearchError error;
         error.kind = DesignSearchError::Kind::Refused;
         error.refusal = e;
-        error.units = units;
+        error.units = units();
         return failure(error);
-    };
-
-    float h = static_cast<float>(std::floor(parseNumber(pavement.thickness)));
-    // Above the limit every slab of a practical design passes; walking down from an absurd
-    // start (say 1e6 in) would take millions of runs, so such a walk starts at the limit.
-    if (std::isfinite(h) && h > limit)
-        h = limit;
-    auto start = run(h);
-    if (!start)
-        return refused(start.error());
-
-    if (passes(*start)) {
-        // Walk down while the thinner slab still passes. The models break down for very thin
-        // slabs, so a refused run or a thickness of zero ends the walk like a failing one.
-        float lastPassing = h;
-        AnalysisResults lastResults = *start;
-        for (;;) {
-            const float next = h - step;
-            if (!(next > 0.0f) || next == h)
-                break;
-            auto thinner = run(next);
-            if (!thinner || !passes(*thinner))
-                break;
-            h = next;
-            lastPassing = next;
-            lastResults = *thinner;
-        }
-        found.thickness = lastPassing;
-        found.results = lastResults;
-        return found;
     }
 
+  private:
+    const Workspace& m_workspace;
+    int m_runs = 0;
+};
+
+// From a passing start, down while the thinner slab still passes. The models break down for
+// very thin slabs, so a refused run or a thickness of zero ends the walk like a failing one.
+SearchOutcome walkDown(SearchRuns& runs, float h, const AnalysisResults& atStart, float step) {
+    AnalysisResults lastResults = atStart;
+    for (;;) {
+        const float next = h - step;
+        if (!(next > 0.0f) || next == h)
+            break;
+        auto thinner = runs.at(next);
+        if (!thinner || !passes(*thinner))
+            break;
+        h = next;
+        lastResults = *thinner;
+    }
+    return runs.found(h, lastResults);
+}
+
+// From a failing start, up to the first passing thickness within the limit.
+SearchOutcome walkUp(SearchRuns& runs, float h, float step, float limit) {
     for (;;) {
         const float next = h + step;
         if (next > limit) {
             DesignSearchError error;
             error.kind = DesignSearchError::Kind::NoPassingThickness;
             error.limit = limit;
-            error.units = units;
+            error.units = runs.units();
             return failure(error);
         }
         h = next;
-        auto thicker = run(h);
+        auto thicker = runs.at(h);
         if (!thicker)
-            return refused(thicker.error());
-        if (passes(*thicker)) {
-            found.thickness = h;
-            found.results = *thicker;
-            return found;
-        }
+            return runs.refused(thicker.error());
+        if (passes(*thicker))
+            return runs.found(h, *thicker);
     }
+}
+
+}  // namespace
+
+Expected<DesignThickness, DesignSearchError> searchDesignThickness(const Workspace& workspace) {
+    const bool metric = workspace.unitSystem() == UnitSystem::Metric;
+    const float step = metric ? kSearchStepCentimetres : kSearchStepInches;
+    const float limit = metric ? kSearchLimitCentimetres : kSearchLimitInches;
+
+    float h = static_cast<float>(std::floor(parseNumber(workspace.pavement().thickness)));
+    // Above the limit every slab of a practical design passes; walking down from an absurd
+    // start (say 1e6 in) would take millions of runs, so such a walk starts at the limit.
+    if (std::isfinite(h) && h > limit)
+        h = limit;
+    SearchRuns runs(workspace);
+    auto start = runs.at(h);
+    if (!start)
+        return runs.refused(start.error());
+    if (passes(*start))
+        return walkDown(runs, h, *start, step);
+    return walkUp(runs, h, step, limit);
 }
 
 }  // namespace zan

@@ -34,8 +34,7 @@ std::string designSearchErrorMessage(const DesignSearchError& error);
 
 bool passes(const AnalysisResults& results);
 
-// Searches from the workspace's trial thickness; changes nothing in the workspace except
-// creating input sections not yet touched.
-Expected<DesignThickness, DesignSearchError> searchDesignThickness(Workspace& workspace);
+// Searches from the workspace's trial thickness; changes nothing in the workspace.
+Expected<DesignThickness, DesignSearchError> searchDesignThickness(const Workspace& workspace);
 
 }  // namespace zan

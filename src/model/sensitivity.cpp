@@ -9,7 +9,7 @@
 namespace zan {
 namespace {
 
-SensitivityCase search(Workspace workspace, const std::string& text) {
+SensitivityCase search(const Workspace& workspace, const std::string& text) {
     SensitivityCase c;
     c.text = text;
     auto found = searchDesignThickness(workspace);
@@ -21,6 +21,7 @@ SensitivityCase search(Workspace workspace, const std::string& text) {
 }
 
 SensitivityCase searchWith(const Workspace& workspace, SensitivityInput input, double value) {
+    // Only the copy takes the changed text; editing it creates its section there.
     Workspace changed = workspace;
     std::string& text = sensitivityText(changed, input);
     text = formatSignificant(value);
@@ -50,7 +51,11 @@ std::string sensitivityInputName(SensitivityInput input, UnitSystem units) {
     return "Input";
 }
 
-std::string& sensitivityText(Workspace& workspace, SensitivityInput input) {
+namespace {
+
+// One switch for both overloads below: `W` is Workspace or const Workspace.
+template <typename W>
+auto& textOf(W& workspace, SensitivityInput input) {
     switch (input) {
         case SensitivityInput::SubgradeModulus:
             return workspace.pavement().subgradeModulus;
@@ -65,18 +70,24 @@ std::string& sensitivityText(Workspace& workspace, SensitivityInput input) {
         case SensitivityInput::LoadSafetyFactor:
             return workspace.traffic().loadSafetyFactor;
         case SensitivityInput::DesignPeriod:
-            return workspace.traffic().designPeriod;
+            break;
     }
     return workspace.traffic().designPeriod;
 }
 
-Sensitivity sensitivity(Workspace workspace) {
+}  // namespace
+
+std::string& sensitivityText(Workspace& workspace, SensitivityInput input) {
+    return textOf(workspace, input);
+}
+
+const std::string& sensitivityText(const Workspace& workspace, SensitivityInput input) {
+    return textOf(workspace, input);
+}
+
+Sensitivity sensitivity(const Workspace& workspace) {
     Sensitivity result;
     result.units = workspace.unitSystem();
-    // Create every section once, so that each copy below starts from the same texts.
-    workspace.pavement();
-    workspace.traffic();
-    workspace.axles();
     result.base = search(workspace, "");
 
     for (SensitivityInput input : kSensitivityInputs) {

@@ -39,8 +39,10 @@ inline constexpr double kSensitivityUpperFactor = 1.2;
 // The short name with its unit, as a table row heading: "k (psi/in)", "ADT".
 std::string sensitivityInputName(SensitivityInput input, UnitSystem units);
 
-// The workspace text the input is read from (creating its section if needed).
+// The workspace text the input is read from; the non-const one is for editing it and so
+// creates its section.
 std::string& sensitivityText(Workspace& workspace, SensitivityInput input);
+const std::string& sensitivityText(const Workspace& workspace, SensitivityInput input);
 
 // One thickness search.
 struct SensitivityCase {
@@ -68,7 +70,7 @@ struct Sensitivity {
 
 // The changed value is written as plain decimal text with seven significant digits, which
 // the search reads back exactly as a typed value. An input too large to compute with is not
-// varied: both its cases carry the base search's refusal.
-Sensitivity sensitivity(Workspace workspace);
+// varied: both its cases carry the base search's refusal. The workspace is not changed.
+Sensitivity sensitivity(const Workspace& workspace);
 
 }  // namespace zan

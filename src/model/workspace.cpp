@@ -108,6 +108,46 @@ void Workspace::applyUnitCaptions(UnitSystem units) {
     axles().loadHeading = caption::axleLoadHeading(units);
 }
 
+namespace {
+
+// The texts a section not yet created reads as; built once, never changed.
+const PavementInputs& initialPavement(UnitSystem units) {
+    static const PavementInputs english = initialPavementInputs(UnitSystem::English);
+    static const PavementInputs metric = initialPavementInputs(UnitSystem::Metric);
+    return units == UnitSystem::Metric ? metric : english;
+}
+
+const TrafficInputs& initialTraffic() {
+    static const TrafficInputs traffic = initialTrafficInputs();
+    return traffic;
+}
+
+const AxleInputs& initialAxles(UnitSystem units) {
+    static const AxleInputs english = initialAxleInputs(UnitSystem::English);
+    static const AxleInputs metric = initialAxleInputs(UnitSystem::Metric);
+    return units == UnitSystem::Metric ? metric : english;
+}
+
+}  // namespace
+
+const PavementInputs& Workspace::pavement() const {
+    return m_pavement ? *m_pavement : initialPavement(m_units);
+}
+
+const TrafficInputs& Workspace::traffic() const {
+    return m_traffic ? *m_traffic : initialTraffic();
+}
+
+const AxleInputs& Workspace::axles() const {
+    return m_axles ? *m_axles : initialAxles(m_units);
+}
+
+void Workspace::createInputSections() {
+    pavement();
+    traffic();
+    axles();
+}
+
 PavementInputs& Workspace::pavement() {
     if (!m_pavement) {
         m_pavement = initialPavementInputs(m_units);

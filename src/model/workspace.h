@@ -3,8 +3,12 @@
 //
 // How a command flows, from a menu click to the report box:
 //
-//   menu click (shell) --> core command (commands/commands.h: analyse, design thickness, read file)
+//   menu click (shell) --> core command (commands/commands.h: analyse, design thickness,
+//        |                 read file, save input data, save or print the report)
 //        |                      |
+//        |                      +--> workspace.createInputSections(): the one step that
+//        |                      |    creates the sections the command works on (and so
+//        |                      |    locks the unit choice)
 //        |                      +--> runDamageAnalysis (model/analysis.h) reads the input
 //        |                      |    texts of this Workspace, parses them with parseNumber,
 //        |                      |    converts Metric values to model units and evaluates the
@@ -16,10 +20,18 @@
 //   the shell shows the returned report text and message through its Platform services.
 //
 // The inputs are kept as texts exactly as typed or loaded, in three sections (pavement,
-// traffic, axle loads). A section comes into being the first time anything touches it, with
-// the initial texts of the unit system in force at that moment; creating the pavement or the
-// axle-load section locks the unit choice, because their texts are in that unit system.
-// Every reader parses the current texts when it needs them; no parsed copy is kept.
+// traffic, axle loads). Reading never changes the workspace: every reader (the analysis, the
+// thickness search, the report and .DEF writers, the damage chart) takes a const Workspace,
+// and a section that does not exist yet reads as the initial texts of the unit system in
+// force, exactly what creating it now would give. A section comes into being in one of two
+// ways, both with those initial texts:
+//   - createInputSections(), which every command that works on the inputs calls first
+//     (analysis, design thickness, read file, save input data, save and print report);
+//   - editing it through the non-const accessors, as a dialog does from the moment it opens
+//     and as an axle-load category does.
+// Creating the pavement or the axle-load section locks the unit choice, because their texts
+// are in that unit system. Every reader parses the current texts when it needs them; no
+// parsed copy is kept.
 //
 // All texts are Latin-1 byte strings (one char per character).
 
@@ -122,10 +134,22 @@ class Workspace {
     void setUnitSystemFromFile(UnitSystem units);
     void applyUnitCaptions(UnitSystem units);
 
-    // Touching a section creates it on first use.
+    // A section as it reads now: the section itself, or, while it does not exist, the
+    // initial texts of the unit system in force. Changes nothing. A reference to the initial
+    // texts stays what it is when the section is created later or the units change.
+    const PavementInputs& pavement() const;
+    const TrafficInputs& traffic() const;
+    const AxleInputs& axles() const;
+
+    // Editing a section creates it first (and locks the unit choice for pavement and axles).
     PavementInputs& pavement();
     TrafficInputs& traffic();
     AxleInputs& axles();
+
+    // Creates every input section that does not exist yet, with the initial texts of the unit
+    // system in force, and so locks the unit choice. The commands call it before they read or
+    // write the inputs; sections that exist are left as they are.
+    void createInputSections();
     bool hasPavement() const { return m_pavement.has_value(); }
     bool hasTraffic() const { return m_traffic.has_value(); }
     bool hasAxles() const { return m_axles.has_value(); }

@@ -269,35 +269,14 @@ void MainWindow::showFailure(const QString& text) {
     m_platform.showMessage(Message{toCore(text), "", Icon::None, Buttons::Ok});
 }
 
-std::optional<QString> MainWindow::writeFile(const QString& path, const std::string& bytes) {
-    // Written beside the target and renamed over it, so a failure keeps the previous file.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        if (file.commit())
-            return std::nullopt;
-    }
-    return tr("Cannot write file %1:\r\n%2.").arg(nativePath(path), file.errorString());
-}
-
 void MainWindow::readDataFile() {
     const std::optional<QString> path = m_platform.chooseOpenFile(kDataFileFilter);
     if (!path)
         return;
     runCommand(
         [&] {
-            // Qt reads the file, so that any name the file dialog returns can be opened; the
-            // core words the messages. When Qt cannot read it, the core tries and says why.
-            QFile file(*path);
-            if (file.open(QIODevice::ReadOnly)) {
-                const QByteArray bytes = file.readAll();
-                if (file.error() == QFileDevice::NoError)
-                    return readDataBytes(
-                        m_workspace,
-                        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                        toCore(nativePath(*path)));
-            }
-            return zan::readDataFile(m_workspace, QFile::encodeName(*path).toStdString());
+            return zan::readDataFile(m_workspace, QFile::encodeName(*path).toStdString(),
+                                     toCore(nativePath(*path)));
         },
         true);
 }
@@ -306,32 +285,40 @@ void MainWindow::saveInputData() {
     const std::optional<QString> path = m_platform.chooseSaveFile(kDataFileFilter);
     if (!path)
         return;
-    std::optional<QString> failure;
+    std::optional<std::string> failure;
     {
         BusyPointer busy(m_platform);
-        const std::string bytes = writeDefFile(m_workspace);
-        refreshUnitMenu();  // writing creates the sections not yet touched
-        failure = writeFile(*path, bytes);
+        const std::string bytes = inputDataFileBytes(m_workspace);
+        refreshUnitMenu();  // the command creates the sections not yet touched
+        auto written = writeFileSafely(QFile::encodeName(*path).toStdString(), bytes,
+                                       toCore(nativePath(*path)));
+        if (!written)
+            failure = written.error();
     }
     if (failure)
-        showFailure(*failure);
+        showFailure(fromCore(*failure));
 }
 
 MainWindow::SaveResult MainWindow::saveReport() {
     const std::optional<QString> path = m_platform.chooseSaveFile(kReportFileFilter);
     if (!path)
         return SaveResult::Cancelled;
-    std::optional<QString> failure;
+    std::optional<std::string> failure;
     {
         BusyPointer busy(m_platform);
-        // Written afresh from the current inputs and the last results, not taken from the box.
-        auto report = writeReport(m_workspace);
+        auto report = reportForSaveOrPrint(m_workspace);
         refreshUnitMenu();
-        failure = report ? writeFile(*path, *report) : fromCore(report.error().message);
+        if (!report) {
+            failure = report.error();
+        } else if (auto written = writeFileSafely(QFile::encodeName(*path).toStdString(), *report,
+                                                  toCore(nativePath(*path)));
+                   !written) {
+            failure = written.error();
+        }
     }
     if (!failure)
         return SaveResult::Saved;
-    showFailure(*failure);
+    showFailure(fromCore(*failure));
     return SaveResult::Failed;
 }
 
@@ -342,10 +329,10 @@ void MainWindow::printReport() {
     std::optional<QString> failure;
     {
         BusyPointer busy(m_platform);
-        auto report = writeReport(m_workspace);
+        auto report = reportForSaveOrPrint(m_workspace);
         refreshUnitMenu();
         if (!report) {
-            failure = fromCore(report.error().message);
+            failure = fromCore(report.error());
         } else {
             const QStringList lines = reportLines(*report);
             // Each copy is a document of its own.

@@ -83,8 +83,6 @@ class MainWindow : public QMainWindow {
     // menu brought up to date, and its message shown.
     void runCommand(const std::function<CommandOutcome()>& command, bool changesInputs);
     void showReport(const std::string& report);
-    // The failure text naming the file and the reason, or nothing when written.
-    std::optional<QString> writeFile(const QString& path, const std::string& bytes);
     void showFailure(const QString& text);
 
     QMenu* addMenuBarMenu(const mainWindowNames::MenuItem& item);

@@ -303,6 +303,64 @@ TEST_F(FileCommands, ReadDataFileLoadsWhatSaveWrote) {
     EXPECT_EQ(loaded.axles().rows, saved.axles().rows);
 }
 
+// The shell opens and writes by the system's name of the file but names it as the user chose
+// it (native separators, Latin-1), which may differ from that name.
+TEST_F(FileCommands, MessagesNameTheFileAsTheUserChoseIt) {
+    const std::string shown = "C:\\designs\\A1.DEF";
+    const fs::path existing = m_dir / "A1.DEF";
+    put(existing, test::readData("initial_english.DEF"));
+    const std::string missingFolder = (m_dir / "missing" / "A1.DEF").string();
+    struct Case {
+        const char* name;
+        std::function<std::string()> message;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"ReadMissing",
+         [&] {
+             Workspace ws;
+             return readDataFile(ws, (m_dir / "none.DEF").string(), shown).message->text;
+         },
+         "The file " + shown +
+             " could not be read: No such file or directory. Nothing was loaded."},
+        {"ReadLoaded",
+         [&] {
+             Workspace ws;
+             return readDataFile(ws, existing.string(), shown).message->text;
+         },
+         shown + "  Loaded!"},
+        {"WriteInAMissingFolder",
+         [&] { return writeFileSafely(missingFolder, "bytes", shown).error(); },
+         "The file " + shown +
+             " could not be written: No such file or directory. The previous file, if any, was "
+             "left unchanged."},
+        {"WriteWithoutADisplayName",
+         [&] { return writeFileSafely(missingFolder, "bytes").error(); },
+         "The file " + missingFolder +
+             " could not be written: No such file or directory. The previous file, if any, was "
+             "left unchanged."},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.message(), c.expected) << c.name;
+}
+
+// Save Input Data and Save or Print Report give the bytes the writers give for the inputs as
+// they read after the sections are created; a report that cannot be laid out is an error.
+TEST(OutputCommands, GiveTheWritersBytesOrTheReason) {
+    Workspace ws;
+    ASSERT_TRUE(ws.chooseUnitSystem(UnitSystem::Metric));
+    Workspace created = ws;
+    created.createInputSections();
+    EXPECT_EQ(inputDataFileBytes(ws), writeDefFile(created));
+    EXPECT_EQ(*reportForSaveOrPrint(ws), *writeReport(created));
+
+    ASSERT_TRUE(performAnalysis(ws, AnalysisKind::Fatigue).ok());
+    ws.pavement().modulusOfRupture = "0";  // typed after the run
+    auto report = reportForSaveOrPrint(ws);
+    ASSERT_FALSE(report.ok());
+    EXPECT_EQ(report.error(), writeReport(ws).error().message);
+}
+
 TEST_F(FileCommands, WriteFileSafelyReplacesOrKeepsTheTarget) {
     struct Case {
         const char* name;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace zan {
 namespace {
 
@@ -34,11 +36,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(LockCase{"Pavement", [](Workspace& w) { w.pavement(); }, true},
                       LockCase{"Axles", [](Workspace& w) { w.axles(); }, true},
                       LockCase{"Traffic", [](Workspace& w) { w.traffic(); }, false},
+                      LockCase{"AllSectionsAtOnce", [](Workspace& w) { w.createInputSections(); },
+                               true},
+                      // Reading creates nothing, so it leaves the choice free.
                       LockCase{"Analysis",
                                [](Workspace& w) {
-                                   (void)runDamageAnalysis(w, {9.5f, true, true});
+                                   (void)runDamageAnalysis(std::as_const(w), {9.5f, true, true});
                                },
-                               true}),
+                               false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Workspace, SwitchingBackAndForthBeforeTheLock) {
@@ -111,6 +116,29 @@ TEST(Workspace, CaptionsAfterAFileWriteCapitalK) {
     ws.applyUnitCaptions(UnitSystem::English);
     EXPECT_EQ(ws.pavement().subgradeModulusCaption, "Subgrade Modulus, K (psi/in)");
     EXPECT_EQ(ws.pavement().thickness, "24.1");  // texts are never converted
+}
+
+TEST(Workspace, CreatingTheSectionsKeepsThoseThatExist) {
+    Workspace ws;
+    ws.traffic().averageDailyTraffic = "5000";
+    ASSERT_TRUE(ws.chooseUnitSystem(UnitSystem::Metric));  // traffic does not lock
+    ws.createInputSections();
+    EXPECT_EQ(ws.traffic().averageDailyTraffic, "5000");
+    EXPECT_EQ(ws.pavement(), initialPavementInputs(UnitSystem::Metric));
+    EXPECT_EQ(ws.axles(), initialAxleInputs(UnitSystem::Metric));
+}
+
+TEST(Workspace, ReadingFollowsTheUnitChoiceUntilASectionIsCreated) {
+    Workspace ws;
+    const Workspace& reading = ws;
+    EXPECT_EQ(reading.pavement().thickness, "9.5");
+    ASSERT_TRUE(ws.chooseUnitSystem(UnitSystem::Metric));
+    EXPECT_EQ(reading.pavement().thickness, "24.1");
+    EXPECT_EQ(reading.axles().rows[0].singleLoad, "133.5");
+    EXPECT_EQ(reading.traffic(), initialTrafficInputs());
+    ASSERT_TRUE(ws.chooseUnitSystem(UnitSystem::English));
+    EXPECT_EQ(reading.axles().loadHeading, "Axle Load (kips)");
+    EXPECT_FALSE(ws.hasPavement() || ws.hasTraffic() || ws.hasAxles());
 }
 
 }  // namespace

@@ -215,7 +215,7 @@ TEST_P(UnwritableTarget, NamesTheFileAndTheReasonAndKeepsWorking) {
 
     ASSERT_EQ(platform.messages.size(), 1u);
     const std::string& text = platform.messages[0].text;
-    const std::string lead = "Cannot write file " + toCore(native(file)) + ":\r\n";
+    const std::string lead = "The file " + toCore(native(file)) + " could not be written: ";
     EXPECT_EQ(text.rfind(lead, 0), 0u) << text;
     EXPECT_GT(text.size(), lead.size() + 2) << "no reason given: " << text;
     EXPECT_FALSE(QFile::exists(file));
