@@ -3,14 +3,17 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 
+#include "commands/commands.h"
 #include "platform/latin1.h"
 
 namespace zan {
@@ -105,10 +108,18 @@ std::optional<QString> QtPlatform::chooseOpenFile(const QString& filter) {
     return name;
 }
 
-std::optional<QString> QtPlatform::chooseSaveFile(const QString& filter) {
-    // The Qt dialog asks before overwriting, and adds no extension to a typed name.
-    const QString name = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
-                                                      m_lastFileName, qtNameFilter(filter));
+std::optional<QString> QtPlatform::chooseSaveFile(const QString& filter,
+                                                  const QString& defaultSuffix) {
+    // Opens in the folder of the last chosen name, with that name selected. The dialog asks
+    // before overwriting; it adds the default suffix first, so it asks about the right file.
+    QFileDialog dialog(QApplication::activeWindow(), QString(), m_lastFileName,
+                       qtNameFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString name = dialog.selectedFiles().constFirst();
     if (name.isEmpty())
         return std::nullopt;
     m_lastFileName = name;
@@ -117,9 +128,10 @@ std::optional<QString> QtPlatform::chooseSaveFile(const QString& filter) {
 
 std::optional<int> QtPlatform::choosePrintCopies() {
     QPrintDialog dialog(&printer(), QApplication::activeWindow());
-    // No page range, no selection, no print-to-file box.
+    // No page range, no selection. Print to file stays: on a machine without a printer it is
+    // the only way to print.
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize |
-                      QAbstractPrintDialog::PrintCollateCopies);
+                      QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintToFile);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const int copies = printer().copyCount();
@@ -128,29 +140,32 @@ std::optional<int> QtPlatform::choosePrintCopies() {
     return copies;
 }
 
-Expected<Done, QString> QtPlatform::printDocument(const QStringList& lines) {
-    return printLines(printer(), lines);
+Expected<Done, QString> QtPlatform::printDocument(const QStringList& lines, int copies) {
+    if (copies <= 0)
+        return Done{};
+    QPrinter& target = printer();
+    if (target.outputFormat() == QPrinter::PdfFormat && !target.outputFileName().isEmpty())
+        return printToPdfFile(target, lines, copies);
+    // Each copy is a print job of its own.
+    for (int copy = 0; copy < copies; ++copy)
+        if (auto printed = printLines(target, lines); !printed)
+            return printed;
+    return Done{};
 }
 
-Expected<Done, QString> printLines(QPrinter& printer, const QStringList& lines) {
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return failure(QObject::tr("The printer could not be started."));
+namespace {
 
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(10);  // a 75-column report line fits a Letter or A4 page
-    painter.setFont(font);
+// One copy from the top of a page: one line per printed line, a new page when it is full.
+Expected<Done, QString> drawLines(QPainter& painter, QPagedPaintDevice& device,
+                                  const QStringList& lines) {
     const QFontMetricsF metrics = painter.fontMetrics();
     const qreal lineHeight = metrics.lineSpacing();
     const int linesPerPage = std::max(1, static_cast<int>(painter.device()->height() / lineHeight));
-
     int row = 0;
     for (const QString& line : lines) {
         if (row == linesPerPage) {
-            if (!printer.newPage()) {
-                painter.end();
+            if (!device.newPage())
                 return failure(QObject::tr("The printer could not start a new page."));
-            }
             row = 0;
         }
         // Drawn at a point, so a long line runs off the page instead of wrapping.
@@ -158,8 +173,63 @@ Expected<Done, QString> printLines(QPrinter& printer, const QStringList& lines) 
             painter.drawText(QPointF(0, row * lineHeight + metrics.ascent()), line);
         ++row;
     }
-    if (!painter.end() || printer.printerState() == QPrinter::Error)
+    return Done{};
+}
+
+}  // namespace
+
+Expected<Done, QString> printLines(QPrinter& printer, const QStringList& lines) {
+    auto printed = printLines(static_cast<QPagedPaintDevice&>(printer), lines, 1);
+    if (printed && printer.printerState() == QPrinter::Error)
         return failure(QObject::tr("The printer reported an error."));
+    return printed;
+}
+
+Expected<Done, QString> printLines(QPagedPaintDevice& device, const QStringList& lines,
+                                   int copies) {
+    QPainter painter;
+    if (!painter.begin(&device))
+        return failure(QObject::tr("The printer could not be started."));
+
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(10);  // a 75-column report line fits a Letter or A4 page
+    painter.setFont(font);
+    for (int copy = 0; copy < copies; ++copy) {
+        Expected<Done, QString> drawn = Done{};
+        if (copy > 0 && !device.newPage())
+            drawn = failure(QObject::tr("The printer could not start a new page."));
+        else
+            drawn = drawLines(painter, device, lines);
+        if (!drawn) {
+            painter.end();
+            return drawn;
+        }
+    }
+    if (!painter.end())
+        return failure(QObject::tr("The printer reported an error."));
+    return Done{};
+}
+
+Expected<Done, QString> printToPdfFile(const QPrinter& printer, const QStringList& lines,
+                                       int copies) {
+    const QString file = printer.outputFileName();
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(printer.pageLayout());
+        writer.setResolution(printer.resolution());
+        writer.setCreator(fromCore(kMainWindowTitle));
+        if (auto printed = printLines(writer, lines, copies); !printed)
+            return printed;
+    }
+    const auto written =
+        writeFileSafely(toCorePath(file),
+                        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                        toCore(QDir::toNativeSeparators(file)));
+    if (!written)
+        return failure(fromCore(written.error()));
     return Done{};
 }
 

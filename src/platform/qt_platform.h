@@ -6,6 +6,7 @@
 
 #include "platform.h"
 
+class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
@@ -20,9 +21,10 @@ class QtPlatform : public Platform {
 
     Answer showMessage(const Message& message) override;
     std::optional<QString> chooseOpenFile(const QString& filter) override;
-    std::optional<QString> chooseSaveFile(const QString& filter) override;
+    std::optional<QString> chooseSaveFile(const QString& filter,
+                                          const QString& defaultSuffix = QString()) override;
     std::optional<int> choosePrintCopies() override;
-    Expected<Done, QString> printDocument(const QStringList& lines) override;
+    Expected<Done, QString> printDocument(const QStringList& lines, int copies) override;
     void setBusy(bool busy) override;
 
     // The printer the print dialog set up, and that printDocument prints on.
@@ -39,5 +41,14 @@ QString qtNameFilter(const QString& filter);
 // Prints `lines` on `printer` as one document: one line per printed line in a fixed-pitch
 // font, never wrapped, a new page when the page is full.
 Expected<Done, QString> printLines(QPrinter& printer, const QStringList& lines);
+
+// The same lines `copies` times on one device as one document, each copy from a new page.
+Expected<Done, QString> printLines(QPagedPaintDevice& device, const QStringList& lines, int copies);
+
+// Print to file: the copies as one PDF document on the page layout and resolution of
+// `printer`, written to its output file through the core's safe write, so that a failure
+// keeps any previous file. The error names the file and the reason.
+Expected<Done, QString> printToPdfFile(const QPrinter& printer, const QStringList& lines,
+                                       int copies);
 
 }  // namespace zan

@@ -334,11 +334,9 @@ void MainWindow::printReport() {
         if (!report) {
             failure = fromCore(report.error());
         } else {
-            const QStringList lines = reportLines(*report);
-            // Each copy is a document of its own.
-            for (int copy = 0; copy < *copies && !failure; ++copy)
-                if (const auto printed = m_platform.printDocument(lines); !printed)
-                    failure = tr("The report could not be printed: %1").arg(printed.error());
+            const auto printed = m_platform.printDocument(reportLines(*report), *copies);
+            if (!printed)
+                failure = tr("The report could not be printed: %1").arg(printed.error());
         }
     }
     if (failure)
