@@ -1,7 +1,9 @@
 // zan-report: the report of an input data file without a window. It runs the very commands
 // of the desktop program on a workspace that starts as the program does, so its report is
-// byte for byte the one the program would show, save or print. With --summary it runs them
-// over many files and writes one CSV line for each (app/summary.h).
+// byte for byte the one the program would show, save or print. With --details it writes the
+// values behind the Both analysis's tables as CSV instead (io/details_table.h); with
+// --summary it runs the commands over many files and writes one CSV line for each
+// (commands/summary.h).
 
 #include <cstdio>
 #include <optional>
@@ -12,18 +14,21 @@
 
 #include "commands/commands.h"
 #include "commands/summary.h"
+#include "io/details_table.h"
+#include "model/calculation_details.h"
 #include "model/workspace.h"
 
 namespace {
 
-enum class Mode { Fatigue, Erosion, Both, Design, Inputs, Summary };
+enum class Mode { Fatigue, Erosion, Both, Design, Inputs, Details, Summary };
 
 // Exit statuses of our own; the others are the commands' CommandStatus values.
 constexpr int kExitWrongUsage = 2;
 constexpr int kExitOutputNotWritten = 7;
 
 constexpr std::string_view kUsage =
-    "Usage: zan-report [--fatigue | --erosion | --both | --design | --inputs] [-o OUT] FILE.DEF\n"
+    "Usage: zan-report [--fatigue | --erosion | --both | --design | --inputs | --details]\n"
+    "                  [-o OUT] FILE.DEF\n"
     "       zan-report --summary [-o OUT] FILE.DEF...\n";
 
 constexpr std::string_view kHelp =
@@ -35,6 +40,7 @@ constexpr std::string_view kHelp =
     "  --erosion   erosion analysis only\n"
     "  --design    compute the recommended minimum slab thickness and report its analysis\n"
     "  --inputs    the report of the inputs alone; no analysis is run\n"
+    "  --details   the values behind the Both analysis's tables, as CSV (see below)\n"
     "  --summary   one CSV line for each FILE.DEF instead of a report (see below)\n"
     "  -o OUT      write the report to OUT instead of standard output; OUT is replaced only\n"
     "              when the whole report has been written, so a failure keeps the old OUT\n"
@@ -55,6 +61,21 @@ constexpr std::string_view kHelp =
     "  6  the thickness search found no passing thickness within its bounds\n"
     "  7  the report could not be written to OUT or to standard output\n"
     "A report is written to standard output only when the status is 0.\n"
+    "\n"
+    "Details (--details FILE.DEF):\n"
+    "The Both analysis runs at the trial thickness, exactly as --both runs it, with the same\n"
+    "messages and exit statuses; instead of the report, the values it computed for each axle\n"
+    "row are written as CSV (RFC 4180, lines ended by CR LF), so that any row of the tables\n"
+    "can be checked by hand. The header line is\n"
+    "  axle,row,design load (kips),expected repetitions,radius of relative stiffness (in),"
+    "load factor f1,moment term M,factor f2,equivalent stress Se (psi),stress ratio,"
+    "allowable fatigue repetitions,fatigue %,deflection w (in),power P',factor C1,"
+    "erosion factor,allowable erosion repetitions,erosion %\n"
+    "and twenty lines follow: single, then tandem, each row 1 to 10. Whatever the file's\n"
+    "unit system, the values are in the units the models compute in (inches, psi, kips); the\n"
+    "stress ratio is Se / Sc in those units, as the fatigue curve reads it. Every\n"
+    "number is the shortest text that reads back as the single-precision value the analysis\n"
+    "stored; 1e+09 is the allowable number the curves give where they set no limit.\n"
     "\n"
     "Summary (--summary FILE.DEF...):\n"
     "Each file is read into a fresh workspace; the Both analysis runs at its trial thickness\n"
@@ -99,6 +120,8 @@ std::optional<Mode> modeOption(std::string_view arg) {
         return Mode::Design;
     if (arg == "--inputs")
         return Mode::Inputs;
+    if (arg == "--details")
+        return Mode::Details;
     if (arg == "--summary")
         return Mode::Summary;
     return std::nullopt;
@@ -141,7 +164,7 @@ std::variant<Options, UsageError> parseArguments(const std::vector<std::string_v
                 if (modeGiven)
                     return UsageError{
                         "give only one of --fatigue, --erosion, --both, --design, "
-                        "--inputs, --summary"};
+                        "--inputs, --details, --summary"};
                 modeGiven = true;
                 options.mode = *mode;
             } else {
@@ -185,6 +208,13 @@ zan::CommandOutcome runCommand(zan::Workspace& workspace, Mode mode) {
             return zan::performAnalysis(workspace, zan::AnalysisKind::Erosion);
         case Mode::Both:
             return zan::performAnalysis(workspace, zan::AnalysisKind::Both);
+        case Mode::Details: {
+            // The run's report is not wanted; its results are what the details explain.
+            zan::CommandOutcome outcome = zan::performAnalysis(workspace, zan::AnalysisKind::Both);
+            if (outcome.ok())
+                outcome.report = zan::detailsCsv(zan::calculationDetails(workspace.results()));
+            return outcome;
+        }
         case Mode::Design:
             return zan::computeDesignThickness(workspace);
         case Mode::Inputs:

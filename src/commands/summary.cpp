@@ -118,19 +118,6 @@ SummaryLine summarizeDataFile(const std::string& path) {
     return line;
 }
 
-std::string csvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
-    std::string field = "\"";
-    for (char c : text) {
-        if (c == '"')
-            field += '"';
-        field += c;
-    }
-    field += '"';
-    return field;
-}
-
 std::string csvLine(const SummaryLine& line) {
     std::string text = csvField(line.file);
     for (const std::string* field :

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "commands/commands.h"
+#include "io/csv.h"
 
 namespace zan {
 
@@ -19,8 +20,7 @@ inline constexpr std::string_view kSummaryHeader =
     "file,unit system,trial thickness,total fatigue %,total erosion %,recommended thickness,"
     "status";
 
-// Lines of the summary end with CR LF, as CSV wants and as every file the program writes.
-inline constexpr std::string_view kSummaryLineEnd = "\r\n";
+inline constexpr std::string_view kSummaryLineEnd = kCsvLineEnd;
 
 struct SummaryLine {
     std::string file;                  // the path as given
@@ -35,10 +35,6 @@ struct SummaryLine {
 
 // Reads `path` and runs both commands; never throws on a bad file.
 SummaryLine summarizeDataFile(const std::string& path);
-
-// One CSV field: quoted when it holds a comma, a double quote, CR or LF, with every inner
-// double quote doubled; otherwise as it is.
-std::string csvField(std::string_view text);
 
 // The line's seven fields joined by commas, without the line end.
 std::string csvLine(const SummaryLine& line);

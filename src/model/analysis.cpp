@@ -294,8 +294,13 @@ Check checkTotal(const RunInputs& in, float total) {
     return Done{};
 }
 
+ModelInputs modelInputs(const RunInputs& in) {
+    return ModelInputs{in.h, in.k, in.sc, in.shoulder, in.joints};
+}
+
 Check fatigueTable(const RunInputs& in, AnalysisResults& r) {
     r.totalFatigueDamage = 0.0f;
+    r.fatigueInputs = modelInputs(in);
     for (AxleType axle : {AxleType::Single, AxleType::Tandem}) {
         const std::size_t a = axleIndex(axle);
         for (int row = 0; row < kAxleRows; ++row) {
@@ -316,6 +321,7 @@ Check fatigueTable(const RunInputs& in, AnalysisResults& r) {
 
 Check erosionTable(const RunInputs& in, AnalysisResults& r) {
     r.totalErosionDamage = 0.0f;
+    r.erosionInputs = modelInputs(in);
     for (AxleType axle : {AxleType::Single, AxleType::Tandem}) {
         const std::size_t a = axleIndex(axle);
         for (int row = 0; row < kAxleRows; ++row) {

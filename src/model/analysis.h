@@ -26,6 +26,18 @@ inline constexpr std::size_t axleIndex(AxleType axle) {
     return axle == AxleType::Single ? 0 : 1;
 }
 
+// What one part of a run computed with, in model units after conversion from Metric, so that
+// its values can be explained later even when the inputs have changed since.
+struct ModelInputs {
+    float thickness = 0.0f;         // h, in
+    float subgradeModulus = 0.0f;   // k, psi/in
+    float modulusOfRupture = 0.0f;  // Sc, psi
+    ShoulderType shoulder = ShoulderType::None;
+    JointType joints = JointType::Doweled;
+
+    bool operator==(const ModelInputs&) const = default;
+};
+
 struct AnalysisResults {
     bool fatigueSelected = false;
     bool erosionSelected = false;
@@ -37,12 +49,14 @@ struct AnalysisResults {
     RowTable allowableFatigueRepetitions{};
     RowTable fatigueDamage{};  // percent
     float totalFatigueDamage = 0.0f;
+    ModelInputs fatigueInputs;  // written with the fatigue fields
 
     RowTable erosionFactor{};
     RowTable erosionPower{};
     RowTable allowableErosionRepetitions{};
     RowTable erosionDamage{};  // percent
     float totalErosionDamage = 0.0f;
+    ModelInputs erosionInputs;  // written with the erosion fields
 
     bool operator==(const AnalysisResults&) const = default;
 };

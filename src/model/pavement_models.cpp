@@ -53,6 +53,29 @@ float supportFactorC1(float h, float k) {
     return static_cast<float>(1.0 - t * t);
 }
 
+// The erosion steps after the deflection w (in), shared by the single-value models and
+// erosionTerms() so that both give the same bits.
+float powerOfDeflection(float h, float k, float w) {
+    const double kd = k;
+    const double kw = kd * static_cast<double>(w);
+    return static_cast<float>(268.7 * kw * kw / (static_cast<double>(h) * power(kd, 0.73)));
+}
+
+float factorOfPower(float h, float k, float erosionPower, float c1) {
+    const double scaled = 0.896 * static_cast<double>(erosionPower);
+    return log10Single(11111.0 * scaled * scaled * static_cast<double>(c1) /
+                       (static_cast<double>(h) * power(static_cast<double>(k), 0.73)));
+}
+
+// The product C1 P' is compared with 9 in single precision but enters the curve as a double.
+float allowableOfPower(float erosionPower, float c1, ShoulderType shoulder) {
+    const double c2 = shoulder == ShoulderType::None ? 0.06 : 0.94;
+    const double product = static_cast<double>(c1) * static_cast<double>(erosionPower);
+    if (static_cast<float>(product) <= 9.0f)
+        return kUnlimitedRepetitions;
+    return static_cast<float>(power(10.0, 14.524 - 6.777 * power(product - 9.0, 0.103)) / c2);
+}
+
 }  // namespace
 
 float log10Single(double x) {
@@ -67,37 +90,45 @@ float radiusOfRelativeStiffness(float h, float k) {
     return static_cast<float>(power(ratio, 0.25));
 }
 
-float equivalentStress(float h, float k, float p, AxleType axle, ShoulderType shoulder) {
-    const float l = radiusOfRelativeStiffness(h, k);
-    const double ld = l;
+StressTerms stressTerms(float h, float k, float p, AxleType axle, ShoulderType shoulder) {
+    StressTerms t;
+    t.radius = radiusOfRelativeStiffness(h, k);
+    const double ld = t.radius;
     const double pd = p;
-    float f1;
     if (axle == AxleType::Single)
-        f1 = static_cast<float>(power(24.0 / pd, 0.06) * (pd / 18.0));
+        t.loadFactor = static_cast<float>(power(24.0 / pd, 0.06) * (pd / 18.0));
     else
-        f1 = static_cast<float>(power(48.0 / pd, 0.06) * (pd / 36.0));
+        t.loadFactor = static_cast<float>(power(48.0 / pd, 0.06) * (pd / 36.0));
 
-    const double logL = log10Single(l);
-    float moment;
+    const double logL = log10Single(t.radius);
     if (axle == AxleType::Single && shoulder == ShoulderType::None)
-        moment = static_cast<float>(-1600.0 + 2525.0 * logL + 24.42 * ld + 0.204 * ld * ld);
+        t.moment = static_cast<float>(-1600.0 + 2525.0 * logL + 24.42 * ld + 0.204 * ld * ld);
     else if (axle == AxleType::Single)
-        moment =
+        t.moment =
             static_cast<float>((-970.4 + 1202.6 * logL + 53.587 * ld) * shoulderMomentFactor(k));
     else if (shoulder == ShoulderType::None)
-        moment = static_cast<float>(3029.0 - 2966.8 * logL + 133.69 * ld - 0.0632 * ld * ld);
+        t.moment = static_cast<float>(3029.0 - 2966.8 * logL + 133.69 * ld - 0.0632 * ld * ld);
     else
-        moment =
+        t.moment =
             static_cast<float>((2005.4 - 1980.9 * logL + 99.008 * ld) * shoulderMomentFactor(k));
 
-    const float f2 = edgeFactorF2(h, shoulder);
+    t.edgeFactor = edgeFactorF2(h, shoulder);
     const double hd = h;
-    return static_cast<float>((6.0 * moment / (hd * hd)) * f1 * f2 * kF3 *
-                              static_cast<double>(kF4));
+    t.stress = static_cast<float>((6.0 * t.moment / (hd * hd)) * t.loadFactor * t.edgeFactor * kF3 *
+                                  static_cast<double>(kF4));
+    return t;
+}
+
+float equivalentStress(float h, float k, float p, AxleType axle, ShoulderType shoulder) {
+    return stressTerms(h, k, p, axle, shoulder).stress;
+}
+
+float stressRatio(float stress, float modulusOfRupture) {
+    return static_cast<float>(static_cast<double>(stress) / modulusOfRupture);
 }
 
 float fatigueAllowableRepetitions(float stress, float modulusOfRupture) {
-    const float ratio = static_cast<float>(static_cast<double>(stress) / modulusOfRupture);
+    const float ratio = stressRatio(stress, modulusOfRupture);
     const double r = ratio;
     if (ratio >= 0.55f)
         return static_cast<float>(power(10.0, 11.737 - 12.077 * r));
@@ -128,30 +159,30 @@ float slabDeflection(float h, float k, float p, AxleType axle, ShoulderType shou
 
 float erosionPower(float h, float k, float p, AxleType axle, ShoulderType shoulder,
                    JointType joints) {
-    const double w = slabDeflection(h, k, p, axle, shoulder, joints);
-    const double kd = k;
-    const double kw = kd * w;
-    return static_cast<float>(268.7 * kw * kw / (static_cast<double>(h) * power(kd, 0.73)));
+    return powerOfDeflection(h, k, slabDeflection(h, k, p, axle, shoulder, joints));
 }
 
 float erosionFactor(float h, float k, float p, AxleType axle, ShoulderType shoulder,
                     JointType joints) {
-    const double c1 = supportFactorC1(h, k);
-    const double pw = erosionPower(h, k, p, axle, shoulder, joints);
-    const double scaled = 0.896 * pw;
-    return log10Single(11111.0 * scaled * scaled * c1 /
-                       (static_cast<double>(h) * power(static_cast<double>(k), 0.73)));
+    return factorOfPower(h, k, erosionPower(h, k, p, axle, shoulder, joints),
+                         supportFactorC1(h, k));
 }
 
 float erosionAllowableRepetitions(float h, float k, float p, AxleType axle, ShoulderType shoulder,
                                   JointType joints) {
-    const double c1 = supportFactorC1(h, k);
-    const double pw = erosionPower(h, k, p, axle, shoulder, joints);
-    const double c2 = shoulder == ShoulderType::None ? 0.06 : 0.94;
-    const double product = c1 * pw;
-    if (static_cast<float>(product) <= 9.0f)
-        return kUnlimitedRepetitions;
-    return static_cast<float>(power(10.0, 14.524 - 6.777 * power(product - 9.0, 0.103)) / c2);
+    return allowableOfPower(erosionPower(h, k, p, axle, shoulder, joints), supportFactorC1(h, k),
+                            shoulder);
+}
+
+ErosionTerms erosionTerms(float h, float k, float p, AxleType axle, ShoulderType shoulder,
+                          JointType joints) {
+    ErosionTerms t;
+    t.deflection = slabDeflection(h, k, p, axle, shoulder, joints);
+    t.power = powerOfDeflection(h, k, t.deflection);
+    t.supportFactor = supportFactorC1(h, k);
+    t.factor = factorOfPower(h, k, t.power, t.supportFactor);
+    t.allowable = allowableOfPower(t.power, t.supportFactor, shoulder);
+    return t;
 }
 
 }  // namespace zan

@@ -21,8 +21,42 @@ inline constexpr float kUnlimitedRepetitions = 1.0e9f;
 float log10Single(double x);
 
 float radiusOfRelativeStiffness(float h, float k);
+
+// The named values of one stress evaluation, each at its single-precision storage point, so
+// that an engineer can follow the equivalent stress by hand. equivalentStress() is the
+// `stress` of these terms.
+struct StressTerms {
+    float radius = 0.0f;      // radius of relative stiffness, in
+    float loadFactor = 0.0f;  // f1
+    float moment = 0.0f;      // M
+    float edgeFactor = 0.0f;  // f2
+    float stress = 0.0f;      // Se, psi
+
+    bool operator==(const StressTerms&) const = default;
+};
+
+StressTerms stressTerms(float h, float k, float p, AxleType axle, ShoulderType shoulder);
 float equivalentStress(float h, float k, float p, AxleType axle, ShoulderType shoulder);
+
+// Se / Sc as the fatigue curve reads it, single precision.
+float stressRatio(float stress, float modulusOfRupture);
 float fatigueAllowableRepetitions(float stress, float modulusOfRupture);
+
+// The named values of one erosion evaluation: the deflection once, and the power, the
+// erosion factor and the allowable repetitions from it, each bit for bit what erosionPower(),
+// erosionFactor() and erosionAllowableRepetitions() return for the same arguments.
+struct ErosionTerms {
+    float deflection = 0.0f;     // w, in
+    float power = 0.0f;          // P'
+    float supportFactor = 0.0f;  // C1
+    float factor = 0.0f;         // erosion factor EF
+    float allowable = 0.0f;      // allowable repetitions Ne
+
+    bool operator==(const ErosionTerms&) const = default;
+};
+
+ErosionTerms erosionTerms(float h, float k, float p, AxleType axle, ShoulderType shoulder,
+                          JointType joints);
 float slabDeflection(float h, float k, float p, AxleType axle, ShoulderType shoulder,
                      JointType joints);
 float erosionPower(float h, float k, float p, AxleType axle, ShoulderType shoulder,

@@ -140,7 +140,7 @@ TEST_F(ManPage, DescribesEverythingTheHelpNames) {
     const Outcome help = run({"--help"});
     ASSERT_EQ(help.status, 0);
     const HelpItems items = readHelp(help.out);
-    ASSERT_EQ(items.options.size(), 9u) << help.out;
+    ASSERT_EQ(items.options.size(), 10u) << help.out;
     ASSERT_EQ(items.exitStatuses.size(), 7u) << help.out;
     ASSERT_EQ(items.summaryStatuses.size(), 6u) << help.out;
 
@@ -153,6 +153,13 @@ TEST_F(ManPage, DescribesEverythingTheHelpNames) {
     EXPECT_NE(plainText(page).find("file,unit system,trial thickness,total fatigue %,"
                                    "total erosion %,recommended thickness,status"),
               std::string::npos);
+    EXPECT_NE(plainText(page).find(
+                  "axle,row,design load (kips),expected repetitions,radius of relative stiffness "
+                  "(in),load factor f1,moment term M,factor f2,equivalent stress Se (psi),stress "
+                  "ratio,allowable fatigue repetitions,fatigue %,deflection w (in),power P',factor "
+                  "C1,erosion factor,allowable erosion repetitions,erosion %"),
+              std::string::npos)
+        << "the details header";
 }
 
 struct Page {

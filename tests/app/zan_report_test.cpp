@@ -44,6 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"TwoFiles", {"EXAMPLE", "EXAMPLE"}, "only one input file"},
         UsageCase{"TwoModes", {"--fatigue", "--erosion", "EXAMPLE"}, "only one of"},
         UsageCase{"TheSameModeTwice", {"--both", "--both", "EXAMPLE"}, "only one of"},
+        UsageCase{"DetailsAndAReport", {"--details", "--design", "EXAMPLE"}, "only one of"},
+        UsageCase{"DetailsOfTwoFiles", {"--details", "EXAMPLE", "EXAMPLE"}, "only one input file"},
         UsageCase{"OutputWithoutName", {"EXAMPLE", "-o"}, "-o needs a file name"},
         UsageCase{"TwoOutputs", {"-o", "a", "-o", "b", "EXAMPLE"}, "-o given twice"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -52,8 +54,9 @@ TEST_F(ZanReport, HelpExplainsOptionsAndEveryExitStatus) {
     const Outcome r = run({"--help"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
-    for (const char* word : {"--fatigue", "--erosion", "--both", "--design", "--inputs", "-o OUT",
-                             "  0  ", "  2  ", "  3  ", "  4  ", "  5  ", "  6  ", "  7  "})
+    for (const char* word :
+         {"--fatigue", "--erosion", "--both", "--design", "--inputs", "--details", "-o OUT",
+          "  0  ", "  2  ", "  3  ", "  4  ", "  5  ", "  6  ", "  7  "})
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
 }
 
@@ -124,6 +127,18 @@ INSTANTIATE_TEST_SUITE_P(
                      5,
                      ""},
         BadInputCase{"ZeroModulusOfRupture", initialEnglishWith({{7, "0"}}), {"--erosion"}, 5, ""},
+        BadInputCase{"DetailsOfAFileThatIsNoInputDataFile",
+                     initialEnglishWith({{3, "***zan***"}}),
+                     {"--details"},
+                     3,
+                     "Incorrect Input File!\n"},
+        BadInputCase{"DetailsOfAMissingFile", "", {"--details"}, 4, ""},
+        BadInputCase{"DetailsOfATruncatedFile", truncatedAfter(25), {"--details"}, 4, ""},
+        BadInputCase{"DetailsOfARefusedLoad",
+                     initialEnglishWith({{20, R"("0","0.58","52","1.96")"}}),
+                     {"--details"},
+                     5,
+                     ""},
         // A start just below the search's upper bound of 50 in, and a load no slab carries.
         BadInputCase{"NoPassingThickness",
                      initialEnglishWith({{5, "49"}, {20, R"("2000","0.58","52","1.96")"}}),
@@ -256,10 +271,60 @@ TEST_F(ZanReport, DesignInMetricAnnouncesCentimetres) {
     EXPECT_EQ(r.err.substr(r.err.size() - 6), "  cm.\n") << r.err;
 }
 
+// ---- --details -----------------------------------------------------------------------------
+
+std::vector<std::string> csvLines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find("\r\n", start);
+        lines.push_back(text.substr(start, end - start));
+        start = end == std::string::npos ? text.size() : end + 2;
+    }
+    return lines;
+}
+
+std::size_t fieldCount(const std::string& line) {
+    std::size_t commas = 0;
+    for (char c : line)
+        commas += c == ',';
+    return commas + 1;
+}
+
+TEST_F(ZanReport, DetailsAreAHeaderAndTwentyRows) {
+    for (const char* name : {"heavy.DEF", "initial-metric.DEF"}) {
+        SCOPED_TRACE(name);
+        const Outcome r = run({"--details", example(name)});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+        EXPECT_TRUE(everyLineEndsWithCrLf(r.out));
+        const std::vector<std::string> lines = csvLines(r.out);
+        ASSERT_EQ(lines.size(), 21u) << r.out;
+        EXPECT_EQ(lines[0].rfind("axle,row,design load (kips),expected repetitions,", 0), 0u);
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            EXPECT_EQ(fieldCount(lines[i]), 18u) << lines[i];
+        EXPECT_EQ(lines[1].rfind("single,1,", 0), 0u);
+        EXPECT_EQ(lines[10].rfind("single,10,", 0), 0u);
+        EXPECT_EQ(lines[11].rfind("tandem,1,", 0), 0u);
+        EXPECT_EQ(lines[20].rfind("tandem,10,", 0), 0u);
+        EXPECT_EQ(lines[20].find(",,"), std::string::npos) << "both parts run";
+    }
+}
+
+// The details run the Both analysis: its messages are those of --both.
+TEST_F(ZanReport, DetailsAnnounceDamageAbove100AsBothDoes) {
+    const fs::path thin = file("thin.DEF", initialEnglishWith({{5, "5"}}));
+    const Outcome details = run({"--details", thin.string()});
+    EXPECT_EQ(details.status, 0);
+    EXPECT_EQ(details.err, run({"--both", thin.string()}).err);
+    EXPECT_NE(details.err, "");
+    EXPECT_EQ(csvLines(details.out).size(), 21u);
+}
+
 // ---- -o OUT -------------------------------------------------------------------------------
 
 TEST_F(ZanReport, OutputFileHoldsTheBytesOfStandardOutput) {
-    for (const char* mode : {"--fatigue", "--erosion", "--both", "--design", "--inputs"}) {
+    for (const char* mode :
+         {"--fatigue", "--erosion", "--both", "--design", "--inputs", "--details"}) {
         SCOPED_TRACE(mode);
         const Outcome toStdout = run({mode, example("initial-english.DEF")});
         const fs::path out = dir() / "report.PRN";

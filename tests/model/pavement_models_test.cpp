@@ -105,6 +105,64 @@ TEST(ErosionAllowableRepetitions, NoLimitBelowTheCurve) {
               kUnlimitedRepetitions);
 }
 
+// The terms are what the details table shows; they must be bit for bit the values the
+// single-value models give the analysis, over thin to thick slabs, weak to stiff foundations
+// and light to very heavy loads, in every case of axle, shoulder and joints.
+struct TermsCase {
+    const char* name;
+    AxleType axle;
+    ShoulderType shoulder;
+    JointType joints;
+};
+
+class ModelTerms : public ::testing::TestWithParam<TermsCase> {};
+
+TEST_P(ModelTerms, AreTheValuesOfTheSingleValueModels) {
+    const TermsCase& c = GetParam();
+    for (float h : {4.0f, 6.5f, 9.5f, 12.25f, 16.0f})
+        for (float k : {50.0f, 130.0f, 300.0f, 700.0f})
+            for (float p : {2.0f, 18.0f, 36.0f, 62.4f, 120.0f}) {
+                SCOPED_TRACE(testing::Message() << "h " << h << " k " << k << " P " << p);
+                const StressTerms s = stressTerms(h, k, p, c.axle, c.shoulder);
+                EXPECT_EQ(s.stress, equivalentStress(h, k, p, c.axle, c.shoulder));
+                EXPECT_EQ(s.radius, radiusOfRelativeStiffness(h, k));
+                const ErosionTerms e = erosionTerms(h, k, p, c.axle, c.shoulder, c.joints);
+                EXPECT_EQ(e.deflection, slabDeflection(h, k, p, c.axle, c.shoulder, c.joints));
+                EXPECT_EQ(e.power, erosionPower(h, k, p, c.axle, c.shoulder, c.joints));
+                EXPECT_EQ(e.factor, erosionFactor(h, k, p, c.axle, c.shoulder, c.joints));
+                EXPECT_EQ(e.allowable,
+                          erosionAllowableRepetitions(h, k, p, c.axle, c.shoulder, c.joints));
+            }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ModelTerms,
+    ::testing::Values(TermsCase{"SingleNoShoulderDoweled", AxleType::Single, ShoulderType::None,
+                                JointType::Doweled},
+                      TermsCase{"SingleNoShoulderAggregate", AxleType::Single, ShoulderType::None,
+                                JointType::AggregateInterlock},
+                      TermsCase{"SingleShoulderDoweled", AxleType::Single, ShoulderType::Concrete,
+                                JointType::Doweled},
+                      TermsCase{"SingleShoulderAggregate", AxleType::Single, ShoulderType::Concrete,
+                                JointType::AggregateInterlock},
+                      TermsCase{"TandemNoShoulderDoweled", AxleType::Tandem, ShoulderType::None,
+                                JointType::Doweled},
+                      TermsCase{"TandemNoShoulderAggregate", AxleType::Tandem, ShoulderType::None,
+                                JointType::AggregateInterlock},
+                      TermsCase{"TandemShoulderDoweled", AxleType::Tandem, ShoulderType::Concrete,
+                                JointType::Doweled},
+                      TermsCase{"TandemShoulderAggregate", AxleType::Tandem, ShoulderType::Concrete,
+                                JointType::AggregateInterlock}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The published case with a shoulder: f2 is 1 and the shoulder factor enters M.
+TEST(StressTerms, WithAShoulderTheEdgeFactorIsOne) {
+    const StressTerms s = stressTerms(kH, kK, 30.0f, AxleType::Single, ShoulderType::Concrete);
+    EXPECT_EQ(s.edgeFactor, 1.0f);
+    expectClose(s.stress, 272.38, 2e-5, "stress");
+    EXPECT_EQ(stressRatio(s.stress, kSc), static_cast<float>(static_cast<double>(s.stress) / kSc));
+}
+
 TEST(Log10Single, IsNaturalLogRatioInSinglePrecision) {
     EXPECT_EQ(log10Single(1000.0), static_cast<float>(std::log(1000.0) / std::log(10.0)));
 }

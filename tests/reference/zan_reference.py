@@ -6,7 +6,11 @@ workspace, run one analysis command and print the report text exactly as the
 report box would hold it.  It exists so that the C++ engine can be compared
 against a second, separately written implementation, digit for digit.
 
-    python3 zan_reference.py [--fatigue | --erosion | --both | --design | --inputs] FILE.DEF
+    python3 zan_reference.py [--fatigue | --erosion | --both | --design | --inputs
+                              | --details] FILE.DEF
+
+--details writes, instead of the report, the stored values of every axle row
+of a Both run as CSV (see details_csv).
 
 Exit status: 0 done, 2 wrong usage, 3 not a ZAN data file, 4 file unreadable
 or too short, 5 the analysis refused its inputs, 6 the thickness search found
@@ -21,7 +25,8 @@ import math
 import re
 import struct
 import sys
-from decimal import Decimal, ROUND_HALF_UP, Context, localcontext
+from decimal import Decimal, ROUND_CEILING, ROUND_FLOOR, ROUND_HALF_UP, Context, localcontext
+from fractions import Fraction
 
 ENGLISH = 0
 METRIC = 1
@@ -397,7 +402,8 @@ def radius_of_stiffness(h, k):
     return store(pw(div(num, den), 0.25))
 
 
-def equivalent_stress(h, k, p, axle, shoulder):
+def stress_terms(h, k, p, axle, shoulder):
+    """The stored terms of the stress model: (l, f1, M, f2, Se)."""
     l = radius_of_stiffness(h, k)
     if axle == "SA":
         f1 = store(pw(div(24.0, p), 0.06) * (p / 18.0))
@@ -416,11 +422,20 @@ def equivalent_stress(h, k, p, axle, shoulder):
         else:
             m = store((2005.4 - 1980.9 * log10(l) + 99.008 * l) * support)
         f2 = store(1.0)
-    return store(div(6.0 * m, pw(h, 2)) * f1 * f2 * 0.894 * F4)
+    se = store(div(6.0 * m, pw(h, 2)) * f1 * f2 * 0.894 * F4)
+    return l, f1, m, f2, se
+
+
+def equivalent_stress(h, k, p, axle, shoulder):
+    return stress_terms(h, k, p, axle, shoulder)[4]
+
+
+def stress_ratio(se, sc):
+    return store(div(se, sc))
 
 
 def fatigue_allowable(se, sc):
-    sr = store(div(se, sc))
+    sr = stress_ratio(se, sc)
     if sr >= SR_HIGH:
         return store(pw(10.0, 11.737 - 12.077 * sr))
     if sr > SR_LOW:
@@ -492,6 +507,7 @@ class Results:
         self.ero_allow = zero()
         self.ero_damage = zero()
         self.total_erosion = 0.0
+        self.model_inputs = None
 
 
 def run_analysis(ws, h, fatigue, erosion):
@@ -546,6 +562,8 @@ def run_analysis(ws, h, fatigue, erosion):
     shoulder = "NS" if not ws.shoulder else "WS"
     joints = "DOW" if ws.dowels else "AGG"
     axles = ("SA", "TA")
+    # What the models were given, in model units, for the per-row details.
+    res.model_inputs = (h, k, sc, shoulder, joints)
 
     if fatigue:
         for r in range(10):
@@ -692,11 +710,173 @@ def report_lines(ws, res):
 
 
 # ---------------------------------------------------------------------------
+# Per-row details: every stored value of one Both run, as CSV
+# ---------------------------------------------------------------------------
+
+AXLE_WORDS = ("single", "tandem")
+
+# (CSV heading, key) for the numeric columns, in file order.
+DETAIL_COLUMNS = (
+    ("design load (kips)", "load"),
+    ("expected repetitions", "reps"),
+    ("radius of relative stiffness (in)", "l"),
+    ("load factor f1", "f1"),
+    ("moment term M", "m"),
+    ("factor f2", "f2"),
+    ("equivalent stress Se (psi)", "se"),
+    ("stress ratio", "sr"),
+    ("allowable fatigue repetitions", "nf"),
+    ("fatigue %", "fat"),
+    ("deflection w (in)", "w"),
+    ("power P'", "pp"),
+    ("factor C1", "c1"),
+    ("erosion factor", "ef"),
+    ("allowable erosion repetitions", "ne"),
+    ("erosion %", "ero"),
+)
+DETAIL_HEADER = "axle,row," + ",".join(name for name, _ in DETAIL_COLUMNS)
+
+
+class DetailRow:
+    """One axle row of a Both run; every number is a single-precision value."""
+
+    def __init__(self, axle, row, values):
+        self.axle = axle        # "single" or "tandem"
+        self.row = row          # 1 to 10
+        self.values = values    # key of DETAIL_COLUMNS -> float
+
+    def __getitem__(self, key):
+        return self.values[key]
+
+
+def detail_rows(ws):
+    """The twenty rows (single 1-10, then tandem 1-10) of a Both run of the
+    trial thickness, or raises Refused like the run itself."""
+    res = run_analysis(ws, f32(parse_number(ws.h)), True, True)
+    h, k, sc, shoulder, joints = res.model_inputs
+    c1 = _c1(h, k)
+    rows = []
+    for a, axle in enumerate(("SA", "TA")):
+        for r in range(10):
+            p = res.load[a][r]
+            l, f1, m, f2, se = stress_terms(h, k, p, axle, shoulder)
+            w = slab_deflection(h, k, p, axle, shoulder, joints)
+            # The terms are recomputed from pure functions; they must be the
+            # very values the run kept.
+            assert se == res.stress[a][r] and erosion_power(h, k, p, axle, shoulder, joints) \
+                == res.power[a][r]
+            rows.append(DetailRow(AXLE_WORDS[a], r + 1, {
+                "load": p, "reps": res.reps[a][r], "l": l, "f1": f1, "m": m, "f2": f2,
+                "se": se, "sr": stress_ratio(se, sc), "nf": res.fat_allow[a][r],
+                "fat": res.fat_damage[a][r], "w": w, "pp": res.power[a][r], "c1": c1,
+                "ef": res.factor[a][r], "ne": res.ero_allow[a][r],
+                "ero": res.ero_damage[a][r]}))
+    return rows, res
+
+
+def _f32_bits(x):
+    return struct.unpack("<I", struct.pack("<f", x))[0]
+
+
+def _f32_from_bits(b):
+    return struct.unpack("<f", struct.pack("<I", b))[0]
+
+
+F32_MAX = _f32_from_bits(0x7F7FFFFF)
+
+
+def decimal_to_f32(text):
+    """The single-precision value nearest to a decimal text, rounded once
+    (halves to even), so that no double rounding through a double can creep
+    in.  Raises ValueError for a text that is not a finite decimal."""
+    text = text.strip()
+    negative = text.startswith("-")
+    # Through a double is exact unless the double lands on a midpoint between
+    # two singles (it cannot jump over one): only then round the exact value.
+    d = float(text)
+    if not math.isfinite(d):
+        raise ValueError("not a finite decimal: %r" % text)
+    single = f32(d)
+    if single == d or math.isinf(single):
+        pass
+    else:
+        bits = _f32_bits(abs(single))
+        other = _f32_from_bits(bits + 1 if abs(d) > abs(single) else bits - 1)
+        if abs(d) != (abs(single) + other) / 2:
+            return single
+    exact = Fraction(text)
+    mag = abs(exact)
+    if mag == 0:
+        return -0.0 if negative else 0.0
+    # Past the largest single plus half a unit in the last place: infinity.
+    if mag >= Fraction(F32_MAX) + Fraction(2) ** 103:
+        return -math.inf if negative else math.inf
+    guess = min(f32(float(mag)), F32_MAX)
+    bits = _f32_bits(guess)
+    candidates = [b for b in (bits - 1, bits, bits + 1) if 0 <= b <= 0x7F7FFFFF]
+    best = min(candidates,
+               key=lambda b: (abs(Fraction(_f32_from_bits(b)) - mag), b & 1))
+    value = _f32_from_bits(best)
+    return -value if negative else value
+
+
+def shortest_text(v):
+    """A single value as std::to_chars writes a float without a format: the
+    fewest significant digits that read back as the same single value (the
+    nearest such digits to the value), in fixed or exponent notation, whichever
+    is shorter, fixed on a tie (393.7723, 1e+09, 0.15, 1.2e-05); in fixed
+    notation a whole number shows all the digits of its exact value."""
+    if math.isnan(v) or math.isinf(v):
+        return ("-" if v < 0 else "") + ("nan" if math.isnan(v) else "inf")
+    sign = "-" if math.copysign(1.0, v) < 0 else ""
+    if v == 0:
+        return sign + "0"
+    mag = abs(v)
+    exact = Decimal(mag)
+    top = exact.adjusted()
+    chosen = None
+    for digits in range(1, 10):
+        step = Decimal(1).scaleb(top - digits + 1)
+        with localcontext(_WIDE):
+            near = [exact.quantize(step, rounding=ROUND_FLOOR),
+                    exact.quantize(step, rounding=ROUND_CEILING)]
+            fits = [c for c in near if c != 0 and decimal_to_f32(str(c)) == mag]
+            if fits:
+                chosen = min(fits, key=lambda c: (abs(c - exact), c.as_tuple().digits[-1] % 2))
+                break
+    with localcontext(_WIDE):
+        _, ds, exp = chosen.normalize().as_tuple()
+    s = "".join(str(d) for d in ds)
+    e = len(s) - 1 + exp            # value = s[0].s[1:] x 10^e
+    sci = s[0] + ("." + s[1:] if len(s) > 1 else "") + "e" + ("-" if e < 0 else "+") \
+        + "%02d" % abs(e)
+    if e >= len(s) - 1:
+        # A whole number in fixed notation is written with the exact digits
+        # of its binary value (123456792, not 123456790).
+        fixed = str(int(mag))
+    elif e >= 0:
+        fixed = s[:e + 1] + "." + s[e + 1:]
+    else:
+        fixed = "0." + "0" * (-e - 1) + s
+    return sign + (fixed if len(fixed) <= len(sci) else sci)
+
+
+def details_csv(rows):
+    """The CSV text of the detail rows: header and one line per row, CR LF."""
+    lines = [DETAIL_HEADER]
+    for row in rows:
+        lines.append(",".join([row.axle, str(row.row)]
+                              + [shortest_text(row[key]) for _, key in DETAIL_COLUMNS]))
+    return "".join(line + CRLF for line in lines)
+
+
+# ---------------------------------------------------------------------------
 # Commands
 # ---------------------------------------------------------------------------
 
-MODES = ("--fatigue", "--erosion", "--both", "--design", "--inputs")
-USAGE = "usage: zan_reference.py [--fatigue | --erosion | --both | --design | --inputs] FILE.DEF"
+MODES = ("--fatigue", "--erosion", "--both", "--design", "--inputs", "--details")
+USAGE = ("usage: zan_reference.py [--fatigue | --erosion | --both | --design | --inputs"
+         " | --details] FILE.DEF")
 
 
 def _encode(lines):
@@ -776,6 +956,11 @@ def run(argv):
 
     messages = []
     try:
+        if mode == "--details":
+            rows, res = detail_rows(ws)
+            # Refused exactly where the Both report would be.
+            report_lines(ws, res)
+            return details_csv(rows).encode("latin-1"), [], EXIT_OK
         if mode == "--inputs":
             res = Results()
         elif mode == "--design":

@@ -1,0 +1,70 @@
+#pragma once
+// The calculation details as a table of texts: one heading per column and one text per cell,
+// shared by the PDF memo, the damage chart window and zan-report --details, so the numbers
+// agree wherever they are shown.
+//
+// Every number is the shortest decimal text that reads back to its single-precision value
+// (std::to_chars of the float), in model units: loads in kips, lengths in inches, stresses in
+// psi. A cell of a part the run did not run is empty.
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "model/calculation_details.h"
+
+namespace zan {
+
+inline constexpr std::size_t kDetailsColumnCount = 18;
+
+// In the order of the cells; also the CSV header.
+inline constexpr std::array<std::string_view, kDetailsColumnCount> kDetailsColumns = {
+    "axle",
+    "row",
+    "design load (kips)",
+    "expected repetitions",
+    "radius of relative stiffness (in)",
+    "load factor f1",
+    "moment term M",
+    "factor f2",
+    "equivalent stress Se (psi)",
+    "stress ratio",
+    "allowable fatigue repetitions",
+    "fatigue %",
+    "deflection w (in)",
+    "power P'",
+    "factor C1",
+    "erosion factor",
+    "allowable erosion repetitions",
+    "erosion %",
+};
+
+// The columns of each part: the fatigue part's eight, then the erosion part's six.
+inline constexpr std::size_t kFirstFatigueColumn = 4;
+inline constexpr std::size_t kFirstErosionColumn = 12;
+
+using DetailsTableRow = std::array<std::string, kDetailsColumnCount>;
+
+struct DetailsTable {
+    std::array<DetailsTableRow, kDetailRows> rows;  // single rows 1..10, then tandem 1..10
+    std::string modelUnits;                         // modelUnitsLine() of the same details
+};
+
+// The shortest text that reads back as `value`: 9.5, 130, 1e+09, 6257.7197.
+std::string shortestText(float value);
+
+// Names the formulas' inputs, in model units:
+//   "Model units: h = 9.5 in, k = 130 psi/in, Sc = 650 psi; no concrete shoulder, doweled
+//   joints"
+// A part run alone names what it uses (the fatigue part no joints, the erosion part no Sc);
+// when the two parts computed with different inputs each has its own sentence. Empty when
+// neither part was run.
+std::string modelUnitsLine(const CalculationDetails& details);
+
+DetailsTable detailsTable(const CalculationDetails& details);
+
+// The header line and the twenty rows as CSV (RFC 4180), every line ended by CR LF.
+std::string detailsCsv(const CalculationDetails& details);
+
+}  // namespace zan
