@@ -33,6 +33,7 @@ TableCell thicknessCell(const SensitivityCase& c) {
 ChartContent chartContent(const Workspace& workspace) {
     ChartContent content;
     content.units = workspace.unitSystem();
+    content.alternatives = designAlternatives(workspace);
     auto curve = damageCurve(workspace);
     if (!curve) {
         content.refusal = fromCore(designSearchErrorMessage(curve.error()));
@@ -65,6 +66,25 @@ TextTable sensitivityTable(const Sensitivity& s) {
                      thicknessCell(r.lower),
                      number(fromCore(r.upper.text)),
                      thicknessCell(r.upper)};
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+TextTable alternativesTable(const DesignAlternatives& a) {
+    const auto yesNo = [](bool yes) {
+        return TableCell{fromCore(yes ? caption::kYes : caption::kNo), true};
+    };
+    TextTable table;
+    table.headings = {fromCore(caption::kShoulderFrame), fromCore(caption::kDowelFrame),
+                      tr("Recommended thickness (%1)").arg(plot::unitOf(a.units)), QString()};
+    for (const DesignAlternative& alternative : a.alternatives) {
+        TableRow row;
+        row.emphasised = alternative.entered;
+        row.cells = {yesNo(alternative.concreteShoulder), yesNo(alternative.doweledJoints),
+                     alternative.thickness ? number(plot::thicknessText(*alternative.thickness))
+                                           : TableCell{fromCore(alternative.message), true},
+                     TableCell{alternative.entered ? tr("as entered") : QString(), true}};
         table.rows.push_back(std::move(row));
     }
     return table;

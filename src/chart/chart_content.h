@@ -9,6 +9,7 @@
 #include "chart/text_table.h"
 #include "model/analysis.h"
 #include "model/damage_curve.h"
+#include "model/design_alternatives.h"
 #include "model/sensitivity.h"
 #include "model/units.h"
 
@@ -20,9 +21,11 @@ class AxleDamagePlot;
 class TornadoPlot;
 
 struct ChartContent {
-    // The search's message when the design has no recommended thickness; then nothing else
-    // is filled, and the message is shown in place of the charts.
+    // The search's message when the design has no recommended thickness; then only the
+    // alternatives are filled (each combination has a search of its own), and the message is
+    // shown in place of the charts.
     QString refusal;
+    DesignAlternatives alternatives;
     DamageCurve curve;
     AnalysisResults results;  // the last run
     UnitSystem units = UnitSystem::English;
@@ -38,5 +41,9 @@ void fillPlots(const ChartContent& content, DamageCurvePlot& damage, AxleDamageP
 // Input, its value, and the value and recommended thickness at -20 % and at +20 %; a case
 // without a thickness holds the search's message.
 TextTable sensitivityTable(const Sensitivity& sensitivity);
+
+// Concrete shoulder, doweled joints and the recommended thickness (or the search's message),
+// one row per combination; the combination the inputs hold is marked and emphasised.
+TextTable alternativesTable(const DesignAlternatives& alternatives);
 
 }  // namespace zan

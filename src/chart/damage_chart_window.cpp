@@ -64,19 +64,9 @@ void DamageChartWindow::createCharts() {
     m_damagePlot = new DamageCurvePlot(m_charts);
     m_axlePlot = new AxleDamagePlot(m_charts);
     m_tornadoPlot = new TornadoPlot(m_charts);
-    // The headings come with the texts; the first column names the input.
-    m_table = new QTableWidget(0, 6, m_charts);
-    m_table->setObjectName(QLatin1String(names::kSensitivityTable));
-    m_table->verticalHeader()->setVisible(false);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    // Focus goes to the buttons first; the table takes it when clicked, for copying.
-    m_table->setFocusPolicy(Qt::ClickFocus);
-
     grid->addWidget(m_damagePlot, 0, 0);
     grid->addWidget(m_axlePlot, 0, 1);
-    grid->addWidget(m_table, 1, 0);
+    grid->addWidget(createTables(m_charts), 1, 0);
     grid->addWidget(m_tornadoPlot, 1, 1);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
@@ -90,6 +80,41 @@ void DamageChartWindow::createCharts() {
     m_message->setAlignment(Qt::AlignCenter);
     m_message->setMargin(24);
     m_pages->addWidget(m_message);
+}
+
+namespace {
+
+QTableWidget* readOnlyTable(const char* name, QWidget* parent) {
+    auto* table = new QTableWidget(parent);
+    table->setObjectName(QLatin1String(name));
+    table->verticalHeader()->setVisible(false);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Focus goes to the buttons first; a table takes it when clicked, for copying.
+    table->setFocusPolicy(Qt::ClickFocus);
+    return table;
+}
+
+}  // namespace
+
+QWidget* DamageChartWindow::createTables(QWidget* parent) {
+    auto* tables = new QWidget(parent);
+    auto* column = new QVBoxLayout(tables);
+    column->setContentsMargins(0, 0, 0, 0);
+    // The headings come with the texts; the first column names the input.
+    m_table = readOnlyTable(names::kSensitivityTable, tables);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    column->addWidget(m_table, 1);
+
+    auto* caption = new QLabel(tr(names::kAlternativesCaption), tables);
+    QFont bold = caption->font();
+    bold.setBold(true);
+    caption->setFont(bold);
+    column->addWidget(caption);
+    m_alternatives = readOnlyTable(names::kAlternativesTable, tables);
+    m_alternatives->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_alternatives->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    column->addWidget(m_alternatives);
+    return tables;
 }
 
 void DamageChartWindow::createButtons() {
@@ -116,6 +141,12 @@ void DamageChartWindow::refresh() {
     }
     fillPlots(content, *m_damagePlot, *m_axlePlot, *m_tornadoPlot);
     showTable(*m_table, zan::sensitivityTable(content.sensitivity));
+    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    showTable(*m_alternatives, zan::alternativesTable(content.alternatives));
+    // All four combinations in view, without scrolling.
+    m_alternatives->setFixedHeight(m_alternatives->horizontalHeader()->sizeHint().height() +
+                                   4 * m_alternatives->verticalHeader()->defaultSectionSize() +
+                                   2 * m_alternatives->frameWidth());
 
     m_message->clear();
     m_pages->setCurrentWidget(m_charts);

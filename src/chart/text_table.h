@@ -42,16 +42,20 @@ struct TableLayout {
     QFont font;
     std::vector<double> columnWidths;  // device pixels
     double headingHeight = 0.0;        // headings wrap at blanks within their column
-    double rowHeight = 0.0;
+    std::vector<double> rowHeights;    // a word cell may wrap onto more lines
     double width() const;
-    double height(std::size_t rows) const;
+    double height() const;
 };
 
-// Each column as wide as its widest cell or the longest word of its heading; the font is
-// made smaller, down to 5 pt, until the table fits `width`. A table that does not fit even
-// then is laid out wider than `width`, and the caller decides.
+enum class TableWidth { Natural, Full };
+
+// Each column as wide as its widest cell, and at least as the longest word of its heading.
+// When that is wider than `width`, the columns of word cells (a search's message) wrap at
+// blanks to make room; when even that is not enough, the font is made smaller, down to 5 pt.
+// A table that does not fit then is laid out wider than `width`, and the caller decides.
+// A Full table narrower than `width` has its columns widened in proportion to fill it.
 TableLayout layoutTable(const TextTable& table, const QPaintDevice& device, double width,
-                        QFont font);
+                        QFont font, TableWidth fill = TableWidth::Natural);
 
 // Draws the headings and every row from `topLeft`, in the layout's font and widths.
 void drawTable(QPainter& painter, const QPointF& topLeft, const TextTable& table,

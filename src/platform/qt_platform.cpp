@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QPainter>
@@ -108,12 +109,23 @@ std::optional<QString> QtPlatform::chooseOpenFile(const QString& filter) {
     return name;
 }
 
+QString proposedSaveName(const QString& lastFileName, const QString& defaultSuffix) {
+    const QFileInfo last(lastFileName);
+    if (lastFileName.isEmpty() || defaultSuffix.isEmpty() ||
+        last.suffix().compare(defaultSuffix, Qt::CaseInsensitive) == 0)
+        return lastFileName;
+    const QString base = last.suffix().isEmpty()
+                             ? lastFileName
+                             : lastFileName.left(lastFileName.size() - last.suffix().size() - 1);
+    return base + QLatin1Char('.') + defaultSuffix;
+}
+
 std::optional<QString> QtPlatform::chooseSaveFile(const QString& filter,
                                                   const QString& defaultSuffix) {
     // Opens in the folder of the last chosen name, with that name selected. The dialog asks
     // before overwriting; it adds the default suffix first, so it asks about the right file.
-    QFileDialog dialog(QApplication::activeWindow(), QString(), m_lastFileName,
-                       qtNameFilter(filter));
+    QFileDialog dialog(QApplication::activeWindow(), QString(),
+                       proposedSaveName(m_lastFileName, defaultSuffix), qtNameFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffix);

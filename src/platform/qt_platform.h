@@ -38,6 +38,11 @@ class QtPlatform : public Platform {
 // "(*.DEF)|*.DEF" (description, bar, pattern) as a Qt name filter: "(*.DEF) (*.DEF)".
 QString qtNameFilter(const QString& filter);
 
+// The name a save dialog offers: the last chosen one; with a default suffix, that name with
+// the suffix in place of its own ("heavy.DEF" becomes "heavy.pdf"), so that a PDF is never
+// offered over the data file it was made from.
+QString proposedSaveName(const QString& lastFileName, const QString& defaultSuffix);
+
 // Prints `lines` on `printer` as one document: one line per printed line in a fixed-pitch
 // font, never wrapped, a new page when the page is full.
 Expected<Done, QString> printLines(QPrinter& printer, const QStringList& lines);

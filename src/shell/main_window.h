@@ -67,6 +67,7 @@ class MainWindow : public QMainWindow {
     void saveInputData();
     SaveResult saveReport();
     void printReport();
+    void exportPdf();
     void exitProgram();
     void openPavementData();
     void openTrafficData();
@@ -99,6 +100,9 @@ class MainWindow : public QMainWindow {
     QAction* m_detailedReportsOption = nullptr;
     QPointer<AboutWindow> m_about;
     QPointer<DamageChartWindow> m_chart;  // null while closed
+    // The .DEF file last read or saved, as the user chose it; empty while there is none. The
+    // PDF's pages name it.
+    QString m_inputFile;
 };
 
 }  // namespace zan

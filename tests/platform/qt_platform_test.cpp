@@ -40,6 +40,31 @@ INSTANTIATE_TEST_SUITE_P(Filters, NameFilter,
                                                       "Data (*.DEF) (*.DEF);;All (*)"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+struct ProposalCase {
+    const char* name;
+    const char* last;
+    const char* suffix;
+    const char* proposed;
+};
+
+class SaveNameProposal : public ::testing::TestWithParam<ProposalCase> {};
+
+TEST_P(SaveNameProposal, TakesTheDefaultSuffixInPlaceOfTheLastNamesOwn) {
+    EXPECT_EQ(proposedSaveName(GetParam().last, GetParam().suffix), GetParam().proposed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, SaveNameProposal,
+    ::testing::Values(ProposalCase{"DataFileBecomesPdf", "/d/heavy.DEF", "pdf", "/d/heavy.pdf"},
+                      ProposalCase{"PdfStays", "/d/memo.PDF", "pdf", "/d/memo.PDF"},
+                      ProposalCase{"NoSuffixGetsOne", "/d/memo", "pdf", "/d/memo.pdf"},
+                      ProposalCase{"OnlyTheLastSuffix", "/d/route.7.DEF", "pdf", "/d/route.7.pdf"},
+                      ProposalCase{"DotInAFolderOnly", "/d.x/memo", "pdf", "/d.x/memo.pdf"},
+                      ProposalCase{"WithoutDefaultTheNameStays", "/d/heavy.DEF", "",
+                                   "/d/heavy.DEF"},
+                      ProposalCase{"NothingChosenYet", "", "pdf", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // The text of a PDF file, or nothing when pdftotext is not installed.
 std::optional<QString> pdfText(const QString& pdf) {
     const QString tool = QStandardPaths::findExecutable("pdftotext");
