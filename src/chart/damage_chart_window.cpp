@@ -46,7 +46,7 @@ DamageChartWindow::DamageChartWindow(const Workspace& workspace, Platform& platf
     layout->addWidget(m_pages, 1);
     createCharts();
     createButtons();
-    resize(1180, 820);
+    resize(1180, 880);
     refresh();
 }
 
@@ -88,6 +88,9 @@ QTableWidget* readOnlyTable(const char* name, QWidget* parent) {
     auto* table = new QTableWidget(parent);
     table->setObjectName(QLatin1String(name));
     table->verticalHeader()->setVisible(false);
+    // Compact rows, so that the sensitivity cases and the four alternatives show together.
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Focus goes to the buttons first; a table takes it when clicked, for copying.
     table->setFocusPolicy(Qt::ClickFocus);
@@ -111,7 +114,8 @@ QWidget* DamageChartWindow::createTables(QWidget* parent) {
     caption->setFont(bold);
     column->addWidget(caption);
     m_alternatives = readOnlyTable(names::kAlternativesTable, tables);
-    m_alternatives->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_alternatives->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_alternatives->horizontalHeader()->setStretchLastSection(true);
     m_alternatives->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     column->addWidget(m_alternatives);
     return tables;

@@ -293,11 +293,11 @@ TEST_P(PageSizes, AreTheOnesAskedFor) {
     EXPECT_EQ(bodiesBefore(pageWith("Damage Chart")), reportLines(w));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, PageSizes,
-    ::testing::Values(PageSizeCase{"A4", QPageSize::A4, "pts (A4)"},
-                      PageSizeCase{"Letter", QPageSize::Letter, "612 x 792 pts (letter)"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Sizes, PageSizes,
+                         ::testing::Values(PageSizeCase{"A4", QPageSize::A4, "pts (A4)"},
+                                           PageSizeCase{"Letter", QPageSize::Letter,
+                                                        "612 x 792 pts (letter)"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct LocaleCase {
     const char* name;
