@@ -20,13 +20,11 @@
 #include <QVBoxLayout>
 
 #include "chart/axle_damage_plot.h"
+#include "chart/chart_content.h"
 #include "chart/damage_chart_window_names.h"
 #include "chart/damage_curve_plot.h"
 #include "chart/tornado_plot.h"
 #include "commands/commands.h"
-#include "model/damage_curve.h"
-#include "model/numbers.h"
-#include "model/sensitivity.h"
 #include "model/workspace.h"
 #include "platform/latin1.h"
 #include "platform/platform.h"
@@ -34,28 +32,6 @@
 namespace zan {
 
 namespace names = damageChartWindowNames;
-
-namespace {
-
-enum Column { Input, Value, LowerText, LowerThickness, UpperText, UpperThickness, Columns };
-
-QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment = Qt::AlignRight) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    item->setTextAlignment(alignment | Qt::AlignVCenter);
-    return item;
-}
-
-// The thickness as the search's message writes it, or the search's own reason for none.
-QTableWidgetItem* thicknessCell(const SensitivityCase& c) {
-    if (c.thickness)
-        return cell(fromCore(formatFixed(*c.thickness, 2)));
-    QTableWidgetItem* item = cell(fromCore(c.message), Qt::AlignLeft);
-    item->setToolTip(item->text());
-    return item;
-}
-
-}  // namespace
 
 const QString DamageChartWindow::kImageFilter = QStringLiteral("PNG Image|*.png|SVG Drawing|*.svg");
 
@@ -70,7 +46,7 @@ DamageChartWindow::DamageChartWindow(const Workspace& workspace, Platform& platf
     layout->addWidget(m_pages, 1);
     createCharts();
     createButtons();
-    resize(1180, 820);
+    resize(1180, 880);
     refresh();
 }
 
@@ -88,18 +64,9 @@ void DamageChartWindow::createCharts() {
     m_damagePlot = new DamageCurvePlot(m_charts);
     m_axlePlot = new AxleDamagePlot(m_charts);
     m_tornadoPlot = new TornadoPlot(m_charts);
-    m_table = new QTableWidget(0, Columns, m_charts);
-    m_table->setObjectName(QLatin1String(names::kSensitivityTable));
-    m_table->verticalHeader()->setVisible(false);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    m_table->horizontalHeader()->setSectionResizeMode(Input, QHeaderView::ResizeToContents);
-    // Focus goes to the buttons first; the table takes it when clicked, for copying.
-    m_table->setFocusPolicy(Qt::ClickFocus);
-
     grid->addWidget(m_damagePlot, 0, 0);
     grid->addWidget(m_axlePlot, 0, 1);
-    grid->addWidget(m_table, 1, 0);
+    grid->addWidget(createTables(m_charts), 1, 0);
     grid->addWidget(m_tornadoPlot, 1, 1);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
@@ -113,6 +80,45 @@ void DamageChartWindow::createCharts() {
     m_message->setAlignment(Qt::AlignCenter);
     m_message->setMargin(24);
     m_pages->addWidget(m_message);
+}
+
+namespace {
+
+QTableWidget* readOnlyTable(const char* name, QWidget* parent) {
+    auto* table = new QTableWidget(parent);
+    table->setObjectName(QLatin1String(name));
+    table->verticalHeader()->setVisible(false);
+    // Compact rows, so that the sensitivity cases and the four alternatives show together.
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Focus goes to the buttons first; a table takes it when clicked, for copying.
+    table->setFocusPolicy(Qt::ClickFocus);
+    return table;
+}
+
+}  // namespace
+
+QWidget* DamageChartWindow::createTables(QWidget* parent) {
+    auto* tables = new QWidget(parent);
+    auto* column = new QVBoxLayout(tables);
+    column->setContentsMargins(0, 0, 0, 0);
+    // The headings come with the texts; the first column names the input.
+    m_table = readOnlyTable(names::kSensitivityTable, tables);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    column->addWidget(m_table, 1);
+
+    auto* caption = new QLabel(tr(names::kAlternativesCaption), tables);
+    QFont bold = caption->font();
+    bold.setBold(true);
+    caption->setFont(bold);
+    column->addWidget(caption);
+    m_alternatives = readOnlyTable(names::kAlternativesTable, tables);
+    m_alternatives->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_alternatives->horizontalHeader()->setStretchLastSection(true);
+    m_alternatives->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    column->addWidget(m_alternatives);
+    return tables;
 }
 
 void DamageChartWindow::createButtons() {
@@ -132,36 +138,19 @@ void DamageChartWindow::createButtons() {
 }
 
 void DamageChartWindow::refresh() {
-    // The user's workspace may lack sections the analysis creates; a copy keeps it as it is.
-    Workspace copy = m_workspace;
-    auto curve = damageCurve(copy);
-    if (!curve) {
-        showRefusal(fromCore(designSearchErrorMessage(curve.error())));
+    const ChartContent content = chartContent(m_workspace);
+    if (!content.refusal.isEmpty()) {
+        showRefusal(content.refusal);
         return;
     }
-    m_damagePlot->setCurve(*curve);
-    // Looked at only when the section exists: a run creates it.
-    const bool lastTandemRowShown = !copy.hasAxles() || copy.axles().lastTandemRowShown;
-    m_axlePlot->setResults(copy.results(), copy.unitSystem(), lastTandemRowShown);
-
-    const Sensitivity s = sensitivity(copy);
-    m_tornadoPlot->setSensitivity(s);
-    const QString unit = s.units == UnitSystem::Metric ? tr("cm") : tr("in");
-    m_table->setHorizontalHeaderLabels({tr("Input"), tr("Value"), tr("Value -20 %"),
-                                        tr("Thickness (%1)").arg(unit), tr("Value +20 %"),
-                                        tr("Thickness (%1)").arg(unit)});
-    m_table->setRowCount(static_cast<int>(s.rows.size()));
-    for (std::size_t i = 0; i < s.rows.size(); ++i) {
-        const SensitivityRow& r = s.rows[i];
-        const int row = static_cast<int>(i);
-        m_table->setItem(row, Input,
-                         cell(fromCore(sensitivityInputName(r.input, s.units)), Qt::AlignLeft));
-        m_table->setItem(row, Value, cell(fromCore(formatSignificant(r.value))));
-        m_table->setItem(row, LowerText, cell(fromCore(r.lower.text)));
-        m_table->setItem(row, LowerThickness, thicknessCell(r.lower));
-        m_table->setItem(row, UpperText, cell(fromCore(r.upper.text)));
-        m_table->setItem(row, UpperThickness, thicknessCell(r.upper));
-    }
+    fillPlots(content, *m_damagePlot, *m_axlePlot, *m_tornadoPlot);
+    showTable(*m_table, zan::sensitivityTable(content.sensitivity));
+    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    showTable(*m_alternatives, zan::alternativesTable(content.alternatives));
+    // All four combinations in view, without scrolling.
+    m_alternatives->setFixedHeight(m_alternatives->horizontalHeader()->sizeHint().height() +
+                                   4 * m_alternatives->verticalHeader()->defaultSectionSize() +
+                                   2 * m_alternatives->frameWidth());
 
     m_message->clear();
     m_pages->setCurrentWidget(m_charts);

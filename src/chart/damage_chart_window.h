@@ -1,7 +1,8 @@
 #pragma once
 // Perform Analysis > Damage Chart: the total damage against slab thickness around the
-// recommended thickness, the last run's damage per axle row, and how the recommended
-// thickness moves when each main input is 20 % lower or higher. Modeless; it only reads the
+// recommended thickness, the last run's damage per axle row, how the recommended thickness
+// moves when each main input is 20 % lower or higher, and the recommended thickness with and
+// without a concrete shoulder and dowels. Modeless; it only reads the
 // workspace (through copies, so that it never creates an input section or locks the unit
 // choice) and is redrawn by refresh() whenever the inputs or the results change: the main
 // window calls it after each command, and the window calls it itself when the user comes back
@@ -51,6 +52,7 @@ class DamageChartWindow : public QDialog {
     AxleDamagePlot* axlePlot() const { return m_axlePlot; }
     TornadoPlot* tornadoPlot() const { return m_tornadoPlot; }
     QTableWidget* sensitivityTable() const { return m_table; }
+    QTableWidget* alternativesTable() const { return m_alternatives; }
     // The core's message while it refuses the inputs; empty while the charts are shown.
     QString refusal() const;
 
@@ -59,6 +61,8 @@ class DamageChartWindow : public QDialog {
 
   private:
     void createCharts();
+    // The sensitivity table and, below it, the design alternatives.
+    QWidget* createTables(QWidget* parent);
     void createButtons();
     void chooseAndSaveImage();
     void showRefusal(const QString& message);
@@ -75,6 +79,7 @@ class DamageChartWindow : public QDialog {
     AxleDamagePlot* m_axlePlot = nullptr;
     TornadoPlot* m_tornadoPlot = nullptr;
     QTableWidget* m_table = nullptr;
+    QTableWidget* m_alternatives = nullptr;
     QPushButton* m_save = nullptr;
 };
 

@@ -12,6 +12,8 @@ inline constexpr const char* kDamagePlot = "plotDamage";
 inline constexpr const char* kAxleDamagePlot = "plotAxleDamage";
 inline constexpr const char* kTornadoPlot = "plotTornado";
 inline constexpr const char* kSensitivityTable = "tblSensitivity";
+inline constexpr const char* kAlternativesTable = "tblAlternatives";
+inline constexpr const char* kAlternativesCaption = "Design alternatives";
 // Shown instead of the charts while the core refuses the inputs.
 inline constexpr const char* kMessage = "lblMessage";
 

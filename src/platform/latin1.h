@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,14 @@ inline QString withLineFeeds(QString text) {
 // A core text as a label, message box or text box shows it.
 inline QString fromCoreLines(std::string_view text) {
     return withLineFeeds(fromCore(text));
+}
+
+// A core text's lines without their CR LF; a text that ends with one makes no extra line.
+inline QStringList fromCoreLineList(std::string_view text) {
+    QStringList lines = fromCore(text).split(QLatin1String("\r\n"));
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    return lines;
 }
 
 // A path as the core's file functions take it.

@@ -23,15 +23,21 @@ class Platform {
     virtual Answer showMessage(const Message& message) = 0;
 
     // `filter` is given as "(*.DEF)|*.DEF": description, bar, pattern. The last chosen file
-    // name is remembered across all file dialogs. Nothing when the user cancels.
+    // name is remembered across all file dialogs. Nothing when the user cancels. A typed save
+    // name without an extension gets `defaultSuffix` ("pdf") when one is given, before the
+    // dialog asks about replacing an existing file; without one the name stays as typed.
     virtual std::optional<QString> chooseOpenFile(const QString& filter) = 0;
-    virtual std::optional<QString> chooseSaveFile(const QString& filter) = 0;
+    virtual std::optional<QString> chooseSaveFile(const QString& filter,
+                                                  const QString& defaultSuffix = QString()) = 0;
 
-    // The print dialog: the number of copies, or nothing when the user cancels.
+    // The print dialog: the number of copies, or nothing when the user cancels. Besides the
+    // printers it offers printing into a PDF file.
     virtual std::optional<int> choosePrintCopies() = 0;
-    // Prints `lines` as one document on the printer chosen last, in a fixed-pitch font. The
-    // error says what the printer did wrong.
-    virtual Expected<Done, QString> printDocument(const QStringList& lines) = 0;
+    // Prints `lines` `copies` times on the printer chosen last, in a fixed-pitch font: on a
+    // printer each copy is a document of its own; into a PDF file the copies follow one
+    // another in the one file, each from a new page. Nothing is printed for no copies. The
+    // error says what the printer (or the file) did wrong; it ends the copies.
+    virtual Expected<Done, QString> printDocument(const QStringList& lines, int copies) = 0;
 
     virtual void setBusy(bool busy) = 0;
 };

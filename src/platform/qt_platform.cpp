@@ -3,15 +3,18 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 
+#include "commands/commands.h"
 #include "platform/latin1.h"
 
 namespace zan {
@@ -108,13 +111,18 @@ void setUpFileDialog(QFileDialog& dialog, const QString& filter, const QString& 
     dialog.selectFile(last.fileName());
 }
 
-std::optional<QString> QtPlatform::chooseFile(const QString& filter, bool save) {
+std::optional<QString> QtPlatform::chooseFile(const QString& filter, bool save,
+                                              const QString& defaultSuffix) {
     QFileDialog dialog(QApplication::activeWindow());
     // Open accepts only a file that exists; save asks before overwriting and adds no
     // extension to a typed name.
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    setUpFileDialog(dialog, filter, m_lastFileName);
+    // With a default suffix the dialog adds it to a typed name before it asks about
+    // overwriting, so it asks about the right file; the name offered takes that suffix, so a
+    // PDF is never offered over the data file it was made from.
+    setUpFileDialog(dialog, filter, proposedSaveName(m_lastFileName, defaultSuffix));
+    dialog.setDefaultSuffix(defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     m_lastFileName = dialog.selectedFiles().front();
@@ -122,18 +130,31 @@ std::optional<QString> QtPlatform::chooseFile(const QString& filter, bool save) 
 }
 
 std::optional<QString> QtPlatform::chooseOpenFile(const QString& filter) {
-    return chooseFile(filter, false);
+    return chooseFile(filter, false, QString());
 }
 
-std::optional<QString> QtPlatform::chooseSaveFile(const QString& filter) {
-    return chooseFile(filter, true);
+QString proposedSaveName(const QString& lastFileName, const QString& defaultSuffix) {
+    const QFileInfo last(lastFileName);
+    if (lastFileName.isEmpty() || defaultSuffix.isEmpty() ||
+        last.suffix().compare(defaultSuffix, Qt::CaseInsensitive) == 0)
+        return lastFileName;
+    const QString base = last.suffix().isEmpty()
+                             ? lastFileName
+                             : lastFileName.left(lastFileName.size() - last.suffix().size() - 1);
+    return base + QLatin1Char('.') + defaultSuffix;
+}
+
+std::optional<QString> QtPlatform::chooseSaveFile(const QString& filter,
+                                                  const QString& defaultSuffix) {
+    return chooseFile(filter, true, defaultSuffix);
 }
 
 std::optional<int> QtPlatform::choosePrintCopies() {
     QPrintDialog dialog(&printer(), QApplication::activeWindow());
-    // No page range, no selection, no print-to-file box.
+    // No page range, no selection. Print to file stays: on a machine without a printer it is
+    // the only way to print.
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize |
-                      QAbstractPrintDialog::PrintCollateCopies);
+                      QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintToFile);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const int copies = printer().copyCount();
@@ -142,29 +163,32 @@ std::optional<int> QtPlatform::choosePrintCopies() {
     return copies;
 }
 
-Expected<Done, QString> QtPlatform::printDocument(const QStringList& lines) {
-    return printLines(printer(), lines);
+Expected<Done, QString> QtPlatform::printDocument(const QStringList& lines, int copies) {
+    if (copies <= 0)
+        return Done{};
+    QPrinter& target = printer();
+    if (target.outputFormat() == QPrinter::PdfFormat && !target.outputFileName().isEmpty())
+        return printToPdfFile(target, lines, copies);
+    // Each copy is a print job of its own.
+    for (int copy = 0; copy < copies; ++copy)
+        if (auto printed = printLines(target, lines); !printed)
+            return printed;
+    return Done{};
 }
 
-Expected<Done, QString> printLines(QPrinter& printer, const QStringList& lines) {
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return failure(QObject::tr("The printer could not be started."));
+namespace {
 
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(10);  // a 75-column report line fits a Letter or A4 page
-    painter.setFont(font);
+// One copy from the top of a page: one line per printed line, a new page when it is full.
+Expected<Done, QString> drawLines(QPainter& painter, QPagedPaintDevice& device,
+                                  const QStringList& lines) {
     const QFontMetricsF metrics = painter.fontMetrics();
     const qreal lineHeight = metrics.lineSpacing();
     const int linesPerPage = std::max(1, static_cast<int>(painter.device()->height() / lineHeight));
-
     int row = 0;
     for (const QString& line : lines) {
         if (row == linesPerPage) {
-            if (!printer.newPage()) {
-                painter.end();
+            if (!device.newPage())
                 return failure(QObject::tr("The printer could not start a new page."));
-            }
             row = 0;
         }
         // Drawn at a point, so a long line runs off the page instead of wrapping.
@@ -172,8 +196,63 @@ Expected<Done, QString> printLines(QPrinter& printer, const QStringList& lines) 
             painter.drawText(QPointF(0, row * lineHeight + metrics.ascent()), line);
         ++row;
     }
-    if (!painter.end() || printer.printerState() == QPrinter::Error)
+    return Done{};
+}
+
+}  // namespace
+
+Expected<Done, QString> printLines(QPrinter& printer, const QStringList& lines) {
+    auto printed = printLines(static_cast<QPagedPaintDevice&>(printer), lines, 1);
+    if (printed && printer.printerState() == QPrinter::Error)
         return failure(QObject::tr("The printer reported an error."));
+    return printed;
+}
+
+Expected<Done, QString> printLines(QPagedPaintDevice& device, const QStringList& lines,
+                                   int copies) {
+    QPainter painter;
+    if (!painter.begin(&device))
+        return failure(QObject::tr("The printer could not be started."));
+
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(10);  // a 75-column report line fits a Letter or A4 page
+    painter.setFont(font);
+    for (int copy = 0; copy < copies; ++copy) {
+        Expected<Done, QString> drawn = Done{};
+        if (copy > 0 && !device.newPage())
+            drawn = failure(QObject::tr("The printer could not start a new page."));
+        else
+            drawn = drawLines(painter, device, lines);
+        if (!drawn) {
+            painter.end();
+            return drawn;
+        }
+    }
+    if (!painter.end())
+        return failure(QObject::tr("The printer reported an error."));
+    return Done{};
+}
+
+Expected<Done, QString> printToPdfFile(const QPrinter& printer, const QStringList& lines,
+                                       int copies) {
+    const QString file = printer.outputFileName();
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(printer.pageLayout());
+        writer.setResolution(printer.resolution());
+        writer.setCreator(fromCore(kMainWindowTitle));
+        if (auto printed = printLines(writer, lines, copies); !printed)
+            return printed;
+    }
+    const auto written =
+        writeFileSafely(toCorePath(file),
+                        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                        toCore(QDir::toNativeSeparators(file)));
+    if (!written)
+        return failure(fromCore(written.error()));
     return Done{};
 }
 

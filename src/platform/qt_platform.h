@@ -7,6 +7,7 @@
 #include "platform.h"
 
 class QFileDialog;
+class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
@@ -21,16 +22,18 @@ class QtPlatform : public Platform {
 
     Answer showMessage(const Message& message) override;
     std::optional<QString> chooseOpenFile(const QString& filter) override;
-    std::optional<QString> chooseSaveFile(const QString& filter) override;
+    std::optional<QString> chooseSaveFile(const QString& filter,
+                                          const QString& defaultSuffix = QString()) override;
     std::optional<int> choosePrintCopies() override;
-    Expected<Done, QString> printDocument(const QStringList& lines) override;
+    Expected<Done, QString> printDocument(const QStringList& lines, int copies) override;
     void setBusy(bool busy) override;
 
     // The printer the print dialog set up, and that printDocument prints on.
     QPrinter& printer();
 
   private:
-    std::optional<QString> chooseFile(const QString& filter, bool save);
+    std::optional<QString> chooseFile(const QString& filter, bool save,
+                                      const QString& defaultSuffix);
 
     QString m_lastFileName;               // shared by every file dialog, never reset
     std::unique_ptr<QPrinter> m_printer;  // made on first use
@@ -45,8 +48,22 @@ QString qtNameFilter(const QString& filter);
 // shown by its description alone; the folder and name of `lastFileName`, when there is one.
 void setUpFileDialog(QFileDialog& dialog, const QString& filter, const QString& lastFileName);
 
+// The name a save dialog offers: the last chosen one; with a default suffix, that name with
+// the suffix in place of its own ("heavy.DEF" becomes "heavy.pdf"), so that a PDF is never
+// offered over the data file it was made from.
+QString proposedSaveName(const QString& lastFileName, const QString& defaultSuffix);
+
 // Prints `lines` on `printer` as one document: one line per printed line in a fixed-pitch
 // font, never wrapped, a new page when the page is full.
 Expected<Done, QString> printLines(QPrinter& printer, const QStringList& lines);
+
+// The same lines `copies` times on one device as one document, each copy from a new page.
+Expected<Done, QString> printLines(QPagedPaintDevice& device, const QStringList& lines, int copies);
+
+// Print to file: the copies as one PDF document on the page layout and resolution of
+// `printer`, written to its output file through the core's safe write, so that a failure
+// keeps any previous file. The error names the file and the reason.
+Expected<Done, QString> printToPdfFile(const QPrinter& printer, const QStringList& lines,
+                                       int copies);
 
 }  // namespace zan

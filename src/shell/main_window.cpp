@@ -4,18 +4,21 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QUrl>
 
 #include "chart/damage_chart_window.h"
+#include "chart/pdf_report.h"
 #include "commands/commands.h"
 #include "io/def_file.h"
 #include "io/report.h"
@@ -44,17 +47,10 @@ constexpr int kReportPointSize = 12;
 
 const QString kDataFileFilter = QStringLiteral("(*.DEF)|*.DEF");
 const QString kReportFileFilter = QStringLiteral("(*.PRN)|*.PRN");
+const QString kPdfFileFilter = QStringLiteral("PDF files|*.pdf");
 
 QString nativePath(const QString& path) {
     return QDir::toNativeSeparators(path);
-}
-
-// The report's lines without their CR LF; the text ends with one, which makes no extra line.
-QStringList reportLines(const std::string& report) {
-    QStringList lines = fromCore(report).split(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && lines.back().isEmpty())
-        lines.removeLast();
-    return lines;
 }
 
 // The one local file, not a folder, named *.DEF (any case) that a drop carries; a file that
@@ -129,6 +125,9 @@ void MainWindow::createFileMenu() {
     connect(addItem(file, names::kSaveReport), &QAction::triggered, this, [this] { saveReport(); });
     connect(addItem(file, names::kPrintReport), &QAction::triggered, this,
             &MainWindow::printReport);
+    QAction* exportPdf = addItem(file, names::kExportPdf);
+    exportPdf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(exportPdf, &QAction::triggered, this, &MainWindow::exportPdf);
     addSeparator(file, names::kLine1);
     connect(addItem(file, names::kFileExit), &QAction::triggered, this, &MainWindow::exitProgram);
 }
@@ -308,6 +307,8 @@ void MainWindow::readDataFileAt(const QString& path, AfterRead after) {
         [&] {
             CommandOutcome outcome = zan::readDataFile(
                 m_workspace, QFile::encodeName(path).toStdString(), toCore(nativePath(path)));
+            if (outcome.ok())
+                m_inputFile = nativePath(path);
             if (outcome.ok() && after == AfterRead::ShowInputsReport)
                 showInputsReportInstead(outcome);
             return outcome;
@@ -381,8 +382,11 @@ void MainWindow::saveInputData() {
         if (!written)
             failure = written.error();
     }
-    if (failure)
+    if (failure) {
         showFailure(fromCore(*failure));
+        return;
+    }
+    m_inputFile = nativePath(*path);
 }
 
 MainWindow::SaveResult MainWindow::saveReport() {
@@ -420,15 +424,29 @@ void MainWindow::printReport() {
         if (!report) {
             failure = fromCore(report.error());
         } else {
-            const QStringList lines = reportLines(*report);
-            // Each copy is a document of its own.
-            for (int copy = 0; copy < *copies && !failure; ++copy)
-                if (const auto printed = m_platform.printDocument(lines); !printed)
-                    failure = tr("The report could not be printed: %1").arg(printed.error());
+            const auto printed = m_platform.printDocument(fromCoreLineList(*report), *copies);
+            if (!printed)
+                failure = tr("The report could not be printed: %1").arg(printed.error());
         }
     }
     if (failure)
         showFailure(*failure);
+}
+
+void MainWindow::exportPdf() {
+    const std::optional<QString> path = m_platform.chooseSaveFile(kPdfFileFilter, "pdf");
+    if (!path)
+        return;
+    Expected<Done, QString> exported = Done{};
+    {
+        BusyPointer busy(m_platform);
+        exported = exportPdfReport(m_workspace, *path,
+                                   PdfReportOptions{m_inputFile, QDateTime::currentDateTime(),
+                                                    pageSizeFor(QLocale::system())});
+        refreshUnitMenu();  // the export creates the sections not yet touched
+    }
+    if (!exported)
+        showFailure(exported.error());
 }
 
 void MainWindow::exitProgram() {

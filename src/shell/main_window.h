@@ -90,6 +90,7 @@ class MainWindow : public QMainWindow {
     void saveInputData();
     SaveResult saveReport();
     void printReport();
+    void exportPdf();
     void exitProgram();
     void openPavementData();
     void openTrafficData();
@@ -124,6 +125,9 @@ class MainWindow : public QMainWindow {
     QPointer<AboutWindow> m_about;
     QPointer<UserGuideWindow> m_guide;    // only hidden when closed
     QPointer<DamageChartWindow> m_chart;  // null while closed
+    // The .DEF file last read or saved, as the user chose it; empty while there is none. The
+    // PDF's pages name it.
+    QString m_inputFile;
 };
 
 }  // namespace zan

@@ -25,6 +25,7 @@ inline constexpr MenuItem kFileSave{"FileSave", "&Save Input Data..."};
 inline constexpr const char* kLine0b = "line0b";
 inline constexpr MenuItem kSaveReport{"mnuSaveReport", "S&ave Report..."};
 inline constexpr MenuItem kPrintReport{"mnuPrintReport", "&Print Report..."};
+inline constexpr MenuItem kExportPdf{"mnuExportPdf", "&Export PDF..."};
 inline constexpr const char* kLine1 = "line1";
 inline constexpr MenuItem kFileExit{"FileExit", "E&xit"};
 

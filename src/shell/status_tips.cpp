@@ -20,7 +20,7 @@ struct StatusTip {
 };
 
 // Short enough for the bar of the window at its first size.
-constexpr std::array<StatusTip, 27> kStatusTips = {{
+constexpr std::array<StatusTip, 28> kStatusTips = {{
     {names::kFile.name, "Read and save input data, save and print the report, exit."},
     {names::kDefaultOptions.name, "Choose the unit system, until the first inputs exist."},
     {names::kMetricOption.name, "Give every input in cm, kPa/mm, kPa and kN."},
@@ -30,6 +30,7 @@ constexpr std::array<StatusTip, 27> kStatusTips = {{
     {names::kSaveReport.name,
      "Write the report of the inputs and the last analysis to a .PRN file."},
     {names::kPrintReport.name, "Print the report of the inputs and the last analysis."},
+    {names::kExportPdf.name, "Write the report, charts and calculation details to a PDF."},
     {names::kFileExit.name, "End the program, after asking whether to save the report."},
     {names::kEdit.name, "Enter the pavement, traffic and axle-load inputs."},
     {names::kPavementData.name, "Slab thickness, subgrade, concrete strength, shoulder, dowels."},

@@ -125,6 +125,36 @@ TEST_P(InitialDesign, SensitivityTableIsSeparateSearchesWithTheChangedTexts) {
     EXPECT_EQ(w.tornadoPlot()->bars().front().name, "LSF");  // the widest swing
 }
 
+// Each alternative is what Compute Design Thickness finds on a copy with that combination.
+TEST_P(InitialDesign, AlternativesAreTheCommandOnEachCombination) {
+    DamageChartWindow& w = open();
+    QTableWidget* table = w.alternativesTable();
+    ASSERT_NE(table, nullptr);
+    EXPECT_TRUE(table->isVisible());
+    ASSERT_EQ(table->rowCount(), 4);
+    const std::pair<bool, bool> combinations[] = {
+        {false, true}, {false, false}, {true, true}, {true, false}};
+    for (int row = 0; row < 4; ++row) {
+        const auto [shoulder, dowels] = combinations[row];
+        SCOPED_TRACE(row);
+        Workspace copy = workspace;
+        copy.pavement().concreteShoulder = shoulder;
+        copy.pavement().doweledJoints = dowels;
+        ASSERT_TRUE(computeDesignThickness(copy).ok());
+        EXPECT_EQ(table->item(row, 0)->text(), shoulder ? "Yes" : "No");
+        EXPECT_EQ(table->item(row, 1)->text(), dowels ? "Yes" : "No");
+        // The command writes the thickness it found into the trial thickness text.
+        EXPECT_EQ(table->item(row, 2)->text(),
+                  fromCore(formatFixed(parseNumber(copy.pavement().thickness), 2)));
+        const bool entered = !shoulder && dowels;  // the initial design
+        EXPECT_EQ(table->item(row, 3)->text(), entered ? "as entered" : "");
+        EXPECT_EQ(table->item(row, 0)->font().bold(), entered);
+    }
+    EXPECT_EQ(table->horizontalHeaderItem(2)->text(), GetParam().units == UnitSystem::Metric
+                                                          ? "Recommended thickness (cm)"
+                                                          : "Recommended thickness (in)");
+}
+
 INSTANTIATE_TEST_SUITE_P(Units, InitialDesign,
                          ::testing::Values(DesignCase{"English",
                                                       UnitSystem::English,
@@ -143,6 +173,18 @@ TEST_F(ChartWindowTest, ReadsTheWorkspaceWithoutTouchingIt) {
     open().refresh();
     EXPECT_EQ(workspace, before);
     EXPECT_FALSE(workspace.unitChoiceLocked());  // no section created, the units stay free
+}
+
+TEST_F(ChartWindowTest, AlternativesMarkTheCombinationEnteredNow) {
+    DamageChartWindow& w = open();
+    workspace.pavement().concreteShoulder = true;
+    workspace.pavement().doweledJoints = false;
+    w.refresh();
+    QTableWidget* table = w.alternativesTable();
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(table->item(row, 3)->text(), row == 3 ? "as entered" : "") << row;
+        EXPECT_EQ(table->item(row, 2)->font().bold(), row == 3) << row;
+    }
 }
 
 struct RefusedCase {

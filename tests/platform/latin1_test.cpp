@@ -74,6 +74,31 @@ INSTANTIATE_TEST_SUITE_P(
                       LinesCase{"HighByte", "\xb0\r\n", QStringLiteral("\u00b0\n")}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct LineListCase {
+    const char* name;
+    std::string core;
+    QStringList lines;
+};
+
+void PrintTo(const LineListCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class FromCoreLineList : public ::testing::TestWithParam<LineListCase> {};
+
+TEST_P(FromCoreLineList, SplitsAtCrLfWithoutAnExtraLastLine) {
+    EXPECT_EQ(fromCoreLineList(GetParam().core), GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, FromCoreLineList,
+    ::testing::Values(LineListCase{"Empty", "", {}}, LineListCase{"OneLine", "a\r\n", {"a"}},
+                      LineListCase{"NoFinalCrLf", "a\r\nb", {"a", "b"}},
+                      LineListCase{"EmptyLinesKept", "\r\n\r\na\r\n\r\n", {"", "", "a", ""}},
+                      LineListCase{"LoneLfStaysInItsLine", "a\nb\r\n", {"a\nb"}},
+                      LineListCase{"HighByte", "\xb0\r\n", {QStringLiteral("\u00b0")}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct PathCase {
     const char* name;
     QString path;

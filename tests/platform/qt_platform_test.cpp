@@ -2,8 +2,13 @@
 // as the dialog shows and applies it, and printing into a PDF file through QPrinter. The PDF's text
 // is read back with pdftotext (poppler-utils); without that tool the text checks are skipped.
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 #include <gtest/gtest.h>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -124,6 +129,31 @@ TEST_F(FileDialogFilter, LastChosenFileInAFolderRemovedSinceKeepsItsName) {
     EXPECT_EQ(QFileInfo(dialog.selectedFiles().front()).fileName(), "design.DEF");
 }
 
+struct ProposalCase {
+    const char* name;
+    const char* last;
+    const char* suffix;
+    const char* proposed;
+};
+
+class SaveNameProposal : public ::testing::TestWithParam<ProposalCase> {};
+
+TEST_P(SaveNameProposal, TakesTheDefaultSuffixInPlaceOfTheLastNamesOwn) {
+    EXPECT_EQ(proposedSaveName(GetParam().last, GetParam().suffix), GetParam().proposed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, SaveNameProposal,
+    ::testing::Values(ProposalCase{"DataFileBecomesPdf", "/d/heavy.DEF", "pdf", "/d/heavy.pdf"},
+                      ProposalCase{"PdfStays", "/d/memo.PDF", "pdf", "/d/memo.PDF"},
+                      ProposalCase{"NoSuffixGetsOne", "/d/memo", "pdf", "/d/memo.pdf"},
+                      ProposalCase{"OnlyTheLastSuffix", "/d/route.7.DEF", "pdf", "/d/route.7.pdf"},
+                      ProposalCase{"DotInAFolderOnly", "/d.x/memo", "pdf", "/d.x/memo.pdf"},
+                      ProposalCase{"WithoutDefaultTheNameStays", "/d/heavy.DEF", "",
+                                   "/d/heavy.DEF"},
+                      ProposalCase{"NothingChosenYet", "", "pdf", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // The text of a PDF file, or nothing when pdftotext is not installed.
 std::optional<QString> pdfText(const QString& pdf) {
     const QString tool = QStandardPaths::findExecutable("pdftotext");
@@ -199,21 +229,21 @@ TEST_F(PdfPrinting, QtPlatformPrintsOnItsPrinter) {
     const QStringList report = reportLinesOfBothAnalysis();
     QtPlatform platform;
     toPdf(platform.printer(), pdf);
-    EXPECT_TRUE(platform.printDocument(report).ok());
+    EXPECT_TRUE(platform.printDocument(report, 1).ok());
     expectReportText(report);
 }
 
-// The main window's Print Report, from the menu to a real QPrinter: the fake answers the
-// print dialog, the PDF printer prints.
+// The main window's Print Report, from the menu to print to file: the fake answers the print
+// dialog, the PDF file is written as QtPlatform writes it.
 class PdfPlatform : public FakePlatform {
   public:
     explicit PdfPlatform(const QString& file) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(file);
     }
-    Expected<Done, QString> printDocument(const QStringList& lines) override {
-        FakePlatform::printDocument(lines);
-        return printLines(printer, lines);
+    Expected<Done, QString> printDocument(const QStringList& lines, int copies) override {
+        FakePlatform::printDocument(lines, copies);
+        return printToPdfFile(printer, lines, copies);
     }
     QPrinter printer{QPrinter::HighResolution};
 };
@@ -227,6 +257,77 @@ TEST_F(PdfPrinting, PrintReportFromTheMenuWritesTheReportBoxLines) {
     EXPECT_TRUE(platform.messages.empty());
     ASSERT_EQ(platform.printedDocuments.size(), 1u);
     expectReportText(window.reportBox()->toPlainText().split('\n'));
+}
+
+// Print to file: the copies follow one another in one PDF, each from a new page.
+class PrintToFile : public PdfPrinting, public ::testing::WithParamInterface<int> {};
+
+TEST_P(PrintToFile, HoldsEveryCopyInOneDocument) {
+    const QStringList report = reportLinesOfBothAnalysis();
+    QtPlatform one;
+    toPdf(one.printer(), folder.filePath("one.pdf"));
+    ASSERT_TRUE(one.printDocument(report, 1).ok());
+    QtPlatform platform;
+    toPdf(platform.printer(), pdf);
+
+    ASSERT_TRUE(platform.printDocument(report, GetParam()).ok());
+
+    ASSERT_TRUE(readBytes(pdf).startsWith("%PDF"));
+    const std::optional<QString> single = pdfText(folder.filePath("one.pdf"));
+    const std::optional<QString> text = pdfText(pdf);
+    if (!text || !single)
+        GTEST_SKIP() << "pdftotext not installed: only the PDF file was checked";
+    QStringList expected;
+    for (int copy = 0; copy < GetParam(); ++copy)
+        expected << printedLines(*single);
+    EXPECT_EQ(printedLines(*text), expected);
+    EXPECT_EQ(text->count('\f'), GetParam() * single->count('\f'))
+        << "each copy starts on a page of its own";
+}
+
+INSTANTIATE_TEST_SUITE_P(Copies, PrintToFile, ::testing::Values(1, 2, 3),
+                         [](const auto& info) { return std::to_string(info.param) + "Copies"; });
+
+TEST_F(PdfPrinting, NoCopiesWriteNoFile) {
+    QtPlatform platform;
+    toPdf(platform.printer(), pdf);
+    EXPECT_TRUE(platform.printDocument({"a line"}, 0).ok());
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// The file is written whole or not at all: a write that fails after a few bytes (the
+// process's file-size limit) names the file and leaves the previous one as it was.
+TEST_F(PdfPrinting, FailedPrintToFileKeepsThePreviousFile) {
+    writeBytes(pdf, "the previous file");
+    QtPlatform platform;
+    toPdf(platform.printer(), pdf);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit oldLimit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &oldLimit), 0);
+    rlimit small = oldLimit;
+    small.rlim_cur = 512;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const auto printed = platform.printDocument(reportLinesOfBothAnalysis(), 2);
+    setrlimit(RLIMIT_FSIZE, &oldLimit);
+    std::signal(SIGXFSZ, oldHandler);
+
+    ASSERT_FALSE(printed.ok());
+    EXPECT_TRUE(printed.error().startsWith("The file " + QDir::toNativeSeparators(pdf) +
+                                           " could not be written: "))
+        << qPrintable(printed.error());
+    EXPECT_EQ(readBytes(pdf), "the previous file");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1)
+        << "a temporary file was left behind";
+}
+
+TEST_F(PdfPrinting, PrintToFileInAMissingFolderIsAnError) {
+    QtPlatform platform;
+    const QString missing = folder.filePath("missing/report.pdf");
+    toPdf(platform.printer(), missing);
+    const auto printed = platform.printDocument({"a line"}, 1);
+    ASSERT_FALSE(printed.ok());
+    EXPECT_TRUE(printed.error().contains(QDir::toNativeSeparators(missing)))
+        << qPrintable(printed.error());
 }
 
 TEST_F(PdfPrinting, UnwritableOutputIsAnError) {

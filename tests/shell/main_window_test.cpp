@@ -118,6 +118,7 @@ TEST_F(ShellTest, MenuTreeHasEveryItemInOrderWithItsCaptionShortcutAndState) {
         {"File/line0b", "-", ""},
         {"File/mnuSaveReport", "S&ave Report...", ""},
         {"File/mnuPrintReport", "&Print Report...", ""},
+        {"File/mnuExportPdf", "&Export PDF...", "Ctrl+E"},
         {"File/line1", "-", ""},
         {"File/FileExit", "E&xit", ""},
         {"mnuEdit", "&Edit", ""},

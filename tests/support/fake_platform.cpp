@@ -1,5 +1,7 @@
 #include "fake_platform.h"
 
+#include <QFileInfo>
+
 namespace zan::test {
 
 namespace {
@@ -45,9 +47,14 @@ std::optional<QString> FakePlatform::chooseOpenFile(const QString& filter) {
     return takeFront(openFiles);
 }
 
-std::optional<QString> FakePlatform::chooseSaveFile(const QString& filter) {
+std::optional<QString> FakePlatform::chooseSaveFile(const QString& filter,
+                                                    const QString& defaultSuffix) {
     fileDialogFilters.push_back(filter);
-    return takeFront(saveFiles);
+    defaultSuffixes.push_back(defaultSuffix);
+    std::optional<QString> name = takeFront(saveFiles);
+    if (name && !defaultSuffix.isEmpty() && QFileInfo(*name).suffix().isEmpty())
+        *name += QLatin1Char('.') + defaultSuffix;
+    return name;
 }
 
 std::optional<int> FakePlatform::choosePrintCopies() {
@@ -58,10 +65,12 @@ std::optional<int> FakePlatform::choosePrintCopies() {
     return c;
 }
 
-Expected<Done, QString> FakePlatform::printDocument(const QStringList& lines) {
-    if (printFailure)
-        return failure(*printFailure);
-    printedDocuments.push_back(lines);
+Expected<Done, QString> FakePlatform::printDocument(const QStringList& lines, int copies) {
+    for (int copy = 0; copy < copies; ++copy) {
+        if (printFailure)
+            return failure(*printFailure);
+        printedDocuments.push_back(lines);
+    }
     return Done{};
 }
 
@@ -82,6 +91,7 @@ void FakePlatform::clear() {
     printFailure.reset();
     messages.clear();
     fileDialogFilters.clear();
+    defaultSuffixes.clear();
     printedDocuments.clear();
     busyShown = 0;
 }

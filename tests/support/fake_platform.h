@@ -16,9 +16,12 @@ class FakePlatform : public Platform {
   public:
     Answer showMessage(const Message& message) override;
     std::optional<QString> chooseOpenFile(const QString& filter) override;
-    std::optional<QString> chooseSaveFile(const QString& filter) override;
+    // A scripted name without an extension gets the default suffix, as the real dialog does.
+    std::optional<QString> chooseSaveFile(const QString& filter,
+                                          const QString& defaultSuffix = QString()) override;
     std::optional<int> choosePrintCopies() override;
-    Expected<Done, QString> printDocument(const QStringList& lines) override;
+    // Records one document per copy, or fails at the first with printFailure.
+    Expected<Done, QString> printDocument(const QStringList& lines, int copies) override;
     void setBusy(bool busy) override;
 
     // Scripted answers, taken front first.
@@ -34,6 +37,7 @@ class FakePlatform : public Platform {
     // What happened.
     std::vector<Message> messages;
     std::vector<QString> fileDialogFilters;
+    std::vector<QString> defaultSuffixes;  // of the save dialogs, empty for none
     std::vector<QStringList> printedDocuments;
     int busyDepth = 0;  // > 0 while the busy pointer is shown
     int busyShown = 0;  // how many times the busy pointer was switched on

@@ -1,0 +1,93 @@
+#include "chart_content.h"
+
+#include <QCoreApplication>
+
+#include "chart/axle_damage_plot.h"
+#include "chart/damage_curve_plot.h"
+#include "chart/tornado_plot.h"
+#include "model/numbers.h"
+#include "model/workspace.h"
+#include "platform/latin1.h"
+
+namespace zan {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("zan::DamageChartWindow", text);
+}
+
+TableCell number(const QString& text) {
+    return TableCell{text, false};
+}
+
+// The thickness as the search's message writes it, or the search's own reason for none.
+TableCell thicknessCell(const SensitivityCase& c) {
+    if (c.thickness)
+        return number(fromCore(formatFixed(*c.thickness, 2)));
+    return TableCell{fromCore(c.message), true};
+}
+
+}  // namespace
+
+ChartContent chartContent(const Workspace& workspace) {
+    ChartContent content;
+    content.units = workspace.unitSystem();
+    content.alternatives = designAlternatives(workspace);
+    auto curve = damageCurve(workspace);
+    if (!curve) {
+        content.refusal = fromCore(designSearchErrorMessage(curve.error()));
+        return content;
+    }
+    content.curve = std::move(*curve);
+    content.results = workspace.results();
+    content.lastTandemRowShown = workspace.axles().lastTandemRowShown;
+    content.sensitivity = sensitivity(workspace);
+    return content;
+}
+
+void fillPlots(const ChartContent& content, DamageCurvePlot& damage, AxleDamagePlot& axles,
+               TornadoPlot& tornado) {
+    damage.setCurve(content.curve);
+    axles.setResults(content.results, content.units, content.lastTandemRowShown);
+    tornado.setSensitivity(content.sensitivity);
+}
+
+TextTable sensitivityTable(const Sensitivity& s) {
+    const QString thickness = tr("Thickness (%1)").arg(plot::unitOf(s.units));
+    TextTable table;
+    table.headings = {tr("Input"), tr("Value"),       tr("Value -20 %"),
+                      thickness,   tr("Value +20 %"), thickness};
+    for (const SensitivityRow& r : s.rows) {
+        TableRow row;
+        row.cells = {TableCell{fromCore(sensitivityInputName(r.input, s.units)), true},
+                     number(fromCore(formatSignificant(r.value))),
+                     number(fromCore(r.lower.text)),
+                     thicknessCell(r.lower),
+                     number(fromCore(r.upper.text)),
+                     thicknessCell(r.upper)};
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+TextTable alternativesTable(const DesignAlternatives& a) {
+    const auto yesNo = [](bool yes) {
+        return TableCell{fromCore(yes ? caption::kYes : caption::kNo), true};
+    };
+    TextTable table;
+    table.headings = {fromCore(caption::kShoulderFrame), fromCore(caption::kDowelFrame),
+                      tr("Recommended thickness (%1)").arg(plot::unitOf(a.units)), QString()};
+    for (const DesignAlternative& alternative : a.alternatives) {
+        TableRow row;
+        row.emphasised = alternative.entered;
+        row.cells = {yesNo(alternative.concreteShoulder), yesNo(alternative.doweledJoints),
+                     alternative.thickness ? number(plot::thicknessText(*alternative.thickness))
+                                           : TableCell{fromCore(alternative.message), true},
+                     TableCell{alternative.entered ? tr("as entered") : QString(), true}};
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+}  // namespace zan

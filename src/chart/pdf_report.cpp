@@ -1,0 +1,341 @@
+#include "pdf_report.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
+#include <algorithm>
+#include <memory>
+
+#include "chart/axle_damage_plot.h"
+#include "chart/chart_content.h"
+#include "chart/damage_chart_window_names.h"
+#include "chart/damage_curve_plot.h"
+#include "chart/pdf_pages.h"
+#include "chart/text_table.h"
+#include "chart/tornado_plot.h"
+#include "commands/commands.h"
+#include "io/details_table.h"
+#include "io/report.h"
+#include "model/calculation_details.h"
+#include "model/message.h"
+#include "model/workspace.h"
+#include "platform/latin1.h"
+
+namespace zan {
+
+namespace {
+
+// The PDF's device pixels are the screen's: the plots draw on a page as in the window.
+constexpr int kDotsPerInch = 96;
+constexpr double kReportLargestPoints = 10.0;
+// Below this a report line could no longer be read on paper.
+constexpr double kReportSmallestPoints = 4.0;
+constexpr double kBodyPoints = 9.0;
+constexpr double kTablePoints = 8.0;
+constexpr double kHeadingPoints = 12.0;
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("zan::PdfReport", text);
+}
+
+// The page's fonts are not hinted: hinting would fit the glyphs and their advances to whole
+// pixels of the 96 dpi layout, and on paper or zoomed in the text should keep its true
+// spacing.
+QFont unhinted(QFont font) {
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+QFont sansFont(double points, bool bold = false) {
+    QFont font = unhinted(QGuiApplication::font());
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// Every block of a memo is laid out for the writer's pixels and the content's width.
+struct Page {
+    const QPaintDevice& device;
+    QRectF content;
+};
+
+// Word-wrapped text in the content's width.
+PdfBlock textBlock(const Page& page, const QString& text, const QFont& font, double spaceAbove) {
+    const QFontMetricsF metrics(font, &page.device);
+    const QRectF room(0, 0, page.content.width(), 1e6);
+    PdfBlock block;
+    block.height = metrics.boundingRect(room, Qt::TextWordWrap, text).height();
+    block.spaceAbove = spaceAbove;
+    block.draw = [text, font](QPainter& painter, const QRectF& area) {
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(area, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text);
+    };
+    return block;
+}
+
+PdfBlock heading(const Page& page, const QString& text, bool newPage, double points) {
+    const QFontMetricsF metrics(sansFont(points), &page.device);
+    PdfBlock block = textBlock(page, text, sansFont(points, true), 1.2 * metrics.lineSpacing());
+    block.newPage = newPage;
+    block.keepWithNext = true;
+    return block;
+}
+
+PdfBlock tableBlock(const Page& page, TextTable table, double spaceAbove,
+                    TableWidth fill = TableWidth::Full,
+                    const QFont& font = sansFont(kTablePoints)) {
+    const auto shared = std::make_shared<const TextTable>(std::move(table));
+    const TableLayout layout = layoutTable(*shared, page.device, page.content.width(), font, fill);
+    PdfBlock block;
+    block.height = layout.height();
+    block.spaceAbove = spaceAbove;
+    block.draw = [shared, layout](QPainter& painter, const QRectF& area) {
+        drawTable(painter, area.topLeft(), *shared, layout);
+    };
+    return block;
+}
+
+// The fixed-pitch font, at most 10 pt, at which the longest line fits the width.
+Expected<QFont, QString> reportFont(const Page& page, const QStringList& lines) {
+    QFont font = unhinted(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    font.setPointSizeF(kReportLargestPoints);
+    // Fixed pitch: the width grows with the size; a few rounds take up the font's rounding.
+    for (int round = 0; round < 6; ++round) {
+        const QFontMetricsF metrics(font, &page.device);
+        qsizetype longest = 0;
+        double widest = 0.0;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const double width = metrics.horizontalAdvance(lines[i]);
+            if (width > widest) {
+                widest = width;
+                longest = i;
+            }
+        }
+        if (widest <= page.content.width())
+            return font;
+        const double points = font.pointSizeF() * page.content.width() / widest * 0.998;
+        if (points < kReportSmallestPoints)
+            return failure(tr("The report cannot be laid out on a page: its line %1 is %2 "
+                              "characters long.")
+                               .arg(longest + 1)
+                               .arg(lines[longest].size()));
+        font.setPointSizeF(points);
+    }
+    return font;
+}
+
+// One block per report line, so that the lines run on over as many pages as they need.
+Expected<Done, QString> addReport(std::vector<PdfBlock>& blocks, const Page& page,
+                                  const QStringList& lines) {
+    const auto font = reportFont(page, lines);
+    if (!font)
+        return failure(font.error());
+    const QFontMetricsF metrics(*font, &page.device);
+    for (const QString& line : lines) {
+        PdfBlock block;
+        block.height = metrics.lineSpacing();
+        block.draw = [line, font = *font, ascent = metrics.ascent()](QPainter& painter,
+                                                                     const QRectF& area) {
+            painter.setFont(font);
+            painter.setPen(Qt::black);
+            // At a point, in one piece: the blanks keep the report's columns.
+            painter.drawText(QPointF(area.left(), area.top() + ascent), line);
+        };
+        blocks.push_back(std::move(block));
+    }
+    return Done{};
+}
+
+// The plots of the damage chart window, filled as the window fills them; they live until the
+// pages are drawn.
+struct Plots {
+    DamageCurvePlot damage;
+    AxleDamagePlot axles;
+    TornadoPlot tornado;
+};
+
+PdfBlock plotBlock(const Plot& plot, double height, double spaceAbove) {
+    PdfBlock block;
+    block.height = height;
+    block.spaceAbove = spaceAbove;
+    block.draw = [&plot](QPainter& painter, const QRectF& area) {
+        painter.setFont(unhinted(QGuiApplication::font()));
+        plot.paint(painter, area);
+    };
+    return block;
+}
+
+void addAlternatives(std::vector<PdfBlock>& blocks, const Page& page,
+                     const DesignAlternatives& alternatives) {
+    const double gap = QFontMetricsF(sansFont(kBodyPoints), &page.device).lineSpacing();
+    blocks.push_back(heading(page, tr("Design alternatives"), false, kHeadingPoints));
+    PdfBlock note = textBlock(page,
+                              tr("The recommended thickness for each combination of concrete "
+                                 "shoulder and doweled joints, all other inputs as entered."),
+                              sansFont(kBodyPoints), 0.0);
+    note.keepWithNext = true;
+    blocks.push_back(std::move(note));
+    blocks.push_back(
+        tableBlock(page, alternativesTable(alternatives), 0.5 * gap, TableWidth::Natural));
+}
+
+// The damage curve and the bars on one page; the sensitivity table, the tornado and the
+// design alternatives on the next. Without a recommended thickness, the search's message in
+// place of the charts, as the window shows it, and the alternatives.
+void addCharts(std::vector<PdfBlock>& blocks, const Page& page, const ChartContent& content,
+               Plots& plots) {
+    const QString title = tr(damageChartWindowNames::kTitle);
+    blocks.push_back(heading(page, title, true, kHeadingPoints));
+    if (!content.refusal.isEmpty()) {
+        blocks.push_back(textBlock(page, content.refusal, sansFont(kBodyPoints), 0.0));
+        addAlternatives(blocks, page, content.alternatives);
+        return;
+    }
+    fillPlots(content, plots.damage, plots.axles, plots.tornado);
+    const double gap = QFontMetricsF(sansFont(kBodyPoints), &page.device).lineSpacing();
+    const double room = page.content.height() - blocks.back().height - 2 * gap;
+    const double curveHeight = std::min(0.66 * page.content.width(), 0.48 * room);
+    blocks.push_back(plotBlock(plots.damage, curveHeight, gap));
+    blocks.push_back(plotBlock(plots.axles, room - curveHeight - gap, gap));
+
+    PdfBlock tableHeading =
+        heading(page, tr("Recommended thickness with one input 20 % lower or higher"), true,
+                kBodyPoints + 1);
+    PdfBlock table = tableBlock(page, sensitivityTable(content.sensitivity), 0.5 * gap);
+    const double left = page.content.height() - tableHeading.height - table.height - 2 * gap;
+    blocks.push_back(std::move(tableHeading));
+    blocks.push_back(std::move(table));
+    blocks.push_back(plotBlock(plots.tornado, std::min(0.5 * page.content.width(), left), gap));
+    addAlternatives(blocks, page, content.alternatives);
+}
+
+// The columns of one part: axle, row, load and repetitions, then the part's own.
+TextTable detailsPart(const DetailsTable& details, std::size_t first, std::size_t end) {
+    TextTable table;
+    const auto columns = [&](auto&& each) {
+        for (std::size_t c = 0; c < 4; ++c)
+            each(c);
+        for (std::size_t c = first; c < end; ++c)
+            each(c);
+    };
+    columns([&](std::size_t c) {
+        QString name = fromCore(kDetailsColumns[c]);
+        name[0] = name[0].toUpper();
+        table.headings << name;
+    });
+    for (const DetailsTableRow& cells : details.rows) {
+        TableRow row;
+        columns([&](std::size_t c) { row.cells.push_back(TableCell{fromCore(cells[c]), c == 0}); });
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+void addDetails(std::vector<PdfBlock>& blocks, const Page& page, const AnalysisResults& results) {
+    blocks.push_back(heading(page, tr("Calculation details"), true, kHeadingPoints));
+    if (!results.fatigueSelected && !results.erosionSelected) {
+        blocks.push_back(textBlock(page,
+                                   tr("No analysis has been run yet: run Perform Analysis "
+                                      "before exporting to see the calculation details."),
+                                   sansFont(kBodyPoints), 0.0));
+        return;
+    }
+    const DetailsTable details = detailsTable(calculationDetails(results));
+    blocks.push_back(textBlock(page, fromCore(details.modelUnits), sansFont(kBodyPoints), 0.0));
+    const double gap = QFontMetricsF(sansFont(kBodyPoints), &page.device).lineSpacing();
+    TextTable fatigue = detailsPart(details, kFirstFatigueColumn, kFirstErosionColumn);
+    TextTable erosion = detailsPart(details, kFirstErosionColumn, kDetailsColumnCount);
+    // The wider fatigue table sets the size of both.
+    const QFont font =
+        layoutTable(fatigue, page.device, page.content.width(), sansFont(kTablePoints)).font;
+    blocks.push_back(heading(page, tr("Fatigue"), false, kBodyPoints + 1));
+    blocks.push_back(tableBlock(page, std::move(fatigue), 0.5 * gap, TableWidth::Full, font));
+    blocks.push_back(heading(page, tr("Erosion"), false, kBodyPoints + 1));
+    blocks.push_back(tableBlock(page, std::move(erosion), 0.5 * gap, TableWidth::Full, font));
+}
+
+PdfPageHeader pageHeader(const PdfReportOptions& options) {
+    return PdfPageHeader{fromCore(kMainWindowTitle),
+                         options.inputFile.isEmpty() ? tr("unsaved inputs") : options.inputFile,
+                         options.created.toString(QStringLiteral("yyyy-MM-dd HH:mm"))};
+}
+
+void setUp(QPdfWriter& writer, const PdfReportOptions& options) {
+    writer.setResolution(kDotsPerInch);
+    // The pages draw their own margins.
+    writer.setPageLayout(QPageLayout(options.pageSize, QPageLayout::Portrait, QMarginsF()));
+    writer.setTitle(fromCore(kMainWindowTitle));
+    writer.setCreator(fromCore(kMainWindowTitle));
+}
+
+}  // namespace
+
+QPageSize pageSizeFor(const QLocale& locale) {
+    if (locale.measurementSystem() == QLocale::ImperialUSSystem)
+        return QPageSize(QPageSize::Letter);
+    switch (locale.territory()) {
+        case QLocale::Canada:
+        case QLocale::Mexico:
+        case QLocale::Philippines:
+        case QLocale::Chile:
+        case QLocale::Colombia:
+        case QLocale::Venezuela:
+        case QLocale::CostaRica:
+        case QLocale::Guatemala:
+        case QLocale::PuertoRico:
+            return QPageSize(QPageSize::Letter);
+        default:
+            return QPageSize(QPageSize::A4);
+    }
+}
+
+Expected<QByteArray, QString> buildPdfReport(const Workspace& workspace,
+                                             const PdfReportOptions& options) {
+    const auto report = writeReport(workspace);
+    if (!report)
+        return failure(fromCore(report.error().message));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    setUp(writer, options);
+    const Page page{writer, pageFrame(writer).content};
+
+    std::vector<PdfBlock> blocks;
+    if (auto added = addReport(blocks, page, fromCoreLineList(*report)); !added)
+        return failure(added.error());
+    const ChartContent content = chartContent(workspace);
+    Plots plots;
+    addCharts(blocks, page, content, plots);
+    addDetails(blocks, page, workspace.results());
+    if (auto drawn = drawPages(writer, pageHeader(options), blocks); !drawn)
+        return failure(drawn.error());
+    return bytes;
+}
+
+Expected<Done, QString> exportPdfReport(Workspace& workspace, const QString& path,
+                                        const PdfReportOptions& options) {
+    // The report itself is written by the builder, from the same sections and results.
+    if (auto report = reportForSaveOrPrint(workspace); !report)
+        return failure(fromCore(report.error()));
+    const auto pdf = buildPdfReport(workspace, options);
+    if (!pdf)
+        return failure(pdf.error());
+    const auto written = writeFileSafely(
+        toCorePath(path), std::string_view(pdf->constData(), static_cast<std::size_t>(pdf->size())),
+        toCore(QDir::toNativeSeparators(path)));
+    if (!written)
+        return failure(fromCore(written.error()));
+    return Done{};
+}
+
+}  // namespace zan

@@ -1,0 +1,221 @@
+#include "text_table.h"
+
+#include <QFontMetricsF>
+#include <QHeaderView>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QTableWidget>
+#include <algorithm>
+#include <numeric>
+
+#include "chart/plot.h"
+
+namespace zan {
+
+namespace {
+
+constexpr double kSmallestPoints = 5.0;
+const QColor kHeadingGround(0xee, 0xee, 0xee);
+constexpr int kWrapped = Qt::TextWordWrap;
+
+QFont boldOf(QFont font) {
+    font.setBold(true);
+    return font;
+}
+
+Qt::Alignment alignmentOf(const TableCell& cell) {
+    return (cell.leftAligned ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter;
+}
+
+double longestWord(const QFontMetricsF& metrics, const QString& text) {
+    double widest = 0.0;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        widest = std::max(widest, metrics.horizontalAdvance(word));
+    return widest;
+}
+
+// Room either side of a cell's text, and above and below it.
+double paddingOf(const QFontMetricsF& metrics) {
+    return 0.3 * metrics.height();
+}
+
+// The metrics a table is measured and drawn with.
+struct Fonts {
+    Fonts(const QFont& font, const QPaintDevice* device)
+        : plain(font, device), bold(boldOf(font), device), pad(paddingOf(plain)) {}
+    QFontMetricsF plain;
+    QFontMetricsF bold;
+    double pad;
+    const QFontMetricsF& of(const TableRow& row) const { return row.emphasised ? bold : plain; }
+};
+
+// Each column's width without wrapping, and the narrowest it can take by wrapping its word
+// cells at blanks (the same, for a column without them).
+struct ColumnWidths {
+    std::vector<double> natural;
+    std::vector<double> narrowest;
+};
+
+ColumnWidths columnWidths(const TextTable& table, const Fonts& fonts) {
+    ColumnWidths widths;
+    for (qsizetype c = 0; c < table.headings.size(); ++c) {
+        const double heading = longestWord(fonts.bold, table.headings[c]);
+        double natural = heading;
+        double narrowest = heading;
+        for (const TableRow& row : table.rows) {
+            if (static_cast<std::size_t>(c) >= row.cells.size())
+                continue;
+            const TableCell& cell = row.cells[static_cast<std::size_t>(c)];
+            const double whole = fonts.of(row).horizontalAdvance(cell.text);
+            natural = std::max(natural, whole);
+            narrowest = std::max(narrowest,
+                                 cell.leftAligned ? longestWord(fonts.of(row), cell.text) : whole);
+        }
+        widths.natural.push_back(natural + 2 * fonts.pad);
+        widths.narrowest.push_back(narrowest + 2 * fonts.pad);
+    }
+    return widths;
+}
+
+// The natural widths, with the wrapping columns narrowed in proportion to what they can give
+// until the table fits `width` (or they can give no more).
+std::vector<double> fitWidths(const ColumnWidths& widths, double width) {
+    std::vector<double> fitted = widths.natural;
+    const double total = std::accumulate(fitted.begin(), fitted.end(), 0.0);
+    double slack = 0.0;
+    for (std::size_t c = 0; c < fitted.size(); ++c)
+        slack += widths.natural[c] - widths.narrowest[c];
+    if (total <= width || slack <= 0.0)
+        return fitted;
+    const double share = std::min(1.0, (total - width) / slack);
+    for (std::size_t c = 0; c < fitted.size(); ++c)
+        fitted[c] -= share * (widths.natural[c] - widths.narrowest[c]);
+    return fitted;
+}
+
+// The widths fitted to `width`, and widened to fill it when asked.
+std::vector<double> widthsFor(const TextTable& table, const Fonts& fonts, double width, bool fill) {
+    std::vector<double> widths = fitWidths(columnWidths(table, fonts), width);
+    const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
+    if (fill && total > 0.0 && total < width)
+        for (double& w : widths)
+            w *= width / total;
+    return widths;
+}
+
+TableLayout measure(const TextTable& table, const QPaintDevice& device, const QFont& font,
+                    double width, bool fill) {
+    const Fonts fonts(font, &device);
+    TableLayout layout;
+    layout.font = font;
+    layout.columnWidths = widthsFor(table, fonts, width, fill);
+    const auto textHeight = [&](const QFontMetricsF& metrics, std::size_t c, const QString& text) {
+        const QRectF room(0, 0, layout.columnWidths[c] - 2 * fonts.pad, 1e6);
+        return metrics.boundingRect(room, kWrapped, text).height();
+    };
+    double heading = 0.0;
+    for (std::size_t c = 0; c < layout.columnWidths.size(); ++c)
+        heading =
+            std::max(heading, textHeight(fonts.bold, c, table.headings[static_cast<qsizetype>(c)]));
+    layout.headingHeight = heading + 2 * fonts.pad;
+    for (const TableRow& row : table.rows) {
+        double height = fonts.plain.height();
+        for (std::size_t c = 0; c < row.cells.size() && c < layout.columnWidths.size(); ++c)
+            if (row.cells[c].leftAligned)
+                height = std::max(height, textHeight(fonts.of(row), c, row.cells[c].text));
+        layout.rowHeights.push_back(height + fonts.pad);
+    }
+    return layout;
+}
+
+void drawHeadings(QPainter& painter, const QPointF& topLeft, const TextTable& table,
+                  const TableLayout& layout, double pad) {
+    painter.fillRect(QRectF(topLeft, QSizeF(layout.width(), layout.headingHeight)), kHeadingGround);
+    painter.setFont(boldOf(layout.font));
+    double x = topLeft.x();
+    for (std::size_t c = 0; c < layout.columnWidths.size(); ++c) {
+        const double w = layout.columnWidths[c];
+        painter.drawText(
+            QRectF(x + pad, topLeft.y() + pad, w - 2 * pad, layout.headingHeight - 2 * pad),
+            kWrapped | Qt::AlignHCenter | Qt::AlignBottom,
+            table.headings[static_cast<qsizetype>(c)]);
+        x += w;
+    }
+}
+
+}  // namespace
+
+double TableLayout::width() const {
+    return std::accumulate(columnWidths.begin(), columnWidths.end(), 0.0);
+}
+
+double TableLayout::height() const {
+    return std::accumulate(rowHeights.begin(), rowHeights.end(), headingHeight);
+}
+
+TableLayout layoutTable(const TextTable& table, const QPaintDevice& device, double width,
+                        QFont font, TableWidth fill) {
+    TableLayout layout = measure(table, device, font, width, false);
+    while (layout.width() > width && font.pointSizeF() > kSmallestPoints) {
+        font.setPointSizeF(std::max(kSmallestPoints, font.pointSizeF() * 0.95));
+        layout = measure(table, device, font, width, false);
+    }
+    // Widened only once it fits, so that the widening cannot make it seem too wide.
+    if (fill == TableWidth::Full && layout.width() < width)
+        layout = measure(table, device, font, width, true);
+    return layout;
+}
+
+void drawTable(QPainter& painter, const QPointF& topLeft, const TextTable& table,
+               const TableLayout& layout) {
+    painter.save();
+    const double pad = paddingOf(QFontMetricsF(layout.font, painter.device()));
+    const double width = layout.width();
+    painter.setPen(Qt::black);
+    drawHeadings(painter, topLeft, table, layout, pad);
+    double y = topLeft.y() + layout.headingHeight;
+    for (std::size_t r = 0; r < table.rows.size() && r < layout.rowHeights.size(); ++r) {
+        const TableRow& row = table.rows[r];
+        const double height = layout.rowHeights[r];
+        painter.setFont(row.emphasised ? boldOf(layout.font) : layout.font);
+        double x = topLeft.x();
+        for (std::size_t c = 0; c < row.cells.size() && c < layout.columnWidths.size(); ++c) {
+            const double w = layout.columnWidths[c];
+            painter.drawText(QRectF(x + pad, y, w - 2 * pad, height),
+                             alignmentOf(row.cells[c]) | kWrapped, row.cells[c].text);
+            x += w;
+        }
+        y += height;
+        painter.setPen(QPen(chart::kGrid, 0));
+        painter.drawLine(QPointF(topLeft.x(), y), QPointF(topLeft.x() + width, y));
+        painter.setPen(Qt::black);
+    }
+    painter.setPen(QPen(chart::kAxis, 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(topLeft, QSizeF(width, layout.height())));
+    painter.drawLine(QPointF(topLeft.x(), topLeft.y() + layout.headingHeight),
+                     QPointF(topLeft.x() + width, topLeft.y() + layout.headingHeight));
+    painter.restore();
+}
+
+void showTable(QTableWidget& widget, const TextTable& table) {
+    widget.setColumnCount(static_cast<int>(table.headings.size()));
+    widget.setHorizontalHeaderLabels(table.headings);
+    widget.setRowCount(static_cast<int>(table.rows.size()));
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        const TableRow& row = table.rows[r];
+        for (std::size_t c = 0; c < row.cells.size(); ++c) {
+            const TableCell& cell = row.cells[c];
+            auto* item = new QTableWidgetItem(cell.text);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            item->setTextAlignment(alignmentOf(cell));
+            if (cell.leftAligned)
+                item->setToolTip(cell.text);
+            if (row.emphasised)
+                item->setFont(boldOf(widget.font()));
+            widget.setItem(static_cast<int>(r), static_cast<int>(c), item);
+        }
+    }
+}
+
+}  // namespace zan

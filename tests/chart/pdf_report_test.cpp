@@ -1,0 +1,394 @@
+// The PDF memo, built offscreen and read back as its reader would (pdftotext -layout,
+// pdfinfo, pdfimages): the report lines in order on their pages, the header and "page N of
+// M" on every page, the charts as vectors, the calculation details and the design
+// alternatives with the core's values, the page size, and the failures.
+
+#include "chart/pdf_report.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "commands/commands.h"
+#include "io/details_table.h"
+#include "io/report.h"
+#include "model/calculation_details.h"
+#include "model/design_alternatives.h"
+#include "model/design_search.h"
+#include "model/numbers.h"
+#include "model/workspace.h"
+#include "platform/latin1.h"
+#include "support/pdf_tools.h"
+
+namespace zan::test {
+namespace {
+
+const QDateTime kCreated(QDate(2024, 5, 17), QTime(14, 30));
+
+PdfReportOptions options(const QString& inputFile = QString(),
+                         QPageSize size = QPageSize(QPageSize::A4)) {
+    return PdfReportOptions{inputFile, kCreated, size};
+}
+
+Workspace analysed(UnitSystem units, AnalysisKind kind) {
+    Workspace w;
+    w.chooseUnitSystem(units);
+    EXPECT_TRUE(performAnalysis(w, kind).ok());
+    return w;
+}
+
+Workspace example(const char* name) {
+    Workspace w;
+    EXPECT_TRUE(readDataFile(w, std::string(ZAN_EXAMPLES_DIR "/") + name).ok());
+    EXPECT_TRUE(performAnalysis(w, AnalysisKind::Both).ok());
+    return w;
+}
+
+QStringList reportLines(const Workspace& w) {
+    auto report = writeReport(w);
+    EXPECT_TRUE(report.ok());
+    return squeezedLines(fromCoreLines(report.ok() ? *report : std::string()));
+}
+
+// The memo as pages of squeezed lines; an empty list when it could not be read back.
+class PdfMemo : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
+    void build(const Workspace& w, const PdfReportOptions& o = options()) {
+        const auto pdf = buildPdfReport(w, o);
+        ASSERT_TRUE(pdf.ok()) << qPrintable(pdf.error());
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(*pdf);
+        out.close();
+        const auto texts = pdfPageTexts(file);
+        if (!texts)
+            GTEST_SKIP() << "pdftotext not installed";
+        pages.clear();
+        for (const QString& text : *texts)
+            pages.push_back(squeezedLines(text));
+    }
+
+    // The lines between each page's two header lines and its footer line.
+    QStringList body(std::size_t page) const {
+        const QStringList& lines = pages.at(page);
+        return lines.mid(2, lines.size() - 3);
+    }
+    std::size_t pageWith(const QString& line) const {
+        for (std::size_t p = 0; p < pages.size(); ++p)
+            if (pages[p].contains(line))
+                return p;
+        return pages.size();
+    }
+    QStringList bodiesBefore(std::size_t end) const {
+        QStringList lines;
+        for (std::size_t p = 0; p < end && p < pages.size(); ++p)
+            lines << body(p);
+        return lines;
+    }
+
+    QTemporaryDir folder;
+    QString file = folder.filePath("memo.pdf");
+    std::vector<QStringList> pages;
+};
+
+struct DesignCase {
+    const char* name;
+    std::function<Workspace()> make;
+    std::size_t reportPages;
+};
+
+void PrintTo(const DesignCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Designs : public PdfMemo, public ::testing::WithParamInterface<DesignCase> {};
+
+TEST_P(Designs, ReportPagesGiveBackEveryReportLineInOrder) {
+    const Workspace w = GetParam().make();
+    build(w);
+    const std::size_t charts = pageWith("Damage Chart");
+    ASSERT_LT(charts, pages.size());
+    EXPECT_EQ(charts, GetParam().reportPages);
+    EXPECT_EQ(bodiesBefore(charts), reportLines(w));
+}
+
+TEST_P(Designs, EveryPageHasTheHeaderAndItsNumber) {
+    build(GetParam().make(), options("/home/engineer/designs/route 7.DEF"));
+    ASSERT_GE(pages.size(), 3u);
+    const QString count = QString::number(pages.size());
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        SCOPED_TRACE(p + 1);
+        ASSERT_GE(pages[p].size(), 3);
+        EXPECT_EQ(pages[p][0], "ZAN Thickness Design 2024-05-17 14:30");
+        EXPECT_EQ(pages[p][1], "/home/engineer/designs/route 7.DEF");
+        EXPECT_EQ(pages[p].back(), QString("page %1 of %2").arg(p + 1).arg(count));
+    }
+    const auto info = pdfInfo(file);
+    ASSERT_TRUE(info.has_value());
+    EXPECT_TRUE(info->contains(QRegularExpression("Pages: +" + count + "\n"))) << qPrintable(*info);
+}
+
+TEST_P(Designs, HasTheSectionsInOrder) {
+    build(GetParam().make());
+    const std::size_t charts = pageWith("Damage Chart");
+    const std::size_t alternatives = pageWith("Design alternatives");
+    const std::size_t details = pageWith("Calculation details");
+    EXPECT_LT(charts, alternatives);
+    EXPECT_LT(alternatives, details);
+    EXPECT_LT(details, pages.size());
+}
+
+// The charts are drawn, not pasted in as pictures.
+TEST_P(Designs, ChartsAreVectors) {
+    build(GetParam().make());
+    const auto images = runTool("pdfimages", {"-list", file});
+    if (!images)
+        GTEST_SKIP() << "pdfimages not installed";
+    // Only the two heading lines of the list: no image at all.
+    EXPECT_EQ(images->trimmed().split('\n').size(), 2) << qPrintable(*images);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Memos, Designs,
+    ::testing::Values(
+        DesignCase{"EnglishBoth", [] { return analysed(UnitSystem::English, AnalysisKind::Both); },
+                   2},
+        DesignCase{"MetricBoth", [] { return analysed(UnitSystem::Metric, AnalysisKind::Both); },
+                   2},
+        DesignCase{"FatigueOnly",
+                   [] { return analysed(UnitSystem::English, AnalysisKind::Fatigue); }, 2},
+        DesignCase{"BeforeAnyAnalysis", [] { return Workspace(); }, 1},
+        DesignCase{"HeavyExample", [] { return example("heavy.DEF"); }, 2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PdfMemo, ChartPagesCarryThePlotsTexts) {
+    build(analysed(UnitSystem::English, AnalysisKind::Both));
+    const QStringList charts = bodiesBefore(pageWith("Calculation details"));
+    const QString all = charts.join('\n');
+    for (const char* text :
+         {"Total damage against slab thickness", "Recommended 9.50 in", "Damage per axle row (%)",
+          "S 36.0", "Sensitivity of the recommended thickness"})
+        EXPECT_TRUE(all.contains(text)) << text;
+}
+
+TEST_F(PdfMemo, WithoutARecommendedThicknessTheChartPageShowsTheSearchsMessage) {
+    Workspace w = analysed(UnitSystem::English, AnalysisKind::Both);
+    w.pavement().modulusOfRupture = "40";
+    auto found = searchDesignThickness(w);
+    ASSERT_FALSE(found.ok());
+    build(w);
+    const std::size_t charts = pageWith("Damage Chart");
+    ASSERT_LT(charts, pages.size());
+    const QString message = fromCore(designSearchErrorMessage(found.error()));
+    const QString page = body(charts).join(' ');
+    EXPECT_TRUE(page.startsWith("Damage Chart " + message)) << qPrintable(page);
+    EXPECT_FALSE(page.contains("Total damage against slab thickness"));
+    // Each alternative has a search of its own: they are there all the same.
+    EXPECT_TRUE(page.contains("Design alternatives"));
+    EXPECT_LT(pageWith("Calculation details"), pages.size());
+}
+
+// Each details row as pdftotext lays it out: the row's cells of the part, in order.
+QString detailsLine(const DetailsTableRow& cells, std::size_t first, std::size_t end) {
+    QStringList words;
+    for (std::size_t c = 0; c < 4; ++c)
+        words << fromCore(cells[c]);
+    for (std::size_t c = first; c < end; ++c)
+        if (!cells[c].empty())
+            words << fromCore(cells[c]);
+    return words.join(' ');
+}
+
+struct DetailsCase {
+    const char* name;
+    AnalysisKind kind;
+};
+
+class Details : public PdfMemo, public ::testing::WithParamInterface<DetailsCase> {};
+
+TEST_P(Details, AreTheValuesTheAnalysisComputed) {
+    Workspace w = analysed(UnitSystem::Metric, GetParam().kind);
+    // Inputs changed after the run do not change its details.
+    w.pavement().thickness = "31";
+    build(w);
+    const DetailsTable table = detailsTable(calculationDetails(w.results()));
+    const std::size_t first = pageWith("Calculation details");
+    ASSERT_LT(first, pages.size());
+    const QStringList details = bodiesBefore(pages.size()).mid(bodiesBefore(first).size());
+    EXPECT_TRUE(details.join(' ').contains(fromCore(table.modelUnits))) << table.modelUnits;
+    const qsizetype fatigue = details.indexOf("Fatigue");
+    const qsizetype erosion = details.indexOf("Erosion");
+    ASSERT_GE(fatigue, 0);
+    ASSERT_GT(erosion, fatigue);
+    for (const DetailsTableRow& cells : table.rows) {
+        SCOPED_TRACE(cells[0] + " " + cells[1]);
+        const qsizetype f =
+            details.indexOf(detailsLine(cells, kFirstFatigueColumn, kFirstErosionColumn), fatigue);
+        const qsizetype e =
+            details.indexOf(detailsLine(cells, kFirstErosionColumn, kDetailsColumnCount), erosion);
+        EXPECT_GT(f, fatigue);
+        EXPECT_LT(f, erosion);
+        EXPECT_GT(e, erosion);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Parts, Details,
+                         ::testing::Values(DetailsCase{"Both", AnalysisKind::Both},
+                                           DetailsCase{"FatigueOnly", AnalysisKind::Fatigue},
+                                           DetailsCase{"ErosionOnly", AnalysisKind::Erosion}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PdfMemo, BeforeAnyAnalysisTheDetailsSayWhy) {
+    build(Workspace());
+    const std::size_t details = pageWith("Calculation details");
+    ASSERT_LT(details, pages.size());
+    EXPECT_TRUE(body(details).join(' ').contains("No analysis has been run yet"));
+}
+
+TEST_F(PdfMemo, AlternativesAreTheFourSearchesWithTheEnteredOneMarked) {
+    Workspace w = analysed(UnitSystem::English, AnalysisKind::Both);
+    w.pavement().concreteShoulder = true;
+    build(w);
+    const QStringList all = bodiesBefore(pages.size());
+    const qsizetype at = all.lastIndexOf("Design alternatives");
+    ASSERT_GE(at, 0);
+    const DesignAlternatives a = designAlternatives(w);
+    const QStringList expected = {"No Yes 9.50", "No No 11.25", "Yes Yes 8.25 as entered",
+                                  "Yes No 9.75"};
+    for (std::size_t i = 0; i < a.alternatives.size(); ++i) {
+        ASSERT_TRUE(a.alternatives[i].thickness.has_value());
+        EXPECT_TRUE(expected[static_cast<qsizetype>(i)].contains(
+            fromCore(formatFixed(*a.alternatives[i].thickness, 2))));
+        EXPECT_GT(all.indexOf(expected[static_cast<qsizetype>(i)], at), at) << i;
+    }
+}
+
+struct PageSizeCase {
+    const char* name;
+    QPageSize::PageSizeId size;
+    const char* pdfinfo;  // as pdfinfo names the page size
+};
+
+class PageSizes : public PdfMemo, public ::testing::WithParamInterface<PageSizeCase> {};
+
+TEST_P(PageSizes, AreTheOnesAskedFor) {
+    build(analysed(UnitSystem::English, AnalysisKind::Both),
+          options(QString(), QPageSize(GetParam().size)));
+    const auto info = pdfInfo(file);
+    ASSERT_TRUE(info.has_value());
+    EXPECT_TRUE(info->contains(GetParam().pdfinfo)) << qPrintable(*info);
+    // The report still fits the narrower Letter page whole.
+    Workspace w = analysed(UnitSystem::English, AnalysisKind::Both);
+    EXPECT_EQ(bodiesBefore(pageWith("Damage Chart")), reportLines(w));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, PageSizes,
+                         ::testing::Values(PageSizeCase{"A4", QPageSize::A4, "pts (A4)"},
+                                           PageSizeCase{"Letter", QPageSize::Letter,
+                                                        "612 x 792 pts (letter)"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct LocaleCase {
+    const char* name;
+    QLocale::Language language;
+    QLocale::Territory territory;
+    QPageSize::PageSizeId size;
+};
+
+class LocalePaper : public ::testing::TestWithParam<LocaleCase> {};
+
+TEST_P(LocalePaper, IsLetterInTheAmericasLetterCountriesAndA4Elsewhere) {
+    const QLocale locale(GetParam().language, GetParam().territory);
+    EXPECT_EQ(pageSizeFor(locale).id(), GetParam().size) << qPrintable(locale.name());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, LocalePaper,
+    ::testing::Values(
+        LocaleCase{"UnitedStates", QLocale::English, QLocale::UnitedStates, QPageSize::Letter},
+        LocaleCase{"CanadaEnglish", QLocale::English, QLocale::Canada, QPageSize::Letter},
+        LocaleCase{"CanadaFrench", QLocale::French, QLocale::Canada, QPageSize::Letter},
+        LocaleCase{"Mexico", QLocale::Spanish, QLocale::Mexico, QPageSize::Letter},
+        LocaleCase{"Philippines", QLocale::Filipino, QLocale::Philippines, QPageSize::Letter},
+        LocaleCase{"UnitedKingdom", QLocale::English, QLocale::UnitedKingdom, QPageSize::A4},
+        LocaleCase{"Germany", QLocale::German, QLocale::Germany, QPageSize::A4},
+        LocaleCase{"Spain", QLocale::Spanish, QLocale::Spain, QPageSize::A4},
+        LocaleCase{"Japan", QLocale::Japanese, QLocale::Japan, QPageSize::A4}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A text the dialogs cannot check (a data file's axle load that is no number) is printed as
+// it stands: a long one makes the report's font smaller, but never cuts or wraps the line.
+TEST_F(PdfMemo, ALongLineIsPrintedWholeInASmallerFont) {
+    Workspace w = analysed(UnitSystem::English, AnalysisKind::Both);
+    w.axles().rows[0].singleCount = std::string(120, 'x');
+    build(w);
+    EXPECT_EQ(bodiesBefore(pageWith("Damage Chart")), reportLines(w));
+}
+
+TEST_F(PdfMemo, ALineTooLongForAnyLegibleFontIsRefused) {
+    Workspace w = analysed(UnitSystem::English, AnalysisKind::Both);
+    w.axles().rows[2].tandemLoad = std::string(400, 'x');
+    const QStringList lines = fromCoreLineList(*writeReport(w));
+    const auto longest = std::max_element(lines.begin(), lines.end(),
+                                          [](auto& a, auto& b) { return a.size() < b.size(); });
+    const auto pdf = buildPdfReport(w, options());
+    ASSERT_FALSE(pdf.ok());
+    EXPECT_EQ(pdf.error(), QString("The report cannot be laid out on a page: its line %1 is %2 "
+                                   "characters long.")
+                               .arg(longest - lines.begin() + 1)
+                               .arg(longest->size()));
+    EXPECT_GT(longest->size(), 400);
+}
+
+TEST_F(PdfMemo, AReportThatCannotBeWrittenGivesSaveReportsMessage) {
+    Workspace w = analysed(UnitSystem::English, AnalysisKind::Both);
+    w.pavement().modulusOfRupture = "0";
+    const auto pdf = buildPdfReport(w, options());
+    ASSERT_FALSE(pdf.ok());
+    EXPECT_EQ(pdf.error(), fromCore(reportForSaveOrPrint(w).error()));
+}
+
+TEST_F(PdfMemo, AnUnsavedDesignSaysSoInTheHeader) {
+    build(Workspace());
+    ASSERT_FALSE(pages.empty());
+    EXPECT_EQ(pages[0][1], "unsaved inputs");
+}
+
+// The export of the initial design, median of seven, well within what a user waits for.
+TEST(PdfMemoTime, InitialDesignExportsWithin300Milliseconds) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "timing means nothing under the sanitizers";
+#endif
+    for (const bool run : {false, true}) {
+        Workspace w;
+        if (run) {
+            ASSERT_TRUE(performAnalysis(w, AnalysisKind::Both).ok());
+        }
+        std::vector<double> ms;
+        for (int i = 0; i < 7; ++i) {
+            const auto start = std::chrono::steady_clock::now();
+            ASSERT_TRUE(buildPdfReport(w, options()).ok());
+            ms.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                    .count());
+        }
+        std::nth_element(ms.begin(), ms.begin() + 3, ms.end());
+        std::printf("PDF of the initial design%s: median %.1f ms\n", run ? " after Both" : "",
+                    ms[3]);
+        EXPECT_LE(ms[3], 300.0);
+    }
+}
+
+}  // namespace
+}  // namespace zan::test
