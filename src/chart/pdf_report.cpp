@@ -25,6 +25,7 @@
 #include "model/calculation_details.h"
 #include "model/message.h"
 #include "model/workspace.h"
+#include "platform/fixed_font.h"
 #include "platform/latin1.h"
 
 namespace zan {
@@ -104,7 +105,7 @@ PdfBlock tableBlock(const Page& page, TextTable table, double spaceAbove,
 
 // The fixed-pitch font, at most 10 pt, at which the longest line fits the width.
 Expected<QFont, QString> reportFont(const Page& page, const QStringList& lines) {
-    QFont font = unhinted(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    QFont font = unhinted(fixedPitchFont(kReportLargestPoints));
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);
     font.setPointSizeF(kReportLargestPoints);

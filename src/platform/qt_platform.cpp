@@ -15,6 +15,7 @@
 #include <QPushButton>
 
 #include "commands/commands.h"
+#include "platform/fixed_font.h"
 #include "platform/latin1.h"
 
 namespace zan {
@@ -214,9 +215,8 @@ Expected<Done, QString> printLines(QPagedPaintDevice& device, const QStringList&
     if (!painter.begin(&device))
         return failure(QObject::tr("The printer could not be started."));
 
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(10);  // a 75-column report line fits a Letter or A4 page
-    painter.setFont(font);
+    // A 75-column report line fits a Letter or A4 page at 10 pt.
+    painter.setFont(fixedPitchFont(10));
     for (int copy = 0; copy < copies; ++copy) {
         Expected<Done, QString> drawn = Done{};
         if (copy > 0 && !device.newPage())

@@ -22,6 +22,7 @@
 #include "commands/commands.h"
 #include "io/def_file.h"
 #include "io/report.h"
+#include "platform/fixed_font.h"
 #include "platform/latin1.h"
 #include "platform/platform.h"
 #include "platform/window_placement.h"
@@ -217,9 +218,7 @@ void MainWindow::createReportBox() {
     m_reportBox->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_reportBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_reportBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(kReportPointSize);
-    m_reportBox->setFont(font);
+    m_reportBox->setFont(fixedPitchFont(kReportPointSize));
 }
 
 void MainWindow::setInitialClientSize() {
