@@ -48,7 +48,7 @@ constexpr int kReportPointSize = 12;
 
 const QString kDataFileFilter = QStringLiteral("(*.DEF)|*.DEF");
 const QString kReportFileFilter = QStringLiteral("(*.PRN)|*.PRN");
-const QString kPdfFileFilter = QStringLiteral("PDF files|*.pdf");
+const QString kPdfFileFilter = QStringLiteral("PDF files (*.pdf)|*.pdf");
 
 QString nativePath(const QString& path) {
     return QDir::toNativeSeparators(path);

@@ -32,7 +32,7 @@ TEST_F(ExportPdf, BeforeAnyAnalysisWritesTheMemoUnderATypedNameWithPdfAdded) {
     platform.saveFiles.push_back(path("memo"));
     trigger("mnuExportPdf");
 
-    EXPECT_EQ(platform.fileDialogFilters, std::vector<QString>{"PDF files|*.pdf"});
+    EXPECT_EQ(platform.fileDialogFilters, std::vector<QString>{"PDF files (*.pdf)|*.pdf"});
     EXPECT_EQ(platform.defaultSuffixes, std::vector<QString>{"pdf"});
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(platform.busyShown, busyBefore + 1);
