@@ -93,11 +93,14 @@ QStringList choosableFiles(QFileDialog& dialog, int expected) {
     auto* model = dialog.findChild<QFileSystemModel*>();
     if (model == nullptr)
         return {};
-    const QModelIndex folder = model->index(dialog.directory().absolutePath());
+    // The model lists the folder in a thread of its own and rebuilds its nodes meanwhile, so
+    // the folder's index is taken anew after every wait.
+    const QString path = dialog.directory().absolutePath();
     QElapsedTimer waited;
     waited.start();
-    while (model->rowCount(folder) < expected && waited.elapsed() < 5000)
+    while (model->rowCount(model->index(path)) < expected && waited.elapsed() < 5000)
         QTest::qWait(10);
+    const QModelIndex folder = model->index(path);
     QStringList names;
     for (int row = 0; row < model->rowCount(folder); ++row) {
         const QModelIndex item = model->index(row, 0, folder);
