@@ -90,7 +90,7 @@ void AxleDamagePlot::paintChart(QPainter& painter, const QRectF& bounds) const {
 void AxleDamagePlot::drawDamageAxis(QPainter& painter, const QRectF& area,
                                     const QRectF& bounds) const {
     const double tick = niceStep(m_scaleMax, 5);
-    for (double t = 0.0; t <= m_scaleMax + 1e-9; t += tick)
+    for (double t : tickValues(0.0, m_scaleMax, tick))
         drawGridLineWithValue(painter, area, xOf(area, t), tickText(t));
     drawTitleBelow(painter, area, 22, tr("Damage (%)"));
     drawVerticalTitle(painter, area, bounds.left() + 10, loadAxisTitle());

@@ -174,7 +174,7 @@ void DamageCurvePlot::drawThicknessAxis(QPainter& painter, const QRectF& area) c
     const double x1 = thicknessMax();
     // Ticks at a round spacing, never finer than the search grid.
     const double tick = std::max(static_cast<double>(m_curve.step), niceStep(x1 - x0, 8));
-    for (double t = std::ceil(x0 / tick - 1e-9) * tick; t <= x1 + 1e-9; t += tick) {
+    for (double t : tickValues(x0, x1, tick)) {
         const double x = map(area, t, 1.0).x();
         painter.setPen(QPen(chart::kGrid, 1));
         painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));

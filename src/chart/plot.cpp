@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "model/numbers.h"
@@ -58,6 +59,18 @@ double niceStep(double range, int ticks) {
                         : fraction <= 5.0 ? 5.0
                                           : 10.0;
     return nice * magnitude;
+}
+
+std::vector<double> tickValues(double lowest, double highest, double step) {
+    std::vector<double> ticks;
+    if (!(step > 0.0) || !(highest >= lowest) || !std::isfinite(highest - lowest))
+        return ticks;
+    constexpr int kMostTicks = 1000;
+    const double first = std::ceil(lowest / step - 1e-9);
+    const double count = std::floor(highest / step + 1e-9) - first;
+    for (int i = 0; i <= std::min(count, double{kMostTicks - 1}); ++i)
+        ticks.push_back((first + i) * step);
+    return ticks;
 }
 
 QString tickText(double value) {

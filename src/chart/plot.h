@@ -57,6 +57,10 @@ QString thicknessText(float thickness);
 // A tick spacing of 1, 2 or 5 times a power of ten giving about `ticks` intervals; 1 for an
 // empty or invalid range.
 double niceStep(double range, int ticks);
+// The multiples of `step` from `lowest` to `highest`, both ends kept when they fall on one
+// within rounding. Counted, not summed up, so that a step far below the values' own precision
+// (damage of 1e-30 %) still ends; never more than 1000 ticks.
+std::vector<double> tickValues(double lowest, double highest, double step);
 // A tick value in at most six significant digits: "0.01", "12.5", "1000".
 QString tickText(double value);
 

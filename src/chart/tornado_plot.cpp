@@ -78,7 +78,7 @@ void TornadoPlot::drawThicknessAxis(QPainter& painter, const QRectF& area,
     const double lo = scale.lowest;
     const double hi = scale.highest;
     const double tick = std::max(scale.step, niceStep(hi - lo, 6));
-    for (double t = std::ceil(lo / tick - 1e-9) * tick; t <= hi + 1e-9; t += tick)
+    for (double t : tickValues(lo, hi, tick))
         drawGridLineWithValue(painter, area, scale.x(t), tickText(t));
     drawTitleBelow(painter, area, 22, thicknessAxisTitle());
 }

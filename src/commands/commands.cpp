@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
+#include <optional>
 #include <random>
 #include <string>
 #include <system_error>
@@ -176,8 +178,54 @@ CommandOutcome readDataBytes(Workspace& workspace, std::string_view bytes,
     return outcome;
 }
 
-std::string inputDataFileBytes(Workspace& workspace) {
+namespace {
+
+std::string_view unsavableMark(std::string_view text, bool quoted) {
+    if (text.find_first_of("\r\n") != std::string_view::npos)
+        return "a line end";
+    if (quoted && text.find('"') != std::string_view::npos)
+        return "a double quote";
+    return {};
+}
+
+// The first text the input data file could not give back as it stands, as the message names
+// it; nothing when every text can be saved.
+std::optional<std::string> unsavableText(const Workspace& workspace) {
+    const PavementInputs& p = workspace.pavement();
+    const TrafficInputs& t = workspace.traffic();
+    const auto inSection =
+        [](const char* section,
+           std::initializer_list<const std::string*> texts) -> std::optional<std::string> {
+        for (const std::string* text : texts)
+            if (auto mark = unsavableMark(*text, false); !mark.empty())
+                return std::string(section) + " holds " + std::string(mark);
+        return std::nullopt;
+    };
+    if (auto found =
+            inSection("Pavement Data", {&p.thickness, &p.subgradeModulus, &p.modulusOfRupture}))
+        return found;
+    if (auto found =
+            inSection("Traffic Data",
+                      {&t.averageDailyTraffic, &t.truckPercent, &t.growthPercent,
+                       &t.directionPercent, &t.lanePercent, &t.loadSafetyFactor, &t.designPeriod}))
+        return found;
+    const auto& rows = workspace.axles().rows;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        for (const std::string* text :
+             {&rows[i].singleLoad, &rows[i].singleCount, &rows[i].tandemLoad, &rows[i].tandemCount})
+            if (auto mark = unsavableMark(*text, true); !mark.empty())
+                return "Axle-Load Categories, row " + std::to_string(i + 1) + " holds " +
+                       std::string(mark);
+    return std::nullopt;
+}
+
+}  // namespace
+
+Expected<std::string, std::string> inputDataFileBytes(Workspace& workspace) {
     workspace.createInputSections();
+    if (auto text = unsavableText(workspace))
+        return failure("The input data were not saved: a text in " + *text +
+                       ", which an input data file cannot keep. Change it and save again.");
     return writeDefFile(workspace);
 }
 

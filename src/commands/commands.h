@@ -49,8 +49,10 @@ CommandOutcome readDataFile(Workspace& workspace, const std::string& path,
 CommandOutcome readDataBytes(Workspace& workspace, std::string_view bytes,
                              const std::string& displayPath);
 
-// File > Save Input Data: the bytes of the .DEF file for the current inputs.
-std::string inputDataFileBytes(Workspace& workspace);
+// File > Save Input Data: the bytes of the .DEF file for the current inputs, or the message
+// saying why they cannot be saved. The file has no escape, so a line end in any text, or a
+// double quote in an axle-load text, would read back as other inputs than those saved.
+Expected<std::string, std::string> inputDataFileBytes(Workspace& workspace);
 
 // File > Save Report and File > Print Report: the report written afresh from the current
 // inputs and the last results (not taken from the report box), or the message saying why it

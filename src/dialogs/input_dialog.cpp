@@ -89,8 +89,12 @@ QLineEdit* InputDialog::addValueField(const char* objectName, std::function<std:
     // open reads what has been typed so far.
     connect(edit, &QLineEdit::textEdited, this, [this, index](const QString& typed) {
         ValueField& field = m_fields[index];
-        field.text() = toCore(typed);
-        // A character outside Latin-1 cannot be stored; show what the workspace holds.
+        // A pasted line end would end the text in the input data file: it becomes a blank.
+        QString entered = typed;
+        entered.replace(QLatin1Char('\r'), QLatin1Char(' '))
+            .replace(QLatin1Char('\n'), QLatin1Char(' '));
+        field.text() = toCore(entered);
+        // A character outside Latin-1 cannot be stored either; show what the workspace holds.
         const QString stored = fromCore(field.text());
         if (stored != typed) {
             const int cursor = field.edit->cursorPosition();

@@ -258,6 +258,8 @@ void MainWindow::chooseUnitSystem(UnitSystem units) {
     refreshUnitMenu();
     if (!switched)
         return;
+    // The open chart shows the initial design in the new units.
+    refreshDamageChart();
     m_platform.showMessage(
         Message{units == UnitSystem::Metric ? "Metric System Selected" : "English System Selected",
                 kMainWindowTitle, Icon::None, Buttons::Ok});
@@ -374,12 +376,15 @@ void MainWindow::saveInputData() {
     std::optional<std::string> failure;
     {
         BusyPointer busy(m_platform);
-        const std::string bytes = inputDataFileBytes(m_workspace);
+        const auto bytes = inputDataFileBytes(m_workspace);
         refreshUnitMenu();  // the command creates the sections not yet touched
-        auto written = writeFileSafely(QFile::encodeName(*path).toStdString(), bytes,
-                                       toCore(nativePath(*path)));
-        if (!written)
+        if (!bytes) {
+            failure = bytes.error();
+        } else if (auto written = writeFileSafely(QFile::encodeName(*path).toStdString(), *bytes,
+                                                  toCore(nativePath(*path)));
+                   !written) {
             failure = written.error();
+        }
     }
     if (failure) {
         showFailure(fromCore(*failure));

@@ -65,6 +65,16 @@ TEST_F(ChartMenu, OpensOneModelessChartThatLeavesTheUnitChoiceFree) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
+// Found by the random walks: the open chart kept the English curve after File > Default
+// Options > Metric System.
+TEST_F(ChartMenu, FollowsAUnitSwitch) {
+    trigger("mnuDamageChart");
+    trigger("MetricOption");
+    ASSERT_NE(chart(), nullptr);
+    EXPECT_EQ(chart()->damagePlot()->curve().recommendedThickness, searched());
+    EXPECT_EQ(chart()->damagePlot()->curve().units, UnitSystem::Metric);
+}
+
 struct CommandCase {
     const char* name;
     const char* item;

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "chart/axle_damage_plot.h"
 #include "chart/damage_curve_plot.h"
@@ -71,6 +72,45 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"UnitEnglish", plot::unitOf(UnitSystem::English), "in"},
                       TextCase{"UnitMetric", plot::unitOf(UnitSystem::Metric), "cm"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+struct TicksCase {
+    const char* name;
+    double lowest, highest, step;
+    std::vector<double> ticks;
+};
+
+void PrintTo(const TicksCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class TickValues : public ::testing::TestWithParam<TicksCase> {};
+
+TEST_P(TickValues, AreTheStepsMultiplesWithinTheRange) {
+    const std::vector<double> ticks =
+        plot::tickValues(GetParam().lowest, GetParam().highest, GetParam().step);
+    ASSERT_EQ(ticks.size(), GetParam().ticks.size());
+    for (std::size_t i = 0; i < ticks.size(); ++i)
+        EXPECT_NEAR(ticks[i], GetParam().ticks[i], 1e-12 * GetParam().step) << i;
+}
+
+// A damage of 1e-30 % once froze the program: 1e-9 added to the end of the range took
+// 1e21 steps to reach.
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, TickValues,
+    ::testing::Values(TicksCase{"BothEnds", 0.0, 1.0, 0.25, {0.0, 0.25, 0.5, 0.75, 1.0}},
+                      TicksCase{"Inside", 8.1, 9.9, 0.5, {8.5, 9.0, 9.5}},
+                      TicksCase{"Negative", -1.0, 0.5, 0.5, {-1.0, -0.5, 0.0, 0.5}},
+                      TicksCase{
+                          "Tiny", 0.0, 1e-30, 2e-31, {0.0, 2e-31, 4e-31, 6e-31, 8e-31, 1e-30}},
+                      TicksCase{"RoundingAtTheEnd", 0.0, 0.3, 0.1, {0.0, 0.1, 0.2, 0.3}},
+                      TicksCase{"NoStep", 0.0, 1.0, 0.0, {}},
+                      TicksCase{"Reversed", 1.0, 0.0, 0.5, {}},
+                      TicksCase{"Infinite", 0.0, INFINITY, 1.0, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TickValues, AreNeverMoreThanAThousand) {
+    EXPECT_EQ(plot::tickValues(0.0, 1e12, 1.0).size(), 1000u);
+}
 
 // A plot holding the initial design's data.
 struct PlotCase {

@@ -351,7 +351,7 @@ TEST(OutputCommands, GiveTheWritersBytesOrTheReason) {
     ASSERT_TRUE(ws.chooseUnitSystem(UnitSystem::Metric));
     Workspace created = ws;
     created.createInputSections();
-    EXPECT_EQ(inputDataFileBytes(ws), writeDefFile(created));
+    EXPECT_EQ(*inputDataFileBytes(ws), writeDefFile(created));
     EXPECT_EQ(*reportForSaveOrPrint(ws), *writeReport(created));
 
     ASSERT_TRUE(performAnalysis(ws, AnalysisKind::Fatigue).ok());
@@ -359,6 +359,53 @@ TEST(OutputCommands, GiveTheWritersBytesOrTheReason) {
     auto report = reportForSaveOrPrint(ws);
     ASSERT_FALSE(report.ok());
     EXPECT_EQ(report.error(), writeReport(ws).error().message);
+}
+
+// The file has no escape: a text it would give back otherwise than typed is not saved, and
+// the message says where it is. Everything else, odd as it is, reads back exactly.
+TEST(OutputCommands, SaveOnlyInputsTheFileGivesBackAsTyped) {
+    struct Case {
+        const char* name;
+        std::function<void(Workspace&)> edit;
+        const char* refusedAt;  // nullptr: saved
+    };
+    const Case cases[] = {
+        {"QuoteInAxleLoad", [](Workspace& w) { w.axles().rows[2].singleLoad = "12\"5"; },
+         "Axle-Load Categories, row 3 holds a double quote"},
+        {"QuoteInTandemCount", [](Workspace& w) { w.axles().rows[9].tandemCount = "\""; },
+         "Axle-Load Categories, row 10 holds a double quote"},
+        {"LineFeedInThickness", [](Workspace& w) { w.pavement().thickness = "9\n5"; },
+         "Pavement Data holds a line end"},
+        {"ReturnInDesignPeriod", [](Workspace& w) { w.traffic().designPeriod = "20\r"; },
+         "Traffic Data holds a line end"},
+        {"LineEndInAxleCount", [](Workspace& w) { w.axles().rows[0].singleCount = "1\r\n2"; },
+         "Axle-Load Categories, row 1 holds a line end"},
+        {"QuoteInPavementText", [](Workspace& w) { w.pavement().modulusOfRupture = "650\""; },
+         nullptr},
+        {"BlanksCommasAndLatin1", [](Workspace& w) { w.axles().rows[4].tandemLoad = " 4,5 \xE9"; },
+         nullptr},
+    };
+    for (const Case& c : cases) {
+        Workspace ws = touchedWorkspace();
+        c.edit(ws);
+        const Workspace before = ws;
+        auto bytes = inputDataFileBytes(ws);
+        EXPECT_EQ(ws, before) << c.name;
+        if (c.refusedAt) {
+            ASSERT_FALSE(bytes.ok()) << c.name;
+            EXPECT_EQ(bytes.error(), std::string("The input data were not saved: a text in ") +
+                                         c.refusedAt +
+                                         ", which an input data file cannot keep. Change it "
+                                         "and save again.")
+                << c.name;
+            continue;
+        }
+        ASSERT_TRUE(bytes.ok()) << c.name;
+        Workspace reread;
+        ASSERT_TRUE(readDataBytes(reread, *bytes, "a.DEF").ok()) << c.name;
+        EXPECT_EQ(reread.pavement().modulusOfRupture, ws.pavement().modulusOfRupture) << c.name;
+        EXPECT_EQ(reread.axles().rows, ws.axles().rows) << c.name;
+    }
 }
 
 TEST_F(FileCommands, WriteFileSafelyReplacesOrKeepsTheTarget) {

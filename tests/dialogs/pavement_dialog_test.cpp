@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -169,6 +170,23 @@ TEST_F(PavementDialogTest, TypingWritesTheWorkspaceAtOnce) {
     EXPECT_TRUE(workspace.pavement().concreteShoulder);
     EXPECT_FALSE(workspace.pavement().doweledJoints);
     EXPECT_TRUE(d->isVisible());
+}
+
+// Found by the random walks: a pasted line end reached the workspace, and the input data file
+// then read back other inputs than those saved.
+TEST_F(PavementDialogTest, PastedLineEndsBecomeBlanks) {
+    QDialog* d = openPavement();
+    const std::pair<const char*, const char*> cases[] = {
+        {"4\n5", "4 5"}, {"6\r\n", "6  "}, {"\r7", " 7"}, {"8.5", "8.5"}};
+    for (const auto& [pasted, stored] : cases) {
+        QLineEdit* field = child(d, "h1_V");
+        field->setFocus();
+        field->selectAll();
+        QApplication::clipboard()->setText(QString::fromLatin1(pasted));
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(workspace.pavement().thickness, stored);
+        EXPECT_EQ(field->text(), QString::fromLatin1(stored));
+    }
 }
 
 TEST_F(PavementDialogTest, CancelRestoresTextsAndOptions) {

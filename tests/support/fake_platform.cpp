@@ -36,7 +36,7 @@ Answer FakePlatform::showMessage(const Message& message) {
     if (whileShowing)
         whileShowing(message);
     if (answers.empty())
-        return firstButton(message.buttons);
+        return answerer ? answerer(message) : firstButton(message.buttons);
     Answer a = answers.front();
     answers.pop_front();
     return a;

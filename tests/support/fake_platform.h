@@ -30,6 +30,8 @@ class FakePlatform : public Platform {
     std::deque<std::optional<QString>> saveFiles;  // nullopt: the user cancels
     std::deque<std::optional<int>> printCopies;    // nullopt: the user cancels
     std::optional<QString> printFailure;           // returned by every printDocument
+    // Answers a box when no answer is queued (the first button of its set when unset).
+    std::function<Answer(const Message&)> answerer;
     // Runs while a message box is "open", before it is answered: lets a test do what a real
     // modal box does meanwhile, such as taking the activation away from a dialog.
     std::function<void(const Message&)> whileShowing;
