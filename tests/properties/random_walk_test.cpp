@@ -29,7 +29,9 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <ostream>
 #include <random>
 #include <sstream>
 #include <string>
@@ -47,6 +49,14 @@
 #include "shell/main_window.h"
 #include "spectra/axle_spectra.h"
 #include "support/fake_platform.h"
+
+namespace zan {
+// Failures show the texts, not the bytes of the structure.
+void PrintTo(const AxleRowTexts& r, std::ostream* os) {
+    *os << '"' << r.singleLoad << "\",\"" << r.singleCount << "\",\"" << r.tandemLoad << "\",\""
+        << r.tandemCount << '"';
+}
+}  // namespace zan
 
 namespace zan::test {
 namespace {
@@ -106,21 +116,23 @@ std::vector<T> asVector(const QList<T>& list) {
 
 class Walk {
   public:
-    Walk(unsigned seed, MainWindow& window, FakePlatform& platform, const QTemporaryDir& folder)
-        : m_rng(seed), m_window(window), m_platform(platform), m_folder(folder) {
+    Walk(unsigned seed, FakePlatform& platform, const QTemporaryDir& folder)
+        : m_rng(seed), m_platform(platform), m_folder(folder) {
         m_platform.answerer = [this](const Message& m) { return randomAnswer(m); };
-        m_window.show();
+        start();
     }
 
     // One random action and the checks after it; false once a check failed.
     bool step() {
-        const Workspace before = m_window.workspace();
+        const Workspace before = m_window->workspace();
         const QString box = reportBox();
         m_platform.messages.clear();
         m_platform.printedDocuments.clear();
         m_expectedBox.reset();
         m_boxMayChange = false;
         act();
+        // What the user sees is painted, as the event loop would between two actions.
+        QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         m_platform.answers.clear();
         m_platform.openFiles.clear();
@@ -138,6 +150,12 @@ class Walk {
     }
 
   private:
+    // The program starts: a new main window on the initial design.
+    void start() {
+        m_window = std::make_unique<MainWindow>(m_platform);
+        m_window->show();
+    }
+
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
     template <typename T>
     const T& pickFrom(const std::vector<T>& items) {
@@ -159,17 +177,17 @@ class Walk {
         return Answer::Ok;
     }
 
-    QString reportBox() const { return m_window.reportBox()->toPlainText(); }
+    QString reportBox() const { return m_window->reportBox()->toPlainText(); }
     QAction* item(const char* name) const {
-        return m_window.findChild<QAction*>(QString::fromLatin1(name));
+        return m_window->findChild<QAction*>(QString::fromLatin1(name));
     }
     DamageChartWindow* chart() const {
-        return m_window.findChild<DamageChartWindow*>(QStringLiteral("frmDamageChart"));
+        return m_window->findChild<DamageChartWindow*>(QStringLiteral("frmDamageChart"));
     }
-    QWidget* about() const { return m_window.findChild<QWidget*>(QStringLiteral("frmAbout")); }
+    QWidget* about() const { return m_window->findChild<QWidget*>(QStringLiteral("frmAbout")); }
     std::vector<QDialog*> openDialogs() const {
         std::vector<QDialog*> open;
-        InputDialogs& d = m_window.inputDialogs();
+        InputDialogs& d = m_window->inputDialogs();
         for (QDialog* dialog : {d.pavementDialog(), d.trafficDialog(), d.axleLoadDialog()})
             if (dialog && dialog->isVisible())
                 open.push_back(dialog);
@@ -187,12 +205,18 @@ class Walk {
 
     // A command of the core: the window must end where the same command leaves a copy.
     void command(const char* name, const std::function<CommandOutcome(Workspace&)>& run) {
-        Workspace expected = m_window.workspace();
+        const Workspace before = m_window->workspace();
+        Workspace expected = before;
         const CommandOutcome outcome = run(expected);
         m_boxMayChange = true;
         m_expectedBox = outcome.report ? fromCoreLines(*outcome.report) : reportBox();
         trigger(name);
-        EXPECT_EQ(m_window.workspace(), expected) << name;
+        EXPECT_EQ(m_window->workspace(), expected) << name;
+        if (!outcome.ok()) {
+            // Refused: the inputs and the last results are as they were.
+            EXPECT_EQ(writeDefFile(m_window->workspace()), writeDefFile(before)) << name;
+            EXPECT_EQ(m_window->workspace().results(), before.results()) << name;
+        }
         if (outcome.message)
             EXPECT_EQ(m_platform.messages, std::vector<Message>{*outcome.message}) << name;
         else
@@ -201,16 +225,26 @@ class Walk {
 
     void act() {
         using Action = void (Walk::*)();
-        static const std::vector<std::pair<int, Action>> actions = {
-            {3, &Walk::switchUnits},      {4, &Walk::openDialog},
-            {3, &Walk::category},         {6, &Walk::analyse},
-            {2, &Walk::design},           {3, &Walk::readFile},
-            {3, &Walk::saveInput},        {2, &Walk::saveReport},
-            {1, &Walk::printReport},      {1, &Walk::exportPdf},
-            {2, &Walk::chartOpenOrClose}, {1, &Walk::aboutOrGuide},
-            {1, &Walk::closeWindow},      {20, &Walk::type},
-            {3, &Walk::toggleOption},     {6, &Walk::okCancelOrEscape},
-            {3, &Walk::switchWindow}};
+        // Nearly every command locks the unit choice, so a fresh program is where the unit
+        // switches and what follows them are explored: there they are chosen far more often.
+        const int unitWeight = m_window->workspace().unitChoiceLocked() ? 1 : 20;
+        const std::vector<std::pair<int, Action>> actions = {{unitWeight, &Walk::switchUnits},
+                                                             {4, &Walk::openDialog},
+                                                             {3, &Walk::category},
+                                                             {6, &Walk::analyse},
+                                                             {2, &Walk::design},
+                                                             {3, &Walk::readFile},
+                                                             {3, &Walk::saveInput},
+                                                             {2, &Walk::saveReport},
+                                                             {1, &Walk::printReport},
+                                                             {1, &Walk::exportPdf},
+                                                             {3, &Walk::chartOpenOrClose},
+                                                             {1, &Walk::aboutOrGuide},
+                                                             {3, &Walk::closeWindow},
+                                                             {20, &Walk::type},
+                                                             {3, &Walk::toggleOption},
+                                                             {6, &Walk::okCancelOrEscape},
+                                                             {3, &Walk::switchWindow}};
         int total = 0;
         for (const auto& a : actions)
             total += a.first;
@@ -227,7 +261,7 @@ class Walk {
     void switchUnits() {
         const bool metric = pick(2);
         const char* name = metric ? "MetricOption" : "EnglishOption";
-        Workspace expected = m_window.workspace();
+        Workspace expected = m_window->workspace();
         // Only the other system can be chosen, and only while the choice is free.
         const bool enabled = item(name)->isEnabled();
         if (enabled) {
@@ -235,18 +269,18 @@ class Walk {
                 expected.chooseUnitSystem(metric ? UnitSystem::Metric : UnitSystem::English));
         }
         trigger(name);
-        EXPECT_EQ(m_window.workspace(), expected);
+        EXPECT_EQ(m_window->workspace(), expected);
         EXPECT_EQ(m_platform.messages.size(), enabled ? 1u : 0u);
     }
 
     void openDialog() {
         const bool pavement = pick(2);
-        const std::string inputs = writeDefFile(m_window.workspace());
+        const std::string inputs = writeDefFile(m_window->workspace());
         trigger(pavement ? "mnuZANLayer" : "mnuZANTraffic");
-        InputDialogs& d = m_window.inputDialogs();
+        InputDialogs& d = m_window->inputDialogs();
         QDialog* dialog = pavement ? d.pavementDialog() : d.trafficDialog();
         ASSERT_TRUE(dialog && dialog->isVisible());
-        EXPECT_EQ(writeDefFile(m_window.workspace()), inputs) << "opening changed an input";
+        EXPECT_EQ(writeDefFile(m_window->workspace()), inputs) << "opening changed an input";
     }
 
     void category() {
@@ -257,14 +291,14 @@ class Walk {
             {"mnuVeryHeavy", AxleLoadCategory::VeryHeavy},
             {"mnuAxleInput", std::nullopt}};
         const auto& [name, category] = pickFrom(items);
-        Workspace expected = m_window.workspace();
+        Workspace expected = m_window->workspace();
         if (category)
             applyAxleLoadCategory(expected, *category);
         else
             loadStandardAxleSpectrum(expected);
         trigger(name);
-        EXPECT_EQ(m_window.workspace(), expected) << name;
-        QDialog* dialog = m_window.inputDialogs().axleLoadDialog();
+        EXPECT_EQ(m_window->workspace(), expected) << name;
+        QDialog* dialog = m_window->inputDialogs().axleLoadDialog();
         EXPECT_TRUE(dialog && dialog->isVisible());
     }
 
@@ -384,7 +418,7 @@ class Walk {
         Workspace reread;
         const std::string bytes = fileBytes(path).toStdString();
         ASSERT_TRUE(readDataBytes(reread, bytes, "saved.DEF").ok());
-        const Workspace& now = m_window.workspace();
+        const Workspace& now = m_window->workspace();
         EXPECT_EQ(reread.unitSystem(), now.unitSystem());
         EXPECT_EQ(pavementFields(reread), pavementFields(now));
         EXPECT_EQ(reread.pavement().concreteShoulder, now.pavement().concreteShoulder);
@@ -394,18 +428,18 @@ class Walk {
     }
 
     void saveInput() {
-        Workspace expected = m_window.workspace();
+        Workspace expected = m_window->workspace();
         const auto bytes = inputDataFileBytes(expected);
         save("FileSave", "DEF", bytes);
     }
 
     void saveReport() {
-        Workspace expected = m_window.workspace();
+        Workspace expected = m_window->workspace();
         save("mnuSaveReport", "PRN", reportForSaveOrPrint(expected));
     }
 
     void printReport() {
-        Workspace copy = m_window.workspace();
+        Workspace copy = m_window->workspace();
         const auto report = reportForSaveOrPrint(copy);
         const std::optional<int> copies = pick(4) ? std::optional<int>(pick(3) + 1) : std::nullopt;
         m_platform.printCopies.push_back(copies);
@@ -451,9 +485,9 @@ class Walk {
                 }
                 break;
             default:
-                if (m_window.userGuideWindow() && m_window.userGuideWindow()->isVisible()) {
+                if (m_window->userGuideWindow() && m_window->userGuideWindow()->isVisible()) {
                     log("close the guide");
-                    m_window.userGuideWindow()->close();
+                    m_window->userGuideWindow()->close();
                 } else {
                     trigger("mnuHelpGuide");
                 }
@@ -464,16 +498,20 @@ class Walk {
         // Yes saves the report first: the save dialog gets a name or is cancelled.
         m_platform.saveFiles.push_back(fileToWrite("PRN"));
         log("close the main window");
-        m_window.close();
+        m_window->close();
         ASSERT_FALSE(m_platform.messages.empty());
         EXPECT_EQ(m_platform.messages.front().text, "Save Outputs before closing?");
-        if (m_window.isVisible())
+        if (m_window->isVisible())
             return;
         for (QWidget* w : {static_cast<QWidget*>(chart()), about()})
             EXPECT_TRUE(!w || !w->isVisible()) << "a window outlived the program";
         EXPECT_TRUE(openDialogs().empty()) << "a dialog outlived the program";
-        // The program would end here; the walk starts it again on the same inputs.
-        m_window.show();
+        // The program ends here; the walk starts it again.
+        log("start the program");
+        start();
+        m_boxMayChange = true;  // a new program: an empty report box and no results
+        m_expectedBox = QString();
+        EXPECT_EQ(m_window->workspace(), Workspace());
     }
 
     QDialog* someDialog() {
@@ -524,7 +562,7 @@ class Walk {
     }
 
     void toggleOption() {
-        QDialog* dialog = m_window.inputDialogs().pavementDialog();
+        QDialog* dialog = m_window->inputDialogs().pavementDialog();
         if (!dialog || !dialog->isVisible())
             return openDialog();
         activate(dialog);
@@ -567,7 +605,7 @@ class Walk {
     }
 
     void switchWindow() {
-        std::vector<QWidget*> windows{&m_window};
+        std::vector<QWidget*> windows{m_window.get()};
         for (QDialog* d : openDialogs())
             windows.push_back(d);
         for (QWidget* w : {static_cast<QWidget*>(chart()), about()})
@@ -585,7 +623,7 @@ class Walk {
     }
 
     void checkInvariants(const Workspace& before, const QString& boxBefore) {
-        const Workspace& ws = m_window.workspace();
+        const Workspace& ws = m_window->workspace();
         const QString box = reportBox();
         if (m_expectedBox) {
             EXPECT_EQ(box, *m_expectedBox) << "the report box is not the core's report";
@@ -620,7 +658,7 @@ class Walk {
     }
 
     void checkDialogs(const Workspace& ws) {
-        InputDialogs& d = m_window.inputDialogs();
+        InputDialogs& d = m_window->inputDialogs();
         const std::pair<QDialog*, FieldTexts> dialogs[] = {{d.pavementDialog(), pavementFields(ws)},
                                                            {d.trafficDialog(), trafficFields(ws)},
                                                            {d.axleLoadDialog(), axleFields(ws)}};
@@ -642,7 +680,7 @@ class Walk {
     }
 
     std::mt19937 m_rng;
-    MainWindow& m_window;
+    std::unique_ptr<MainWindow> m_window;
     FakePlatform& m_platform;
     const QTemporaryDir& m_folder;
     std::vector<std::string> m_actions;
@@ -665,8 +703,7 @@ void runWalk(unsigned seed, int actions, const std::function<void(int)>& after =
     FakePlatform platform;
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    auto window = std::make_unique<MainWindow>(platform);
-    Walk walk(seed, *window, platform, folder);
+    Walk walk(seed, platform, folder);
     for (int i = 1; i <= actions; ++i) {
         if (!walk.step()) {
             ADD_FAILURE() << "the walk with seed " << seed << " failed at action " << i
