@@ -15,7 +15,7 @@
 namespace zan::test {
 namespace {
 
-struct Spec {
+struct BlockShape {
     double height;
     double spaceAbove = 0.0;
     bool newPage = false;
@@ -24,7 +24,7 @@ struct Spec {
 
 struct PaginateCase {
     const char* name;
-    std::vector<Spec> blocks;
+    std::vector<BlockShape> blocks;
     std::vector<std::vector<std::pair<std::size_t, double>>> pages;  // block, top
 };
 
@@ -36,7 +36,7 @@ class Paginate : public ::testing::TestWithParam<PaginateCase> {};
 
 TEST_P(Paginate, PlacesEachBlock) {
     std::vector<PdfBlock> blocks;
-    for (const Spec& s : GetParam().blocks) {
+    for (const BlockShape& s : GetParam().blocks) {
         PdfBlock b;
         b.height = s.height;
         b.spaceAbove = s.spaceAbove;
