@@ -371,49 +371,37 @@ void MainWindow::readDroppedFile(const std::optional<QString>& path) {
 
 void MainWindow::saveInputData() {
     const std::optional<QString> path = m_platform.chooseSaveFile(kDataFileFilter);
-    if (!path)
-        return;
-    std::optional<std::string> failure;
-    {
-        BusyPointer busy(m_platform);
-        const auto bytes = inputDataFileBytes(m_workspace);
-        refreshUnitMenu();  // the command creates the sections not yet touched
-        if (!bytes) {
-            failure = bytes.error();
-        } else if (auto written = writeFileSafely(QFile::encodeName(*path).toStdString(), *bytes,
-                                                  toCore(nativePath(*path)));
-                   !written) {
-            failure = written.error();
-        }
-    }
-    if (failure) {
-        showFailure(fromCore(*failure));
-        return;
-    }
-    m_inputFile = nativePath(*path);
+    if (path && saveFile(*path, [this] { return inputDataFileBytes(m_workspace); }))
+        m_inputFile = nativePath(*path);
 }
 
 MainWindow::SaveResult MainWindow::saveReport() {
     const std::optional<QString> path = m_platform.chooseSaveFile(kReportFileFilter);
     if (!path)
         return SaveResult::Cancelled;
+    return saveFile(*path, [this] { return reportForSaveOrPrint(m_workspace); })
+               ? SaveResult::Saved
+               : SaveResult::Failed;
+}
+
+bool MainWindow::saveFile(const QString& path,
+                          const std::function<Expected<std::string, std::string>()>& bytesOf) {
     std::optional<std::string> failure;
     {
         BusyPointer busy(m_platform);
-        auto report = reportForSaveOrPrint(m_workspace);
-        refreshUnitMenu();
-        if (!report) {
-            failure = report.error();
-        } else if (auto written = writeFileSafely(QFile::encodeName(*path).toStdString(), *report,
-                                                  toCore(nativePath(*path)));
+        const auto bytes = bytesOf();
+        refreshUnitMenu();  // the command creates the sections not yet touched
+        if (!bytes) {
+            failure = bytes.error();
+        } else if (auto written = writeFileSafely(QFile::encodeName(path).toStdString(), *bytes,
+                                                  toCore(nativePath(path)));
                    !written) {
             failure = written.error();
         }
     }
-    if (!failure)
-        return SaveResult::Saved;
-    showFailure(fromCore(*failure));
-    return SaveResult::Failed;
+    if (failure)
+        showFailure(fromCore(*failure));
+    return !failure;
 }
 
 void MainWindow::printReport() {

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "dialogs/input_dialogs.h"
+#include "model/expected.h"
 #include "model/workspace.h"
 #include "shell/about_window.h"
 #include "shell/main_window_names.h"
@@ -89,6 +90,10 @@ class MainWindow : public QMainWindow {
     void readDroppedFile(const std::optional<QString>& path);
     void saveInputData();
     SaveResult saveReport();
+    // Makes the file's bytes under the busy pointer and writes them the safe way; a failure of
+    // either step is shown. True once written.
+    bool saveFile(const QString& path,
+                  const std::function<Expected<std::string, std::string>()>& bytesOf);
     void printReport();
     void exportPdf();
     void exitProgram();

@@ -68,7 +68,7 @@ inline void expectNoNonFiniteWords(const std::string& report,
 }
 
 // Every input text of a workspace, in a fixed order.
-inline std::vector<std::string> inputTexts(Workspace& w) {
+inline std::vector<std::string> inputTexts(const Workspace& w) {
     const PavementInputs& p = w.pavement();
     const TrafficInputs& t = w.traffic();
     std::vector<std::string> texts{p.thickness,           p.subgradeModulus, p.modulusOfRupture,
