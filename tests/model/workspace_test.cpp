@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <utility>
+#include <vector>
+
+#include "model/input_ranges.h"
 
 namespace zan {
 namespace {
@@ -140,6 +143,84 @@ TEST(Workspace, ReadingFollowsTheUnitChoiceUntilASectionIsCreated) {
     EXPECT_EQ(reading.axles().loadHeading, "Axle Load (kips)");
     EXPECT_FALSE(ws.hasPavement() || ws.hasTraffic() || ws.hasAxles());
 }
+
+// The inputs a batch run warns about: each is judged by the value the analysis reads from its
+// text, against the range of the workspace's unit system, and named as the report names it.
+struct OutsideCase {
+    const char* name;
+    UnitSystem units;
+    void (*edit)(Workspace&);
+    std::vector<std::string> lines;
+};
+void PrintTo(const OutsideCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class OutsideRanges : public ::testing::TestWithParam<OutsideCase> {};
+
+TEST_P(OutsideRanges, ListsEachInputOutsideItsTypicalRange) {
+    const OutsideCase& c = GetParam();
+    Workspace ws;
+    ws.chooseUnitSystem(c.units);
+    c.edit(ws);
+    std::vector<std::string> lines;
+    for (const OutOfRangeInput& input : inputsOutsideRanges(ws))
+        lines.push_back(outOfRangeText(input));
+    EXPECT_EQ(lines, c.lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, OutsideRanges,
+    ::testing::Values(
+        OutsideCase{"InitialInputsAreInside", UnitSystem::English, [](Workspace&) {}, {}},
+        OutsideCase{"InitialMetricInputsAreInside", UnitSystem::Metric, [](Workspace&) {}, {}},
+        OutsideCase{"SlipInTheThickness",
+                    UnitSystem::English,
+                    [](Workspace& w) { w.pavement().thickness = "80"; },
+                    {"Trial Thickness, h (in) = 80 is outside the typical range 4 to 20"}},
+        OutsideCase{"MetricBoundsAndCaption",
+                    UnitSystem::Metric,
+                    [](Workspace& w) { w.pavement().thickness = "9.5"; },
+                    {"Trial Thickness, h (cm) = 9.5 is outside the typical range 10.16 to 50.8"}},
+        OutsideCase{"BoundsAreInclusive",
+                    UnitSystem::English,
+                    [](Workspace& w) {
+                        w.pavement().thickness = "4";
+                        w.traffic().loadSafetyFactor = "1.3";
+                        w.axles().rows[0].tandemLoad = "200";
+                    },
+                    {}},
+        OutsideCase{"TextAsEnteredValueAsTheAnalysisReadsIt",
+                    UnitSystem::English,
+                    [](Workspace& w) {
+                        w.traffic().averageDailyTraffic = "0,5";  // reads 0
+                        w.traffic().truckPercent = "12,900";      // reads 12: inside
+                    },
+                    {"Average Daily Traffic, ADT = 0,5 is outside the typical range 1 to "
+                     "1000000"}},
+        OutsideCase{"FileCaptionsWithCapitalK",
+                    UnitSystem::English,
+                    [](Workspace& w) {
+                        w.applyUnitCaptions(UnitSystem::English);
+                        w.pavement().subgradeModulus = "1e400";
+                        w.traffic().growthPercent = "-1";
+                    },
+                    {"Subgrade Modulus, K (psi/in) = 1e400 is outside the typical range 20 to "
+                     "1000",
+                     "Annual Growth Rate, % = -1 is outside the typical range 0 to 100"}},
+        OutsideCase{"AxleRowsNamedByTypeRowAndUnit",
+                    UnitSystem::Metric,
+                    [](Workspace& w) {
+                        w.axles().rows[9].tandemCount = "20000";
+                        w.axles().rows[2].singleLoad = "8.8";
+                        w.axles().rows[2].tandemLoad = "891";
+                        w.axles().rows[0].singleCount = "abc";  // reads 0: inside
+                    },
+                    {"Single Axle Load, row 3 (kN) = 8.8 is outside the typical range 8.9 to 445",
+                     "Tandem Axle Load, row 3 (kN) = 891 is outside the typical range 17.8 to 890",
+                     "Tandem Axles per 1000 Trucks, row 10 = 20000 is outside the typical range 0 "
+                     "to 10000"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace zan
