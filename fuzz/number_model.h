@@ -124,7 +124,7 @@ inline bool modelIsNumberText(std::string_view text) {
     enum State { Lead, Sign, Int, Point, PointFirst, Frac, Mark, ExpSign, Exp, Trail, Reject };
     State st = Lead;
     for (char c : text) {
-        const bool blank = c == ' ' || c == '\t';
+        const bool blank = c == ' ' || c == '\t' || c == '\n';
         const bool digit = modelIsDigit(c);
         const bool sign = c == '+' || c == '-';
         const bool point = c == '.';
