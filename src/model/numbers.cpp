@@ -94,15 +94,16 @@ double readDecimal(std::string_view number) {
 
 // "&H1F" and "&O17", blanks anywhere: hexadecimal and octal integers; 0 for any other text.
 double readRadixInteger(std::string_view text) {
-    std::size_t prefix = 0;
+    bool ampersand = false;
     int radix = 0;
     double value = 0.0;
     for (char c : text) {
         if (isBlank(c))
             continue;
-        if (prefix++ == 0) {
+        if (!ampersand) {
             if (c != '&')
                 return 0.0;
+            ampersand = true;
         } else if (radix == 0) {
             radix = c == 'H' || c == 'h' ? 16 : c == 'O' || c == 'o' ? 8 : 0;
             if (radix == 0)
