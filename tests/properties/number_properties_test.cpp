@@ -113,22 +113,6 @@ TEST(NumberProperties, FixedPatternsRoundTheShortestFormOfAnyValue) {
     }
 }
 
-// The details tables' texts stay those of std::to_chars' plain form on the native build.
-TEST(NumberProperties, ShortestTextIsToCharsPlainForm) {
-    std::mt19937_64 random(912);
-    for (int i = 0; i < 200000; ++i) {
-        const auto bits = static_cast<std::uint32_t>(random());
-        const float wide = std::bit_cast<float>(bits);
-        const float typical = static_cast<float>(bits % 100000000) / 1000.0f;
-        for (float value : {wide, typical, -typical}) {
-            char text[32];
-            const char* end = std::to_chars(text, text + sizeof text, value).ptr;
-            ASSERT_EQ(shortestText(value), std::string(static_cast<const char*>(text), end))
-                << bits;
-        }
-    }
-}
-
 TEST(NumberProperties, FixedPatternsAtTheEndsOfTheRange) {
     const double values[] = {1.7976931348623157e308,
                              -1.7976931348623157e308,
