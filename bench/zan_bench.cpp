@@ -27,9 +27,7 @@ namespace {
 // The initial English design, every section created as the first command would.
 zan::Workspace initialEnglish() {
     zan::Workspace workspace;
-    workspace.pavement();
-    workspace.traffic();
-    workspace.axles();
+    workspace.createInputSections();
     return workspace;
 }
 
@@ -108,7 +106,7 @@ BENCHMARK(analysisBothParts);
 
 void thicknessSearchFrom9_5(benchmark::State& state) {
     zan::Workspace workspace = initialEnglish();
-    workspace.pavement().thickness = "9.5";
+    workspace.ensurePavement().thickness = "9.5";
     int runs = 0;
     for (auto _ : state) {
         auto found = zan::searchDesignThickness(workspace);

@@ -23,8 +23,8 @@ DesignAlternatives designAlternatives(const Workspace& workspace) {
 
         // Only the copy takes the combination; editing it creates its section there.
         Workspace copy = workspace;
-        copy.pavement().concreteShoulder = alternative.concreteShoulder;
-        copy.pavement().doweledJoints = alternative.doweledJoints;
+        copy.ensurePavement().concreteShoulder = alternative.concreteShoulder;
+        copy.ensurePavement().doweledJoints = alternative.doweledJoints;
         auto found = searchDesignThickness(copy);
         if (found)
             alternative.thickness = found->thickness;

@@ -39,9 +39,9 @@ inline constexpr double kSensitivityUpperFactor = 1.2;
 // The short name with its unit, as a table row heading: "k (psi/in)", "ADT".
 std::string sensitivityInputName(SensitivityInput input, UnitSystem units);
 
-// The workspace text the input is read from; the non-const one is for editing it and so
-// creates its section.
-std::string& sensitivityText(Workspace& workspace, SensitivityInput input);
+// The workspace text the input is read from; the ensure one is for editing it and so creates
+// its section.
+std::string& ensureSensitivityText(Workspace& workspace, SensitivityInput input);
 const std::string& sensitivityText(const Workspace& workspace, SensitivityInput input);
 
 // One thickness search.

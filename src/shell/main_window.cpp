@@ -470,14 +470,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::openPavementData() {
-    // The dialog shows this section; creating it locks the unit choice.
-    m_workspace.pavement();
+    // Building the dialog creates its section, which locks the unit choice.
     m_dialogs.openPavementDialog();
     refreshUnitMenu();
 }
 
 void MainWindow::openTrafficData() {
-    m_workspace.traffic();
     m_dialogs.openTrafficDialog();
     refreshUnitMenu();
 }

@@ -95,7 +95,7 @@ std::string loadText(int kips, UnitSystem units) {
 }
 
 void writeSpectrum(Workspace& workspace, const AxleSpectrum& spectrum) {
-    workspace.axles() = axleInputsFor(spectrum, workspace.unitSystem());
+    workspace.ensureAxles() = axleInputsFor(spectrum, workspace.unitSystem());
     workspace.lockUnitChoice();
 }
 

@@ -89,7 +89,7 @@ void PrintTo(const CommandCase& c, std::ostream* os) {
 class ChartAfterCommand : public ChartMenu, public ::testing::WithParamInterface<CommandCase> {};
 
 TEST_P(ChartAfterCommand, RedrawsFromTheNewInputsAndResults) {
-    window.workspace().pavement().thickness = "12";
+    window.workspace().ensurePavement().thickness = "12";
     trigger("mnuDamageChart");
     ASSERT_NE(chart(), nullptr);
     EXPECT_TRUE(chart()->axlePlot()->rows().empty());
@@ -118,7 +118,7 @@ TEST_F(ChartMenu, RedrawsWhenTheUserComesBackToIt) {
     activate(chart());
     activate(&window);
     // What a keystroke in the traffic dialog does: the text changes, nobody is told.
-    window.workspace().traffic().loadSafetyFactor = "1.44";
+    window.workspace().ensureTraffic().loadSafetyFactor = "1.44";
     EXPECT_EQ(chart()->damagePlot()->curve().recommendedThickness, 9.5f);
     activate(chart());
     EXPECT_EQ(chart()->damagePlot()->curve().recommendedThickness, 10.75f);

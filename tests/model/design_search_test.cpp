@@ -26,7 +26,7 @@ TEST_P(DesignSearchTest, FindsTheThinnestPassingGridThickness) {
     const SearchCase& c = GetParam();
     Workspace ws;
     ASSERT_TRUE(ws.chooseUnitSystem(c.units));
-    ws.pavement().thickness = c.start;
+    ws.ensurePavement().thickness = c.start;
     auto found = searchDesignThickness(ws);
     ASSERT_TRUE(found.ok());
     const float step = c.units == UnitSystem::Metric ? 0.5f : 0.25f;
@@ -57,8 +57,8 @@ TEST(DesignSearch, InitialDesignNeedsNineAndAHalfInches) {
 
 TEST(DesignSearch, StartIsTheWholeNumberPart) {
     Workspace a, b;
-    a.pavement().thickness = "12.75";
-    b.pavement().thickness = "12";
+    a.ensurePavement().thickness = "12.75";
+    b.ensurePavement().thickness = "12";
     auto fa = searchDesignThickness(a);
     auto fb = searchDesignThickness(b);
     ASSERT_TRUE(fa.ok() && fb.ok());
@@ -68,7 +68,7 @@ TEST(DesignSearch, StartIsTheWholeNumberPart) {
 
 TEST(DesignSearch, NoTrafficStopsBeforeTheModelsBreakDown) {
     Workspace ws;
-    for (auto& row : ws.axles().rows)
+    for (auto& row : ws.ensureAxles().rows)
         row.singleCount = row.tandemCount = "0";
     auto found = searchDesignThickness(ws);
     ASSERT_TRUE(found.ok());
@@ -81,9 +81,9 @@ TEST(DesignSearch, NothingPassesUpToTheLimit) {
     for (UnitSystem units : {UnitSystem::English, UnitSystem::Metric}) {
         Workspace ws;
         ASSERT_TRUE(ws.chooseUnitSystem(units));
-        ws.pavement().modulusOfRupture = units == UnitSystem::Metric ? "345" : "50";
-        ws.pavement().thickness = units == UnitSystem::Metric ? "50" : "20";
-        ws.traffic().averageDailyTraffic = "1000000";
+        ws.ensurePavement().modulusOfRupture = units == UnitSystem::Metric ? "345" : "50";
+        ws.ensurePavement().thickness = units == UnitSystem::Metric ? "50" : "20";
+        ws.ensureTraffic().averageDailyTraffic = "1000000";
         auto found = searchDesignThickness(ws);
         ASSERT_FALSE(found.ok());
         EXPECT_EQ(found.error().kind, DesignSearchError::Kind::NoPassingThickness);
@@ -95,14 +95,14 @@ TEST(DesignSearch, NothingPassesUpToTheLimit) {
 
 TEST(DesignSearch, RefusedStartRefusesTheCommand) {
     Workspace ws;
-    ws.pavement().thickness = "0.5";  // whole-number part 0
+    ws.ensurePavement().thickness = "0.5";  // whole-number part 0
     auto found = searchDesignThickness(ws);
     ASSERT_FALSE(found.ok());
     EXPECT_EQ(found.error().kind, DesignSearchError::Kind::Refused);
     EXPECT_EQ(found.error().refusal.input, AnalysisInput::TrialThickness);
 
     Workspace zeroLoad;
-    zeroLoad.axles().rows[9].singleLoad = "0";
+    zeroLoad.ensureAxles().rows[9].singleLoad = "0";
     auto refused = searchDesignThickness(zeroLoad);
     ASSERT_FALSE(refused.ok());
     EXPECT_EQ(refused.error().refusal.input, AnalysisInput::AxleLoad);
@@ -110,7 +110,7 @@ TEST(DesignSearch, RefusedStartRefusesTheCommand) {
 
 TEST(DesignSearch, AbsurdStartWalksDownFromTheLimit) {
     Workspace ws;
-    ws.pavement().thickness = "1e30";
+    ws.ensurePavement().thickness = "1e30";
     auto found = searchDesignThickness(ws);
     ASSERT_TRUE(found.ok());
     EXPECT_EQ(found->thickness, 9.5f);

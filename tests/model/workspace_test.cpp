@@ -33,9 +33,17 @@ TEST_P(UnitLockTest, OnlyThePavementAndAxleSectionsLock) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sections, UnitLockTest,
-    ::testing::Values(LockCase{"Pavement", [](Workspace& w) { w.pavement(); }, true},
-                      LockCase{"Axles", [](Workspace& w) { w.axles(); }, true},
-                      LockCase{"Traffic", [](Workspace& w) { w.traffic(); }, false},
+    ::testing::Values(LockCase{"Pavement", [](Workspace& w) { w.ensurePavement(); }, true},
+                      LockCase{"Axles", [](Workspace& w) { w.ensureAxles(); }, true},
+                      LockCase{"Traffic", [](Workspace& w) { w.ensureTraffic(); }, false},
+                      // A read creates nothing, through a non-const workspace too.
+                      LockCase{"ReadingEverySection",
+                               [](Workspace& w) {
+                                   (void)w.pavement();
+                                   (void)w.axles();
+                                   (void)w.traffic();
+                               },
+                               false},
                       LockCase{"AllSectionsAtOnce", [](Workspace& w) { w.createInputSections(); },
                                true},
                       // Reading creates nothing, so it leaves the choice free.
@@ -57,7 +65,7 @@ TEST(Workspace, SwitchingBackAndForthBeforeTheLock) {
 TEST(Workspace, SectionsTakeTheUnitsInForceWhenCreated) {
     Workspace ws;
     ASSERT_TRUE(ws.chooseUnitSystem(UnitSystem::Metric));
-    const PavementInputs& p = ws.pavement();
+    const PavementInputs& p = ws.ensurePavement();
     EXPECT_EQ(p.thickness, "24.1");
     EXPECT_EQ(p.subgradeModulus, "35.2");
     EXPECT_EQ(p.modulusOfRupture, "4479");
@@ -120,7 +128,7 @@ TEST(Workspace, CaptionsAfterAFileWriteCapitalK) {
 
 TEST(Workspace, CreatingTheSectionsKeepsThoseThatExist) {
     Workspace ws;
-    ws.traffic().averageDailyTraffic = "5000";
+    ws.ensureTraffic().averageDailyTraffic = "5000";
     ASSERT_TRUE(ws.chooseUnitSystem(UnitSystem::Metric));  // traffic does not lock
     ws.createInputSections();
     EXPECT_EQ(ws.traffic().averageDailyTraffic, "5000");

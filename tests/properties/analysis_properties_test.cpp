@@ -48,7 +48,7 @@ TEST(AnalysisProperty, CommitsFiniteResultsOrRefusesAndKeepsTheOldOnes) {
         if (r.chance(50))
             performAnalysis(w, AnalysisKind::Both);
         if (r.chance(30))
-            w.pavement().thickness = r.pick(test::edgeTexts());
+            w.ensurePavement().thickness = r.pick(test::edgeTexts());
         const AnalysisKind kind =
             r.pick(std::array{AnalysisKind::Fatigue, AnalysisKind::Erosion, AnalysisKind::Both});
         const Workspace before = w;

@@ -94,7 +94,7 @@ TEST_F(ExportPdf, AnUnwritableTargetIsReportedOnceNamingTheFile) {
 
 TEST_F(ExportPdf, AReportThatCannotBeWrittenGivesSaveReportsMessage) {
     trigger("mnuBothAnalysis");
-    window.workspace().pavement().modulusOfRupture = "0";
+    window.workspace().ensurePavement().modulusOfRupture = "0";
     platform.clear();
     platform.saveFiles.push_back(path("report.PRN"));
     trigger("mnuSaveReport");
