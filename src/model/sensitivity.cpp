@@ -9,10 +9,9 @@
 namespace zan {
 namespace {
 
-SensitivityCase search(const Workspace& workspace, const std::string& text) {
+SensitivityCase caseOf(const DesignSearch& found, const std::string& text) {
     SensitivityCase c;
     c.text = text;
-    auto found = searchDesignThickness(workspace);
     if (found)
         c.thickness = found->thickness;
     else
@@ -20,12 +19,15 @@ SensitivityCase search(const Workspace& workspace, const std::string& text) {
     return c;
 }
 
-SensitivityCase searchWith(const Workspace& workspace, SensitivityInput input, double value) {
+SensitivityCase searchWith(const Workspace& workspace, const DesignSearch& base,
+                           SensitivityInput input, double value) {
     // Only the copy takes the changed text; editing it creates its section there.
     Workspace changed = workspace;
     std::string& text = ensureSensitivityText(changed, input);
     text = formatSignificant(value);
-    return search(changed, text);
+    return caseOf(
+        base ? searchDesignThicknessNear(changed, base->thickness) : searchDesignThickness(changed),
+        text);
 }
 
 }  // namespace
@@ -96,9 +98,13 @@ const std::string& sensitivityText(const Workspace& workspace, SensitivityInput 
 }
 
 Sensitivity sensitivity(const Workspace& workspace) {
+    return sensitivity(workspace, searchDesignThickness(workspace));
+}
+
+Sensitivity sensitivity(const Workspace& workspace, const DesignSearch& base) {
     Sensitivity result;
     result.units = workspace.unitSystem();
-    result.base = search(workspace, "");
+    result.base = caseOf(base, "");
 
     for (SensitivityInput input : kSensitivityInputs) {
         SensitivityRow row;
@@ -111,8 +117,8 @@ Sensitivity sensitivity(const Workspace& workspace) {
             row.lower = row.upper = result.base;
             row.lower.text = row.upper.text = text;
         } else {
-            row.lower = searchWith(workspace, input, row.value * kSensitivityLowerFactor);
-            row.upper = searchWith(workspace, input, row.value * kSensitivityUpperFactor);
+            row.lower = searchWith(workspace, base, input, row.value * kSensitivityLowerFactor);
+            row.upper = searchWith(workspace, base, input, row.value * kSensitivityUpperFactor);
         }
         result.rows.push_back(std::move(row));
     }

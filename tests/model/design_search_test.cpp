@@ -36,6 +36,16 @@ TEST_P(DesignSearchTest, FindsTheThinnestPassingGridThickness) {
     EXPECT_EQ(found->results, *again);
     EXPECT_EQ(ws.pavement().thickness, c.start);  // the search itself writes nothing
     EXPECT_EQ(ws.results(), AnalysisResults{});
+
+    // Started near the result, above or below it, on the grid or off it, the search finds
+    // the same thickness with the same results.
+    for (const float nearby : {found->thickness, found->thickness + 3 * step,
+                               found->thickness - 2 * step, found->thickness + 0.1f, 1e6f}) {
+        auto near = searchDesignThicknessNear(ws, nearby);
+        ASSERT_TRUE(near.ok()) << nearby;
+        EXPECT_EQ(near->thickness, found->thickness) << nearby;
+        EXPECT_EQ(near->results, found->results) << nearby;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -43,8 +53,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SearchCase{"EnglishFromTrial", UnitSystem::English, "9.5"},
                       SearchCase{"EnglishFromBelow", UnitSystem::English, "7"},
                       SearchCase{"EnglishFromAbove", UnitSystem::English, "14.9"},
+                      SearchCase{"EnglishFromFarBelow", UnitSystem::English, "5"},
+                      SearchCase{"EnglishFromBeyondTheLimit", UnitSystem::English, "650"},
                       SearchCase{"MetricFromTrial", UnitSystem::Metric, "24.1"},
-                      SearchCase{"MetricFromAbove", UnitSystem::Metric, "40"}),
+                      SearchCase{"MetricFromAbove", UnitSystem::Metric, "40"},
+                      SearchCase{"MetricFromBeyondTheLimit", UnitSystem::Metric, "1651"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DesignSearch, InitialDesignNeedsNineAndAHalfInches) {
