@@ -121,7 +121,7 @@ CommandOutcome computeDesignThickness(Workspace& workspace) {
         return refused(status, designSearchErrorMessage(found.error()), kDesignThicknessTitle);
     }
 
-    PavementInputs& pavement = workspace.pavement();
+    PavementInputs& pavement = workspace.ensurePavement();
     const std::string previousThickness = pavement.thickness;
     pavement.thickness = formatSignificant(static_cast<double>(found->thickness));
     auto report = writeReport(workspace, found->results);

@@ -44,6 +44,8 @@ constexpr std::size_t fieldIndex(std::size_t row, std::size_t column) {
 
 AxleLoadDialog::AxleLoadDialog(Workspace& workspace, Platform& platform, QWidget* parent)
     : InputDialog(workspace, platform, parent, names::kDialog, names::kTitle) {
+    // The dialog edits its section from the moment it exists, in the units in force now.
+    workspace.ensureAxles();
     auto* grid = new QGridLayout;
     createHeadings(*grid);
     createValueFields(*grid);
@@ -92,7 +94,7 @@ void AxleLoadDialog::createValueFields(QGridLayout& grid) {
             const std::string name = std::string(c.arrayName) + "_" + std::to_string(row);
             QLineEdit* edit =
                 addValueField(name.c_str(), [this, row, member = c.text]() -> std::string& {
-                    return m_workspace.axles().rows[row].*member;
+                    return m_workspace.ensureAxles().rows[row].*member;
                 });
             edit->setFixedWidth(
                 QFontMetrics(edit->font()).horizontalAdvance(QStringLiteral("0")) * 8 + 12);

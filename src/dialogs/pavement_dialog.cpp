@@ -39,6 +39,8 @@ constexpr const char* kDowelTooltip =
 
 PavementDialog::PavementDialog(Workspace& workspace, Platform& platform, QWidget* parent)
     : InputDialog(workspace, platform, parent, names::kDialog, names::kTitle) {
+    // The dialog edits its section from the moment it exists, in the units in force now.
+    workspace.ensurePavement();
     createLayout();
     refresh();
     rememberValues();
@@ -77,13 +79,13 @@ QGridLayout* PavementDialog::createValueFields() {
     m_subgradeLabel = makeLabel(names::kSubgradeLabel, labelFont);
     m_ruptureLabel = makeLabel(names::kRuptureLabel, labelFont);
     QLineEdit* thickness = addValueField(names::kThicknessField, [this]() -> std::string& {
-        return m_workspace.pavement().thickness;
+        return m_workspace.ensurePavement().thickness;
     });
     QLineEdit* subgrade = addValueField(names::kSubgradeField, [this]() -> std::string& {
-        return m_workspace.pavement().subgradeModulus;
+        return m_workspace.ensurePavement().subgradeModulus;
     });
     QLineEdit* rupture = addValueField(names::kRuptureField, [this]() -> std::string& {
-        return m_workspace.pavement().modulusOfRupture;
+        return m_workspace.ensurePavement().modulusOfRupture;
     });
 
     auto* fields = new QGridLayout;
@@ -119,9 +121,9 @@ QGroupBox* PavementDialog::createOptionPair(const OptionPair& pair, QRadioButton
 void PavementDialog::connectOptions() {
     // The Yes button of each pair carries the state; its partner follows by exclusion.
     connect(m_shoulderYes, &QRadioButton::toggled, this,
-            [this](bool on) { m_workspace.pavement().concreteShoulder = on; });
+            [this](bool on) { m_workspace.ensurePavement().concreteShoulder = on; });
     connect(m_dowelYes, &QRadioButton::toggled, this,
-            [this](bool on) { m_workspace.pavement().doweledJoints = on; });
+            [this](bool on) { m_workspace.ensurePavement().doweledJoints = on; });
     // Only a click is the user's; a refresh toggles the buttons too.
     for (QRadioButton* button : {m_shoulderYes, m_shoulderNo, m_dowelYes, m_dowelNo})
         connect(button, &QRadioButton::clicked, this, &InputDialog::inputsEdited);
@@ -184,7 +186,7 @@ void PavementDialog::ok() {
 void PavementDialog::cancelEdits() {
     hide();
     restoreAllTexts();
-    PavementInputs& p = m_workspace.pavement();
+    PavementInputs& p = m_workspace.ensurePavement();
     p.concreteShoulder = m_rememberedShoulder;
     p.doweledJoints = m_rememberedDowels;
     showOptionStates();

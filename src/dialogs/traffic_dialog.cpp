@@ -61,6 +61,8 @@ constexpr std::array<TrafficCheck, 7> kChecks = {{
 
 TrafficDialog::TrafficDialog(Workspace& workspace, Platform& platform, QWidget* parent)
     : InputDialog(workspace, platform, parent, names::kDialog, names::kTitle) {
+    // The dialog edits its section from the moment it exists.
+    workspace.ensureTraffic();
     auto* grid = new QGridLayout;
     const QFont labelFont = serifFont(9, true);
     std::array<QLabel*, kRows.size()> labels{};
@@ -69,7 +71,7 @@ TrafficDialog::TrafficDialog(Workspace& workspace, Platform& platform, QWidget* 
         QLabel* label = labels[i] = makeLabel(row.labelName, labelFont);
         label->setText(fromCore(row.caption));
         QLineEdit* edit = addValueField(row.fieldName, [this, member = row.text]() -> std::string& {
-            return m_workspace.traffic().*member;
+            return m_workspace.ensureTraffic().*member;
         });
         grid->addWidget(label, static_cast<int>(i), 0);
         grid->addWidget(edit, static_cast<int>(i), 1);

@@ -54,7 +54,11 @@ std::vector<DamagePoint> damagePoints(const Workspace& workspace, float from, fl
 }
 
 Expected<DamageCurve, DesignSearchError> damageCurve(const Workspace& workspace) {
-    auto found = searchDesignThickness(workspace);
+    return damageCurve(workspace, searchDesignThickness(workspace));
+}
+
+Expected<DamageCurve, DesignSearchError> damageCurve(const Workspace& workspace,
+                                                     const DesignSearch& found) {
     if (!found)
         return failure(found.error());
 

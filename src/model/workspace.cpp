@@ -75,11 +75,11 @@ void Workspace::setUnitSystemFromFile(UnitSystem units) {
 }
 
 void Workspace::applyUnitCaptions(UnitSystem units) {
-    PavementInputs& p = pavement();
+    PavementInputs& p = ensurePavement();
     p.thicknessCaption = caption::thickness(units);
     p.subgradeModulusCaption = caption::subgradeModulus(units, true);
     p.modulusOfRuptureCaption = caption::modulusOfRupture(units);
-    axles().loadHeading = caption::axleLoadHeading(units);
+    ensureAxles().loadHeading = caption::axleLoadHeading(units);
 }
 
 namespace {
@@ -117,12 +117,12 @@ const AxleInputs& Workspace::axles() const {
 }
 
 void Workspace::createInputSections() {
-    pavement();
-    traffic();
-    axles();
+    ensurePavement();
+    ensureTraffic();
+    ensureAxles();
 }
 
-PavementInputs& Workspace::pavement() {
+PavementInputs& Workspace::ensurePavement() {
     if (!m_pavement) {
         m_pavement = initialPavementInputs(m_units);
         m_unitChoiceLocked = true;
@@ -130,13 +130,13 @@ PavementInputs& Workspace::pavement() {
     return *m_pavement;
 }
 
-TrafficInputs& Workspace::traffic() {
+TrafficInputs& Workspace::ensureTraffic() {
     if (!m_traffic)
         m_traffic = initialTrafficInputs();
     return *m_traffic;
 }
 
-AxleInputs& Workspace::axles() {
+AxleInputs& Workspace::ensureAxles() {
     if (!m_axles) {
         m_axles = initialAxleInputs(m_units);
         m_unitChoiceLocked = true;

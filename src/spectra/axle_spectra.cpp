@@ -5,7 +5,7 @@ namespace zan {
 namespace {
 
 void writeSpectrum(Workspace& workspace, const AxleSpectrum& spectrum) {
-    workspace.axles() = axleInputsFor(spectrum, workspace.unitSystem());
+    workspace.ensureAxles() = axleInputsFor(spectrum, workspace.unitSystem());
     workspace.lockUnitChoice();
 }
 

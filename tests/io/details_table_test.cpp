@@ -157,8 +157,8 @@ class ModelUnitsLine : public ::testing::TestWithParam<UnitsLineCase> {};
 TEST_P(ModelUnitsLine, NamesWhatThePartsComputedWith) {
     const UnitsLineCase& c = GetParam();
     Workspace ws;
-    ws.pavement().concreteShoulder = c.concreteShoulder;
-    ws.pavement().doweledJoints = c.doweledJoints;
+    ws.ensurePavement().concreteShoulder = c.concreteShoulder;
+    ws.ensurePavement().doweledJoints = c.doweledJoints;
     auto r = runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{9.5f}, c.fatigue, c.erosion});
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(modelUnitsLine(calculationDetails(*r)), c.line);

@@ -56,14 +56,14 @@ TEST(RunDamageAnalysis, WorkedRowsOfTheInitialDesign) {
 
 TEST(RunDamageAnalysis, WorkedProjection) {
     Workspace ws;
-    TrafficInputs& t = ws.traffic();
+    TrafficInputs& t = ws.ensureTraffic();
     t.averageDailyTraffic = "12900";
     t.truckPercent = "10";
     t.directionPercent = "50";
     t.lanePercent = "100";
     t.growthPercent = "4";
     t.designPeriod = "20";
-    ws.axles().rows[0].singleCount = "100";
+    ws.ensureAxles().rows[0].singleCount = "100";
     const AnalysisResults r = runBoth(ws, 9.5f);
     expectClose(r.expectedRepetitions[0][0], 701050.0, 2e-5);
 }
@@ -80,14 +80,14 @@ class GrowthFactorTest : public ::testing::TestWithParam<GrowthCase> {};
 // 1000 trucks makes the expected repetitions of a row that number times 1000.
 TEST_P(GrowthFactorTest, ZeroOrNegativeGrowthTakesTwenty) {
     Workspace ws;
-    TrafficInputs& t = ws.traffic();
+    TrafficInputs& t = ws.ensureTraffic();
     t.averageDailyTraffic = "1000";
     t.truckPercent = "100";
     t.directionPercent = "100";
     t.lanePercent = "100";
     t.growthPercent = GetParam().growth;
     t.designPeriod = GetParam().years;
-    ws.axles().rows[0].singleCount = "1";
+    ws.ensureAxles().rows[0].singleCount = "1";
     const AnalysisResults r = runBoth(ws, 9.5f);
     expectClose(r.expectedRepetitions[0][0], 365.0 * GetParam().growthFactor, 1e-6);
 }
@@ -99,8 +99,8 @@ INSTANTIATE_TEST_SUITE_P(Rates, GrowthFactorTest,
 
 TEST(RunDamageAnalysis, ZeroCountRowHasNoDamageButItsValues) {
     Workspace ws;
-    ws.axles().rows[0].singleCount = "";
-    ws.axles().rows[0].tandemCount = "none";
+    ws.ensureAxles().rows[0].singleCount = "";
+    ws.ensureAxles().rows[0].tandemCount = "none";
     const AnalysisResults r = runBoth(ws, 9.5f);
     EXPECT_EQ(r.expectedRepetitions[0][0], 0.0f);
     EXPECT_EQ(r.fatigueDamage[0][0], 0.0f);
@@ -134,11 +134,11 @@ TEST(RunDamageAnalysis, MetricInputsConvertToModelUnits) {
     Workspace english;
     Workspace metric;
     ASSERT_TRUE(metric.chooseUnitSystem(UnitSystem::Metric));
-    PavementInputs& p = metric.pavement();
+    PavementInputs& p = metric.ensurePavement();
     p.subgradeModulus = "35.23";
     p.modulusOfRupture = "4478.5";
-    metric.axles().rows[0].singleLoad = "133.5";  // 30 kips
-    metric.axles().rows[1].singleLoad = "80";     // with LSF 1.2: 96 / 4.45 kips
+    metric.ensureAxles().rows[0].singleLoad = "133.5";  // 30 kips
+    metric.ensureAxles().rows[1].singleLoad = "80";     // with LSF 1.2: 96 / 4.45 kips
 
     const AnalysisResults e = runBoth(english, 9.5f);
     const AnalysisResults m = runBoth(metric, 24.13f);
@@ -159,11 +159,11 @@ static_assert(!std::is_constructible_v<AnalysisRequest, float, bool, bool>);
 TEST(RunDamageAnalysis, ShoulderAndDowelChoicesSelectTheModels) {
     Workspace ws;
     const AnalysisResults plain = runBoth(ws, 9.5f);
-    ws.pavement().concreteShoulder = true;
+    ws.ensurePavement().concreteShoulder = true;
     const AnalysisResults shoulder = runBoth(ws, 9.5f);
     EXPECT_LT(shoulder.equivalentStress[0][0], plain.equivalentStress[0][0]);
-    ws.pavement().concreteShoulder = false;
-    ws.pavement().doweledJoints = false;
+    ws.ensurePavement().concreteShoulder = false;
+    ws.ensurePavement().doweledJoints = false;
     const AnalysisResults aggregate = runBoth(ws, 9.5f);
     EXPECT_EQ(aggregate.equivalentStress, plain.equivalentStress);  // fatigue ignores the joints
     EXPECT_GT(aggregate.erosionFactor[0][0], plain.erosionFactor[0][0]);
@@ -187,11 +187,11 @@ class RefusalTest : public ::testing::TestWithParam<RefusalCase> {};
 TEST_P(RefusalTest, NamesTheOffendingInput) {
     const RefusalCase& c = GetParam();
     Workspace ws;
-    ws.pavement().subgradeModulus = c.k;
-    ws.pavement().modulusOfRupture = c.sc;
-    ws.traffic().averageDailyTraffic = c.adt;
-    ws.traffic().loadSafetyFactor = c.lsf;
-    ws.axles().rows[2].tandemLoad = c.tandemLoad3;
+    ws.ensurePavement().subgradeModulus = c.k;
+    ws.ensurePavement().modulusOfRupture = c.sc;
+    ws.ensureTraffic().averageDailyTraffic = c.adt;
+    ws.ensureTraffic().loadSafetyFactor = c.lsf;
+    ws.ensureAxles().rows[2].tandemLoad = c.tandemLoad3;
     for (bool fatigue : {true, false}) {
         auto r = runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{c.h}, fatigue, !fatigue});
         ASSERT_FALSE(r.ok());
@@ -244,11 +244,11 @@ TEST(RunDamageAnalysis, NegativeCountsAndPeriodsAreRefused) {
         const char* words;
     };
     const Case cases[] = {
-        {[](Workspace& w) { w.axles().rows[4].tandemCount = "-3"; }, AnalysisInput::AxleCount,
+        {[](Workspace& w) { w.ensureAxles().rows[4].tandemCount = "-3"; }, AnalysisInput::AxleCount,
          "number of tandem axles per 1000 trucks in row 5 is negative"},
-        {[](Workspace& w) { w.traffic().designPeriod = "-20"; }, AnalysisInput::DesignPeriod,
+        {[](Workspace& w) { w.ensureTraffic().designPeriod = "-20"; }, AnalysisInput::DesignPeriod,
          "design period is negative"},
-        {[](Workspace& w) { w.traffic().lanePercent = "-81"; }, AnalysisInput::LanePercent,
+        {[](Workspace& w) { w.ensureTraffic().lanePercent = "-81"; }, AnalysisInput::LanePercent,
          "lane distribution"},
     };
     for (const Case& c : cases) {
@@ -262,8 +262,8 @@ TEST(RunDamageAnalysis, NegativeCountsAndPeriodsAreRefused) {
             << analysisErrorMessage(r.error());
     }
     Workspace zeroPeriod;  // zero is allowed: no traffic at all
-    zeroPeriod.traffic().designPeriod = "0";
-    zeroPeriod.axles().rows[0].singleCount = "-0";
+    zeroPeriod.ensureTraffic().designPeriod = "0";
+    zeroPeriod.ensureAxles().rows[0].singleCount = "-0";
     EXPECT_TRUE(
         runDamageAnalysis(zeroPeriod, AnalysisRequest{EnteredThickness{9.5f}, true, true}).ok());
 }

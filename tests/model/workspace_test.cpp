@@ -37,9 +37,17 @@ TEST_P(UnitLockTest, OnlyThePavementAndAxleSectionsLock) {
 INSTANTIATE_TEST_SUITE_P(
     Sections, UnitLockTest,
     ::testing::Values(
-        LockCase{"Pavement", [](Workspace& w) { w.pavement(); }, true},
-        LockCase{"Axles", [](Workspace& w) { w.axles(); }, true},
-        LockCase{"Traffic", [](Workspace& w) { w.traffic(); }, false},
+        LockCase{"Pavement", [](Workspace& w) { w.ensurePavement(); }, true},
+        LockCase{"Axles", [](Workspace& w) { w.ensureAxles(); }, true},
+        LockCase{"Traffic", [](Workspace& w) { w.ensureTraffic(); }, false},
+        // A read creates nothing, through a non-const workspace too.
+        LockCase{"ReadingEverySection",
+                 [](Workspace& w) {
+                     (void)w.pavement();
+                     (void)w.axles();
+                     (void)w.traffic();
+                 },
+                 false},
         LockCase{"AllSectionsAtOnce", [](Workspace& w) { w.createInputSections(); }, true},
         // Reading creates nothing, so it leaves the choice free.
         LockCase{
@@ -61,7 +69,7 @@ TEST(Workspace, SwitchingBackAndForthBeforeTheLock) {
 TEST(Workspace, SectionsTakeTheUnitsInForceWhenCreated) {
     Workspace ws;
     ASSERT_TRUE(ws.chooseUnitSystem(UnitSystem::Metric));
-    const PavementInputs& p = ws.pavement();
+    const PavementInputs& p = ws.ensurePavement();
     EXPECT_EQ(p.thickness, "24.1");
     EXPECT_EQ(p.subgradeModulus, "35.2");
     EXPECT_EQ(p.modulusOfRupture, "4479");
@@ -99,7 +107,7 @@ TEST(Workspace, CaptionsAfterAFileWriteCapitalK) {
 
 TEST(Workspace, CreatingTheSectionsKeepsThoseThatExist) {
     Workspace ws;
-    ws.traffic().averageDailyTraffic = "5000";
+    ws.ensureTraffic().averageDailyTraffic = "5000";
     ASSERT_TRUE(ws.chooseUnitSystem(UnitSystem::Metric));  // traffic does not lock
     ws.createInputSections();
     EXPECT_EQ(ws.traffic().averageDailyTraffic, "5000");
@@ -153,26 +161,26 @@ INSTANTIATE_TEST_SUITE_P(
         OutsideCase{"BoundsAreInclusive",
                     UnitSystem::English,
                     [](Workspace& w) {
-                        w.pavement().thickness = "4";
-                        w.traffic().loadSafetyFactor = "1.3";
-                        w.axles().rows[0].tandemLoad = "200";
+                        w.ensurePavement().thickness = "4";
+                        w.ensureTraffic().loadSafetyFactor = "1.3";
+                        w.ensureAxles().rows[0].tandemLoad = "200";
                     },
                     {}},
         OutsideCase{"TextAsEnteredValueAsTheAnalysisReadsIt",
                     UnitSystem::English,
                     [](Workspace& w) {
-                        w.traffic().averageDailyTraffic = "0,5";  // reads 0
-                        w.traffic().truckPercent = "12,900";      // reads 12: inside
+                        w.ensureTraffic().averageDailyTraffic = "0,5";  // reads 0
+                        w.ensureTraffic().truckPercent = "12,900";      // reads 12: inside
                     },
                     {"Average Daily Traffic, ADT = 0,5 is outside the typical range 1 to "
                      "1000000"}},
         OutsideCase{"AxleRowsNamedByTypeRowAndUnit",
                     UnitSystem::Metric,
                     [](Workspace& w) {
-                        w.axles().rows[9].tandemCount = "20000";
-                        w.axles().rows[2].singleLoad = "8.8";
-                        w.axles().rows[2].tandemLoad = "891";
-                        w.axles().rows[0].singleCount = "abc";  // reads 0: inside
+                        w.ensureAxles().rows[9].tandemCount = "20000";
+                        w.ensureAxles().rows[2].singleLoad = "8.8";
+                        w.ensureAxles().rows[2].tandemLoad = "891";
+                        w.ensureAxles().rows[0].singleCount = "abc";  // reads 0: inside
                     },
                     {"Single Axle Load, row 3 (kN) = 8.8 is outside the typical range 8.9 to 445",
                      "Tandem Axle Load, row 3 (kN) = 891 is outside the typical range 17.8 to 890",

@@ -3,6 +3,7 @@
 
 #include <QDir>
 
+#include "model/design_search.h"
 #include "shell/shell_test.h"
 #include "support/pdf_tools.h"
 
@@ -29,8 +30,12 @@ class ExportPdf : public ShellTest {
 
 TEST_F(ExportPdf, BeforeAnyAnalysisWritesTheMemoUnderATypedNameWithPdfAdded) {
     const int busyBefore = platform.busyShown;
+    const long searchesBefore = designSearchCounts().searches;
     platform.saveFiles.push_back(path("memo"));
     trigger("mnuExportPdf");
+    // One search from the trial thickness for the whole memo; one near its result for each
+    // of the three other alternatives and the fourteen sensitivity cases.
+    EXPECT_EQ(designSearchCounts().searches - searchesBefore, 18);
 
     EXPECT_EQ(platform.fileDialogFilters, std::vector<QString>{"PDF files (*.pdf)|*.pdf"});
     EXPECT_EQ(platform.defaultSuffixes, std::vector<QString>{"pdf"});
@@ -94,7 +99,7 @@ TEST_F(ExportPdf, AnUnwritableTargetIsReportedOnceNamingTheFile) {
 
 TEST_F(ExportPdf, AReportThatCannotBeWrittenGivesSaveReportsMessage) {
     trigger("mnuBothAnalysis");
-    window.workspace().pavement().modulusOfRupture = "0";
+    window.workspace().ensurePavement().modulusOfRupture = "0";
     platform.clear();
     platform.saveFiles.push_back(path("report.PRN"));
     trigger("mnuSaveReport");

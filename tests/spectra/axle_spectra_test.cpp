@@ -184,7 +184,7 @@ TEST_P(SpectrumTexts, ReplaceEveryEditedText) {
     apply(clean, spectrum);
 
     Workspace edited = workspaceIn(units);
-    AxleInputs& axles = edited.axles();
+    AxleInputs& axles = edited.ensureAxles();
     for (AxleRowTexts& row : axles.rows)
         row = {" typed", "", "x", "1,5"};
     axles.loadHeading = "something else";
@@ -203,9 +203,9 @@ TEST_P(SpectrumTexts, LeavePavementTrafficAndResultsAlone) {
     EXPECT_FALSE(untouched.hasTraffic());
 
     Workspace edited = workspaceIn(units);
-    edited.pavement().thickness = "11.25";
-    edited.pavement().concreteShoulder = true;
-    edited.traffic().averageDailyTraffic = "777";
+    edited.ensurePavement().thickness = "11.25";
+    edited.ensurePavement().concreteShoulder = true;
+    edited.ensureTraffic().averageDailyTraffic = "777";
     AnalysisResults results;
     results.fatigueSelected = true;
     results.totalFatigueDamage = 42.0f;
