@@ -173,6 +173,15 @@ void applyDefFile(Workspace& workspace, const DefFileContents& contents) {
     workspace.axles().rows = contents.rows;
 }
 
+bool hasInputDataMarker(std::string_view bytes) {
+    DefReader reader(bytes);
+    std::string line;
+    for (int i = 0; i < 3; ++i)
+        if (!reader.readLine(line))
+            return false;
+    return line == kFileMarker;
+}
+
 std::string writeDefFile(const Workspace& workspace) {
     const PavementInputs& pavement = workspace.pavement();
     const TrafficInputs& traffic = workspace.traffic();

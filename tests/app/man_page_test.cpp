@@ -142,7 +142,7 @@ TEST_F(ManPage, DescribesEverythingTheHelpNames) {
     const Outcome help = run({"--help"});
     ASSERT_EQ(help.status, 0);
     const HelpItems items = readHelp(help.out);
-    ASSERT_EQ(items.options.size(), 10u) << help.out;
+    ASSERT_EQ(items.options.size(), 11u) << help.out;
     ASSERT_EQ(items.exitStatuses.size(), 7u) << help.out;
     ASSERT_EQ(items.summaryStatuses.size(), 6u) << help.out;
 

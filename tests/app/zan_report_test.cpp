@@ -91,7 +91,7 @@ TEST_P(BadInput, ExitsWithItsStatusAndWritesNoReport) {
     if (c.err.empty())
         EXPECT_NE(r.err, "");
     else
-        EXPECT_EQ(r.err, c.err);
+        EXPECT_EQ(r.err, "zan-report: " + path.string() + ": " + c.err);
 }
 
 std::string truncatedAfter(int lines) {
@@ -220,6 +220,16 @@ TEST_F(ZanReport, MetricExampleReportsInMetricUnits) {
     EXPECT_NE(r.out.find(" 133.5"), std::string::npos);
 }
 
+std::vector<std::string> csvLines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find("\r\n", start);
+        lines.push_back(text.substr(start, end - start));
+        start = end == std::string::npos ? text.size() : end + 2;
+    }
+    return lines;
+}
+
 // A damage total above 100 % is a result, not a failure: status 0, the report, and the
 // message box's lines on standard error.
 struct DamageCase {
@@ -234,23 +244,27 @@ TEST_P(DamageAbove100, IsAnnouncedLineByLine) {
     const fs::path thin = file("thin.DEF", initialEnglishWith({{5, "5"}}));
     const Outcome r = run({GetParam().mode, thin.string()});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.err, GetParam().err);
+    std::string expected;
+    for (const std::string& line : csvLines(GetParam().err))
+        expected += "zan-report: " + thin.string() + ": " + line + "\n";
+    EXPECT_EQ(r.err, expected);
     EXPECT_NE(r.out.find("damage exceeds 100%."), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, DamageAbove100,
-    ::testing::Values(DamageCase{"Fatigue", "--fatigue", "The fatigue damage exceeds 100%.\n"},
-                      DamageCase{"Erosion", "--erosion", "The erosion damage exceeds 100%.\n"},
+    ::testing::Values(DamageCase{"Fatigue", "--fatigue", "The fatigue damage exceeds 100%."},
+                      DamageCase{"Erosion", "--erosion", "The erosion damage exceeds 100%."},
                       DamageCase{
                           "Both", "--both",
-                          "The fatigue damage exceeds 100%.\nThe erosion damage exceeds 100%.\n"}),
+                          "The fatigue damage exceeds 100%.\r\nThe erosion damage exceeds 100%."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ZanReport, DesignAnnouncesTheThicknessAndReportsIt) {
     const Outcome r = run({"--design", example("initial-english.DEF")});
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::string announcement = "The Recommended Minimum Slab Thickness is :  ";
+    const std::string announcement = "zan-report: " + example("initial-english.DEF") +
+                                     ": The Recommended Minimum Slab Thickness is :  ";
     ASSERT_EQ(r.err.rfind(announcement, 0), 0u) << r.err;
     ASSERT_GE(r.err.size(), announcement.size() + 7);
     EXPECT_EQ(r.err.substr(r.err.size() - 6), "  in.\n");
@@ -272,16 +286,6 @@ TEST_F(ZanReport, DesignInMetricAnnouncesCentimetres) {
 }
 
 // ---- --details -----------------------------------------------------------------------------
-
-std::vector<std::string> csvLines(const std::string& text) {
-    std::vector<std::string> lines;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = text.find("\r\n", start);
-        lines.push_back(text.substr(start, end - start));
-        start = end == std::string::npos ? text.size() : end + 2;
-    }
-    return lines;
-}
 
 std::size_t fieldCount(const std::string& line) {
     std::size_t commas = 0;
