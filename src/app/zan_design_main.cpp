@@ -25,6 +25,9 @@ struct CommandLine {
                                QStringLiteral("Show the version and exit.")};
 
     CommandLine() {
+        // One dash starts a whole word, as in Qt's own options: -reverse and -stylesheet
+        // must not read as -r -e -v ... (--version) or -s -t -y ... -h (--help).
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.setApplicationDescription(
             QStringLiteral("Slab thickness design of jointed plain concrete pavements."));
         parser.addOption(help);
@@ -44,7 +47,8 @@ void print(std::FILE* stream, const QString& text) {
 
 // --help and --version are answered without a window, so they work where no display is, as
 // over a remote shell. The options Qt itself takes (-platform, -style, ...) are still in the
-// arguments here and count as unknown; they do not matter for these two.
+// arguments here and count as unknown; they do not matter for these two, and QApplication
+// takes them out before the arguments are parsed again.
 std::optional<int> answerWithoutWindow(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)

@@ -292,6 +292,8 @@ int run(const Options& options) {
             writeError("zan-report: " + input + ": cannot be read, or ends early\n");
         return static_cast<int>(read.status);
     }
+    if (read.warning)
+        writeMessage(*read.warning, input);
 
     const zan::CommandOutcome outcome = runCommand(workspace, options.mode);
     if (outcome.message)

@@ -241,6 +241,13 @@ CommandOutcome readDataBytes(Workspace& workspace, std::string_view bytes,
         applyDefFile(loaded, *contents);
         CommandOutcome outcome;
         outcome.message = okMessage(displayPath + "  Loaded!", "", Icon::None);
+        if (!contents->units)
+            outcome.warning = okMessage(
+                "The first line of " + displayPath +
+                    " is neither ****ENG**** nor ****SI****: " + "its inputs were read in " +
+                    (loaded.unitSystem() == UnitSystem::Metric ? "Metric" : "English") +
+                    " units, the unit system in force. Check them before analysing.",
+                "", Icon::Information);
         workspace = std::move(loaded);
         return outcome;
     } catch (const std::bad_alloc&) {

@@ -30,6 +30,7 @@ struct CommandOutcome {
     CommandStatus status = CommandStatus::Done;
     std::optional<std::string> report;  // the report box's new text
     std::optional<Message> message;     // the message box to show afterwards
+    std::optional<Message> warning;     // a second box after it: done, but with a doubt
 
     bool ok() const { return status == CommandStatus::Done; }
 };

@@ -12,9 +12,15 @@ bool passes(const AnalysisResults& results) {
 }
 
 std::string designSearchErrorMessage(const DesignSearchError& error) {
+    const char* unit = error.units == UnitSystem::Metric ? " cm" : " in";
+    if (error.kind == DesignSearchError::Kind::Refused && error.startsAtZero)
+        return std::string(
+                   "The search starts from the trial thickness rounded down to a whole "
+                   "number, and a trial thickness below 1") +
+               unit + " rounds down to 0. Enter a trial thickness of 1" + unit +
+               " or more. The trial thickness was left unchanged.";
     if (error.kind == DesignSearchError::Kind::Refused)
         return analysisErrorMessage(error.refusal);
-    const char* unit = error.units == UnitSystem::Metric ? " cm" : " in";
     return "No slab thickness up to " + formatSignificant(error.limit) + unit +
            " keeps both the fatigue and the erosion damage below 100%. "
            "The trial thickness was left unchanged.";
@@ -105,8 +111,11 @@ Expected<DesignThickness, DesignSearchError> searchDesignThickness(const Workspa
         h = limit;
     SearchRuns runs(workspace);
     auto start = runs.at(h);
-    if (!start)
-        return runs.refused(start.error());
+    if (!start) {
+        DesignSearchError error = runs.refused(start.error()).error();
+        error.startsAtZero = h == 0.0f && parseNumber(workspace.pavement().thickness) > 0.0;
+        return failure(error);
+    }
     if (passes(*start))
         return walkDown(runs, h, *start, step);
     return walkUp(runs, h, step, limit);

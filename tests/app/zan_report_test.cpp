@@ -1,11 +1,17 @@
 // zan-report as a user runs it: the real binary, its exit status, and the bytes it writes.
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "commands/commands.h"
 #include "zan_report_fixture.h"
 
 namespace {
@@ -376,3 +382,177 @@ TEST_F(ZanReport, FailedCommandLeavesTheOldOutputAlone) {
 }
 
 }  // namespace
+
+// ---- Special files and outputs ------------------------------------------------------------
+
+namespace special {
+
+// What can stand where an input data file is expected. Each is refused at once (a pipe is
+// never waited on, a device never read without end), naming the file and why, by the report,
+// the summary and the window's read alike, and the window's inputs stay as they were.
+struct Case {
+    const char* name;
+    fs::path (*make)(const fs::path& dir);
+    const char* reason;
+};
+
+fs::path pipe(const fs::path& dir) {
+    const fs::path path = dir / "pipe.DEF";
+    EXPECT_EQ(mkfifo(path.c_str(), 0644), 0);
+    return path;
+}
+fs::path linkToDevZero(const fs::path& dir) {
+    fs::create_symlink("/dev/zero", dir / "zero.DEF");
+    return dir / "zero.DEF";
+}
+fs::path device(const fs::path&) {
+    return "/dev/null";
+}
+fs::path socketFile(const fs::path& dir) {
+    const fs::path path = dir / "socket.DEF";
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    EXPECT_EQ(bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    close(fd);
+    return path;
+}
+fs::path sparseFourGigabytes(const fs::path& dir) {
+    const fs::path path = dir / "huge.DEF";
+    writeBytes(path, readBytes(example("initial-english.DEF")));
+    fs::resize_file(path, std::uintmax_t{4} << 30);
+    return path;
+}
+// Root reads any file, so for root a file whose read fails instead.
+fs::path unreadable(const fs::path& dir) {
+    if (geteuid() == 0)
+        return "/proc/self/mem";
+    const fs::path path = dir / "locked.DEF";
+    writeBytes(path, readBytes(example("initial-english.DEF")));
+    fs::permissions(path, fs::perms::none);
+    return path;
+}
+
+const Case kCases[] = {
+    {"Pipe", pipe, "it is a named pipe (FIFO)"},
+    {"LinkToDevZero", linkToDevZero, "it is a device"},
+    {"Device", device, "it is a device"},
+    {"Socket", socketFile, "it is a socket"},
+    {"SparseFourGigabytes", sparseFourGigabytes, "it is larger than 1 MiB"},
+    {"Unreadable", unreadable, ""},
+};
+
+}  // namespace special
+
+class SpecialInput : public ZanReport, public ::testing::WithParamInterface<special::Case> {};
+
+TEST_P(SpecialInput, IsRefusedAtOnceByTheReportTheSummaryAndTheWindow) {
+    const special::Case& c = GetParam();
+    const std::string path = c.make(dir()).string();
+    const std::string reason = std::string("could not be read: ") + c.reason;
+
+    const Outcome report = run({path});
+    EXPECT_EQ(report.status, 4) << report.err;
+    EXPECT_EQ(report.out, "");
+    EXPECT_EQ(report.err.rfind("zan-report: The file " + path + " " + reason, 0), 0u) << report.err;
+
+    const Outcome summary = run({"--summary", path, example("heavy.DEF")});
+    EXPECT_EQ(summary.status, 4);
+    EXPECT_NE(summary.out.find(path + ",,,,,,"), std::string::npos) << summary.out;
+    EXPECT_NE(summary.out.find(std::string("cannot be read: ") + c.reason), std::string::npos)
+        << summary.out;
+    EXPECT_NE(summary.out.find("heavy.DEF,English,9.50,44.9,28.7,9.25,ok\r\n"), std::string::npos)
+        << summary.out;
+
+    zan::Workspace window;
+    window.pavement().thickness = "7.5";
+    const zan::Workspace before = window;
+    const zan::CommandOutcome read = zan::readDataFile(window, path);
+    EXPECT_EQ(read.status, zan::CommandStatus::FileUnreadable);
+    ASSERT_TRUE(read.message.has_value());
+    EXPECT_NE(read.message->text.find(path + " " + reason), std::string::npos)
+        << read.message->text;
+    EXPECT_TRUE(window == before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, SpecialInput, ::testing::ValuesIn(special::kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A forgotten output name takes the next argument: a design must never be overwritten.
+TEST_F(ZanReport, OutputThatIsAnInputOrAnInputDataFileIsRefusedBeforeAnyWork) {
+    const std::string design = readBytes(example("heavy.DEF"));
+    const fs::path first = file("first.DEF", design);
+    const fs::path second = file("second.DEF", design);
+    fs::create_symlink(first, dir() / "link.PRN");
+    const std::vector<std::vector<std::string>> commands = {
+        {"-o", first.string(), first.string()},
+        {"-o", (dir() / "link.PRN").string(), first.string()},
+        {"--summary", "-o", first.string(), second.string()},
+        {"--inputs", "-o", second.string(), example("initial-english.DEF")},
+    };
+    for (const auto& args : commands) {
+        const Outcome r = run(args);
+        EXPECT_EQ(r.status, 2) << args[1];
+        EXPECT_NE(r.err.find("nothing was written"), std::string::npos) << r.err;
+        EXPECT_EQ(readBytes(first), design);
+        EXPECT_EQ(readBytes(second), design);
+        EXPECT_TRUE(fs::is_symlink(dir() / "link.PRN"));
+    }
+}
+
+// -o /dev/stdout prints; the file and its folder are flushed to the disk before and after
+// the rename.
+TEST_F(ZanReport, OutputThroughStandardOutputAndFlushedToTheDisk) {
+    const Outcome plain = run({example("heavy.DEF")});
+    const Outcome through = run({"-o", "/dev/stdout", example("heavy.DEF")});
+    EXPECT_EQ(through.status, 0);
+    EXPECT_EQ(through.out, plain.out);
+
+    if (std::system("strace -V >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "strace is not installed";
+    const fs::path trace = dir() / "trace";
+    const std::string command = "strace -f -qq -e trace=fsync,fdatasync -o " +
+                                quoted(trace.string()) + " " + quoted(kBinary) + " -o " +
+                                quoted((dir() / "out.PRN").string()) + " " +
+                                quoted(example("heavy.DEF"));
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const std::string calls = readBytes(trace);
+    std::size_t syncs = 0;
+    for (std::size_t at = calls.find("fsync("); at != std::string::npos;
+         at = calls.find("fsync(", at + 1))
+        ++syncs;
+    EXPECT_EQ(syncs, 2u) << calls;
+}
+
+// Editors add a byte-order mark or trailing blanks; a first line that is still no marker is
+// read in the unit system in force, and said.
+TEST_F(ZanReport, UnitMarkerAsEditorsWriteItAndAFirstLineThatIsNone) {
+    struct Case {
+        const char* first;
+        zan::UnitSystem units;
+        bool warned;
+    };
+    const Case cases[] = {
+        {"\xEF\xBB\xBF****SI****", zan::UnitSystem::Metric, false},
+        {"****SI**** \t ", zan::UnitSystem::Metric, false},
+        {"\xEF\xBB\xBF****ENG****\t", zan::UnitSystem::English, false},
+        {"****si****", zan::UnitSystem::English, true},
+        {" ****SI****", zan::UnitSystem::English, true},
+        {"", zan::UnitSystem::English, true},
+    };
+    for (const Case& c : cases) {
+        zan::Workspace w;
+        const auto outcome =
+            zan::readDataBytes(w, exampleWith("initial-metric.DEF", {{1, c.first}}), "m.DEF");
+        ASSERT_TRUE(outcome.ok()) << c.first;
+        EXPECT_EQ(w.unitSystem(), c.units) << c.first;
+        EXPECT_EQ(outcome.warning.has_value(), c.warned) << c.first;
+    }
+    const fs::path unmarked = file("unmarked.DEF", exampleWith("initial-metric.DEF", {{1, ""}}));
+    const Outcome r = run({"--inputs", unmarked.string()});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "zan-report: The first line of " + unmarked.string() +
+                         " is neither ****ENG**** nor ****SI****: its inputs were read in English "
+                         "units, the unit system in force. Check them before analysing.\n");
+}

@@ -8,7 +8,12 @@
 
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -17,6 +22,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -185,6 +191,133 @@ TEST_F(FileFaults, TargetOrFolderDisappearsBetweenChoosingAndWriting) {
     ASSERT_FALSE(written.ok());
     EXPECT_NE(written.error().find(inGone.string()), std::string::npos) << written.error();
     EXPECT_FALSE(fs::exists(folder));
+}
+
+// What a save may find at its target. A link stays a link with its target replaced; a pipe
+// or character device takes the bytes; a replaced file keeps its mode and owner; a
+// write-protected file, a block device and a socket are refused with the file named.
+TEST_F(FileFaults, SaveTargetsKeepWhatTheyAre) {
+    const std::string bytes = "new contents\r\n";
+    struct Case {
+        const char* name;
+        std::string target;
+        bool saved;
+        const char* reason;  // of a refusal
+    };
+    const fs::path plain = m_folder / "plain.PRN";
+    writeFile(plain, kPrevious);
+    fs::create_symlink("plain.PRN", m_folder / "link.PRN");
+    writeFile(m_folder / "read-only.PRN", kPrevious);
+    fs::permissions(m_folder / "read-only.PRN", fs::perms::owner_read | fs::perms::group_read);
+    writeFile(m_folder / "shared.PRN", kPrevious);
+    fs::permissions(m_folder / "shared.PRN", static_cast<fs::perms>(0640));
+    const bool root = geteuid() == 0;
+    if (root) {
+        writeFile(m_folder / "other owner.PRN", kPrevious);
+        ASSERT_EQ(chown((m_folder / "other owner.PRN").c_str(), 1234, 2345), 0);
+        fs::permissions(m_folder / "other owner.PRN", static_cast<fs::perms>(0600));
+    }
+    const std::string longName(250, 'n');
+    const bool block = mknod((m_folder / "block").c_str(), S_IFBLK | 0600, makedev(7, 0)) == 0;
+    const Case cases[] = {
+        {"Link", (m_folder / "link.PRN").string(), true, ""},
+        {"Device", "/dev/null", true, ""},
+        {"ReadOnly", (m_folder / "read-only.PRN").string(), false, "write-protected"},
+        {"KeepsItsMode", (m_folder / "shared.PRN").string(), true, ""},
+        {"OtherOwner", root ? (m_folder / "other owner.PRN").string() : "", true, ""},
+        {"LongName", (m_folder / (longName + ".PRN")).string(), true, ""},
+        {"BlockDevice", block ? (m_folder / "block").string() : "", false, "a device"},
+    };
+    for (const Case& c : cases) {
+        if (c.target.empty())
+            continue;
+        struct stat before {};
+        const bool existed = stat(c.target.c_str(), &before) == 0;
+        const auto written = writeFileSafely(c.target, bytes);
+        ASSERT_EQ(written.ok(), c.saved) << c.name << ": " << (written ? "" : written.error());
+        struct stat after {};
+        ASSERT_EQ(stat(c.target.c_str(), &after), 0) << c.name;
+        if (existed) {
+            EXPECT_EQ(after.st_mode, before.st_mode) << c.name;
+            EXPECT_EQ(after.st_uid, before.st_uid) << c.name;
+            EXPECT_EQ(after.st_gid, before.st_gid) << c.name;
+        }
+        if (!c.saved) {
+            EXPECT_NE(written.error().find(c.target + " could not be written: it is " + c.reason),
+                      std::string::npos)
+                << written.error();
+        }
+        if (S_ISREG(after.st_mode)) {
+            EXPECT_EQ(readFile(c.target), c.saved ? bytes : kPrevious) << c.name;
+        }
+    }
+    EXPECT_TRUE(fs::is_symlink(m_folder / "link.PRN"));
+    EXPECT_EQ(readFile(plain), bytes);
+    for (const auto& entry : fs::directory_iterator(m_folder))
+        EXPECT_EQ(entry.path().extension(), entry.path().filename() == "block" ? "" : ".PRN")
+            << entry.path();
+}
+
+// A named pipe takes the bytes when a program reads it, and is refused at once when none does.
+TEST_F(FileFaults, SaveIntoANamedPipe) {
+    const fs::path pipe = m_folder / "pipe";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const auto unread = writeFileSafely(pipe.string(), "bytes\r\n");
+    ASSERT_FALSE(unread.ok());
+    EXPECT_NE(unread.error().find("no program reads"), std::string::npos) << unread.error();
+
+    std::string received;
+    std::thread reader([&] { received = readFile(pipe); });
+    // The reader's open waits for a writer, and ours refuses without a reader: try until both
+    // are there.
+    Expected<Done, std::string> written = failure(std::string());
+    for (int attempt = 0; attempt < 500 && !written.ok(); ++attempt) {
+        written = writeFileSafely(pipe.string(), "bytes\r\n");
+        if (!written.ok())
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    if (!written.ok())
+        std::ofstream(pipe) << "";  // lets the reader end
+    reader.join();
+    EXPECT_TRUE(written.ok());
+    EXPECT_EQ(received, "bytes\r\n");
+    EXPECT_TRUE(fs::is_fifo(pipe));
+}
+
+// A save ended by a signal between writing and renaming keeps the old file and leaves no
+// temporary file; the next save succeeds and leaves none either.
+TEST_F(FileFaults, SaveEndedBySignalLeavesNoTemporaryFile) {
+    const fs::path target = m_folder / "design.PRN";
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        writeFile(target, kPrevious);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            removeTemporaryOnSignals();
+            // Large enough to be caught while it is written.
+            (void)writeFileSafely(target.string(), std::string(std::size_t{256} << 20, 'z'));
+            _exit(0);
+        }
+        // Signalled once the temporary file is being written.
+        bool seen = false;
+        for (int i = 0; i < 5000 && !seen; ++i) {
+            for (const auto& entry : fs::directory_iterator(m_folder)) {
+                std::error_code ec;
+                seen = seen || (entry.path() != target && fs::file_size(entry.path(), ec) > 0);
+            }
+            if (!seen)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        kill(child, signal);
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(seen) << signal;
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
+        EXPECT_EQ(readFile(target), kPrevious) << signal;
+        EXPECT_EQ(namesIn(m_folder), std::set<std::string>{"design.PRN"}) << signal;
+        ASSERT_TRUE(writeFileSafely(target.string(), "next\r\n").ok());
+        EXPECT_EQ(namesIn(m_folder), std::set<std::string>{"design.PRN"}) << signal;
+    }
 }
 
 // A workspace with a design and results, to see that a failed read changes nothing.
