@@ -327,6 +327,10 @@ INSTANTIATE_TEST_SUITE_P(
         DesignRun{"VersionBesideAFile", "design.DEF --version", false, 0, kVersion.c_str(), ""},
         DesignRun{"VersionAfterAQtOption", "-platform offscreen --version", false, 0,
                   kVersion.c_str(), ""},
+        // Qt's one-dash options are whole words, not -r -e -v ... or -s -t ... -h: they reach
+        // Qt, and only the unknown option is refused.
+        DesignRun{"QtOptionsReachQt", "-reverse -stylesheet x.qss --bogus", true, 2, "",
+                  "zan-design: Unknown option 'bogus'.\n"},
         DesignRun{"UnknownOption", "--bogus design.DEF", true, 2, "",
                   "zan-design: Unknown option 'bogus'.\nTry 'zan-design --help' for more "
                   "information.\n"}),
