@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "commands/commands.h"
 #include "platform/qt_platform.h"
 #include "shell/main_window.h"
 
@@ -77,6 +78,8 @@ int main(int argc, char** argv) {
         return *status;
 
     QApplication app(argc, argv);
+    // Logging out or a kill ends the program; a save under way leaves no temporary file.
+    zan::removeTemporaryOnSignals();
     // An open input dialog must not keep the program alive after the main window let go.
     QApplication::setQuitOnLastWindowClosed(false);
     // Qt has taken its own options out of the arguments by now.
