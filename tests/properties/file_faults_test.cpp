@@ -193,9 +193,10 @@ TEST_F(FileFaults, TargetOrFolderDisappearsBetweenChoosingAndWriting) {
     EXPECT_FALSE(fs::exists(folder));
 }
 
-// What a save may find at its target. A link stays a link with its target replaced; a pipe
-// or character device takes the bytes; a replaced file keeps its mode and owner; a
-// write-protected file, a block device and a socket are refused with the file named.
+// What a save may find at its target. A link stays a link with its target replaced; a
+// character device takes the bytes (a pipe too, when read: zan-report's -o /dev/stdout); a
+// replaced file keeps its mode and owner; a write-protected file, a block device and a pipe
+// nobody reads are refused with the file named. No temporary file is left.
 TEST_F(FileFaults, SaveTargetsKeepWhatTheyAre) {
     const std::string bytes = "new contents\r\n";
     struct Case {
@@ -219,14 +220,17 @@ TEST_F(FileFaults, SaveTargetsKeepWhatTheyAre) {
     }
     const std::string longName(250, 'n');
     const bool block = mknod((m_folder / "block").c_str(), S_IFBLK | 0600, makedev(7, 0)) == 0;
+    ASSERT_EQ(mkfifo((m_folder / "pipe").c_str(), 0600), 0);
     const Case cases[] = {
         {"Link", (m_folder / "link.PRN").string(), true, ""},
         {"Device", "/dev/null", true, ""},
-        {"ReadOnly", (m_folder / "read-only.PRN").string(), false, "write-protected"},
+        {"ReadOnly", (m_folder / "read-only.PRN").string(), false, "it is write-protected"},
+        {"PipeWithoutReader", (m_folder / "pipe").string(), false,
+         "no program reads from this named pipe"},
         {"KeepsItsMode", (m_folder / "shared.PRN").string(), true, ""},
         {"OtherOwner", root ? (m_folder / "other owner.PRN").string() : "", true, ""},
         {"LongName", (m_folder / (longName + ".PRN")).string(), true, ""},
-        {"BlockDevice", block ? (m_folder / "block").string() : "", false, "a device"},
+        {"BlockDevice", block ? (m_folder / "block").string() : "", false, "it is a device"},
     };
     for (const Case& c : cases) {
         if (c.target.empty())
@@ -243,7 +247,7 @@ TEST_F(FileFaults, SaveTargetsKeepWhatTheyAre) {
             EXPECT_EQ(after.st_gid, before.st_gid) << c.name;
         }
         if (!c.saved) {
-            EXPECT_NE(written.error().find(c.target + " could not be written: it is " + c.reason),
+            EXPECT_NE(written.error().find(c.target + " could not be written: " + c.reason),
                       std::string::npos)
                 << written.error();
         }
@@ -254,34 +258,7 @@ TEST_F(FileFaults, SaveTargetsKeepWhatTheyAre) {
     EXPECT_TRUE(fs::is_symlink(m_folder / "link.PRN"));
     EXPECT_EQ(readFile(plain), bytes);
     for (const auto& entry : fs::directory_iterator(m_folder))
-        EXPECT_EQ(entry.path().extension(), entry.path().filename() == "block" ? "" : ".PRN")
-            << entry.path();
-}
-
-// A named pipe takes the bytes when a program reads it, and is refused at once when none does.
-TEST_F(FileFaults, SaveIntoANamedPipe) {
-    const fs::path pipe = m_folder / "pipe";
-    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-    const auto unread = writeFileSafely(pipe.string(), "bytes\r\n");
-    ASSERT_FALSE(unread.ok());
-    EXPECT_NE(unread.error().find("no program reads"), std::string::npos) << unread.error();
-
-    std::string received;
-    std::thread reader([&] { received = readFile(pipe); });
-    // The reader's open waits for a writer, and ours refuses without a reader: try until both
-    // are there.
-    Expected<Done, std::string> written = failure(std::string());
-    for (int attempt = 0; attempt < 500 && !written.ok(); ++attempt) {
-        written = writeFileSafely(pipe.string(), "bytes\r\n");
-        if (!written.ok())
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    if (!written.ok())
-        std::ofstream(pipe) << "";  // lets the reader end
-    reader.join();
-    EXPECT_TRUE(written.ok());
-    EXPECT_EQ(received, "bytes\r\n");
-    EXPECT_TRUE(fs::is_fifo(pipe));
+        EXPECT_TRUE(entry.path().extension() == ".PRN" || !entry.is_regular_file()) << entry.path();
 }
 
 // A save ended by a signal between writing and renaming keeps the old file and leaves no
@@ -295,7 +272,7 @@ TEST_F(FileFaults, SaveEndedBySignalLeavesNoTemporaryFile) {
         if (child == 0) {
             removeTemporaryOnSignals();
             // Large enough to be caught while it is written.
-            (void)writeFileSafely(target.string(), std::string(std::size_t{256} << 20, 'z'));
+            (void)writeFileSafely(target.string(), std::string(std::size_t{128} << 20, 'z'));
             _exit(0);
         }
         // Signalled once the temporary file is being written.
