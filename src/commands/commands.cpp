@@ -422,9 +422,11 @@ Expected<int, int> createTemporary(const fs::path& folder, const struct stat* pr
             return failure(errno);
         setPendingTemporary(temporary);
         if (previous != nullptr) {
-            // Owner and group where the process may set them; the group alone otherwise.
-            if (::fchown(fd, previous->st_uid, previous->st_gid) != 0)
-                (void)::fchown(fd, static_cast<uid_t>(-1), previous->st_gid);
+            // Owner and group where the process may set them; the group alone otherwise. A
+            // file it may not give away is still saved, as the user's.
+            [[maybe_unused]] const bool ownerKept =
+                ::fchown(fd, previous->st_uid, previous->st_gid) == 0 ||
+                ::fchown(fd, static_cast<uid_t>(-1), previous->st_gid) == 0;
             (void)::fchmod(fd, previous->st_mode & 07777);
         }
         return fd;
