@@ -3,7 +3,10 @@
 #   dev   the whole suite in the release tree (build/)
 #   asan  the whole suite again under AddressSanitizer + UndefinedBehaviorSanitizer (build-asan/)
 #   fuzz  each libFuzzer target for a bounded time, ZAN_FUZZ_SECONDS each (30) (build-fuzz/)
-# With no argument all three run, in that order; name stages to run only those
+#   release  the build a distribution makes (Release, Debian's hardening flags, warnings not
+#         errors) in build-release/, the whole suite on it, and the .deb packed from it; run
+#         only when named (scripts/test.sh release), as it doubles the dev stage's time
+# With no argument dev, asan and fuzz run, in that order; name stages to run only those
 # (scripts/test.sh asan). Any failing stage fails the script; the time of each is printed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -31,13 +34,19 @@ run_stage() {
             cmake --build --preset asan
             ctest --preset asan -j2
             ;;
+        release)
+            cmake --preset release >/dev/null
+            cmake --build --preset release
+            ctest --preset release -j2
+            (cd build-release && cpack -G DEB)
+            ;;
         fuzz)
             cmake --preset fuzz >/dev/null
             cmake --build --preset fuzz --target "${fuzz_targets[@]}"
             fuzz/run_bounded.sh build-fuzz "$fuzz_seconds"
             ;;
         *)
-            echo "unknown stage $name (dev, asan, fuzz)" >&2
+            echo "unknown stage $name (dev, asan, fuzz, release)" >&2
             return 2
             ;;
     esac

@@ -67,7 +67,7 @@ def number_text(value):
 
 
 def def_file(h=9.5, k=130, sc=650, shoulder=False, dowels=True, lsf="1.2",
-             first_single_load=None):
+             first_single_load=None, grow="4", years="20"):
     """The initial English design as an input data file, with changes."""
     rows = list(INITIAL_SPECTRUM)
     if first_single_load is not None:
@@ -75,7 +75,7 @@ def def_file(h=9.5, k=130, sc=650, shoulder=False, dowels=True, lsf="1.2",
     lines = ["****ENG****", "", "***ZAN***", "",
              number_text(h), number_text(k), number_text(sc), "",
              "Yes" if shoulder else "No", "Yes" if dowels else "No", "",
-             "12900", "19", "4", "50", "81", lsf, "20", ""]
+             "12900", "19", grow, "50", "81", lsf, years, ""]
     for single, single_count, tandem, tandem_count in rows:
         lines.append('"%s","%s","%s","%s"' % (single, single_count, tandem, tandem_count))
     lines += ["", "ZAN Data End"]
@@ -267,6 +267,25 @@ def page(runner, zan_report, reference_count):
     add("|---|---|")
     add("| published table | %.2f |" % PUBLISHED_EROSION_FACTOR)
     add("| program's report | %s |" % fields[2])
+    add("")
+
+    add("## Growth factor")
+    add("")
+    add("The traffic over the design period is the first year's traffic times the growth "
+        "factor ((1 + i)^Years - 1) / i, the sum of every year's traffic, which tends to the "
+        "design period as the rate i tends to 0. The program takes the design period itself "
+        "for a rate of 0 and the series Years + Years (Years - 1) i / 2 below 0.0001 %, where "
+        "the quotient would lose its digits. (The method's original program took the fixed "
+        "factor 20 for any rate of 0 or less, whatever the design period: too little traffic "
+        "for a longer period.) Expected repetitions of single-axle row 1 of the initial "
+        "design (`zan-report --details`):")
+    add("")
+    add("| growth rate (%) | design period (years) | expected repetitions |")
+    add("|---|---|---|")
+    for grow, years in (("0", "20"), ("0", "40"), ("1e-14", "40"), ("0.0001", "40"),
+                        ("4", "20"), ("-2", "40")):
+        details = runner.report("--details", def_file(grow=grow, years=years))
+        add("| %s | %s | %s |" % (grow, years, details[1].split(",")[3]))
     add("")
 
     modes, passed, failed, outcomes = reference_comparison(zan_report, reference_count)

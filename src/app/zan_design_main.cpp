@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "commands/commands.h"
 #include "platform/qt_platform.h"
 #include "shell/main_window.h"
 
@@ -25,6 +26,9 @@ struct CommandLine {
                                QStringLiteral("Show the version and exit.")};
 
     CommandLine() {
+        // One dash starts a whole word, as in Qt's own options: -reverse and -stylesheet
+        // must not read as -r -e -v ... (--version) or -s -t -y ... -h (--help).
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.setApplicationDescription(
             QStringLiteral("Slab thickness design of jointed plain concrete pavements."));
         parser.addOption(help);
@@ -44,7 +48,8 @@ void print(std::FILE* stream, const QString& text) {
 
 // --help and --version are answered without a window, so they work where no display is, as
 // over a remote shell. The options Qt itself takes (-platform, -style, ...) are still in the
-// arguments here and count as unknown; they do not matter for these two.
+// arguments here and count as unknown; they do not matter for these two, and QApplication
+// takes them out before the arguments are parsed again.
 std::optional<int> answerWithoutWindow(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -73,6 +78,8 @@ int main(int argc, char** argv) {
         return *status;
 
     QApplication app(argc, argv);
+    // Logging out or a kill ends the program; a save under way leaves no temporary file.
+    zan::removeTemporaryOnSignals();
     // An open input dialog must not keep the program alive after the main window let go.
     QApplication::setQuitOnLastWindowClosed(false);
     // Qt has taken its own options out of the arguments by now.

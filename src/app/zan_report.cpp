@@ -5,6 +5,9 @@
 // --summary it runs the commands over many files and writes one CSV line for each
 // (commands/summary.h).
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -13,6 +16,7 @@
 
 #include "commands/commands.h"
 #include "commands/summary.h"
+#include "io/def_file.h"
 #include "io/details_table.h"
 #include "model/calculation_details.h"
 #include "model/expected.h"
@@ -44,18 +48,24 @@ constexpr std::string_view kHelp =
     "  --details   the values behind the Both analysis's tables, as CSV (see below)\n"
     "  --summary   one CSV line for each FILE.DEF instead of a report (see below)\n"
     "  -o OUT      write the report to OUT instead of standard output; OUT is replaced only\n"
-    "              when the whole report has been written, so a failure keeps the old OUT\n"
+    "              when the whole report has been written, so a failure keeps the old OUT;\n"
+    "              an OUT that is one of the input files, or an input data file, is refused\n"
     "  --help      show this text\n"
+    "  --version   show the version\n"
     "  --          ends the options (for a file name that starts with '-')\n"
     "\n"
     "The report is written as the program writes it: 8-bit text, every line ended by CR LF.\n"
     "The text of every message box the command would show (damage above 100 %, the\n"
-    "recommended thickness, refused inputs) goes to standard error, one line per line.\n"
+    "recommended thickness, refused inputs) goes to standard error, one line per line, each\n"
+    "line starting with \"zan-report: FILE.DEF: \" (just \"zan-report: \" when the line names\n"
+    "the file itself). Control characters in the messages, and in a report written to a\n"
+    "terminal, are shown as \\xHH.\n"
     "\n"
     "Exit status:\n"
     "  0  done (also when a damage total exceeds 100 %)\n"
     "  2  wrong usage: unknown option, no file, more than one file without --summary, more\n"
-    "     than one command, or -o given twice or without a name\n"
+    "     than one command, -o given twice or without a name, or an -o that would\n"
+    "     overwrite an input\n"
     "  3  FILE.DEF is not an input data file (\"Incorrect Input File!\")\n"
     "  4  FILE.DEF cannot be read, or it ends before the tenth axle row\n"
     "  5  the analysis refused the inputs (for example a zero thickness or modulus)\n"
@@ -117,6 +127,7 @@ struct Options {
     std::optional<std::string> output;
     std::vector<std::string> inputs;  // exactly one, except for a summary
     bool help = false;
+    bool version = false;
 };
 
 struct UsageError {
@@ -168,6 +179,8 @@ zan::Expected<Options, UsageError> parseArguments(const std::vector<std::string_
                 optionsEnded = true;
             } else if (arg == "--help" || arg == "-h") {
                 options.help = true;
+            } else if (arg == "--version") {
+                options.version = true;
             } else if (arg == "-o") {
                 if (options.output)
                     return zan::failure(UsageError{"-o given twice"});
@@ -190,22 +203,44 @@ zan::Expected<Options, UsageError> parseArguments(const std::vector<std::string_
             return zan::failure(UsageError{"give only one input file"});
         options.inputs.emplace_back(arg);
     }
-    if (!options.help && options.inputs.empty())
+    if (!options.help && !options.version && options.inputs.empty())
         return zan::failure(UsageError{"no input file"});
     return options;
 }
 
-void writeError(std::string_view text) {
-    std::fwrite(text.data(), 1, text.size(), stderr);
+// Control characters as \xHH, so that a file name or an input text cannot steer the terminal
+// (retitle it, move the cursor, hide what follows). Line ends and tabs stay.
+std::string escapeControls(std::string_view text) {
+    std::string shown;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 && c != '\r' && c != '\n' && c != '\t') || byte == 0x7f) {
+            char hex[5];
+            std::snprintf(hex, sizeof hex, "\\x%02x", byte);
+            shown += hex;
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
 }
 
-// A message box's text as lines on standard error. Its lines are separated by CR LF; a text
-// that ends with CR LF (the damage messages) has no empty line after it.
-void writeMessage(const zan::Message& message) {
+void writeError(std::string_view text) {
+    const std::string shown = escapeControls(text);
+    std::fwrite(shown.data(), 1, shown.size(), stderr);
+}
+
+// A message box's text as lines on standard error, each saying which program and which file
+// it comes from. Its lines are separated by CR LF; a text that ends with CR LF (the damage
+// messages) has no empty line after it.
+void writeMessage(const zan::Message& message, const std::string& file) {
     std::string_view rest = message.text;
     while (!rest.empty()) {
         const std::size_t end = rest.find("\r\n");
         const std::string_view line = rest.substr(0, end);
+        writeError("zan-report: ");
+        if (line.find(file) == std::string_view::npos)
+            writeError(file + ": ");
         writeError(line);
         writeError("\n");
         if (end == std::string_view::npos)
@@ -256,6 +291,12 @@ zan::CommandOutcome runCommand(zan::Workspace& workspace, Mode mode) {
 }
 
 bool writeStandardOutput(std::string_view bytes) {
+    // The exact bytes into a file or a pipe; to a terminal, nothing it would obey.
+    std::string shown;
+    if (::isatty(STDOUT_FILENO) != 0) {
+        shown = escapeControls(bytes);
+        bytes = shown;
+    }
     if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size())
         return false;
     return std::fflush(stdout) == 0;
@@ -267,16 +308,18 @@ int run(const Options& options) {
     const zan::CommandOutcome read = zan::readDataFile(workspace, input);
     if (!read.ok()) {
         if (read.message)
-            writeMessage(*read.message);
+            writeMessage(*read.message, input);
         else
             writeError("zan-report: " + input + ": cannot be read, or ends early\n");
         return static_cast<int>(read.status);
     }
+    if (read.warning)
+        writeMessage(*read.warning, input);
     writeRangeWarnings(input, zan::inputsOutsideRanges(workspace));
 
     const zan::CommandOutcome outcome = runCommand(workspace, options.mode);
     if (outcome.message)
-        writeMessage(*outcome.message);
+        writeMessage(*outcome.message, input);
     if (!outcome.ok())
         return static_cast<int>(outcome.status);
     const std::string_view report = outcome.report ? std::string_view(*outcome.report) : "";
@@ -332,6 +375,23 @@ int runSummary(const Options& options) {
 
 }  // namespace
 
+// Why -o OUT must not be written, checked before any work: OUT is one of the inputs (a
+// forgotten output name takes the next argument), or it is an input data file.
+std::optional<std::string> outputRefusal(const Options& options) {
+    struct stat out {};
+    if (!options.output || ::stat(options.output->c_str(), &out) != 0 || !S_ISREG(out.st_mode))
+        return std::nullopt;
+    for (const std::string& input : options.inputs) {
+        struct stat in {};
+        if (::stat(input.c_str(), &in) == 0 && in.st_dev == out.st_dev && in.st_ino == out.st_ino)
+            return "it is one of the input files";
+    }
+    if (auto bytes = zan::readInputDataFile(*options.output);
+        bytes && zan::hasInputDataMarker(*bytes))
+        return "it is an input data file";
+    return std::nullopt;
+}
+
 int main(int argc, char** argv) {
     std::vector<std::string_view> args(argv + 1, argv + argc);
     auto parsed = parseArguments(args);
@@ -348,5 +408,15 @@ int main(int argc, char** argv) {
         text += kHelp;
         return writeStandardOutput(text) ? 0 : kExitOutputNotWritten;
     }
+    if (options.version)
+        return writeStandardOutput("zan-report (ZAN Thickness Design) " ZAN_VERSION "\n")
+                   ? 0
+                   : kExitOutputNotWritten;
+    if (auto refusal = outputRefusal(options)) {
+        writeError("zan-report: " + *options.output + ": " + *refusal +
+                   "; nothing was written. Give the report another name with -o.\n");
+        return kExitWrongUsage;
+    }
+    zan::removeTemporaryOnSignals();
     return options.mode == Mode::Summary ? runSummary(options) : run(options);
 }

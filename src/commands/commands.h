@@ -6,6 +6,7 @@
 // created (Workspace::createInputSections), and so locks the unit choice, as the program
 // always has; the readers and writers it calls change nothing.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +30,7 @@ struct CommandOutcome {
     CommandStatus status = CommandStatus::Done;
     std::optional<std::string> report;  // the report box's new text
     std::optional<Message> message;     // the message box to show afterwards
+    std::optional<Message> warning;     // a second box after it: done, but with a doubt
 
     bool ok() const { return status == CommandStatus::Done; }
 };
@@ -40,6 +42,15 @@ CommandOutcome performAnalysis(Workspace& workspace, AnalysisKind kind);
 
 // Compute Design Thickness: writes the found thickness into the trial thickness text.
 CommandOutcome computeDesignThickness(Workspace& workspace);
+
+// A .DEF is about 400 bytes: a larger file is not an input data file, and it is refused
+// before a byte of it is read.
+constexpr std::uintmax_t kMaxInputDataFileBytes = std::uintmax_t{1} << 20;
+
+// The bytes of the input data file at `path`, or the reason they cannot be had. Only a regular
+// file (after links are followed) of at most kMaxInputDataFileBytes is read; a pipe, device
+// or socket is refused at once, never waited on.
+Expected<std::string, std::string> readInputDataFile(const std::string& path);
 
 // File > Read Data From File. `path` is the name the system opens; `displayPath` is the
 // full path as the user chose it, which the messages name (`path` when not given).
@@ -59,11 +70,21 @@ Expected<std::string, std::string> inputDataFileBytes(Workspace& workspace);
 // cannot be written.
 Expected<std::string, std::string> reportForSaveOrPrint(Workspace& workspace);
 
-// Writes `bytes` to `path` through a temporary file beside it and a rename, so the previous
-// file survives any failure. The error text names the file (as `displayPath`, or `path` when
-// not given) and the reason.
+// Writes `bytes` to `path` through a temporary file beside it, flushed to the disk, and a
+// rename, so the previous file survives any failure. A link is followed (its target is
+// replaced), a pipe or character device is written through, anything else that is not a
+// regular file is refused, and so is a write-protected file; a replaced file keeps its
+// permissions and, where the process may set them, its owner and group. The error text names the
+// file (as `displayPath`, or `path` when not given) and the reason.
 Expected<Done, std::string> writeFileSafely(const std::string& path, std::string_view bytes);
 Expected<Done, std::string> writeFileSafely(const std::string& path, std::string_view bytes,
                                             const std::string& displayPath);
+
+// Removes the temporary file of a save under way; safe to call from a signal handler.
+void removePendingTemporary() noexcept;
+
+// Makes SIGINT, SIGTERM and SIGHUP remove the temporary file of a save under way before they
+// end the program as they would have.
+void removeTemporaryOnSignals();
 
 }  // namespace zan

@@ -1,10 +1,7 @@
 #include "commands/summary.h"
 
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <string>
-#include <system_error>
 
 #include "model/design_search.h"
 #include "model/numbers.h"
@@ -37,38 +34,13 @@ std::string refusal(const CommandOutcome& outcome) {
     return "refused: " + oneLine(outcome.message ? outcome.message->text : std::string());
 }
 
-// The bytes of the file, or the system's reason why they cannot be had. The read is ours
-// rather than readDataFile's so that the summary can name the reason in a word or two; the
-// bytes then go through the same parse and apply as File > Read Data From File.
-Expected<std::string, std::string> readBytes(const std::string& path) {
-    auto reason = [](int error, const char* fallback) {
-        return error != 0 ? std::generic_category().message(error) : std::string(fallback);
-    };
-    errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr)
-        return failure(reason(errno, "it cannot be opened"));
-    std::string bytes;
-    char buffer[16384];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.append(buffer, got);
-    // A folder opens on some systems and fails only at the first read (EISDIR).
-    const bool failed = std::ferror(file) != 0;
-    const int readError = errno;
-    std::fclose(file);
-    if (failed)
-        return failure(reason(readError, "a read failed"));
-    return bytes;
-}
-
 }  // namespace
 
 SummaryLine summarizeDataFile(const std::string& path) {
     SummaryLine line;
     line.file = path;
 
-    const auto file = readBytes(path);
+    const auto file = readInputDataFile(path);
     if (!file) {
         line.outcome = CommandStatus::FileUnreadable;
         line.status = "cannot be read: " + file.error();

@@ -107,6 +107,21 @@ std::string quoted(const std::string& text) {
     return '"' + text + '"';
 }
 
+// Many editors write a byte-order mark before the first line or leave blanks after it; the
+// marker is still the marker.
+std::optional<UnitSystem> unitMarker(std::string_view line) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (line.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        line.remove_prefix(kByteOrderMark.size());
+    while (!line.empty() && isBlank(line.back()))
+        line.remove_suffix(1);
+    if (line == kEnglishMarker)
+        return UnitSystem::English;
+    if (line == kMetricMarker)
+        return UnitSystem::Metric;
+    return std::nullopt;
+}
+
 }  // namespace
 
 Expected<DefFileContents, DefReadError> parseDefFile(std::string_view bytes) {
@@ -122,10 +137,7 @@ Expected<DefFileContents, DefReadError> parseDefFile(std::string_view bytes) {
             return failure(DefReadError::EndsEarly);
 
     DefFileContents contents;
-    if (lines[0] == kEnglishMarker)
-        contents.units = UnitSystem::English;
-    else if (lines[0] == kMetricMarker)
-        contents.units = UnitSystem::Metric;
+    contents.units = unitMarker(lines[0]);
     // Line n of the file is lines[n - 1]; the texts are taken verbatim, blanks included.
     contents.thickness = lines[4];
     contents.subgradeModulus = lines[5];
@@ -171,6 +183,15 @@ void applyDefFile(Workspace& workspace, const DefFileContents& contents) {
     workspace.ensureTraffic() = contents.traffic;
     // Only the texts: whether tandem row 9 is shown is a category's business, not a file's.
     workspace.ensureAxles().rows = contents.rows;
+}
+
+bool hasInputDataMarker(std::string_view bytes) {
+    DefReader reader(bytes);
+    std::string line;
+    for (int i = 0; i < 3; ++i)
+        if (!reader.readLine(line))
+            return false;
+    return line == kFileMarker;
 }
 
 std::string writeDefFile(const Workspace& workspace) {

@@ -41,6 +41,9 @@ Expected<DefFileContents, DefReadError> parseDefFile(std::string_view bytes);
 // every text.
 void applyDefFile(Workspace& workspace, const DefFileContents& contents);
 
+// Whether the bytes' third line is the input data file's marker, as the reader checks it.
+bool hasInputDataMarker(std::string_view bytes);
+
 // The file for the workspace's current inputs; the workspace is not changed.
 std::string writeDefFile(const Workspace& workspace);
 

@@ -104,6 +104,11 @@ std::string analysisErrorMessage(const AnalysisError& e) {
     std::string name = inputName(e);
     switch (e.problem) {
         case AnalysisProblem::NotPositive:
+            // For the growth rate, 1 + i is what must stay positive.
+            if (e.input == AnalysisInput::GrowthPercent)
+                return name +
+                       " is -100 % or less; the traffic cannot fall by all of itself or more "
+                       "each year. Nothing was analysed.";
             if (e.input == AnalysisInput::AxleLoad)
                 return name +
                        " is zero or negative after the load safety factor. "
@@ -229,15 +234,30 @@ Check validateInputs(const RunInputs& in) {
     return Done{};
 }
 
+// The traffic over the design period in first years' traffic: the sum of (1 + i)^t over the
+// years, ((1 + i)^Y - 1) / i, which tends to Y as i tends to 0. Below a growth of 0.0001 % the
+// quotient loses its digits to cancellation, so its series Y + Y(Y - 1) i / 2 takes over
+// (the next term is of the order of i^2 Y^3, far below a single-precision digit). A falling
+// traffic (i < 0) follows the same sum.
+double growthFactor(double i, double years) {
+    if (i == 0.0)
+        return years;
+    if (std::fabs(i) < 1e-6)
+        return years + years * (years - 1.0) * i / 2.0;
+    return (std::pow(1.0 + i, years) - 1.0) / i;
+}
+
 // Design-lane trucks over the design period, in thousands.
 Expected<float, AnalysisError> projectTraffic(const RunInputs& in) {
+    // A traffic that falls by all of itself or more each year has no meaning.
+    if (in.i <= -1.0)
+        return failure(
+            inputError(AnalysisInput::GrowthPercent, AnalysisProblem::NotPositive, in.units));
     const float trucks = single(in.adt * in.td / 100.0);  // trucks per day
-    // A zero or negative growth rate takes the fixed factor 20 whatever the design period.
-    const double growthFactor =
-        in.i > 0.0 ? (std::pow(1.0 + in.i, static_cast<double>(in.years)) - 1.0) / in.i : 20.0;
+    const double factor = growthFactor(in.i, static_cast<double>(in.years));
     const float thousands =
-        single(in.ld * (static_cast<double>(trucks) * 365.0) * in.dd * growthFactor / 1000.0);
-    if (!finite(trucks) || !finite(growthFactor) || !finite(thousands))
+        single(in.ld * (static_cast<double>(trucks) * 365.0) * in.dd * factor / 1000.0);
+    if (!finite(trucks) || !finite(factor) || !finite(thousands))
         return failure(
             inputError(AnalysisInput::TrafficProjection, AnalysisProblem::TooLarge, in.units));
     return thousands;

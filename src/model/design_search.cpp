@@ -14,9 +14,15 @@ bool passes(const AnalysisResults& results) {
 }
 
 std::string designSearchErrorMessage(const DesignSearchError& error) {
+    const char* unit = error.units == UnitSystem::Metric ? " cm" : " in";
+    if (error.kind == DesignSearchError::Kind::Refused && error.startsAtZero)
+        return std::string(
+                   "The search starts from the trial thickness rounded down to a whole "
+                   "number, and a trial thickness below 1") +
+               unit + " rounds down to 0. Enter a trial thickness of 1" + unit +
+               " or more. The trial thickness was left unchanged.";
     if (error.kind == DesignSearchError::Kind::Refused)
         return analysisErrorMessage(error.refusal);
-    const char* unit = error.units == UnitSystem::Metric ? " cm" : " in";
     return "No slab thickness up to " + formatSignificant(error.limit) + unit +
            " keeps both the fatigue and the erosion damage below 100%. "
            "The trial thickness was left unchanged.";
@@ -150,6 +156,15 @@ std::optional<SearchOutcome> walkFromNearby(SearchRuns& runs, const SearchGrid& 
     return up;
 }
 
+// A trial thickness below one whole unit starts the walk at 0, where the models cannot run:
+// the message says so rather than calling the entered thickness zero.
+SearchOutcome refusedAtStart(const SearchRuns& runs, const SearchGrid& grid,
+                             const Workspace& workspace, const AnalysisError& refusal) {
+    DesignSearchError error = runs.refused(refusal).error();
+    error.startsAtZero = grid.start == 0.0f && parseNumber(workspace.pavement().thickness) > 0.0;
+    return failure(error);
+}
+
 }  // namespace
 
 DesignSearch searchDesignThickness(const Workspace& workspace) {
@@ -158,7 +173,7 @@ DesignSearch searchDesignThickness(const Workspace& workspace) {
     SearchRuns runs(workspace);
     auto start = runs.at(grid.start);
     if (!start)
-        return runs.refused(start.error());
+        return refusedAtStart(runs, grid, workspace, start.error());
     return walkFrom(runs, grid, *start);
 }
 
@@ -168,7 +183,7 @@ DesignSearch searchDesignThicknessNear(const Workspace& workspace, float nearby)
     SearchRuns runs(workspace);
     auto start = runs.at(grid.start);
     if (!start)
-        return runs.refused(start.error());
+        return refusedAtStart(runs, grid, workspace, start.error());
     const bool startPasses = passes(*start);
     if (onTheWay(grid, startPasses, nearby))
         if (auto found = walkFromNearby(runs, grid, startPasses, nearby))

@@ -28,6 +28,9 @@ struct DesignSearchError {
     AnalysisError refusal{};  // when kind is Refused
     float limit = 0.0f;       // when kind is NoPassingThickness
     UnitSystem units = UnitSystem::English;
+    // Refused because the search starts from the whole part of a positive trial thickness
+    // below 1 (in or cm), which is 0.
+    bool startsAtZero = false;
 };
 
 std::string designSearchErrorMessage(const DesignSearchError& error);

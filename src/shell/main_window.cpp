@@ -299,6 +299,8 @@ void MainWindow::runCommand(const std::function<CommandOutcome()>& command) {
     // Shown with the default pointer, after the report is already visible behind the box.
     if (outcome.message)
         m_platform.showMessage(*outcome.message);
+    if (outcome.warning)
+        m_platform.showMessage(*outcome.warning);
 }
 
 void MainWindow::showReport(const std::string& report) {

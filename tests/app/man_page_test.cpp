@@ -142,7 +142,7 @@ TEST_F(ManPage, DescribesEverythingTheHelpNames) {
     const Outcome help = run({"--help"});
     ASSERT_EQ(help.status, 0);
     const HelpItems items = readHelp(help.out);
-    ASSERT_EQ(items.options.size(), 10u) << help.out;
+    ASSERT_EQ(items.options.size(), 11u) << help.out;
     ASSERT_EQ(items.exitStatuses.size(), 7u) << help.out;
     ASSERT_EQ(items.summaryStatuses.size(), 7u) << help.out;
 
@@ -327,6 +327,10 @@ INSTANTIATE_TEST_SUITE_P(
         DesignRun{"VersionBesideAFile", "design.DEF --version", false, 0, kVersion.c_str(), ""},
         DesignRun{"VersionAfterAQtOption", "-platform offscreen --version", false, 0,
                   kVersion.c_str(), ""},
+        // Qt's one-dash options are whole words, not -r -e -v ... or -s -t ... -h: they reach
+        // Qt, and only the unknown option is refused.
+        DesignRun{"QtOptionsReachQt", "-reverse -stylesheet x.qss --bogus", true, 2, "",
+                  "zan-design: Unknown option 'bogus'.\n"},
         DesignRun{"UnknownOption", "--bogus design.DEF", true, 2, "",
                   "zan-design: Unknown option 'bogus'.\nTry 'zan-design --help' for more "
                   "information.\n"}),

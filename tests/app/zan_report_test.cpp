@@ -1,11 +1,17 @@
 // zan-report as a user runs it: the real binary, its exit status, and the bytes it writes.
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "commands/commands.h"
 #include "zan_report_fixture.h"
 
 namespace {
@@ -91,7 +97,7 @@ TEST_P(BadInput, ExitsWithItsStatusAndWritesNoReport) {
     if (c.err.empty())
         EXPECT_NE(r.err, "");
     else
-        EXPECT_EQ(r.err, c.err);
+        EXPECT_EQ(r.err, "zan-report: " + path.string() + ": " + c.err);
 }
 
 std::string truncatedAfter(int lines) {
@@ -203,7 +209,8 @@ INSTANTIATE_TEST_SUITE_P(
         RangeWarningCase{"RefusedInputsKeepTheirStatus", initialEnglishWith({{5, "0"}}),
                          "--erosion", 5,
                          "zan-report: warning: FILE: Trial Thickness, h (in) = 0 is outside the "
-                         "typical range 4 to 20\nThe trial thickness h (in) is zero or negative"}),
+                         "typical range 4 to 20\nzan-report: FILE: The trial thickness h (in) is "
+                         "zero or negative"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Reports ------------------------------------------------------------------------------
@@ -279,6 +286,16 @@ TEST_F(ZanReport, MetricExampleReportsInMetricUnits) {
     EXPECT_NE(r.out.find(" 133.5"), std::string::npos);
 }
 
+std::vector<std::string> csvLines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find("\r\n", start);
+        lines.push_back(text.substr(start, end - start));
+        start = end == std::string::npos ? text.size() : end + 2;
+    }
+    return lines;
+}
+
 // A damage total above 100 % is a result, not a failure: status 0, the report, and the
 // message box's lines on standard error.
 struct DamageCase {
@@ -293,23 +310,27 @@ TEST_P(DamageAbove100, IsAnnouncedLineByLine) {
     const fs::path thin = file("thin.DEF", initialEnglishWith({{5, "5"}}));
     const Outcome r = run({GetParam().mode, thin.string()});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.err, GetParam().err);
+    std::string expected;
+    for (const std::string& line : csvLines(GetParam().err))
+        expected += "zan-report: " + thin.string() + ": " + line + "\n";
+    EXPECT_EQ(r.err, expected);
     EXPECT_NE(r.out.find("damage exceeds 100%."), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, DamageAbove100,
-    ::testing::Values(DamageCase{"Fatigue", "--fatigue", "The fatigue damage exceeds 100%.\n"},
-                      DamageCase{"Erosion", "--erosion", "The erosion damage exceeds 100%.\n"},
+    ::testing::Values(DamageCase{"Fatigue", "--fatigue", "The fatigue damage exceeds 100%."},
+                      DamageCase{"Erosion", "--erosion", "The erosion damage exceeds 100%."},
                       DamageCase{
                           "Both", "--both",
-                          "The fatigue damage exceeds 100%.\nThe erosion damage exceeds 100%.\n"}),
+                          "The fatigue damage exceeds 100%.\r\nThe erosion damage exceeds 100%."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ZanReport, DesignAnnouncesTheThicknessAndReportsIt) {
     const Outcome r = run({"--design", example("initial-english.DEF")});
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::string announcement = "The Recommended Minimum Slab Thickness is :  ";
+    const std::string announcement = "zan-report: " + example("initial-english.DEF") +
+                                     ": The Recommended Minimum Slab Thickness is :  ";
     ASSERT_EQ(r.err.rfind(announcement, 0), 0u) << r.err;
     ASSERT_GE(r.err.size(), announcement.size() + 7);
     EXPECT_EQ(r.err.substr(r.err.size() - 6), "  in.\n");
@@ -331,16 +352,6 @@ TEST_F(ZanReport, DesignInMetricAnnouncesCentimetres) {
 }
 
 // ---- --details -----------------------------------------------------------------------------
-
-std::vector<std::string> csvLines(const std::string& text) {
-    std::vector<std::string> lines;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = text.find("\r\n", start);
-        lines.push_back(text.substr(start, end - start));
-        start = end == std::string::npos ? text.size() : end + 2;
-    }
-    return lines;
-}
 
 std::size_t fieldCount(const std::string& line) {
     std::size_t commas = 0;
@@ -431,3 +442,181 @@ TEST_F(ZanReport, FailedCommandLeavesTheOldOutputAlone) {
 }
 
 }  // namespace
+
+// ---- Special files and outputs ------------------------------------------------------------
+
+namespace special {
+
+// What can stand where an input data file is expected. Each is refused at once (a pipe is
+// never waited on, a device never read without end), naming the file and why, by the report,
+// the summary and the window's read alike, and the window's inputs stay as they were.
+struct Case {
+    const char* name;
+    fs::path (*make)(const fs::path& dir);
+    const char* reason;
+};
+
+fs::path pipe(const fs::path& dir) {
+    const fs::path path = dir / "pipe.DEF";
+    EXPECT_EQ(mkfifo(path.c_str(), 0644), 0);
+    return path;
+}
+fs::path linkToDevZero(const fs::path& dir) {
+    fs::create_symlink("/dev/zero", dir / "zero.DEF");
+    return dir / "zero.DEF";
+}
+fs::path device(const fs::path&) {
+    return "/dev/null";
+}
+fs::path socketFile(const fs::path& dir) {
+    const fs::path path = dir / "socket.DEF";
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    EXPECT_EQ(bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    close(fd);
+    return path;
+}
+fs::path sparseFourGigabytes(const fs::path& dir) {
+    const fs::path path = dir / "huge.DEF";
+    writeBytes(path, readBytes(example("initial-english.DEF")));
+    fs::resize_file(path, std::uintmax_t{4} << 30);
+    return path;
+}
+// Root reads any file, so for root a file whose read fails instead.
+fs::path unreadable(const fs::path& dir) {
+    if (geteuid() == 0)
+        return "/proc/self/mem";
+    const fs::path path = dir / "locked.DEF";
+    writeBytes(path, readBytes(example("initial-english.DEF")));
+    fs::permissions(path, fs::perms::none);
+    return path;
+}
+
+const Case kCases[] = {
+    {"Pipe", pipe, "it is a named pipe (FIFO)"},
+    {"LinkToDevZero", linkToDevZero, "it is a device"},
+    {"Device", device, "it is a device"},
+    {"Socket", socketFile, "it is a socket"},
+    {"SparseFourGigabytes", sparseFourGigabytes, "it is larger than 1 MiB"},
+    {"Unreadable", unreadable, ""},
+};
+
+}  // namespace special
+
+class SpecialInput : public ZanReport, public ::testing::WithParamInterface<special::Case> {};
+
+TEST_P(SpecialInput, IsRefusedAtOnceByTheReportTheSummaryAndTheWindow) {
+    const special::Case& c = GetParam();
+    const std::string path = c.make(dir()).string();
+    const std::string reason = std::string("could not be read: ") + c.reason;
+
+    const Outcome report = run({path});
+    EXPECT_EQ(report.status, 4) << report.err;
+    EXPECT_EQ(report.out, "");
+    EXPECT_EQ(report.err.rfind("zan-report: The file " + path + " " + reason, 0), 0u) << report.err;
+
+    const Outcome summary = run({"--summary", path, example("heavy.DEF")});
+    EXPECT_EQ(summary.status, 4);
+    EXPECT_NE(summary.out.find(path + ",,,,,,"), std::string::npos) << summary.out;
+    EXPECT_NE(summary.out.find(std::string("cannot be read: ") + c.reason), std::string::npos)
+        << summary.out;
+    EXPECT_NE(summary.out.find("heavy.DEF,English,9.50,44.9,28.7,9.25,ok,0\r\n"), std::string::npos)
+        << summary.out;
+
+    zan::Workspace window;
+    window.ensurePavement().thickness = "7.5";
+    const zan::Workspace before = window;
+    const zan::CommandOutcome read = zan::readDataFile(window, path);
+    EXPECT_EQ(read.status, zan::CommandStatus::FileUnreadable);
+    ASSERT_TRUE(read.message.has_value());
+    EXPECT_NE(read.message->text.find(path + " " + reason), std::string::npos)
+        << read.message->text;
+    EXPECT_TRUE(window == before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, SpecialInput, ::testing::ValuesIn(special::kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A forgotten output name takes the next argument: a design must never be overwritten.
+TEST_F(ZanReport, OutputThatIsAnInputOrAnInputDataFileIsRefusedBeforeAnyWork) {
+    const std::string design = readBytes(example("heavy.DEF"));
+    const fs::path first = file("first.DEF", design);
+    const fs::path second = file("second.DEF", design);
+    fs::create_symlink(first, dir() / "link.PRN");
+    const std::vector<std::vector<std::string>> commands = {
+        {"-o", first.string(), first.string()},
+        {"-o", (dir() / "link.PRN").string(), first.string()},
+        {"--summary", "-o", first.string(), second.string()},
+        {"--inputs", "-o", second.string(), example("initial-english.DEF")},
+    };
+    for (const auto& args : commands) {
+        const Outcome r = run(args);
+        EXPECT_EQ(r.status, 2) << args[1];
+        EXPECT_NE(r.err.find("nothing was written"), std::string::npos) << r.err;
+        EXPECT_EQ(readBytes(first), design);
+        EXPECT_EQ(readBytes(second), design);
+        EXPECT_TRUE(fs::is_symlink(dir() / "link.PRN"));
+    }
+}
+
+// -o /dev/stdout prints; the file and its folder are flushed to the disk before and after
+// the rename.
+TEST_F(ZanReport, OutputThroughStandardOutputAndFlushedToTheDisk) {
+    const Outcome plain = run({example("heavy.DEF")});
+    const Outcome through = run({"-o", "/dev/stdout", example("heavy.DEF")});
+    EXPECT_EQ(through.status, 0);
+    EXPECT_EQ(through.out, plain.out);
+
+    if (std::system("strace -V >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "strace is not installed";
+    const fs::path trace = dir() / "trace";
+    const std::string command = "strace -f -qq -e trace=fsync,fdatasync -o " +
+                                quoted(trace.string()) + " " + quoted(kBinary) + " -o " +
+                                quoted((dir() / "out.PRN").string()) + " " +
+                                quoted(example("heavy.DEF"));
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const std::string calls = readBytes(trace);
+    std::size_t syncs = 0;
+    for (std::size_t at = calls.find("fsync("); at != std::string::npos;
+         at = calls.find("fsync(", at + 1))
+        ++syncs;
+    EXPECT_EQ(syncs, 2u) << calls;
+}
+
+// Editors add a byte-order mark or trailing blanks; a first line that is still no marker is
+// read in the unit system in force, and said.
+TEST_F(ZanReport, UnitMarkerAsEditorsWriteItAndAFirstLineThatIsNone) {
+    struct Case {
+        const char* first;
+        zan::UnitSystem units;
+        bool warned;
+    };
+    const Case cases[] = {
+        {"\xEF\xBB\xBF****SI****", zan::UnitSystem::Metric, false},
+        {"****SI**** \t ", zan::UnitSystem::Metric, false},
+        {"\xEF\xBB\xBF****ENG****\t", zan::UnitSystem::English, false},
+        {"****si****", zan::UnitSystem::English, true},
+        {" ****SI****", zan::UnitSystem::English, true},
+        {"", zan::UnitSystem::English, true},
+    };
+    for (const Case& c : cases) {
+        zan::Workspace w;
+        const auto outcome =
+            zan::readDataBytes(w, exampleWith("initial-metric.DEF", {{1, c.first}}), "m.DEF");
+        ASSERT_TRUE(outcome.ok()) << c.first;
+        EXPECT_EQ(w.unitSystem(), c.units) << c.first;
+        EXPECT_EQ(outcome.warning.has_value(), c.warned) << c.first;
+    }
+    const fs::path unmarked = file("unmarked.DEF", exampleWith("initial-metric.DEF", {{1, ""}}));
+    const Outcome r = run({"--inputs", unmarked.string()});
+    EXPECT_EQ(r.status, 0);
+    // Said first; the Metric values read as inches then lie outside their ranges.
+    const std::string said = "zan-report: The first line of " + unmarked.string() +
+                             " is neither ****ENG**** nor ****SI****: its inputs were read in "
+                             "English units, the unit system in force. Check them before "
+                             "analysing.\nzan-report: warning: " +
+                             unmarked.string() + ": Trial Thickness, h (in) = 24.1 is outside";
+    EXPECT_EQ(r.err.substr(0, said.size()), said);
+}

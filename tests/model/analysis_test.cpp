@@ -78,7 +78,7 @@ class GrowthFactorTest : public ::testing::TestWithParam<GrowthCase> {};
 
 // The design-lane trucks in thousands are LD x T x 365 x DD x GF / 1000; a count of 1000 per
 // 1000 trucks makes the expected repetitions of a row that number times 1000.
-TEST_P(GrowthFactorTest, ZeroOrNegativeGrowthTakesTwenty) {
+TEST_P(GrowthFactorTest, IsTheSumOfEveryYearsGrowth) {
     Workspace ws;
     TrafficInputs& t = ws.ensureTraffic();
     t.averageDailyTraffic = "1000";
@@ -92,10 +92,29 @@ TEST_P(GrowthFactorTest, ZeroOrNegativeGrowthTakesTwenty) {
     expectClose(r.expectedRepetitions[0][0], 365.0 * GetParam().growthFactor, 1e-6);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rates, GrowthFactorTest,
-                         ::testing::Values(GrowthCase{"0", "30", 20.0}, GrowthCase{"-3", "5", 20.0},
-                                           GrowthCase{"4", "20", 29.778078},
-                                           GrowthCase{"4", "2.5", 2.5754975}));
+// No growth carries the design period's years; a tiny rate loses no digit to cancellation; a
+// falling traffic sums the same way.
+INSTANTIATE_TEST_SUITE_P(
+    Rates, GrowthFactorTest,
+    ::testing::Values(GrowthCase{"0", "30", 30.0}, GrowthCase{"0", "20", 20.0},
+                      GrowthCase{"1e-14", "30", 30.0}, GrowthCase{"1e-4", "30", 30.000435},
+                      GrowthCase{"-3", "5", 4.7088658}, GrowthCase{"-50", "10", 1.9980469},
+                      GrowthCase{"4", "20", 29.778078}, GrowthCase{"4", "2.5", 2.5754975}));
+
+TEST(RunDamageAnalysis, GrowthOfMinus100PercentOrLessIsRefused) {
+    for (const char* growth : {"-100", "-150", "-1e300"}) {
+        Workspace ws;
+        ws.ensureTraffic().growthPercent = growth;
+        AnalysisRequest request;
+        request.trialThickness = EnteredThickness{9.5f};
+        request.fatigue = request.erosion = true;
+        const auto run = runDamageAnalysis(ws, request);
+        ASSERT_FALSE(run.ok()) << growth;
+        EXPECT_EQ(analysisErrorMessage(run.error()).rfind("The annual growth rate i is -100 %", 0),
+                  0u)
+            << analysisErrorMessage(run.error());
+    }
+}
 
 TEST(RunDamageAnalysis, ZeroCountRowHasNoDamageButItsValues) {
     Workspace ws;

@@ -114,6 +114,15 @@ TEST(DesignSearch, RefusedStartRefusesTheCommand) {
     ASSERT_FALSE(found.ok());
     EXPECT_EQ(found.error().kind, DesignSearchError::Kind::Refused);
     EXPECT_EQ(found.error().refusal.input, AnalysisInput::TrialThickness);
+    // The message names the rounding, not a thickness "zero or negative" the user never typed.
+    EXPECT_EQ(designSearchErrorMessage(found.error())
+                  .rfind("The search starts from the trial "
+                         "thickness rounded down",
+                         0),
+              0u);
+    ws.ensurePavement().thickness = "0";
+    EXPECT_NE(designSearchErrorMessage(searchDesignThickness(ws).error()).find("zero or negative"),
+              std::string::npos);
 
     Workspace zeroLoad;
     zeroLoad.ensureAxles().rows[9].singleLoad = "0";

@@ -205,7 +205,7 @@ TEST_P(SensitivityEdgeTest, CasesCarryTheSearchesOutcome) {
 INSTANTIATE_TEST_SUITE_P(
     Edges, SensitivityEdgeTest,
     ::testing::Values(
-        // Zero growth takes the fixed growth factor either way.
+        // Zero growth stays zero either way.
         EdgeCase{"ZeroGrowth", SensitivityInput::GrowthPercent, "0", "0", "0", true},
         EdgeCase{"NegativeGrowth", SensitivityInput::GrowthPercent, "-2", "-1.6", "-2.4", true},
         EdgeCase{"ZeroSubgrade", SensitivityInput::SubgradeModulus, "0", "0", "0", false},

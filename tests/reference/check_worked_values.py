@@ -68,8 +68,15 @@ def projection():
     ws.grow = "0"
     ws.years = "30"
     res = z.run_analysis(ws, 9.5, False, False)
-    near("zero growth uses 20 years", res.reps[0][0],
-         0.58 * 0.81 * 2451 * 365 * 0.5 * 20 / 1000, 1e-6)
+    near("zero growth carries the design period's 30 years", res.reps[0][0],
+         0.58 * 0.81 * 2451 * 365 * 0.5 * 30 / 1000, 1e-6)
+
+    # A growth far below 0.0001 % is no growth; -2 % over 30 years a falling traffic.
+    for grow, factor in (("1e-14", 30.0), ("-2", (0.98 ** 30 - 1) / -0.02)):
+        ws.grow = grow
+        res = z.run_analysis(ws, 9.5, False, False)
+        near("growth %s %%" % grow, res.reps[0][0],
+             0.58 * 0.81 * 2451 * 365 * 0.5 * factor / 1000, 1e-6)
 
 
 def worked_rows():

@@ -362,12 +362,18 @@ def read_def(data):
     sc.line()
     rows = [[sc.field() for _ in range(4)] for _ in range(10)]
 
+    # A byte-order mark before the marker and blanks after it are an editor's, not the file's.
+    if first.startswith("\xef\xbb\xbf"):
+        first = first[3:]
+    first = first.rstrip(" \t")
     if first == "****ENG****":
         ws.unit = ENGLISH
         ws.labels_switched = True
     elif first == "****SI****":
         ws.unit = METRIC
         ws.labels_switched = True
+    else:
+        ws.unmarked = True
     ws.h, ws.k, ws.sc = h, k, s
     ws.shoulder, ws.dowels = shoulder, dowels
     ws.adt, ws.td, ws.grow, ws.dd, ws.ld, ws.lsf, ws.years = adt, td, grow, dd, ld, lsf, years
@@ -533,10 +539,16 @@ def run_analysis(ws, h, fatigue, erosion):
     lsf = store(pn(ws.lsf))
     years = store(pn(ws.years))
     t = store(pn(ws.adt) * pn(ws.td) / 100.0)
-    if i > 0:
-        gf = (pw(1.0 + i, years) - 1.0) / i
+    if i <= -1.0:
+        raise Refused("the growth rate must be above -100 %")
+    # The sum of (1 + i)^t over the design period; below 0.0001 % its series, since the
+    # quotient cancels away its digits there.
+    if i == 0.0:
+        gf = years
+    elif abs(i) < 1e-6:
+        gf = years + years * (years - 1.0) * i / 2.0
     else:
-        gf = 20.0
+        gf = (pw(1.0 + i, years) - 1.0) / i
     n1000 = store(ld * (t * 365.0) * dd * gf / 1000.0)
     counts = (ws.single_count, ws.tandem_count)
     texts = (ws.single_load, ws.tandem_load)
@@ -998,15 +1010,24 @@ def run(argv):
     try:
         ws = read_def(data)
     except ReadFailure as exc:
-        return b"", [exc.message] if exc.message else [], exc.status
+        return b"", [said(path, exc.message)] if exc.message else [], exc.status
 
-    messages = range_warnings(ws, path)
+    # Said before the command runs, in this order: an unmarked first line, then the inputs
+    # outside their typical ranges.
+    warnings = []
+    if getattr(ws, "unmarked", False):
+        warnings.append(said(path, "The first line of %s is neither ****ENG**** nor ****SI****: "
+                             "its inputs were read in %s units, the unit system in force. Check "
+                             "them before analysing."
+                             % (path, "Metric" if ws.unit == METRIC else "English")))
+    warnings += range_warnings(ws, path)
+    messages = []
     try:
         if mode == "--details":
             rows, res = detail_rows(ws)
             # Refused exactly where the Both report would be.
             report_lines(ws, res)
-            return details_csv(rows).encode("latin-1"), messages, EXIT_OK
+            return details_csv(rows).encode("latin-1"), warnings, EXIT_OK
         if mode == "--inputs":
             res = Results()
         elif mode == "--design":
@@ -1032,7 +1053,12 @@ def run(argv):
         lines = report_lines(ws, res)
     except Refused:
         return b"", ["The analysis cannot run on these inputs."], EXIT_REFUSED
-    return _encode(lines), messages, EXIT_OK
+    return _encode(lines), warnings + [said(path, m) for m in messages], EXIT_OK
+
+
+def said(path, message):
+    """A message line on standard error: the program, then the file unless it names it."""
+    return "zan-report: " + ("" if path in message else path + ": ") + message
 
 
 def main():

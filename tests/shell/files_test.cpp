@@ -99,6 +99,20 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"Missing", nullptr, ReadResult::Unreadable}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A first line that is no unit marker: read in the units in force, and said after "Loaded!".
+TEST_F(ShellTest, FirstLineThatIsNoUnitMarkerIsSaidAfterLoaded) {
+    const QString file = path("design.DEF");
+    writeBytes(file, QByteArray(metricExample()).replace("****SI****", "****Si****"));
+    platform.openFiles.push_back(file);
+    trigger("FileLoad");
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[0].text, toCore(native(file)) + "  Loaded!");
+    EXPECT_NE(platform.messages[1].text.find("its inputs were read in English units"),
+              std::string::npos)
+        << platform.messages[1].text;
+    EXPECT_EQ(window.workspace().unitSystem(), UnitSystem::English);
+}
+
 TEST_F(ShellTest, CancelledFileDialogsDoNothing) {
     const int busyAtStartUp = platform.busyShown;
     for (const char* item : {"FileLoad", "FileSave", "mnuSaveReport", "mnuPrintReport"})
