@@ -3,14 +3,16 @@
 #   dev   the whole suite in the release tree (build/)
 #   asan  the whole suite again under AddressSanitizer + UndefinedBehaviorSanitizer (build-asan/)
 #   fuzz  each libFuzzer target for a bounded time, ZAN_FUZZ_SECONDS each (30) (build-fuzz/)
-# With no argument all three run, in that order; name stages to run only those
+#   web   the web page (build-wasm/web/) in headless Chromium against the native zan-report,
+#         and the WebAssembly engine's speed beside the native benchmark's
+# With no argument all four run, in that order; name stages to run only those
 # (scripts/test.sh asan). Any failing stage fails the script; the time of each is printed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
 
 stages=("$@")
-[ ${#stages[@]} -eq 0 ] && stages=(dev asan fuzz)
+[ ${#stages[@]} -eq 0 ] && stages=(dev asan fuzz web)
 fuzz_seconds=${ZAN_FUZZ_SECONDS:-30}
 fuzz_targets=(fuzz_def_file fuzz_parse_number fuzz_number_text fuzz_report)
 
@@ -36,8 +38,20 @@ run_stage() {
             cmake --build --preset fuzz --target "${fuzz_targets[@]}"
             fuzz/run_bounded.sh build-fuzz "$fuzz_seconds"
             ;;
+        web)
+            scripts/install-deps.sh web
+            cmake --preset dev >/dev/null
+            cmake --build --preset dev --target zan-report zan_bench
+            scripts/build-web.sh
+            (cd tests/web && npm ci --no-audit --no-fund --silent)
+            echo "native analysis: $(build/bin/zan_bench --benchmark_filter=analysisBothParts \
+                --benchmark_format=csv 2>/dev/null | awk -F, '/analysisBothParts/ {printf "%.0f ns", $4}')"
+            node tests/web/bench.js build-wasm/web/engine.js
+            /usr/bin/python3 tests/web/page_test.py --page build-wasm/web/index.html \
+                --zan-report build/bin/zan-report --axe tests/web/node_modules/axe-core/axe.min.js
+            ;;
         *)
-            echo "unknown stage $name (dev, asan, fuzz)" >&2
+            echo "unknown stage $name (dev, asan, fuzz, web)" >&2
             return 2
             ;;
     esac

@@ -5,7 +5,7 @@
 
 const Charts = (() => {
   const NS = 'http://www.w3.org/2000/svg';
-  const W = 640, H = 300, M = { left: 64, right: 16, top: 16, bottom: 44 };
+  const W = 640, H = 300, M = { left: 64, right: 16, top: 30, bottom: 44 };
 
   function el(name, attrs = {}, text) {
     const node = document.createElementNS(NS, name);
@@ -58,7 +58,7 @@ const Charts = (() => {
       svg.append(el('polyline', { points: pts.map((p) => `${sx(p.h)},${sy(p[key])}`).join(' '), class: `line ${cls}` }));
     }
     svg.append(el('line', { x1: sx(data.recommended), x2: sx(data.recommended), y1: M.top, y2: H - M.bottom, class: 'marker' }));
-    legend(svg, [['fatigue', 'fatigue'], ['erosion', 'erosion']], M.left + 10, M.top + 12);
+    legend(svg, [['fatigue', 'fatigue'], ['erosion', 'erosion']], M.left, 16);
   }
 
   // Damage of each axle row of the last run, fatigue and erosion side by side.
@@ -88,7 +88,7 @@ const Charts = (() => {
       });
       axisText(svg, M.left + (i + 0.5) * band, H - M.bottom + 16, b.label);
     });
-    legend(svg, parts.map((p) => [p, p]), M.left + 10, M.top + 12);
+    legend(svg, parts.map((p) => [p, p]), M.left, 16);
   }
 
   // For each input, the thickness at -20 % and +20 % as a bar around the base thickness.
@@ -120,8 +120,7 @@ const Charts = (() => {
 
   function table(id, headings, body) {
     const t = document.getElementById(id);
-    const caption = t.querySelector('caption');
-    t.replaceChildren(caption);
+    t.replaceChildren(...t.querySelectorAll('caption'));
     const head = t.createTHead().insertRow();
     for (const h of headings) {
       const th = document.createElement('th');

@@ -225,6 +225,15 @@ class Engine {
     bool hasResults() const {
         return m_workspace.results().fatigueSelected || m_workspace.results().erosionSelected;
     }
+    // The Both analysis at the trial thickness `runs` times, committing nothing: times the
+    // engine against the native benchmark of the same analysis (bench/zan_bench.cpp).
+    void repeatAnalysis(int runs) const {
+        const AnalysisRequest request{
+            static_cast<float>(parseNumber(m_workspace.pavement().thickness)), true, true};
+        for (int i = 0; i < runs; ++i)
+            if (!runDamageAnalysis(m_workspace, request))
+                break;
+    }
     std::string detailsCsv() const {
         return zan::detailsCsv(calculationDetails(m_workspace.results()));
     }
@@ -348,6 +357,7 @@ EMSCRIPTEN_BINDINGS(zan_engine) {
         .function("reportBytes", &Engine::reportBytes)
         .function("hasResults", &Engine::hasResults)
         .function("detailsCsv", &Engine::detailsCsv)
+        .function("repeatAnalysis", &Engine::repeatAnalysis)
         .function("rowDamage", &Engine::rowDamage)
         .function("curve", &Engine::curve)
         .function("sensitivity", &Engine::sensitivityRows)
