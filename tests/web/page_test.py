@@ -154,6 +154,19 @@ def compare_reports(page, zan_report, files, folder, downloads):
                               "%s: .DEF differs from the file read" % path)
 
 
+def check_one_session(page, zan_report):
+    """Both, then Compute Design Thickness on the same page, as a user would."""
+    page.load()
+    heavy = os.path.join(ROOT, "examples", "heavy.DEF")
+    page.open(heavy)
+    page.dismiss_all()
+    for mode, button in (("--both", "analyse-both"), ("--design", "design-thickness")):
+        page.run(button)
+        check(page.message() is None or mode == "--design", "%s shows no message" % mode)
+        page.dismiss_all()
+        check(page.report() == native(zan_report, mode, heavy)[0], "heavy.DEF then %s" % mode)
+
+
 def check_messages(page, folder):
     page.load()
     bad = os.path.join(folder, "bad.DEF")
@@ -255,6 +268,7 @@ def main():
         compare_reports(page, args.zan_report, sorted(glob.glob(os.path.join(ROOT, "examples", "*.DEF"))),
                         folder, True)
         compare_reports(page, args.zan_report, designs, folder, False)
+        check_one_session(page, args.zan_report)
         check_messages(page, folder)
         check_keyboard(page)
         if args.axe:
