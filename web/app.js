@@ -197,7 +197,7 @@ async function checkNow(id) {
   if (check.kind === 'invalid') {
     await showMessage(check.prompt, check.title, 'cancel-try-again-continue');
     engine.setText(id, accepted[id]);
-  } else if (check.kind !== 'ok') {
+  } else if (check.kind === 'below' || check.kind === 'above') {
     const answer = await showMessage(check.prompt, check.title, 'yes-no');
     if (answer === 'yes') {
       engine.setText(id, check.bound);
