@@ -98,7 +98,7 @@ BENCHMARK(floorReportFormats);
 
 void analysisBothParts(benchmark::State& state) {
     zan::Workspace workspace = initialEnglish();
-    const zan::AnalysisRequest request{9.5f, true, true};
+    const zan::AnalysisRequest request{zan::EnteredThickness{9.5f}, true, true};
     for (auto _ : state) {
         auto results = zan::runDamageAnalysis(workspace, request);
         benchmark::DoNotOptimize(results);
@@ -124,7 +124,8 @@ BENCHMARK(thicknessSearchFrom9_5)->Unit(benchmark::kMicrosecond);
 
 void reportAfterBoth(benchmark::State& state) {
     zan::Workspace workspace = initialEnglish();
-    auto results = zan::runDamageAnalysis(workspace, zan::AnalysisRequest{9.5f, true, true});
+    auto results = zan::runDamageAnalysis(
+        workspace, zan::AnalysisRequest{zan::EnteredThickness{9.5f}, true, true});
     if (!results) {
         state.SkipWithError("the analysis was refused");
         return;

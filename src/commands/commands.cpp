@@ -90,7 +90,8 @@ CommandOutcome performAnalysis(Workspace& workspace, AnalysisKind kind) {
     workspace.createInputSections();
     const std::string title = analysisTitle(kind);
     AnalysisRequest request;
-    request.trialThickness = static_cast<float>(parseNumber(workspace.pavement().thickness));
+    request.trialThickness =
+        EnteredThickness{static_cast<float>(parseNumber(workspace.pavement().thickness))};
     request.fatigue = kind != AnalysisKind::Erosion;
     request.erosion = kind != AnalysisKind::Fatigue;
 

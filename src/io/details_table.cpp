@@ -19,15 +19,15 @@ const char* jointWords(JointType joints) {
 // "h = 9.5 in, k = 130 psi/in, Sc = 650 psi; no concrete shoulder, doweled joints", leaving
 // out what the parts named do not use.
 std::string inputsText(const ModelInputs& in, bool fatigue, bool erosion) {
-    std::string text = "h = " + shortestText(in.thickness) +
-                       " in, k = " + shortestText(in.subgradeModulus) + " psi/in";
+    std::string text = "h = " + shortestText(in.slab.thickness.value) +
+                       " in, k = " + shortestText(in.slab.subgradeModulus) + " psi/in";
     if (fatigue)
         text += ", Sc = " + shortestText(in.modulusOfRupture) + " psi";
     text += "; ";
-    text += shoulderWords(in.shoulder);
+    text += shoulderWords(in.slab.shoulder);
     if (erosion) {
         text += ", ";
-        text += jointWords(in.joints);
+        text += jointWords(in.slab.joints);
     }
     return text;
 }

@@ -32,7 +32,8 @@ class SearchRuns {
     Expected<AnalysisResults, AnalysisError> at(float h) {
         ++m_runs;
         return runDamageAnalysis(m_workspace.pavement(), m_workspace.traffic(), m_workspace.axles(),
-                                 m_workspace.unitSystem(), AnalysisRequest{h, true, true},
+                                 m_workspace.unitSystem(),
+                                 AnalysisRequest{EnteredThickness{h}, true, true},
                                  m_workspace.results());
     }
     int count() const { return m_runs; }

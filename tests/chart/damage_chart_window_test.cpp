@@ -80,7 +80,7 @@ TEST_P(InitialDesign, PlotsBothCurvesTheLimitAndTheThicknessTheCommandFinds) {
     Workspace analysed = workspace;
     for (float h : GetParam().thicknesses) {
         SCOPED_TRACE(h);
-        auto run = runDamageAnalysis(analysed, AnalysisRequest{h, true, true});
+        auto run = runDamageAnalysis(analysed, AnalysisRequest{EnteredThickness{h}, true, true});
         ASSERT_TRUE(run.ok());
         auto p = std::find_if(curve.points.begin(), curve.points.end(),
                               [&](const DamagePoint& q) { return q.thickness == h; });
@@ -231,7 +231,7 @@ TEST_F(ChartWindowTest, RefreshFollowsTheInputsAndTheResults) {
     EXPECT_FALSE(w.axlePlot()->note().isEmpty());  // nothing run yet
 
     workspace.traffic().loadSafetyFactor = "1.44";
-    auto run = runDamageAnalysis(workspace, AnalysisRequest{9.5f, true, true});
+    auto run = runDamageAnalysis(workspace, AnalysisRequest{EnteredThickness{9.5f}, true, true});
     ASSERT_TRUE(run.ok());
     workspace.commitResults(*run);
     w.refresh();

@@ -44,7 +44,7 @@ bool sameSensitivity(const Sensitivity& a, const Sensitivity& b) {
 const ReaderCase kReaders[] = {
     {"Analysis",
      [](const Workspace& a, const Workspace& b) {
-         const AnalysisRequest both{9.5f, true, true};
+         const AnalysisRequest both{EnteredThickness{9.5f}, true, true};
          return *runDamageAnalysis(a, both) == *runDamageAnalysis(b, both);
      }},
     {"ThicknessSearch",

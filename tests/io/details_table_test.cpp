@@ -18,7 +18,7 @@ AnalysisResults analysed(bool fatigue, bool erosion, UnitSystem units = UnitSyst
     Workspace ws;
     ws.chooseUnitSystem(units);
     const float h = units == UnitSystem::Metric ? 24.1f : 9.5f;
-    auto r = runDamageAnalysis(ws, AnalysisRequest{h, fatigue, erosion});
+    auto r = runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{h}, fatigue, erosion});
     EXPECT_TRUE(r.ok());
     return r.ok() ? *r : AnalysisResults{};
 }
@@ -150,7 +150,7 @@ TEST_P(ModelUnitsLine, NamesWhatThePartsComputedWith) {
     Workspace ws;
     ws.pavement().concreteShoulder = c.concreteShoulder;
     ws.pavement().doweledJoints = c.doweledJoints;
-    auto r = runDamageAnalysis(ws, AnalysisRequest{9.5f, c.fatigue, c.erosion});
+    auto r = runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{9.5f}, c.fatigue, c.erosion});
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(modelUnitsLine(calculationDetails(*r)), c.line);
     EXPECT_EQ(detailsTable(calculationDetails(*r)).modelUnits, c.line);
@@ -178,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
 // then has its own sentence.
 TEST(ModelUnitsLine, PartsWithDifferentInputsEachHaveTheirOwn) {
     AnalysisResults r = analysed(true, true);
-    r.erosionInputs.thickness = 10.0f;
+    r.erosionInputs.slab.thickness = Inches{10.0f};
     EXPECT_EQ(modelUnitsLine(calculationDetails(r)),
               "Model units, fatigue part: h = 9.5 in, k = 130 psi/in, Sc = 650 psi; no concrete "
               "shoulder. Erosion part: h = 10 in, k = 130 psi/in; no concrete shoulder, doweled "

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 #include "model/workspace.h"
 
@@ -15,7 +16,7 @@ void expectClose(double actual, double expected, double relative) {
 }
 
 AnalysisResults runBoth(Workspace& ws, float h) {
-    auto r = runDamageAnalysis(ws, AnalysisRequest{h, true, true});
+    auto r = runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{h}, true, true});
     EXPECT_TRUE(r.ok()) << (r.ok() ? "" : analysisErrorMessage(r.error()));
     return r.ok() ? *r : AnalysisResults{};
 }
@@ -112,7 +113,7 @@ TEST(RunDamageAnalysis, UnselectedPartKeepsThePreviousValues) {
     Workspace ws;
     ws.commitResults(runBoth(ws, 9.5f));
     const AnalysisResults before = ws.results();
-    auto erosionOnly = runDamageAnalysis(ws, AnalysisRequest{7.0f, false, true});
+    auto erosionOnly = runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{7.0f}, false, true});
     ASSERT_TRUE(erosionOnly.ok());
     EXPECT_EQ(erosionOnly->equivalentStress, before.equivalentStress);
     EXPECT_EQ(erosionOnly->fatigueDamage, before.fatigueDamage);
@@ -122,7 +123,8 @@ TEST(RunDamageAnalysis, UnselectedPartKeepsThePreviousValues) {
     EXPECT_TRUE(erosionOnly->erosionSelected);
 
     Workspace fresh;
-    auto fatigueOnly = runDamageAnalysis(fresh, AnalysisRequest{9.5f, true, false});
+    auto fatigueOnly =
+        runDamageAnalysis(fresh, AnalysisRequest{EnteredThickness{9.5f}, true, false});
     ASSERT_TRUE(fatigueOnly.ok());
     EXPECT_EQ(fatigueOnly->totalErosionDamage, 0.0f);
     EXPECT_EQ(fatigueOnly->erosionFactor, RowTable{});
@@ -144,7 +146,15 @@ TEST(RunDamageAnalysis, MetricInputsConvertToModelUnits) {
     EXPECT_NEAR(m.axleLoad[0][1], 21.5730f, 1e-4f);
     EXPECT_NEAR(m.equivalentStress[0][0], e.equivalentStress[0][0], 0.05f);  // psi in both systems
     EXPECT_NEAR(m.erosionFactor[0][0], e.erosionFactor[0][0], 1e-3f);
+    EXPECT_NEAR(m.fatigueInputs.slab.thickness.value, 9.5f, 1e-6f);
+    EXPECT_EQ(toModelUnits(EnteredThickness{9.5f}, UnitSystem::English), Inches{9.5f});
 }
+
+// A thickness in the user's unit reaches a model only through toModelUnits.
+static_assert(!std::is_convertible_v<float, EnteredThickness>);
+static_assert(!std::is_convertible_v<float, Inches>);
+static_assert(!std::is_constructible_v<Inches, EnteredThickness>);
+static_assert(!std::is_constructible_v<AnalysisRequest, float, bool, bool>);
 
 TEST(RunDamageAnalysis, ShoulderAndDowelChoicesSelectTheModels) {
     Workspace ws;
@@ -183,7 +193,7 @@ TEST_P(RefusalTest, NamesTheOffendingInput) {
     ws.traffic().loadSafetyFactor = c.lsf;
     ws.axles().rows[2].tandemLoad = c.tandemLoad3;
     for (bool fatigue : {true, false}) {
-        auto r = runDamageAnalysis(ws, AnalysisRequest{c.h, fatigue, !fatigue});
+        auto r = runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{c.h}, fatigue, !fatigue});
         ASSERT_FALSE(r.ok());
         EXPECT_EQ(r.error().input, c.input);
         EXPECT_EQ(r.error().problem, c.problem);
@@ -244,7 +254,7 @@ TEST(RunDamageAnalysis, NegativeCountsAndPeriodsAreRefused) {
     for (const Case& c : cases) {
         Workspace ws;
         c.set(ws);
-        auto r = runDamageAnalysis(ws, AnalysisRequest{9.5f, true, true});
+        auto r = runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{9.5f}, true, true});
         ASSERT_FALSE(r.ok()) << c.words;
         EXPECT_EQ(r.error().input, c.input);
         EXPECT_EQ(r.error().problem, AnalysisProblem::Negative);
@@ -254,14 +264,15 @@ TEST(RunDamageAnalysis, NegativeCountsAndPeriodsAreRefused) {
     Workspace zeroPeriod;  // zero is allowed: no traffic at all
     zeroPeriod.traffic().designPeriod = "0";
     zeroPeriod.axles().rows[0].singleCount = "-0";
-    EXPECT_TRUE(runDamageAnalysis(zeroPeriod, AnalysisRequest{9.5f, true, true}).ok());
+    EXPECT_TRUE(
+        runDamageAnalysis(zeroPeriod, AnalysisRequest{EnteredThickness{9.5f}, true, true}).ok());
 }
 
 TEST(RunDamageAnalysis, VeryThinSlabIsRefusedNotReported) {
     // Near 1 in the allowable repetitions underflow or the erosion terms lose meaning.
     Workspace ws;
     for (float h : {0.05f, 0.2f, 0.5f}) {
-        auto r = runDamageAnalysis(ws, AnalysisRequest{h, true, true});
+        auto r = runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{h}, true, true});
         EXPECT_FALSE(r.ok()) << h;
         if (!r.ok()) {
             EXPECT_EQ(r.error().input, AnalysisInput::RowResult) << h;
@@ -273,7 +284,7 @@ TEST(RunDamageAnalysis, VeryThinSlabIsRefusedNotReported) {
 TEST(RunDamageAnalysis, EveryCommittedValueIsFinite) {
     Workspace ws;
     for (float h = 1.0f; h <= 60.0f; h += 0.25f) {
-        auto r = runDamageAnalysis(ws, AnalysisRequest{h, true, true});
+        auto r = runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{h}, true, true});
         if (!r.ok())
             continue;
         for (const RowTable* t :

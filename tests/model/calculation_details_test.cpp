@@ -32,7 +32,7 @@ AnalysisResults run(const Workspace& ws, bool fatigue, bool erosion,
                     const AnalysisResults& previous) {
     const float h = std::stof(ws.pavement().thickness);
     auto r = runDamageAnalysis(ws.pavement(), ws.traffic(), ws.axles(), ws.unitSystem(),
-                               AnalysisRequest{h, fatigue, erosion}, previous);
+                               AnalysisRequest{EnteredThickness{h}, fatigue, erosion}, previous);
     EXPECT_TRUE(r.ok()) << (r.ok() ? "" : analysisErrorMessage(r.error()));
     return r.ok() ? *r : AnalysisResults{};
 }
@@ -111,8 +111,8 @@ TEST(CalculationDetails, MetricInputsAreRecordedInModelUnits) {
     ws.pavement().modulusOfRupture = "4478.5";
     const CalculationDetails details = calculationDetails(run(ws, true, true, AnalysisResults{}));
     ASSERT_TRUE(details.fatigueInputs);
-    expectClose(details.fatigueInputs->thickness, 9.5, 1e-6, "h (in)");
-    expectClose(details.fatigueInputs->subgradeModulus, 130, 1e-4, "k (psi/in)");
+    expectClose(details.fatigueInputs->slab.thickness.value, 9.5, 1e-6, "h (in)");
+    expectClose(details.fatigueInputs->slab.subgradeModulus, 130, 1e-4, "k (psi/in)");
     expectClose(details.fatigueInputs->modulusOfRupture, 650, 1e-6, "Sc (psi)");
     // The loads too: 133.5 kN with LSF 1.2 is 160.2 / 4.45 = 36 kips.
     expectClose(details.rows[0].designLoad, 36.0, 1e-6, "load (kips)");
@@ -164,8 +164,8 @@ TEST(CalculationDetails, APartNotRunKeepsTheInputsOfItsRun) {
     ws.pavement().concreteShoulder = true;
     const AnalysisResults fatigue = run(ws, true, false, both);
     EXPECT_EQ(fatigue.erosionInputs, both.erosionInputs);
-    EXPECT_EQ(fatigue.fatigueInputs.thickness, 11.0f);
-    EXPECT_EQ(fatigue.fatigueInputs.shoulder, ShoulderType::Concrete);
+    EXPECT_EQ(fatigue.fatigueInputs.slab.thickness, Inches{11.0f});
+    EXPECT_EQ(fatigue.fatigueInputs.slab.shoulder, ShoulderType::Concrete);
 }
 
 // Inputs typed after the run change nothing: the details explain the run, not the texts.
@@ -181,7 +181,7 @@ TEST(CalculationDetails, DoNotFollowInputsChangedAfterTheRun) {
     ws.axles().rows[0].singleLoad = "40";
     ws.traffic().loadSafetyFactor = "1.0";
     EXPECT_EQ(calculationDetails(ws.results()), before);
-    EXPECT_EQ(before.fatigueInputs->thickness, 9.5f);
+    EXPECT_EQ(before.fatigueInputs->slab.thickness, Inches{9.5f});
     EXPECT_EQ(before.rows[0].designLoad, 36.0f);
 }
 

@@ -127,7 +127,8 @@ TEST_P(DamageCurveTest, PointsAreTheAnalysisAtTheirThicknesses) {
     ASSERT_TRUE(curve.ok());
     for (const DamagePoint& p : curve->points) {
         SCOPED_TRACE(p.thickness);
-        auto run = runDamageAnalysis(ws, AnalysisRequest{p.thickness, true, true});
+        auto run =
+            runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{p.thickness}, true, true});
         ASSERT_TRUE(run.ok());
         EXPECT_EQ(p.totalFatigueDamage, run->totalFatigueDamage);
         EXPECT_EQ(p.totalErosionDamage, run->totalErosionDamage);
@@ -205,7 +206,7 @@ TEST(DamagePoints, LeaveOutWhatTheAnalysisRefuses) {
         int refused = 0;
         for (float h = step; h <= 20.0f; h += step) {
             SCOPED_TRACE(h);
-            auto run = runDamageAnalysis(ws, AnalysisRequest{h, true, true});
+            auto run = runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{h}, true, true});
             if (!run) {
                 ++refused;
                 continue;

@@ -8,7 +8,7 @@ namespace zan {
 namespace {
 
 bool passesAt(Workspace& ws, float h) {
-    auto r = runDamageAnalysis(ws, AnalysisRequest{h, true, true});
+    auto r = runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{h}, true, true});
     return r.ok() && passes(*r);
 }
 
@@ -32,7 +32,8 @@ TEST_P(DesignSearchTest, FindsTheThinnestPassingGridThickness) {
     const float step = c.units == UnitSystem::Metric ? 0.5f : 0.25f;
     EXPECT_TRUE(passesAt(ws, found->thickness));
     EXPECT_FALSE(passesAt(ws, found->thickness - step));
-    auto again = runDamageAnalysis(ws, AnalysisRequest{found->thickness, true, true});
+    auto again =
+        runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{found->thickness}, true, true});
     EXPECT_EQ(found->results, *again);
     EXPECT_EQ(ws.pavement().thickness, c.start);  // the search itself writes nothing
     EXPECT_EQ(ws.results(), AnalysisResults{});

@@ -33,17 +33,18 @@ TEST_P(UnitLockTest, OnlyThePavementAndAxleSectionsLock) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sections, UnitLockTest,
-    ::testing::Values(LockCase{"Pavement", [](Workspace& w) { w.pavement(); }, true},
-                      LockCase{"Axles", [](Workspace& w) { w.axles(); }, true},
-                      LockCase{"Traffic", [](Workspace& w) { w.traffic(); }, false},
-                      LockCase{"AllSectionsAtOnce", [](Workspace& w) { w.createInputSections(); },
-                               true},
-                      // Reading creates nothing, so it leaves the choice free.
-                      LockCase{"Analysis",
-                               [](Workspace& w) {
-                                   (void)runDamageAnalysis(std::as_const(w), {9.5f, true, true});
-                               },
-                               false}),
+    ::testing::Values(
+        LockCase{"Pavement", [](Workspace& w) { w.pavement(); }, true},
+        LockCase{"Axles", [](Workspace& w) { w.axles(); }, true},
+        LockCase{"Traffic", [](Workspace& w) { w.traffic(); }, false},
+        LockCase{"AllSectionsAtOnce", [](Workspace& w) { w.createInputSections(); }, true},
+        // Reading creates nothing, so it leaves the choice free.
+        LockCase{
+            "Analysis",
+            [](Workspace& w) {
+                (void)runDamageAnalysis(std::as_const(w), {EnteredThickness{9.5f}, true, true});
+            },
+            false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Workspace, SwitchingBackAndForthBeforeTheLock) {
