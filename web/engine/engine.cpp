@@ -229,7 +229,8 @@ class Engine {
     // engine against the native benchmark of the same analysis (bench/zan_bench.cpp).
     void repeatAnalysis(int runs) const {
         const AnalysisRequest request{
-            static_cast<float>(parseNumber(m_workspace.pavement().thickness)), true, true};
+            EnteredThickness{static_cast<float>(parseNumber(m_workspace.pavement().thickness))},
+            true, true};
         for (int i = 0; i < runs; ++i)
             if (!runDamageAnalysis(m_workspace, request))
                 break;
