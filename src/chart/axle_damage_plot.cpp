@@ -41,7 +41,7 @@ void AxleDamagePlot::setResults(const AnalysisResults& results, UnitSystem units
             // Stored in kips whatever the unit system.
             double load = results.axleLoad[a][ri];
             if (units == UnitSystem::Metric)
-                load *= kKilonewtonsPerKip;
+                load = kipsToKilonewtons(load);
             row.label = QStringLiteral("%1 %2").arg(
                 axle == AxleType::Single ? QStringLiteral("S") : QStringLiteral("T"),
                 fromCore(formatFixed(load, 1)));

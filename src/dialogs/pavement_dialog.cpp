@@ -24,32 +24,9 @@ namespace {
 
 enum Field : std::size_t { kThickness, kSubgrade, kRupture };
 
-// The value fields in order: what each holds and, per unit system, its unit and typical
-// range. OK checks these ranges and the tooltips name them.
-struct PavementField {
-    const char* meaning;
-    FieldUnit englishUnit;
-    FieldRange english;
-    FieldUnit metricUnit;
-    FieldRange metric;
-};
-constexpr std::array<PavementField, 3> kPavementFields = {{
-    {"Trial slab thickness h",
-     {"inches", "in"},
-     {"h1", 4.0f, 20.0f},
-     {"centimetres", "cm"},
-     {"h1", 10.16f, 50.8f}},
-    {"Modulus of subgrade reaction k on top of the subbase",
-     {"psi per inch", "psi/in"},
-     {"k", 20.0f, 1000.0f},
-     {"kPa per millimetre", "kPa/mm"},
-     {"k", 5.42f, 271.0f}},
-    {"Modulus of rupture Sc of the concrete",
-     {"psi", "psi"},
-     {"Sc", 400.0f, 2000.0f},
-     {"kPa", "kPa"},
-     {"Sc", 2756.0f, 13780.0f}},
-}};
+// The value fields in the order OK checks them; their ranges and tooltips are the core's.
+constexpr std::array<InputField, 3> kPavementFields = {
+    InputField::TrialThickness, InputField::SubgradeModulus, InputField::ModulusOfRupture};
 
 constexpr const char* kShoulderTooltip =
     "Concrete shoulder: Yes when a tied concrete shoulder supports the slab edge, No for "
@@ -162,12 +139,9 @@ void PavementDialog::refresh() {
 
 void PavementDialog::showTooltips() {
     // The units, and with them the ranges, change when a data file switches the unit system.
-    const bool metric = m_workspace.unitSystem() == UnitSystem::Metric;
     const std::array<QLabel*, 3> labels = {m_thicknessLabel, m_subgradeLabel, m_ruptureLabel};
     for (std::size_t i = 0; i < kPavementFields.size(); ++i) {
-        const PavementField& f = kPavementFields[i];
-        const QString tip = fromCore(fieldTooltip(f.meaning, metric ? f.metricUnit : f.englishUnit,
-                                                  metric ? f.metric : f.english));
+        const QString tip = fromCore(fieldTooltip(kPavementFields[i], m_workspace.unitSystem()));
         m_fields[i].edit->setToolTip(tip);
         labels[i]->setToolTip(tip);
     }
@@ -189,10 +163,10 @@ void PavementDialog::rememberValues() {
 void PavementDialog::ok() {
     BusyPointer busy(m_platform);
     CheckInProgress checking(*this);
-    const bool metric = m_workspace.unitSystem() == UnitSystem::Metric;
+    const UnitSystem units = m_workspace.unitSystem();
     // Every field gets its own messages, even after an invalid one.
     for (std::size_t i = 0; i < kPavementFields.size(); ++i)
-        checkField(i, metric ? kPavementFields[i].metric : kPavementFields[i].english);
+        checkField(i, inputRange(kPavementFields[i]).range(units));
 
     if (fieldAcceptable(kThickness) && fieldAcceptable(kSubgrade) && fieldAcceptable(kRupture)) {
         rememberAllTexts();

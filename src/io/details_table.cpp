@@ -1,6 +1,5 @@
 #include "io/details_table.h"
 
-#include <charconv>
 #include <optional>
 
 #include "io/csv.h"
@@ -76,12 +75,6 @@ void appendCsvLine(std::string& text, const Cells& cells) {
 }
 
 }  // namespace
-
-std::string shortestText(float value) {
-    char buffer[32];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return ec == std::errc() ? std::string(buffer, end) : std::string();
-}
 
 std::string modelUnitsLine(const CalculationDetails& details) {
     const std::optional<ModelInputs>& fatigue = details.fatigueInputs;

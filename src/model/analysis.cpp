@@ -180,8 +180,8 @@ RunInputs readInputs(const PavementInputs& pavement, const TrafficInputs& traffi
         float singleLoad = single(parseNumber(texts.singleLoad) * lsf);
         float tandemLoad = single(parseNumber(texts.tandemLoad) * lsf);
         if (metric) {
-            singleLoad = single(singleLoad / kKilonewtonsPerKip);
-            tandemLoad = single(tandemLoad / kKilonewtonsPerKip);
+            singleLoad = single(kilonewtonsToKips(singleLoad));
+            tandemLoad = single(kilonewtonsToKips(tandemLoad));
         }
         in.loads[0][row] = singleLoad;
         in.loads[1][row] = tandemLoad;

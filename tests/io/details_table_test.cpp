@@ -131,7 +131,16 @@ INSTANTIATE_TEST_SUITE_P(
         ShortestCase{"Whole", 130.0f, "130"}, ShortestCase{"Half", 9.5f, "9.5"},
         ShortestCase{"Tenth", 0.1f, "0.1"}, ShortestCase{"Unlimited", 1.0e9f, "1e+09"},
         ShortestCase{"Negative", -1.25f, "-1.25"}, ShortestCase{"NegativeZero", -0.0f, "-0"},
-        ShortestCase{"MetricThickness", static_cast<float>(24.1f / 2.54), "9.488189"}),
+        ShortestCase{"MetricThickness", static_cast<float>(24.1f / 2.54), "9.488189"},
+        // The shorter of the fixed and the exponent form, fixed on a tie; a whole number exact.
+        ShortestCase{"EightDigits", 4855.1245f, "4855.1245"},
+        ShortestCase{"TieIsFixed", 10000.0f, "10000"},
+        ShortestCase{"ExponentIsShorter", 100000.0f, "1e+05"},
+        ShortestCase{"SmallTieIsFixed", 0.001f, "0.001"},
+        ShortestCase{"SmallExponent", 0.0001f, "1e-04"},
+        ShortestCase{"WholeBeyondShortestDigits", 48047325184.0f, "48047325184"},
+        ShortestCase{"Largest", 3.4028235e38f, "3.4028235e+38"},
+        ShortestCase{"Smallest", 1e-45f, "1e-45"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct UnitsLineCase {

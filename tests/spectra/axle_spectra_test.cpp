@@ -125,6 +125,16 @@ const char* unitName(UnitSystem units) {
     return units == UnitSystem::Metric ? "Metric" : "English";
 }
 
+// A new axle-load section holds the standard spectrum, so its texts are the published ones
+// checked below.
+TEST(StandardSpectrum, IsWhatANewAxleLoadSectionHolds) {
+    for (UnitSystem units : {UnitSystem::English, UnitSystem::Metric}) {
+        Workspace workspace = workspaceIn(units);
+        loadStandardAxleSpectrum(workspace);
+        EXPECT_EQ(initialAxleInputs(units), workspace.axles()) << unitName(units);
+    }
+}
+
 // Every published text of every spectrum, in both unit systems.
 class SpectrumTexts : public ::testing::TestWithParam<std::tuple<SpectrumCase, UnitSystem>> {};
 
