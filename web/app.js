@@ -100,7 +100,8 @@ function showMessage(text, title, buttons = 'ok') {
       if (dialog.open) dialog.close();
       resolve(value);
     };
-    const onClose = () => answer(shown[shown.length - 1]);
+    // A close event is queued: one from the previous message may arrive after this one opened.
+    const onClose = () => { if (!dialog.open) answer(shown[shown.length - 1]); };
     dialog.querySelectorAll('.buttons button').forEach((b) => { b.onclick = () => answer(b.value); });
     dialog.addEventListener('close', onClose);
     dialog.showModal();

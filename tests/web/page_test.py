@@ -181,7 +181,7 @@ def check_messages(page, folder):
     page.el("#unit-metric").click()
     check(page.el("#h").get_attribute("value") == "24.1", "Metric shows the Metric initial texts")
     field = page.el("#h")
-    field.send_keys(Keys.END, "0")
+    field.send_keys(Keys.HOME, "9")  # 924.1
     check(not page.el("#unit-english").is_enabled(), "editing h locks the unit choice")
     # An out-of-range field gives the range question; No keeps it after one more message.
     field.send_keys(Keys.TAB)
@@ -192,7 +192,18 @@ def check_messages(page, folder):
           and buttons == ["message-yes", "message-no"], "range question for h: %r" % text)
     page.answer("yes")
     check(page.el("#h").get_attribute("value") == "50.8", "Yes writes the bound")
-    page.el("#ADT").clear()
+    check(page.el("#h").get_attribute("title") ==
+          "Trial slab thickness h, centimetres. Typical range 10.16 to 50.8 cm.", "tooltip of h")
+    page.el("#k").send_keys(Keys.CONTROL, "a")
+    page.el("#k").send_keys("5", Keys.TAB)
+    page.wait(lambda: page.message() is not None)
+    check(page.message()[0].endswith("Accept the suggested minimum value?"), "k below 5.42")
+    page.answer("no")
+    page.wait(lambda: (page.message() or ("",))[0].startswith("Keep"))
+    check(page.message() == ("Keep the k input value anyway!", ["message-ok"]), "No keeps k")
+    page.answer("ok")
+    check(page.el("#k").get_attribute("value") == "5", "No keeps the text")
+    page.el("#ADT").send_keys(Keys.CONTROL, "a")
     page.el("#ADT").send_keys("abc", Keys.TAB)
     page.wait(lambda: page.message() is not None)
     check(page.message()[0] == "ADT is an invalid number; please try again!",

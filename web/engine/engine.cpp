@@ -8,14 +8,17 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "commands/commands.h"
 #include "io/details_table.h"
 #include "model/calculation_details.h"
 #include "model/damage_curve.h"
 #include "model/design_alternatives.h"
+#include "model/input_ranges.h"
 #include "model/numbers.h"
 #include "model/sensitivity.h"
 #include "model/workspace.h"
@@ -37,6 +40,39 @@ struct WebOutcome {
     std::string buttons;       // "ok", "yes-no", "yes-no-cancel", "cancel-try-again-continue"
     std::string icon;          // "none", "information", "question"
 };
+
+// What the range check decides for one field's text, as the dialogs' OK would ask it.
+struct WebCheck {
+    std::string kind;  // "ok", "invalid", "below", "above", or "" for an unknown field
+    std::string prompt;
+    std::string title;        // kInputCheckTitle
+    std::string bound;        // the suggested bound's text, for Yes
+    std::string keepMessage;  // shown after No; it has no title of its own
+};
+
+// The page's field ids by the core's inputs; an axle-load id also names its row.
+std::optional<InputField> inputField(std::string_view id) {
+    constexpr std::pair<std::string_view, InputField> kFields[] = {
+        {"h", InputField::TrialThickness},
+        {"k", InputField::SubgradeModulus},
+        {"Sc", InputField::ModulusOfRupture},
+        {"ADT", InputField::AverageDailyTraffic},
+        {"TD", InputField::TruckPercent},
+        {"DD", InputField::DirectionPercent},
+        {"LD", InputField::LanePercent},
+        {"grow", InputField::GrowthPercent},
+        {"Years", InputField::DesignPeriod},
+        {"LSF", InputField::LoadSafetyFactor},
+        {"single-load-", InputField::SingleAxleLoad},
+        {"single-count-", InputField::SingleAxleCount},
+        {"tandem-load-", InputField::TandemAxleLoad},
+        {"tandem-count-", InputField::TandemAxleCount},
+    };
+    for (const auto& [key, field] : kFields)
+        if (key.ends_with('-') ? id.starts_with(key) : id == key)
+            return field;
+    return std::nullopt;
+}
 
 // Bytes to download, or the message saying why there are none.
 struct WebBytes {
@@ -195,6 +231,36 @@ class Engine {
         (id == "shoulder" ? p.concreteShoulder : p.doweledJoints) = yes;
     }
 
+    std::string tooltip(const std::string& id) const {
+        const std::optional<InputField> field = inputField(id);
+        return field ? fieldTooltip(*field, m_workspace.unitSystem()) : std::string();
+    }
+
+    // The check the dialogs' OK applies to a field, on its current text; the page asks the
+    // question and writes the answer back. Acceptable texts are those the dialogs accept: a
+    // whole number text that is not negative (dialogs/range_check.h, isAcceptableValueText).
+    WebCheck checkField(const std::string& id) const {
+        const std::optional<InputField> field = inputField(id);
+        if (!field)
+            return {};
+        const std::string value = text(id);
+        const FieldRange range = inputRange(*field).range(m_workspace.unitSystem());
+        WebCheck check{"ok", "", kInputCheckTitle, "", keepValueMessage(range.name)};
+        if (!isNumberText(value) || parseNumber(value) < 0.0) {
+            check.kind = "invalid";
+            check.prompt = invalidNumberMessage(range.name);
+            return check;
+        }
+        const RangePosition position = rangePosition(parseNumber(value), range);
+        if (position == RangePosition::Inside)
+            return check;
+        const bool below = position == RangePosition::Below;
+        check.kind = below ? "below" : "above";
+        check.prompt = rangeQuestion(range, below);
+        check.bound = boundText(below ? range.minimum : range.maximum);
+        return check;
+    }
+
     // The unit-dependent captions: "h", "k", "Sc" and "axle-load" (both load columns).
     std::string caption(const std::string& id) const {
         const Workspace& ws = m_workspace;
@@ -334,6 +400,12 @@ EMSCRIPTEN_BINDINGS(zan_engine) {
         .field("messageTitle", &WebOutcome::messageTitle)
         .field("buttons", &WebOutcome::buttons)
         .field("icon", &WebOutcome::icon);
+    value_object<WebCheck>("Check")
+        .field("kind", &WebCheck::kind)
+        .field("prompt", &WebCheck::prompt)
+        .field("title", &WebCheck::title)
+        .field("bound", &WebCheck::bound)
+        .field("keepMessage", &WebCheck::keepMessage);
     value_object<WebBytes>("Bytes")
         .field("ok", &WebBytes::ok)
         .field("bytes", &WebBytes::bytes)
@@ -348,6 +420,8 @@ EMSCRIPTEN_BINDINGS(zan_engine) {
         .function("option", &Engine::option)
         .function("setOption", &Engine::setOption)
         .function("caption", &Engine::caption)
+        .function("tooltip", &Engine::tooltip)
+        .function("checkField", &Engine::checkField)
         .function("lastTandemRowShown", &Engine::lastTandemRowShown)
         .function("applyCategory", &Engine::applyCategory)
         .function("loadStandard", &Engine::loadStandard)
