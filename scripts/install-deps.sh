@@ -24,10 +24,12 @@ packages=(
 # `install-deps.sh web` adds what the web edition's build and browser tests need.
 if [ "${1:-}" = web ]; then
     packages+=(
-        emscripten nodejs npm  # the core in WebAssembly; axe-core comes from npm
+        emscripten  # the core in WebAssembly
         libfmt-dev libfast-float-dev  # the core's floating-point conversions, header-only
         chromium chromium-driver python3-selenium  # the page in a real browser, headless
     )
+    # axe-core comes from npm; a node and npm installed some other way will do.
+    command -v npm >/dev/null || packages+=(nodejs npm)
 fi
 
 missing=()
