@@ -21,6 +21,17 @@ packages=(
     shared-mime-info  # update-mime-database: the MIME type of the input data files
 )
 
+# `install-deps.sh web` adds what the web edition's build and browser tests need.
+if [ "${1:-}" = web ]; then
+    packages+=(
+        emscripten  # the core in WebAssembly
+        libfmt-dev libfast-float-dev  # the core's floating-point conversions, header-only
+        chromium chromium-driver python3-selenium  # the page in a real browser, headless
+    )
+    # axe-core comes from npm; a node and npm installed some other way will do.
+    command -v npm >/dev/null || packages+=(nodejs npm)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

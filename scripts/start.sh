@@ -1,7 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts the program.
+# `scripts/start.sh web [PORT]` builds the web page instead and serves it on 127.0.0.1.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+if [ "${1:-}" = web ]; then
+    # The web page, built and served on this machine only: http://127.0.0.1:${2:-8018}/
+    scripts/install-deps.sh web
+    scripts/build-web.sh
+    echo "Serving build-wasm/web/ at http://127.0.0.1:${2:-8018}/ (Ctrl+C stops it)"
+    exec python3 -m http.server --bind 127.0.0.1 --directory build-wasm/web "${2:-8018}"
+fi
 scripts/build.sh
 if [ -x build/bin/zan-design ] && { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }; then
     exec build/bin/zan-design "$@"

@@ -3,17 +3,19 @@
 #   dev   the whole suite in the release tree (build/)
 #   asan  the whole suite again under AddressSanitizer + UndefinedBehaviorSanitizer (build-asan/)
 #   fuzz  each libFuzzer target for a bounded time, ZAN_FUZZ_SECONDS each (30) (build-fuzz/)
+#   web   the web page (build-wasm/web/) in headless Chromium against the native zan-report,
+#         and the WebAssembly engine's speed beside the native benchmark's
 #   release  the build a distribution makes (Release, Debian's hardening flags, warnings not
 #         errors) in build-release/, the whole suite on it, and the .deb packed from it; run
 #         only when named (scripts/test.sh release), as it doubles the dev stage's time
-# With no argument dev, asan and fuzz run, in that order; name stages to run only those
+# With no argument dev, asan, fuzz and web run, in that order; name stages to run only those
 # (scripts/test.sh asan). Any failing stage fails the script; the time of each is printed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
 
 stages=("$@")
-[ ${#stages[@]} -eq 0 ] && stages=(dev asan fuzz)
+[ ${#stages[@]} -eq 0 ] && stages=(dev asan fuzz web)
 fuzz_seconds=${ZAN_FUZZ_SECONDS:-30}
 fuzz_targets=(fuzz_def_file fuzz_parse_number fuzz_number_text fuzz_report)
 
@@ -45,8 +47,20 @@ run_stage() {
             cmake --build --preset fuzz --target "${fuzz_targets[@]}"
             fuzz/run_bounded.sh build-fuzz "$fuzz_seconds"
             ;;
+        web)
+            scripts/install-deps.sh web
+            cmake --preset dev >/dev/null
+            cmake --build --preset dev --target zan-report zan_bench
+            scripts/build-web.sh
+            (cd tests/web && npm ci --no-audit --no-fund --silent)
+            echo "native analysis: $(build/bin/zan_bench --benchmark_filter=analysisBothParts \
+                --benchmark_format=csv 2>/dev/null | awk -F, '/analysisBothParts/ {printf "%.0f ns", $4}')"
+            node tests/web/bench.js build-wasm/web/engine.js
+            /usr/bin/python3 tests/web/page_test.py --page build-wasm/web/index.html \
+                --zan-report build/bin/zan-report --axe tests/web/node_modules/axe-core/axe.min.js
+            ;;
         *)
-            echo "unknown stage $name (dev, asan, fuzz, release)" >&2
+            echo "unknown stage $name (dev, asan, fuzz, web, release)" >&2
             return 2
             ;;
     esac
