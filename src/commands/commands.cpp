@@ -102,6 +102,9 @@ CommandOutcome performAnalysis(Workspace& workspace, AnalysisKind kind) {
         return refused(CommandStatus::Refused, report.error().message, title);
 
     workspace.commitResults(*run);
+    workspace.recordRun(kind == AnalysisKind::Fatigue   ? RunKind::Fatigue
+                        : kind == AnalysisKind::Erosion ? RunKind::Erosion
+                                                        : RunKind::Both);
     CommandOutcome outcome;
     outcome.report = std::move(*report);
     std::string warning = damageWarning(kind, *run);
@@ -129,6 +132,7 @@ CommandOutcome computeDesignThickness(Workspace& workspace) {
         return refused(CommandStatus::Refused, report.error().message, kDesignThicknessTitle);
     }
     workspace.commitResults(found->results);
+    workspace.recordRun(RunKind::DesignSearch);
 
     const char* unit = workspace.unitSystem() == UnitSystem::Metric ? "  cm." : "  in.";
     CommandOutcome outcome;
@@ -173,6 +177,7 @@ CommandOutcome readDataBytes(Workspace& workspace, std::string_view bytes,
         return unreadable(displayPath, "ends before the tenth axle-load row");
     }
     applyDefFile(workspace, *contents);
+    workspace.markInputsSaved();
     CommandOutcome outcome;
     outcome.message = okMessage(displayPath + "  Loaded!", "", Icon::None);
     return outcome;
@@ -216,7 +221,9 @@ std::optional<std::string> unsavableText(const Workspace& workspace) {
             if (auto mark = unsavableMark(*text, true); !mark.empty())
                 return "Axle-Load Categories, row " + std::to_string(i + 1) + " holds " +
                        std::string(mark);
-    return std::nullopt;
+    const ProjectInfo& q = workspace.project();
+    return inSection("Project Information", {&q.project, &q.location, &q.client, &q.designer,
+                                             &q.checker, &q.revision, &q.notes});
 }
 
 }  // namespace

@@ -82,6 +82,7 @@ SummaryLine summarizeDataFile(const std::string& path) {
                                                                      : "ends early";
         return line;
     }
+    line.project = workspace.project().project;
     const bool metric = workspace.unitSystem() == UnitSystem::Metric;
     line.unitSystem = metric ? "Metric" : "English";
     line.trialThickness = asReported(workspace.pavement().thickness, 2);
@@ -117,7 +118,7 @@ std::string csvLine(const SummaryLine& line) {
     std::string text = csvField(line.file);
     for (const std::string* field :
          {&line.unitSystem, &line.trialThickness, &line.totalFatigue, &line.totalErosion,
-          &line.recommendedThickness, &line.status}) {
+          &line.recommendedThickness, &line.status, &line.project}) {
         text += ',';
         text += csvField(*field);
     }

@@ -18,7 +18,7 @@ namespace zan {
 // The header line, without its line end.
 inline constexpr std::string_view kSummaryHeader =
     "file,unit system,trial thickness,total fatigue %,total erosion %,recommended thickness,"
-    "status";
+    "status,project";
 
 inline constexpr std::string_view kSummaryLineEnd = kCsvLineEnd;
 
@@ -30,13 +30,14 @@ struct SummaryLine {
     std::string totalErosion;          // percent, "0.0"
     std::string recommendedThickness;  // "0.00", in the file's unit system
     std::string status;                // "ok", or why the file failed
+    std::string project;               // the file's project name; empty when it has none
     CommandStatus outcome = CommandStatus::Done;  // what the single-file modes would exit with
 };
 
 // Reads `path` and runs both commands; never throws on a bad file.
 SummaryLine summarizeDataFile(const std::string& path);
 
-// The line's seven fields joined by commas, without the line end.
+// The line's eight fields joined by commas, without the line end.
 std::string csvLine(const SummaryLine& line);
 
 }  // namespace zan

@@ -1,5 +1,7 @@
 #include "axle_spectra.h"
 
+#include <utility>
+
 #include "model/numbers.h"
 
 namespace zan {
@@ -132,6 +134,21 @@ AxleInputs axleInputsFor(const AxleSpectrum& spectrum, UnitSystem units) {
     axles.loadHeading = caption::axleLoadHeading(units);
     axles.lastTandemRowShown = spectrum.lastTandemRowShown;
     return axles;
+}
+
+const char* builtInSpectrumName(const AxleInputs& axles, UnitSystem units) {
+    const std::pair<AxleLoadCategory, const char*> categories[] = {
+        {AxleLoadCategory::Light, "Light"},
+        {AxleLoadCategory::Medium, "Medium"},
+        {AxleLoadCategory::Heavy, "Heavy"},
+        {AxleLoadCategory::VeryHeavy, "Very Heavy"},
+    };
+    for (const auto& [category, name] : categories)
+        if (axles.rows == axleInputsFor(axleLoadCategory(category), units).rows)
+            return name;
+    if (axles.rows == axleInputsFor(standardAxleSpectrum(), units).rows)
+        return "Standard";
+    return nullptr;
 }
 
 void applyAxleLoadCategory(Workspace& workspace, AxleLoadCategory category) {
