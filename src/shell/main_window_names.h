@@ -32,6 +32,7 @@ inline constexpr MenuItem kFileExit{"FileExit", "E&xit"};
 inline constexpr MenuItem kEdit{"mnuEdit", "&Edit"};
 inline constexpr MenuItem kPavementData{"mnuZANLayer", "&Pavement Data..."};
 inline constexpr MenuItem kTrafficData{"mnuZANTraffic", "&Traffic Data..."};
+inline constexpr MenuItem kProjectInfo{"mnuProjectInfo", "Project &Information..."};
 inline constexpr MenuItem kAxleLoadCategories{"mnuZANAxles", "&Axle Load Cat..."};
 inline constexpr MenuItem kLight{"mnuLight", "&Light"};
 inline constexpr MenuItem kMedium{"mnuMedium", "&Medium"};
@@ -56,5 +57,10 @@ inline constexpr MenuItem kHelpReadme{"mnuHelpReadme", "&Readme"};
 inline constexpr const char* kLine11 = "line11";
 inline constexpr MenuItem kHelpGuide{"mnuHelpGuide", "&User Guide"};
 inline constexpr MenuItem kHelpAbout{"mnuHelpAbout", "&About"};
+
+// The status bar's notice while the inputs differ from those of the last analysis, and its
+// button that runs that analysis again.
+inline constexpr const char* kRunNotice = "lblInputsChanged";
+inline constexpr const char* kAnalyseAgain = "cmdAnalyseAgain";
 
 }  // namespace zan::mainWindowNames

@@ -20,7 +20,7 @@ struct StatusTip {
 };
 
 // Short enough for the bar of the window at its first size.
-constexpr std::array<StatusTip, 28> kStatusTips = {{
+constexpr std::array<StatusTip, 29> kStatusTips = {{
     {names::kFile.name, "Read and save input data, save and print the report, exit."},
     {names::kDefaultOptions.name, "Choose the unit system, until the first inputs exist."},
     {names::kMetricOption.name, "Give every input in cm, kPa/mm, kPa and kN."},
@@ -35,6 +35,7 @@ constexpr std::array<StatusTip, 28> kStatusTips = {{
     {names::kEdit.name, "Enter the pavement, traffic and axle-load inputs."},
     {names::kPavementData.name, "Slab thickness, subgrade, concrete strength, shoulder, dowels."},
     {names::kTrafficData.name, "Daily traffic, trucks, distributions, growth, period, LSF."},
+    {names::kProjectInfo.name, "Project, client, designer and checker for the file and memo."},
     {names::kAxleLoadCategories.name, "Fill the axle loads from a built-in spectrum."},
     {names::kLight.name, "Replace the axle loads by the Light category: residential streets."},
     {names::kMedium.name, "Replace the axle loads by the Medium category: collector streets."},
@@ -71,7 +72,11 @@ void createStatusTips(QMainWindow& window) {
     auto* hideLater = new QTimer(bar);
     hideLater->setSingleShot(true);
     hideLater->setInterval(kHideDelayMs);
-    QObject::connect(hideLater, &QTimer::timeout, bar, &QWidget::hide);
+    // A notice the window keeps in the bar keeps the bar.
+    QObject::connect(hideLater, &QTimer::timeout, bar, [bar] {
+        if (!bar->property(kKeepStatusBar).toBool())
+            bar->hide();
+    });
     QObject::connect(bar, &QStatusBar::messageChanged, bar, [bar, hideLater](const QString& text) {
         if (text.isEmpty()) {
             hideLater->start();

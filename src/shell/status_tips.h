@@ -11,4 +11,7 @@ namespace zan {
 // the client area and the report box keep their size and place.
 void createStatusTips(QMainWindow& window);
 
+// While the bar carries this property set to true, it stays when no tip is shown.
+inline constexpr const char* kKeepStatusBar = "keepStatusBar";
+
 }  // namespace zan

@@ -198,8 +198,18 @@ TEST(ReadableDetailsTable, InTheMemosUnitsWithTheReportsWords) {
         {"EnglishSingleRow1",
          UnitSystem::English,
          0,
-         {{2, "36"}, {3, "1"}, {9, "0"}, {10, "Unlimited"}, {11, "0"}}},
-        {"MetricSingleRow1", UnitSystem::Metric, 0, {{2, "160.2"}}},
+         {{2, "36"}, {3, "6258"}, {9, "0.60579"}, {10, "26353"}, {11, "23.746"}}},
+        // kN, cm, kPa and mm; the ratio and the counts as in English units.
+        {"MetricSingleRow1",
+         UnitSystem::Metric,
+         0,
+         {{2, "160.2"},
+          {3, "6258"},
+          {4, "98.292"},
+          {8, "2718.2"},
+          {9, "0.60688"},
+          {12, "1.3395"},
+          {16, "1438406"}}},
     };
     for (const Case& c : cases) {
         const DetailsTable table =

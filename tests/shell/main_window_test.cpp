@@ -124,6 +124,7 @@ TEST_F(ShellTest, MenuTreeHasEveryItemInOrderWithItsCaptionShortcutAndState) {
         {"mnuEdit", "&Edit", ""},
         {"mnuEdit/mnuZANLayer", "&Pavement Data...", ""},
         {"mnuEdit/mnuZANTraffic", "&Traffic Data...", ""},
+        {"mnuEdit/mnuProjectInfo", "Project &Information...", ""},
         {"mnuEdit/mnuZANAxles", "&Axle Load Cat...", ""},
         {"mnuEdit/mnuZANAxles/mnuLight", "&Light", ""},
         {"mnuEdit/mnuZANAxles/mnuMedium", "&Medium", ""},
