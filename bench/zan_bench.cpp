@@ -19,7 +19,10 @@
 #include "io/def_file.h"
 #include "io/report.h"
 #include "model/analysis.h"
+#include "model/damage_curve.h"
+#include "model/design_alternatives.h"
 #include "model/design_search.h"
+#include "model/sensitivity.h"
 #include "model/workspace.h"
 
 namespace {
@@ -27,9 +30,7 @@ namespace {
 // The initial English design, every section created as the first command would.
 zan::Workspace initialEnglish() {
     zan::Workspace workspace;
-    workspace.pavement();
-    workspace.traffic();
-    workspace.axles();
+    workspace.createInputSections();
     return workspace;
 }
 
@@ -98,7 +99,7 @@ BENCHMARK(floorReportFormats);
 
 void analysisBothParts(benchmark::State& state) {
     zan::Workspace workspace = initialEnglish();
-    const zan::AnalysisRequest request{9.5f, true, true};
+    const zan::AnalysisRequest request{zan::EnteredThickness{9.5f}, true, true};
     for (auto _ : state) {
         auto results = zan::runDamageAnalysis(workspace, request);
         benchmark::DoNotOptimize(results);
@@ -108,7 +109,7 @@ BENCHMARK(analysisBothParts);
 
 void thicknessSearchFrom9_5(benchmark::State& state) {
     zan::Workspace workspace = initialEnglish();
-    workspace.pavement().thickness = "9.5";
+    workspace.ensurePavement().thickness = "9.5";
     int runs = 0;
     for (auto _ : state) {
         auto found = zan::searchDesignThickness(workspace);
@@ -122,9 +123,33 @@ void thicknessSearchFrom9_5(benchmark::State& state) {
 }
 BENCHMARK(thicknessSearchFrom9_5)->Unit(benchmark::kMicrosecond);
 
+// What the damage chart computes on each keystroke while it is open (its Qt drawing aside),
+// at a trial thickness of 9.5 in, 28.5 in (three times the recommended, the widest curve),
+// 50 in (the search's limit) and 650 in (beyond it: the walk starts at the limit).
+void chartKeystroke(benchmark::State& state) {
+    zan::Workspace workspace = initialEnglish();
+    workspace.ensurePavement().thickness = std::to_string(state.range(0) / 10.0);
+    const zan::DesignSearchCounts before = zan::designSearchCounts();
+    for (auto _ : state) {
+        const zan::DesignSearch base = zan::searchDesignThickness(workspace);
+        auto alternatives = zan::designAlternatives(workspace, base);
+        auto curve = zan::damageCurve(workspace, base);
+        auto sensitivity = zan::sensitivity(workspace, base);
+        benchmark::DoNotOptimize(alternatives);
+        benchmark::DoNotOptimize(curve);
+        benchmark::DoNotOptimize(sensitivity);
+    }
+    const zan::DesignSearchCounts after = zan::designSearchCounts();
+    const double iterations = static_cast<double>(state.iterations());
+    state.counters["searches"] = static_cast<double>(after.searches - before.searches) / iterations;
+    state.counters["search runs"] = static_cast<double>(after.runs - before.runs) / iterations;
+}
+BENCHMARK(chartKeystroke)->Arg(95)->Arg(285)->Arg(500)->Arg(6500)->Unit(benchmark::kMillisecond);
+
 void reportAfterBoth(benchmark::State& state) {
     zan::Workspace workspace = initialEnglish();
-    auto results = zan::runDamageAnalysis(workspace, zan::AnalysisRequest{9.5f, true, true});
+    auto results = zan::runDamageAnalysis(
+        workspace, zan::AnalysisRequest{zan::EnteredThickness{9.5f}, true, true});
     if (!results) {
         state.SkipWithError("the analysis was refused");
         return;

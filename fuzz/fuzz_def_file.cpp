@@ -30,9 +30,9 @@ using zan::fuzz::check;
 Workspace sessionWorkspace() {
     Workspace w;
     w.chooseUnitSystem(UnitSystem::Metric);
-    w.pavement().thickness = "24";
-    w.traffic().averageDailyTraffic = "8000";
-    w.axles().rows[3].singleCount = "12.5";
+    w.ensurePavement().thickness = "24";
+    w.ensureTraffic().averageDailyTraffic = "8000";
+    w.ensureAxles().rows[3].singleCount = "12.5";
     auto analysed = performAnalysis(w, AnalysisKind::Both);
     check(analysed.ok(), "the session workspace cannot be analysed");
     return w;

@@ -51,8 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
 
     // A number text holds no blank inside, so reading it is strtod on the trimmed text.
-    std::size_t begin = text.find_first_not_of(" \t");
-    std::size_t end = text.find_last_not_of(" \t") + 1;
+    std::size_t begin = text.find_first_not_of(" \t\n");
+    std::size_t end = text.find_last_not_of(" \t\n") + 1;
     std::string trimmed(text.substr(begin, end - begin));
     for (char& c : trimmed)
         if (c == 'D' || c == 'd')

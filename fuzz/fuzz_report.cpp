@@ -72,18 +72,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         w.applyUnitCaptions(units);  // the capital K of a loaded file
     w.setDetailedReports(in.ConsumeBool());
 
-    PavementInputs& p = w.pavement();
+    PavementInputs& p = w.ensurePavement();
     p.thickness = text(in);
     p.subgradeModulus = text(in);
     p.modulusOfRupture = text(in);
     p.concreteShoulder = in.ConsumeBool();
     p.doweledJoints = in.ConsumeBool();
-    TrafficInputs& t = w.traffic();
+    TrafficInputs& t = w.ensureTraffic();
     for (std::string* s :
          {&t.averageDailyTraffic, &t.truckPercent, &t.growthPercent, &t.directionPercent,
           &t.lanePercent, &t.loadSafetyFactor, &t.designPeriod})
         *s = text(in);
-    for (AxleRowTexts& row : w.axles().rows) {
+    for (AxleRowTexts& row : w.ensureAxles().rows) {
         row.singleLoad = text(in);
         row.singleCount = text(in);
         row.tandemLoad = text(in);

@@ -35,7 +35,7 @@ inline std::string lowerCase(std::string_view s) {
 }
 
 // Every text the user typed or a file supplied, as the report may print it unchanged.
-inline std::vector<std::string> inputTexts(Workspace& w) {
+inline std::vector<std::string> inputTexts(const Workspace& w) {
     const PavementInputs& p = w.pavement();
     const TrafficInputs& t = w.traffic();
     std::vector<std::string> texts{p.thickness,           p.subgradeModulus, p.modulusOfRupture,

@@ -1,7 +1,7 @@
 #pragma once
 // A second, deliberately plain reading of number texts, written apart from src/model so the
 // fuzzers can hold parseNumber and isNumberText against it. It uses the C library's strtod
-// for the decimal value (the core uses std::from_chars) and a character-class state machine
+// for the decimal value (the core uses fast_float) and a character-class state machine
 // for the number-text test (the core uses a hand loop).
 
 #include <cerrno>
@@ -124,7 +124,7 @@ inline bool modelIsNumberText(std::string_view text) {
     enum State { Lead, Sign, Int, Point, PointFirst, Frac, Mark, ExpSign, Exp, Trail, Reject };
     State st = Lead;
     for (char c : text) {
-        const bool blank = c == ' ' || c == '\t';
+        const bool blank = c == ' ' || c == '\t' || c == '\n';
         const bool digit = modelIsDigit(c);
         const bool sign = c == '+' || c == '-';
         const bool point = c == '.';

@@ -6,6 +6,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libgl-dev
+    libfmt-dev libfast-float-dev  # the core's number texts, header-only
     qt6-svg-dev  # QSvgGenerator: the damage chart window saves its charts as SVG drawings
     xvfb xauth fonts-dejavu-core
     poppler-utils  # pdftotext: the printing test reads the text back from a PDF

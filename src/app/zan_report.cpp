@@ -16,6 +16,7 @@
 #include "io/details_table.h"
 #include "model/calculation_details.h"
 #include "model/expected.h"
+#include "model/input_ranges.h"
 #include "model/workspace.h"
 
 namespace {
@@ -62,6 +63,15 @@ constexpr std::string_view kHelp =
     "  7  the report could not be written to OUT or to standard output\n"
     "A report is written to standard output only when the status is 0.\n"
     "\n"
+    "Every mode checks the inputs, as soon as the file is read, against the typical ranges\n"
+    "that the input dialogs' OK buttons apply, in the file's unit system. For each input\n"
+    "outside its range one line goes to standard error, for example\n"
+    "  zan-report: warning: FILE: Trial Thickness, h (in) = 80 is outside the typical range 4 to "
+    "20\n"
+    "naming the input as the report does (axle rows by type, row and unit), its text as\n"
+    "entered and the bounds as the dialogs' range question names them. The ranges are advice:\n"
+    "the report and the exit status stay the same.\n"
+    "\n"
     "Details (--details FILE.DEF):\n"
     "The Both analysis runs at the trial thickness, exactly as --both runs it, with the same\n"
     "messages and exit statuses; instead of the report, the values it computed for each axle\n"
@@ -82,17 +92,21 @@ constexpr std::string_view kHelp =
     "and Compute Design Thickness runs after it. The CSV (RFC 4180, lines ended by CR LF)\n"
     "starts with the header line\n"
     "  file,unit system,trial thickness,total fatigue %,total erosion %,recommended thickness,"
-    "status,project\n"
+    "status,project,warnings\n"
     "and has one line for each file, in the order given. Thicknesses are printed as the report\n"
     "prints them (0.00, in inches or centimetres as the file's unit system), damage totals as\n"
     "the report's sums (0.0). A file that fails keeps its line, with the fields it did not\n"
     "reach left empty, and its status says why; the number is the exit status it alone gives:\n"
     "  0  ok (a damage total above 100 % at the trial thickness is a result, not a failure)\n"
+    "  0  ok, N inputs outside their typical ranges (\"1 input outside its typical range\"):\n"
+    "     a design with such inputs is never reported as plain ok\n"
     "  3  not an input data file\n"
     "  4  cannot be read: REASON (the system's reason, such as No such file or directory)\n"
     "  4  ends early (before the tenth axle row)\n"
     "  5  refused: MESSAGE (the analysis or the thickness search refused the inputs)\n"
     "  6  no passing thickness up to 50 in (127 cm for a Metric file)\n"
+    "The last column, warnings, counts the inputs outside their typical ranges (the lines\n"
+    "written to standard error as above); it is empty only for a file that was not read.\n"
     "Fields holding a comma, a double quote or a line end are quoted, inner quotes doubled.\n"
     "The summary exits with 0 when every file is ok, otherwise with the status of the first\n"
     "file that failed; with 7 when the summary could not be written. With -o, OUT is replaced\n"
@@ -200,6 +214,13 @@ void writeMessage(const zan::Message& message) {
     }
 }
 
+// One line for each input outside its typical range. They are advice, as in the dialogs:
+// the report and the exit status stay as they are.
+void writeRangeWarnings(const std::string& file, const std::vector<zan::OutOfRangeInput>& inputs) {
+    for (const zan::OutOfRangeInput& input : inputs)
+        writeError("zan-report: warning: " + file + ": " + zan::outOfRangeText(input) + "\n");
+}
+
 zan::CommandOutcome runCommand(zan::Workspace& workspace, Mode mode) {
     switch (mode) {
         case Mode::Fatigue:
@@ -251,6 +272,7 @@ int run(const Options& options) {
             writeError("zan-report: " + input + ": cannot be read, or ends early\n");
         return static_cast<int>(read.status);
     }
+    writeRangeWarnings(input, zan::inputsOutsideRanges(workspace));
 
     const zan::CommandOutcome outcome = runCommand(workspace, options.mode);
     if (outcome.message)
@@ -283,6 +305,7 @@ int runSummary(const Options& options) {
     int status = 0;
     for (const std::string& input : options.inputs) {
         const zan::SummaryLine line = zan::summarizeDataFile(input);
+        writeRangeWarnings(input, line.outsideRanges);
         if (status == 0 && line.outcome != zan::CommandStatus::Done)
             status = static_cast<int>(line.outcome);
         text += zan::csvLine(line);

@@ -42,7 +42,7 @@ void AxleDamagePlot::setResults(const AnalysisResults& results, UnitSystem units
             // Stored in kips whatever the unit system.
             double load = results.axleLoad[a][ri];
             if (units == UnitSystem::Metric)
-                load *= kKilonewtonsPerKip;
+                load = kipsToKilonewtons(load);
             const QString shown = m_listedLoads
                                       ? listedLoads[static_cast<qsizetype>(a) * kAxleRows + r]
                                       : fromCore(formatFixed(load, 1));

@@ -55,8 +55,11 @@ QStringList listedLoads(const AxleInputs& axles) {
 ChartContent chartContent(const Workspace& workspace) {
     ChartContent content;
     content.units = workspace.unitSystem();
-    content.alternatives = designAlternatives(workspace);
-    auto curve = damageCurve(workspace);
+    // The one search from the trial thickness; the alternatives, the curve and the
+    // sensitivity all start from its outcome.
+    const DesignSearch base = searchDesignThickness(workspace);
+    content.alternatives = designAlternatives(workspace, base);
+    auto curve = damageCurve(workspace, base);
     if (!curve) {
         content.refusal = fromCore(designSearchErrorMessage(curve.error()));
         return content;
@@ -65,7 +68,7 @@ ChartContent chartContent(const Workspace& workspace) {
     content.results = workspace.results();
     content.lastTandemRowShown = workspace.axles().lastTandemRowShown;
     content.listedLoads = listedLoads(workspace.axles());
-    content.sensitivity = sensitivity(workspace);
+    content.sensitivity = sensitivity(workspace, base);
     return content;
 }
 

@@ -4,7 +4,6 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -175,12 +174,6 @@ void DamageChartWindow::refresh() {
     m_message->clear();
     m_pages->setCurrentWidget(m_charts);
     m_save->setEnabled(true);
-}
-
-void DamageChartWindow::changeEvent(QEvent* event) {
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        refresh();
 }
 
 void DamageChartWindow::showRefusal(const QString& message) {

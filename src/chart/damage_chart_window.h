@@ -5,8 +5,8 @@
 // without a concrete shoulder and dowels. Modeless; it only reads the
 // workspace (through copies, so that it never creates an input section or locks the unit
 // choice) and is redrawn by refresh() whenever the inputs or the results change: the main
-// window calls it after each command, and the window calls it itself when the user comes back
-// to it, since the input dialogs write keystrokes into the workspace without telling anyone.
+// window connects it to its announcement of a changed workspace (a command, a keystroke in
+// an input dialog). Coming back to the window recomputes nothing.
 
 #include <QByteArray>
 #include <QDialog>
@@ -37,8 +37,9 @@ class DamageChartWindow : public QDialog {
 
     DamageChartWindow(const Workspace& workspace, Platform& platform, QWidget* parent = nullptr);
 
-    // Recomputes everything from the workspace: one search for the curve, one for each
-    // sensitivity case, and the analyses of the curve's points (well under a millisecond).
+    // Recomputes everything from the workspace: one search from the trial thickness, one
+    // from near its thickness for each other alternative and each sensitivity case, and the
+    // analyses of the curve's points.
     void refresh();
 
     // Centres the window on its screen, shows it and brings it to the front.
@@ -55,9 +56,6 @@ class DamageChartWindow : public QDialog {
     QTableWidget* alternativesTable() const { return m_alternatives; }
     // The core's message while it refuses the inputs; empty while the charts are shown.
     QString refusal() const;
-
-  protected:
-    void changeEvent(QEvent* event) override;
 
   private:
     static constexpr int kPreferredWidth = 1180;

@@ -495,9 +495,8 @@ Expected<QByteArray, QString> buildPdfReport(const Workspace& workspace,
 
 Expected<Done, QString> exportPdfReport(Workspace& workspace, const QString& path,
                                         const PdfReportOptions& options) {
-    // The report itself is written by the builder, from the same sections and results.
-    if (auto report = reportForSaveOrPrint(workspace); !report)
-        return failure(fromCore(report.error()));
+    // As Save Report does; the builder then writes the report, once.
+    workspace.createInputSections();
     const auto pdf = buildPdfReport(workspace, options);
     if (!pdf)
         return failure(pdf.error());

@@ -90,7 +90,8 @@ CommandOutcome performAnalysis(Workspace& workspace, AnalysisKind kind) {
     workspace.createInputSections();
     const std::string title = analysisTitle(kind);
     AnalysisRequest request;
-    request.trialThickness = static_cast<float>(parseNumber(workspace.pavement().thickness));
+    request.trialThickness =
+        EnteredThickness{static_cast<float>(parseNumber(workspace.pavement().thickness))};
     request.fatigue = kind != AnalysisKind::Erosion;
     request.erosion = kind != AnalysisKind::Fatigue;
 
@@ -123,7 +124,7 @@ CommandOutcome computeDesignThickness(Workspace& workspace) {
         return refused(status, designSearchErrorMessage(found.error()), kDesignThicknessTitle);
     }
 
-    PavementInputs& pavement = workspace.pavement();
+    PavementInputs& pavement = workspace.ensurePavement();
     const std::string previousThickness = pavement.thickness;
     pavement.thickness = formatSignificant(static_cast<double>(found->thickness));
     auto report = writeReport(workspace, found->results);

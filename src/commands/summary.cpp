@@ -83,6 +83,8 @@ SummaryLine summarizeDataFile(const std::string& path) {
         return line;
     }
     line.project = workspace.project().project;
+    line.outsideRanges = inputsOutsideRanges(workspace);
+    line.warnings = std::to_string(line.outsideRanges.size());
     const bool metric = workspace.unitSystem() == UnitSystem::Metric;
     line.unitSystem = metric ? "Metric" : "English";
     line.trialThickness = asReported(workspace.pavement().thickness, 2);
@@ -110,15 +112,23 @@ SummaryLine summarizeDataFile(const std::string& path) {
     }
     // The command wrote the found thickness into the trial thickness text its report prints.
     line.recommendedThickness = asReported(workspace.pavement().thickness, 2);
-    line.status = "ok";
+    line.status = okStatus(line.outsideRanges.size());
     return line;
+}
+
+std::string okStatus(std::size_t inputsOutsideRanges) {
+    if (inputsOutsideRanges == 0)
+        return "ok";
+    return "ok, " + std::to_string(inputsOutsideRanges) +
+           (inputsOutsideRanges == 1 ? " input outside its typical range"
+                                     : " inputs outside their typical ranges");
 }
 
 std::string csvLine(const SummaryLine& line) {
     std::string text = csvField(line.file);
     for (const std::string* field :
          {&line.unitSystem, &line.trialThickness, &line.totalFatigue, &line.totalErosion,
-          &line.recommendedThickness, &line.status, &line.project}) {
+          &line.recommendedThickness, &line.status, &line.project, &line.warnings}) {
         text += ',';
         text += csvField(*field);
     }

@@ -5,20 +5,23 @@
 // Each file is read into a fresh workspace as File > Read Data From File does; then the Both
 // analysis runs at its trial thickness and Compute Design Thickness runs after it, the very
 // commands the single-file modes run. A file that fails keeps its line; the status column
-// says why, and the fields it never reached stay empty.
+// says why, and the fields it never reached stay empty. The inputs are checked against their
+// typical ranges (model/input_ranges.h) as soon as they are read.
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "commands/commands.h"
 #include "io/csv.h"
+#include "model/input_ranges.h"
 
 namespace zan {
 
 // The header line, without its line end.
 inline constexpr std::string_view kSummaryHeader =
     "file,unit system,trial thickness,total fatigue %,total erosion %,recommended thickness,"
-    "status,project";
+    "status,project,warnings";
 
 inline constexpr std::string_view kSummaryLineEnd = kCsvLineEnd;
 
@@ -31,11 +34,17 @@ struct SummaryLine {
     std::string recommendedThickness;  // "0.00", in the file's unit system
     std::string status;                // "ok", or why the file failed
     std::string project;               // the file's project name; empty when it has none
+    std::string warnings;              // how many inputs lie outside their typical ranges
     CommandStatus outcome = CommandStatus::Done;  // what the single-file modes would exit with
+    std::vector<OutOfRangeInput> outsideRanges;   // as read, before any command ran
 };
 
 // Reads `path` and runs both commands; never throws on a bad file.
 SummaryLine summarizeDataFile(const std::string& path);
+
+// "ok", or for a design with inputs outside their typical ranges "ok, 1 input outside its
+// typical range": such a design is never reported as plainly ok.
+std::string okStatus(std::size_t inputsOutsideRanges);
 
 // The line's eight fields joined by commas, without the line end.
 std::string csvLine(const SummaryLine& line);

@@ -20,49 +20,19 @@ namespace names = axleLoadDialogNames;
 
 namespace {
 
-// The four columns, left to right, which is also the order OK checks a row in; OK checks
-// these ranges and the tooltips name them.
+// The four columns, left to right, which is also the order OK checks a row in; their ranges
+// and tooltips are the core's.
 struct AxleColumn {
     const char* arrayName;
     std::string AxleRowTexts::*text;
-    FieldRange english;  // kips, or axles per 1000 trucks
-    FieldRange metric;   // kN (kips x 4.45), or axles per 1000 trucks
-    const char* meaning;
-    FieldUnit englishUnit;
-    FieldUnit metricUnit;
+    InputField field;
 };
-constexpr FieldUnit kPer1000Trucks{"per 1000 trucks"};
 constexpr std::size_t kColumns = 4;
 constexpr std::array<AxleColumn, kColumns> kAxleColumns = {{
-    {names::kSingleLoads,
-     &AxleRowTexts::singleLoad,
-     {"Single Axle Load", 2.0f, 100.0f},
-     {"Single Axle Load", 8.9f, 445.0f},
-     "Load of one single axle of this row, before the load safety factor",
-     {"kips", "kips"},
-     {"kilonewtons", "kN"}},
-    {names::kSingleCounts,
-     &AxleRowTexts::singleCount,
-     {"Single Axle", 0.0f, 10000.0f},
-     {"Single Axle", 0.0f, 10000.0f},
-     "Number of single axles of this row's load",
-     kPer1000Trucks,
-     kPer1000Trucks},
-    // The tandem load and count share one name in the messages.
-    {names::kTandemLoads,
-     &AxleRowTexts::tandemLoad,
-     {"Tandem Axle", 4.0f, 200.0f},
-     {"Tandem Axle", 17.8f, 890.0f},
-     "Load of one tandem axle of this row, before the load safety factor",
-     {"kips", "kips"},
-     {"kilonewtons", "kN"}},
-    {names::kTandemCounts,
-     &AxleRowTexts::tandemCount,
-     {"Tandem Axle", 0.0f, 10000.0f},
-     {"Tandem Axle", 0.0f, 10000.0f},
-     "Number of tandem axles of this row's load",
-     kPer1000Trucks,
-     kPer1000Trucks},
+    {names::kSingleLoads, &AxleRowTexts::singleLoad, InputField::SingleAxleLoad},
+    {names::kSingleCounts, &AxleRowTexts::singleCount, InputField::SingleAxleCount},
+    {names::kTandemLoads, &AxleRowTexts::tandemLoad, InputField::TandemAxleLoad},
+    {names::kTandemCounts, &AxleRowTexts::tandemCount, InputField::TandemAxleCount},
 }};
 
 constexpr std::size_t kRows = static_cast<std::size_t>(kAxleRows);
@@ -74,6 +44,8 @@ constexpr std::size_t fieldIndex(std::size_t row, std::size_t column) {
 
 AxleLoadDialog::AxleLoadDialog(Workspace& workspace, Platform& platform, QWidget* parent)
     : InputDialog(workspace, platform, parent, names::kDialog, names::kTitle) {
+    // The dialog edits its section from the moment it exists, in the units in force now.
+    workspace.ensureAxles();
     auto* grid = new QGridLayout;
     createHeadings(*grid);
     createValueFields(*grid);
@@ -122,7 +94,7 @@ void AxleLoadDialog::createValueFields(QGridLayout& grid) {
             const std::string name = std::string(c.arrayName) + "_" + std::to_string(row);
             QLineEdit* edit =
                 addValueField(name.c_str(), [this, row, member = c.text]() -> std::string& {
-                    return m_workspace.axles().rows[row].*member;
+                    return m_workspace.ensureAxles().rows[row].*member;
                 });
             edit->setFixedWidth(
                 QFontMetrics(edit->font()).horizontalAdvance(QStringLiteral("0")) * 8 + 12);
@@ -147,11 +119,9 @@ void AxleLoadDialog::refresh() {
 
 void AxleLoadDialog::showTooltips() {
     // The load units, and with them the ranges, change when a data file switches the units.
-    const bool metric = m_workspace.unitSystem() == UnitSystem::Metric;
     for (std::size_t column = 0; column < kColumns; ++column) {
-        const AxleColumn& c = kAxleColumns[column];
-        const QString tip = fromCore(fieldTooltip(c.meaning, metric ? c.metricUnit : c.englishUnit,
-                                                  metric ? c.metric : c.english));
+        const QString tip =
+            fromCore(fieldTooltip(kAxleColumns[column].field, m_workspace.unitSystem()));
         for (std::size_t row = 0; row < kRows; ++row)
             m_fields[fieldIndex(row, column)].edit->setToolTip(tip);
     }
@@ -160,13 +130,12 @@ void AxleLoadDialog::showTooltips() {
 void AxleLoadDialog::ok() {
     BusyPointer busy(m_platform);
     CheckInProgress checking(*this);
-    const bool metric = m_workspace.unitSystem() == UnitSystem::Metric;
+    const UnitSystem units = m_workspace.unitSystem();
     // All forty fields get their messages before anything is accepted.
     for (std::size_t row = 0; row < kRows; ++row)
-        for (std::size_t column = 0; column < kColumns; ++column) {
-            const AxleColumn& c = kAxleColumns[column];
-            checkField(fieldIndex(row, column), metric ? c.metric : c.english);
-        }
+        for (std::size_t column = 0; column < kColumns; ++column)
+            checkField(fieldIndex(row, column),
+                       inputRange(kAxleColumns[column].field).range(units));
 
     // Rows are accepted top down until the first invalid one, which alone goes back; the
     // rows below it stay as typed and unremembered, so a Cancel can still undo them.

@@ -24,32 +24,9 @@ namespace {
 
 enum Field : std::size_t { kThickness, kSubgrade, kRupture };
 
-// The value fields in order: what each holds and, per unit system, its unit and typical
-// range. OK checks these ranges and the tooltips name them.
-struct PavementField {
-    const char* meaning;
-    FieldUnit englishUnit;
-    FieldRange english;
-    FieldUnit metricUnit;
-    FieldRange metric;
-};
-constexpr std::array<PavementField, 3> kPavementFields = {{
-    {"Trial slab thickness h",
-     {"inches", "in"},
-     {"h1", 4.0f, 20.0f},
-     {"centimetres", "cm"},
-     {"h1", 10.16f, 50.8f}},
-    {"Modulus of subgrade reaction k on top of the subbase",
-     {"psi per inch", "psi/in"},
-     {"k", 20.0f, 1000.0f},
-     {"kPa per millimetre", "kPa/mm"},
-     {"k", 5.42f, 271.0f}},
-    {"Modulus of rupture Sc of the concrete",
-     {"psi", "psi"},
-     {"Sc", 400.0f, 2000.0f},
-     {"kPa", "kPa"},
-     {"Sc", 2756.0f, 13780.0f}},
-}};
+// The value fields in the order OK checks them; their ranges and tooltips are the core's.
+constexpr std::array<InputField, 3> kPavementFields = {
+    InputField::TrialThickness, InputField::SubgradeModulus, InputField::ModulusOfRupture};
 
 constexpr const char* kShoulderTooltip =
     "Concrete shoulder: Yes when a tied concrete shoulder supports the slab edge, No for "
@@ -62,6 +39,8 @@ constexpr const char* kDowelTooltip =
 
 PavementDialog::PavementDialog(Workspace& workspace, Platform& platform, QWidget* parent)
     : InputDialog(workspace, platform, parent, names::kDialog, names::kTitle) {
+    // The dialog edits its section from the moment it exists, in the units in force now.
+    workspace.ensurePavement();
     createLayout();
     refresh();
     rememberValues();
@@ -100,13 +79,13 @@ QGridLayout* PavementDialog::createValueFields() {
     m_subgradeLabel = makeLabel(names::kSubgradeLabel, labelFont);
     m_ruptureLabel = makeLabel(names::kRuptureLabel, labelFont);
     QLineEdit* thickness = addValueField(names::kThicknessField, [this]() -> std::string& {
-        return m_workspace.pavement().thickness;
+        return m_workspace.ensurePavement().thickness;
     });
     QLineEdit* subgrade = addValueField(names::kSubgradeField, [this]() -> std::string& {
-        return m_workspace.pavement().subgradeModulus;
+        return m_workspace.ensurePavement().subgradeModulus;
     });
     QLineEdit* rupture = addValueField(names::kRuptureField, [this]() -> std::string& {
-        return m_workspace.pavement().modulusOfRupture;
+        return m_workspace.ensurePavement().modulusOfRupture;
     });
 
     auto* fields = new QGridLayout;
@@ -142,9 +121,9 @@ QGroupBox* PavementDialog::createOptionPair(const OptionPair& pair, QRadioButton
 void PavementDialog::connectOptions() {
     // The Yes button of each pair carries the state; its partner follows by exclusion.
     connect(m_shoulderYes, &QRadioButton::toggled, this,
-            [this](bool on) { m_workspace.pavement().concreteShoulder = on; });
+            [this](bool on) { m_workspace.ensurePavement().concreteShoulder = on; });
     connect(m_dowelYes, &QRadioButton::toggled, this,
-            [this](bool on) { m_workspace.pavement().doweledJoints = on; });
+            [this](bool on) { m_workspace.ensurePavement().doweledJoints = on; });
     // Only a click is the user's; a refresh toggles the buttons too.
     for (QRadioButton* button : {m_shoulderYes, m_shoulderNo, m_dowelYes, m_dowelNo})
         connect(button, &QRadioButton::clicked, this, &InputDialog::inputsEdited);
@@ -162,12 +141,9 @@ void PavementDialog::refresh() {
 
 void PavementDialog::showTooltips() {
     // The units, and with them the ranges, change when a data file switches the unit system.
-    const bool metric = m_workspace.unitSystem() == UnitSystem::Metric;
     const std::array<QLabel*, 3> labels = {m_thicknessLabel, m_subgradeLabel, m_ruptureLabel};
     for (std::size_t i = 0; i < kPavementFields.size(); ++i) {
-        const PavementField& f = kPavementFields[i];
-        const QString tip = fromCore(fieldTooltip(f.meaning, metric ? f.metricUnit : f.englishUnit,
-                                                  metric ? f.metric : f.english));
+        const QString tip = fromCore(fieldTooltip(kPavementFields[i], m_workspace.unitSystem()));
         m_fields[i].edit->setToolTip(tip);
         labels[i]->setToolTip(tip);
     }
@@ -189,10 +165,10 @@ void PavementDialog::rememberValues() {
 void PavementDialog::ok() {
     BusyPointer busy(m_platform);
     CheckInProgress checking(*this);
-    const bool metric = m_workspace.unitSystem() == UnitSystem::Metric;
+    const UnitSystem units = m_workspace.unitSystem();
     // Every field gets its own messages, even after an invalid one.
     for (std::size_t i = 0; i < kPavementFields.size(); ++i)
-        checkField(i, metric ? kPavementFields[i].metric : kPavementFields[i].english);
+        checkField(i, inputRange(kPavementFields[i]).range(units));
 
     if (fieldAcceptable(kThickness) && fieldAcceptable(kSubgrade) && fieldAcceptable(kRupture)) {
         rememberAllTexts();
@@ -210,7 +186,7 @@ void PavementDialog::ok() {
 void PavementDialog::cancelEdits() {
     hide();
     restoreAllTexts();
-    PavementInputs& p = m_workspace.pavement();
+    PavementInputs& p = m_workspace.ensurePavement();
     p.concreteShoulder = m_rememberedShoulder;
     p.doweledJoints = m_rememberedDowels;
     showOptionStates();

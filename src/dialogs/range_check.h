@@ -1,26 +1,17 @@
 #pragma once
 // The range check that the OK button of every input dialog applies to each numeric field.
 // It talks to the user only through Platform, so it is free of widgets and can be tested
-// exhaustively with a scripted platform.
+// exhaustively with a scripted platform. The ranges and the texts of its messages come from
+// the core (model/input_ranges.h).
 
 #include <string>
 #include <string_view>
 
+#include "model/input_ranges.h"
+
 namespace zan {
 
 class Platform;
-
-// A field as the OK handlers check it: the name the messages show and its typical range,
-// both bounds inclusive. The bounds are single precision, as the comparison is.
-struct FieldRange {
-    const char* name;
-    float minimum;
-    float maximum;
-};
-
-// A bound as the range question and the tooltips write it: its single-precision value in
-// plain decimal with at most seven significant digits, 10.16 and not 10.1599998.
-std::string boundText(float bound);
 
 // True for a text the dialogs accept at all: a whole number text (isNumberText) whose value
 // is not negative. Range violations do not matter here; the range is advice only.

@@ -41,37 +41,28 @@ constexpr std::array<TrafficRow, 7> kRows = {{
     {names::kYearsLabel, caption::kDesignPeriod, names::kYearsField, &TrafficInputs::designPeriod},
 }};
 
-// OK checks in its own order, which differs from the rows: the row, its range, and what the
-// tooltip says of the value besides the range.
+// OK checks in the core table's order, which differs from the rows: the row of each field.
+// The ranges, and so the tooltips, are the same in both unit systems.
 struct TrafficCheck {
     std::size_t row;
-    FieldRange range;
-    const char* meaning;
-    FieldUnit unit;
+    InputField field;
 };
 constexpr std::array<TrafficCheck, 7> kChecks = {{
-    {0,
-     {"ADT", 1.0f, 1000000.0f},
-     "Average daily traffic ADT",
-     {"vehicles per day in both directions"}},
-    {1, {"TD", 0.0f, 100.0f}, "Proportion of trucks TD", {"percent of ADT", "%"}},
-    {3,
-     {"DD", 0.0f, 100.0f},
-     "Direction distribution DD",
-     {"percent of the trucks in the design direction", "%"}},
-    {4,
-     {"LD", 0.0f, 100.0f},
-     "Lane distribution LD",
-     {"percent of the design direction's trucks in the design lane", "%"}},
-    {2, {"i", 0.0f, 100.0f}, "Annual growth rate i of the traffic", {"percent per year", "%"}},
-    {6, {"Years", 1.0f, 50.0f}, "Design period", {"years", "years"}},
-    {5, {"LSF", 1.0f, 1.3f}, "Load safety factor LSF", {"a multiplier on every axle load"}},
+    {0, InputField::AverageDailyTraffic},
+    {1, InputField::TruckPercent},
+    {3, InputField::DirectionPercent},
+    {4, InputField::LanePercent},
+    {2, InputField::GrowthPercent},
+    {6, InputField::DesignPeriod},
+    {5, InputField::LoadSafetyFactor},
 }};
 
 }  // namespace
 
 TrafficDialog::TrafficDialog(Workspace& workspace, Platform& platform, QWidget* parent)
     : InputDialog(workspace, platform, parent, names::kDialog, names::kTitle) {
+    // The dialog edits its section from the moment it exists.
+    workspace.ensureTraffic();
     auto* grid = new QGridLayout;
     const QFont labelFont = serifFont(9, true);
     std::array<QLabel*, kRows.size()> labels{};
@@ -80,14 +71,14 @@ TrafficDialog::TrafficDialog(Workspace& workspace, Platform& platform, QWidget* 
         QLabel* label = labels[i] = makeLabel(row.labelName, labelFont);
         label->setText(fromCore(row.caption));
         QLineEdit* edit = addValueField(row.fieldName, [this, member = row.text]() -> std::string& {
-            return m_workspace.traffic().*member;
+            return m_workspace.ensureTraffic().*member;
         });
         grid->addWidget(label, static_cast<int>(i), 0);
         grid->addWidget(edit, static_cast<int>(i), 1);
     }
     // Nothing here depends on the unit system, so the tooltips never change.
     for (const TrafficCheck& check : kChecks) {
-        const QString tip = fromCore(fieldTooltip(check.meaning, check.unit, check.range));
+        const QString tip = fromCore(fieldTooltip(check.field, UnitSystem::English));
         m_fields[check.row].edit->setToolTip(tip);
         labels[check.row]->setToolTip(tip);
     }
@@ -112,7 +103,7 @@ void TrafficDialog::ok() {
     // This OK is quick: no busy pointer.
     CheckInProgress checking(*this);
     for (const TrafficCheck& check : kChecks)
-        checkField(check.row, check.range);
+        checkField(check.row, inputRange(check.field).range(UnitSystem::English));
 
     bool accepted = true;
     for (std::size_t i = 0; i < m_fields.size(); ++i)

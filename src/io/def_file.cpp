@@ -202,15 +202,15 @@ void applyDefFile(Workspace& workspace, const DefFileContents& contents) {
     workspace.createInputSections();
     if (contents.units)
         workspace.applyUnitCaptions(*contents.units);
-    PavementInputs& pavement = workspace.pavement();
+    PavementInputs& pavement = workspace.ensurePavement();
     pavement.thickness = contents.thickness;
     pavement.subgradeModulus = contents.subgradeModulus;
     pavement.modulusOfRupture = contents.modulusOfRupture;
     pavement.concreteShoulder = contents.concreteShoulder;
     pavement.doweledJoints = contents.doweledJoints;
-    workspace.traffic() = contents.traffic;
+    workspace.ensureTraffic() = contents.traffic;
     // Only the texts: whether tandem row 9 is shown is a category's business, not a file's.
-    workspace.axles().rows = contents.rows;
+    workspace.ensureAxles().rows = contents.rows;
     workspace.setProject(contents.project);
 }
 

@@ -1,6 +1,5 @@
 #include "io/details_table.h"
 
-#include <charconv>
 #include <optional>
 
 #include "io/csv.h"
@@ -21,15 +20,15 @@ const char* jointWords(JointType joints) {
 // "h = 9.5 in, k = 130 psi/in, Sc = 650 psi; no concrete shoulder, doweled joints", leaving
 // out what the parts named do not use.
 std::string inputsText(const ModelInputs& in, bool fatigue, bool erosion) {
-    std::string text = "h = " + shortestText(in.thickness) +
-                       " in, k = " + shortestText(in.subgradeModulus) + " psi/in";
+    std::string text = "h = " + shortestText(in.slab.thickness.value) +
+                       " in, k = " + shortestText(in.slab.subgradeModulus) + " psi/in";
     if (fatigue)
         text += ", Sc = " + shortestText(in.modulusOfRupture) + " psi";
     text += "; ";
-    text += shoulderWords(in.shoulder);
+    text += shoulderWords(in.slab.shoulder);
     if (erosion) {
         text += ", ";
-        text += jointWords(in.joints);
+        text += jointWords(in.slab.joints);
     }
     return text;
 }
@@ -127,12 +126,6 @@ void appendCsvLine(std::string& text, const Cells& cells) {
 }
 
 }  // namespace
-
-std::string shortestText(float value) {
-    char buffer[32];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return ec == std::errc() ? std::string(buffer, end) : std::string();
-}
 
 std::string modelUnitsLine(const CalculationDetails& details) {
     const std::optional<ModelInputs>& fatigue = details.fatigueInputs;

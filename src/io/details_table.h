@@ -4,7 +4,7 @@
 // agree wherever they are shown.
 //
 // Every number is the shortest decimal text that reads back to its single-precision value
-// (std::to_chars of the float), in model units: loads in kips, lengths in inches, stresses in
+// (shortestText of the float), in model units: loads in kips, lengths in inches, stresses in
 // psi. A cell of a part the run did not run is empty.
 
 #include <array>
@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "model/calculation_details.h"
+#include "model/numbers.h"
 #include "model/units.h"
 
 namespace zan {
@@ -51,9 +52,6 @@ struct DetailsTable {
     std::array<DetailsTableRow, kDetailRows> rows;  // single rows 1..10, then tandem 1..10
     std::string modelUnits;                         // modelUnitsLine() of the same details
 };
-
-// The shortest text that reads back as `value`: 9.5, 130, 1e+09, 6257.7197.
-std::string shortestText(float value);
 
 // Names the formulas' inputs, in model units:
 //   "Model units: h = 9.5 in, k = 130 psi/in, Sc = 650 psi; no concrete shoulder, doweled

@@ -77,6 +77,12 @@ float single(double v) {
 
 }  // namespace
 
+Inches toModelUnits(EnteredThickness thickness, UnitSystem units) {
+    if (units == UnitSystem::Metric)
+        return Inches{single(thickness.value / kCentimetresPerInch)};
+    return Inches{thickness.value};
+}
+
 bool allFinite(const RowTable& table) {
     for (const auto& row : table)
         for (float v : row)
@@ -133,8 +139,7 @@ using RowValues = std::array<std::array<double, kAxleRows>, 2>;
 // Every input of one run, each text read once, in model units (in, psi/in, psi, kips).
 struct RunInputs {
     UnitSystem units = UnitSystem::English;
-    float h = 0.0f;    // in
-    float k = 0.0f;    // psi/in
+    SlabCase slab;     // h in inches, k in psi/in
     float sc = 0.0f;   // psi
     float lsf = 0.0f;  // load safety factor
     float years = 0.0f;
@@ -143,34 +148,31 @@ struct RunInputs {
     double dd = 0.0;   // fraction
     double ld = 0.0;   // fraction
     double i = 0.0;    // growth per year, fraction
-    ShoulderType shoulder = ShoulderType::None;
-    JointType joints = JointType::Doweled;
     RowTable loads;    // kips, load safety factor applied; every row is read
     RowValues counts;  // axles per 1000 trucks, as typed; every row is read
 };
 
 RunInputs readInputs(const PavementInputs& pavement, const TrafficInputs& traffic,
-                     const AxleInputs& axles, UnitSystem units, float trialThickness) {
+                     const AxleInputs& axles, UnitSystem units, EnteredThickness trialThickness) {
     const bool metric = units == UnitSystem::Metric;
     RunInputs in;
     in.units = units;
     in.ld = parseNumber(traffic.lanePercent) / 100.0;
     in.dd = parseNumber(traffic.directionPercent) / 100.0;
     in.i = parseNumber(traffic.growthPercent) / 100.0;
-    in.h = trialThickness;
-    in.k = single(parseNumber(pavement.subgradeModulus));
+    in.slab.thickness = toModelUnits(trialThickness, units);
+    in.slab.subgradeModulus = single(parseNumber(pavement.subgradeModulus));
     in.sc = single(parseNumber(pavement.modulusOfRupture));
     if (metric) {
-        in.h = single(in.h / kCentimetresPerInch);
-        in.k = single(in.k / kKpaPerMmPerPsiPerInch);
+        in.slab.subgradeModulus = single(in.slab.subgradeModulus / kKpaPerMmPerPsiPerInch);
         in.sc = single(in.sc / kKpaPerPsi);
     }
     in.lsf = single(parseNumber(traffic.loadSafetyFactor));
     in.years = single(parseNumber(traffic.designPeriod));
     in.adt = parseNumber(traffic.averageDailyTraffic);
     in.td = parseNumber(traffic.truckPercent);
-    in.shoulder = pavement.concreteShoulder ? ShoulderType::Concrete : ShoulderType::None;
-    in.joints = pavement.doweledJoints ? JointType::Doweled : JointType::AggregateInterlock;
+    in.slab.shoulder = pavement.concreteShoulder ? ShoulderType::Concrete : ShoulderType::None;
+    in.slab.joints = pavement.doweledJoints ? JointType::Doweled : JointType::AggregateInterlock;
 
     const double lsf = in.lsf;
     for (std::size_t row = 0; row < axles.rows.size(); ++row) {
@@ -178,8 +180,8 @@ RunInputs readInputs(const PavementInputs& pavement, const TrafficInputs& traffi
         float singleLoad = single(parseNumber(texts.singleLoad) * lsf);
         float tandemLoad = single(parseNumber(texts.tandemLoad) * lsf);
         if (metric) {
-            singleLoad = single(singleLoad / kKilonewtonsPerKip);
-            tandemLoad = single(tandemLoad / kKilonewtonsPerKip);
+            singleLoad = single(kilonewtonsToKips(singleLoad));
+            tandemLoad = single(kilonewtonsToKips(tandemLoad));
         }
         in.loads[0][row] = singleLoad;
         in.loads[1][row] = tandemLoad;
@@ -197,8 +199,8 @@ Check validateInputs(const RunInputs& in) {
         bool mustBePositive;  // else any finite value passes here
     };
     const Rule finiteRules[] = {
-        {in.h, AnalysisInput::TrialThickness, true},
-        {in.k, AnalysisInput::SubgradeModulus, true},
+        {in.slab.thickness.value, AnalysisInput::TrialThickness, true},
+        {in.slab.subgradeModulus, AnalysisInput::SubgradeModulus, true},
         {in.sc, AnalysisInput::ModulusOfRupture, true},
         {in.adt, AnalysisInput::AverageDailyTraffic, false},
         {in.td, AnalysisInput::TruckPercent, false},
@@ -293,7 +295,7 @@ Check checkTotal(const RunInputs& in, float total) {
 }
 
 ModelInputs modelInputs(const RunInputs& in) {
-    return ModelInputs{in.h, in.k, in.sc, in.shoulder, in.joints};
+    return ModelInputs{in.slab, in.sc};
 }
 
 Check fatigueTable(const RunInputs& in, AnalysisResults& r) {
@@ -303,7 +305,7 @@ Check fatigueTable(const RunInputs& in, AnalysisResults& r) {
         const std::size_t a = axleIndex(axle);
         for (int row = 0; row < kAxleRows; ++row) {
             const std::size_t ri = static_cast<std::size_t>(row);
-            const float stress = equivalentStress(in.h, in.k, r.axleLoad[a][ri], axle, in.shoulder);
+            const float stress = equivalentStress(in.slab, r.axleLoad[a][ri], axle);
             const float allowable = fatigueAllowableRepetitions(stress, in.sc);
             const float damage = rowDamage(r.expectedRepetitions[a][ri], allowable);
             r.equivalentStress[a][ri] = stress;
@@ -327,7 +329,7 @@ Check erosionTable(const RunInputs& in, AnalysisResults& r) {
             const float p = r.axleLoad[a][ri];
             // Each equation once: the factor and the allowable number follow from the power,
             // exactly as erosionFactor and erosionAllowableRepetitions compute them.
-            const ErosionTerms terms = erosionTerms(in.h, in.k, p, axle, in.shoulder, in.joints);
+            const ErosionTerms terms = erosionTerms(in.slab, p, axle);
             const float power = terms.power;
             const float factor = terms.factor;
             const float allowable = terms.allowable;

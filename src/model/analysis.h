@@ -29,14 +29,24 @@ inline constexpr std::size_t axleIndex(AxleType axle) {
 // What one part of a run computed with, in model units after conversion from Metric, so that
 // its values can be explained later even when the inputs have changed since.
 struct ModelInputs {
-    float thickness = 0.0f;         // h, in
-    float subgradeModulus = 0.0f;   // k, psi/in
+    SlabCase slab;
     float modulusOfRupture = 0.0f;  // Sc, psi
-    ShoulderType shoulder = ShoulderType::None;
-    JointType joints = JointType::Doweled;
 
     bool operator==(const ModelInputs&) const = default;
 };
+
+// A slab thickness as the user enters and reads it: inches under English units, centimetres
+// under Metric. The analysis is the one place that turns it into model Inches.
+struct EnteredThickness {
+    constexpr EnteredThickness() = default;
+    constexpr explicit EnteredThickness(float v) : value(v) {}
+
+    float value = 0.0f;
+
+    bool operator==(const EnteredThickness&) const = default;
+};
+
+Inches toModelUnits(EnteredThickness thickness, UnitSystem units);
 
 struct AnalysisResults {
     bool fatigueSelected = false;
@@ -109,7 +119,7 @@ struct AnalysisError {
 std::string analysisErrorMessage(const AnalysisError& error);
 
 struct AnalysisRequest {
-    float trialThickness = 0.0f;  // in the current unit system (in or cm)
+    EnteredThickness trialThickness;
     bool fatigue = false;
     bool erosion = false;
 };

@@ -7,7 +7,7 @@ FatigueDetail fatigueDetail(const AnalysisResults& r, const ModelInputs& in, Axl
                             std::size_t row) {
     const std::size_t a = axleIndex(axle);
     FatigueDetail d;
-    d.terms = stressTerms(in.thickness, in.subgradeModulus, r.axleLoad[a][row], axle, in.shoulder);
+    d.terms = stressTerms(in.slab, r.axleLoad[a][row], axle);
     d.stressRatio = stressRatio(d.terms.stress, in.modulusOfRupture);
     d.allowableRepetitions = r.allowableFatigueRepetitions[a][row];
     d.damage = r.fatigueDamage[a][row];
@@ -18,8 +18,7 @@ ErosionDetail erosionDetail(const AnalysisResults& r, const ModelInputs& in, Axl
                             std::size_t row) {
     const std::size_t a = axleIndex(axle);
     ErosionDetail d;
-    d.terms = erosionTerms(in.thickness, in.subgradeModulus, r.axleLoad[a][row], axle, in.shoulder,
-                           in.joints);
+    d.terms = erosionTerms(in.slab, r.axleLoad[a][row], axle);
     d.damage = r.erosionDamage[a][row];
     return d;
 }

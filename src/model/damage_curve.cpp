@@ -14,9 +14,9 @@ constexpr double kMaxPoints = 2000.0;
 
 // The analysis of one thickness on the workspace's texts, or nothing when it is refused.
 std::optional<DamagePoint> pointAt(const Workspace& workspace, float thickness) {
-    auto run = runDamageAnalysis(workspace.pavement(), workspace.traffic(), workspace.axles(),
-                                 workspace.unitSystem(), AnalysisRequest{thickness, true, true},
-                                 AnalysisResults{});
+    auto run = runDamageAnalysis(
+        workspace.pavement(), workspace.traffic(), workspace.axles(), workspace.unitSystem(),
+        AnalysisRequest{EnteredThickness{thickness}, true, true}, AnalysisResults{});
     if (!run)
         return std::nullopt;
     return DamagePoint{thickness, run->totalFatigueDamage, run->totalErosionDamage};
@@ -54,7 +54,11 @@ std::vector<DamagePoint> damagePoints(const Workspace& workspace, float from, fl
 }
 
 Expected<DamageCurve, DesignSearchError> damageCurve(const Workspace& workspace) {
-    auto found = searchDesignThickness(workspace);
+    return damageCurve(workspace, searchDesignThickness(workspace));
+}
+
+Expected<DamageCurve, DesignSearchError> damageCurve(const Workspace& workspace,
+                                                     const DesignSearch& found) {
     if (!found)
         return failure(found.error());
 

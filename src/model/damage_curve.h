@@ -45,5 +45,8 @@ struct DamageCurve {
 // third of the recommended thickness is reached), so that both crossings show. Fails with
 // the search's error when there is no recommended thickness. The workspace is not changed.
 Expected<DamageCurve, DesignSearchError> damageCurve(const Workspace& workspace);
+// The same around the outcome of the workspace's own search, made once for the whole chart.
+Expected<DamageCurve, DesignSearchError> damageCurve(const Workspace& workspace,
+                                                     const DesignSearch& found);
 
 }  // namespace zan

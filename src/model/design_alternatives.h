@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "design_search.h"
 #include "units.h"
 
 namespace zan {
@@ -37,5 +38,8 @@ struct DesignAlternatives {
 // so each thickness is what that command would find on a copy with that combination. The
 // workspace is not changed.
 DesignAlternatives designAlternatives(const Workspace& workspace);
+// The same with the outcome of the workspace's own search, made once for the whole chart: it
+// is the entered combination's, and the other searches start near its thickness.
+DesignAlternatives designAlternatives(const Workspace& workspace, const DesignSearch& entered);
 
 }  // namespace zan

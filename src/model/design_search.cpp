@@ -1,6 +1,8 @@
 #include "design_search.h"
 
+#include <atomic>
 #include <cmath>
+#include <optional>
 
 #include "numbers.h"
 #include "workspace.h"
@@ -22,7 +24,10 @@ std::string designSearchErrorMessage(const DesignSearchError& error) {
 
 namespace {
 
-using SearchOutcome = Expected<DesignThickness, DesignSearchError>;
+using SearchOutcome = DesignSearch;
+
+std::atomic<long> g_searches{0};
+std::atomic<long> g_runs{0};
 
 // The runs of one search, all on the same texts and with both parts selected.
 class SearchRuns {
@@ -31,8 +36,10 @@ class SearchRuns {
 
     Expected<AnalysisResults, AnalysisError> at(float h) {
         ++m_runs;
+        g_runs.fetch_add(1, std::memory_order_relaxed);
         return runDamageAnalysis(m_workspace.pavement(), m_workspace.traffic(), m_workspace.axles(),
-                                 m_workspace.unitSystem(), AnalysisRequest{h, true, true},
+                                 m_workspace.unitSystem(),
+                                 AnalysisRequest{EnteredThickness{h}, true, true},
                                  m_workspace.results());
     }
     int count() const { return m_runs; }
@@ -54,13 +61,15 @@ class SearchRuns {
     int m_runs = 0;
 };
 
-// From a passing start, down while the thinner slab still passes. The models break down for
-// very thin slabs, so a refused run or a thickness of zero ends the walk like a failing one.
-SearchOutcome walkDown(SearchRuns& runs, float h, const AnalysisResults& atStart, float step) {
+// From a passing start, down while the thinner slab still passes, never to `bottom` or below.
+// The models break down for very thin slabs, so a refused run or a thickness of zero ends
+// the walk like a failing one.
+SearchOutcome walkDown(SearchRuns& runs, float h, const AnalysisResults& atStart, float step,
+                       float bottom = 0.0f) {
     AnalysisResults lastResults = atStart;
     for (;;) {
         const float next = h - step;
-        if (!(next > 0.0f) || next == h)
+        if (!(next > bottom) || next == h)
             break;
         auto thinner = runs.at(next);
         if (!thinner || !passes(*thinner))
@@ -91,25 +100,85 @@ SearchOutcome walkUp(SearchRuns& runs, float h, float step, float limit) {
     }
 }
 
-}  // namespace
+struct SearchGrid {
+    float step = 0.0f;
+    float limit = 0.0f;
+    float start = 0.0f;
+};
 
-Expected<DesignThickness, DesignSearchError> searchDesignThickness(const Workspace& workspace) {
+SearchGrid gridOf(const Workspace& workspace) {
     const bool metric = workspace.unitSystem() == UnitSystem::Metric;
-    const float step = metric ? kSearchStepCentimetres : kSearchStepInches;
-    const float limit = metric ? kSearchLimitCentimetres : kSearchLimitInches;
-
-    float h = static_cast<float>(std::floor(parseNumber(workspace.pavement().thickness)));
+    SearchGrid grid;
+    grid.step = metric ? kSearchStepCentimetres : kSearchStepInches;
+    grid.limit = metric ? kSearchLimitCentimetres : kSearchLimitInches;
+    grid.start = static_cast<float>(std::floor(parseNumber(workspace.pavement().thickness)));
     // Above the limit every slab of a practical design passes; walking down from an absurd
     // start (say 1e6 in) would take millions of runs, so such a walk starts at the limit.
-    if (std::isfinite(h) && h > limit)
-        h = limit;
+    if (std::isfinite(grid.start) && grid.start > grid.limit)
+        grid.start = grid.limit;
+    return grid;
+}
+
+SearchOutcome walkFrom(SearchRuns& runs, const SearchGrid& grid, const AnalysisResults& atStart) {
+    if (passes(atStart))
+        return walkDown(runs, grid.start, atStart, grid.step);
+    return walkUp(runs, grid.start, grid.step, grid.limit);
+}
+
+// The walk from the start goes down from a passing start and up from a failing one; `nearby`
+// helps only where it lies on the walk's grid on that side of the start.
+bool onTheWay(const SearchGrid& grid, bool startPasses, float nearby) {
+    const double steps = (static_cast<double>(nearby) - grid.start) / grid.step;
+    if (!std::isfinite(steps) || steps != std::floor(steps) || !(nearby > 0.0f) ||
+        nearby > grid.limit)
+        return false;
+    return startPasses ? nearby < grid.start : nearby > grid.start;
+}
+
+// From `nearby` on the way: down while passing (above a failing start), or up to the first
+// passing thickness. Nothing when a run there is refused or the walk up finds nothing.
+std::optional<SearchOutcome> walkFromNearby(SearchRuns& runs, const SearchGrid& grid,
+                                            bool startPasses, float nearby) {
+    auto there = runs.at(nearby);
+    if (!there)
+        return std::nullopt;
+    if (passes(*there))
+        return walkDown(runs, nearby, *there, grid.step, startPasses ? 0.0f : grid.start);
+    auto up = walkUp(runs, nearby, grid.step, grid.limit);
+    if (!up)
+        return std::nullopt;
+    return up;
+}
+
+}  // namespace
+
+DesignSearch searchDesignThickness(const Workspace& workspace) {
+    g_searches.fetch_add(1, std::memory_order_relaxed);
+    const SearchGrid grid = gridOf(workspace);
     SearchRuns runs(workspace);
-    auto start = runs.at(h);
+    auto start = runs.at(grid.start);
     if (!start)
         return runs.refused(start.error());
-    if (passes(*start))
-        return walkDown(runs, h, *start, step);
-    return walkUp(runs, h, step, limit);
+    return walkFrom(runs, grid, *start);
+}
+
+DesignSearch searchDesignThicknessNear(const Workspace& workspace, float nearby) {
+    g_searches.fetch_add(1, std::memory_order_relaxed);
+    const SearchGrid grid = gridOf(workspace);
+    SearchRuns runs(workspace);
+    auto start = runs.at(grid.start);
+    if (!start)
+        return runs.refused(start.error());
+    const bool startPasses = passes(*start);
+    if (onTheWay(grid, startPasses, nearby))
+        if (auto found = walkFromNearby(runs, grid, startPasses, nearby))
+            return std::move(*found);
+    return walkFrom(runs, grid, *start);
+}
+
+DesignSearchCounts designSearchCounts() {
+    return DesignSearchCounts{g_searches.load(std::memory_order_relaxed),
+                              g_runs.load(std::memory_order_relaxed)};
 }
 
 }  // namespace zan

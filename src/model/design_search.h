@@ -34,7 +34,27 @@ std::string designSearchErrorMessage(const DesignSearchError& error);
 
 bool passes(const AnalysisResults& results);
 
+using DesignSearch = Expected<DesignThickness, DesignSearchError>;
+
 // Searches from the workspace's trial thickness; changes nothing in the workspace.
-Expected<DesignThickness, DesignSearchError> searchDesignThickness(const Workspace& workspace);
+DesignSearch searchDesignThickness(const Workspace& workspace);
+
+// The same search for a design that differs from one already searched in anything but the
+// trial thickness (a design alternative, a sensitivity case): `nearby` is that design's
+// recommended thickness. From an absurd trial thickness the walk crosses some 160 grid
+// steps, and the damage chart makes seventeen such searches per keystroke; this one runs the
+// trial thickness and then walks from `nearby`. Where the damage falls steadily as the slab
+// thickens between the two, it finds what searchDesignThickness finds (the property tests
+// compare both on the example and on random designs); a refused run on the way falls back to
+// the full walk.
+DesignSearch searchDesignThicknessNear(const Workspace& workspace, float nearby);
+
+// The searches and their analysis runs in this process so far, so that a test or a
+// benchmark can count what one command costs.
+struct DesignSearchCounts {
+    long searches = 0;
+    long runs = 0;
+};
+DesignSearchCounts designSearchCounts();
 
 }  // namespace zan

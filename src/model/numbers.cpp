@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdint>
-#include <cstdlib>
-#include <limits>
-#include <optional>
-#include <system_error>
-#include <utility>
+#include <iterator>
+
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
 
 namespace zan {
 namespace {
@@ -31,204 +29,95 @@ int digitValue(char c) {
     return 99;
 }
 
-double parseRadixInteger(std::string_view digits, int radix) {
-    double value = 0.0;
-    for (char c : digits) {
-        int d = digitValue(c);
-        if (d >= radix)
-            break;
-        value = value * radix + d;
-    }
-    return value;
-}
-
-// Where the parts of a leading decimal number lie in a text without blanks.
-struct DecimalScan {
-    bool negative = false;
-    std::size_t mantissaBegin = 0;  // digits with at most one point
-    std::size_t mantissaEnd = 0;
-    bool hasDigit = false;
-    std::size_t exponentBegin = 0;  // sign and digits after the mark; empty when none counts
-    std::size_t exponentEnd = 0;
-};
-
-DecimalScan scanDecimal(std::string_view s) {
-    DecimalScan scan;
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        scan.negative = s[i++] == '-';
-    scan.mantissaBegin = i;
-    bool seenPoint = false;
-    for (; i < s.size(); ++i) {
-        if (isDigit(s[i]))
-            scan.hasDigit = true;
-        else if (s[i] == '.' && !seenPoint)
-            seenPoint = true;
-        else
-            break;
-    }
-    scan.mantissaEnd = i;
-    // An exponent counts only when at least one digit follows its mark (and sign).
-    if (i < s.size() && isExponentMark(s[i])) {
-        std::size_t j = i + 1;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
-            ++j;
-        const std::size_t firstDigit = j;
-        while (j < s.size() && isDigit(s[j]))
-            ++j;
-        if (j > firstDigit) {
-            scan.exponentBegin = i + 1;
-            scan.exponentEnd = j;
-        }
-    }
-    return scan;
-}
-
-// Powers of ten that are exact in a double.
-constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-constexpr int kMaxExactPower = 22;
-constexpr std::uint64_t kMaxExactMantissa = std::uint64_t{1} << 53;
-
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n';
 }
 
-// Most typed numbers ("12900", "0.58", "1.2") have few digits and a small exponent: then the
-// digits as an integer and the power of ten are both exact doubles, and one multiplication or
-// division rounds the decimal value correctly, giving what std::from_chars gives. This reads
-// such a number in one pass over the text as typed; it gives nothing, leaving the text to the
-// general reading, when a blank could join more characters to the number, when there is no
-// digit or a radix prefix, and when the digits or the exponent are too many.
-std::optional<double> quickDecimal(std::string_view s) {
-    const std::size_t n = s.size();
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < n && (s[i] == '+' || s[i] == '-'))
-        negative = s[i++] == '-';
-    std::uint64_t mantissa = 0;
-    int power = 0;
-    bool digit = false;
-    bool point = false;
-    for (; i < n; ++i) {
-        if (isDigit(s[i])) {
-            digit = true;
-            mantissa = mantissa * 10 + static_cast<std::uint64_t>(s[i] - '0');
-            if (mantissa > kMaxExactMantissa)
-                return std::nullopt;
-            power -= point ? 1 : 0;
-        } else if (s[i] == '.' && !point) {
+// Where a leading decimal number lies in a text: an optional sign, digits with at most one
+// point, and an exponent (E or D, an optional sign, digits) that counts only when a digit
+// follows its mark. With `skipBlanks` blanks between its characters are passed over, as typed
+// texts read "1 2" as 12; the number then starts after the leading blanks.
+struct DecimalScan {
+    std::size_t begin = 0;
+    std::size_t end = 0;  // after the number's last character
+    bool hasDigit = false;
+};
+
+DecimalScan scanDecimal(std::string_view s, bool skipBlanks) {
+    const auto skip = [&](std::size_t i) {
+        while (skipBlanks && i < s.size() && isBlank(s[i]))
+            ++i;
+        return i;
+    };
+    DecimalScan scan;
+    std::size_t i = skip(0);
+    scan.begin = scan.end = i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        scan.end = i + 1;
+        i = skip(i + 1);
+    }
+    for (bool point = false; i < s.size(); i = skip(i + 1)) {
+        if (isDigit(s[i]))
+            scan.hasDigit = true;
+        else if (s[i] == '.' && !point)
             point = true;
+        else
+            break;
+        scan.end = i + 1;
+    }
+    if (!scan.hasDigit || i == s.size() || !isExponentMark(s[i]))
+        return scan;
+    std::size_t j = skip(i + 1);
+    if (j < s.size() && (s[j] == '+' || s[j] == '-'))
+        j = skip(j + 1);
+    for (; j < s.size() && isDigit(s[j]); j = skip(j + 1))
+        scan.end = j + 1;
+    return scan;
+}
+
+// A decimal number as scanned, read by fast_float, which rounds correctly and gives an infinity
+// or a zero with the number's sign beyond the range of a double. It reads the text in place
+// unless the number holds a blank, a '+' sign or a D mark.
+double readDecimal(std::string_view number) {
+    const auto needsCopy = [](char c) { return isBlank(c) || c == 'D' || c == 'd'; };
+    std::string copy;
+    if (number.front() == '+' || std::any_of(number.begin(), number.end(), needsCopy)) {
+        for (char c : number.substr(number.front() == '+' ? 1 : 0))
+            if (!isBlank(c))
+                copy.push_back(c == 'D' || c == 'd' ? 'e' : c);
+        number = copy;
+    }
+    double value = 0.0;
+    fast_float::from_chars(number.data(), number.data() + number.size(), value);
+    return value;
+}
+
+// "&H1F" and "&O17", blanks anywhere: hexadecimal and octal integers; 0 for any other text.
+double readRadixInteger(std::string_view text) {
+    bool ampersand = false;
+    int radix = 0;
+    double value = 0.0;
+    for (char c : text) {
+        if (isBlank(c))
+            continue;
+        if (!ampersand) {
+            if (c != '&')
+                return 0.0;
+            ampersand = true;
+        } else if (radix == 0) {
+            radix = c == 'H' || c == 'h' ? 16 : c == 'O' || c == 'o' ? 8 : 0;
+            if (radix == 0)
+                return 0.0;
+        } else if (digitValue(c) < radix) {
+            value = value * radix + digitValue(c);
         } else {
             break;
         }
     }
-    if (!digit || (i < n && isBlank(s[i])))
-        return std::nullopt;
-    if (i < n && isExponentMark(s[i])) {
-        std::size_t j = i + 1;
-        const bool negativeExponent = j < n && s[j] == '-';
-        if (j < n && (s[j] == '+' || s[j] == '-'))
-            ++j;
-        const std::size_t firstDigit = j;
-        int exponent = 0;
-        for (; j < n && isDigit(s[j]); ++j) {
-            exponent = exponent * 10 + (s[j] - '0');
-            if (exponent > 2 * kMaxExactPower)
-                return std::nullopt;
-        }
-        if (j < n && isBlank(s[j]))
-            return std::nullopt;
-        // An exponent counts only when at least one digit follows its mark (and sign).
-        if (j > firstDigit)
-            power += negativeExponent ? -exponent : exponent;
-    }
-    if (power < -kMaxExactPower || power > kMaxExactPower)
-        return std::nullopt;
-    double value = static_cast<double>(mantissa);
-    if (power < 0)
-        value /= kExactPowersOfTen[-power];
-    else
-        value *= kExactPowersOfTen[power];
-    return negative ? -value : value;
-}
-
-// Position of the first significant digit of a mantissa text relative to its point: 3 for
-// "123.4", -2 for "0.004"; nothing when every digit is zero.
-std::optional<long long> decimalMagnitude(std::string_view mantissa) {
-    long long integerDigits = 0;
-    long long fractionZeros = 0;
-    bool afterPoint = false;
-    bool found = false;
-    for (char c : mantissa) {
-        if (c == '.') {
-            afterPoint = true;
-        } else if (!afterPoint) {
-            if (found || c != '0') {
-                found = true;
-                ++integerDigits;
-            }
-        } else if (!found) {
-            if (c != '0')
-                found = true;
-            else
-                ++fractionZeros;
-        }
-    }
-    if (!found)
-        return std::nullopt;
-    return integerDigits > 0 ? integerDigits : -fractionZeros;
-}
-
-// Out of the range of a double: an infinity when the decimal magnitude is too large, else a
-// zero, both with the text's sign.
-double beyondRange(std::string_view s, const DecimalScan& scan) {
-    long long exponent = 0;
-    if (scan.exponentEnd > scan.exponentBegin) {
-        std::string_view expText =
-            s.substr(scan.exponentBegin, scan.exponentEnd - scan.exponentBegin);
-        if (expText.front() == '+')
-            expText.remove_prefix(1);
-        auto r = std::from_chars(expText.data(), expText.data() + expText.size(), exponent);
-        // Half the range either way, also for an exponent that fits exactly
-        // (9223372036854775807), so that adding the mantissa's magnitude below cannot overflow.
-        constexpr long long kExponentBound = std::numeric_limits<long long>::max() / 2;
-        if (r.ec == std::errc::result_out_of_range)
-            exponent = expText.front() == '-' ? -kExponentBound : kExponentBound;
-        exponent = std::clamp(exponent, -kExponentBound, kExponentBound);
-    }
-    const auto magnitude =
-        decimalMagnitude(s.substr(scan.mantissaBegin, scan.mantissaEnd - scan.mantissaBegin));
-    const bool overflow = magnitude && *magnitude + exponent > 0;
-    if (!overflow)
-        return scan.negative ? -0.0 : 0.0;
-    return scan.negative ? -std::numeric_limits<double>::infinity()
-                         : std::numeric_limits<double>::infinity();
-}
-
-// `s` holds no blanks. Reads the leading decimal number of `s`.
-double parseDecimal(std::string_view s) {
-    const DecimalScan scan = scanDecimal(s);
-    if (!scan.hasDigit)
-        return 0.0;
-    // The general case: the number alone, with a '-' sign and an 'e' mark, for from_chars.
-    std::string number;
-    if (scan.negative)
-        number.push_back('-');
-    number.append(s.substr(scan.mantissaBegin, scan.mantissaEnd - scan.mantissaBegin));
-    if (scan.exponentEnd > scan.exponentBegin) {
-        number.push_back('e');
-        number.append(s.substr(scan.exponentBegin, scan.exponentEnd - scan.exponentBegin));
-    }
-    double value = 0.0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (result.ec == std::errc::result_out_of_range)
-        return beyondRange(s, scan);
     return value;
 }
 
-// Shortest round-trip digits of a value: "-6.2577e+03" style text from std::to_chars.
+// Digits of a value in exponent form: "-6.2577e+03".
 struct DecimalDigits {
     bool negative = false;
     std::string digits;           // significant digits without point, at least one
@@ -269,20 +158,17 @@ struct ShortestDigits {
 
 template <typename T>
 ShortestDigits shortestDigits(T value) {
-    // "-6.2577e+03": sign, digits with a point after the first, exponent with sign.
-    char text[40];
-    const char* end =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::scientific).ptr;
     ShortestDigits d;
-    const char* p = text + (text[0] == '-' ? 1 : 0);
-    for (; *p != 'e'; ++p)
-        if (*p != '.')
-            d.digits[d.count++] = *p;
-    const bool negativeExponent = p[1] == '-';
-    long long exponent = 0;
-    for (p += 2; p < end; ++p)
-        exponent = exponent * 10 + (*p - '0');
-    d.pointPosition = (negativeExponent ? -exponent : exponent) + 1;
+    if (value == 0) {
+        d.digits[d.count++] = '0';
+        d.pointPosition = 1;
+        return d;
+    }
+    // fmt's Dragonbox gives the shortest digits that read back, without trailing zeros.
+    const auto decimal = fmt::detail::dragonbox::to_decimal(value < 0 ? -value : value);
+    d.count = static_cast<std::size_t>(
+        std::to_chars(d.digits, d.digits + sizeof d.digits, decimal.significand).ptr - d.digits);
+    d.pointPosition = decimal.exponent + static_cast<long long>(d.count);
     return d;
 }
 
@@ -345,69 +231,63 @@ std::size_t writeFixed(FixedText& out, T value, int decimals) {
     return static_cast<std::size_t>(o - out.data());
 }
 
-// `s` holds no blanks.
-double parseCompact(std::string_view s) {
-    if (s.size() >= 2 && s[0] == '&') {
-        if (s[1] == 'H' || s[1] == 'h')
-            return parseRadixInteger(s.substr(2), 16);
-        if (s[1] == 'O' || s[1] == 'o')
-            return parseRadixInteger(s.substr(2), 8);
-        return 0.0;
+// std::to_chars' plain shortest form: fixed or exponent notation, whichever is shorter, fixed
+// on a tie; the exponent has a sign and at least two digits. The fixed form of a whole number
+// is exact, as in printf's "%.0f".
+template <typename T>
+std::string plainShortestText(T value) {
+    if (std::isnan(value))
+        return std::signbit(value) ? "-nan" : "nan";
+    if (std::isinf(value))
+        return value < 0 ? "-inf" : "inf";
+    const ShortestDigits d = shortestDigits(value);
+    const std::string_view digits(d.digits, d.count);
+    const long long count = static_cast<long long>(d.count);
+    const long long point = d.pointPosition;
+    const long long exponent = point - 1;
+    const long long exponentLength = 2 + (exponent <= -100 || exponent >= 100 ? 1 : 0);
+    const long long scientificLength = count + (count > 1 ? 1 : 0) + 2 + exponentLength;
+    const long long fixedLength = point <= 0      ? 2 - point + count
+                                  : point < count ? count + 1
+                                                  : point;
+    std::string out = std::signbit(value) ? "-" : "";
+    if (fixedLength > scientificLength) {
+        out += digits.front();
+        if (count > 1)
+            (out += '.') += digits.substr(1);
+        fmt::format_to(std::back_inserter(out), "e{}{:02}", exponent < 0 ? '-' : '+',
+                       exponent < 0 ? -exponent : exponent);
+    } else if (point <= 0) {
+        (out += "0.").append(static_cast<std::size_t>(-point), '0') += digits;
+    } else if (point < count) {
+        ((out += digits.substr(0, static_cast<std::size_t>(point))) += '.') +=
+            digits.substr(static_cast<std::size_t>(point));
+    } else {
+        // A whole number prints all its digits, which may differ from the shortest ones
+        // padded with zeros: 48047325184, not 48047325000.
+        fmt::format_to(std::back_inserter(out), "{:.0f}", std::fabs(value));
     }
-    return parseDecimal(s);
+    return out;
 }
 
 }  // namespace
 
 double parseNumber(std::string_view text) {
-    if (const std::optional<double> quick = quickDecimal(text))
-        return *quick;
-    std::string s;
-    s.reserve(text.size());
-    for (char c : text)
-        if (!isBlank(c))
-            s.push_back(c);
-    return parseCompact(s);
+    const DecimalScan scan = scanDecimal(text, true);
+    if (!scan.hasDigit)
+        return readRadixInteger(text);
+    return readDecimal(text.substr(scan.begin, scan.end - scan.begin));
 }
 
 bool isNumberText(std::string_view text) {
-    auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
     std::size_t begin = 0;
     std::size_t end = text.size();
     while (begin < end && isBlank(text[begin]))
         ++begin;
     while (end > begin && isBlank(text[end - 1]))
         --end;
-    std::string_view s = text.substr(begin, end - begin);
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        ++i;
-    std::size_t digits = 0;
-    bool seenPoint = false;
-    for (; i < s.size(); ++i) {
-        if (isDigit(s[i])) {
-            ++digits;
-        } else if (s[i] == '.' && !seenPoint) {
-            seenPoint = true;
-        } else {
-            break;
-        }
-    }
-    if (digits == 0)
-        return false;
-    if (i < s.size() && isExponentMark(s[i])) {
-        ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-            ++i;
-        std::size_t exponentDigits = 0;
-        while (i < s.size() && isDigit(s[i])) {
-            ++i;
-            ++exponentDigits;
-        }
-        if (exponentDigits == 0)
-            return false;
-    }
-    return i == s.size();
+    const DecimalScan scan = scanDecimal(text.substr(begin, end - begin), false);
+    return scan.hasDigit && scan.end == end - begin;
 }
 
 std::string_view formatFixed(FixedText& buffer, double value, int decimals) {
@@ -436,10 +316,10 @@ std::string formatSignificant(double value, int significantDigits) {
     if (value == 0.0)
         return "0";
     char buffer[64];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                std::chars_format::scientific, significantDigits - 1);
-    DecimalDigits d =
-        splitScientific(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
+    // Correctly rounded digits in the form of printf's "%.6e": "1.234568e+03".
+    const auto result =
+        fmt::format_to_n(buffer, sizeof buffer - 1, "{:.{}e}", value, significantDigits - 1);
+    DecimalDigits d = splitScientific(std::string_view(buffer, result.size));
     while (d.digits.size() > 1 && d.digits.back() == '0')
         d.digits.pop_back();
     std::string out;
@@ -455,6 +335,10 @@ std::string formatSignificant(double value, int significantDigits) {
     if (d.negative)
         out.insert(out.begin(), '-');
     return out;
+}
+
+std::string shortestText(float value) {
+    return plainShortestText(value);
 }
 
 std::string rightAligned(std::string_view text, std::size_t width) {

@@ -11,12 +11,13 @@
 
 namespace zan {
 
-// Lenient leading-number read used for every input text. Blanks, tabs and line feeds are
-// ignored wherever they stand ("1 2" reads 12); reading stops at the first character that
-// cannot continue the number ("12,900" reads 12, "9.5 in" reads 9.5); a text without a
-// leading number reads 0. Exponents take E or D; "&H" and "&O" prefix hexadecimal and octal
-// integers. A value too large for a double reads as an infinity; callers that compute with
-// it must check.
+// A blank is a space, a tab or a line feed (a pasted line end), for both readings below.
+//
+// Lenient leading-number read used for every input text. Blanks are ignored wherever they
+// stand ("1 2" reads 12); reading stops at the first character that cannot continue the
+// number ("12,900" reads 12, "9.5 in" reads 9.5); a text without a leading number reads 0.
+// Exponents take E or D; "&H" and "&O" prefix hexadecimal and octal integers. A value too
+// large for a double reads as an infinity; callers that compute with it must check.
 double parseNumber(std::string_view text);
 
 // True when the whole text, apart from leading and trailing blanks, is one decimal number:
@@ -44,6 +45,10 @@ std::string_view formatFixed(FixedText& buffer, float value, int decimals);
 // Plain decimal text with at most `significantDigits` significant digits, no exponent, no
 // trailing zeros and no trailing point: 10.16, 1000000, 22.5, 9.
 std::string formatSignificant(double value, int significantDigits = 7);
+
+// The shortest text that reads back as the same float, in std::to_chars' plain form: fixed
+// or exponent notation, whichever is shorter ("4855.1245", "1e+09", "0.001", "-0", "inf").
+std::string shortestText(float value);
 
 // Right-aligns `text` in `width` characters; a longer text is returned whole.
 std::string rightAligned(std::string_view text, std::size_t width);

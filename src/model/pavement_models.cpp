@@ -48,23 +48,26 @@ ShapeCoefficients shapeCoefficients(AxleType axle, ShoulderType shoulder, JointT
 }
 
 // Edge-support factor C1 = 1 - (k/2000 * 4/h)^2, single precision.
-float supportFactorC1(float h, float k) {
-    double t = static_cast<double>(k) / 2000.0 * 4.0 / static_cast<double>(h);
+float supportFactorC1(const SlabCase& slab) {
+    const double t = static_cast<double>(slab.subgradeModulus) / 2000.0 * 4.0 /
+                     static_cast<double>(slab.thickness.value);
     return static_cast<float>(1.0 - t * t);
 }
 
 // The erosion steps after the deflection w (in), shared by the single-value models and
 // erosionTerms() so that both give the same bits.
-float powerOfDeflection(float h, float k, float w) {
-    const double kd = k;
+float powerOfDeflection(const SlabCase& slab, float w) {
+    const double kd = slab.subgradeModulus;
     const double kw = kd * static_cast<double>(w);
-    return static_cast<float>(268.7 * kw * kw / (static_cast<double>(h) * power(kd, 0.73)));
+    return static_cast<float>(268.7 * kw * kw /
+                              (static_cast<double>(slab.thickness.value) * power(kd, 0.73)));
 }
 
-float factorOfPower(float h, float k, float erosionPower, float c1) {
+float factorOfPower(const SlabCase& slab, float erosionPower, float c1) {
     const double scaled = 0.896 * static_cast<double>(erosionPower);
     return log10Single(11111.0 * scaled * scaled * static_cast<double>(c1) /
-                       (static_cast<double>(h) * power(static_cast<double>(k), 0.73)));
+                       (static_cast<double>(slab.thickness.value) *
+                        power(static_cast<double>(slab.subgradeModulus), 0.73)));
 }
 
 // The product C1 P' is compared with 9 in single precision but enters the curve as a double.
@@ -82,17 +85,18 @@ float log10Single(double x) {
     return static_cast<float>(std::log(x) / std::log(10.0));
 }
 
-float radiusOfRelativeStiffness(float h, float k) {
-    double hd = h;
-    double mu = kPoisson;
-    double ratio =
+float radiusOfRelativeStiffness(Inches h, float k) {
+    const double hd = h.value;
+    const double mu = kPoisson;
+    const double ratio =
         kConcreteModulus * hd * hd * hd / (12.0 * (1.0 - mu * mu) * static_cast<double>(k));
     return static_cast<float>(power(ratio, 0.25));
 }
 
-StressTerms stressTerms(float h, float k, float p, AxleType axle, ShoulderType shoulder) {
+StressTerms stressTerms(const SlabCase& slab, float p, AxleType axle) {
+    const float k = slab.subgradeModulus;
     StressTerms t;
-    t.radius = radiusOfRelativeStiffness(h, k);
+    t.radius = radiusOfRelativeStiffness(slab.thickness, k);
     const double ld = t.radius;
     const double pd = p;
     if (axle == AxleType::Single)
@@ -101,26 +105,27 @@ StressTerms stressTerms(float h, float k, float p, AxleType axle, ShoulderType s
         t.loadFactor = static_cast<float>(power(48.0 / pd, 0.06) * (pd / 36.0));
 
     const double logL = log10Single(t.radius);
-    if (axle == AxleType::Single && shoulder == ShoulderType::None)
+    const bool noShoulder = slab.shoulder == ShoulderType::None;
+    if (axle == AxleType::Single && noShoulder)
         t.moment = static_cast<float>(-1600.0 + 2525.0 * logL + 24.42 * ld + 0.204 * ld * ld);
     else if (axle == AxleType::Single)
         t.moment =
             static_cast<float>((-970.4 + 1202.6 * logL + 53.587 * ld) * shoulderMomentFactor(k));
-    else if (shoulder == ShoulderType::None)
+    else if (noShoulder)
         t.moment = static_cast<float>(3029.0 - 2966.8 * logL + 133.69 * ld - 0.0632 * ld * ld);
     else
         t.moment =
             static_cast<float>((2005.4 - 1980.9 * logL + 99.008 * ld) * shoulderMomentFactor(k));
 
-    t.edgeFactor = edgeFactorF2(h, shoulder);
-    const double hd = h;
+    t.edgeFactor = edgeFactorF2(slab.thickness.value, slab.shoulder);
+    const double hd = slab.thickness.value;
     t.stress = static_cast<float>((6.0 * t.moment / (hd * hd)) * t.loadFactor * t.edgeFactor * kF3 *
                                   static_cast<double>(kF4));
     return t;
 }
 
-float equivalentStress(float h, float k, float p, AxleType axle, ShoulderType shoulder) {
-    return stressTerms(h, k, p, axle, shoulder).stress;
+float equivalentStress(const SlabCase& slab, float p, AxleType axle) {
+    return stressTerms(slab, p, axle).stress;
 }
 
 float stressRatio(float stress, float modulusOfRupture) {
@@ -137,51 +142,44 @@ float fatigueAllowableRepetitions(float stress, float modulusOfRupture) {
     return kUnlimitedRepetitions;
 }
 
-float slabDeflection(float h, float k, float p, AxleType axle, ShoulderType shoulder,
-                     JointType joints) {
-    const double l = radiusOfRelativeStiffness(h, k);
-    const double kd = k;
+float slabDeflection(const SlabCase& slab, float p, AxleType axle) {
+    const double l = radiusOfRelativeStiffness(slab.thickness, slab.subgradeModulus);
+    const double kd = slab.subgradeModulus;
     const double loadTerm = axle == AxleType::Single ? p / 18.0 : p / 36.0;
     double foundation;
-    if (joints != JointType::AggregateInterlock) {
+    if (slab.joints != JointType::AggregateInterlock) {
         foundation = 1.0 / kd;
-    } else if (shoulder == ShoulderType::None) {
+    } else if (slab.shoulder == ShoulderType::None) {
         foundation = 0.95 / kd;
     } else {
         double t = 0.26363 - kd / 3034.5;
         foundation = (1.001 - t * t) / kd;
     }
-    const ShapeCoefficients a = shapeCoefficients(axle, shoulder, joints);
+    const ShapeCoefficients a = shapeCoefficients(axle, slab.shoulder, slab.joints);
     const double shape = a.a0 + a.a1 / l + a.a2 / (l * l) + a.a3 / (l * l * l);
-    const double c = shoulder == ShoulderType::None ? 0.896 : 1.0;
+    const double c = slab.shoulder == ShoulderType::None ? 0.896 : 1.0;
     return static_cast<float>(c * loadTerm * foundation * shape);
 }
 
-float erosionPower(float h, float k, float p, AxleType axle, ShoulderType shoulder,
-                   JointType joints) {
-    return powerOfDeflection(h, k, slabDeflection(h, k, p, axle, shoulder, joints));
+float erosionPower(const SlabCase& slab, float p, AxleType axle) {
+    return powerOfDeflection(slab, slabDeflection(slab, p, axle));
 }
 
-float erosionFactor(float h, float k, float p, AxleType axle, ShoulderType shoulder,
-                    JointType joints) {
-    return factorOfPower(h, k, erosionPower(h, k, p, axle, shoulder, joints),
-                         supportFactorC1(h, k));
+float erosionFactor(const SlabCase& slab, float p, AxleType axle) {
+    return factorOfPower(slab, erosionPower(slab, p, axle), supportFactorC1(slab));
 }
 
-float erosionAllowableRepetitions(float h, float k, float p, AxleType axle, ShoulderType shoulder,
-                                  JointType joints) {
-    return allowableOfPower(erosionPower(h, k, p, axle, shoulder, joints), supportFactorC1(h, k),
-                            shoulder);
+float erosionAllowableRepetitions(const SlabCase& slab, float p, AxleType axle) {
+    return allowableOfPower(erosionPower(slab, p, axle), supportFactorC1(slab), slab.shoulder);
 }
 
-ErosionTerms erosionTerms(float h, float k, float p, AxleType axle, ShoulderType shoulder,
-                          JointType joints) {
+ErosionTerms erosionTerms(const SlabCase& slab, float p, AxleType axle) {
     ErosionTerms t;
-    t.deflection = slabDeflection(h, k, p, axle, shoulder, joints);
-    t.power = powerOfDeflection(h, k, t.deflection);
-    t.supportFactor = supportFactorC1(h, k);
-    t.factor = factorOfPower(h, k, t.power, t.supportFactor);
-    t.allowable = allowableOfPower(t.power, t.supportFactor, shoulder);
+    t.deflection = slabDeflection(slab, p, axle);
+    t.power = powerOfDeflection(slab, t.deflection);
+    t.supportFactor = supportFactorC1(slab);
+    t.factor = factorOfPower(slab, t.power, t.supportFactor);
+    t.allowable = allowableOfPower(t.power, t.supportFactor, slab.shoulder);
     return t;
 }
 

@@ -17,10 +17,32 @@ enum class JointType { Doweled, AggregateInterlock };  // "DOW", "AGG"
 
 inline constexpr float kUnlimitedRepetitions = 1.0e9f;
 
+// A slab thickness in the models' unit. Entered thicknesses are in the user's unit (in or cm,
+// see EnteredThickness in analysis.h); only the analysis converts one into the other, so a
+// centimetre value cannot reach a model by mistake.
+struct Inches {
+    constexpr Inches() = default;
+    constexpr explicit Inches(float v) : value(v) {}
+
+    float value = 0.0f;
+
+    bool operator==(const Inches&) const = default;
+};
+
+// The slab case every model evaluates a load on: the slab, its support and its edges.
+struct SlabCase {
+    Inches thickness;              // h
+    float subgradeModulus = 0.0f;  // k, psi/in
+    ShoulderType shoulder = ShoulderType::None;
+    JointType joints = JointType::Doweled;
+
+    bool operator==(const SlabCase&) const = default;
+};
+
 // Common logarithm as ln x / ln 10, rounded to single precision.
 float log10Single(double x);
 
-float radiusOfRelativeStiffness(float h, float k);
+float radiusOfRelativeStiffness(Inches h, float k);
 
 // The named values of one stress evaluation, each at its single-precision storage point, so
 // that an engineer can follow the equivalent stress by hand. equivalentStress() is the
@@ -35,8 +57,9 @@ struct StressTerms {
     bool operator==(const StressTerms&) const = default;
 };
 
-StressTerms stressTerms(float h, float k, float p, AxleType axle, ShoulderType shoulder);
-float equivalentStress(float h, float k, float p, AxleType axle, ShoulderType shoulder);
+// The fatigue models use neither the joints nor the load's repetitions. P in kips.
+StressTerms stressTerms(const SlabCase& slab, float p, AxleType axle);
+float equivalentStress(const SlabCase& slab, float p, AxleType axle);
 
 // Se / Sc as the fatigue curve reads it, single precision.
 float stressRatio(float stress, float modulusOfRupture);
@@ -55,15 +78,10 @@ struct ErosionTerms {
     bool operator==(const ErosionTerms&) const = default;
 };
 
-ErosionTerms erosionTerms(float h, float k, float p, AxleType axle, ShoulderType shoulder,
-                          JointType joints);
-float slabDeflection(float h, float k, float p, AxleType axle, ShoulderType shoulder,
-                     JointType joints);
-float erosionPower(float h, float k, float p, AxleType axle, ShoulderType shoulder,
-                   JointType joints);
-float erosionFactor(float h, float k, float p, AxleType axle, ShoulderType shoulder,
-                    JointType joints);
-float erosionAllowableRepetitions(float h, float k, float p, AxleType axle, ShoulderType shoulder,
-                                  JointType joints);
+ErosionTerms erosionTerms(const SlabCase& slab, float p, AxleType axle);
+float slabDeflection(const SlabCase& slab, float p, AxleType axle);
+float erosionPower(const SlabCase& slab, float p, AxleType axle);
+float erosionFactor(const SlabCase& slab, float p, AxleType axle);
+float erosionAllowableRepetitions(const SlabCase& slab, float p, AxleType axle);
 
 }  // namespace zan

@@ -9,10 +9,9 @@
 namespace zan {
 namespace {
 
-SensitivityCase search(const Workspace& workspace, const std::string& text) {
+SensitivityCase caseOf(const DesignSearch& found, const std::string& text) {
     SensitivityCase c;
     c.text = text;
-    auto found = searchDesignThickness(workspace);
     if (found)
         c.thickness = found->thickness;
     else
@@ -20,12 +19,15 @@ SensitivityCase search(const Workspace& workspace, const std::string& text) {
     return c;
 }
 
-SensitivityCase searchWith(const Workspace& workspace, SensitivityInput input, double value) {
+SensitivityCase searchWith(const Workspace& workspace, const DesignSearch& base,
+                           SensitivityInput input, double value) {
     // Only the copy takes the changed text; editing it creates its section there.
     Workspace changed = workspace;
-    std::string& text = sensitivityText(changed, input);
+    std::string& text = ensureSensitivityText(changed, input);
     text = formatSignificant(value);
-    return search(changed, text);
+    return caseOf(
+        base ? searchDesignThicknessNear(changed, base->thickness) : searchDesignThickness(changed),
+        text);
 }
 
 }  // namespace
@@ -53,42 +55,56 @@ std::string sensitivityInputName(SensitivityInput input, UnitSystem units) {
 
 namespace {
 
-// One switch for both overloads below: `W` is Workspace or const Workspace.
-template <typename W>
-auto& textOf(W& workspace, SensitivityInput input) {
+// Where each input's text lives: a member of the pavement section, or else of the traffic
+// section.
+std::string PavementInputs::*pavementText(SensitivityInput input) {
     switch (input) {
         case SensitivityInput::SubgradeModulus:
-            return workspace.pavement().subgradeModulus;
+            return &PavementInputs::subgradeModulus;
         case SensitivityInput::ModulusOfRupture:
-            return workspace.pavement().modulusOfRupture;
-        case SensitivityInput::AverageDailyTraffic:
-            return workspace.traffic().averageDailyTraffic;
-        case SensitivityInput::TruckPercent:
-            return workspace.traffic().truckPercent;
-        case SensitivityInput::GrowthPercent:
-            return workspace.traffic().growthPercent;
-        case SensitivityInput::LoadSafetyFactor:
-            return workspace.traffic().loadSafetyFactor;
-        case SensitivityInput::DesignPeriod:
-            break;
+            return &PavementInputs::modulusOfRupture;
+        default:
+            return nullptr;
     }
-    return workspace.traffic().designPeriod;
+}
+
+std::string TrafficInputs::*trafficText(SensitivityInput input) {
+    switch (input) {
+        case SensitivityInput::AverageDailyTraffic:
+            return &TrafficInputs::averageDailyTraffic;
+        case SensitivityInput::TruckPercent:
+            return &TrafficInputs::truckPercent;
+        case SensitivityInput::GrowthPercent:
+            return &TrafficInputs::growthPercent;
+        case SensitivityInput::LoadSafetyFactor:
+            return &TrafficInputs::loadSafetyFactor;
+        default:
+            return &TrafficInputs::designPeriod;
+    }
 }
 
 }  // namespace
 
-std::string& sensitivityText(Workspace& workspace, SensitivityInput input) {
-    return textOf(workspace, input);
+std::string& ensureSensitivityText(Workspace& workspace, SensitivityInput input) {
+    if (auto member = pavementText(input))
+        return workspace.ensurePavement().*member;
+    return workspace.ensureTraffic().*trafficText(input);
 }
 
 const std::string& sensitivityText(const Workspace& workspace, SensitivityInput input) {
-    return textOf(workspace, input);
+    if (auto member = pavementText(input))
+        return workspace.pavement().*member;
+    return workspace.traffic().*trafficText(input);
 }
 
 Sensitivity sensitivity(const Workspace& workspace) {
+    return sensitivity(workspace, searchDesignThickness(workspace));
+}
+
+Sensitivity sensitivity(const Workspace& workspace, const DesignSearch& base) {
     Sensitivity result;
     result.units = workspace.unitSystem();
-    result.base = search(workspace, "");
+    result.base = caseOf(base, "");
 
     for (SensitivityInput input : kSensitivityInputs) {
         SensitivityRow row;
@@ -101,8 +117,8 @@ Sensitivity sensitivity(const Workspace& workspace) {
             row.lower = row.upper = result.base;
             row.lower.text = row.upper.text = text;
         } else {
-            row.lower = searchWith(workspace, input, row.value * kSensitivityLowerFactor);
-            row.upper = searchWith(workspace, input, row.value * kSensitivityUpperFactor);
+            row.lower = searchWith(workspace, base, input, row.value * kSensitivityLowerFactor);
+            row.upper = searchWith(workspace, base, input, row.value * kSensitivityUpperFactor);
         }
         result.rows.push_back(std::move(row));
     }

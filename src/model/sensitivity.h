@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "design_search.h"
 #include "units.h"
 
 namespace zan {
@@ -39,9 +40,9 @@ inline constexpr double kSensitivityUpperFactor = 1.2;
 // The short name with its unit, as a table row heading: "k (psi/in)", "ADT".
 std::string sensitivityInputName(SensitivityInput input, UnitSystem units);
 
-// The workspace text the input is read from; the non-const one is for editing it and so
-// creates its section.
-std::string& sensitivityText(Workspace& workspace, SensitivityInput input);
+// The workspace text the input is read from; the ensure one is for editing it and so creates
+// its section.
+std::string& ensureSensitivityText(Workspace& workspace, SensitivityInput input);
 const std::string& sensitivityText(const Workspace& workspace, SensitivityInput input);
 
 // One thickness search.
@@ -66,11 +67,16 @@ struct Sensitivity {
     UnitSystem units = UnitSystem::English;
     SensitivityCase base;              // the inputs as they are (its text is empty)
     std::vector<SensitivityRow> rows;  // in the order of kSensitivityInputs
+
+    bool operator==(const Sensitivity&) const = default;
 };
 
 // The changed value is written as plain decimal text with seven significant digits, which
 // the search reads back exactly as a typed value. An input too large to compute with is not
 // varied: both its cases carry the base search's refusal. The workspace is not changed.
 Sensitivity sensitivity(const Workspace& workspace);
+// The same with the outcome of the workspace's own search, made once for the whole chart; the
+// changed designs' searches start near its thickness.
+Sensitivity sensitivity(const Workspace& workspace, const DesignSearch& base);
 
 }  // namespace zan

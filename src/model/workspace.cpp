@@ -1,6 +1,6 @@
 #include "workspace.h"
 
-#include "numbers.h"
+#include "axle_spectrum_tables.h"
 
 namespace zan {
 
@@ -26,22 +26,6 @@ const char* axleLoadHeading(UnitSystem units) {
 }
 
 }  // namespace caption
-
-namespace {
-
-// Axles per 1000 trucks of the standard spectrum, as the new axle-load dialog holds them.
-constexpr std::array<const char*, kAxleRows> kStandardSingleCounts = {
-    "0.58", "1.35", "2.77", "5.92", "9.83", "21.67", "28.24", "38.83", "53.94", "168.84"};
-constexpr std::array<const char*, kAxleRows> kStandardTandemCounts = {
-    "1.96", "3.94", "11.48", "34.27", "81.42", "85.50", "152.21", "90.52", "112.78", "124.63"};
-
-std::string loadText(int kips, UnitSystem units) {
-    if (units == UnitSystem::Metric)
-        return formatFixed(kips * kKilonewtonsPerKip, 1);
-    return std::to_string(kips);
-}
-
-}  // namespace
 
 PavementInputs initialPavementInputs(UnitSystem units) {
     PavementInputs p;
@@ -76,17 +60,7 @@ TrafficInputs initialTrafficInputs() {
 }
 
 AxleInputs initialAxleInputs(UnitSystem units) {
-    AxleInputs a;
-    for (int i = 0; i < kAxleRows; ++i) {
-        AxleRowTexts& row = a.rows[static_cast<std::size_t>(i)];
-        row.singleLoad = loadText(30 - 2 * i, units);
-        row.singleCount = kStandardSingleCounts[static_cast<std::size_t>(i)];
-        row.tandemLoad = loadText(52 - 4 * i, units);
-        row.tandemCount = kStandardTandemCounts[static_cast<std::size_t>(i)];
-    }
-    a.loadHeading = caption::axleLoadHeading(units);
-    a.lastTandemRowShown = true;
-    return a;
+    return axleInputsFor(standardAxleSpectrum(), units);
 }
 
 bool Workspace::chooseUnitSystem(UnitSystem units) {
@@ -101,11 +75,11 @@ void Workspace::setUnitSystemFromFile(UnitSystem units) {
 }
 
 void Workspace::applyUnitCaptions(UnitSystem units) {
-    PavementInputs& p = pavement();
+    PavementInputs& p = ensurePavement();
     p.thicknessCaption = caption::thickness(units);
     p.subgradeModulusCaption = caption::subgradeModulus(units, true);
     p.modulusOfRuptureCaption = caption::modulusOfRupture(units);
-    axles().loadHeading = caption::axleLoadHeading(units);
+    ensureAxles().loadHeading = caption::axleLoadHeading(units);
 }
 
 namespace {
@@ -143,12 +117,12 @@ const AxleInputs& Workspace::axles() const {
 }
 
 void Workspace::createInputSections() {
-    pavement();
-    traffic();
-    axles();
+    ensurePavement();
+    ensureTraffic();
+    ensureAxles();
 }
 
-PavementInputs& Workspace::pavement() {
+PavementInputs& Workspace::ensurePavement() {
     if (!m_pavement) {
         m_pavement = initialPavementInputs(m_units);
         m_unitChoiceLocked = true;
@@ -156,13 +130,13 @@ PavementInputs& Workspace::pavement() {
     return *m_pavement;
 }
 
-TrafficInputs& Workspace::traffic() {
+TrafficInputs& Workspace::ensureTraffic() {
     if (!m_traffic)
         m_traffic = initialTrafficInputs();
     return *m_traffic;
 }
 
-AxleInputs& Workspace::axles() {
+AxleInputs& Workspace::ensureAxles() {
     if (!m_axles) {
         m_axles = initialAxleInputs(m_units);
         m_unitChoiceLocked = true;

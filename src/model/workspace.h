@@ -27,8 +27,9 @@
 // ways, both with those initial texts:
 //   - createInputSections(), which every command that works on the inputs calls first
 //     (analysis, design thickness, read file, save input data, save and print report);
-//   - editing it through the non-const accessors, as a dialog does from the moment it opens
-//     and as an axle-load category does.
+//   - ensurePavement(), ensureTraffic(), ensureAxles(), which return the section for editing,
+//     as a dialog does from the moment it is built and as an axle-load category does.
+// The plain accessors only read, on a const and a non-const workspace alike.
 // Creating the pavement or the axle-load section locks the unit choice, because their texts
 // are in that unit system. Every reader parses the current texts when it needs them; no
 // parsed copy is kept.
@@ -170,10 +171,11 @@ class Workspace {
     const TrafficInputs& traffic() const;
     const AxleInputs& axles() const;
 
-    // Editing a section creates it first (and locks the unit choice for pavement and axles).
-    PavementInputs& pavement();
-    TrafficInputs& traffic();
-    AxleInputs& axles();
+    // The section for editing, created first when it does not exist yet (which locks the
+    // unit choice for pavement and axles).
+    PavementInputs& ensurePavement();
+    TrafficInputs& ensureTraffic();
+    AxleInputs& ensureAxles();
 
     // Creates every input section that does not exist yet, with the initial texts of the unit
     // system in force, and so locks the unit choice. The commands call it before they read or

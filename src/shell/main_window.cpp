@@ -88,14 +88,18 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     setObjectName(QLatin1String(names::kWindow));
     setWindowTitle(fromCore(kMainWindowTitle));
     createMenus();
-    createStatusTips(*this);
+    createStatusTipBar(*this);
     createRunNotice();
     createReportBox();
     setInitialClientSize();
     refreshUnitMenu();
     setAcceptDrops(true);
-    // The chart follows the inputs while the user types, not only after commands.
-    m_dialogs.setInputsEditedHandler([this] { refreshDamageChart(); });
+    connect(this, &MainWindow::workspaceChanged, this, &MainWindow::refreshUnitMenu);
+    connect(this, &MainWindow::workspaceChanged, this, &MainWindow::refreshRunNotice);
+    connect(this, &MainWindow::workspaceChanged, this,
+            [this] { m_dialogs.refreshFromWorkspace(); });
+    // The views follow the inputs while the user types, not only after commands.
+    m_dialogs.setInputsEditedHandler([this] { announceChanges(); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -107,6 +111,7 @@ void MainWindow::createMenus() {
     // A command directly on the menu bar, not a submenu.
     QAction* design = menuBar()->addAction(tr(names::kComputeDesignThickness.caption));
     design->setObjectName(QLatin1String(names::kComputeDesignThickness.name));
+    design->setStatusTip(tr(names::kComputeDesignThickness.tip));
     connect(design, &QAction::triggered, this, &MainWindow::computeDesignThickness);
     createHelpMenu();
 }
@@ -202,12 +207,14 @@ QMenu* MainWindow::addMenuBarMenu(const names::MenuItem& item) {
     QMenu* menu = menuBar()->addMenu(tr(item.caption));
     menu->setObjectName(QLatin1String(item.name));
     menu->menuAction()->setObjectName(QLatin1String(item.name));
+    menu->menuAction()->setStatusTip(tr(item.tip));
     return menu;
 }
 
 QAction* MainWindow::addItem(QMenu* menu, const names::MenuItem& item) {
     QAction* action = menu->addAction(tr(item.caption));
     action->setObjectName(QLatin1String(item.name));
+    action->setStatusTip(tr(item.tip));
     return action;
 }
 
@@ -221,6 +228,7 @@ QMenu* MainWindow::addSubmenu(QMenu* parent, const names::MenuItem& item) {
     QMenu* menu = parent->addMenu(tr(item.caption));
     menu->setObjectName(QLatin1String(item.name));
     menu->menuAction()->setObjectName(QLatin1String(item.name));
+    menu->menuAction()->setStatusTip(tr(item.tip));
     return menu;
 }
 
@@ -270,13 +278,21 @@ void MainWindow::refreshUnitMenu() {
     m_englishOption->setEnabled(!locked && metric);
 }
 
-void MainWindow::chooseUnitSystem(UnitSystem units) {
-    const bool switched = m_workspace.chooseUnitSystem(units);
-    refreshUnitMenu();
-    if (!switched)
+void MainWindow::announceChanges() {
+    if (m_workspace == m_announced)
         return;
+    m_announced = m_workspace;
+    emit workspaceChanged();
+}
+
+void MainWindow::chooseUnitSystem(UnitSystem units) {
+    if (!m_workspace.chooseUnitSystem(units)) {
+        // The click moved the item's check mark although nothing changed: put it back.
+        refreshUnitMenu();
+        return;
+    }
     // The open chart shows the initial design in the new units.
-    refreshDamageChart();
+    announceChanges();
     m_platform.showMessage(
         Message{units == UnitSystem::Metric ? "Metric System Selected" : "English System Selected",
                 kMainWindowTitle, Icon::None, Buttons::Ok});
@@ -285,9 +301,10 @@ void MainWindow::chooseUnitSystem(UnitSystem units) {
 void MainWindow::toggleDetailedReports() {
     m_workspace.setDetailedReports(!m_workspace.detailedReports());
     m_detailedReportsOption->setChecked(m_workspace.detailedReports());
+    announceChanges();
 }
 
-void MainWindow::runCommand(const std::function<CommandOutcome()>& command, bool changesInputs) {
+void MainWindow::runCommand(const std::function<CommandOutcome()>& command) {
     CommandOutcome outcome;
     {
         BusyPointer busy(m_platform);
@@ -295,10 +312,7 @@ void MainWindow::runCommand(const std::function<CommandOutcome()>& command, bool
         // A refused command brings no report: the box keeps what it showed.
         if (outcome.report)
             showReport(*outcome.report);
-        if (changesInputs)
-            m_dialogs.refreshFromWorkspace();
-        refreshUnitMenu();
-        refreshDamageChart();
+        announceChanges();
     }
     // Shown with the default pointer, after the report is already visible behind the box.
     if (outcome.message)
@@ -321,17 +335,15 @@ void MainWindow::readDataFile() {
 }
 
 void MainWindow::readDataFileAt(const QString& path, AfterRead after) {
-    runCommand(
-        [&] {
-            CommandOutcome outcome = zan::readDataFile(
-                m_workspace, QFile::encodeName(path).toStdString(), toCore(nativePath(path)));
-            if (outcome.ok())
-                m_inputFile = nativePath(path);
-            if (outcome.ok() && after == AfterRead::ShowInputsReport)
-                showInputsReportInstead(outcome);
-            return outcome;
-        },
-        true);
+    runCommand([&] {
+        CommandOutcome outcome = zan::readDataFile(
+            m_workspace, QFile::encodeName(path).toStdString(), toCore(nativePath(path)));
+        if (outcome.ok())
+            m_inputFile = nativePath(path);
+        if (outcome.ok() && after == AfterRead::ShowInputsReport)
+            showInputsReportInstead(outcome);
+        return outcome;
+    });
 }
 
 void MainWindow::showInputsReportInstead(CommandOutcome& outcome) {
@@ -414,7 +426,7 @@ bool MainWindow::saveFile(const QString& path,
     {
         BusyPointer busy(m_platform);
         const auto bytes = bytesOf();
-        refreshUnitMenu();  // the command creates the sections not yet touched
+        announceChanges();  // the command creates the sections not yet touched
         if (!bytes) {
             failure = bytes.error();
         } else if (auto written = writeFileSafely(QFile::encodeName(path).toStdString(), *bytes,
@@ -486,7 +498,7 @@ void MainWindow::openProjectInfo() {
     if (!m_projectDialog) {
         m_projectDialog = new ProjectDialog(m_workspace, this);
         connect(m_projectDialog, &ProjectDialog::projectChanged, this,
-                &MainWindow::refreshDamageChart);
+                &MainWindow::announceChanges);
     }
     m_projectDialog->open();
 }
@@ -501,7 +513,7 @@ void MainWindow::printReport() {
     {
         BusyPointer busy(m_platform);
         auto report = reportForSaveOrPrint(m_workspace);
-        refreshUnitMenu();
+        announceChanges();  // the command creates the sections not yet touched
         if (!report) {
             failure = fromCore(report.error());
         } else {
@@ -526,7 +538,7 @@ void MainWindow::exportPdf() {
         exported = exportPdfReport(m_workspace, *path,
                                    PdfReportOptions{m_inputFile, QDateTime::currentDateTime(),
                                                     pageSizeFor(QLocale::system())});
-        refreshUnitMenu();  // the export creates the sections not yet touched
+        announceChanges();  // the export creates the sections not yet touched
     }
     if (!exported)
         showFailure(exported.error());
@@ -570,43 +582,37 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::openPavementData() {
-    // The dialog shows this section; creating it locks the unit choice.
-    m_workspace.pavement();
+    // Building the dialog creates its section, which locks the unit choice.
     m_dialogs.openPavementDialog();
-    refreshUnitMenu();
+    announceChanges();
 }
 
 void MainWindow::openTrafficData() {
-    m_workspace.traffic();
     m_dialogs.openTrafficDialog();
-    refreshUnitMenu();
+    announceChanges();
 }
 
 void MainWindow::applyCategory(AxleLoadCategory category) {
     BusyPointer busy(m_platform);
     applyAxleLoadCategory(m_workspace, category);
     m_dialogs.openAxleLoadDialog();
-    m_dialogs.refreshFromWorkspace();
-    refreshUnitMenu();
-    refreshDamageChart();
+    announceChanges();
 }
 
 void MainWindow::inputAxles() {
     BusyPointer busy(m_platform);
     loadStandardAxleSpectrum(m_workspace);
     m_dialogs.openAxleLoadDialog();
-    m_dialogs.refreshFromWorkspace();
-    refreshUnitMenu();
-    refreshDamageChart();
+    announceChanges();
 }
 
 void MainWindow::analyse(AnalysisKind kind) {
-    runCommand([&] { return performAnalysis(m_workspace, kind); }, false);
+    runCommand([&] { return performAnalysis(m_workspace, kind); });
 }
 
 void MainWindow::computeDesignThickness() {
     // The search writes the thickness it found into the pavement inputs.
-    runCommand([&] { return zan::computeDesignThickness(m_workspace); }, true);
+    runCommand([&] { return zan::computeDesignThickness(m_workspace); });
 }
 
 void MainWindow::showDamageChart() {
@@ -614,17 +620,9 @@ void MainWindow::showDamageChart() {
     if (!m_chart) {
         m_chart = new DamageChartWindow(m_workspace, m_platform, this);
         m_chart->setAttribute(Qt::WA_DeleteOnClose);
-    } else {
-        m_chart->refresh();
+        connect(this, &MainWindow::workspaceChanged, m_chart, &DamageChartWindow::refresh);
     }
     m_chart->showCentred();
-}
-
-void MainWindow::refreshDamageChart() {
-    // Everything that may change the inputs or the results comes through here.
-    refreshRunNotice();
-    if (m_chart)
-        m_chart->refresh();
 }
 
 void MainWindow::showAbout() {

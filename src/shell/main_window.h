@@ -1,8 +1,10 @@
 #pragma once
 // The main window frmMain: the report box, the menu tree through which every command is
 // reached, the unit-system switch, and the closing question. The commands themselves are
-// decided by the core (commands/commands.h); each handler here calls one, shows what it returns and
-// brings the unit menu back in line with the workspace.
+// decided by the core (commands/commands.h); each handler here calls one and shows what it
+// returns. The views of the workspace (the unit menu, the open input dialogs, the damage
+// chart) follow workspaceChanged(), which the window announces after each command or edit
+// that changed the workspace.
 
 #include <QMainWindow>
 #include <QPointer>
@@ -59,6 +61,9 @@ class MainWindow : public QMainWindow {
   signals:
     // The closing question let the window go: the program ends.
     void closed();
+    // The workspace differs from what the views were last told: a command or an edit in an
+    // input dialog changed it.
+    void workspaceChanged();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -79,6 +84,9 @@ class MainWindow : public QMainWindow {
     void setInitialClientSize();
     void layoutReportBox();
     void refreshUnitMenu();
+    // The one place that emits workspaceChanged(), when the workspace differs from the one
+    // last announced; every command and edit ends here.
+    void announceChanges();
 
     void chooseUnitSystem(UnitSystem units);
     void toggleDetailedReports();
@@ -120,14 +128,12 @@ class MainWindow : public QMainWindow {
     void analyse(AnalysisKind kind);
     void computeDesignThickness();
     void showDamageChart();
-    // The chart follows the inputs and the results; it reads them again after each command.
-    void refreshDamageChart();
     void showAbout();
     void showUserGuide();
 
-    // Busy pointer around `command`; then its report into the box, the dialogs and the unit
-    // menu brought up to date, and its message shown.
-    void runCommand(const std::function<CommandOutcome()>& command, bool changesInputs);
+    // Busy pointer around `command`; then its report into the box, its changes announced, and
+    // its message shown.
+    void runCommand(const std::function<CommandOutcome()>& command);
     void showReport(const std::string& report);
     void showFailure(const QString& text);
 
@@ -138,6 +144,7 @@ class MainWindow : public QMainWindow {
 
     Platform& m_platform;
     Workspace m_workspace;
+    Workspace m_announced;  // as workspaceChanged() last announced it
     InputDialogs m_dialogs;
     QPlainTextEdit* m_reportBox = nullptr;
     QAction* m_metricOption = nullptr;

@@ -144,7 +144,7 @@ TEST_F(ManPage, DescribesEverythingTheHelpNames) {
     const HelpItems items = readHelp(help.out);
     ASSERT_EQ(items.options.size(), 10u) << help.out;
     ASSERT_EQ(items.exitStatuses.size(), 7u) << help.out;
-    ASSERT_EQ(items.summaryStatuses.size(), 6u) << help.out;
+    ASSERT_EQ(items.summaryStatuses.size(), 7u) << help.out;
 
     for (const std::string& option : items.options)
         EXPECT_TRUE(hasTag(tags, "OPTIONS", option)) << option;
@@ -153,7 +153,7 @@ TEST_F(ManPage, DescribesEverythingTheHelpNames) {
     for (const std::string& status : items.summaryStatuses)
         EXPECT_TRUE(hasTag(tags, "SUMMARY", status)) << status;
     EXPECT_NE(plainText(page).find("file,unit system,trial thickness,total fatigue %,"
-                                   "total erosion %,recommended thickness,status,project"),
+                                   "total erosion %,recommended thickness,status,project,warnings"),
               std::string::npos);
     EXPECT_NE(plainText(page).find(
                   "axle,row,design load (kips),expected repetitions,radius of relative stiffness "

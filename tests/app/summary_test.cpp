@@ -19,7 +19,7 @@ using namespace zan_report_test;
 
 const std::string kHeader =
     "file,unit system,trial thickness,total fatigue %,total erosion %,recommended thickness,"
-    "status,project\r\n";
+    "status,project,warnings\r\n";
 
 std::vector<std::string> exampleFiles() {
     std::vector<std::string> files;
@@ -65,7 +65,7 @@ class Summary : public ZanReport {
         // The project as the file names it (the single modes print none).
         const std::string project = after(readBytes(path), "\r\nProject: ");
         return path + "," + (metric ? "Metric" : "English") + "," + trial + "," + fatigue + "," +
-               erosion + "," + found + ",ok," + project + "\r\n";
+               erosion + "," + found + ",ok," + project + ",0\r\n";
     }
 };
 
@@ -86,10 +86,10 @@ TEST_F(Summary, OfAllExamplesAndABrokenFileAgreesWithTheSingleModes) {
     std::string expected = kHeader;
     for (std::size_t i = 0; i < examples.size(); ++i) {
         if (i == 3)
-            expected += broken.string() + ",,,,,,not an input data file,\r\n";
+            expected += broken.string() + ",,,,,,not an input data file,,\r\n";
         expected += lineFromSingleModes(examples[i]);
     }
-    expected += missing.string() + ",,,,,,cannot be read: No such file or directory,\r\n";
+    expected += missing.string() + ",,,,,,cannot be read: No such file or directory,,\r\n";
     EXPECT_EQ(r.out, expected);
     EXPECT_EQ(r.status, 3) << "the first failure's status";
     EXPECT_EQ(r.err, "") << "no message boxes, not even \"Loaded!\"";
@@ -117,13 +117,12 @@ TEST_P(SummaryOfInitialDesign, PrintsTheReportsNumbers) {
 INSTANTIATE_TEST_SUITE_P(
     WorkedValues, SummaryOfInitialDesign,
     ::testing::Values(
-        WorkedCase{"English", "initial-english.DEF", "English,9.50,63.3,38.6,9.50,ok,"},
-        WorkedCase{"Metric", "initial-metric.DEF", "Metric,24.10,65.4,39.0,24.00,ok,"},
+        WorkedCase{"English", "initial-english.DEF", "English,9.50,63.3,38.6,9.50,ok,,0"},
+        WorkedCase{"Metric", "initial-metric.DEF", "Metric,24.10,65.4,39.0,24.00,ok,,0"},
         // Damage above 100 % at the trial thickness is a result, not a failure.
-        WorkedCase{"VeryHeavy", "very-heavy.DEF", "English,9.50,212.0,37.1,10.00,ok,"},
-        // The project column is quoted as CSV quotes any field.
+        WorkedCase{"VeryHeavy", "very-heavy.DEF", "English,9.50,212.0,37.1,10.00,ok,,0"},
         WorkedCase{"Heavy", "heavy.DEF",
-                   "English,9.50,44.9,28.7,9.25,ok,County Road 12 reconstruction"}),
+                   "English,9.50,44.9,28.7,9.25,ok,County Road 12 reconstruction,0"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Why a file failed ------------------------------------------------------------------
@@ -145,7 +144,10 @@ TEST_P(SummaryFailure, KeepsTheLineAndSaysWhyAndExitsAsTheSingleModesWould) {
     const FailureCase& c = GetParam();
     const fs::path path = c.bytes.empty() ? dir() / "missing.DEF" : file("input.DEF", c.bytes);
     const Outcome r = run({"--summary", path.string()});
-    EXPECT_EQ(r.out, kHeader + path.string() + "," + c.fields + ",\r\n");
+    // None of these files names a project: an empty field before the warnings.
+    const std::size_t warnings = c.fields.rfind(',');
+    EXPECT_EQ(r.out, kHeader + path.string() + "," + c.fields.substr(0, warnings) + "," +
+                         c.fields.substr(warnings) + "\r\n");
     EXPECT_EQ(r.status, c.status);
     EXPECT_EQ(run({"--design", path.string()}).status, c.status) << "--design fails the same way";
 }
@@ -162,32 +164,51 @@ INSTANTIATE_TEST_SUITE_P(
     Statuses, SummaryFailure,
     ::testing::Values(
         FailureCase{"NotAnInputDataFile", "hello\r\n\r\nworld\r\n", 3,
-                    ",,,,,not an input data file"},
-        FailureCase{"Missing", "", 4, ",,,,,cannot be read: No such file or directory"},
-        FailureCase{"EndsInTheAxleRows", truncatedAfter(25), 4, ",,,,,ends early"},
+                    ",,,,,not an input data file,"},
+        FailureCase{"Missing", "", 4, ",,,,,cannot be read: No such file or directory,"},
+        FailureCase{"EndsInTheAxleRows", truncatedAfter(25), 4, ",,,,,ends early,"},
         FailureCase{"ZeroThickness", initialEnglishWith({{5, "0"}}), 5,
                     "English,0.00,,,,refused: The trial thickness h (in) is zero or negative; it "
-                    "must be greater than zero. Nothing was analysed."},
+                    "must be greater than zero. Nothing was analysed.,1"},
         FailureCase{"ZeroLoad", initialEnglishWith({{20, R"("0","0.58","52","1.96")"}}), 5,
                     "English,9.50,,,,refused: The single axle load in row 1 (kips) is zero or "
                     "negative after the load safety factor. Every axle load must be greater than "
-                    "zero. Nothing was analysed."},
+                    "zero. Nothing was analysed.,1"},
         // A load no slab carries; the totals at the trial thickness are still results.
         FailureCase{"NoPassingThickness",
                     initialEnglishWith({{5, "49"}, {20, R"("2000","0.58","52","1.96")"}}), 6,
                     "English,49.00,13754485000000000000000.0,13105.8,,"
-                    "no passing thickness up to 50 in"},
+                    "no passing thickness up to 50 in,2"},
         FailureCase{
             "NoPassingThicknessInCentimetres",
             exampleWith("initial-metric.DEF", {{5, "126"}, {20, R"("9000","0.58","231","1.96")"}}),
             6,
             "Metric,126.00,3065413600000000000000.0,12349.6,,"
-            "no passing thickness up to 127 cm"}),
+            "no passing thickness up to 127 cm,2"},
+        // Inputs outside their typical ranges: computed as always, but never plainly ok.
+        FailureCase{"OneInputOutsideItsRange", initialEnglishWith({{5, "80"}}), 0,
+                    "English,80.00,0.0,0.0,9.50,"
+                    "\"ok, 1 input outside its typical range\",1"},
+        FailureCase{"InputsOutsideTheirRanges", initialEnglishWith({{5, "80"}, {18, "60"}}), 0,
+                    "English,80.00,0.0,0.0,10.75,"
+                    "\"ok, 2 inputs outside their typical ranges\",2"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A summary warns about the inputs outside their ranges as the single-file modes do.
+TEST_F(Summary, WarnsOnStandardErrorAsTheSingleModes) {
+    const fs::path slip = file("slip.DEF", initialEnglishWith({{5, "80"}, {18, "60"}}));
+    const Outcome r = run({"--summary", slip.string(), example("initial-english.DEF")});
+    EXPECT_EQ(r.status, 0);
+    const std::string prefix = "zan-report: warning: " + slip.string() + ": ";
+    EXPECT_EQ(r.err,
+              prefix + "Trial Thickness, h (in) = 80 is outside the typical range 4 to 20\n" +
+                  prefix + "Design Period, Years = 60 is outside the typical range 1 to 50\n");
+    EXPECT_EQ(run({"--inputs", slip.string()}).err, r.err);
+}
 
 TEST_F(Summary, OfAFolderSaysItCannotBeRead) {
     const Outcome r = run({"--summary", dir().string()});
-    EXPECT_EQ(r.out, kHeader + dir().string() + ",,,,,,cannot be read: Is a directory,\r\n");
+    EXPECT_EQ(r.out, kHeader + dir().string() + ",,,,,,cannot be read: Is a directory,,\r\n");
     EXPECT_EQ(r.status, 4);
 }
 
@@ -237,7 +258,7 @@ TEST_F(Summary, QuotesAPathWithACommaOrAQuote) {
     const fs::path quote = file("the \"old\" road.DEF", design);
     const Outcome r = run({"--summary", comma.string(), quote.string()});
     EXPECT_EQ(r.status, 0) << r.err;
-    const std::string fields = ",English,9.50,63.3,38.6,9.50,ok,\r\n";
+    const std::string fields = ",English,9.50,63.3,38.6,9.50,ok,,0\r\n";
     EXPECT_EQ(r.out, kHeader + "\"" + comma.string() + "\"" + fields + "\"" +
                          (dir() / "the \"\"old\"\" road.DEF").string() + "\"" + fields);
 }
@@ -282,8 +303,8 @@ TEST_F(Summary, OfManyFilesOnStandardOutputEqualsTheOutputFile) {
 
     std::string expected = kHeader;
     for (int i = 0; i < 600; ++i)
-        expected += metric + ",Metric,24.10,65.4,39.0,24.00,ok,\r\n" + heavy +
-                    ",English,9.50,212.0,37.1,10.00,ok,\r\n";
+        expected += metric + ",Metric,24.10,65.4,39.0,24.00,ok,,0\r\n" + heavy +
+                    ",English,9.50,212.0,37.1,10.00,ok,,0\r\n";
     EXPECT_TRUE(toStdout.out == expected) << "the output differs from the expected lines";
 
     args.insert(args.begin() + 1, {"-o", "summary.csv"});

@@ -147,6 +147,65 @@ INSTANTIATE_TEST_SUITE_P(
                      ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// ---- Inputs outside their typical ranges -----------------------------------------------
+
+// Every mode warns, after the file is read, about each input outside the range the dialogs'
+// OK applies; the exit status and what goes to standard output stay what they were.
+struct RangeWarningCase {
+    const char* name;
+    std::string bytes;
+    const char* mode;
+    int status;
+    std::string warnings;  // standard error begins with these lines, FILE standing for the path
+};
+
+class RangeWarning : public ZanReport, public ::testing::WithParamInterface<RangeWarningCase> {};
+
+TEST_P(RangeWarning, IsALineOnStandardErrorAndChangesNothingElse) {
+    const RangeWarningCase& c = GetParam();
+    const fs::path path = file("input.DEF", c.bytes);
+    const Outcome r = run({c.mode, path.string()});
+    EXPECT_EQ(r.status, c.status) << r.err;
+    std::string warnings = c.warnings;
+    for (std::size_t at = warnings.find("FILE"); at != std::string::npos;
+         at = warnings.find("FILE", at))
+        warnings.replace(at, 4, path.string());
+    EXPECT_EQ(r.err.substr(0, warnings.size()), warnings) << r.err;
+    EXPECT_EQ(r.out.empty(), c.status != 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryMode, RangeWarning,
+    ::testing::Values(
+        RangeWarningCase{"SlipInTheThickness", initialEnglishWith({{5, "80"}}), "--both", 0,
+                         "zan-report: warning: FILE: Trial Thickness, h (in) = 80 is outside the "
+                         "typical range 4 to 20\n"},
+        RangeWarningCase{"InputsWithCapitalKAndTheTextAsEntered",
+                         initialEnglishWith({{6, "1.5E3"}, {12, "0"}}), "--inputs", 0,
+                         "zan-report: warning: FILE: Subgrade Modulus, K (psi/in) = 1.5E3 is "
+                         "outside the typical range 20 to 1000\n"
+                         "zan-report: warning: FILE: Average Daily Traffic, ADT = 0 is outside "
+                         "the typical range 1 to 1000000\n"},
+        RangeWarningCase{
+            "DesignOfAMetricFileNamesTheAxleRow",
+            exampleWith("initial-metric.DEF", {{22, R"("115.7","2.77","891","11.48")"}}),
+            "--design", 0,
+            "zan-report: warning: FILE: Tandem Axle Load, row 3 (kN) = 891 is outside "
+            "the typical range 17.8 to 890\n"},
+        RangeWarningCase{"DetailsOfACount",
+                         initialEnglishWith({{29, R"("12","168.84","16","1e5")"}}), "--details", 0,
+                         "zan-report: warning: FILE: Tandem Axles per 1000 Trucks, row 10 = 1e5 is "
+                         "outside the typical range 0 to 10000\n"},
+        RangeWarningCase{"SafetyFactorJustAboveItsMaximum", initialEnglishWith({{17, "1.31"}}),
+                         "--fatigue", 0,
+                         "zan-report: warning: FILE: Load Safety Factor, LSF = 1.31 is outside "
+                         "the typical range 1 to 1.3\n"},
+        RangeWarningCase{"RefusedInputsKeepTheirStatus", initialEnglishWith({{5, "0"}}),
+                         "--erosion", 5,
+                         "zan-report: warning: FILE: Trial Thickness, h (in) = 0 is outside the "
+                         "typical range 4 to 20\nThe trial thickness h (in) is zero or negative"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // ---- Reports ------------------------------------------------------------------------------
 
 bool everyLineEndsWithCrLf(const std::string& text) {

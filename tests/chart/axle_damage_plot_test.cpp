@@ -32,7 +32,7 @@ TEST_P(AxleDamagePlotTest, BarsAreTheRunsDamagePerRow) {
     Workspace ws;
     ASSERT_TRUE(ws.chooseUnitSystem(c.units));
     const float h = c.units == UnitSystem::Metric ? 24.0f : 9.5f;
-    auto run = runDamageAnalysis(ws, AnalysisRequest{h, c.fatigue, c.erosion});
+    auto run = runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{h}, c.fatigue, c.erosion});
     ASSERT_TRUE(run.ok());
     AxleDamagePlot plot;
     plot.setResults(*run, c.units, c.lastTandemRowShown);

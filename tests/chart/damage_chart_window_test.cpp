@@ -80,7 +80,7 @@ TEST_P(InitialDesign, PlotsBothCurvesTheLimitAndTheThicknessTheCommandFinds) {
     Workspace analysed = workspace;
     for (float h : GetParam().thicknesses) {
         SCOPED_TRACE(h);
-        auto run = runDamageAnalysis(analysed, AnalysisRequest{h, true, true});
+        auto run = runDamageAnalysis(analysed, AnalysisRequest{EnteredThickness{h}, true, true});
         ASSERT_TRUE(run.ok());
         auto p = std::find_if(curve.points.begin(), curve.points.end(),
                               [&](const DamagePoint& q) { return q.thickness == h; });
@@ -113,7 +113,7 @@ TEST_P(InitialDesign, SensitivityTableIsSeparateSearchesWithTheChangedTexts) {
         for (auto [column, factor] : {std::pair{2, 0.8}, std::pair{4, 1.2}}) {
             const std::string text = formatSignificant(value * factor);
             Workspace changed = workspace;
-            sensitivityText(changed, input) = text;
+            ensureSensitivityText(changed, input) = text;
             auto found = searchDesignThickness(changed);
             ASSERT_TRUE(found.ok());
             EXPECT_EQ(table->item(row, column)->text(), fromCore(text));
@@ -138,8 +138,8 @@ TEST_P(InitialDesign, AlternativesAreTheCommandOnEachCombination) {
         const auto [shoulder, dowels] = combinations[row];
         SCOPED_TRACE(row);
         Workspace copy = workspace;
-        copy.pavement().concreteShoulder = shoulder;
-        copy.pavement().doweledJoints = dowels;
+        copy.ensurePavement().concreteShoulder = shoulder;
+        copy.ensurePavement().doweledJoints = dowels;
         ASSERT_TRUE(computeDesignThickness(copy).ok());
         EXPECT_EQ(table->item(row, 0)->text(), shoulder ? "Yes" : "No");
         EXPECT_EQ(table->item(row, 1)->text(), dowels ? "Yes" : "No");
@@ -177,8 +177,8 @@ TEST_F(ChartWindowTest, ReadsTheWorkspaceWithoutTouchingIt) {
 
 TEST_F(ChartWindowTest, AlternativesMarkTheCombinationEnteredNow) {
     DamageChartWindow& w = open();
-    workspace.pavement().concreteShoulder = true;
-    workspace.pavement().doweledJoints = false;
+    workspace.ensurePavement().concreteShoulder = true;
+    workspace.ensurePavement().doweledJoints = false;
     w.refresh();
     QTableWidget* table = w.alternativesTable();
     for (int row = 0; row < 4; ++row) {
@@ -220,18 +220,20 @@ TEST_P(RefusedDesign, ShowsTheCoresMessageInsteadOfTheCharts) {
 INSTANTIATE_TEST_SUITE_P(
     Inputs, RefusedDesign,
     ::testing::Values(
-        RefusedCase{"ZeroSubgrade", [](Workspace& ws) { ws.pavement().subgradeModulus = "0"; }},
-        RefusedCase{"NothingPasses", [](Workspace& ws) { ws.pavement().modulusOfRupture = "40"; }},
+        RefusedCase{"ZeroSubgrade",
+                    [](Workspace& ws) { ws.ensurePavement().subgradeModulus = "0"; }},
+        RefusedCase{"NothingPasses",
+                    [](Workspace& ws) { ws.ensurePavement().modulusOfRupture = "40"; }},
         RefusedCase{"OverflowingTraffic",
-                    [](Workspace& ws) { ws.traffic().averageDailyTraffic = "1e999"; }}),
+                    [](Workspace& ws) { ws.ensureTraffic().averageDailyTraffic = "1e999"; }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ChartWindowTest, RefreshFollowsTheInputsAndTheResults) {
     DamageChartWindow& w = open();
     EXPECT_FALSE(w.axlePlot()->note().isEmpty());  // nothing run yet
 
-    workspace.traffic().loadSafetyFactor = "1.44";
-    auto run = runDamageAnalysis(workspace, AnalysisRequest{9.5f, true, true});
+    workspace.ensureTraffic().loadSafetyFactor = "1.44";
+    auto run = runDamageAnalysis(workspace, AnalysisRequest{EnteredThickness{9.5f}, true, true});
     ASSERT_TRUE(run.ok());
     workspace.commitResults(*run);
     w.refresh();

@@ -131,7 +131,7 @@ TEST_F(DamageCurvePlotTest, DrawsTheHundredPercentLineAndTheRecommendedThickness
 
 TEST(DamageCurvePlot, TrialOutsideTheRangeIsNamedNotDrawn) {
     Workspace ws;
-    ws.pavement().thickness = "40";
+    ws.ensurePavement().thickness = "40";
     auto curve = damageCurve(ws);
     ASSERT_TRUE(curve.ok());
     DamageCurvePlot plot;

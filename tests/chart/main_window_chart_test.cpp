@@ -9,6 +9,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
+#include <chrono>
+#include <ctime>
 #include <string>
 
 #include "chart/axle_damage_plot.h"
@@ -17,6 +20,7 @@
 #include "model/design_search.h"
 #include "shell/main_window.h"
 #include "support/fake_platform.h"
+#include "support/windows.h"
 
 namespace zan::test {
 namespace {
@@ -39,12 +43,6 @@ class ChartMenu : public ::testing::Test {
         auto found = searchDesignThickness(copy);
         EXPECT_TRUE(found.ok());
         return found.ok() ? found->thickness : 0.0f;
-    }
-    static void activate(QWidget* w) {
-        w->activateWindow();
-        for (int i = 0; i < 1000 && QApplication::activeWindow() != w; ++i)
-            QTest::qWait(5);
-        ASSERT_EQ(QApplication::activeWindow(), w);
     }
 
     FakePlatform platform;
@@ -89,7 +87,7 @@ void PrintTo(const CommandCase& c, std::ostream* os) {
 class ChartAfterCommand : public ChartMenu, public ::testing::WithParamInterface<CommandCase> {};
 
 TEST_P(ChartAfterCommand, RedrawsFromTheNewInputsAndResults) {
-    window.workspace().pavement().thickness = "12";
+    window.workspace().ensurePavement().thickness = "12";
     trigger("mnuDamageChart");
     ASSERT_NE(chart(), nullptr);
     EXPECT_TRUE(chart()->axlePlot()->rows().empty());
@@ -112,17 +110,73 @@ INSTANTIATE_TEST_SUITE_P(
                       CommandCase{"LightCategory", "mnuLight", 0, "Trial 12.00 in"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ChartMenu, RedrawsWhenTheUserComesBackToIt) {
+// The chart is told of every change, so coming back to it recomputes nothing.
+TEST_F(ChartMenu, ComingBackToItRunsNoSearch) {
     trigger("mnuDamageChart");
     ASSERT_NE(chart(), nullptr);
+    const long searches = designSearchCounts().searches;
     activate(chart());
     activate(&window);
-    // What a keystroke in the traffic dialog does: the text changes, nobody is told.
-    window.workspace().traffic().loadSafetyFactor = "1.44";
-    EXPECT_EQ(chart()->damagePlot()->curve().recommendedThickness, 9.5f);
     activate(chart());
-    EXPECT_EQ(chart()->damagePlot()->curve().recommendedThickness, 10.75f);
+    EXPECT_EQ(designSearchCounts().searches, searches);
 }
+
+struct KeystrokeCase {
+    const char* name;
+    const char* typed;  // into the trial thickness, after selecting the whole text
+    long searches;      // at most, per keystroke: one from the trial thickness, 17 near it
+    long maxRuns;       // analysis runs of the worst keystroke
+};
+
+void PrintTo(const KeystrokeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ChartWhileTyping : public ChartMenu, public ::testing::WithParamInterface<KeystrokeCase> {};
+
+// A keystroke with the chart open recomputes the chart once. The runs are counted, not timed,
+// so that the bound holds on a loaded machine and under the sanitizers alike; the wall and
+// processor time of the worst keystroke are recorded for the record.
+TEST_P(ChartWhileTyping, EachKeystrokeRecomputesTheChartOnceWithFewRuns) {
+    trigger("mnuDamageChart");
+    trigger("mnuZANLayer");
+    QDialog* pavement = window.findChild<QDialog*>(QStringLiteral("frmZanSlab"));
+    ASSERT_NE(pavement, nullptr);
+    auto* h = pavement->findChild<QLineEdit*>(QStringLiteral("h1_V"));
+    ASSERT_NE(h, nullptr);
+    h->selectAll();
+    long worstRuns = 0;
+    double worstMs = 0.0;
+    double worstCpuMs = 0.0;
+    for (const char key : std::string(GetParam().typed)) {
+        const DesignSearchCounts before = designSearchCounts();
+        const auto start = std::chrono::steady_clock::now();
+        const std::clock_t cpuStart = std::clock();
+        QTest::keyClick(h, key);
+        const double cpuMs = 1000.0 * static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
+        const std::chrono::duration<double, std::milli> took =
+            std::chrono::steady_clock::now() - start;
+        const DesignSearchCounts after = designSearchCounts();
+        EXPECT_LE(after.searches - before.searches, GetParam().searches) << key;
+        worstRuns = std::max(worstRuns, after.runs - before.runs);
+        worstMs = std::max(worstMs, took.count());
+        worstCpuMs = std::max(worstCpuMs, cpuMs);
+    }
+    EXPECT_EQ(window.workspace().pavement().thickness, GetParam().typed);
+    EXPECT_EQ(chart()->damagePlot()->curve().recommendedThickness, 9.5f);
+    EXPECT_LE(worstRuns, GetParam().maxRuns);
+    RecordProperty("worst_keystroke_runs", static_cast<int>(worstRuns));
+    RecordProperty("worst_keystroke_us", static_cast<int>(worstMs * 1000.0));
+    RecordProperty("worst_keystroke_cpu_us", static_cast<int>(worstCpuMs * 1000.0));
+}
+
+INSTANTIATE_TEST_SUITE_P(TrialThicknesses, ChartWhileTyping,
+                         ::testing::Values(KeystrokeCase{"Absurd", "650", 18, 400},
+                                           KeystrokeCase{"AtTheLimit", "50", 18, 400},
+                                           KeystrokeCase{"ThreeTimesTheRecommended", "28.5", 18,
+                                                         400},
+                                           KeystrokeCase{"Thin", "3", 18, 400}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ChartMenu, FollowsTheTypingInAnInputDialog) {
     trigger("mnuDamageChart");

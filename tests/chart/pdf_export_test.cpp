@@ -142,7 +142,7 @@ TEST_F(Export, AFullDiskKeepsThePreviousFile) {
 
 TEST_F(Export, AReportThatCannotBeWrittenWritesNoFile) {
     ASSERT_TRUE(performAnalysis(workspace, AnalysisKind::Both).ok());
-    workspace.pavement().modulusOfRupture = "0";
+    workspace.ensurePavement().modulusOfRupture = "0";
     const QString path = folder.filePath("memo.pdf");
     writeAll(path, kPrevious);
     const auto result = exportTo(path);

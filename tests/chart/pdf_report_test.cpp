@@ -198,7 +198,7 @@ TEST_F(PdfMemo, ChartPagesCarryThePlotsTexts) {
 
 TEST_F(PdfMemo, WithoutARecommendedThicknessTheChartPageShowsTheSearchsMessage) {
     Workspace w = analysed(UnitSystem::English, AnalysisKind::Both);
-    w.pavement().modulusOfRupture = "40";
+    w.ensurePavement().modulusOfRupture = "40";
     auto found = searchDesignThickness(w);
     ASSERT_FALSE(found.ok());
     build(w);
@@ -234,7 +234,7 @@ class Details : public PdfMemo, public ::testing::WithParamInterface<DetailsCase
 TEST_P(Details, AreTheValuesTheAnalysisComputed) {
     Workspace w = analysed(UnitSystem::Metric, GetParam().kind);
     // Inputs changed after the run do not change its details.
-    w.pavement().thickness = "31";
+    w.ensurePavement().thickness = "31";
     build(w);
     const DetailsTable table =
         readableDetailsTable(calculationDetails(w.results()), w.unitSystem());
@@ -273,7 +273,7 @@ TEST_F(PdfMemo, BeforeAnyAnalysisTheDetailsSayWhy) {
 
 TEST_F(PdfMemo, AlternativesAreTheFourSearchesWithTheEnteredOneMarked) {
     Workspace w = analysed(UnitSystem::English, AnalysisKind::Both);
-    w.pavement().concreteShoulder = true;
+    w.ensurePavement().concreteShoulder = true;
     build(w);
     const QStringList all = bodiesBefore(pages.size());
     const qsizetype at = all.lastIndexOf("Design alternatives");
@@ -346,14 +346,14 @@ INSTANTIATE_TEST_SUITE_P(
 // it stands: a long one makes the report's font smaller, but never cuts or wraps the line.
 TEST_F(PdfMemo, ALongLineIsPrintedWholeInASmallerFont) {
     Workspace w = analysed(UnitSystem::English, AnalysisKind::Both);
-    w.axles().rows[0].singleCount = std::string(120, 'x');
+    w.ensureAxles().rows[0].singleCount = std::string(120, 'x');
     build(w);
     EXPECT_EQ(reportBodies(), reportLines(w));
 }
 
 TEST_F(PdfMemo, ALineTooLongForAnyLegibleFontIsRefused) {
     Workspace w = analysed(UnitSystem::English, AnalysisKind::Both);
-    w.axles().rows[2].tandemLoad = std::string(400, 'x');
+    w.ensureAxles().rows[2].tandemLoad = std::string(400, 'x');
     const QStringList lines = fromCoreLineList(*writeReport(w));
     const auto longest = std::max_element(lines.begin(), lines.end(),
                                           [](auto& a, auto& b) { return a.size() < b.size(); });
@@ -368,7 +368,7 @@ TEST_F(PdfMemo, ALineTooLongForAnyLegibleFontIsRefused) {
 
 TEST_F(PdfMemo, AReportThatCannotBeWrittenGivesSaveReportsMessage) {
     Workspace w = analysed(UnitSystem::English, AnalysisKind::Both);
-    w.pavement().modulusOfRupture = "0";
+    w.ensurePavement().modulusOfRupture = "0";
     const auto pdf = buildPdfReport(w, options());
     ASSERT_FALSE(pdf.ok());
     EXPECT_EQ(pdf.error(), fromCore(reportForSaveOrPrint(w).error()));

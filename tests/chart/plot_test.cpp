@@ -133,7 +133,7 @@ std::unique_ptr<Plot> axlePlot(bool run) {
     Workspace ws;
     AnalysisResults results;
     if (run)
-        results = *runDamageAnalysis(ws, AnalysisRequest{9.5f, true, true});
+        results = *runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{9.5f}, true, true});
     plot->setResults(results, UnitSystem::English, true);
     return plot;
 }

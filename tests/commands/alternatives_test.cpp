@@ -26,8 +26,8 @@ Workspace workspaceFor(const DesignCase& c) {
             readDataFile(ws, std::string(ZAN_EXAMPLES_DIR) + "/" + c.exampleFile);
         EXPECT_TRUE(read.ok()) << c.exampleFile;
     }
-    ws.pavement().concreteShoulder = c.concreteShoulder;
-    ws.pavement().doweledJoints = c.doweledJoints;
+    ws.ensurePavement().concreteShoulder = c.concreteShoulder;
+    ws.ensurePavement().doweledJoints = c.doweledJoints;
     return ws;
 }
 
@@ -48,8 +48,8 @@ TEST_P(DesignAlternativesOf, AreSeparateDesignThicknessCommands) {
         SCOPED_TRACE(testing::Message() << "shoulder " << alternative.concreteShoulder << " dowels "
                                         << alternative.doweledJoints);
         Workspace copy = ws;
-        copy.pavement().concreteShoulder = alternative.concreteShoulder;
-        copy.pavement().doweledJoints = alternative.doweledJoints;
+        copy.ensurePavement().concreteShoulder = alternative.concreteShoulder;
+        copy.ensurePavement().doweledJoints = alternative.doweledJoints;
         const CommandOutcome command = computeDesignThickness(copy);
         if (command.ok()) {
             ASSERT_TRUE(alternative.thickness.has_value()) << alternative.message;
@@ -99,7 +99,7 @@ TEST(DesignAlternatives, ComeInAFixedOrder) {
 // Inputs the analysis refuses give every alternative the search's message and no thickness.
 TEST(DesignAlternatives, RefusedInputsGiveEveryAlternativeTheMessage) {
     Workspace ws;
-    ws.pavement().subgradeModulus = "0";
+    ws.ensurePavement().subgradeModulus = "0";
     for (const DesignAlternative& alternative : designAlternatives(ws).alternatives) {
         EXPECT_FALSE(alternative.thickness.has_value());
         EXPECT_NE(alternative.message.find("subgrade modulus"), std::string::npos)

@@ -32,9 +32,7 @@ const std::string kErosionLine = "The erosion damage exceeds 100%.";
 Workspace touchedWorkspace(UnitSystem units = UnitSystem::English) {
     Workspace ws;
     ws.chooseUnitSystem(units);
-    ws.pavement();
-    ws.traffic();
-    ws.axles();
+    ws.createInputSections();
     return ws;
 }
 
@@ -67,8 +65,8 @@ TEST(AnalysisCommand, DamageMessages) {
     };
     for (const Case& c : cases) {
         Workspace ws;
-        ws.pavement().thickness = c.thickness;
-        ws.pavement().doweledJoints = c.doweled;
+        ws.ensurePavement().thickness = c.thickness;
+        ws.ensurePavement().doweledJoints = c.doweled;
         const CommandOutcome outcome = performAnalysis(ws, c.kind);
         EXPECT_EQ(outcome.status, CommandStatus::Done) << c.name;
         ASSERT_TRUE(outcome.report.has_value()) << c.name;
@@ -100,9 +98,9 @@ TEST(AnalysisCommand, ExactlyHundredPercentIsNoExcess) {
     };
     for (const Case& c : cases) {
         Workspace ws;
-        for (AxleRowTexts& row : ws.axles().rows)
+        for (AxleRowTexts& row : ws.ensureAxles().rows)
             row.singleCount = row.tandemCount = "0";
-        ws.axles().rows[0].singleCount = c.count;
+        ws.ensureAxles().rows[0].singleCount = c.count;
         const CommandOutcome outcome = performAnalysis(ws, c.kind);
         const float total = c.kind == AnalysisKind::Fatigue ? ws.results().totalFatigueDamage
                                                             : ws.results().totalErosionDamage;
@@ -120,7 +118,7 @@ TEST(AnalysisCommand, RefusalKeepsResultsAndReport) {
     for (AnalysisKind kind : {AnalysisKind::Fatigue, AnalysisKind::Erosion, AnalysisKind::Both}) {
         Workspace ws = touchedWorkspace();
         ASSERT_TRUE(performAnalysis(ws, AnalysisKind::Both).ok());
-        ws.pavement().thickness = "0";
+        ws.ensurePavement().thickness = "0";
         const Workspace before = ws;
         const CommandOutcome outcome = performAnalysis(ws, kind);
         EXPECT_EQ(outcome.status, CommandStatus::Refused);
@@ -151,7 +149,7 @@ TEST(DesignThicknessCommand, WritesTheThicknessBackAndAnnouncesIt) {
     for (const Case& c : cases) {
         Workspace ws = touchedWorkspace(c.units);
         if (*c.modulusOfRupture)
-            ws.pavement().modulusOfRupture = c.modulusOfRupture;
+            ws.ensurePavement().modulusOfRupture = c.modulusOfRupture;
         const CommandOutcome outcome = computeDesignThickness(ws);
         EXPECT_EQ(outcome.status, CommandStatus::Done) << c.name;
         EXPECT_EQ(ws.pavement().thickness, c.thicknessText) << c.name;
@@ -171,12 +169,12 @@ TEST(DesignThicknessCommand, FailuresChangeNothing) {
         CommandStatus status;
     };
     const Case cases[] = {
-        {"StartRefused", [](Workspace& ws) { ws.pavement().thickness = "0.5"; },
+        {"StartRefused", [](Workspace& ws) { ws.ensurePavement().thickness = "0.5"; },
          CommandStatus::Refused},
         {"NothingPassesUpToTheLimit",
          [](Workspace& ws) {
-             ws.pavement().thickness = "49";
-             for (AxleRowTexts& row : ws.axles().rows)
+             ws.ensurePavement().thickness = "49";
+             for (AxleRowTexts& row : ws.ensureAxles().rows)
                  row = AxleRowTexts{"300", "1e6", "52", "1"};
          },
          CommandStatus::NoPassingThickness},
@@ -221,7 +219,7 @@ TEST(ReadDataCommand, OutcomesOfReadingBytes) {
     };
     for (const Case& c : cases) {
         Workspace ws;
-        ws.traffic().averageDailyTraffic = "5000";
+        ws.ensureTraffic().averageDailyTraffic = "5000";
         ASSERT_TRUE(performAnalysis(ws, AnalysisKind::Both).ok());
         const Workspace before = ws;
         const CommandOutcome outcome = readDataBytes(ws, c.bytes, path);
@@ -293,8 +291,8 @@ TEST_F(FileCommands, ReadDataFileReportsWhyItCannotRead) {
 
 TEST_F(FileCommands, ReadDataFileLoadsWhatSaveWrote) {
     Workspace saved;
-    saved.pavement().thickness = " 10.25 ";
-    saved.axles().rows[3].tandemLoad = "\xB0 40,5";
+    saved.ensurePavement().thickness = " 10.25 ";
+    saved.ensureAxles().rows[3].tandemLoad = "\xB0 40,5";
     const fs::path path = m_dir / "design.DEF";
     ASSERT_TRUE(writeFileSafely(path.string(), writeDefFile(saved)).ok());
     Workspace loaded;
@@ -356,7 +354,7 @@ TEST(OutputCommands, GiveTheWritersBytesOrTheReason) {
     EXPECT_EQ(*reportForSaveOrPrint(ws), *writeReport(created));
 
     ASSERT_TRUE(performAnalysis(ws, AnalysisKind::Fatigue).ok());
-    ws.pavement().modulusOfRupture = "0";  // typed after the run
+    ws.ensurePavement().modulusOfRupture = "0";  // typed after the run
     auto report = reportForSaveOrPrint(ws);
     ASSERT_FALSE(report.ok());
     EXPECT_EQ(report.error(), writeReport(ws).error().message);
@@ -371,30 +369,30 @@ TEST(OutputCommands, SaveOnlyInputsTheFileGivesBackAsTyped) {
         const char* refusedAt;  // nullptr: saved
     };
     const Case cases[] = {
-        {"QuoteInAxleLoad", [](Workspace& w) { w.axles().rows[2].singleLoad = "12\"5"; },
+        {"QuoteInAxleLoad", [](Workspace& w) { w.ensureAxles().rows[2].singleLoad = "12\"5"; },
          "Axle-Load Categories, row 3 holds a double quote"},
-        {"QuoteInTandemCount", [](Workspace& w) { w.axles().rows[9].tandemCount = "\""; },
+        {"QuoteInTandemCount", [](Workspace& w) { w.ensureAxles().rows[9].tandemCount = "\""; },
          "Axle-Load Categories, row 10 holds a double quote"},
-        {"LineFeedInThickness", [](Workspace& w) { w.pavement().thickness = "9\n5"; },
+        {"LineFeedInThickness", [](Workspace& w) { w.ensurePavement().thickness = "9\n5"; },
          "Pavement Data holds a line end"},
-        {"ReturnInDesignPeriod", [](Workspace& w) { w.traffic().designPeriod = "20\r"; },
+        {"ReturnInDesignPeriod", [](Workspace& w) { w.ensureTraffic().designPeriod = "20\r"; },
          "Traffic Data holds a line end"},
-        {"LineEndInAxleCount", [](Workspace& w) { w.axles().rows[0].singleCount = "1\r\n2"; },
+        {"LineEndInAxleCount", [](Workspace& w) { w.ensureAxles().rows[0].singleCount = "1\r\n2"; },
          "Axle-Load Categories, row 1 holds a line end"},
         {"LineEndInProjectNotes",
          [](Workspace& w) {
              w.setProject(ProjectInfo{"P", "", "", "", "", "", "a\r\nb"});
          },
          "Project Information holds a line end"},
-        {"QuoteInPavementText", [](Workspace& w) { w.pavement().modulusOfRupture = "650\""; },
+        {"QuoteInPavementText", [](Workspace& w) { w.ensurePavement().modulusOfRupture = "650\""; },
          nullptr},
         {"ProjectWithQuotesAndColons",
          [](Workspace& w) {
              w.setProject(ProjectInfo{"\"P\": 1", "", "", "", "", "", " n "});
          },
          nullptr},
-        {"BlanksCommasAndLatin1", [](Workspace& w) { w.axles().rows[4].tandemLoad = " 4,5 \xE9"; },
-         nullptr},
+        {"BlanksCommasAndLatin1",
+         [](Workspace& w) { w.ensureAxles().rows[4].tandemLoad = " 4,5 \xE9"; }, nullptr},
     };
     for (const Case& c : cases) {
         Workspace ws = touchedWorkspace();
@@ -431,8 +429,8 @@ TEST(Verdict, AfterEachKindOfRun) {
     };
     const auto analyse = [](AnalysisKind kind, const char* h, bool doweled = true) {
         return [=](Workspace& w) {
-            w.pavement().thickness = h;
-            w.pavement().doweledJoints = doweled;
+            w.ensurePavement().thickness = h;
+            w.ensurePavement().doweledJoints = doweled;
             ASSERT_TRUE(performAnalysis(w, kind).ok());
         };
     };
@@ -458,9 +456,9 @@ TEST(Verdict, AfterEachKindOfRun) {
         {"MetricKeepsTheRunsThickness",
          [](Workspace& w) {
              w.chooseUnitSystem(UnitSystem::Metric);
-             w.pavement().thickness = "24.1";
+             w.ensurePavement().thickness = "24.1";
              ASSERT_TRUE(performAnalysis(w, AnalysisKind::Fatigue).ok());
-             w.pavement().thickness = "30";
+             w.ensurePavement().thickness = "30";
          },
          "Trial thickness 24.10 cm: fatigue 65.4 % (at most 100 %); erosion not analysed"},
     };
@@ -479,15 +477,15 @@ TEST(InputSnapshots, ChangedSinceTheRunAndSinceSaved) {
     EXPECT_FALSE(ws.inputsChangedSinceRun()) << "no run yet";
     ws.chooseUnitSystem(UnitSystem::Metric);
     EXPECT_FALSE(ws.inputsChangedSinceSaved()) << "the initial design of the units in force";
-    ws.pavement().thickness = "25";
+    ws.ensurePavement().thickness = "25";
     EXPECT_TRUE(ws.inputsChangedSinceSaved());
     ASSERT_TRUE(performAnalysis(ws, AnalysisKind::Both).ok());
     EXPECT_FALSE(ws.inputsChangedSinceRun());
     const std::function<void(Workspace&)> edits[] = {
-        [](Workspace& w) { w.pavement().modulusOfRupture = "5000"; },
-        [](Workspace& w) { w.pavement().concreteShoulder = true; },
-        [](Workspace& w) { w.traffic().loadSafetyFactor = "1.1"; },
-        [](Workspace& w) { w.axles().rows[3].tandemCount = "7"; },
+        [](Workspace& w) { w.ensurePavement().modulusOfRupture = "5000"; },
+        [](Workspace& w) { w.ensurePavement().concreteShoulder = true; },
+        [](Workspace& w) { w.ensureTraffic().loadSafetyFactor = "1.1"; },
+        [](Workspace& w) { w.ensureAxles().rows[3].tandemCount = "7"; },
         [](Workspace& w) {
             w.setProject(ProjectInfo{"Route 9", "", "", "", "", "", ""});
         },
@@ -498,9 +496,9 @@ TEST(InputSnapshots, ChangedSinceTheRunAndSinceSaved) {
         edits[i](edited);
         EXPECT_TRUE(edited.inputsChangedSinceRun()) << i;
     }
-    ws.pavement().thickness = "26";
+    ws.ensurePavement().thickness = "26";
     EXPECT_TRUE(ws.inputsChangedSinceRun());
-    ws.pavement().thickness = "25";
+    ws.ensurePavement().thickness = "25";
     EXPECT_FALSE(ws.inputsChangedSinceRun()) << "an edit undone";
     ws.markInputsSaved();
     EXPECT_FALSE(ws.inputsChangedSinceSaved());

@@ -44,7 +44,7 @@ bool sameSensitivity(const Sensitivity& a, const Sensitivity& b) {
 const ReaderCase kReaders[] = {
     {"Analysis",
      [](const Workspace& a, const Workspace& b) {
-         const AnalysisRequest both{9.5f, true, true};
+         const AnalysisRequest both{EnteredThickness{9.5f}, true, true};
          return *runDamageAnalysis(a, both) == *runDamageAnalysis(b, both);
      }},
     {"ThicknessSearch",
@@ -145,7 +145,7 @@ TEST_P(CommandSections, CreateTheSectionsAsTheProgramAlwaysHas) {
 
 TEST(CommandSections, RefusedAnalysisStillCreatesEverySection) {
     Workspace ws;
-    ws.traffic().loadSafetyFactor = "0";  // the traffic section does not lock
+    ws.ensureTraffic().loadSafetyFactor = "0";  // the traffic section does not lock
     ASSERT_FALSE(ws.unitChoiceLocked());
     EXPECT_EQ(performAnalysis(ws, AnalysisKind::Both).status, CommandStatus::Refused);
     EXPECT_TRUE(ws.hasPavement() && ws.hasAxles() && ws.unitChoiceLocked());

@@ -179,7 +179,7 @@ TEST_F(AxleDialogTest, HiddenTandemRowIsStillCheckedAndRestored) {
     EXPECT_FALSE(lastTandemRowShown(d));
     EXPECT_EQ(row(d, 9), (Texts{"4", "1693.31", "4", "0.00"}));
     // A text the user cannot see, as a data file may leave it.
-    workspace.axles().rows[9].tandemCount = "-2";
+    workspace.ensureAxles().rows[9].tandemCount = "-2";
     dialogs.refreshFromWorkspace();
     click(d, "ok");
     EXPECT_EQ(messageTexts(), (Texts{"Tandem Axle is an invalid number; please try again!"}));

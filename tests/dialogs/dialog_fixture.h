@@ -16,6 +16,7 @@
 #include "dialogs/input_dialogs.h"
 #include "model/workspace.h"
 #include "support/fake_platform.h"
+#include "support/windows.h"
 
 namespace zan::test {
 
@@ -51,15 +52,6 @@ class DialogTest : public ::testing::Test {
 
     void click(QDialog* dialog, const std::string& button) {
         QTest::mouseClick(child<QAbstractButton>(dialog, button), Qt::LeftButton);
-    }
-
-    // Makes `window` the application's active window and delivers the activation events.
-    // (qWaitForWindowActive is no help here: a dialog shares its parent's active state.)
-    static void activate(QWidget* window) {
-        window->activateWindow();
-        for (int i = 0; i < 1000 && QApplication::activeWindow() != window; ++i)
-            QTest::qWait(5);
-        ASSERT_EQ(QApplication::activeWindow(), window);
     }
 
     // The dialog as the user sees it after Edit > ... : open and active.

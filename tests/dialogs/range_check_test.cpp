@@ -108,44 +108,97 @@ INSTANTIATE_TEST_SUITE_P(
                   {question(kH1Above), keep("h1")}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Every bound of the three dialogs, both unit systems.
-const std::vector<FieldRange> kAllRanges = {{"h1", 4, 20},
-                                            {"k", 20, 1000},
-                                            {"Sc", 400, 2000},
-                                            {"h1", 10.16f, 50.8f},
-                                            {"k", 5.42f, 271},
-                                            {"Sc", 2756, 13780},
-                                            {"ADT", 1, 1000000},
-                                            {"TD", 0, 100},
-                                            {"Years", 1, 50},
-                                            {"LSF", 1, 1.3f},
-                                            {"Single Axle Load", 2, 100},
-                                            {"Single Axle Load", 8.9f, 445},
-                                            {"Tandem Axle", 4, 200},
-                                            {"Tandem Axle", 17.8f, 890},
-                                            {"Tandem Axle", 0, 10000}};
+// Every field's range as the dialogs have always applied it, stated here rather than read from
+// the table under test, with the factor that turns the English bounds into the Metric ones (1
+// for the inputs without a unit system).
+struct StatedRange {
+    InputField field;
+    const char* id;
+    const char* name;
+    Bounds english;
+    Bounds metric;
+    double factor;
+};
+// The program's factors, short.
+constexpr double kCm = kCentimetresPerInch, kKpaMm = kKpaPerMmPerPsiPerInch, kKpa = kKpaPerPsi,
+                 kKn = kKilonewtonsPerKip;
+const std::vector<StatedRange> kStatedRanges = {
+    {InputField::TrialThickness, "thickness", "h1", {4, 20}, {10.16f, 50.8f}, kCm},
+    {InputField::SubgradeModulus, "subgradeModulus", "k", {20, 1000}, {5.42f, 271}, kKpaMm},
+    {InputField::ModulusOfRupture, "modulusOfRupture", "Sc", {400, 2000}, {2756, 13780}, kKpa},
+    {InputField::AverageDailyTraffic, "averageDailyTraffic", "ADT", {1, 1000000}, {1, 1000000}, 1},
+    {InputField::TruckPercent, "truckPercent", "TD", {0, 100}, {0, 100}, 1},
+    {InputField::DirectionPercent, "directionPercent", "DD", {0, 100}, {0, 100}, 1},
+    {InputField::LanePercent, "lanePercent", "LD", {0, 100}, {0, 100}, 1},
+    {InputField::GrowthPercent, "growthPercent", "i", {0, 100}, {0, 100}, 1},
+    {InputField::DesignPeriod, "designPeriod", "Years", {1, 50}, {1, 50}, 1},
+    {InputField::LoadSafetyFactor, "loadSafetyFactor", "LSF", {1, 1.3f}, {1, 1.3f}, 1},
+    {InputField::SingleAxleLoad, "singleLoad", "Single Axle Load", {2, 100}, {8.9f, 445}, kKn},
+    {InputField::SingleAxleCount, "singleCount", "Single Axle", {0, 10000}, {0, 10000}, 1},
+    {InputField::TandemAxleLoad, "tandemLoad", "Tandem Axle", {4, 200}, {17.8f, 890}, kKn},
+    {InputField::TandemAxleCount, "tandemCount", "Tandem Axle", {0, 10000}, {0, 10000}, 1},
+};
+
+TEST(RangeTable, HoldsEveryFieldWithItsStatedRangeAndId) {
+    ASSERT_EQ(inputRanges().size(), kStatedRanges.size());
+    for (const StatedRange& stated : kStatedRanges) {
+        SCOPED_TRACE(stated.id);
+        const InputRange& entry = inputRange(stated.field);
+        EXPECT_STREQ(entry.name, stated.name);
+        EXPECT_EQ(findInputRange(stated.id), &entry);
+        for (UnitSystem units : {UnitSystem::English, UnitSystem::Metric}) {
+            const Bounds& bounds = units == UnitSystem::Metric ? stated.metric : stated.english;
+            const FieldRange range = entry.range(units);
+            EXPECT_STREQ(range.name, stated.name);
+            EXPECT_EQ(range.minimum, bounds.minimum);
+            EXPECT_EQ(range.maximum, bounds.maximum);
+        }
+    }
+    EXPECT_EQ(findInputRange("h1"), nullptr);  // ids are not the message names
+}
+
+// A typo in either bound shows: the Metric bound is the English one times the program's
+// factor, to the digits the Metric bound is written with.
+TEST(RangeTable, MetricBoundsAreTheEnglishOnesConverted) {
+    for (const StatedRange& stated : kStatedRanges) {
+        const InputRange& entry = inputRange(stated.field);
+        for (bool minimum : {true, false}) {
+            const float english = minimum ? entry.english.minimum : entry.english.maximum;
+            const std::string metric =
+                boundText(minimum ? entry.metric.minimum : entry.metric.maximum);
+            const std::size_t point = metric.find('.');
+            const int decimals =
+                point == std::string::npos ? 0 : static_cast<int>(metric.size() - point - 1);
+            EXPECT_EQ(formatFixed(english * stated.factor, decimals), metric)
+                << stated.id << (minimum ? " minimum" : " maximum");
+        }
+    }
+}
 
 // A suggested bound must pass the next check silently, and a value just outside a bound
 // (one single-precision step) must be caught: the comparison is exact, in single precision.
-TEST(RangeCheckBounds, SuggestedBoundPassesAndTheNextFloatOutsideIsCaught) {
-    for (const FieldRange& r : kAllRanges) {
-        for (bool minimum : {true, false}) {
-            const float bound = minimum ? r.minimum : r.maximum;
-            SCOPED_TRACE(std::string(r.name) + " " + formatSignificant(bound));
-            const float outside = std::nextafter(bound, minimum ? -1e30f : 1e30f);
-            if (outside < 0)
-                continue;
-            FakePlatform platform;
-            platform.answers = {Answer::Yes};
-            const std::string suggested =
-                checkInputValue(platform, formatSignificant(outside, 9), r);
-            EXPECT_EQ(platform.messages.size(), 1u);
-            EXPECT_EQ(suggested, formatSignificant(bound));
-            platform.messages.clear();
-            EXPECT_EQ(checkInputValue(platform, suggested, r), suggested);
-            EXPECT_TRUE(platform.messages.empty());
-        }
+void checkBoundsOf(const FieldRange& r) {
+    for (bool minimum : {true, false}) {
+        const float bound = minimum ? r.minimum : r.maximum;
+        SCOPED_TRACE(std::string(r.name) + " " + formatSignificant(bound));
+        const float outside = std::nextafter(bound, minimum ? -1e30f : 1e30f);
+        if (outside < 0)
+            continue;
+        FakePlatform platform;
+        platform.answers = {Answer::Yes};
+        const std::string suggested = checkInputValue(platform, formatSignificant(outside, 9), r);
+        EXPECT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(suggested, formatSignificant(bound));
+        platform.messages.clear();
+        EXPECT_EQ(checkInputValue(platform, suggested, r), suggested);
+        EXPECT_TRUE(platform.messages.empty());
     }
+}
+
+TEST(RangeCheckBounds, SuggestedBoundPassesAndTheNextFloatOutsideIsCaught) {
+    for (const InputRange& entry : inputRanges())
+        for (UnitSystem units : {UnitSystem::English, UnitSystem::Metric})
+            checkBoundsOf(entry.range(units));
 }
 
 }  // namespace

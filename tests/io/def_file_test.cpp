@@ -55,15 +55,15 @@ TEST(DefFileWriter, InitialDesignsMatchTheirFiles) {
 
 TEST(DefFileRoundTrip, EveryTextSurvivesExactly) {
     Workspace ws;
-    PavementInputs& p = ws.pavement();
+    PavementInputs& p = ws.ensurePavement();
     p.thickness = "";
     p.subgradeModulus = "  130 ";
     p.modulusOfRupture = "\x80\xA0\xE9\xFF 650";
     p.concreteShoulder = true;
     p.doweledJoints = false;
-    ws.traffic() = TrafficInputs{"12,900", " 19", "4 ", "", "\xB5\xC4", "1.2", "20 years"};
-    ws.axles().rows[0] = AxleRowTexts{"30,5", " 0.58 ", "", "\xFE\x81"};
-    ws.axles().rows[9] = AxleRowTexts{};
+    ws.ensureTraffic() = TrafficInputs{"12,900", " 19", "4 ", "", "\xB5\xC4", "1.2", "20 years"};
+    ws.ensureAxles().rows[0] = AxleRowTexts{"30,5", " 0.58 ", "", "\xFE\x81"};
+    ws.ensureAxles().rows[9] = AxleRowTexts{};
     ws.setProject(ProjectInfo{"Route 9: Main St", "", " Town ",
                               "A. \xC9"
                               "crivain",
@@ -237,7 +237,7 @@ TEST(DefFileApply, UnitMarkerSwitchesUnitsAndCaptions) {
     for (const Case& c : cases) {
         Workspace ws;
         ws.chooseUnitSystem(c.before);
-        ws.axles().lastTandemRowShown = false;
+        ws.ensureAxles().lastTandemRowShown = false;
         DefFileContents contents = initialEnglish();
         contents.units = c.marker;
         contents.thickness = "8";

@@ -19,7 +19,7 @@ AnalysisResults analysed(bool fatigue, bool erosion, UnitSystem units = UnitSyst
     Workspace ws;
     ws.chooseUnitSystem(units);
     const float h = units == UnitSystem::Metric ? 24.1f : 9.5f;
-    auto r = runDamageAnalysis(ws, AnalysisRequest{h, fatigue, erosion});
+    auto r = runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{h}, fatigue, erosion});
     EXPECT_TRUE(r.ok());
     return r.ok() ? *r : AnalysisResults{};
 }
@@ -132,7 +132,16 @@ INSTANTIATE_TEST_SUITE_P(
         ShortestCase{"Whole", 130.0f, "130"}, ShortestCase{"Half", 9.5f, "9.5"},
         ShortestCase{"Tenth", 0.1f, "0.1"}, ShortestCase{"Unlimited", 1.0e9f, "1e+09"},
         ShortestCase{"Negative", -1.25f, "-1.25"}, ShortestCase{"NegativeZero", -0.0f, "-0"},
-        ShortestCase{"MetricThickness", static_cast<float>(24.1f / 2.54), "9.488189"}),
+        ShortestCase{"MetricThickness", static_cast<float>(24.1f / 2.54), "9.488189"},
+        // The shorter of the fixed and the exponent form, fixed on a tie; a whole number exact.
+        ShortestCase{"EightDigits", 4855.1245f, "4855.1245"},
+        ShortestCase{"TieIsFixed", 10000.0f, "10000"},
+        ShortestCase{"ExponentIsShorter", 100000.0f, "1e+05"},
+        ShortestCase{"SmallTieIsFixed", 0.001f, "0.001"},
+        ShortestCase{"SmallExponent", 0.0001f, "1e-04"},
+        ShortestCase{"WholeBeyondShortestDigits", 48047325184.0f, "48047325184"},
+        ShortestCase{"Largest", 3.4028235e38f, "3.4028235e+38"},
+        ShortestCase{"Smallest", 1e-45f, "1e-45"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct UnitsLineCase {
@@ -149,9 +158,9 @@ class ModelUnitsLine : public ::testing::TestWithParam<UnitsLineCase> {};
 TEST_P(ModelUnitsLine, NamesWhatThePartsComputedWith) {
     const UnitsLineCase& c = GetParam();
     Workspace ws;
-    ws.pavement().concreteShoulder = c.concreteShoulder;
-    ws.pavement().doweledJoints = c.doweledJoints;
-    auto r = runDamageAnalysis(ws, AnalysisRequest{9.5f, c.fatigue, c.erosion});
+    ws.ensurePavement().concreteShoulder = c.concreteShoulder;
+    ws.ensurePavement().doweledJoints = c.doweledJoints;
+    auto r = runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{9.5f}, c.fatigue, c.erosion});
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(modelUnitsLine(calculationDetails(*r)), c.line);
     EXPECT_EQ(detailsTable(calculationDetails(*r)).modelUnits, c.line);
@@ -179,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(
 // then has its own sentence.
 TEST(ModelUnitsLine, PartsWithDifferentInputsEachHaveTheirOwn) {
     AnalysisResults r = analysed(true, true);
-    r.erosionInputs.thickness = 10.0f;
+    r.erosionInputs.slab.thickness = Inches{10.0f};
     EXPECT_EQ(modelUnitsLine(calculationDetails(r)),
               "Model units, fatigue part: h = 9.5 in, k = 130 psi/in, Sc = 650 psi; no concrete "
               "shoulder. Erosion part: h = 10 in, k = 130 psi/in; no concrete shoulder, doweled "

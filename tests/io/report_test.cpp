@@ -86,9 +86,9 @@ TEST(ReportInputs, InitialEnglishDesignLineByLine) {
 
 TEST(ReportInputs, TextsThatAreNotNumbers) {
     Workspace ws;
-    ws.pavement().thickness = "nine";
-    ws.traffic().growthPercent = "2.5";
-    AxleRowTexts& row = ws.axles().rows[0];
+    ws.ensurePavement().thickness = "nine";
+    ws.ensureTraffic().growthPercent = "2.5";
+    AxleRowTexts& row = ws.ensureAxles().rows[0];
     row.singleLoad = "abc";
     row.singleCount = "";
     row.tandemLoad = " 52 ";
@@ -308,7 +308,7 @@ TEST(ReportFailure, ZeroModulusOfRuptureOnlyBlocksTheFatigueTable) {
     };
     for (const Case& c : cases) {
         Workspace ws;
-        ws.pavement().modulusOfRupture = c.sc;
+        ws.ensurePavement().modulusOfRupture = c.sc;
         AnalysisResults results;
         results.fatigueSelected = c.fatigue;
         results.erosionSelected = true;

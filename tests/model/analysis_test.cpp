@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 #include "model/workspace.h"
 
@@ -15,7 +16,7 @@ void expectClose(double actual, double expected, double relative) {
 }
 
 AnalysisResults runBoth(Workspace& ws, float h) {
-    auto r = runDamageAnalysis(ws, AnalysisRequest{h, true, true});
+    auto r = runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{h}, true, true});
     EXPECT_TRUE(r.ok()) << (r.ok() ? "" : analysisErrorMessage(r.error()));
     return r.ok() ? *r : AnalysisResults{};
 }
@@ -55,14 +56,14 @@ TEST(RunDamageAnalysis, WorkedRowsOfTheInitialDesign) {
 
 TEST(RunDamageAnalysis, WorkedProjection) {
     Workspace ws;
-    TrafficInputs& t = ws.traffic();
+    TrafficInputs& t = ws.ensureTraffic();
     t.averageDailyTraffic = "12900";
     t.truckPercent = "10";
     t.directionPercent = "50";
     t.lanePercent = "100";
     t.growthPercent = "4";
     t.designPeriod = "20";
-    ws.axles().rows[0].singleCount = "100";
+    ws.ensureAxles().rows[0].singleCount = "100";
     const AnalysisResults r = runBoth(ws, 9.5f);
     expectClose(r.expectedRepetitions[0][0], 701050.0, 2e-5);
 }
@@ -79,14 +80,14 @@ class GrowthFactorTest : public ::testing::TestWithParam<GrowthCase> {};
 // 1000 trucks makes the expected repetitions of a row that number times 1000.
 TEST_P(GrowthFactorTest, ZeroOrNegativeGrowthTakesTwenty) {
     Workspace ws;
-    TrafficInputs& t = ws.traffic();
+    TrafficInputs& t = ws.ensureTraffic();
     t.averageDailyTraffic = "1000";
     t.truckPercent = "100";
     t.directionPercent = "100";
     t.lanePercent = "100";
     t.growthPercent = GetParam().growth;
     t.designPeriod = GetParam().years;
-    ws.axles().rows[0].singleCount = "1";
+    ws.ensureAxles().rows[0].singleCount = "1";
     const AnalysisResults r = runBoth(ws, 9.5f);
     expectClose(r.expectedRepetitions[0][0], 365.0 * GetParam().growthFactor, 1e-6);
 }
@@ -98,8 +99,8 @@ INSTANTIATE_TEST_SUITE_P(Rates, GrowthFactorTest,
 
 TEST(RunDamageAnalysis, ZeroCountRowHasNoDamageButItsValues) {
     Workspace ws;
-    ws.axles().rows[0].singleCount = "";
-    ws.axles().rows[0].tandemCount = "none";
+    ws.ensureAxles().rows[0].singleCount = "";
+    ws.ensureAxles().rows[0].tandemCount = "none";
     const AnalysisResults r = runBoth(ws, 9.5f);
     EXPECT_EQ(r.expectedRepetitions[0][0], 0.0f);
     EXPECT_EQ(r.fatigueDamage[0][0], 0.0f);
@@ -112,7 +113,7 @@ TEST(RunDamageAnalysis, UnselectedPartKeepsThePreviousValues) {
     Workspace ws;
     ws.commitResults(runBoth(ws, 9.5f));
     const AnalysisResults before = ws.results();
-    auto erosionOnly = runDamageAnalysis(ws, AnalysisRequest{7.0f, false, true});
+    auto erosionOnly = runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{7.0f}, false, true});
     ASSERT_TRUE(erosionOnly.ok());
     EXPECT_EQ(erosionOnly->equivalentStress, before.equivalentStress);
     EXPECT_EQ(erosionOnly->fatigueDamage, before.fatigueDamage);
@@ -122,7 +123,8 @@ TEST(RunDamageAnalysis, UnselectedPartKeepsThePreviousValues) {
     EXPECT_TRUE(erosionOnly->erosionSelected);
 
     Workspace fresh;
-    auto fatigueOnly = runDamageAnalysis(fresh, AnalysisRequest{9.5f, true, false});
+    auto fatigueOnly =
+        runDamageAnalysis(fresh, AnalysisRequest{EnteredThickness{9.5f}, true, false});
     ASSERT_TRUE(fatigueOnly.ok());
     EXPECT_EQ(fatigueOnly->totalErosionDamage, 0.0f);
     EXPECT_EQ(fatigueOnly->erosionFactor, RowTable{});
@@ -132,11 +134,11 @@ TEST(RunDamageAnalysis, MetricInputsConvertToModelUnits) {
     Workspace english;
     Workspace metric;
     ASSERT_TRUE(metric.chooseUnitSystem(UnitSystem::Metric));
-    PavementInputs& p = metric.pavement();
+    PavementInputs& p = metric.ensurePavement();
     p.subgradeModulus = "35.23";
     p.modulusOfRupture = "4478.5";
-    metric.axles().rows[0].singleLoad = "133.5";  // 30 kips
-    metric.axles().rows[1].singleLoad = "80";     // with LSF 1.2: 96 / 4.45 kips
+    metric.ensureAxles().rows[0].singleLoad = "133.5";  // 30 kips
+    metric.ensureAxles().rows[1].singleLoad = "80";     // with LSF 1.2: 96 / 4.45 kips
 
     const AnalysisResults e = runBoth(english, 9.5f);
     const AnalysisResults m = runBoth(metric, 24.13f);
@@ -144,16 +146,24 @@ TEST(RunDamageAnalysis, MetricInputsConvertToModelUnits) {
     EXPECT_NEAR(m.axleLoad[0][1], 21.5730f, 1e-4f);
     EXPECT_NEAR(m.equivalentStress[0][0], e.equivalentStress[0][0], 0.05f);  // psi in both systems
     EXPECT_NEAR(m.erosionFactor[0][0], e.erosionFactor[0][0], 1e-3f);
+    EXPECT_NEAR(m.fatigueInputs.slab.thickness.value, 9.5f, 1e-6f);
+    EXPECT_EQ(toModelUnits(EnteredThickness{9.5f}, UnitSystem::English), Inches{9.5f});
 }
+
+// A thickness in the user's unit reaches a model only through toModelUnits.
+static_assert(!std::is_convertible_v<float, EnteredThickness>);
+static_assert(!std::is_convertible_v<float, Inches>);
+static_assert(!std::is_constructible_v<Inches, EnteredThickness>);
+static_assert(!std::is_constructible_v<AnalysisRequest, float, bool, bool>);
 
 TEST(RunDamageAnalysis, ShoulderAndDowelChoicesSelectTheModels) {
     Workspace ws;
     const AnalysisResults plain = runBoth(ws, 9.5f);
-    ws.pavement().concreteShoulder = true;
+    ws.ensurePavement().concreteShoulder = true;
     const AnalysisResults shoulder = runBoth(ws, 9.5f);
     EXPECT_LT(shoulder.equivalentStress[0][0], plain.equivalentStress[0][0]);
-    ws.pavement().concreteShoulder = false;
-    ws.pavement().doweledJoints = false;
+    ws.ensurePavement().concreteShoulder = false;
+    ws.ensurePavement().doweledJoints = false;
     const AnalysisResults aggregate = runBoth(ws, 9.5f);
     EXPECT_EQ(aggregate.equivalentStress, plain.equivalentStress);  // fatigue ignores the joints
     EXPECT_GT(aggregate.erosionFactor[0][0], plain.erosionFactor[0][0]);
@@ -177,13 +187,13 @@ class RefusalTest : public ::testing::TestWithParam<RefusalCase> {};
 TEST_P(RefusalTest, NamesTheOffendingInput) {
     const RefusalCase& c = GetParam();
     Workspace ws;
-    ws.pavement().subgradeModulus = c.k;
-    ws.pavement().modulusOfRupture = c.sc;
-    ws.traffic().averageDailyTraffic = c.adt;
-    ws.traffic().loadSafetyFactor = c.lsf;
-    ws.axles().rows[2].tandemLoad = c.tandemLoad3;
+    ws.ensurePavement().subgradeModulus = c.k;
+    ws.ensurePavement().modulusOfRupture = c.sc;
+    ws.ensureTraffic().averageDailyTraffic = c.adt;
+    ws.ensureTraffic().loadSafetyFactor = c.lsf;
+    ws.ensureAxles().rows[2].tandemLoad = c.tandemLoad3;
     for (bool fatigue : {true, false}) {
-        auto r = runDamageAnalysis(ws, AnalysisRequest{c.h, fatigue, !fatigue});
+        auto r = runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{c.h}, fatigue, !fatigue});
         ASSERT_FALSE(r.ok());
         EXPECT_EQ(r.error().input, c.input);
         EXPECT_EQ(r.error().problem, c.problem);
@@ -234,17 +244,17 @@ TEST(RunDamageAnalysis, NegativeCountsAndPeriodsAreRefused) {
         const char* words;
     };
     const Case cases[] = {
-        {[](Workspace& w) { w.axles().rows[4].tandemCount = "-3"; }, AnalysisInput::AxleCount,
+        {[](Workspace& w) { w.ensureAxles().rows[4].tandemCount = "-3"; }, AnalysisInput::AxleCount,
          "number of tandem axles per 1000 trucks in row 5 is negative"},
-        {[](Workspace& w) { w.traffic().designPeriod = "-20"; }, AnalysisInput::DesignPeriod,
+        {[](Workspace& w) { w.ensureTraffic().designPeriod = "-20"; }, AnalysisInput::DesignPeriod,
          "design period is negative"},
-        {[](Workspace& w) { w.traffic().lanePercent = "-81"; }, AnalysisInput::LanePercent,
+        {[](Workspace& w) { w.ensureTraffic().lanePercent = "-81"; }, AnalysisInput::LanePercent,
          "lane distribution"},
     };
     for (const Case& c : cases) {
         Workspace ws;
         c.set(ws);
-        auto r = runDamageAnalysis(ws, AnalysisRequest{9.5f, true, true});
+        auto r = runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{9.5f}, true, true});
         ASSERT_FALSE(r.ok()) << c.words;
         EXPECT_EQ(r.error().input, c.input);
         EXPECT_EQ(r.error().problem, AnalysisProblem::Negative);
@@ -252,16 +262,17 @@ TEST(RunDamageAnalysis, NegativeCountsAndPeriodsAreRefused) {
             << analysisErrorMessage(r.error());
     }
     Workspace zeroPeriod;  // zero is allowed: no traffic at all
-    zeroPeriod.traffic().designPeriod = "0";
-    zeroPeriod.axles().rows[0].singleCount = "-0";
-    EXPECT_TRUE(runDamageAnalysis(zeroPeriod, AnalysisRequest{9.5f, true, true}).ok());
+    zeroPeriod.ensureTraffic().designPeriod = "0";
+    zeroPeriod.ensureAxles().rows[0].singleCount = "-0";
+    EXPECT_TRUE(
+        runDamageAnalysis(zeroPeriod, AnalysisRequest{EnteredThickness{9.5f}, true, true}).ok());
 }
 
 TEST(RunDamageAnalysis, VeryThinSlabIsRefusedNotReported) {
     // Near 1 in the allowable repetitions underflow or the erosion terms lose meaning.
     Workspace ws;
     for (float h : {0.05f, 0.2f, 0.5f}) {
-        auto r = runDamageAnalysis(ws, AnalysisRequest{h, true, true});
+        auto r = runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{h}, true, true});
         EXPECT_FALSE(r.ok()) << h;
         if (!r.ok()) {
             EXPECT_EQ(r.error().input, AnalysisInput::RowResult) << h;
@@ -273,7 +284,7 @@ TEST(RunDamageAnalysis, VeryThinSlabIsRefusedNotReported) {
 TEST(RunDamageAnalysis, EveryCommittedValueIsFinite) {
     Workspace ws;
     for (float h = 1.0f; h <= 60.0f; h += 0.25f) {
-        auto r = runDamageAnalysis(ws, AnalysisRequest{h, true, true});
+        auto r = runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{h}, true, true});
         if (!r.ok())
             continue;
         for (const RowTable* t :

@@ -22,9 +22,9 @@ Workspace workspaceFor(const Design& d) {
     Workspace ws;
     ws.chooseUnitSystem(d.units);
     ws.createInputSections();
-    ws.pavement().concreteShoulder = d.concreteShoulder;
-    ws.pavement().doweledJoints = d.doweledJoints;
-    ws.pavement().thickness = d.thickness;
+    ws.ensurePavement().concreteShoulder = d.concreteShoulder;
+    ws.ensurePavement().doweledJoints = d.doweledJoints;
+    ws.ensurePavement().thickness = d.thickness;
     return ws;
 }
 
@@ -32,7 +32,7 @@ AnalysisResults run(const Workspace& ws, bool fatigue, bool erosion,
                     const AnalysisResults& previous) {
     const float h = std::stof(ws.pavement().thickness);
     auto r = runDamageAnalysis(ws.pavement(), ws.traffic(), ws.axles(), ws.unitSystem(),
-                               AnalysisRequest{h, fatigue, erosion}, previous);
+                               AnalysisRequest{EnteredThickness{h}, fatigue, erosion}, previous);
     EXPECT_TRUE(r.ok()) << (r.ok() ? "" : analysisErrorMessage(r.error()));
     return r.ok() ? *r : AnalysisResults{};
 }
@@ -107,12 +107,12 @@ TEST(CalculationDetails, WorkedTermsOfTheFirstSingleRow) {
 
 TEST(CalculationDetails, MetricInputsAreRecordedInModelUnits) {
     Workspace ws = workspaceFor({"", UnitSystem::Metric, false, true, "24.13"});
-    ws.pavement().subgradeModulus = "35.23";
-    ws.pavement().modulusOfRupture = "4478.5";
+    ws.ensurePavement().subgradeModulus = "35.23";
+    ws.ensurePavement().modulusOfRupture = "4478.5";
     const CalculationDetails details = calculationDetails(run(ws, true, true, AnalysisResults{}));
     ASSERT_TRUE(details.fatigueInputs);
-    expectClose(details.fatigueInputs->thickness, 9.5, 1e-6, "h (in)");
-    expectClose(details.fatigueInputs->subgradeModulus, 130, 1e-4, "k (psi/in)");
+    expectClose(details.fatigueInputs->slab.thickness.value, 9.5, 1e-6, "h (in)");
+    expectClose(details.fatigueInputs->slab.subgradeModulus, 130, 1e-4, "k (psi/in)");
     expectClose(details.fatigueInputs->modulusOfRupture, 650, 1e-6, "Sc (psi)");
     // The loads too: 133.5 kN with LSF 1.2 is 160.2 / 4.45 = 36 kips.
     expectClose(details.rows[0].designLoad, 36.0, 1e-6, "load (kips)");
@@ -160,12 +160,12 @@ TEST(CalculationDetails, BeforeAnyRunHoldNoPart) {
 TEST(CalculationDetails, APartNotRunKeepsTheInputsOfItsRun) {
     Workspace ws = workspaceFor({"", UnitSystem::English, false, true, "9.5"});
     const AnalysisResults both = run(ws, true, true, AnalysisResults{});
-    ws.pavement().thickness = "11";
-    ws.pavement().concreteShoulder = true;
+    ws.ensurePavement().thickness = "11";
+    ws.ensurePavement().concreteShoulder = true;
     const AnalysisResults fatigue = run(ws, true, false, both);
     EXPECT_EQ(fatigue.erosionInputs, both.erosionInputs);
-    EXPECT_EQ(fatigue.fatigueInputs.thickness, 11.0f);
-    EXPECT_EQ(fatigue.fatigueInputs.shoulder, ShoulderType::Concrete);
+    EXPECT_EQ(fatigue.fatigueInputs.slab.thickness, Inches{11.0f});
+    EXPECT_EQ(fatigue.fatigueInputs.slab.shoulder, ShoulderType::Concrete);
 }
 
 // Inputs typed after the run change nothing: the details explain the run, not the texts.
@@ -173,15 +173,15 @@ TEST(CalculationDetails, DoNotFollowInputsChangedAfterTheRun) {
     Workspace ws = workspaceFor({"", UnitSystem::English, false, true, "9.5"});
     ws.commitResults(run(ws, true, true, AnalysisResults{}));
     const CalculationDetails before = calculationDetails(ws.results());
-    ws.pavement().thickness = "12";
-    ws.pavement().subgradeModulus = "300";
-    ws.pavement().modulusOfRupture = "700";
-    ws.pavement().concreteShoulder = true;
-    ws.pavement().doweledJoints = false;
-    ws.axles().rows[0].singleLoad = "40";
-    ws.traffic().loadSafetyFactor = "1.0";
+    ws.ensurePavement().thickness = "12";
+    ws.ensurePavement().subgradeModulus = "300";
+    ws.ensurePavement().modulusOfRupture = "700";
+    ws.ensurePavement().concreteShoulder = true;
+    ws.ensurePavement().doweledJoints = false;
+    ws.ensureAxles().rows[0].singleLoad = "40";
+    ws.ensureTraffic().loadSafetyFactor = "1.0";
     EXPECT_EQ(calculationDetails(ws.results()), before);
-    EXPECT_EQ(before.fatigueInputs->thickness, 9.5f);
+    EXPECT_EQ(before.fatigueInputs->slab.thickness, Inches{9.5f});
     EXPECT_EQ(before.rows[0].designLoad, 36.0f);
 }
 

@@ -44,16 +44,16 @@ const CurveCase kCurveCases[] = {
     {"ShoulderLowLoads",
      UnitSystem::English,
      [](Workspace& ws) {
-         ws.pavement().concreteShoulder = true;
-         ws.traffic().loadSafetyFactor = "1";
+         ws.ensurePavement().concreteShoulder = true;
+         ws.ensureTraffic().loadSafetyFactor = "1";
      },
      0.0f,
      {}},
     {"AggregateInterlockHeavyTraffic",
      UnitSystem::English,
      [](Workspace& ws) {
-         ws.pavement().doweledJoints = false;
-         ws.traffic().averageDailyTraffic = "40000";
+         ws.ensurePavement().doweledJoints = false;
+         ws.ensureTraffic().averageDailyTraffic = "40000";
      },
      0.0f,
      {}},
@@ -62,14 +62,14 @@ const CurveCase kCurveCases[] = {
     {"LightTrafficErosionCrossesLow",
      UnitSystem::English,
      [](Workspace& ws) {
-         ws.traffic().averageDailyTraffic = "500";
-         ws.traffic().loadSafetyFactor = "1";
+         ws.ensureTraffic().averageDailyTraffic = "500";
+         ws.ensureTraffic().loadSafetyFactor = "1";
      },
      7.5f,
      {4.75f, 7.5f, 11.0f}},
     {"MetricTrialFarAbove",
      UnitSystem::Metric,
-     [](Workspace& ws) { ws.pavement().thickness = "60"; },
+     [](Workspace& ws) { ws.ensurePavement().thickness = "60"; },
      24.0f,
      {}},
 };
@@ -127,7 +127,8 @@ TEST_P(DamageCurveTest, PointsAreTheAnalysisAtTheirThicknesses) {
     ASSERT_TRUE(curve.ok());
     for (const DamagePoint& p : curve->points) {
         SCOPED_TRACE(p.thickness);
-        auto run = runDamageAnalysis(ws, AnalysisRequest{p.thickness, true, true});
+        auto run =
+            runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{p.thickness}, true, true});
         ASSERT_TRUE(run.ok());
         EXPECT_EQ(p.totalFatigueDamage, run->totalFatigueDamage);
         EXPECT_EQ(p.totalErosionDamage, run->totalErosionDamage);
@@ -166,7 +167,7 @@ class DamageCurveTrialTest : public ::testing::TestWithParam<TrialCase> {};
 TEST_P(DamageCurveTrialTest, RangeTakesInANearbyTrial) {
     const TrialCase& c = GetParam();
     Workspace ws;
-    ws.pavement().thickness = c.text;
+    ws.ensurePavement().thickness = c.text;
     auto curve = damageCurve(ws);
     ASSERT_TRUE(curve.ok());
     EXPECT_EQ(curve->recommendedThickness, 9.5f);
@@ -185,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(Trials, DamageCurveTrialTest,
 
 TEST(DamageCurve, RefusedDesignGivesTheSearchesError) {
     Workspace ws;
-    ws.pavement().subgradeModulus = "0";
+    ws.ensurePavement().subgradeModulus = "0";
     auto curve = damageCurve(ws);
     auto found = searchDesignThickness(ws);
     ASSERT_FALSE(curve.ok());
@@ -205,7 +206,7 @@ TEST(DamagePoints, LeaveOutWhatTheAnalysisRefuses) {
         int refused = 0;
         for (float h = step; h <= 20.0f; h += step) {
             SCOPED_TRACE(h);
-            auto run = runDamageAnalysis(ws, AnalysisRequest{h, true, true});
+            auto run = runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{h}, true, true});
             if (!run) {
                 ++refused;
                 continue;

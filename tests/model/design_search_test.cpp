@@ -8,7 +8,7 @@ namespace zan {
 namespace {
 
 bool passesAt(Workspace& ws, float h) {
-    auto r = runDamageAnalysis(ws, AnalysisRequest{h, true, true});
+    auto r = runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{h}, true, true});
     return r.ok() && passes(*r);
 }
 
@@ -26,16 +26,27 @@ TEST_P(DesignSearchTest, FindsTheThinnestPassingGridThickness) {
     const SearchCase& c = GetParam();
     Workspace ws;
     ASSERT_TRUE(ws.chooseUnitSystem(c.units));
-    ws.pavement().thickness = c.start;
+    ws.ensurePavement().thickness = c.start;
     auto found = searchDesignThickness(ws);
     ASSERT_TRUE(found.ok());
     const float step = c.units == UnitSystem::Metric ? 0.5f : 0.25f;
     EXPECT_TRUE(passesAt(ws, found->thickness));
     EXPECT_FALSE(passesAt(ws, found->thickness - step));
-    auto again = runDamageAnalysis(ws, AnalysisRequest{found->thickness, true, true});
+    auto again =
+        runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{found->thickness}, true, true});
     EXPECT_EQ(found->results, *again);
     EXPECT_EQ(ws.pavement().thickness, c.start);  // the search itself writes nothing
     EXPECT_EQ(ws.results(), AnalysisResults{});
+
+    // Started near the result, above or below it, on the grid or off it, the search finds
+    // the same thickness with the same results.
+    for (const float nearby : {found->thickness, found->thickness + 3 * step,
+                               found->thickness - 2 * step, found->thickness + 0.1f, 1e6f}) {
+        auto near = searchDesignThicknessNear(ws, nearby);
+        ASSERT_TRUE(near.ok()) << nearby;
+        EXPECT_EQ(near->thickness, found->thickness) << nearby;
+        EXPECT_EQ(near->results, found->results) << nearby;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -43,8 +54,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SearchCase{"EnglishFromTrial", UnitSystem::English, "9.5"},
                       SearchCase{"EnglishFromBelow", UnitSystem::English, "7"},
                       SearchCase{"EnglishFromAbove", UnitSystem::English, "14.9"},
+                      SearchCase{"EnglishFromFarBelow", UnitSystem::English, "5"},
+                      SearchCase{"EnglishFromBeyondTheLimit", UnitSystem::English, "650"},
                       SearchCase{"MetricFromTrial", UnitSystem::Metric, "24.1"},
-                      SearchCase{"MetricFromAbove", UnitSystem::Metric, "40"}),
+                      SearchCase{"MetricFromAbove", UnitSystem::Metric, "40"},
+                      SearchCase{"MetricFromBeyondTheLimit", UnitSystem::Metric, "1651"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DesignSearch, InitialDesignNeedsNineAndAHalfInches) {
@@ -57,8 +71,8 @@ TEST(DesignSearch, InitialDesignNeedsNineAndAHalfInches) {
 
 TEST(DesignSearch, StartIsTheWholeNumberPart) {
     Workspace a, b;
-    a.pavement().thickness = "12.75";
-    b.pavement().thickness = "12";
+    a.ensurePavement().thickness = "12.75";
+    b.ensurePavement().thickness = "12";
     auto fa = searchDesignThickness(a);
     auto fb = searchDesignThickness(b);
     ASSERT_TRUE(fa.ok() && fb.ok());
@@ -68,7 +82,7 @@ TEST(DesignSearch, StartIsTheWholeNumberPart) {
 
 TEST(DesignSearch, NoTrafficStopsBeforeTheModelsBreakDown) {
     Workspace ws;
-    for (auto& row : ws.axles().rows)
+    for (auto& row : ws.ensureAxles().rows)
         row.singleCount = row.tandemCount = "0";
     auto found = searchDesignThickness(ws);
     ASSERT_TRUE(found.ok());
@@ -81,9 +95,9 @@ TEST(DesignSearch, NothingPassesUpToTheLimit) {
     for (UnitSystem units : {UnitSystem::English, UnitSystem::Metric}) {
         Workspace ws;
         ASSERT_TRUE(ws.chooseUnitSystem(units));
-        ws.pavement().modulusOfRupture = units == UnitSystem::Metric ? "345" : "50";
-        ws.pavement().thickness = units == UnitSystem::Metric ? "50" : "20";
-        ws.traffic().averageDailyTraffic = "1000000";
+        ws.ensurePavement().modulusOfRupture = units == UnitSystem::Metric ? "345" : "50";
+        ws.ensurePavement().thickness = units == UnitSystem::Metric ? "50" : "20";
+        ws.ensureTraffic().averageDailyTraffic = "1000000";
         auto found = searchDesignThickness(ws);
         ASSERT_FALSE(found.ok());
         EXPECT_EQ(found.error().kind, DesignSearchError::Kind::NoPassingThickness);
@@ -95,14 +109,14 @@ TEST(DesignSearch, NothingPassesUpToTheLimit) {
 
 TEST(DesignSearch, RefusedStartRefusesTheCommand) {
     Workspace ws;
-    ws.pavement().thickness = "0.5";  // whole-number part 0
+    ws.ensurePavement().thickness = "0.5";  // whole-number part 0
     auto found = searchDesignThickness(ws);
     ASSERT_FALSE(found.ok());
     EXPECT_EQ(found.error().kind, DesignSearchError::Kind::Refused);
     EXPECT_EQ(found.error().refusal.input, AnalysisInput::TrialThickness);
 
     Workspace zeroLoad;
-    zeroLoad.axles().rows[9].singleLoad = "0";
+    zeroLoad.ensureAxles().rows[9].singleLoad = "0";
     auto refused = searchDesignThickness(zeroLoad);
     ASSERT_FALSE(refused.ok());
     EXPECT_EQ(refused.error().refusal.input, AnalysisInput::AxleLoad);
@@ -110,7 +124,7 @@ TEST(DesignSearch, RefusedStartRefusesTheCommand) {
 
 TEST(DesignSearch, AbsurdStartWalksDownFromTheLimit) {
     Workspace ws;
-    ws.pavement().thickness = "1e30";
+    ws.ensurePavement().thickness = "1e30";
     auto found = searchDesignThickness(ws);
     ASSERT_TRUE(found.ok());
     EXPECT_EQ(found->thickness, 9.5f);

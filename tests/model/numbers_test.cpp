@@ -5,6 +5,9 @@
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <locale>
+#include <sstream>
+#include <string>
 
 namespace zan {
 namespace {
@@ -38,7 +41,13 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"HexLowerCase", "&hff", 255.0},
         ParseCase{"HexAllOnes", "&HFFFFFFFF", 4294967295.0}, ParseCase{"Octal", "&O17", 15.0},
         ParseCase{"OctalStopsAtEight", "&O178", 15.0}, ParseCase{"AmpersandOther", "&X12", 0.0},
-        ParseCase{"CarriageReturnStops", "1\r2", 1.0}, ParseCase{"Underflow", "1e-400", 0.0}),
+        ParseCase{"CarriageReturnStops", "1\r2", 1.0}, ParseCase{"Underflow", "1e-400", 0.0},
+        ParseCase{"BlanksInExponent", "1 e - 2", 0.01}, ParseCase{"PlusAndD", "+1.5d+2", 150.0},
+        ParseCase{"HexWithBlanks", "& H 1 F", 31.0},
+        // Correct rounding where the digits exceed a double: ties to even, the smallest normal.
+        ParseCase{"HalfwayAboveTwoTo53", "9007199254740993", 9007199254740992.0},
+        ParseCase{"LongDigits", "0.1000000000000000055511151231257827", 0.1},
+        ParseCase{"SmallestNormal", "2.2250738585072014e-308", 2.2250738585072014e-308}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ParseNumber, OverflowReadsAsInfinity) {
@@ -73,7 +82,11 @@ INSTANTIATE_TEST_SUITE_P(
         NumberTextCase{"1D-5", true}, NumberTextCase{"", false}, NumberTextCase{"   ", false},
         NumberTextCase{"9.5 in", false}, NumberTextCase{"1 2", false}, NumberTextCase{".", false},
         NumberTextCase{"1e", false}, NumberTextCase{"12,900", false}, NumberTextCase{"&H10", false},
-        NumberTextCase{"--1", false}, NumberTextCase{"1.2.3", false}));
+        NumberTextCase{"--1", false}, NumberTextCase{"1.2.3", false},
+        // A line feed is a blank as in parseNumber; a carriage return is not.
+        NumberTextCase{"\n12\n", true}, NumberTextCase{"\t-3e+2 \n", true},
+        NumberTextCase{"1\n2", false}, NumberTextCase{"12\r", false}, NumberTextCase{"1e+", false},
+        NumberTextCase{"+", false}));
 
 struct FixedCase {
     double value;
@@ -113,15 +126,32 @@ TEST(FormatFixed, NeverPrintsInfOrNan) {
     EXPECT_EQ(formatFixed(std::nan(""), 2), "NaN");
 }
 
+// A decimal comma, as German and French locales have; a facet can always be installed.
+struct CommaPoint : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+};
+
 TEST(FormatFixed, PointUnderAnyLocale) {
-    const char* old = std::setlocale(LC_ALL, nullptr);
-    std::string saved = old ? old : "C";
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") || std::setlocale(LC_ALL, "fr_FR.UTF-8")) {
-        EXPECT_EQ(formatFixed(9.5, 2), "9.50");
-        EXPECT_EQ(parseNumber("9.5"), 9.5);
-        EXPECT_EQ(formatSignificant(10.16f), "10.16");
-    }
-    std::setlocale(LC_ALL, saved.c_str());
+    const std::locale savedCpp =
+        std::locale::global(std::locale(std::locale::classic(), new CommaPoint));
+    const std::string savedC = std::setlocale(LC_NUMERIC, nullptr);
+    // The C library's too, where such a locale is installed.
+    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8"})
+        if (std::setlocale(LC_NUMERIC, name))
+            break;
+    std::ostringstream stream;
+    stream << 9.5;
+    EXPECT_EQ(stream.str(), "9,5") << "no decimal-comma locale could be installed";
+    EXPECT_EQ(formatFixed(9.5, 2), "9.50");
+    EXPECT_EQ(formatFixed(2.55f, 1), "2.6");
+    EXPECT_EQ(formatSignificant(10.16), "10.16");
+    EXPECT_EQ(shortestText(4855.1245f), "4855.1245");
+    EXPECT_EQ(parseNumber("9.5"), 9.5);
+    EXPECT_EQ(parseNumber("9,5"), 9.0);
+    EXPECT_TRUE(isNumberText("9.5"));
+    EXPECT_FALSE(isNumberText("9,5"));
+    std::locale::global(savedCpp);
+    std::setlocale(LC_NUMERIC, savedC.c_str());
 }
 
 struct SignificantCase {

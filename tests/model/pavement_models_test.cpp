@@ -14,12 +14,16 @@ constexpr float kH = 9.5f;
 constexpr float kK = 130.0f;
 constexpr float kSc = 650.0f;
 
+SlabCase slab(float h, float k, ShoulderType shoulder, JointType joints = JointType::Doweled) {
+    return SlabCase{Inches{h}, k, shoulder, joints};
+}
+
 void expectClose(double actual, double expected, double relative, const char* what) {
     EXPECT_NEAR(actual, expected, std::abs(expected) * relative) << what;
 }
 
 TEST(PavementModels, RadiusOfRelativeStiffness) {
-    expectClose(radiusOfRelativeStiffness(kH, kK), 38.73, 2e-4, "l");
+    expectClose(radiusOfRelativeStiffness(Inches{kH}, kK), 38.73, 2e-4, "l");
 }
 
 struct StressCase {
@@ -35,7 +39,7 @@ class EquivalentStressTest : public ::testing::TestWithParam<StressCase> {};
 
 TEST_P(EquivalentStressTest, MatchesPublishedValues) {
     const StressCase& c = GetParam();
-    const float se = equivalentStress(kH, kK, c.load, c.axle, c.shoulder);
+    const float se = equivalentStress(slab(kH, kK, c.shoulder), c.load, c.axle);
     expectClose(se, c.stress, 2e-5, "stress");
     const float nf = fatigueAllowableRepetitions(se, kSc);
     if (c.allowable == 0.0)
@@ -66,12 +70,11 @@ class ErosionModelTest : public ::testing::TestWithParam<ErosionCase> {};
 
 TEST_P(ErosionModelTest, MatchesPublishedValues) {
     const ErosionCase& c = GetParam();
-    expectClose(slabDeflection(kH, kK, c.load, c.axle, c.shoulder, c.joints), c.deflection, 2e-4,
-                "w");
-    expectClose(erosionPower(kH, kK, c.load, c.axle, c.shoulder, c.joints), c.power, 3e-4, "P'");
-    expectClose(erosionFactor(kH, kK, c.load, c.axle, c.shoulder, c.joints), c.factor, 2e-4, "EF");
-    expectClose(erosionAllowableRepetitions(kH, kK, c.load, c.axle, c.shoulder, c.joints),
-                c.allowable, 3e-4, "Ne");
+    const SlabCase published = slab(kH, kK, c.shoulder, c.joints);
+    expectClose(slabDeflection(published, c.load, c.axle), c.deflection, 2e-4, "w");
+    expectClose(erosionPower(published, c.load, c.axle), c.power, 3e-4, "P'");
+    expectClose(erosionFactor(published, c.load, c.axle), c.factor, 2e-4, "EF");
+    expectClose(erosionAllowableRepetitions(published, c.load, c.axle), c.allowable, 3e-4, "Ne");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -100,8 +103,8 @@ TEST(FatigueAllowableRepetitions, Thresholds) {
 
 TEST(ErosionAllowableRepetitions, NoLimitBelowTheCurve) {
     // A light load on a thick slab: C1 P' stays below 9.
-    EXPECT_EQ(erosionAllowableRepetitions(14.0f, 500.0f, 4.0f, AxleType::Single,
-                                          ShoulderType::Concrete, JointType::Doweled),
+    EXPECT_EQ(erosionAllowableRepetitions(slab(14.0f, 500.0f, ShoulderType::Concrete), 4.0f,
+                                          AxleType::Single),
               kUnlimitedRepetitions);
 }
 
@@ -123,15 +126,15 @@ TEST_P(ModelTerms, AreTheValuesOfTheSingleValueModels) {
         for (float k : {50.0f, 130.0f, 300.0f, 700.0f})
             for (float p : {2.0f, 18.0f, 36.0f, 62.4f, 120.0f}) {
                 SCOPED_TRACE(testing::Message() << "h " << h << " k " << k << " P " << p);
-                const StressTerms s = stressTerms(h, k, p, c.axle, c.shoulder);
-                EXPECT_EQ(s.stress, equivalentStress(h, k, p, c.axle, c.shoulder));
-                EXPECT_EQ(s.radius, radiusOfRelativeStiffness(h, k));
-                const ErosionTerms e = erosionTerms(h, k, p, c.axle, c.shoulder, c.joints);
-                EXPECT_EQ(e.deflection, slabDeflection(h, k, p, c.axle, c.shoulder, c.joints));
-                EXPECT_EQ(e.power, erosionPower(h, k, p, c.axle, c.shoulder, c.joints));
-                EXPECT_EQ(e.factor, erosionFactor(h, k, p, c.axle, c.shoulder, c.joints));
-                EXPECT_EQ(e.allowable,
-                          erosionAllowableRepetitions(h, k, p, c.axle, c.shoulder, c.joints));
+                const SlabCase sc = slab(h, k, c.shoulder, c.joints);
+                const StressTerms s = stressTerms(sc, p, c.axle);
+                EXPECT_EQ(s.stress, equivalentStress(sc, p, c.axle));
+                EXPECT_EQ(s.radius, radiusOfRelativeStiffness(Inches{h}, k));
+                const ErosionTerms e = erosionTerms(sc, p, c.axle);
+                EXPECT_EQ(e.deflection, slabDeflection(sc, p, c.axle));
+                EXPECT_EQ(e.power, erosionPower(sc, p, c.axle));
+                EXPECT_EQ(e.factor, erosionFactor(sc, p, c.axle));
+                EXPECT_EQ(e.allowable, erosionAllowableRepetitions(sc, p, c.axle));
             }
 }
 
@@ -157,7 +160,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The published case with a shoulder: f2 is 1 and the shoulder factor enters M.
 TEST(StressTerms, WithAShoulderTheEdgeFactorIsOne) {
-    const StressTerms s = stressTerms(kH, kK, 30.0f, AxleType::Single, ShoulderType::Concrete);
+    const StressTerms s =
+        stressTerms(slab(kH, kK, ShoulderType::Concrete), 30.0f, AxleType::Single);
     EXPECT_EQ(s.edgeFactor, 1.0f);
     expectClose(s.stress, 272.38, 2e-5, "stress");
     EXPECT_EQ(stressRatio(s.stress, kSc), static_cast<float>(static_cast<double>(s.stress) / kSc));

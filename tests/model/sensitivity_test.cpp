@@ -22,15 +22,25 @@ struct InputCase {
 };
 
 using Set = std::function<void(Workspace&, const std::string&)>;
-const Set kSetK = [](Workspace& ws, const std::string& t) { ws.pavement().subgradeModulus = t; };
-const Set kSetSc = [](Workspace& ws, const std::string& t) { ws.pavement().modulusOfRupture = t; };
-const Set kSetAdt = [](Workspace& ws, const std::string& t) {
-    ws.traffic().averageDailyTraffic = t;
+const Set kSetK = [](Workspace& ws, const std::string& t) {
+    ws.ensurePavement().subgradeModulus = t;
 };
-const Set kSetTd = [](Workspace& ws, const std::string& t) { ws.traffic().truckPercent = t; };
-const Set kSetGrowth = [](Workspace& ws, const std::string& t) { ws.traffic().growthPercent = t; };
-const Set kSetLsf = [](Workspace& ws, const std::string& t) { ws.traffic().loadSafetyFactor = t; };
-const Set kSetPeriod = [](Workspace& ws, const std::string& t) { ws.traffic().designPeriod = t; };
+const Set kSetSc = [](Workspace& ws, const std::string& t) {
+    ws.ensurePavement().modulusOfRupture = t;
+};
+const Set kSetAdt = [](Workspace& ws, const std::string& t) {
+    ws.ensureTraffic().averageDailyTraffic = t;
+};
+const Set kSetTd = [](Workspace& ws, const std::string& t) { ws.ensureTraffic().truckPercent = t; };
+const Set kSetGrowth = [](Workspace& ws, const std::string& t) {
+    ws.ensureTraffic().growthPercent = t;
+};
+const Set kSetLsf = [](Workspace& ws, const std::string& t) {
+    ws.ensureTraffic().loadSafetyFactor = t;
+};
+const Set kSetPeriod = [](Workspace& ws, const std::string& t) {
+    ws.ensureTraffic().designPeriod = t;
+};
 
 struct DesignCase {
     const char* name;
@@ -133,8 +143,8 @@ TEST_P(SensitivityTest, LeavesTheUsersWorkspaceAsItWas) {
     EXPECT_EQ(fresh, freshBefore);
 
     Workspace touched = design();
-    touched.pavement();
-    touched.traffic().averageDailyTraffic = "9000";
+    touched.ensurePavement();
+    touched.ensureTraffic().averageDailyTraffic = "9000";
     const Workspace touchedBefore = touched;
     sensitivity(touched);
     EXPECT_EQ(touched, touchedBefore);
@@ -162,7 +172,7 @@ class SensitivityEdgeTest : public ::testing::TestWithParam<EdgeCase> {};
 TEST_P(SensitivityEdgeTest, CasesCarryTheSearchesOutcome) {
     const EdgeCase& c = GetParam();
     Workspace ws;
-    sensitivityText(ws, c.input) = c.text;
+    ensureSensitivityText(ws, c.input) = c.text;
     const Sensitivity s = sensitivity(ws);
     EXPECT_EQ(s.base.thickness.has_value(), c.baseFound);
     auto base = searchDesignThickness(ws);
@@ -180,7 +190,7 @@ TEST_P(SensitivityEdgeTest, CasesCarryTheSearchesOutcome) {
     for (const SensitivityCase* k : {&row->lower, &row->upper}) {
         SCOPED_TRACE(k->text);
         Workspace changed = ws;
-        sensitivityText(changed, c.input) = k->text;
+        ensureSensitivityText(changed, c.input) = k->text;
         auto found = searchDesignThickness(changed);
         if (found) {
             EXPECT_EQ(k->thickness, found->thickness);

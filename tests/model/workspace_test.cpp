@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <utility>
+#include <vector>
+
+#include "model/input_ranges.h"
 
 namespace zan {
 namespace {
@@ -33,17 +36,26 @@ TEST_P(UnitLockTest, OnlyThePavementAndAxleSectionsLock) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sections, UnitLockTest,
-    ::testing::Values(LockCase{"Pavement", [](Workspace& w) { w.pavement(); }, true},
-                      LockCase{"Axles", [](Workspace& w) { w.axles(); }, true},
-                      LockCase{"Traffic", [](Workspace& w) { w.traffic(); }, false},
-                      LockCase{"AllSectionsAtOnce", [](Workspace& w) { w.createInputSections(); },
-                               true},
-                      // Reading creates nothing, so it leaves the choice free.
-                      LockCase{"Analysis",
-                               [](Workspace& w) {
-                                   (void)runDamageAnalysis(std::as_const(w), {9.5f, true, true});
-                               },
-                               false}),
+    ::testing::Values(
+        LockCase{"Pavement", [](Workspace& w) { w.ensurePavement(); }, true},
+        LockCase{"Axles", [](Workspace& w) { w.ensureAxles(); }, true},
+        LockCase{"Traffic", [](Workspace& w) { w.ensureTraffic(); }, false},
+        // A read creates nothing, through a non-const workspace too.
+        LockCase{"ReadingEverySection",
+                 [](Workspace& w) {
+                     (void)w.pavement();
+                     (void)w.axles();
+                     (void)w.traffic();
+                 },
+                 false},
+        LockCase{"AllSectionsAtOnce", [](Workspace& w) { w.createInputSections(); }, true},
+        // Reading creates nothing, so it leaves the choice free.
+        LockCase{
+            "Analysis",
+            [](Workspace& w) {
+                (void)runDamageAnalysis(std::as_const(w), {EnteredThickness{9.5f}, true, true});
+            },
+            false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Workspace, SwitchingBackAndForthBeforeTheLock) {
@@ -57,7 +69,7 @@ TEST(Workspace, SwitchingBackAndForthBeforeTheLock) {
 TEST(Workspace, SectionsTakeTheUnitsInForceWhenCreated) {
     Workspace ws;
     ASSERT_TRUE(ws.chooseUnitSystem(UnitSystem::Metric));
-    const PavementInputs& p = ws.pavement();
+    const PavementInputs& p = ws.ensurePavement();
     EXPECT_EQ(p.thickness, "24.1");
     EXPECT_EQ(p.subgradeModulus, "35.2");
     EXPECT_EQ(p.modulusOfRupture, "4479");
@@ -79,31 +91,6 @@ TEST(Workspace, InitialTrafficTexts) {
     EXPECT_EQ(t.designPeriod, "20");
 }
 
-TEST(Workspace, InitialAxleTextsInBothUnitSystems) {
-    const char* metricSingle[] = {"133.5", "124.6", "115.7", "106.8", "97.9",
-                                  "89.0",  "80.1",  "71.2",  "62.3",  "53.4"};
-    const char* metricTandem[] = {"231.4", "213.6", "195.8", "178.0", "160.2",
-                                  "142.4", "124.6", "106.8", "89.0",  "71.2"};
-    const char* singleCounts[] = {"0.58",  "1.35",  "2.77",  "5.92",  "9.83",
-                                  "21.67", "28.24", "38.83", "53.94", "168.84"};
-    const char* tandemCounts[] = {"1.96",  "3.94",   "11.48", "34.27",  "81.42",
-                                  "85.50", "152.21", "90.52", "112.78", "124.63"};
-    const AxleInputs english = initialAxleInputs(UnitSystem::English);
-    const AxleInputs metric = initialAxleInputs(UnitSystem::Metric);
-    EXPECT_EQ(english.loadHeading, "Axle Load (kips)");
-    EXPECT_EQ(metric.loadHeading, "Axle Load (kN)");
-    for (int i = 0; i < kAxleRows; ++i) {
-        const auto& e = english.rows[static_cast<std::size_t>(i)];
-        const auto& m = metric.rows[static_cast<std::size_t>(i)];
-        EXPECT_EQ(e.singleLoad, std::to_string(30 - 2 * i));
-        EXPECT_EQ(e.tandemLoad, std::to_string(52 - 4 * i));
-        EXPECT_EQ(m.singleLoad, metricSingle[i]);
-        EXPECT_EQ(m.tandemLoad, metricTandem[i]);
-        EXPECT_EQ(e.singleCount, singleCounts[i]);
-        EXPECT_EQ(m.tandemCount, tandemCounts[i]);
-    }
-}
-
 TEST(Workspace, CaptionsAfterAFileWriteCapitalK) {
     Workspace ws;
     ws.setUnitSystemFromFile(UnitSystem::Metric);
@@ -120,7 +107,7 @@ TEST(Workspace, CaptionsAfterAFileWriteCapitalK) {
 
 TEST(Workspace, CreatingTheSectionsKeepsThoseThatExist) {
     Workspace ws;
-    ws.traffic().averageDailyTraffic = "5000";
+    ws.ensureTraffic().averageDailyTraffic = "5000";
     ASSERT_TRUE(ws.chooseUnitSystem(UnitSystem::Metric));  // traffic does not lock
     ws.createInputSections();
     EXPECT_EQ(ws.traffic().averageDailyTraffic, "5000");
@@ -140,6 +127,66 @@ TEST(Workspace, ReadingFollowsTheUnitChoiceUntilASectionIsCreated) {
     EXPECT_EQ(reading.axles().loadHeading, "Axle Load (kips)");
     EXPECT_FALSE(ws.hasPavement() || ws.hasTraffic() || ws.hasAxles());
 }
+
+// The inputs a batch run warns about: each is judged by the value the analysis reads from its
+// text, against the range of the workspace's unit system, and named as the report names it.
+struct OutsideCase {
+    const char* name;
+    UnitSystem units;
+    void (*edit)(Workspace&);
+    std::vector<std::string> lines;
+};
+void PrintTo(const OutsideCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class OutsideRanges : public ::testing::TestWithParam<OutsideCase> {};
+
+TEST_P(OutsideRanges, ListsEachInputOutsideItsTypicalRange) {
+    const OutsideCase& c = GetParam();
+    Workspace ws;
+    ws.chooseUnitSystem(c.units);
+    c.edit(ws);
+    std::vector<std::string> lines;
+    for (const OutOfRangeInput& input : inputsOutsideRanges(ws))
+        lines.push_back(outOfRangeText(input));
+    EXPECT_EQ(lines, c.lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, OutsideRanges,
+    ::testing::Values(
+        OutsideCase{"InitialInputsAreInside", UnitSystem::English, [](Workspace&) {}, {}},
+        OutsideCase{"InitialMetricInputsAreInside", UnitSystem::Metric, [](Workspace&) {}, {}},
+        OutsideCase{"BoundsAreInclusive",
+                    UnitSystem::English,
+                    [](Workspace& w) {
+                        w.ensurePavement().thickness = "4";
+                        w.ensureTraffic().loadSafetyFactor = "1.3";
+                        w.ensureAxles().rows[0].tandemLoad = "200";
+                    },
+                    {}},
+        OutsideCase{"TextAsEnteredValueAsTheAnalysisReadsIt",
+                    UnitSystem::English,
+                    [](Workspace& w) {
+                        w.ensureTraffic().averageDailyTraffic = "0,5";  // reads 0
+                        w.ensureTraffic().truckPercent = "12,900";      // reads 12: inside
+                    },
+                    {"Average Daily Traffic, ADT = 0,5 is outside the typical range 1 to "
+                     "1000000"}},
+        OutsideCase{"AxleRowsNamedByTypeRowAndUnit",
+                    UnitSystem::Metric,
+                    [](Workspace& w) {
+                        w.ensureAxles().rows[9].tandemCount = "20000";
+                        w.ensureAxles().rows[2].singleLoad = "8.8";
+                        w.ensureAxles().rows[2].tandemLoad = "891";
+                        w.ensureAxles().rows[0].singleCount = "abc";  // reads 0: inside
+                    },
+                    {"Single Axle Load, row 3 (kN) = 8.8 is outside the typical range 8.9 to 445",
+                     "Tandem Axle Load, row 3 (kN) = 891 is outside the typical range 17.8 to 890",
+                     "Tandem Axles per 1000 Trucks, row 10 = 20000 is outside the typical range 0 "
+                     "to 10000"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace zan

@@ -9,8 +9,10 @@
 
 #include "commands/commands.h"
 #include "io/report.h"
+#include "model/design_alternatives.h"
 #include "model/design_search.h"
 #include "model/numbers.h"
+#include "model/sensitivity.h"
 #include "random_design.h"
 #include "report_checks.h"
 
@@ -48,7 +50,7 @@ TEST(AnalysisProperty, CommitsFiniteResultsOrRefusesAndKeepsTheOldOnes) {
         if (r.chance(50))
             performAnalysis(w, AnalysisKind::Both);
         if (r.chance(30))
-            w.pavement().thickness = r.pick(test::edgeTexts());
+            w.ensurePavement().thickness = r.pick(test::edgeTexts());
         const AnalysisKind kind =
             r.pick(std::array{AnalysisKind::Fatigue, AnalysisKind::Erosion, AnalysisKind::Both});
         const Workspace before = w;
@@ -97,6 +99,64 @@ TEST(AnalysisProperty, DesignSearchWritesAPassingThicknessOrChangesNothing) {
         EXPECT_GT(parseNumber(h), 0.0) << context;
     }
     EXPECT_GT(done, 100);
+}
+
+// The outcome of the full walk from the trial thickness, as the chart shows it.
+std::string outcomeText(const DesignSearch& found) {
+    return found ? "found " + formatSignificant(found->thickness)
+                 : designSearchErrorMessage(found.error());
+}
+
+std::string caseText(const std::optional<float>& thickness, const std::string& message) {
+    return thickness ? "found " + formatSignificant(*thickness) : message;
+}
+
+// The chart's alternatives and sensitivity cases start their searches near the entered
+// design's thickness; each must find what the full walk from the trial thickness finds.
+void expectNearSearchesFindWhatTheFullWalkFinds(const Workspace& w, const std::string& context) {
+    const Sensitivity s = sensitivity(w);
+    EXPECT_EQ(caseText(s.base.thickness, s.base.message), outcomeText(searchDesignThickness(w)))
+        << context;
+    for (const SensitivityRow& row : s.rows)
+        for (const SensitivityCase* c : {&row.lower, &row.upper}) {
+            Workspace changed = w;
+            ensureSensitivityText(changed, row.input) = c->text;
+            EXPECT_EQ(caseText(c->thickness, c->message),
+                      outcomeText(searchDesignThickness(changed)))
+                << context << ", " << sensitivityInputName(row.input, w.unitSystem()) << " "
+                << c->text;
+        }
+    for (const DesignAlternative& a : designAlternatives(w).alternatives) {
+        Workspace changed = w;
+        changed.ensurePavement().concreteShoulder = a.concreteShoulder;
+        changed.ensurePavement().doweledJoints = a.doweledJoints;
+        EXPECT_EQ(caseText(a.thickness, a.message), outcomeText(searchDesignThickness(changed)))
+            << context << ", shoulder " << a.concreteShoulder << " dowels " << a.doweledJoints;
+    }
+}
+
+// From trial thicknesses that need a walk down from the limit, a walk up, or hardly a walk.
+TEST(AnalysisProperty, SearchesStartedNearTheEnteredDesignFindWhatTheFullWalkFinds) {
+    for (const char* file : {"initial-english.DEF", "initial-metric.DEF", "light.DEF", "medium.DEF",
+                             "heavy.DEF", "very-heavy.DEF"})
+        for (const char* trial : {"", "3", "650"}) {
+            Workspace w;
+            ASSERT_TRUE(readDataFile(w, std::string(ZAN_EXAMPLES_DIR) + "/" + file).ok()) << file;
+            if (*trial != '\0')
+                w.ensurePavement().thickness = trial;
+            expectNearSearchesFindWhatTheFullWalkFinds(w, std::string(file) + ", h " + trial);
+        }
+    Random r(4242);
+    const std::array<std::pair<double, double>, 3> trials = {
+        {{1, 6}, {6, 14}, {40, 2000}}};  // in; cm are 2.54 times as many
+    for (int i = 0; i < 120; ++i) {
+        Workspace w = test::randomDesign(r, {1, 1});
+        const auto [low, high] = trials[static_cast<std::size_t>(i) % trials.size()];
+        const double scale = w.unitSystem() == UnitSystem::Metric ? 2.54 : 1.0;
+        w.ensurePavement().thickness = test::numberText(r, low * scale, high * scale);
+        expectNearSearchesFindWhatTheFullWalkFinds(
+            w, "case " + std::to_string(i) + ", h " + w.pavement().thickness);
+    }
 }
 
 float anyFinite(Random& r) {

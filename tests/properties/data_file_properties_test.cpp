@@ -47,11 +47,11 @@ TEST(DataFileProperty, SavedDesignReadsBackToTheSameTexts) {
     for (int i = 0; i < 3000; ++i) {
         Workspace saved = test::randomDesign(r, odd);
         if (r.chance(30))
-            saved.pavement().thickness = "  " + saved.pavement().thickness + " \t ";
+            saved.ensurePavement().thickness = "  " + saved.pavement().thickness + " \t ";
         if (r.chance(30))
-            saved.axles().rows[r.below(10)].tandemCount = "";
+            saved.ensureAxles().rows[r.below(10)].tandemCount = "";
         if (r.chance(30))
-            saved.axles().rows[r.below(10)].singleLoad = " , " + test::anyText(r, 6) + "  ";
+            saved.ensureAxles().rows[r.below(10)].singleLoad = " , " + test::anyText(r, 6) + "  ";
         const std::string bytes = writeDefFile(saved);
 
         Workspace loaded = sessionWorkspace(r);
@@ -72,9 +72,10 @@ TEST(DataFileProperty, EveryAllowedByteSurvivesInEveryField) {
         if (b != '"' && b != '\r' && b != '\n')
             all.push_back(static_cast<char>(b));
     Workspace saved;
-    for (std::string* s : {&saved.pavement().thickness, &saved.pavement().modulusOfRupture,
-                           &saved.traffic().designPeriod, &saved.axles().rows[0].singleLoad,
-                           &saved.axles().rows[9].tandemCount})
+    for (std::string* s :
+         {&saved.ensurePavement().thickness, &saved.ensurePavement().modulusOfRupture,
+          &saved.ensureTraffic().designPeriod, &saved.ensureAxles().rows[0].singleLoad,
+          &saved.ensureAxles().rows[9].tandemCount})
         *s = all;
     Workspace loaded;
     ASSERT_TRUE(readDataBytes(loaded, writeDefFile(saved), "all.DEF").ok());

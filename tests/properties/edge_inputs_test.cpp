@@ -25,33 +25,36 @@ struct Field {
 };
 
 const Field kFields[] = {
-    {"h", [](Workspace& w) -> std::string& { return w.pavement().thickness; },
+    {"h", [](Workspace& w) -> std::string& { return w.ensurePavement().thickness; },
      "trial thickness|analysis of the"},
-    {"k", [](Workspace& w) -> std::string& { return w.pavement().subgradeModulus; },
+    {"k", [](Workspace& w) -> std::string& { return w.ensurePavement().subgradeModulus; },
      "subgrade modulus|analysis of the"},
-    {"Sc", [](Workspace& w) -> std::string& { return w.pavement().modulusOfRupture; },
+    {"Sc", [](Workspace& w) -> std::string& { return w.ensurePavement().modulusOfRupture; },
      "modulus of rupture|analysis of the"},
-    {"ADT", [](Workspace& w) -> std::string& { return w.traffic().averageDailyTraffic; },
+    {"ADT", [](Workspace& w) -> std::string& { return w.ensureTraffic().averageDailyTraffic; },
      "average daily traffic|projected truck traffic|axles per 1000"},
-    {"TD", [](Workspace& w) -> std::string& { return w.traffic().truckPercent; },
+    {"TD", [](Workspace& w) -> std::string& { return w.ensureTraffic().truckPercent; },
      "proportion of trucks|projected truck traffic|axles per 1000"},
-    {"growth", [](Workspace& w) -> std::string& { return w.traffic().growthPercent; },
+    {"growth", [](Workspace& w) -> std::string& { return w.ensureTraffic().growthPercent; },
      "growth rate|projected truck traffic|axles per 1000"},
-    {"DD", [](Workspace& w) -> std::string& { return w.traffic().directionPercent; },
+    {"DD", [](Workspace& w) -> std::string& { return w.ensureTraffic().directionPercent; },
      "direction distribution|projected truck traffic|axles per 1000"},
-    {"LD", [](Workspace& w) -> std::string& { return w.traffic().lanePercent; },
+    {"LD", [](Workspace& w) -> std::string& { return w.ensureTraffic().lanePercent; },
      "lane distribution|projected truck traffic|axles per 1000"},
-    {"LSF", [](Workspace& w) -> std::string& { return w.traffic().loadSafetyFactor; },
+    {"LSF", [](Workspace& w) -> std::string& { return w.ensureTraffic().loadSafetyFactor; },
      "load safety factor|axle load in row"},
-    {"Years", [](Workspace& w) -> std::string& { return w.traffic().designPeriod; },
+    {"Years", [](Workspace& w) -> std::string& { return w.ensureTraffic().designPeriod; },
      "design period|projected truck traffic|axles per 1000"},
-    {"SingleLoad1", [](Workspace& w) -> std::string& { return w.axles().rows[0].singleLoad; },
+    {"SingleLoad1", [](Workspace& w) -> std::string& { return w.ensureAxles().rows[0].singleLoad; },
      "single axle load in row 1"},
-    {"SingleCount5", [](Workspace& w) -> std::string& { return w.axles().rows[4].singleCount; },
+    {"SingleCount5",
+     [](Workspace& w) -> std::string& { return w.ensureAxles().rows[4].singleCount; },
      "single axles per 1000 trucks in row 5|projected truck traffic"},
-    {"TandemLoad10", [](Workspace& w) -> std::string& { return w.axles().rows[9].tandemLoad; },
+    {"TandemLoad10",
+     [](Workspace& w) -> std::string& { return w.ensureAxles().rows[9].tandemLoad; },
      "tandem axle load in row 10"},
-    {"TandemCount3", [](Workspace& w) -> std::string& { return w.axles().rows[2].tandemCount; },
+    {"TandemCount3",
+     [](Workspace& w) -> std::string& { return w.ensureAxles().rows[2].tandemCount; },
      "tandem axles per 1000 trucks in row 3|projected truck traffic"},
 };
 
@@ -146,7 +149,7 @@ TEST_P(EdgeInput, RefusedClearlyOrAnalysedToFiniteNumbers) {
                                         (units == UnitSystem::Metric ? " (Metric)" : " (English)");
             Workspace w;
             w.chooseUnitSystem(units);
-            w.pavement(), w.traffic(), w.axles();  // created, so that a refusal must change nothing
+            w.createInputSections();  // so that a refusal must change nothing
             field.text(w) = edge.text;
 
             const std::string refusal = checkCommand(w, &analyseBoth, context + ", analysis");
@@ -183,12 +186,13 @@ TEST(EdgeInputs, TenThousandCharactersInEveryField) {
     for (const std::string& text : texts) {
         Workspace w;
         for (std::string* s :
-             {&w.pavement().thickness, &w.pavement().subgradeModulus,
-              &w.pavement().modulusOfRupture, &w.traffic().averageDailyTraffic,
-              &w.traffic().truckPercent, &w.traffic().growthPercent, &w.traffic().directionPercent,
-              &w.traffic().lanePercent, &w.traffic().loadSafetyFactor, &w.traffic().designPeriod})
+             {&w.ensurePavement().thickness, &w.ensurePavement().subgradeModulus,
+              &w.ensurePavement().modulusOfRupture, &w.ensureTraffic().averageDailyTraffic,
+              &w.ensureTraffic().truckPercent, &w.ensureTraffic().growthPercent,
+              &w.ensureTraffic().directionPercent, &w.ensureTraffic().lanePercent,
+              &w.ensureTraffic().loadSafetyFactor, &w.ensureTraffic().designPeriod})
             *s = text;
-        for (AxleRowTexts& row : w.axles().rows)
+        for (AxleRowTexts& row : w.ensureAxles().rows)
             row = {text, text, text, text};
         const std::string context = text.substr(0, 3) + "...";
         checkCommand(w, &analyseBoth, context);

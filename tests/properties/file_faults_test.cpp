@@ -191,8 +191,8 @@ TEST_F(FileFaults, TargetOrFolderDisappearsBetweenChoosingAndWriting) {
 Workspace sessionWorkspace() {
     Workspace w;
     w.chooseUnitSystem(UnitSystem::Metric);
-    w.pavement().thickness = "23.5";
-    w.traffic().designPeriod = "30";
+    w.ensurePavement().thickness = "23.5";
+    w.ensureTraffic().designPeriod = "30";
     performAnalysis(w, AnalysisKind::Both);
     return w;
 }
@@ -283,11 +283,11 @@ TEST_F(FileFaults, NulBytesAndCarriageReturnOnlyLineEnds) {
     test::Random r(13);
     for (int i = 0; i < 200; ++i) {
         Workspace saved = test::randomDesign(r, {50, 5});
-        saved.pavement().subgradeModulus = std::string(
+        saved.ensurePavement().subgradeModulus = std::string(
             "1\0"
             "30",
             4);
-        saved.axles().rows[r.below(10)].singleCount = std::string("\0\0", 2);
+        saved.ensureAxles().rows[r.below(10)].singleCount = std::string("\0\0", 2);
         std::string bytes;
         for (char c : writeDefFile(saved))
             if (c != '\n')

@@ -46,10 +46,10 @@ std::string lineOf(const std::string& report, std::size_t index) {
 // number.
 TEST(FuzzRegression, NumberTooLargeForADoubleIsPrintedAsTyped) {
     Workspace w;
-    w.pavement().thickness = "1e400";
-    w.traffic().averageDailyTraffic = "-1e400";
-    w.axles().rows[0].singleLoad = "1e400";
-    w.axles().rows[1].tandemCount = " 1D999 ";
+    w.ensurePavement().thickness = "1e400";
+    w.ensureTraffic().averageDailyTraffic = "-1e400";
+    w.ensureAxles().rows[0].singleLoad = "1e400";
+    w.ensureAxles().rows[1].tandemCount = " 1D999 ";
     const auto report = writeReport(w);
     ASSERT_TRUE(report.ok());
     EXPECT_EQ(lineOf(*report, 7), "          Trial Thickness, h (in) = 1e400");
@@ -101,7 +101,7 @@ TEST(FuzzRegression, StressRatioThatOverflowsIsRefused) {
     for (const char* modulus : {"1e-310", "4.9e-324"}) {
         Workspace w;
         ASSERT_TRUE(performAnalysis(w, AnalysisKind::Fatigue).ok());
-        w.pavement().modulusOfRupture = modulus;
+        w.ensurePavement().modulusOfRupture = modulus;
         const auto report = writeReport(w);
         ASSERT_FALSE(report.ok()) << modulus;
         EXPECT_NE(report.error().message.find("modulus of rupture"), std::string::npos) << modulus;
@@ -109,7 +109,7 @@ TEST(FuzzRegression, StressRatioThatOverflowsIsRefused) {
     // Tiny but with a finite ratio: a (very wide) number is printed.
     Workspace w;
     ASSERT_TRUE(performAnalysis(w, AnalysisKind::Fatigue).ok());
-    w.pavement().modulusOfRupture = "1e-300";
+    w.ensurePavement().modulusOfRupture = "1e-300";
     const auto report = writeReport(w);
     ASSERT_TRUE(report.ok());
     test::expectNoNonFiniteWords(*report, {});
@@ -119,13 +119,13 @@ TEST(FuzzRegression, StressRatioThatOverflowsIsRefused) {
 // the whole value ("1.9" for "1.96").
 TEST(FuzzRegression, FileCutInsideTheLastFieldIsNotLoaded) {
     Workspace saved;
-    saved.axles().rows[9].tandemCount = "124.63";
+    saved.ensureAxles().rows[9].tandemCount = "124.63";
     const std::string bytes = writeDefFile(saved);
     const std::size_t end = bytes.rfind("124.63\"");
     ASSERT_NE(end, std::string::npos);
     for (std::size_t cut = end; cut <= end + 6; ++cut) {
         Workspace w;
-        w.traffic().averageDailyTraffic = "777";
+        w.ensureTraffic().averageDailyTraffic = "777";
         const Workspace before = w;
         const CommandOutcome outcome =
             readDataBytes(w, std::string_view(bytes).substr(0, cut), "cut.DEF");

@@ -124,13 +124,13 @@ inline Workspace randomDesign(Random& r, const DesignFlavour& f = {}) {
     const UnitSystem units = r.chance(50) ? UnitSystem::Metric : UnitSystem::English;
     w.chooseUnitSystem(units);
     const bool metric = units == UnitSystem::Metric;
-    PavementInputs& p = w.pavement();
+    PavementInputs& p = w.ensurePavement();
     p.thickness = designText(r, f, metric ? 15 : 6, metric ? 35 : 14);
     p.subgradeModulus = designText(r, f, metric ? 14 : 50, metric ? 190 : 700);
     p.modulusOfRupture = designText(r, f, metric ? 3400 : 500, metric ? 6200 : 900);
     p.concreteShoulder = r.chance(50);
     p.doweledJoints = r.chance(50);
-    TrafficInputs& t = w.traffic();
+    TrafficInputs& t = w.ensureTraffic();
     t.averageDailyTraffic = designText(r, f, 100, 50000);
     t.truckPercent = designText(r, f, 1, 40);
     t.growthPercent = designText(r, f, -1, 8);
@@ -138,7 +138,7 @@ inline Workspace randomDesign(Random& r, const DesignFlavour& f = {}) {
     t.lanePercent = designText(r, f, 50, 100);
     t.loadSafetyFactor = designText(r, f, 1, 1.3);
     t.designPeriod = designText(r, f, 5, 40);
-    for (AxleRowTexts& row : w.axles().rows) {
+    for (AxleRowTexts& row : w.ensureAxles().rows) {
         row.singleLoad = designText(r, f, metric ? 40 : 10, metric ? 180 : 40);
         row.singleCount = designText(r, f, 0, 200);
         row.tandemLoad = designText(r, f, metric ? 80 : 20, metric ? 350 : 80);

@@ -934,6 +934,52 @@ def design_search(ws):
             return h, res
 
 
+# ---------------------------------------------------------------------------
+# Typical ranges: the bounds the input dialogs' OK applies, as they write them
+# ---------------------------------------------------------------------------
+
+# (attribute, caption or None for the pavement's own, English bounds, Metric bounds)
+RANGES = [
+    ("h", None, ("4", "20"), ("10.16", "50.8")),
+    ("k", None, ("20", "1000"), ("5.42", "271")),
+    ("sc", None, ("400", "2000"), ("2756", "13780")),
+    ("adt", "Average Daily Traffic, ADT", ("1", "1000000"), None),
+    ("td", "Proportion of Trucks,%", ("0", "100"), None),
+    ("dd", "Direction Distribution,%", ("0", "100"), None),
+    ("ld", "Lane Distribution,%", ("0", "100"), None),
+    ("grow", "Annual Growth Rate, %", ("0", "100"), None),
+    ("years", "Design Period, Years", ("1", "50"), None),
+    ("lsf", "Load Safety Factor, LSF", ("1", "1.3"), None),
+]
+AXLE_RANGES = [
+    ("single_load", "Single Axle Load", ("2", "100"), ("8.9", "445")),
+    ("single_count", "Single Axles per 1000 Trucks", ("0", "10000"), None),
+    ("tandem_load", "Tandem Axle Load", ("4", "200"), ("17.8", "890")),
+    ("tandem_count", "Tandem Axles per 1000 Trucks", ("0", "10000"), None),
+]
+
+
+def range_warnings(ws, path):
+    """One line for each input whose value lies outside its typical range."""
+    def check(caption, text, english, metric):
+        low, high = metric if (metric and ws.unit == METRIC) else english
+        value = f32(parse_number(text))
+        if not f32(float(low)) <= value <= f32(float(high)):
+            lines.append("zan-report: warning: %s: %s = %s is outside the typical range %s to %s"
+                         % (path, caption, text, low, high))
+
+    lines = []
+    own = {"h": ws.caption_h(), "k": ws.caption_k(), "sc": ws.caption_sc()}
+    for name, caption, english, metric in RANGES:
+        check(caption or own[name], getattr(ws, name), english, metric)
+    for row in range(10):
+        for name, caption, english, metric in AXLE_RANGES:
+            unit = (" (kN)" if ws.unit == METRIC else " (kips)") if metric else ""
+            check("%s, row %d%s" % (caption, row + 1, unit), getattr(ws, name)[row], english,
+                  metric)
+    return lines
+
+
 def run(argv):
     """Run the tool on an argument list (without the program name).
 
@@ -954,13 +1000,13 @@ def run(argv):
     except ReadFailure as exc:
         return b"", [exc.message] if exc.message else [], exc.status
 
-    messages = []
+    messages = range_warnings(ws, path)
     try:
         if mode == "--details":
             rows, res = detail_rows(ws)
             # Refused exactly where the Both report would be.
             report_lines(ws, res)
-            return details_csv(rows).encode("latin-1"), [], EXIT_OK
+            return details_csv(rows).encode("latin-1"), messages, EXIT_OK
         if mode == "--inputs":
             res = Results()
         elif mode == "--design":

@@ -86,7 +86,7 @@ class ClosingWithTypedInputs : public ShellTest,
 TEST_P(ClosingWithTypedInputs, AsksAboutTheInputsFirst) {
     const InputsCase& c = GetParam();
     window.show();
-    window.workspace().pavement().thickness = "10";
+    window.workspace().ensurePavement().thickness = "10";
     platform.answers.assign(c.answers.begin(), c.answers.end());
     if (c.saveAs)
         platform.saveFiles.push_back(c.saveAs->isEmpty() ? std::nullopt
@@ -122,8 +122,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ShellTest, InputsReadOrUndoneAreNotAskedAbout) {
     window.show();
-    window.workspace().pavement().thickness = "10";
-    window.workspace().pavement().thickness = "9.5";
+    window.workspace().ensurePavement().thickness = "10";
+    window.workspace().ensurePavement().thickness = "9.5";
     platform.answers.push_back(Answer::Cancel);
     window.close();
     ASSERT_EQ(platform.messages.size(), 1u);

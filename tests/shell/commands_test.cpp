@@ -30,7 +30,7 @@ class AnalysisCommand : public ShellTest, public ::testing::WithParamInterface<A
 
 TEST_P(AnalysisCommand, ShowsTheReportThenTheDamageMessage) {
     const AnalysisCase& c = GetParam();
-    PavementInputs& pavement = window.workspace().pavement();
+    PavementInputs& pavement = window.workspace().ensurePavement();
     pavement.thickness = c.design.thickness;
     pavement.doweledJoints = c.design.dowels;
 
@@ -103,7 +103,7 @@ TEST_P(RefusedCommand, ShowsTheReasonAndKeepsTheReportBox) {
     const QString before = reportBoxText();
     const AnalysisResults resultsBefore = window.workspace().results();
     platform.clear();
-    window.workspace().pavement().thickness = "0";
+    window.workspace().ensurePavement().thickness = "0";
 
     trigger(GetParam().item);
 
@@ -138,7 +138,7 @@ TEST_P(DesignThickness, WritesTheThicknessBackAndAnnouncesIt) {
     if (c.metric)
         trigger("MetricOption");
     platform.clear();
-    window.workspace().pavement().thickness = c.trialThickness;
+    window.workspace().ensurePavement().thickness = c.trialThickness;
 
     trigger("mnuComputeDesignThickness");
 
@@ -177,7 +177,7 @@ TEST_P(AxleLoadItem, FillsTheAxleInputsOfItsSpectrumAndLocksTheUnits) {
     if (c.metric)
         trigger("MetricOption");
     platform.clear();
-    window.workspace().axles().rows[0].singleLoad = "edited";
+    window.workspace().ensureAxles().rows[0].singleLoad = "edited";
 
     trigger(c.item);
 

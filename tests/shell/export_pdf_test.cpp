@@ -3,6 +3,7 @@
 
 #include <QDir>
 
+#include "model/design_search.h"
 #include "shell/shell_test.h"
 #include "support/pdf_tools.h"
 
@@ -34,8 +35,12 @@ class ExportPdf : public ShellTest {
 
 TEST_F(ExportPdf, BeforeAnyAnalysisWritesTheMemoUnderATypedNameWithPdfAdded) {
     const int busyBefore = platform.busyShown;
+    const long searchesBefore = designSearchCounts().searches;
     platform.saveFiles.push_back(path("memo"));
     trigger("mnuExportPdf");
+    // One search from the trial thickness for the whole memo; one near its result for each
+    // of the three other alternatives and the fourteen sensitivity cases.
+    EXPECT_EQ(designSearchCounts().searches - searchesBefore, 18);
 
     EXPECT_EQ(platform.fileDialogFilters, std::vector<QString>{"PDF files (*.pdf)|*.pdf"});
     EXPECT_EQ(platform.defaultSuffixes, std::vector<QString>{"pdf"});
@@ -99,7 +104,7 @@ TEST_F(ExportPdf, AnUnwritableTargetIsReportedOnceNamingTheFile) {
 
 TEST_F(ExportPdf, AReportThatCannotBeWrittenGivesSaveReportsMessage) {
     trigger("mnuBothAnalysis");
-    window.workspace().pavement().modulusOfRupture = "0";
+    window.workspace().ensurePavement().modulusOfRupture = "0";
     platform.clear();
     platform.answerer = [](const Message& m) {
         return m.buttons == Buttons::Ok ? Answer::Ok : Answer::No;
@@ -131,9 +136,9 @@ TEST_F(ExportPdf, AfterAnInputChangedAsksWhetherToAnalyseAgain) {
     for (const Case& c : cases) {
         const std::string name = std::string(c.item) + "/" + std::to_string(int(c.answer));
         trigger("mnuBothAnalysis");
-        window.workspace().pavement().modulusOfRupture = "800";
+        window.workspace().ensurePavement().modulusOfRupture = "800";
         trigger("mnuBothAnalysis");
-        window.workspace().pavement().modulusOfRupture = "650";
+        window.workspace().ensurePavement().modulusOfRupture = "650";
         platform.clear();
         platform.answers.push_back(c.answer);
         const QString file = path(c.item == std::string("mnuSaveReport") ? "r.PRN" : "m.pdf");

@@ -114,14 +114,14 @@ TEST_F(ShellTest, CancelledFileDialogsDoNothing) {
 
 TEST_F(ShellTest, SavedInputsReadBackIntoAFreshProgramUnchanged) {
     Workspace& ws = window.workspace();
-    ws.pavement().thickness = " 9.25 ";  // blanks are part of the text
-    ws.pavement().subgradeModulus = "";
-    ws.pavement().concreteShoulder = true;
-    ws.pavement().doweledJoints = false;
-    ws.traffic().averageDailyTraffic = "12 900";
-    ws.traffic().loadSafetyFactor = "1.1x";
-    ws.axles().rows[3].singleLoad = "2,5";  // a comma survives inside quotes
-    ws.axles().rows[9].tandemCount = "";
+    ws.ensurePavement().thickness = " 9.25 ";  // blanks are part of the text
+    ws.ensurePavement().subgradeModulus = "";
+    ws.ensurePavement().concreteShoulder = true;
+    ws.ensurePavement().doweledJoints = false;
+    ws.ensureTraffic().averageDailyTraffic = "12 900";
+    ws.ensureTraffic().loadSafetyFactor = "1.1x";
+    ws.ensureAxles().rows[3].singleLoad = "2,5";  // a comma survives inside quotes
+    ws.ensureAxles().rows[9].tandemCount = "";
     const QString file = path("inputs.DEF");
     platform.saveFiles.push_back(file);
     trigger("FileSave");
@@ -168,7 +168,7 @@ TEST_F(ShellTest, SavedReportEqualsTheReportBox) {
 
 TEST_F(ShellTest, ReportIsWrittenAfreshFromTheCurrentInputs) {
     trigger("mnuBothAnalysis");
-    window.workspace().traffic().averageDailyTraffic = "20000";  // typed after the run
+    window.workspace().ensureTraffic().averageDailyTraffic = "20000";  // typed after the run
     const QString file = path("report.PRN");
     platform.answers.push_back(Answer::No);  // not analysed again: the earlier tables
     platform.saveFiles.push_back(file);
@@ -245,7 +245,7 @@ TEST_F(ShellTest, SaveOntoAFolderFailsAndLeavesNothingBehind) {
 // A modulus of rupture of zero leaves the stress ratios of the fatigue table undefined.
 TEST_F(ShellTest, ReportThatCannotBeWrittenIsReportedBySaveAndPrint) {
     trigger("mnuBothAnalysis");
-    window.workspace().pavement().modulusOfRupture = "0";
+    window.workspace().ensurePavement().modulusOfRupture = "0";
     platform.clear();
     const QString file = path("report.PRN");
     platform.saveFiles.push_back(file);

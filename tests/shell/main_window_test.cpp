@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "shell/shell_test.h"
@@ -228,12 +229,17 @@ struct LockCase {
 class UnitLock : public ShellTest, public ::testing::WithParamInterface<LockCase> {};
 
 // Every command that creates the pavement or axle-load inputs ends the time of switching; the
-// menu follows the workspace, whatever caused the lock.
+// menu follows the workspace, whatever caused the lock. The views are told once of each
+// command that changed the workspace, and not at all when running it again changes nothing.
 TEST_P(UnitLock, AfterSwitchingToMetric) {
     trigger("MetricOption");
     platform.clear();
     platform.saveFiles.push_back(path("out.any"));
+    QSignalSpy announced(&window, &MainWindow::workspaceChanged);
     trigger(GetParam().item);
+    EXPECT_EQ(announced.count(), GetParam().item == std::string("mnuHelpAbout") ? 0 : 1);
+    trigger(GetParam().item);
+    EXPECT_EQ(announced.count(), GetParam().item == std::string("mnuHelpAbout") ? 0 : 1);
     EXPECT_EQ(unitMenu(), GetParam().locks ? kMetricLocked : kMetricSwitchable);
     EXPECT_EQ(window.workspace().unitChoiceLocked(), GetParam().locks);
     EXPECT_EQ(window.workspace().unitSystem(), UnitSystem::Metric);

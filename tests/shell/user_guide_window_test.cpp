@@ -14,6 +14,7 @@
 
 #include "shell/shell_test.h"
 #include "shell/user_guide_window.h"
+#include "support/windows.h"
 
 namespace zan::test {
 namespace {
@@ -60,12 +61,6 @@ class Guide : public ShellTest {
         UserGuideWindow* guide = window.userGuideWindow();
         EXPECT_NE(guide, nullptr);
         return guide;
-    }
-    static void activate(QWidget* w) {
-        w->activateWindow();
-        for (int i = 0; i < 1000 && QApplication::activeWindow() != w; ++i)
-            QTest::qWait(5);
-        ASSERT_EQ(QApplication::activeWindow(), w);
     }
     // The heading block that carries `anchor`, or an invalid block.
     static QTextBlock heading(UserGuideWindow* guide, const QString& anchor) {

@@ -125,6 +125,16 @@ const char* unitName(UnitSystem units) {
     return units == UnitSystem::Metric ? "Metric" : "English";
 }
 
+// A new axle-load section holds the standard spectrum, so its texts are the published ones
+// checked below.
+TEST(StandardSpectrum, IsWhatANewAxleLoadSectionHolds) {
+    for (UnitSystem units : {UnitSystem::English, UnitSystem::Metric}) {
+        Workspace workspace = workspaceIn(units);
+        loadStandardAxleSpectrum(workspace);
+        EXPECT_EQ(initialAxleInputs(units), workspace.axles()) << unitName(units);
+    }
+}
+
 // Every published text of every spectrum, in both unit systems.
 class SpectrumTexts : public ::testing::TestWithParam<std::tuple<SpectrumCase, UnitSystem>> {};
 
@@ -174,7 +184,7 @@ TEST_P(SpectrumTexts, ReplaceEveryEditedText) {
     apply(clean, spectrum);
 
     Workspace edited = workspaceIn(units);
-    AxleInputs& axles = edited.axles();
+    AxleInputs& axles = edited.ensureAxles();
     for (AxleRowTexts& row : axles.rows)
         row = {" typed", "", "x", "1,5"};
     axles.loadHeading = "something else";
@@ -193,9 +203,9 @@ TEST_P(SpectrumTexts, LeavePavementTrafficAndResultsAlone) {
     EXPECT_FALSE(untouched.hasTraffic());
 
     Workspace edited = workspaceIn(units);
-    edited.pavement().thickness = "11.25";
-    edited.pavement().concreteShoulder = true;
-    edited.traffic().averageDailyTraffic = "777";
+    edited.ensurePavement().thickness = "11.25";
+    edited.ensurePavement().concreteShoulder = true;
+    edited.ensureTraffic().averageDailyTraffic = "777";
     AnalysisResults results;
     results.fatigueSelected = true;
     results.totalFatigueDamage = 42.0f;
