@@ -242,7 +242,9 @@ Outcome runDesign(const std::filesystem::path& dir, const std::string& arguments
     const std::string environment = display
                                         ? "env QT_QPA_PLATFORM=offscreen "
                                         : "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ";
-    return runInShell(dir, environment + quoted(ZAN_DESIGN_BINARY) + " " + arguments);
+    // In the test's folder, where a file it writes (the memo of --export-pdf) goes away with it.
+    return runInShell(dir, "cd " + quoted(dir.string()) + " && " + environment +
+                               quoted(ZAN_DESIGN_BINARY) + " " + arguments);
 }
 
 // The options of a Qt help text: every -x and --xyz of its lines that start with two blanks
