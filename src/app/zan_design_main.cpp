@@ -1,22 +1,35 @@
 // zan-design: the desktop program. The main window is the whole program; closing it ends the
 // run once its closing question lets it go. An input data file named on the command line is
-// read once the window is shown.
+// read once the window is shown. With --export-pdf the program writes the design memo of a
+// file and ends, without a window.
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
+#include <string>
+#include <string_view>
 
+#include "chart/pdf_report.h"
 #include "commands/commands.h"
+#include "model/workspace.h"
+#include "platform/latin1.h"
 #include "platform/qt_platform.h"
 #include "shell/main_window.h"
 
 namespace {
 
-// Wrong usage, as zan-report reports it.
+// Wrong usage and an output not written, as zan-report reports them.
 constexpr int kExitWrongUsage = 2;
+constexpr int kExitOutputNotWritten = 7;
 
 struct CommandLine {
     QCommandLineParser parser;
@@ -24,6 +37,15 @@ struct CommandLine {
                             QStringLiteral("Show this help and exit.")};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
                                QStringLiteral("Show the version and exit.")};
+    QCommandLineOption exportPdf{
+        QStringLiteral("export-pdf"),
+        QStringLiteral("Write the design memo of FILE.DEF to OUT.pdf, as File > Export PDF "
+                       "writes it after Perform Analysis > Both at the file's trial thickness, "
+                       "and exit; no display is needed. Exit statuses as zan-report's."),
+        QStringLiteral("OUT.pdf")};
+    QCommandLineOption design{QStringLiteral("design"),
+                              QStringLiteral("With --export-pdf: run Compute Design Thickness "
+                                             "instead of the Both analysis.")};
 
     CommandLine() {
         // One dash starts a whole word, as in Qt's own options: -reverse and -stylesheet
@@ -33,6 +55,8 @@ struct CommandLine {
             QStringLiteral("Slab thickness design of jointed plain concrete pavements."));
         parser.addOption(help);
         parser.addOption(version);
+        parser.addOption(exportPdf);
+        parser.addOption(design);
         parser.addPositionalArgument(
             QStringLiteral("FILE.DEF"),
             QStringLiteral("An input data file to read at start-up, as File > Read Data From "
@@ -69,6 +93,66 @@ std::optional<int> answerWithoutWindow(int argc, char** argv) {
     return std::nullopt;
 }
 
+// Lines of a message, as zan-report writes them to standard error.
+void printMessage(const zan::Message& message) {
+    QString text = zan::fromCore(message.text);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    if (!text.endsWith(QLatin1Char('\n')))
+        text += QLatin1Char('\n');
+    print(stderr, text);
+}
+
+// Reads the file into a fresh workspace as File > Read Data From File does, runs the analysis
+// (or the thickness search) and writes the memo the window would export from that state.
+int exportMemo(const QString& out, const QString& input, bool design) {
+    const QString path = QFileInfo(input).absoluteFilePath();
+    zan::Workspace workspace;
+    const zan::CommandOutcome read =
+        zan::readDataFile(workspace, QFile::encodeName(path).toStdString(),
+                          zan::toCore(QDir::toNativeSeparators(path)));
+    if (!read.ok()) {
+        if (read.message)
+            printMessage(*read.message);
+        return static_cast<int>(read.status);
+    }
+    const zan::CommandOutcome run = design
+                                        ? zan::computeDesignThickness(workspace)
+                                        : zan::performAnalysis(workspace, zan::AnalysisKind::Both);
+    if (run.message)
+        printMessage(*run.message);
+    if (!run.ok())
+        return static_cast<int>(run.status);
+    const auto exported = zan::exportPdfReport(
+        workspace, out,
+        zan::PdfReportOptions{QDir::toNativeSeparators(path), QDateTime::currentDateTime(),
+                              zan::pageSizeFor(QLocale::system())});
+    if (!exported) {
+        print(stderr, QStringLiteral("zan-design: %1\n").arg(exported.error()));
+        return kExitOutputNotWritten;
+    }
+    return 0;
+}
+
+// --export-pdf needs fonts and a paint device but no screen: where there is no display and no
+// platform was asked for, Qt's offscreen one is taken.
+bool wantsExport(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--")
+            return false;
+        if (arg.starts_with("--export-pdf"))
+            return true;
+    }
+    return false;
+}
+
+void chooseHeadlessPlatform() {
+    const bool display =
+        qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    if (!display && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -77,6 +161,8 @@ int main(int argc, char** argv) {
     if (const std::optional<int> status = answerWithoutWindow(argc, argv))
         return *status;
 
+    if (wantsExport(argc, argv))
+        chooseHeadlessPlatform();
     QApplication app(argc, argv);
     // Logging out or a kill ends the program; a save under way leaves no temporary file.
     zan::removeTemporaryOnSignals();
@@ -91,6 +177,19 @@ int main(int argc, char** argv) {
         return kExitWrongUsage;
     }
     const QStringList files = commandLine.parser.positionalArguments();
+    if (commandLine.parser.isSet(commandLine.exportPdf)) {
+        if (files.size() != 1) {
+            print(stderr, QStringLiteral("zan-design: --export-pdf needs exactly one FILE.DEF\n"
+                                         "Try 'zan-design --help' for more information.\n"));
+            return kExitWrongUsage;
+        }
+        return exportMemo(commandLine.parser.value(commandLine.exportPdf), files.front(),
+                          commandLine.parser.isSet(commandLine.design));
+    }
+    if (commandLine.parser.isSet(commandLine.design)) {
+        print(stderr, QStringLiteral("zan-design: --design goes with --export-pdf\n"));
+        return kExitWrongUsage;
+    }
 
     zan::QtPlatform platform;
     zan::MainWindow window(platform);

@@ -102,7 +102,7 @@ constexpr std::string_view kHelp =
     "and Compute Design Thickness runs after it. The CSV (RFC 4180, lines ended by CR LF)\n"
     "starts with the header line\n"
     "  file,unit system,trial thickness,total fatigue %,total erosion %,recommended thickness,"
-    "status,warnings\n"
+    "status,project,warnings\n"
     "and has one line for each file, in the order given. Thicknesses are printed as the report\n"
     "prints them (0.00, in inches or centimetres as the file's unit system), damage totals as\n"
     "the report's sums (0.0). A file that fails keeps its line, with the fields it did not\n"

@@ -17,7 +17,8 @@ AxleDamagePlot::AxleDamagePlot(QWidget* parent)
     : Plot(damageChartWindowNames::kAxleDamagePlot, parent) {}
 
 void AxleDamagePlot::setResults(const AnalysisResults& results, UnitSystem units,
-                                bool lastTandemRowShown) {
+                                bool lastTandemRowShown, const QStringList& listedLoads) {
+    m_listedLoads = listedLoads.size() == 2 * kAxleRows;
     m_units = units;
     m_rows.clear();
     m_note.clear();
@@ -42,9 +43,11 @@ void AxleDamagePlot::setResults(const AnalysisResults& results, UnitSystem units
             double load = results.axleLoad[a][ri];
             if (units == UnitSystem::Metric)
                 load = kipsToKilonewtons(load);
+            const QString shown = m_listedLoads
+                                      ? listedLoads[static_cast<qsizetype>(a) * kAxleRows + r]
+                                      : fromCore(formatFixed(load, 1));
             row.label = QStringLiteral("%1 %2").arg(
-                axle == AxleType::Single ? QStringLiteral("S") : QStringLiteral("T"),
-                fromCore(formatFixed(load, 1)));
+                axle == AxleType::Single ? QStringLiteral("S") : QStringLiteral("T"), shown);
             if (results.fatigueSelected) {
                 row.fatigueDamage = results.fatigueDamage[a][ri];
                 largest = std::max(largest, static_cast<double>(*row.fatigueDamage));
@@ -62,6 +65,8 @@ void AxleDamagePlot::setResults(const AnalysisResults& results, UnitSystem units
 }
 
 QString AxleDamagePlot::loadAxisTitle() const {
+    if (m_listedLoads)
+        return m_units == UnitSystem::Metric ? tr("Axle load (kN)") : tr("Axle load (kips)");
     return m_units == UnitSystem::Metric ? tr("Design axle load (kN, LSF applied)")
                                          : tr("Design axle load (kips, LSF applied)");
 }
@@ -102,7 +107,11 @@ void AxleDamagePlot::drawBars(QPainter& painter, const QRectF& area, const QRect
     // may run into the right margin.
     QFont small = painter.font();
     small.setPointSizeF(small.pointSizeF() * 0.8);
-    const QFontMetricsF fm(small);
+    // Values 0.4 of a band apart (a row's two, the next row's first) must not overlap.
+    const double lineHeight = QFontMetricsF(small, painter.device()).height();
+    if (lineHeight > 0.38 * band)
+        small.setPointSizeF(small.pointSizeF() * 0.38 * band / lineHeight);
+    const QFontMetricsF fm(small, painter.device());
     std::vector<ValueLabel> values;
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         const Row& row = m_rows[i];

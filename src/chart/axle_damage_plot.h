@@ -3,6 +3,7 @@
 // that govern stand out.
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -18,7 +19,7 @@ class AxleDamagePlot : public Plot {
 
   public:
     struct Row {
-        QString label;  // "S 36.0": axle type and design load
+        QString label;  // "S 30.0": axle type and load
         AxleType axle = AxleType::Single;
         int row = 1;                         // 1..10
         std::optional<float> fatigueDamage;  // percent; none when the part was not run
@@ -28,7 +29,10 @@ class AxleDamagePlot : public Plot {
     explicit AxleDamagePlot(QWidget* parent = nullptr);
 
     // `lastTandemRowShown` false leaves out tandem row 9, which the Light category hides.
-    void setResults(const AnalysisResults& results, UnitSystem units, bool lastTandemRowShown);
+    // `listedLoads`, when given, are the twenty loads as the report lists them (single rows
+    // 1..10, then tandem), which then label the bars; otherwise the design loads do.
+    void setResults(const AnalysisResults& results, UnitSystem units, bool lastTandemRowShown,
+                    const QStringList& listedLoads = {});
     const std::vector<Row>& rows() const { return m_rows; }
     QString note() const { return m_note; }  // shown instead of bars when there is nothing
     QString title() const override;
@@ -59,6 +63,7 @@ class AxleDamagePlot : public Plot {
     std::vector<Row> m_rows;
     QString m_note;
     UnitSystem m_units = UnitSystem::English;
+    bool m_listedLoads = false;  // the bars are labelled with the report's loads
     double m_scaleMax = 1.0;
 };
 

@@ -1,6 +1,8 @@
 #include "chart_content.h"
 
 #include <QCoreApplication>
+#include <cmath>
+#include <string>
 
 #include "chart/axle_damage_plot.h"
 #include "chart/damage_curve_plot.h"
@@ -30,6 +32,26 @@ TableCell thicknessCell(const SensitivityCase& c) {
 
 }  // namespace
 
+namespace {
+
+// A load as the report lists it: a number in "0.0", any other text as typed.
+QString listedLoad(const std::string& text) {
+    const double value = parseNumber(text);
+    return isNumberText(text) && std::isfinite(value) ? fromCore(formatFixed(value, 1))
+                                                      : fromCore(text);
+}
+
+QStringList listedLoads(const AxleInputs& axles) {
+    QStringList loads;
+    for (const AxleRowTexts& row : axles.rows)
+        loads << listedLoad(row.singleLoad);
+    for (const AxleRowTexts& row : axles.rows)
+        loads << listedLoad(row.tandemLoad);
+    return loads;
+}
+
+}  // namespace
+
 ChartContent chartContent(const Workspace& workspace) {
     ChartContent content;
     content.units = workspace.unitSystem();
@@ -45,6 +67,7 @@ ChartContent chartContent(const Workspace& workspace) {
     content.curve = std::move(*curve);
     content.results = workspace.results();
     content.lastTandemRowShown = workspace.axles().lastTandemRowShown;
+    content.listedLoads = listedLoads(workspace.axles());
     content.sensitivity = sensitivity(workspace, base);
     return content;
 }
@@ -52,15 +75,22 @@ ChartContent chartContent(const Workspace& workspace) {
 void fillPlots(const ChartContent& content, DamageCurvePlot& damage, AxleDamagePlot& axles,
                TornadoPlot& tornado) {
     damage.setCurve(content.curve);
-    axles.setResults(content.results, content.units, content.lastTandemRowShown);
+    axles.setResults(content.results, content.units, content.lastTandemRowShown,
+                     content.listedLoads);
     tornado.setSensitivity(content.sensitivity);
 }
 
 TextTable sensitivityTable(const Sensitivity& s) {
     const QString thickness = tr("Thickness (%1)").arg(plot::unitOf(s.units));
     TextTable table;
-    table.headings = {tr("Input"), tr("Value"),       tr("Value -20 %"),
-                      thickness,   tr("Value +20 %"), thickness};
+    // Each change heads its column in one piece: a heading wraps only between words.
+    const auto unbroken = [](QString text) { return text.replace(QLatin1Char(' '), QChar::Nbsp); };
+    table.headings = {tr("Input"),
+                      tr("Value"),
+                      unbroken(tr("Value -20 %")),
+                      thickness,
+                      unbroken(tr("Value +20 %")),
+                      thickness};
     for (const SensitivityRow& r : s.rows) {
         TableRow row;
         row.cells = {TableCell{fromCore(sensitivityInputName(r.input, s.units)), true},
@@ -80,7 +110,7 @@ TextTable alternativesTable(const DesignAlternatives& a) {
     };
     TextTable table;
     table.headings = {fromCore(caption::kShoulderFrame), fromCore(caption::kDowelFrame),
-                      tr("Recommended thickness (%1)").arg(plot::unitOf(a.units)), QString()};
+                      tr("Recommended thickness (%1)").arg(plot::unitOf(a.units)), tr("Design")};
     for (const DesignAlternative& alternative : a.alternatives) {
         TableRow row;
         row.emphasised = alternative.entered;

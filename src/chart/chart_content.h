@@ -5,6 +5,7 @@
 // the memo never disagree. Only reads the workspace.
 
 #include <QString>
+#include <QStringList>
 
 #include "chart/text_table.h"
 #include "model/analysis.h"
@@ -30,6 +31,7 @@ struct ChartContent {
     AnalysisResults results;  // the last run
     UnitSystem units = UnitSystem::English;
     bool lastTandemRowShown = true;  // the Light category hides tandem row 9
+    QStringList listedLoads;         // the twenty loads as the report lists them
     Sensitivity sensitivity;
 };
 

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImage>
@@ -13,6 +14,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QSvgGenerator>
 #include <QTableWidget>
@@ -41,12 +43,28 @@ DamageChartWindow::DamageChartWindow(const Workspace& workspace, Platform& platf
     setWindowTitle(tr(names::kTitle));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
-    m_pages = new QStackedWidget(this);
-    layout->addWidget(m_pages, 1);
+    // On a small screen the charts scroll; the buttons below them stay in view.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QLatin1String(names::kScroll));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    m_pages = new QStackedWidget(scroll);
+    scroll->setWidget(m_pages);
+    layout->addWidget(scroll, 1);
     createCharts();
     createButtons();
-    resize(1180, 880);
+    resize(fittingSize(QSize(kPreferredWidth, kPreferredHeight)));
     refresh();
+}
+
+QSize DamageChartWindow::fittingSize(const QSize& preferred) const {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return preferred;
+    // Room for the title bar and the border, which the window's size does not include.
+    const QSize room =
+        screen->availableGeometry().size() - QSize(kFrameAllowance, 2 * kFrameAllowance);
+    return preferred.boundedTo(room);
 }
 
 void DamageChartWindow::createCharts() {
@@ -71,6 +89,8 @@ void DamageChartWindow::createCharts() {
     grid->setColumnStretch(1, 2);
     grid->setRowStretch(0, 3);
     grid->setRowStretch(1, 2);
+    // Smaller than this the labels of the plots would run into each other: scroll instead.
+    m_charts->setMinimumSize(kSmallestChartsWidth, kSmallestChartsHeight);
     m_pages->addWidget(m_charts);
 
     m_message = new QLabel(m_pages);

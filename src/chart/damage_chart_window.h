@@ -58,6 +58,14 @@ class DamageChartWindow : public QDialog {
     QString refusal() const;
 
   private:
+    static constexpr int kPreferredWidth = 1180;
+    static constexpr int kPreferredHeight = 880;
+    static constexpr int kSmallestChartsWidth = 860;
+    static constexpr int kSmallestChartsHeight = 600;
+    static constexpr int kFrameAllowance = 24;  // title bar and border, roughly
+
+    // `preferred`, made smaller where the screen's free area is.
+    QSize fittingSize(const QSize& preferred) const;
     void createCharts();
     // The sensitivity table and, below it, the design alternatives.
     QWidget* createTables(QWidget* parent);

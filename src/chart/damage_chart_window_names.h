@@ -16,6 +16,8 @@ inline constexpr const char* kAlternativesTable = "tblAlternatives";
 inline constexpr const char* kAlternativesCaption = "Design alternatives";
 // Shown instead of the charts while the core refuses the inputs.
 inline constexpr const char* kMessage = "lblMessage";
+// Holds the charts, so that they scroll on a screen too small for them.
+inline constexpr const char* kScroll = "scrCharts";
 
 inline constexpr const char* kSaveImage = "cmdSaveImage";
 inline constexpr const char* kSaveImageCaption = "Save &Image...";

@@ -17,10 +17,14 @@ namespace {
 constexpr double kLowestDecade = -2;  // 0.01 %
 constexpr double kHighestDecade = 6;  // 10^6 %
 
-// "0.01" ... "1000" as plain numbers; larger decades as 10 with a raised exponent.
-void drawDecadeLabel(QPainter& painter, const QRectF& box, int exponent) {
+// The largest decade written as a plain number.
+constexpr int kLargestPlainDecade = 3;  // 1000 %
+
+// "0.01" ... "1000" as plain numbers; on an axis that reaches higher, every decade as 10 with
+// a raised exponent, so that one axis never mixes the two.
+void drawDecadeLabel(QPainter& painter, const QRectF& box, int exponent, bool powers) {
     painter.setPen(chart::kAxis);
-    if (exponent >= -2 && exponent <= 3) {
+    if (!powers) {
         painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter,
                          tickText(std::pow(10.0, exponent)));
         return;
@@ -158,7 +162,8 @@ void DamageCurvePlot::drawDamageAxis(QPainter& painter, const QRectF& area) cons
         const double y = map(area, x0, std::pow(10.0, e)).y();
         painter.setPen(QPen(chart::kGrid, 1));
         painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
-        drawDecadeLabel(painter, QRectF(area.left() - 60, y - 10, 54, 20), e);
+        drawDecadeLabel(painter, QRectF(area.left() - 60, y - 10, 54, 20), e,
+                        m_decades.highest > kLargestPlainDecade);
         if (e == m_decades.highest)
             continue;
         painter.setPen(QPen(chart::kAxis, 1));

@@ -35,6 +35,15 @@ void drawHeader(QPainter& painter, const QRectF& area, const PdfPageHeader& head
     const QRectF first(area.left(), area.top(), area.width(), metrics.height());
     painter.drawText(first, Qt::AlignLeft | Qt::AlignVCenter, header.program);
     painter.drawText(first, Qt::AlignRight | Qt::AlignVCenter, header.created);
+    if (!header.notice.isEmpty()) {
+        QFont bold = painter.font();
+        bold.setBold(true);
+        painter.save();
+        painter.setFont(bold);
+        painter.setPen(Qt::black);
+        painter.drawText(first, Qt::AlignHCenter | Qt::AlignVCenter, header.notice);
+        painter.restore();
+    }
     // A path too long for the line keeps its start and its file name.
     const QRectF second = first.translated(0, metrics.lineSpacing());
     painter.drawText(second, Qt::AlignLeft | Qt::AlignVCenter,

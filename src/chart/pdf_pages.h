@@ -30,6 +30,9 @@ struct PdfPageHeader {
     QString program;
     QString inputs;   // the file the inputs came from, or what stands for none
     QString created;  // date and time
+    // Said in the middle of every page's header when not empty: that the tables belong to
+    // inputs other than those the memo shows.
+    QString notice;
 };
 
 // The areas of a page in device pixels: the header at the top, the footer at the foot and

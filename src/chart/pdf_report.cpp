@@ -22,11 +22,14 @@
 #include "commands/commands.h"
 #include "io/details_table.h"
 #include "io/report.h"
+#include "io/verdict.h"
 #include "model/calculation_details.h"
 #include "model/message.h"
+#include "model/version.h"
 #include "model/workspace.h"
 #include "platform/fixed_font.h"
 #include "platform/latin1.h"
+#include "spectra/axle_spectra.h"
 
 namespace zan {
 
@@ -103,6 +106,39 @@ PdfBlock tableBlock(const Page& page, TextTable table, double spaceAbove,
     return block;
 }
 
+// A table that fits a page stays whole (and moves to the next page when it does not fit
+// below what precedes it); a taller one goes on in pieces, each under the table's headings.
+void addTable(std::vector<PdfBlock>& blocks, const Page& page, const TextTable& table,
+              double spaceAbove, TableWidth fill, const QFont& font) {
+    const TableLayout layout = layoutTable(table, page.device, page.content.width(), font, fill);
+    std::size_t first = 0;
+    do {
+        std::size_t end = first;
+        double height = layout.headingHeight;
+        while (end < table.rows.size() &&
+               (end == first || height + layout.rowHeights[end] <= page.content.height())) {
+            height += layout.rowHeights[end];
+            ++end;
+        }
+        const auto rows = [&](const auto& all) {
+            return std::vector(all.begin() + static_cast<std::ptrdiff_t>(first),
+                               all.begin() + static_cast<std::ptrdiff_t>(end));
+        };
+        const auto piece =
+            std::make_shared<const TextTable>(TextTable{table.headings, rows(table.rows)});
+        TableLayout pieceLayout = layout;
+        pieceLayout.rowHeights = rows(layout.rowHeights);
+        PdfBlock block;
+        block.height = pieceLayout.height();
+        block.spaceAbove = first == 0 ? spaceAbove : 0.0;
+        block.draw = [piece, pieceLayout](QPainter& painter, const QRectF& area) {
+            drawTable(painter, area.topLeft(), *piece, pieceLayout);
+        };
+        blocks.push_back(std::move(block));
+        first = end;
+    } while (first < table.rows.size());
+}
+
 // The fixed-pitch font, at most 10 pt, at which the longest line fits the width.
 Expected<QFont, QString> reportFont(const Page& page, const QStringList& lines) {
     QFont font = unhinted(fixedPitchFont(kReportLargestPoints));
@@ -134,6 +170,29 @@ Expected<QFont, QString> reportFont(const Page& page, const QStringList& lines) 
     return font;
 }
 
+// A result table of the report (from its title to the line before the next title or the
+// report's end) moves to the next page whole when it fits on one, rather than breaking
+// between its rows away from its headings. `first` is the block of the report's first line.
+void keepTablesTogether(std::vector<PdfBlock>& blocks, std::size_t first, const QStringList& lines,
+                        double pageHeight) {
+    std::vector<std::size_t> titles;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (lines[i].trimmed().endsWith(QLatin1String("Analysis Solutions")))
+            titles.push_back(static_cast<std::size_t>(i));
+    for (std::size_t t = 0; t < titles.size(); ++t) {
+        // The two empty lines before the next title belong to that one.
+        const std::size_t end =
+            t + 1 < titles.size() ? titles[t + 1] - 2 : static_cast<std::size_t>(lines.size());
+        double height = 0.0;
+        for (std::size_t i = titles[t]; i < end; ++i)
+            height += blocks[first + i].height;
+        if (height > pageHeight)
+            continue;
+        for (std::size_t i = titles[t]; i + 1 < end; ++i)
+            blocks[first + i].keepWithNext = true;
+    }
+}
+
 // One block per report line, so that the lines run on over as many pages as they need.
 Expected<Done, QString> addReport(std::vector<PdfBlock>& blocks, const Page& page,
                                   const QStringList& lines) {
@@ -153,7 +212,110 @@ Expected<Done, QString> addReport(std::vector<PdfBlock>& blocks, const Page& pag
         };
         blocks.push_back(std::move(block));
     }
+    keepTablesTogether(blocks, blocks.size() - static_cast<std::size_t>(lines.size()), lines,
+                       page.content.height());
     return Done{};
+}
+
+TableRow wordRow(const QStringList& cells) {
+    TableRow row;
+    for (const QString& cell : cells)
+        row.cells.push_back(TableCell{cell, true});
+    return row;
+}
+
+TextTable projectTable(const ProjectInfo& project) {
+    TextTable table;
+    table.headings << tr("Project information") << QString();
+    const std::pair<const char*, const std::string*> fields[] = {
+        {"Project", &project.project}, {"Location", &project.location},
+        {"Client", &project.client},   {"Designer", &project.designer},
+        {"Checker", &project.checker}, {"Revision", &project.revision},
+        {"Notes", &project.notes},
+    };
+    for (const auto& [caption, text] : fields)
+        table.rows.push_back(wordRow({tr(caption), fromCore(*text)}));
+    return table;
+}
+
+// Every input exactly as typed: the report rounds them to its patterns.
+TextTable inputsTable(const Workspace& workspace) {
+    const PavementInputs& p = workspace.pavement();
+    const TrafficInputs& t = workspace.traffic();
+    const auto yesNo = [](bool yes) {
+        return QString::fromLatin1(yes ? caption::kYes : caption::kNo);
+    };
+    TextTable table;
+    table.headings << tr("Input") << tr("As entered").replace(QLatin1Char(' '), QChar::Nbsp);
+    table.rows = {
+        wordRow({tr("Unit system"),
+                 workspace.unitSystem() == UnitSystem::Metric ? tr("Metric") : tr("English")}),
+        wordRow({fromCore(p.thicknessCaption), fromCore(p.thickness)}),
+        wordRow({fromCore(p.subgradeModulusCaption), fromCore(p.subgradeModulus)}),
+        wordRow({fromCore(p.modulusOfRuptureCaption), fromCore(p.modulusOfRupture)}),
+        wordRow({fromCore(caption::kShoulderFrame), yesNo(p.concreteShoulder)}),
+        wordRow({fromCore(caption::kDowelFrame), yesNo(p.doweledJoints)}),
+        wordRow({fromCore(caption::kAverageDailyTraffic), fromCore(t.averageDailyTraffic)}),
+        wordRow({fromCore(caption::kTruckPercent), fromCore(t.truckPercent)}),
+        wordRow({fromCore(caption::kGrowthPercent), fromCore(t.growthPercent)}),
+        wordRow({fromCore(caption::kDirectionPercent), fromCore(t.directionPercent)}),
+        wordRow({fromCore(caption::kLanePercent), fromCore(t.lanePercent)}),
+        wordRow({fromCore(caption::kDesignPeriod), fromCore(t.designPeriod)}),
+        wordRow({fromCore(caption::kLoadSafetyFactor), fromCore(t.loadSafetyFactor)}),
+    };
+    return table;
+}
+
+TextTable axleInputsTable(const Workspace& workspace) {
+    const QString unit = workspace.unitSystem() == UnitSystem::Metric ? tr("kN") : tr("kips");
+    TextTable table;
+    table.headings << tr("Row") << tr("Single axle load (%1)").arg(unit)
+                   << tr("Single axles per 1000 trucks") << tr("Tandem axle load (%1)").arg(unit)
+                   << tr("Tandem axles per 1000 trucks");
+    const auto& rows = workspace.axles().rows;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        TableRow row;
+        for (const std::string* text :
+             {&rows[i].singleLoad, &rows[i].singleCount, &rows[i].tandemLoad, &rows[i].tandemCount})
+            row.cells.push_back(TableCell{fromCore(*text)});
+        row.cells.insert(row.cells.begin(), TableCell{QString::number(i + 1)});
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+QString programLine() {
+    return fromCore(kMainWindowTitle) + QLatin1Char(' ') + QString::fromLatin1(programVersion());
+}
+
+// The page a reviewer reads first and signs: the project, the verdict of the last run, the
+// inputs as entered, the program that computed them, and the lines to sign.
+void addMemoPage(std::vector<PdfBlock>& blocks, const Page& page, const Workspace& workspace,
+                 const PdfReportOptions& options) {
+    const double gap = QFontMetricsF(sansFont(kBodyPoints), &page.device).lineSpacing();
+    blocks.push_back(heading(page, tr("Design memo"), false, kHeadingPoints));
+    blocks.push_back(tableBlock(page, projectTable(workspace.project()), 0.5 * gap));
+    blocks.push_back(
+        textBlock(page, fromCore(designVerdict(workspace)), sansFont(kBodyPoints + 1, true), gap));
+    blocks.push_back(heading(page, tr("Inputs as entered"), false, kBodyPoints + 1));
+    blocks.push_back(tableBlock(page, inputsTable(workspace), 0.5 * gap, TableWidth::Natural));
+    const char* spectrum = builtInSpectrumName(workspace.axles(), workspace.unitSystem());
+    blocks.push_back(heading(
+        page,
+        spectrum ? tr("Axle loads: the %1 axle-load spectrum").arg(QString::fromLatin1(spectrum))
+                 : tr("Axle loads"),
+        false, kBodyPoints + 1));
+    blocks.push_back(tableBlock(page, axleInputsTable(workspace), 0.5 * gap));
+    const QString date = options.created.toString(QStringLiteral("yyyy-MM-dd"));
+    const ProjectInfo& project = workspace.project();
+    const QString signature = QStringLiteral("  ________________________   ");
+    const QString lines = tr("Computed with %1.").arg(programLine()) + QLatin1String("\n\n") +
+                          tr("Date: %1").arg(date) + QLatin1String("\n\n") +
+                          tr("Designed by: %1").arg(fromCore(project.designer)) + signature +
+                          tr("Date: ____________") + QLatin1String("\n\n") +
+                          tr("Checked by: %1").arg(fromCore(project.checker)) + signature +
+                          tr("Date: ____________");
+    blocks.push_back(textBlock(page, lines, sansFont(kBodyPoints), 1.5 * gap));
 }
 
 // The plots of the damage chart window, filled as the window fills them; they live until the
@@ -185,8 +347,8 @@ void addAlternatives(std::vector<PdfBlock>& blocks, const Page& page,
                               sansFont(kBodyPoints), 0.0);
     note.keepWithNext = true;
     blocks.push_back(std::move(note));
-    blocks.push_back(
-        tableBlock(page, alternativesTable(alternatives), 0.5 * gap, TableWidth::Natural));
+    addTable(blocks, page, alternativesTable(alternatives), 0.5 * gap, TableWidth::Natural,
+             sansFont(kTablePoints));
 }
 
 // The damage curve and the bars on one page; the sensitivity table, the tornado and the
@@ -220,7 +382,9 @@ void addCharts(std::vector<PdfBlock>& blocks, const Page& page, const ChartConte
 }
 
 // The columns of one part: axle, row, load and repetitions, then the part's own.
-TextTable detailsPart(const DetailsTable& details, std::size_t first, std::size_t end) {
+TextTable detailsPart(const DetailsTable& details, UnitSystem units, std::size_t first,
+                      std::size_t end) {
+    const auto headings = readableDetailsColumns(units);
     TextTable table;
     const auto columns = [&](auto&& each) {
         for (std::size_t c = 0; c < 4; ++c)
@@ -229,7 +393,7 @@ TextTable detailsPart(const DetailsTable& details, std::size_t first, std::size_
             each(c);
     };
     columns([&](std::size_t c) {
-        QString name = fromCore(kDetailsColumns[c]);
+        QString name = fromCore(headings[c]);
         name[0] = name[0].toUpper();
         table.headings << name;
     });
@@ -241,7 +405,8 @@ TextTable detailsPart(const DetailsTable& details, std::size_t first, std::size_
     return table;
 }
 
-void addDetails(std::vector<PdfBlock>& blocks, const Page& page, const AnalysisResults& results) {
+void addDetails(std::vector<PdfBlock>& blocks, const Page& page, const Workspace& workspace) {
+    const AnalysisResults& results = workspace.results();
     blocks.push_back(heading(page, tr("Calculation details"), true, kHeadingPoints));
     if (!results.fatigueSelected && !results.erosionSelected) {
         blocks.push_back(textBlock(page,
@@ -250,24 +415,26 @@ void addDetails(std::vector<PdfBlock>& blocks, const Page& page, const AnalysisR
                                    sansFont(kBodyPoints), 0.0));
         return;
     }
-    const DetailsTable details = detailsTable(calculationDetails(results));
+    const UnitSystem units = workspace.unitSystem();
+    const DetailsTable details = readableDetailsTable(calculationDetails(results), units);
     blocks.push_back(textBlock(page, fromCore(details.modelUnits), sansFont(kBodyPoints), 0.0));
     const double gap = QFontMetricsF(sansFont(kBodyPoints), &page.device).lineSpacing();
-    TextTable fatigue = detailsPart(details, kFirstFatigueColumn, kFirstErosionColumn);
-    TextTable erosion = detailsPart(details, kFirstErosionColumn, kDetailsColumnCount);
+    TextTable fatigue = detailsPart(details, units, kFirstFatigueColumn, kFirstErosionColumn);
+    TextTable erosion = detailsPart(details, units, kFirstErosionColumn, kDetailsColumnCount);
     // The wider fatigue table sets the size of both.
     const QFont font =
         layoutTable(fatigue, page.device, page.content.width(), sansFont(kTablePoints)).font;
     blocks.push_back(heading(page, tr("Fatigue"), false, kBodyPoints + 1));
-    blocks.push_back(tableBlock(page, std::move(fatigue), 0.5 * gap, TableWidth::Full, font));
+    addTable(blocks, page, fatigue, 0.5 * gap, TableWidth::Full, font);
     blocks.push_back(heading(page, tr("Erosion"), false, kBodyPoints + 1));
-    blocks.push_back(tableBlock(page, std::move(erosion), 0.5 * gap, TableWidth::Full, font));
+    addTable(blocks, page, erosion, 0.5 * gap, TableWidth::Full, font);
 }
 
-PdfPageHeader pageHeader(const PdfReportOptions& options) {
-    return PdfPageHeader{fromCore(kMainWindowTitle),
-                         options.inputFile.isEmpty() ? tr("unsaved inputs") : options.inputFile,
-                         options.created.toString(QStringLiteral("yyyy-MM-dd HH:mm"))};
+PdfPageHeader pageHeader(const Workspace& workspace, const PdfReportOptions& options) {
+    return PdfPageHeader{
+        programLine(), options.inputFile.isEmpty() ? tr("unsaved inputs") : options.inputFile,
+        options.created.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+        workspace.inputsChangedSinceRun() ? tr("Tables from earlier inputs") : QString()};
 }
 
 void setUp(QPdfWriter& writer, const PdfReportOptions& options) {
@@ -312,13 +479,16 @@ Expected<QByteArray, QString> buildPdfReport(const Workspace& workspace,
     const Page page{writer, pageFrame(writer).content};
 
     std::vector<PdfBlock> blocks;
+    addMemoPage(blocks, page, workspace, options);
+    const std::size_t reportStart = blocks.size();
     if (auto added = addReport(blocks, page, fromCoreLineList(*report)); !added)
         return failure(added.error());
+    blocks[reportStart].newPage = true;
     const ChartContent content = chartContent(workspace);
     Plots plots;
     addCharts(blocks, page, content, plots);
-    addDetails(blocks, page, workspace.results());
-    if (auto drawn = drawPages(writer, pageHeader(options), blocks); !drawn)
+    addDetails(blocks, page, workspace);
+    if (auto drawn = drawPages(writer, pageHeader(workspace, options), blocks); !drawn)
         return failure(drawn.error());
     return bytes;
 }

@@ -175,6 +175,9 @@ CommandOutcome performAnalysis(Workspace& workspace, AnalysisKind kind) {
         return refused(CommandStatus::Refused, report.error().message, title);
 
     workspace.commitResults(*run);
+    workspace.recordRun(kind == AnalysisKind::Fatigue   ? RunKind::Fatigue
+                        : kind == AnalysisKind::Erosion ? RunKind::Erosion
+                                                        : RunKind::Both);
     CommandOutcome outcome;
     outcome.report = std::move(*report);
     std::string warning = damageWarning(kind, *run);
@@ -202,6 +205,7 @@ CommandOutcome computeDesignThickness(Workspace& workspace) {
         return refused(CommandStatus::Refused, report.error().message, kDesignThicknessTitle);
     }
     workspace.commitResults(found->results);
+    workspace.recordRun(RunKind::DesignSearch);
 
     const char* unit = workspace.unitSystem() == UnitSystem::Metric ? "  cm." : "  in.";
     CommandOutcome outcome;
@@ -249,6 +253,7 @@ CommandOutcome readDataBytes(Workspace& workspace, std::string_view bytes,
                     (loaded.unitSystem() == UnitSystem::Metric ? "Metric" : "English") +
                     " units, the unit system in force. Check them before analysing.",
                 "", Icon::Information);
+        loaded.markInputsSaved();
         workspace = std::move(loaded);
         return outcome;
     } catch (const std::bad_alloc&) {
@@ -294,7 +299,9 @@ std::optional<std::string> unsavableText(const Workspace& workspace) {
             if (auto mark = unsavableMark(*text, true); !mark.empty())
                 return "Axle-Load Categories, row " + std::to_string(i + 1) + " holds " +
                        std::string(mark);
-    return std::nullopt;
+    const ProjectInfo& q = workspace.project();
+    return inSection("Project Information", {&q.project, &q.location, &q.client, &q.designer,
+                                             &q.checker, &q.revision, &q.notes});
 }
 
 }  // namespace

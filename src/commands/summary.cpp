@@ -54,6 +54,7 @@ SummaryLine summarizeDataFile(const std::string& path) {
                                                                      : "ends early";
         return line;
     }
+    line.project = workspace.project().project;
     line.outsideRanges = inputsOutsideRanges(workspace);
     line.warnings = std::to_string(line.outsideRanges.size());
     const bool metric = workspace.unitSystem() == UnitSystem::Metric;
@@ -99,7 +100,7 @@ std::string csvLine(const SummaryLine& line) {
     std::string text = csvField(line.file);
     for (const std::string* field :
          {&line.unitSystem, &line.trialThickness, &line.totalFatigue, &line.totalErosion,
-          &line.recommendedThickness, &line.status, &line.warnings}) {
+          &line.recommendedThickness, &line.status, &line.project, &line.warnings}) {
         text += ',';
         text += csvField(*field);
     }

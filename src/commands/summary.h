@@ -21,7 +21,7 @@ namespace zan {
 // The header line, without its line end.
 inline constexpr std::string_view kSummaryHeader =
     "file,unit system,trial thickness,total fatigue %,total erosion %,recommended thickness,"
-    "status,warnings";
+    "status,project,warnings";
 
 inline constexpr std::string_view kSummaryLineEnd = kCsvLineEnd;
 
@@ -33,6 +33,7 @@ struct SummaryLine {
     std::string totalErosion;          // percent, "0.0"
     std::string recommendedThickness;  // "0.00", in the file's unit system
     std::string status;                // "ok", or why the file failed
+    std::string project;               // the file's project name; empty when it has none
     std::string warnings;              // how many inputs lie outside their typical ranges
     CommandStatus outcome = CommandStatus::Done;  // what the single-file modes would exit with
     std::vector<OutOfRangeInput> outsideRanges;   // as read, before any command ran

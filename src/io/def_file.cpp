@@ -1,8 +1,10 @@
 #include "io/def_file.h"
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zan {
@@ -13,6 +15,8 @@ constexpr std::string_view kMetricMarker = "****SI****";
 constexpr std::string_view kFileMarker = "***ZAN***";
 constexpr std::string_view kEndMarker = "ZAN Data End";
 constexpr std::string_view kYesText = "Yes";
+constexpr std::string_view kProjectMarker = "***Project***";
+constexpr std::string_view kKeySeparator = ": ";
 
 // Lines 1 to 19 are read whole; the axle rows that follow are read field by field.
 constexpr std::size_t kHeaderLines = 19;
@@ -122,6 +126,41 @@ std::optional<UnitSystem> unitMarker(std::string_view line) {
     return std::nullopt;
 }
 
+// The project keys in file order, with the field each fills.
+constexpr std::array<std::pair<std::string_view, std::string ProjectInfo::*>, 7> kProjectKeys = {{
+    {"Project", &ProjectInfo::project},
+    {"Location", &ProjectInfo::location},
+    {"Client", &ProjectInfo::client},
+    {"Designer", &ProjectInfo::designer},
+    {"Checker", &ProjectInfo::checker},
+    {"Revision", &ProjectInfo::revision},
+    {"Notes", &ProjectInfo::notes},
+}};
+
+// The lines after the axle rows: whatever precedes the project marker is not read, and a
+// line after it that names no known key is skipped.
+ProjectInfo readProject(DefReader& reader) {
+    ProjectInfo project;
+    std::string line;
+    bool inProject = false;
+    while (reader.readLine(line)) {
+        if (!inProject) {
+            inProject = line == kProjectMarker;
+            continue;
+        }
+        for (const auto& [key, field] : kProjectKeys)
+            if (line.size() >= key.size() + 1 && line.compare(0, key.size(), key) == 0 &&
+                line[key.size()] == ':') {
+                // "Key: text"; a key with nothing after its colon reads as empty.
+                const std::string_view rest = std::string_view(line).substr(key.size());
+                project.*field = std::string(
+                    rest.starts_with(kKeySeparator) ? rest.substr(kKeySeparator.size()) : "");
+                break;
+            }
+    }
+    return project;
+}
+
 }  // namespace
 
 Expected<DefFileContents, DefReadError> parseDefFile(std::string_view bytes) {
@@ -164,6 +203,7 @@ Expected<DefFileContents, DefReadError> parseDefFile(std::string_view bytes) {
     for (std::string* field : fields)
         if (!reader.readField(*field))
             return failure(DefReadError::EndsEarly);
+    contents.project = readProject(reader);
     return contents;
 }
 
@@ -183,6 +223,7 @@ void applyDefFile(Workspace& workspace, const DefFileContents& contents) {
     workspace.ensureTraffic() = contents.traffic;
     // Only the texts: whether tandem row 9 is shown is a category's business, not a file's.
     workspace.ensureAxles().rows = contents.rows;
+    workspace.setProject(contents.project);
 }
 
 bool hasInputDataMarker(std::string_view bytes) {
@@ -225,6 +266,12 @@ std::string writeDefFile(const Workspace& workspace) {
     }
     appendLine(out, "");
     appendLine(out, kEndMarker);
+    const ProjectInfo& project = workspace.project();
+    if (!project.empty()) {
+        appendLine(out, kProjectMarker);
+        for (const auto& [key, field] : kProjectKeys)
+            appendLine(out, std::string(key) + std::string(kKeySeparator) + project.*field);
+    }
     return out;
 }
 

@@ -6,6 +6,11 @@
 //   5-7  h, k, Sc                           20-29  axle rows: "load","count","load","count"
 //   9, 10  shoulder, dowels: "Yes"/"No"     31  "ZAN Data End"
 //   12-16  ADT, TD, growth, DD, LD          (2, 4, 8, 11, 19, 30 empty)
+//
+// Project information follows only when some of it is filled in, so that a file without it
+// keeps the 31 lines and a reader of those never sees it: line 32 "***Project***", then
+// "Project: text", "Location: text", "Client: text", "Designer: text", "Checker: text",
+// "Revision: text", "Notes: text". Unknown keys are ignored and missing ones read as empty.
 
 #include <array>
 #include <optional>
@@ -24,6 +29,7 @@ struct DefFileContents {
     bool doweledJoints = false;
     TrafficInputs traffic;
     std::array<AxleRowTexts, kAxleRows> rows;
+    ProjectInfo project;
 
     bool operator==(const DefFileContents&) const = default;
 };

@@ -3,6 +3,8 @@
 #include <optional>
 
 #include "io/csv.h"
+#include "model/numbers.h"
+#include "model/units.h"
 
 namespace zan {
 namespace {
@@ -31,37 +33,86 @@ std::string inputsText(const ModelInputs& in, bool fatigue, bool erosion) {
     return text;
 }
 
-void fillFatigue(DetailsTableRow& cells, const FatigueDetail& d) {
-    cells[kFirstFatigueColumn] = shortestText(d.terms.radius);
-    cells[kFirstFatigueColumn + 1] = shortestText(d.terms.loadFactor);
-    cells[kFirstFatigueColumn + 2] = shortestText(d.terms.moment);
-    cells[kFirstFatigueColumn + 3] = shortestText(d.terms.edgeFactor);
-    cells[kFirstFatigueColumn + 4] = shortestText(d.terms.stress);
-    cells[kFirstFatigueColumn + 5] = shortestText(d.stressRatio);
-    cells[kFirstFatigueColumn + 6] = shortestText(d.allowableRepetitions);
-    cells[kFirstFatigueColumn + 7] = shortestText(d.damage);
+// What a value measures, so that a reader's table can convert and round it.
+enum class Quantity { Load, Count, Allowable, Radius, Deflection, Stress, Plain };
+
+struct CellFormat {
+    // The CSV's shortest texts in model units, or the reader's (see readableDetailsTable).
+    bool readable = false;
+    UnitSystem units = UnitSystem::English;
+
+    std::string operator()(float value, Quantity quantity) const;
+};
+
+constexpr int kReadableDigits = 5;
+constexpr double kMillimetresPerInch = 10.0 * kCentimetresPerInch;
+
+std::string CellFormat::operator()(float value, Quantity quantity) const {
+    if (!readable)
+        return shortestText(value);
+    const bool metric = units == UnitSystem::Metric;
+    const double v = static_cast<double>(value);
+    switch (quantity) {
+        case Quantity::Allowable:
+            // As the report prints it.
+            if (value >= kUnlimitedThreshold)
+                return "Unlimited";
+            return formatFixed(value, 0);
+        case Quantity::Count:
+            return formatFixed(value, 0);
+        case Quantity::Load:
+            return formatSignificant(metric ? v * kKilonewtonsPerKip : v, kReadableDigits);
+        case Quantity::Radius:
+            return formatSignificant(metric ? v * kCentimetresPerInch : v, kReadableDigits);
+        case Quantity::Deflection:
+            return formatSignificant(metric ? v * kMillimetresPerInch : v, kReadableDigits);
+        case Quantity::Stress:
+            return formatSignificant(metric ? v * kKpaPerPsi : v, kReadableDigits);
+        case Quantity::Plain:
+            break;
+    }
+    return formatSignificant(v, kReadableDigits);
 }
 
-void fillErosion(DetailsTableRow& cells, const ErosionDetail& d) {
-    cells[kFirstErosionColumn] = shortestText(d.terms.deflection);
-    cells[kFirstErosionColumn + 1] = shortestText(d.terms.power);
-    cells[kFirstErosionColumn + 2] = shortestText(d.terms.supportFactor);
-    cells[kFirstErosionColumn + 3] = shortestText(d.terms.factor);
-    cells[kFirstErosionColumn + 4] = shortestText(d.terms.allowable);
-    cells[kFirstErosionColumn + 5] = shortestText(d.damage);
+void fillFatigue(DetailsTableRow& cells, const FatigueDetail& d, const CellFormat& f) {
+    cells[kFirstFatigueColumn] = f(d.terms.radius, Quantity::Radius);
+    cells[kFirstFatigueColumn + 1] = f(d.terms.loadFactor, Quantity::Plain);
+    cells[kFirstFatigueColumn + 2] = f(d.terms.moment, Quantity::Plain);
+    cells[kFirstFatigueColumn + 3] = f(d.terms.edgeFactor, Quantity::Plain);
+    cells[kFirstFatigueColumn + 4] = f(d.terms.stress, Quantity::Stress);
+    cells[kFirstFatigueColumn + 5] = f(d.stressRatio, Quantity::Plain);
+    cells[kFirstFatigueColumn + 6] = f(d.allowableRepetitions, Quantity::Allowable);
+    cells[kFirstFatigueColumn + 7] = f(d.damage, Quantity::Plain);
 }
 
-DetailsTableRow rowCells(const DetailRow& row) {
+void fillErosion(DetailsTableRow& cells, const ErosionDetail& d, const CellFormat& f) {
+    cells[kFirstErosionColumn] = f(d.terms.deflection, Quantity::Deflection);
+    cells[kFirstErosionColumn + 1] = f(d.terms.power, Quantity::Plain);
+    cells[kFirstErosionColumn + 2] = f(d.terms.supportFactor, Quantity::Plain);
+    cells[kFirstErosionColumn + 3] = f(d.terms.factor, Quantity::Plain);
+    cells[kFirstErosionColumn + 4] = f(d.terms.allowable, Quantity::Allowable);
+    cells[kFirstErosionColumn + 5] = f(d.damage, Quantity::Plain);
+}
+
+DetailsTableRow rowCells(const DetailRow& row, const CellFormat& f) {
     DetailsTableRow cells;
     cells[0] = row.axle == AxleType::Single ? "single" : "tandem";
     cells[1] = std::to_string(row.row);
-    cells[2] = shortestText(row.designLoad);
-    cells[3] = shortestText(row.expectedRepetitions);
+    cells[2] = f(row.designLoad, Quantity::Load);
+    cells[3] = f(row.expectedRepetitions, f.readable ? Quantity::Count : Quantity::Plain);
     if (row.fatigue)
-        fillFatigue(cells, *row.fatigue);
+        fillFatigue(cells, *row.fatigue, f);
     if (row.erosion)
-        fillErosion(cells, *row.erosion);
+        fillErosion(cells, *row.erosion, f);
     return cells;
+}
+
+DetailsTable tableOf(const CalculationDetails& details, const CellFormat& format) {
+    DetailsTable table;
+    for (std::size_t i = 0; i < details.rows.size(); ++i)
+        table.rows[i] = rowCells(details.rows[i], format);
+    table.modelUnits = modelUnitsLine(details);
+    return table;
 }
 
 template <typename Cells>
@@ -90,11 +141,22 @@ std::string modelUnitsLine(const CalculationDetails& details) {
 }
 
 DetailsTable detailsTable(const CalculationDetails& details) {
-    DetailsTable table;
-    for (std::size_t i = 0; i < details.rows.size(); ++i)
-        table.rows[i] = rowCells(details.rows[i]);
-    table.modelUnits = modelUnitsLine(details);
-    return table;
+    return tableOf(details, CellFormat{});
+}
+
+DetailsTable readableDetailsTable(const CalculationDetails& details, UnitSystem units) {
+    return tableOf(details, CellFormat{true, units});
+}
+
+std::array<std::string_view, kDetailsColumnCount> readableDetailsColumns(UnitSystem units) {
+    std::array<std::string_view, kDetailsColumnCount> columns = kDetailsColumns;
+    if (units == UnitSystem::Metric) {
+        columns[2] = "design load (kN)";
+        columns[kFirstFatigueColumn] = "radius of relative stiffness (cm)";
+        columns[kFirstFatigueColumn + 4] = "equivalent stress Se (kPa)";
+        columns[kFirstErosionColumn] = "deflection w (mm)";
+    }
+    return columns;
 }
 
 std::string detailsCsv(const CalculationDetails& details) {

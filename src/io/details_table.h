@@ -14,6 +14,7 @@
 
 #include "model/calculation_details.h"
 #include "model/numbers.h"
+#include "model/units.h"
 
 namespace zan {
 
@@ -61,6 +62,13 @@ struct DetailsTable {
 std::string modelUnitsLine(const CalculationDetails& details);
 
 DetailsTable detailsTable(const CalculationDetails& details);
+
+// The same values for a reader of the memo: in `units` where a column has a unit (kN, cm,
+// kPa and mm in Metric), repetitions as whole numbers and "Unlimited" where the report says
+// so, every other number to five significant digits. The model-units line stays as it is.
+DetailsTable readableDetailsTable(const CalculationDetails& details, UnitSystem units);
+// The headings of that table, with the units of `units`.
+std::array<std::string_view, kDetailsColumnCount> readableDetailsColumns(UnitSystem units);
 
 // The header line and the twenty rows as CSV (RFC 4180), every line ended by CR LF.
 std::string detailsCsv(const CalculationDetails& details);

@@ -144,4 +144,30 @@ AxleInputs& Workspace::ensureAxles() {
     return *m_axles;
 }
 
+bool ProjectInfo::empty() const {
+    return *this == ProjectInfo{};
+}
+
+InputSnapshot Workspace::inputSnapshot() const {
+    return InputSnapshot{m_units, pavement(), traffic(), axles(), m_project};
+}
+
+void Workspace::recordRun(RunKind kind) {
+    m_lastRun = kind;
+    m_lastRunInputs = inputSnapshot();
+}
+
+bool Workspace::inputsChangedSinceRun() const {
+    return m_lastRun != RunKind::None && inputSnapshot() != m_lastRunInputs;
+}
+
+bool Workspace::inputsChangedSinceSaved() const {
+    if (m_savedInputs)
+        return inputSnapshot() != *m_savedInputs;
+    // Nothing read or saved yet: the initial design of the unit system in force.
+    const InputSnapshot initial{m_units, initialPavement(m_units), initialTraffic(),
+                                initialAxles(m_units), ProjectInfo{}};
+    return inputSnapshot() != initial;
+}
+
 }  // namespace zan

@@ -113,6 +113,35 @@ struct AxleInputs {
     bool operator==(const AxleInputs&) const = default;
 };
 
+// Who and what the design is for, one line each; the .DEF keeps it after its end marker.
+struct ProjectInfo {
+    std::string project;
+    std::string location;
+    std::string client;
+    std::string designer;
+    std::string checker;
+    std::string revision;
+    std::string notes;
+
+    bool empty() const;
+    bool operator==(const ProjectInfo&) const = default;
+};
+
+// Everything the user enters, as one value: two snapshots are equal exactly when the inputs
+// are, so an edit that is undone counts as no change.
+struct InputSnapshot {
+    UnitSystem units = UnitSystem::English;
+    PavementInputs pavement;
+    TrafficInputs traffic;
+    AxleInputs axles;
+    ProjectInfo project;
+
+    bool operator==(const InputSnapshot&) const = default;
+};
+
+// Which command produced the committed results.
+enum class RunKind { None, Fatigue, Erosion, Both, DesignSearch };
+
 // The texts a section holds when it is created.
 PavementInputs initialPavementInputs(UnitSystem units);
 TrafficInputs initialTrafficInputs();
@@ -159,6 +188,23 @@ class Workspace {
     const AnalysisResults& results() const { return m_results; }
     void commitResults(const AnalysisResults& results) { m_results = results; }
 
+    const ProjectInfo& project() const { return m_project; }
+    void setProject(const ProjectInfo& project) { m_project = project; }
+
+    // The inputs as they read now (a section not yet created reads as its initial texts).
+    InputSnapshot inputSnapshot() const;
+
+    // The commands record each committed run with the inputs it read, so that the window can
+    // tell whether the results still belong to the inputs.
+    void recordRun(RunKind kind);
+    RunKind lastRun() const { return m_lastRun; }
+    const InputSnapshot& lastRunInputs() const { return m_lastRunInputs; }
+    bool inputsChangedSinceRun() const;
+
+    // The inputs as last read from or saved to a file; before either, the initial design.
+    void markInputsSaved() { m_savedInputs = inputSnapshot(); }
+    bool inputsChangedSinceSaved() const;
+
     // The hidden "Detailed Reports" option; nothing in the menus shows it.
     bool detailedReports() const { return m_detailedReports; }
     void setDetailedReports(bool on) { m_detailedReports = on; }
@@ -173,6 +219,10 @@ class Workspace {
     std::optional<AxleInputs> m_axles;
     AnalysisResults m_results;
     bool m_detailedReports = false;
+    ProjectInfo m_project;
+    RunKind m_lastRun = RunKind::None;
+    InputSnapshot m_lastRunInputs;
+    std::optional<InputSnapshot> m_savedInputs;
 };
 
 }  // namespace zan

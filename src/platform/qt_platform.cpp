@@ -122,11 +122,13 @@ std::optional<QString> QtPlatform::chooseFile(const QString& filter, bool save,
     // With a default suffix the dialog adds it to a typed name before it asks about
     // overwriting, so it asks about the right file; the name offered takes that suffix, so a
     // PDF is never offered over the data file it was made from.
-    setUpFileDialog(dialog, filter, proposedSaveName(m_lastFileName, defaultSuffix));
+    setUpFileDialog(dialog, filter,
+                    offeredFileName(m_lastFileNames, m_lastFileName, filter, defaultSuffix));
     dialog.setDefaultSuffix(defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     m_lastFileName = dialog.selectedFiles().front();
+    m_lastFileNames[filter] = m_lastFileName;
     return m_lastFileName;
 }
 
@@ -143,6 +145,21 @@ QString proposedSaveName(const QString& lastFileName, const QString& defaultSuff
                              ? lastFileName
                              : lastFileName.left(lastFileName.size() - last.suffix().size() - 1);
     return base + QLatin1Char('.') + defaultSuffix;
+}
+
+QString offeredFileName(const std::map<QString, QString>& lastByFilter, const QString& lastAny,
+                        const QString& filter, const QString& defaultSuffix) {
+    if (const auto own = lastByFilter.find(filter); own != lastByFilter.end())
+        return own->second;
+    if (!defaultSuffix.isEmpty())
+        return proposedSaveName(lastAny, defaultSuffix);
+    // The extension of the filter's first pattern: "(*.PRN)|*.PRN" gives "PRN".
+    const QString pattern = filter.section(QLatin1Char('|'), 1, 1).section(QLatin1Char(';'), 0, 0);
+    const qsizetype dot = pattern.lastIndexOf(QLatin1Char('.'));
+    const QString extension = dot < 0 ? QString() : pattern.mid(dot + 1);
+    if (extension.isEmpty() || extension.contains(QLatin1Char('*')))
+        return lastAny;
+    return proposedSaveName(lastAny, extension);
 }
 
 std::optional<QString> QtPlatform::chooseSaveFile(const QString& filter,

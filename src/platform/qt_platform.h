@@ -2,6 +2,7 @@
 // The desktop's own services behind Platform: Qt message boxes, file and print dialogs, the
 // printer and the override cursor.
 
+#include <map>
 #include <memory>
 
 #include "platform.h"
@@ -35,7 +36,9 @@ class QtPlatform : public Platform {
     std::optional<QString> chooseFile(const QString& filter, bool save,
                                       const QString& defaultSuffix);
 
-    QString m_lastFileName;               // shared by every file dialog, never reset
+    QString m_lastFileName;  // the last chosen in any file dialog, never reset
+    // The last chosen for each filter: each kind of file keeps its own name.
+    std::map<QString, QString> m_lastFileNames;
     std::unique_ptr<QPrinter> m_printer;  // made on first use
 };
 
@@ -52,6 +55,13 @@ void setUpFileDialog(QFileDialog& dialog, const QString& filter, const QString& 
 // the suffix in place of its own ("heavy.DEF" becomes "heavy.pdf"), so that a PDF is never
 // offered over the data file it was made from.
 QString proposedSaveName(const QString& lastFileName, const QString& defaultSuffix);
+
+// The name a file dialog with `filter` offers: the one last chosen with that filter, so that
+// each kind of file (input data, report, PDF, image) keeps its own; before there is one, the
+// last name chosen in any dialog with the filter's own extension ("design1.pdf" is offered
+// as "design1.PRN" to "(*.PRN)|*.PRN"), or with `defaultSuffix` when one is given.
+QString offeredFileName(const std::map<QString, QString>& lastByFilter, const QString& lastAny,
+                        const QString& filter, const QString& defaultSuffix);
 
 // Prints `lines` on `printer` as one document: one line per printed line in a fixed-pitch
 // font, never wrapped, a new page when the page is full.

@@ -13,7 +13,8 @@ void showCentred(QWidget& window) {
         QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
         if (!screen)
             return;
-        const QRect area = screen->geometry();
+        // The free area: panels and docks are not covered.
+        const QRect area = screen->availableGeometry();
         const QSize outer = window.frameGeometry().size();
         // Moving the frame's top-left corner moves the whole window with it. A window larger
         // than the screen keeps its title bar on the screen, where it can still be dragged.

@@ -8,9 +8,13 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QtMath>
+#include <algorithm>
 
 #include "model/message.h"
+#include "model/version.h"
 #include "platform/latin1.h"
 #include "shell/about_window_names.h"
 
@@ -35,24 +39,24 @@ QString joinLines(std::initializer_list<const char*> lines) {
 
 QString AboutWindow::programText() {
     return joinLines({
-        "",
-        "ZAN Thickness Design Program",
-        "for Concrete Highway and Street Pavements",
-        "",
-        "Developed at the",
-        "",
-        "ZAN Thickness Design project",
-        "Open pavement design software",
-        "wherever its contributors live",
-        "",
-        "Sponsored by",
-        "",
-        "the engineers who use it",
-        "in every country",
-        "",
-        "Release 1.0, December 2026",
-        "",
-    });
+               "",
+               "ZAN Thickness Design Program",
+               "for Concrete Highway and Street Pavements",
+               "",
+               "Developed at the",
+               "",
+               "ZAN Thickness Design project",
+               "Open pavement design software",
+               "wherever its contributors live",
+               "",
+               "Sponsored by",
+               "",
+               "the engineers who use it",
+               "in every country",
+               "",
+           }) +
+           QLatin1String("\r\nRelease ") + QString::fromLatin1(programVersion()) +
+           QLatin1String(", December 2026\r\n");
 }
 
 QString AboutWindow::authorsText() {
@@ -150,7 +154,22 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The window is as tall as the longer text needs, so that neither is cut.
+    const int height = std::max(px(0, 0, 7845, 4080).height(), textHeight());
+    setFixedSize(px(0, 0, 7845, 4080).width(), height);
+    m_text->setFixedHeight(std::max(m_text->height(), height));
     showText(programText());
+}
+
+int AboutWindow::textHeight() {
+    int tallest = 0;
+    for (const QString& text : {programText(), authorsText()}) {
+        showText(text);
+        m_text->document()->setTextWidth(m_text->viewport()->width());
+        const int margins = m_text->contentsMargins().top() + m_text->contentsMargins().bottom();
+        tallest = std::max(tallest, qCeil(m_text->document()->size().height()) + margins);
+    }
+    return tallest;
 }
 
 void AboutWindow::showText(const QString& text) {

@@ -29,6 +29,8 @@ class AboutWindow : public QDialog {
     enum class Shown { Nothing, Program, Authors };  // the text "&More" showed last
 
     void showText(const QString& text);
+    // The height the longer of the two texts needs in the text box, px.
+    int textHeight();
     void toggleText();
 
     QTextEdit* m_text = nullptr;

@@ -11,15 +11,20 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QUrl>
 
 #include "chart/damage_chart_window.h"
 #include "chart/pdf_report.h"
 #include "commands/commands.h"
+#include "dialogs/project_dialog.h"
 #include "io/def_file.h"
 #include "io/report.h"
 #include "platform/fixed_font.h"
@@ -50,6 +55,15 @@ const QString kDataFileFilter = QStringLiteral("(*.DEF)|*.DEF");
 const QString kReportFileFilter = QStringLiteral("(*.PRN)|*.PRN");
 const QString kPdfFileFilter = QStringLiteral("PDF files (*.pdf)|*.pdf");
 
+constexpr const char* kRunNoticeText =
+    "The inputs changed after the last analysis: the report's tables are from the earlier "
+    "inputs.";
+constexpr const char* kTablesQuestion =
+    "The inputs have changed since the last analysis, so the tables do not belong to them. "
+    "Analyse again first?";
+constexpr const char* kInputsQuestion =
+    "The input data have changed since they were last saved. Save them before closing?";
+
 QString nativePath(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
@@ -75,11 +89,13 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     setWindowTitle(fromCore(kMainWindowTitle));
     createMenus();
     createStatusTipBar(*this);
+    createRunNotice();
     createReportBox();
     setInitialClientSize();
     refreshUnitMenu();
     setAcceptDrops(true);
     connect(this, &MainWindow::workspaceChanged, this, &MainWindow::refreshUnitMenu);
+    connect(this, &MainWindow::workspaceChanged, this, &MainWindow::refreshRunNotice);
     connect(this, &MainWindow::workspaceChanged, this,
             [this] { m_dialogs.refreshFromWorkspace(); });
     // The views follow the inputs while the user types, not only after commands.
@@ -125,7 +141,7 @@ void MainWindow::createFileMenu() {
     connect(load, &QAction::triggered, this, &MainWindow::readDataFile);
     QAction* save = addItem(file, names::kFileSave);
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    connect(save, &QAction::triggered, this, &MainWindow::saveInputData);
+    connect(save, &QAction::triggered, this, [this] { saveInputData(); });
     addSeparator(file, names::kLine0b);
     connect(addItem(file, names::kSaveReport), &QAction::triggered, this, [this] { saveReport(); });
     connect(addItem(file, names::kPrintReport), &QAction::triggered, this,
@@ -143,6 +159,8 @@ void MainWindow::createEditMenu() {
             &MainWindow::openPavementData);
     connect(addItem(edit, names::kTrafficData), &QAction::triggered, this,
             &MainWindow::openTrafficData);
+    connect(addItem(edit, names::kProjectInfo), &QAction::triggered, this,
+            &MainWindow::openProjectInfo);
 
     QMenu* axles = addSubmenu(edit, names::kAxleLoadCategories);
     const std::pair<names::MenuItem, AxleLoadCategory> categories[] = {
@@ -382,13 +400,20 @@ void MainWindow::readDroppedFile(const std::optional<QString>& path) {
         showFailure(tr("Only a single input data file (.DEF) can be dropped here."));
 }
 
-void MainWindow::saveInputData() {
+MainWindow::SaveResult MainWindow::saveInputData() {
     const std::optional<QString> path = m_platform.chooseSaveFile(kDataFileFilter);
-    if (path && saveFile(*path, [this] { return inputDataFileBytes(m_workspace); }))
-        m_inputFile = nativePath(*path);
+    if (!path)
+        return SaveResult::Cancelled;
+    if (!saveFile(*path, [this] { return inputDataFileBytes(m_workspace); }))
+        return SaveResult::Failed;
+    m_inputFile = nativePath(*path);
+    m_workspace.markInputsSaved();
+    return SaveResult::Saved;
 }
 
 MainWindow::SaveResult MainWindow::saveReport() {
+    if (!tablesMayGoOut())
+        return SaveResult::Cancelled;
     const std::optional<QString> path = m_platform.chooseSaveFile(kReportFileFilter);
     if (!path)
         return SaveResult::Cancelled;
@@ -417,7 +442,72 @@ bool MainWindow::saveFile(const QString& path,
     return !failure;
 }
 
+bool MainWindow::tablesMayGoOut() {
+    if (!m_workspace.inputsChangedSinceRun())
+        return true;
+    const Answer answer =
+        m_platform.showMessage(Message{kTablesQuestion, "", Icon::Question, Buttons::YesNoCancel});
+    if (answer == Answer::Cancel)
+        return false;
+    if (answer == Answer::Yes)
+        analyseAgain();
+    // After No the document goes out as it stands, and a PDF says so on every page.
+    return answer == Answer::No || !m_workspace.inputsChangedSinceRun();
+}
+
+void MainWindow::analyseAgain() {
+    switch (m_workspace.lastRun()) {
+        case RunKind::Fatigue:
+            return analyse(AnalysisKind::Fatigue);
+        case RunKind::Erosion:
+            return analyse(AnalysisKind::Erosion);
+        case RunKind::Both:
+        case RunKind::DesignSearch:
+            // At the trial thickness now entered: the search's selection was both parts.
+            return analyse(AnalysisKind::Both);
+        case RunKind::None:
+            return;
+    }
+}
+
+void MainWindow::createRunNotice() {
+    m_runNotice = new QWidget(this);
+    auto* layout = new QHBoxLayout(m_runNotice);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* text = new QLabel(tr(kRunNoticeText), m_runNotice);
+    text->setObjectName(QLatin1String(names::kRunNotice));
+    auto* again = new QPushButton(tr("&Analyse Again"), m_runNotice);
+    again->setObjectName(QLatin1String(names::kAnalyseAgain));
+    again->setToolTip(tr("Run the last analysis again at the inputs as they are now."));
+    connect(again, &QPushButton::clicked, this, &MainWindow::analyseAgain);
+    layout->addWidget(text, 1);
+    layout->addWidget(again);
+    statusBar()->addPermanentWidget(m_runNotice, 1);
+    m_runNotice->hide();
+}
+
+void MainWindow::refreshRunNotice() {
+    const bool changed = m_workspace.inputsChangedSinceRun();
+    m_runNotice->setVisible(changed);
+    statusBar()->setProperty(kKeepStatusBar, changed);
+    if (changed)
+        statusBar()->show();
+    else if (statusBar()->currentMessage().isEmpty())
+        statusBar()->hide();
+}
+
+void MainWindow::openProjectInfo() {
+    if (!m_projectDialog) {
+        m_projectDialog = new ProjectDialog(m_workspace, this);
+        connect(m_projectDialog, &ProjectDialog::projectChanged, this,
+                &MainWindow::announceChanges);
+    }
+    m_projectDialog->open();
+}
+
 void MainWindow::printReport() {
+    if (!tablesMayGoOut())
+        return;
     const std::optional<int> copies = m_platform.choosePrintCopies();
     if (!copies)
         return;
@@ -439,6 +529,8 @@ void MainWindow::printReport() {
 }
 
 void MainWindow::exportPdf() {
+    if (!tablesMayGoOut())
+        return;
     const std::optional<QString> path = m_platform.chooseSaveFile(kPdfFileFilter, "pdf");
     if (!path)
         return;
@@ -458,14 +550,23 @@ void MainWindow::exitProgram() {
     close();
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) {
+bool MainWindow::inputsMayBeLeft() {
+    if (!m_workspace.inputsChangedSinceSaved())
+        return true;
+    const Answer answer = m_platform.showMessage(
+        Message{kInputsQuestion, "Save Dialog", Icon::Question, Buttons::YesNoCancel});
+    return answer == Answer::No || (answer == Answer::Yes && saveInputData() == SaveResult::Saved);
+}
+
+bool MainWindow::outputsMayBeLeft() {
     const Answer answer = m_platform.showMessage(Message{
         "Save Outputs before closing?", "Save Dialog", Icon::Question, Buttons::YesNoCancel});
-    // A report that could not be saved would be lost, so a failed save keeps the program open;
-    // cancelling the save dialog still ends it.
-    const bool close =
-        answer == Answer::No || (answer == Answer::Yes && saveReport() != SaveResult::Failed);
-    if (!close) {
+    // Whatever was not saved, cancelled or failed, would be lost: the program stays open.
+    return answer == Answer::No || (answer == Answer::Yes && saveReport() == SaveResult::Saved);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!inputsMayBeLeft() || !outputsMayBeLeft()) {
         event->ignore();
         return;
     }

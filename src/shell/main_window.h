@@ -24,11 +24,13 @@
 class QAction;
 class QMenu;
 class QPlainTextEdit;
+class QWidget;
 
 namespace zan {
 
 class Platform;
 class DamageChartWindow;
+class ProjectDialog;
 struct CommandOutcome;
 enum class AnalysisKind;
 enum class AxleLoadCategory;
@@ -96,8 +98,22 @@ class MainWindow : public QMainWindow {
     void showInputsReportInstead(CommandOutcome& outcome);
     // The one file a drop carries, or nothing when the drop holds anything else.
     void readDroppedFile(const std::optional<QString>& path);
-    void saveInputData();
+    SaveResult saveInputData();
     SaveResult saveReport();
+    // Before the report's tables leave the program: when the inputs have changed since the
+    // last analysis, asks whether to run it again first. False when the user cancels or the
+    // run again is refused.
+    bool tablesMayGoOut();
+    // Runs the last analysis again (Both after a thickness search) at the current inputs.
+    void analyseAgain();
+    // The closing questions: about inputs not saved, then about the report. False keeps the
+    // program open.
+    bool inputsMayBeLeft();
+    bool outputsMayBeLeft();
+    void createRunNotice();
+    // Shows the notice while the inputs differ from those of the last analysis.
+    void refreshRunNotice();
+    void openProjectInfo();
     // Makes the file's bytes under the busy pointer and writes them the safe way; a failure of
     // either step is shown. True once written.
     bool saveFile(const QString& path,
@@ -137,6 +153,8 @@ class MainWindow : public QMainWindow {
     QPointer<AboutWindow> m_about;
     QPointer<UserGuideWindow> m_guide;    // only hidden when closed
     QPointer<DamageChartWindow> m_chart;  // null while closed
+    QPointer<ProjectDialog> m_projectDialog;
+    QWidget* m_runNotice = nullptr;
     // The .DEF file last read or saved, as the user chose it; empty while there is none. The
     // PDF's pages name it.
     QString m_inputFile;

@@ -59,6 +59,9 @@ inline constexpr MenuItem kPavementData{
 inline constexpr MenuItem kTrafficData{
     "mnuZANTraffic", "&Traffic Data...",
     "Daily traffic, trucks, distributions, growth, period, LSF."};
+inline constexpr MenuItem kProjectInfo{
+    "mnuProjectInfo", "Project &Information...",
+    "Project, client, designer and checker for the file and memo."};
 inline constexpr MenuItem kAxleLoadCategories{"mnuZANAxles", "&Axle Load Cat...",
                                               "Fill the axle loads from a built-in spectrum."};
 inline constexpr MenuItem kLight{
@@ -100,5 +103,10 @@ inline constexpr MenuItem kHelpGuide{"mnuHelpGuide", "&User Guide",
                                      "Open the user guide: inputs, commands, report, messages."};
 inline constexpr MenuItem kHelpAbout{"mnuHelpAbout", "&About",
                                      "Show the program's title and credits."};
+
+// The status bar's notice while the inputs differ from those of the last analysis, and its
+// button that runs that analysis again.
+inline constexpr const char* kRunNotice = "lblInputsChanged";
+inline constexpr const char* kAnalyseAgain = "cmdAnalyseAgain";
 
 }  // namespace zan::mainWindowNames

@@ -27,7 +27,11 @@ void createStatusTipBar(QMainWindow& window) {
     auto* hideLater = new QTimer(bar);
     hideLater->setSingleShot(true);
     hideLater->setInterval(kHideDelayMs);
-    QObject::connect(hideLater, &QTimer::timeout, bar, &QWidget::hide);
+    // A notice the window keeps in the bar keeps the bar.
+    QObject::connect(hideLater, &QTimer::timeout, bar, [bar] {
+        if (!bar->property(kKeepStatusBar).toBool())
+            bar->hide();
+    });
     QObject::connect(bar, &QStatusBar::messageChanged, bar, [bar, hideLater](const QString& text) {
         if (text.isEmpty()) {
             hideLater->start();

@@ -12,4 +12,7 @@ namespace zan {
 // size and place.
 void createStatusTipBar(QMainWindow& window);
 
+// While the bar carries this property set to true, it stays when no tip is shown.
+inline constexpr const char* kKeepStatusBar = "keepStatusBar";
+
 }  // namespace zan

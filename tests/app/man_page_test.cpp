@@ -153,7 +153,7 @@ TEST_F(ManPage, DescribesEverythingTheHelpNames) {
     for (const std::string& status : items.summaryStatuses)
         EXPECT_TRUE(hasTag(tags, "SUMMARY", status)) << status;
     EXPECT_NE(plainText(page).find("file,unit system,trial thickness,total fatigue %,"
-                                   "total erosion %,recommended thickness,status,warnings"),
+                                   "total erosion %,recommended thickness,status,project,warnings"),
               std::string::npos);
     EXPECT_NE(plainText(page).find(
                   "axle,row,design load (kips),expected repetitions,radius of relative stiffness "
@@ -242,7 +242,9 @@ Outcome runDesign(const std::filesystem::path& dir, const std::string& arguments
     const std::string environment = display
                                         ? "env QT_QPA_PLATFORM=offscreen "
                                         : "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ";
-    return runInShell(dir, environment + quoted(ZAN_DESIGN_BINARY) + " " + arguments);
+    // In the test's folder, where a file it writes (the memo of --export-pdf) goes away with it.
+    return runInShell(dir, "cd " + quoted(dir.string()) + " && " + environment +
+                               quoted(ZAN_DESIGN_BINARY) + " " + arguments);
 }
 
 // The options of a Qt help text: every -x and --xyz of its lines that start with two blanks
@@ -261,7 +263,9 @@ std::vector<std::string> qtHelpOptions(const std::string& help) {
         std::size_t at = 0;
         while (at < names.size()) {
             std::size_t next = names.find(", ", at);
-            options.push_back(names.substr(at, next - at));
+            // "--export-pdf <OUT.pdf>": the name without its value
+            const std::string name = names.substr(at, next - at);
+            options.push_back(name.substr(0, name.find(' ')));
             at = next == std::string::npos ? names.size() : next + 2;
         }
     }
@@ -273,7 +277,9 @@ TEST_F(ManPage, ZanDesignHelpAndPageNameTheSameOptionsAndUsage) {
     ASSERT_EQ(help.status, 0) << help.err;
     EXPECT_EQ(help.err, "");
     const std::vector<std::string> options = qtHelpOptions(help.out);
-    EXPECT_EQ(options, (std::vector<std::string>{"-h", "--help", "-v", "--version"})) << help.out;
+    EXPECT_EQ(options, (std::vector<std::string>{"-h", "--help", "-v", "--version", "--export-pdf",
+                                                 "--design"}))
+        << help.out;
     EXPECT_NE(help.out.find(" [options] [FILE.DEF]\n"), std::string::npos) << help.out;
 
     const std::string page = readBytes(ZAN_DESIGN_MAN_PAGE);
@@ -284,13 +290,14 @@ TEST_F(ManPage, ZanDesignHelpAndPageNameTheSameOptionsAndUsage) {
             const std::size_t comma = std::min(tag.find(',', at), tag.size());
             const std::size_t first = tag.find_first_not_of(' ', at);
             const std::size_t last = tag.find_last_not_of(' ', comma - 1);
-            tagged.push_back(tag.substr(first, last + 1 - first));
+            const std::string name = tag.substr(first, last + 1 - first);
+            tagged.push_back(name.substr(0, name.find(' ')));
             at = comma + 1;
         }
     EXPECT_EQ(tagged, options);
     const std::string text = plainText(page);
     EXPECT_NE(text.find("SYNOPSIS zan-design [ FILE.DEF ]"), std::string::npos) << text;
-    for (const char* status : {"0", "2"})
+    for (const char* status : {"0", "2", "3", "4", "5", "6", "7"})
         EXPECT_TRUE(hasTag(taggedParagraphs(page), "EXIT STATUS", status)) << status;
 }
 
@@ -333,7 +340,18 @@ INSTANTIATE_TEST_SUITE_P(
                   "zan-design: Unknown option 'bogus'.\n"},
         DesignRun{"UnknownOption", "--bogus design.DEF", true, 2, "",
                   "zan-design: Unknown option 'bogus'.\nTry 'zan-design --help' for more "
-                  "information.\n"}),
+                  "information.\n"},
+        // The memo without a display, with zan-report's messages and statuses.
+        DesignRun{"ExportPdfOfADesign",
+                  "--export-pdf memo.pdf --design " ZAN_EXAMPLES_DIR "/heavy.DEF", false, 0, "",
+                  "The Recommended Minimum Slab Thickness is :  9.25  in.\n"},
+        DesignRun{"ExportPdfOfAMissingFile", "--export-pdf memo.pdf missing.DEF", false, 4, "",
+                  "missing.DEF could not be read: No such file or directory. Nothing was "
+                  "loaded.\n"},
+        DesignRun{"ExportPdfNeedsOneFile", "--export-pdf memo.pdf", false, 2, "",
+                  "zan-design: --export-pdf needs exactly one FILE.DEF\n"},
+        DesignRun{"DesignOnlyWithExport", "--design design.DEF", true, 2, "",
+                  "zan-design: --design goes with --export-pdf\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 #endif
 

@@ -19,7 +19,7 @@ using namespace zan_report_test;
 
 const std::string kHeader =
     "file,unit system,trial thickness,total fatigue %,total erosion %,recommended thickness,"
-    "status,warnings\r\n";
+    "status,project,warnings\r\n";
 
 std::vector<std::string> exampleFiles() {
     std::vector<std::string> files;
@@ -62,8 +62,10 @@ class Summary : public ZanReport {
         const std::string erosion = trimmed(after(both.out, "Sum =", fatigueSum + 1));
         std::string found = after(design.err, "The Recommended Minimum Slab Thickness is :  ");
         found = found.substr(0, found.find("  "));
+        // The project as the file names it (the single modes print none).
+        const std::string project = after(readBytes(path), "\r\nProject: ");
         return path + "," + (metric ? "Metric" : "English") + "," + trial + "," + fatigue + "," +
-               erosion + "," + found + ",ok,0\r\n";
+               erosion + "," + found + ",ok," + project + ",0\r\n";
     }
 };
 
@@ -84,10 +86,10 @@ TEST_F(Summary, OfAllExamplesAndABrokenFileAgreesWithTheSingleModes) {
     std::string expected = kHeader;
     for (std::size_t i = 0; i < examples.size(); ++i) {
         if (i == 3)
-            expected += broken.string() + ",,,,,,not an input data file,\r\n";
+            expected += broken.string() + ",,,,,,not an input data file,,\r\n";
         expected += lineFromSingleModes(examples[i]);
     }
-    expected += missing.string() + ",,,,,,cannot be read: No such file or directory,\r\n";
+    expected += missing.string() + ",,,,,,cannot be read: No such file or directory,,\r\n";
     EXPECT_EQ(r.out, expected);
     EXPECT_EQ(r.status, 3) << "the first failure's status";
     EXPECT_EQ(r.err, "") << "no message boxes, not even \"Loaded!\"";
@@ -115,10 +117,12 @@ TEST_P(SummaryOfInitialDesign, PrintsTheReportsNumbers) {
 INSTANTIATE_TEST_SUITE_P(
     WorkedValues, SummaryOfInitialDesign,
     ::testing::Values(
-        WorkedCase{"English", "initial-english.DEF", "English,9.50,63.3,38.6,9.50,ok,0"},
-        WorkedCase{"Metric", "initial-metric.DEF", "Metric,24.10,65.4,39.0,24.00,ok,0"},
+        WorkedCase{"English", "initial-english.DEF", "English,9.50,63.3,38.6,9.50,ok,,0"},
+        WorkedCase{"Metric", "initial-metric.DEF", "Metric,24.10,65.4,39.0,24.00,ok,,0"},
         // Damage above 100 % at the trial thickness is a result, not a failure.
-        WorkedCase{"VeryHeavy", "very-heavy.DEF", "English,9.50,212.0,37.1,10.00,ok,0"}),
+        WorkedCase{"VeryHeavy", "very-heavy.DEF", "English,9.50,212.0,37.1,10.00,ok,,0"},
+        WorkedCase{"Heavy", "heavy.DEF",
+                   "English,9.50,44.9,28.7,9.25,ok,County Road 12 reconstruction,0"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Why a file failed ------------------------------------------------------------------
@@ -140,7 +144,10 @@ TEST_P(SummaryFailure, KeepsTheLineAndSaysWhyAndExitsAsTheSingleModesWould) {
     const FailureCase& c = GetParam();
     const fs::path path = c.bytes.empty() ? dir() / "missing.DEF" : file("input.DEF", c.bytes);
     const Outcome r = run({"--summary", path.string()});
-    EXPECT_EQ(r.out, kHeader + path.string() + "," + c.fields + "\r\n");
+    // None of these files names a project: an empty field before the warnings.
+    const std::size_t warnings = c.fields.rfind(',');
+    EXPECT_EQ(r.out, kHeader + path.string() + "," + c.fields.substr(0, warnings) + "," +
+                         c.fields.substr(warnings) + "\r\n");
     EXPECT_EQ(r.status, c.status);
     EXPECT_EQ(run({"--design", path.string()}).status, c.status) << "--design fails the same way";
 }
@@ -201,7 +208,7 @@ TEST_F(Summary, WarnsOnStandardErrorAsTheSingleModes) {
 
 TEST_F(Summary, OfAFolderSaysItCannotBeRead) {
     const Outcome r = run({"--summary", dir().string()});
-    EXPECT_EQ(r.out, kHeader + dir().string() + ",,,,,,cannot be read: Is a directory,\r\n");
+    EXPECT_EQ(r.out, kHeader + dir().string() + ",,,,,,cannot be read: Is a directory,,\r\n");
     EXPECT_EQ(r.status, 4);
 }
 
@@ -251,7 +258,7 @@ TEST_F(Summary, QuotesAPathWithACommaOrAQuote) {
     const fs::path quote = file("the \"old\" road.DEF", design);
     const Outcome r = run({"--summary", comma.string(), quote.string()});
     EXPECT_EQ(r.status, 0) << r.err;
-    const std::string fields = ",English,9.50,63.3,38.6,9.50,ok,0\r\n";
+    const std::string fields = ",English,9.50,63.3,38.6,9.50,ok,,0\r\n";
     EXPECT_EQ(r.out, kHeader + "\"" + comma.string() + "\"" + fields + "\"" +
                          (dir() / "the \"\"old\"\" road.DEF").string() + "\"" + fields);
 }
@@ -296,8 +303,8 @@ TEST_F(Summary, OfManyFilesOnStandardOutputEqualsTheOutputFile) {
 
     std::string expected = kHeader;
     for (int i = 0; i < 600; ++i)
-        expected += metric + ",Metric,24.10,65.4,39.0,24.00,ok,0\r\n" + heavy +
-                    ",English,9.50,212.0,37.1,10.00,ok,0\r\n";
+        expected += metric + ",Metric,24.10,65.4,39.0,24.00,ok,,0\r\n" + heavy +
+                    ",English,9.50,212.0,37.1,10.00,ok,,0\r\n";
     EXPECT_TRUE(toStdout.out == expected) << "the output differs from the expected lines";
 
     args.insert(args.begin() + 1, {"-o", "summary.csv"});

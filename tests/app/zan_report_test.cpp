@@ -522,7 +522,9 @@ TEST_P(SpecialInput, IsRefusedAtOnceByTheReportTheSummaryAndTheWindow) {
     EXPECT_NE(summary.out.find(path + ",,,,,,"), std::string::npos) << summary.out;
     EXPECT_NE(summary.out.find(std::string("cannot be read: ") + c.reason), std::string::npos)
         << summary.out;
-    EXPECT_NE(summary.out.find("heavy.DEF,English,9.50,44.9,28.7,9.25,ok,0\r\n"), std::string::npos)
+    EXPECT_NE(summary.out.find(
+                  "heavy.DEF,English,9.50,44.9,28.7,9.25,ok,County Road 12 reconstruction,0\r\n"),
+              std::string::npos)
         << summary.out;
 
     zan::Workspace window;

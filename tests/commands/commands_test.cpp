@@ -12,6 +12,7 @@
 #include "io/def_file.h"
 #include "io/io_test_support.h"
 #include "io/report.h"
+#include "io/verdict.h"
 #include "model/design_search.h"
 
 namespace zan {
@@ -378,7 +379,17 @@ TEST(OutputCommands, SaveOnlyInputsTheFileGivesBackAsTyped) {
          "Traffic Data holds a line end"},
         {"LineEndInAxleCount", [](Workspace& w) { w.ensureAxles().rows[0].singleCount = "1\r\n2"; },
          "Axle-Load Categories, row 1 holds a line end"},
+        {"LineEndInProjectNotes",
+         [](Workspace& w) {
+             w.setProject(ProjectInfo{"P", "", "", "", "", "", "a\r\nb"});
+         },
+         "Project Information holds a line end"},
         {"QuoteInPavementText", [](Workspace& w) { w.ensurePavement().modulusOfRupture = "650\""; },
+         nullptr},
+        {"ProjectWithQuotesAndColons",
+         [](Workspace& w) {
+             w.setProject(ProjectInfo{"\"P\": 1", "", "", "", "", "", " n "});
+         },
          nullptr},
         {"BlanksCommasAndLatin1",
          [](Workspace& w) { w.ensureAxles().rows[4].tandemLoad = " 4,5 \xE9"; }, nullptr},
@@ -403,7 +414,96 @@ TEST(OutputCommands, SaveOnlyInputsTheFileGivesBackAsTyped) {
         ASSERT_TRUE(readDataBytes(reread, *bytes, "a.DEF").ok()) << c.name;
         EXPECT_EQ(reread.pavement().modulusOfRupture, ws.pavement().modulusOfRupture) << c.name;
         EXPECT_EQ(reread.axles().rows, ws.axles().rows) << c.name;
+        EXPECT_EQ(reread.project(), ws.project()) << c.name;
+        EXPECT_FALSE(reread.inputsChangedSinceSaved()) << c.name;
     }
+}
+
+// The verdict names the thickness the run read and each selected part's damage as the report
+// sums it.
+TEST(Verdict, AfterEachKindOfRun) {
+    struct Case {
+        const char* name;
+        std::function<void(Workspace&)> run;
+        const char* verdict;
+    };
+    const auto analyse = [](AnalysisKind kind, const char* h, bool doweled = true) {
+        return [=](Workspace& w) {
+            w.ensurePavement().thickness = h;
+            w.ensurePavement().doweledJoints = doweled;
+            ASSERT_TRUE(performAnalysis(w, kind).ok());
+        };
+    };
+    const Case cases[] = {
+        {"NoRun", [](Workspace&) {}, "No analysis has been run: there is no verdict yet."},
+        {"BothFatigueFails", analyse(AnalysisKind::Both, "9"),
+         "Trial thickness 9.00 in: fatigue 244.9 % exceeds 100 %: the slab fails in fatigue"},
+        {"BothErosionFails", analyse(AnalysisKind::Both, "9.5", false),
+         "Trial thickness 9.50 in: erosion 304.4 % exceeds 100 %: the slab fails in erosion"},
+        {"BothFail", analyse(AnalysisKind::Both, "8"),
+         "Trial thickness 8.00 in: fatigue 5408.4 % and erosion 168.3 % exceed 100 %: the slab "
+         "fails in fatigue and erosion"},
+        {"BothPass", analyse(AnalysisKind::Both, "9.5"),
+         "Trial thickness 9.50 in: fatigue 63.3 %, erosion 38.6 % (both at most 100 %); "
+         "fatigue governs"},
+        {"FatigueOnly", analyse(AnalysisKind::Fatigue, "9.5"),
+         "Trial thickness 9.50 in: fatigue 63.3 % (at most 100 %); erosion not analysed"},
+        {"ErosionOnlyFails", analyse(AnalysisKind::Erosion, "8.5"),
+         "Trial thickness 8.50 in: erosion 100.8 % exceeds 100 %: the slab fails in erosion"},
+        {"DesignSearch", [](Workspace& w) { ASSERT_TRUE(computeDesignThickness(w).ok()); },
+         "Recommended thickness 9.50 in: fatigue 63.3 %, erosion 38.6 % (both at most 100 %); "
+         "fatigue governs"},
+        {"MetricKeepsTheRunsThickness",
+         [](Workspace& w) {
+             w.chooseUnitSystem(UnitSystem::Metric);
+             w.ensurePavement().thickness = "24.1";
+             ASSERT_TRUE(performAnalysis(w, AnalysisKind::Fatigue).ok());
+             w.ensurePavement().thickness = "30";
+         },
+         "Trial thickness 24.10 cm: fatigue 65.4 % (at most 100 %); erosion not analysed"},
+    };
+    for (const Case& c : cases) {
+        Workspace ws;
+        c.run(ws);
+        EXPECT_EQ(designVerdict(ws), c.verdict) << c.name;
+    }
+}
+
+// The window asks about unsaved inputs and stale tables by comparing the inputs, so an edit
+// that is undone is no change, and any input (project and unit system included) is one.
+TEST(InputSnapshots, ChangedSinceTheRunAndSinceSaved) {
+    Workspace ws;
+    EXPECT_FALSE(ws.inputsChangedSinceSaved()) << "the initial design";
+    EXPECT_FALSE(ws.inputsChangedSinceRun()) << "no run yet";
+    ws.chooseUnitSystem(UnitSystem::Metric);
+    EXPECT_FALSE(ws.inputsChangedSinceSaved()) << "the initial design of the units in force";
+    ws.ensurePavement().thickness = "25";
+    EXPECT_TRUE(ws.inputsChangedSinceSaved());
+    ASSERT_TRUE(performAnalysis(ws, AnalysisKind::Both).ok());
+    EXPECT_FALSE(ws.inputsChangedSinceRun());
+    const std::function<void(Workspace&)> edits[] = {
+        [](Workspace& w) { w.ensurePavement().modulusOfRupture = "5000"; },
+        [](Workspace& w) { w.ensurePavement().concreteShoulder = true; },
+        [](Workspace& w) { w.ensureTraffic().loadSafetyFactor = "1.1"; },
+        [](Workspace& w) { w.ensureAxles().rows[3].tandemCount = "7"; },
+        [](Workspace& w) {
+            w.setProject(ProjectInfo{"Route 9", "", "", "", "", "", ""});
+        },
+        [](Workspace& w) { w.setUnitSystemFromFile(UnitSystem::English); },
+    };
+    for (std::size_t i = 0; i < std::size(edits); ++i) {
+        Workspace edited = ws;
+        edits[i](edited);
+        EXPECT_TRUE(edited.inputsChangedSinceRun()) << i;
+    }
+    ws.ensurePavement().thickness = "26";
+    EXPECT_TRUE(ws.inputsChangedSinceRun());
+    ws.ensurePavement().thickness = "25";
+    EXPECT_FALSE(ws.inputsChangedSinceRun()) << "an edit undone";
+    ws.markInputsSaved();
+    EXPECT_FALSE(ws.inputsChangedSinceSaved());
+    ws.setProject(ProjectInfo{"", "", "", "", "", "", "n"});
+    EXPECT_TRUE(ws.inputsChangedSinceSaved());
 }
 
 TEST_F(FileCommands, WriteFileSafelyReplacesOrKeepsTheTarget) {

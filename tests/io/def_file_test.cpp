@@ -32,6 +32,7 @@ DefFileContents contentsOf(Workspace& ws) {
     c.doweledJoints = ws.pavement().doweledJoints;
     c.traffic = ws.traffic();
     c.rows = ws.axles().rows;
+    c.project = ws.project();
     return c;
 }
 
@@ -63,7 +64,18 @@ TEST(DefFileRoundTrip, EveryTextSurvivesExactly) {
     ws.ensureTraffic() = TrafficInputs{"12,900", " 19", "4 ", "", "\xB5\xC4", "1.2", "20 years"};
     ws.ensureAxles().rows[0] = AxleRowTexts{"30,5", " 0.58 ", "", "\xFE\x81"};
     ws.ensureAxles().rows[9] = AxleRowTexts{};
+    ws.setProject(ProjectInfo{"Route 9: Main St", "", " Town ",
+                              "A. \xC9"
+                              "crivain",
+                              "Notes: no", "", "a \"quoted\", comma"});
     std::string bytes = writeDefFile(ws);
+    const std::vector<std::string> lines = test::crlfLines(bytes);
+    ASSERT_EQ(lines.size(), 39u) << "the project block follows the 31 lines";
+    EXPECT_EQ(lines[30], "ZAN Data End");
+    EXPECT_EQ(lines[31], "***Project***");
+    EXPECT_EQ(lines[32], "Project: Route 9: Main St");
+    EXPECT_EQ(lines[33], "Location: ") << "every key is written once the block is";
+    EXPECT_EQ(lines[38], "Notes: a \"quoted\", comma");
     auto parsed = parseDefFile(bytes);
     ASSERT_TRUE(parsed.ok());
     EXPECT_EQ(*parsed, contentsOf(ws));
@@ -97,6 +109,26 @@ TEST(DefFileReader, LinesAndFields) {
              l.push_back("anything");
          },
          "\r\n", same},
+        {"ProjectBlock",
+         [](auto& l) {
+             for (const char* line : {"***Project***", "Designer: A. B.", "Client:  two ",
+                                      "Unknown: x", "Checker:", "Notes", "Project: P1"})
+                 l.push_back(line);
+         },
+         "\r\n",
+         [](DefFileContents& c) {
+             c.project.designer = "A. B.";
+             c.project.client = " two ";
+             c.project.project = "P1";
+         }},
+        {"ProjectKeysNeedTheMarker", [](auto& l) { l.push_back("Project: P1"); }, "\r\n", same},
+        {"ProjectAfterTwentyNineLines",
+         [](auto& l) {
+             l.resize(29);
+             l.push_back("***Project***");
+             l.push_back("Revision: C");
+         },
+         "\n", [](DefFileContents& c) { c.project.revision = "C"; }},
         {"LowerCaseMarker", [](auto& l) { l[0] = "****eng****"; }, "\r\n",
          [](DefFileContents& c) { c.units.reset(); }},
         {"MetricMarker", [](auto& l) { l[0] = "****SI****"; }, "\r\n",

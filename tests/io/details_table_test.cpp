@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -192,6 +193,61 @@ TEST(ModelUnitsLine, PartsWithDifferentInputsEachHaveTheirOwn) {
               "Model units, fatigue part: h = 9.5 in, k = 130 psi/in, Sc = 650 psi; no concrete "
               "shoulder. Erosion part: h = 10 in, k = 130 psi/in; no concrete shoulder, doweled "
               "joints");
+}
+
+// The memo's table: the report's words and the memo's units, five significant digits at most.
+TEST(ReadableDetailsTable, InTheMemosUnitsWithTheReportsWords) {
+    struct Case {
+        const char* name;
+        UnitSystem units;
+        std::size_t row;  // 0..9 single, 10..19 tandem
+        std::vector<std::pair<std::size_t, const char*>> cells;
+    };
+    const Case cases[] = {
+        {"EnglishSingleRow1",
+         UnitSystem::English,
+         0,
+         {{2, "36"}, {3, "6258"}, {9, "0.60579"}, {10, "26353"}, {11, "23.746"}}},
+        // kN, cm, kPa and mm; the ratio and the counts as in English units.
+        {"MetricSingleRow1",
+         UnitSystem::Metric,
+         0,
+         {{2, "160.2"},
+          {3, "6258"},
+          {4, "98.292"},
+          {8, "2718.2"},
+          {9, "0.60688"},
+          {12, "1.3395"},
+          {16, "1438406"}}},
+    };
+    for (const Case& c : cases) {
+        const DetailsTable table =
+            readableDetailsTable(calculationDetails(analysed(true, true, c.units)), c.units);
+        for (const auto& [column, text] : c.cells)
+            EXPECT_EQ(table.rows[c.row][column], text) << c.name << " column " << column;
+        for (const std::string& cell : table.rows[c.row]) {
+            // Significant digits: from the first that is not zero.
+            const std::size_t first = cell.find_first_of("123456789");
+            std::size_t digits = 0;
+            for (std::size_t i = first; i < cell.size() && first != std::string::npos; ++i)
+                digits += std::isdigit(static_cast<unsigned char>(cell[i])) ? 1 : 0;
+            if (cell.find('.') != std::string::npos) {
+                EXPECT_LE(digits, 5u) << c.name << ": " << cell;
+            }
+        }
+        EXPECT_EQ(table.modelUnits,
+                  detailsTable(calculationDetails(analysed(true, true, c.units))).modelUnits);
+    }
+    // "Unlimited" exactly where the report prints it.
+    const AnalysisResults results = analysed(true, true);
+    const DetailsTable table =
+        readableDetailsTable(calculationDetails(results), UnitSystem::English);
+    for (std::size_t i = 0; i < kDetailRows; ++i) {
+        const float allowable = results.allowableFatigueRepetitions[i / kAxleRows][i % kAxleRows];
+        EXPECT_EQ(table.rows[i][10] == "Unlimited", allowable >= kUnlimitedThreshold) << i;
+    }
+    EXPECT_EQ(readableDetailsColumns(UnitSystem::Metric)[2], "design load (kN)");
+    EXPECT_EQ(readableDetailsColumns(UnitSystem::English), kDetailsColumns);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <csignal>
 
 #include <gtest/gtest.h>
+
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -17,6 +18,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <map>
 
 #include "commands/commands.h"
 #include "platform/qt_platform.h"
@@ -156,6 +158,28 @@ INSTANTIATE_TEST_SUITE_P(
                                    "/d/heavy.DEF"},
                       ProposalCase{"NothingChosenYet", "", "pdf", ""}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Each filter keeps its own last name; before it has one, the last name of any dialog is
+// offered with the filter's extension, or with the default suffix when one is given.
+TEST(OfferedFileName, ByKindOfFile) {
+    const std::map<QString, QString> last = {{"(*.PRN)|*.PRN", "/d/old.PRN"}};
+    struct Case {
+        const char* filter;
+        const char* suffix;
+        const char* offered;
+    };
+    const Case cases[] = {
+        {"(*.PRN)|*.PRN", "", "/d/old.PRN"},
+        {"(*.DEF)|*.DEF", "", "/d/design1.DEF"},
+        {"PDF files (*.pdf)|*.pdf", "pdf", "/d/design1.pdf"},
+        {"PNG Image|*.png|SVG Drawing|*.svg", "", "/d/design1.png"},
+        {"Any|*", "", "/d/design1.PRN"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(offeredFileName(last, "/d/design1.PRN", c.filter, c.suffix), c.offered)
+            << c.filter;
+    EXPECT_EQ(offeredFileName({}, "", "(*.DEF)|*.DEF", ""), "");
+}
 
 // The text of a PDF file, or nothing when pdftotext is not installed.
 std::optional<QString> pdfText(const QString& pdf) {

@@ -139,6 +139,7 @@ TEST(DataFileProperty, AnyBytesApplyCompletelyOrChangeNothing) {
         ++loaded;
         Workspace expected = before;
         applyDefFile(expected, *parsed);
+        expected.markInputsSaved();  // what was read counts as saved
         EXPECT_TRUE(w == expected) << context << ": the file was applied only in part";
     }
     EXPECT_GT(loaded, 500);  // the damage cases must also exercise files that load

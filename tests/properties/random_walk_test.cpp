@@ -405,7 +405,9 @@ class Walk {
         const std::optional<QString> path = fileToWrite(extension);
         m_platform.saveFiles.push_back(path);
         const QByteArray previous = path ? fileBytes(*path) : QByteArray();
+        const bool stale = std::string(menuItem) == "mnuSaveReport" && answerNoIfStale();
         trigger(menuItem);
+        dropTablesQuestion(stale);
         if (!path)
             return;
         log("  " + QDir(m_folder.path()).relativeFilePath(*path).toStdString());
@@ -454,7 +456,9 @@ class Walk {
         const auto report = reportForSaveOrPrint(copy);
         const std::optional<int> copies = pick(4) ? std::optional<int>(pick(3) + 1) : std::nullopt;
         m_platform.printCopies.push_back(copies);
+        const bool stale = answerNoIfStale();
         trigger("mnuPrintReport");
+        dropTablesQuestion(stale);
         if (!copies || !report)
             EXPECT_TRUE(m_platform.printedDocuments.empty());
         else
@@ -466,7 +470,9 @@ class Walk {
         const std::optional<QString> path = fileToWrite("pdf");
         m_platform.saveFiles.push_back(path);
         const QByteArray previous = path ? fileBytes(*path) : QByteArray();
+        const bool stale = answerNoIfStale();
         trigger("mnuExportPdf");
+        dropTablesQuestion(stale);
         if (!path)
             return;
         if (m_platform.messages.empty())
@@ -505,13 +511,39 @@ class Walk {
         }
     }
 
+    // Save Report, Print Report and Export PDF first ask whether to analyse again when the
+    // inputs differ from the last run's; the walk answers No, which goes on as before.
+    bool answerNoIfStale() {
+        const bool stale = m_window->workspace().inputsChangedSinceRun();
+        if (stale)
+            m_platform.answers.push_back(Answer::No);
+        return stale;
+    }
+
+    void dropTablesQuestion(bool stale) {
+        if (!stale)
+            return;
+        ASSERT_FALSE(m_platform.messages.empty());
+        EXPECT_EQ(m_platform.messages.front().text.rfind("The inputs have changed since", 0), 0u);
+        m_platform.messages.erase(m_platform.messages.begin());
+    }
+
     void closeWindow() {
-        // Yes saves the report first: the save dialog gets a name or is cancelled.
+        // Inputs not saved are asked about first, and Yes saves them; then Yes to the outputs
+        // saves the report. Each save dialog gets a name or is cancelled.
+        const bool inputsAsked = m_window->workspace().inputsChangedSinceSaved();
+        if (inputsAsked)
+            m_platform.saveFiles.push_back(fileToWrite("DEF"));
         m_platform.saveFiles.push_back(fileToWrite("PRN"));
+        // Save Report may analyse again first, at the walk's random answer.
+        m_boxMayChange = true;
         log("close the main window");
         m_window->close();
         ASSERT_FALSE(m_platform.messages.empty());
-        EXPECT_EQ(m_platform.messages.front().text, "Save Outputs before closing?");
+        EXPECT_EQ(m_platform.messages.front().text,
+                  inputsAsked ? "The input data have changed since they were last saved. Save "
+                                "them before closing?"
+                              : "Save Outputs before closing?");
         if (m_window->isVisible())
             return;
         for (QWidget* w : {static_cast<QWidget*>(chart()), about()})

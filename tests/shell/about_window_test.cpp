@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include "shell/shell_test.h"
@@ -35,7 +36,17 @@ TEST_F(About, IsAFixedModelessWindowCaptionedWithTheShortName) {
     EXPECT_FALSE(about->isModal());
     EXPECT_EQ(about->minimumSize(), about->maximumSize());
     EXPECT_NEAR(about->width(), 7845.0 * about->logicalDpiX() / 1440.0, 1.0);
-    EXPECT_NEAR(about->height(), 4080.0 * about->logicalDpiY() / 1440.0, 1.0);
+    // At least its designed height, and as tall as the longer text needs.
+    EXPECT_GE(about->height(), qRound(4080.0 * about->logicalDpiY() / 1440.0));
+    auto* text = about->findChild<QTextEdit*>("Text1");
+    for (int shown = 0; shown < 2; ++shown) {
+        EXPECT_LE(text->document()->size().height(), text->viewport()->height()) << shown;
+        // The window does not cut what the text needs.
+        EXPECT_LE(text->geometry().top() + text->frameWidth() + text->document()->size().height(),
+                  about->height())
+            << shown;
+        press(about, "cmdAddInfo");
+    }
     EXPECT_TRUE(window.isEnabled());
     EXPECT_EQ(about->findChild<QPushButton*>("cmdAddInfo")->text(), "&More");
     EXPECT_EQ(about->findChild<QPushButton*>("cmdOK")->text(), "&OK");
@@ -68,6 +79,7 @@ TEST_F(About, TextsFollowTheirOutline) {
     EXPECT_EQ(program.mid(0, 7), programFixed);
     EXPECT_EQ(program.mid(10, 3), (QStringList{"", "Sponsored by", ""}));
     EXPECT_EQ(program[15], "");
+    EXPECT_EQ(program[16], "Release " ZAN_VERSION ", December 2026") << "the version";
     EXPECT_EQ(program[17], "");
     const QStringList authorsFixed = {"",
                                       "",

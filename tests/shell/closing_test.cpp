@@ -1,6 +1,8 @@
 // The closing question, for File > Exit and for any other way of closing the window.
 
 #include <QCoreApplication>
+#include <optional>
+#include <vector>
 
 #include "shell/shell_test.h"
 
@@ -59,9 +61,74 @@ INSTANTIATE_TEST_SUITE_P(
         CloseCase{"CancelKeepsTheWindow", Answer::Cancel, Save::NotAsked, false},
         CloseCase{"NoClosesWithoutSaving", Answer::No, Save::NotAsked, true},
         CloseCase{"YesSavesThenCloses", Answer::Yes, Save::Written, true},
-        CloseCase{"YesClosesWhenTheSaveIsCancelled", Answer::Yes, Save::Cancelled, true},
+        // Cancelling the save dialog would lose the report: the window stays.
+        CloseCase{"YesKeepsTheWindowWhenTheSaveIsCancelled", Answer::Yes, Save::Cancelled, false},
         CloseCase{"YesKeepsTheWindowWhenTheSaveFails", Answer::Yes, Save::Fails, false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+const Message kInputsQuestion{
+    "The input data have changed since they were last saved. Save them before closing?",
+    "Save Dialog", Icon::Question, Buttons::YesNoCancel};
+
+// Typed inputs never saved: the question about them comes first, and only a save that
+// succeeds, or No, lets the closing go on to the report's question.
+struct InputsCase {
+    const char* name;
+    std::vector<Answer> answers;
+    std::optional<QString> saveAs;  // the save dialog's answer, when it is shown
+    bool outputsAsked;
+    bool closes;
+};
+
+class ClosingWithTypedInputs : public ShellTest,
+                               public ::testing::WithParamInterface<InputsCase> {};
+
+TEST_P(ClosingWithTypedInputs, AsksAboutTheInputsFirst) {
+    const InputsCase& c = GetParam();
+    window.show();
+    window.workspace().ensurePavement().thickness = "10";
+    platform.answers.assign(c.answers.begin(), c.answers.end());
+    if (c.saveAs)
+        platform.saveFiles.push_back(c.saveAs->isEmpty() ? std::nullopt
+                                                         : std::optional(path("typed.DEF")));
+    const bool closed = window.close();
+    EXPECT_EQ(closed, c.closes);
+    ASSERT_GE(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0], kInputsQuestion);
+    EXPECT_EQ(platform.messages.size() > 1 && platform.messages[1] == kQuestion, c.outputsAsked);
+    if (c.saveAs && !c.saveAs->isEmpty()) {
+        EXPECT_EQ(readBytes(path("typed.DEF")).split('\r').value(4), QByteArray("\n10"));
+        EXPECT_FALSE(window.workspace().inputsChangedSinceSaved());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, ClosingWithTypedInputs,
+    ::testing::Values(
+        InputsCase{"CancelKeepsTheWindow", {Answer::Cancel}, std::nullopt, false, false},
+        InputsCase{"NoGoesOnToTheOutputs", {Answer::No, Answer::No}, std::nullopt, true, true},
+        InputsCase{"YesSavesThenAsksAboutOutputs",
+                   {Answer::Yes, Answer::No},
+                   QStringLiteral("typed.DEF"),
+                   true,
+                   true},
+        InputsCase{"YesThenCancelledSaveKeepsTheWindow", {Answer::Yes}, QString(), false, false},
+        InputsCase{"CancelAtTheOutputsKeepsTheWindow",
+                   {Answer::No, Answer::Cancel},
+                   std::nullopt,
+                   true,
+                   false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ShellTest, InputsReadOrUndoneAreNotAskedAbout) {
+    window.show();
+    window.workspace().ensurePavement().thickness = "10";
+    window.workspace().ensurePavement().thickness = "9.5";
+    platform.answers.push_back(Answer::Cancel);
+    window.close();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0], kQuestion) << "the initial design, typed back";
+}
 
 TEST_F(ShellTest, ExitAsksTheSameQuestion) {
     window.show();

@@ -10,6 +10,11 @@
 namespace zan::test {
 namespace {
 
+const Message kTablesQuestion{
+    "The inputs have changed since the last analysis, so the tables do not belong to them. "
+    "Analyse again first?",
+    "", Icon::Question, Buttons::YesNoCancel};
+
 class ExportPdf : public ShellTest {
   protected:
     // The second header line of the memo's first page: the input data file.
@@ -101,12 +106,98 @@ TEST_F(ExportPdf, AReportThatCannotBeWrittenGivesSaveReportsMessage) {
     trigger("mnuBothAnalysis");
     window.workspace().ensurePavement().modulusOfRupture = "0";
     platform.clear();
+    platform.answerer = [](const Message& m) {
+        return m.buttons == Buttons::Ok ? Answer::Ok : Answer::No;
+    };
     platform.saveFiles.push_back(path("report.PRN"));
     trigger("mnuSaveReport");
     exportTo("memo.pdf");
-    ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(platform.messages[1], platform.messages[0]);
+    ASSERT_EQ(platform.messages.size(), 4u) << "each asked first about the changed inputs";
+    EXPECT_EQ(platform.messages[0], kTablesQuestion);
+    EXPECT_EQ(platform.messages[3], platform.messages[1]);
     EXPECT_FALSE(QFile::exists(path("memo.pdf")));
+}
+
+// Sc changed after Both: Save Report, Print Report and Export PDF ask first. Yes runs Both
+// again and goes on; No goes on with the earlier tables, which every PDF page then says;
+// Cancel stops before the file dialog.
+TEST_F(ExportPdf, AfterAnInputChangedAsksWhetherToAnalyseAgain) {
+    struct Case {
+        const char* item;
+        Answer answer;
+        bool goesOn;
+        bool stale;  // the inputs still differ from the run's afterwards
+    };
+    const Case cases[] = {
+        {"mnuExportPdf", Answer::Yes, true, false},     {"mnuExportPdf", Answer::No, true, true},
+        {"mnuExportPdf", Answer::Cancel, false, true},  {"mnuSaveReport", Answer::Yes, true, false},
+        {"mnuSaveReport", Answer::Cancel, false, true}, {"mnuPrintReport", Answer::No, true, true},
+    };
+    for (const Case& c : cases) {
+        const std::string name = std::string(c.item) + "/" + std::to_string(int(c.answer));
+        trigger("mnuBothAnalysis");
+        window.workspace().ensurePavement().modulusOfRupture = "800";
+        trigger("mnuBothAnalysis");
+        window.workspace().ensurePavement().modulusOfRupture = "650";
+        platform.clear();
+        platform.answers.push_back(c.answer);
+        const QString file = path(c.item == std::string("mnuSaveReport") ? "r.PRN" : "m.pdf");
+        QFile::remove(file);
+        platform.saveFiles.push_back(file);
+        platform.printCopies.push_back(1);
+        trigger(c.item);
+        ASSERT_GE(platform.messages.size(), 1u) << name;
+        EXPECT_EQ(platform.messages[0], kTablesQuestion) << name;
+        EXPECT_EQ(window.workspace().inputsChangedSinceRun(), c.stale) << name;
+        const bool written = QFile::exists(file) || !platform.printedDocuments.empty();
+        EXPECT_EQ(written, c.goesOn) << name;
+        if (c.answer == Answer::Yes) {
+            EXPECT_EQ(reportBoxText(), fromCoreLines(*writeReport(window.workspace()))) << name;
+        }
+        if (c.item != std::string("mnuExportPdf") || !c.goesOn)
+            continue;
+        const auto pages = pdfPageTexts(file);
+        if (!pages)
+            GTEST_SKIP() << "pdftotext not installed";
+        for (const QString& page : *pages)
+            EXPECT_EQ(page.contains(QLatin1String("Tables from earlier inputs")), c.stale) << name;
+    }
+}
+
+TEST_F(ExportPdf, FirstPageHoldsProjectVerdictInputsAndVersion) {
+    writeBytes(path("heavy.DEF"), exampleFile("heavy.DEF"));
+    platform.openFiles.push_back(path("heavy.DEF"));
+    trigger("FileLoad");
+    trigger("mnuComputeDesignThickness");
+    const auto pages = pdfPageTexts(exportTo("heavy.pdf"));
+    if (!pages)
+        GTEST_SKIP() << "pdftotext not installed";
+    const QString first = squeezedLines(pages->front()).join(QLatin1Char('\n'));
+    for (const char* text :
+         {"ZAN Thickness Design " ZAN_VERSION, "County Road 12 reconstruction",
+          "Recommended thickness 9.25 in: fatigue", "Axle loads: the Heavy axle-load spectrum",
+          "Designed by: A. Engineer", "Checked by: B. Reviewer"})
+        EXPECT_TRUE(first.contains(QLatin1String(text))) << text << "\n" << qPrintable(first);
+    EXPECT_FALSE(first.contains(QLatin1String("Tables from earlier inputs")));
+}
+
+// Each kind of file keeps its own last name; before it has one, the last name of any kind is
+// offered with the kind's own extension.
+TEST_F(ExportPdf, EachKindOfFileOffersItsOwnName) {
+    exportTo("design1.pdf");
+    platform.saveFiles.push_back(std::nullopt);
+    trigger("mnuSaveReport");
+    platform.saveFiles.push_back(std::nullopt);
+    trigger("FileSave");
+    platform.saveFiles.push_back(path("other.PRN"));
+    trigger("mnuSaveReport");
+    platform.saveFiles.push_back(std::nullopt);
+    trigger("mnuExportPdf");
+    platform.saveFiles.push_back(std::nullopt);
+    trigger("mnuSaveReport");
+    EXPECT_EQ(platform.offeredNames,
+              (std::vector<QString>{QString(), path("design1.PRN"), path("design1.DEF"),
+                                    path("design1.PRN"), path("design1.pdf"), path("other.PRN")}));
 }
 
 }  // namespace

@@ -184,6 +184,7 @@ TEST_F(ShellTest, ReportIsWrittenAfreshFromTheCurrentInputs) {
     trigger("mnuBothAnalysis");
     window.workspace().ensureTraffic().averageDailyTraffic = "20000";  // typed after the run
     const QString file = path("report.PRN");
+    platform.answers.push_back(Answer::No);  // not analysed again: the earlier tables
     platform.saveFiles.push_back(file);
     trigger("mnuSaveReport");
     const QString saved = fromCoreLines(readBytes(file).toStdString());
@@ -263,13 +264,17 @@ TEST_F(ShellTest, ReportThatCannotBeWrittenIsReportedBySaveAndPrint) {
     const QString file = path("report.PRN");
     platform.saveFiles.push_back(file);
     platform.printCopies.push_back(2);
+    // Asked whether to analyse again first (the inputs changed): No, go on as they are.
+    platform.answerer = [](const Message& m) {
+        return m.buttons == Buttons::Ok ? Answer::Ok : Answer::No;
+    };
 
     trigger("mnuSaveReport");
     trigger("mnuPrintReport");
 
-    ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_NE(platform.messages[0].text.find("modulus of rupture"), std::string::npos);
-    EXPECT_EQ(platform.messages[1], platform.messages[0]);
+    ASSERT_EQ(platform.messages.size(), 4u);
+    EXPECT_NE(platform.messages[1].text.find("modulus of rupture"), std::string::npos);
+    EXPECT_EQ(platform.messages[3], platform.messages[1]);
     EXPECT_FALSE(QFile::exists(file));
     EXPECT_TRUE(platform.printedDocuments.empty());
 }

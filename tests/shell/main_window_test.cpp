@@ -1,9 +1,12 @@
 // The main window: start-up state, the menu tree, the report box layout and the unit switch
 // with its lock.
 
+#include <QDialog>
 #include <QFontInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -125,6 +128,7 @@ TEST_F(ShellTest, MenuTreeHasEveryItemInOrderWithItsCaptionShortcutAndState) {
         {"mnuEdit", "&Edit", ""},
         {"mnuEdit/mnuZANLayer", "&Pavement Data...", ""},
         {"mnuEdit/mnuZANTraffic", "&Traffic Data...", ""},
+        {"mnuEdit/mnuProjectInfo", "Project &Information...", ""},
         {"mnuEdit/mnuZANAxles", "&Axle Load Cat...", ""},
         {"mnuEdit/mnuZANAxles/mnuLight", "&Light", ""},
         {"mnuEdit/mnuZANAxles/mnuMedium", "&Medium", ""},
@@ -262,6 +266,36 @@ INSTANTIATE_TEST_SUITE_P(Commands, UnitLock,
                                            LockCase{"SaveReport", "mnuSaveReport", true},
                                            LockCase{"About", "mnuHelpAbout", false}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Edit > Project Information: OK keeps the seven texts (a pasted line end becomes a blank, as
+// in the other fields), Cancel keeps what was there; a change shows in the status bar's notice
+// after a run, since the memo's first page prints it.
+TEST_F(ShellTest, ProjectInformationIsKeptOnOkOnly) {
+    window.show();
+    trigger("mnuBothAnalysis");
+    trigger("mnuProjectInfo");
+    auto* dialog = window.findChild<QDialog*>("frmProjectInfo");
+    ASSERT_NE(dialog, nullptr);
+    auto* project = dialog->findChild<QLineEdit*>("txtProject");
+    auto* notes = dialog->findChild<QLineEdit*>("txtNotes");
+    QTest::keyClicks(project, "Route 9");
+    notes->insert("two\nlines");
+    QTest::mouseClick(dialog->findChild<QPushButton*>("cmdProjectCancel"), Qt::LeftButton);
+    EXPECT_TRUE(window.workspace().project().empty());
+
+    trigger("mnuProjectInfo");
+    EXPECT_EQ(project->text(), "") << "the workspace's texts again";
+    QTest::keyClicks(project, "Route 9");
+    notes->setText("two\nlines");
+    QTest::mouseClick(dialog->findChild<QPushButton*>("cmdProjectOk"), Qt::LeftButton);
+    EXPECT_EQ(window.workspace().project(),
+              (ProjectInfo{"Route 9", "", "", "", "", "", "two lines"}));
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(window.findChild<QWidget*>("lblInputsChanged")->isVisible());
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdAnalyseAgain"), Qt::LeftButton);
+    EXPECT_FALSE(window.workspace().inputsChangedSinceRun());
+    EXPECT_FALSE(window.findChild<QWidget*>("lblInputsChanged")->isVisible());
+}
 
 }  // namespace
 }  // namespace zan::test

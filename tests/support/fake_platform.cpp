@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include "platform/qt_platform.h"
+
 namespace zan::test {
 
 namespace {
@@ -44,16 +46,23 @@ Answer FakePlatform::showMessage(const Message& message) {
 
 std::optional<QString> FakePlatform::chooseOpenFile(const QString& filter) {
     fileDialogFilters.push_back(filter);
-    return takeFront(openFiles);
+    offeredNames.push_back(offeredFileName(lastFileNames, lastFileName, filter, QString()));
+    std::optional<QString> name = takeFront(openFiles);
+    if (name)
+        lastFileName = lastFileNames[filter] = *name;
+    return name;
 }
 
 std::optional<QString> FakePlatform::chooseSaveFile(const QString& filter,
                                                     const QString& defaultSuffix) {
     fileDialogFilters.push_back(filter);
     defaultSuffixes.push_back(defaultSuffix);
+    offeredNames.push_back(offeredFileName(lastFileNames, lastFileName, filter, defaultSuffix));
     std::optional<QString> name = takeFront(saveFiles);
     if (name && !defaultSuffix.isEmpty() && QFileInfo(*name).suffix().isEmpty())
         *name += QLatin1Char('.') + defaultSuffix;
+    if (name)
+        lastFileName = lastFileNames[filter] = *name;
     return name;
 }
 
@@ -92,6 +101,7 @@ void FakePlatform::clear() {
     messages.clear();
     fileDialogFilters.clear();
     defaultSuffixes.clear();
+    offeredNames.clear();
     printedDocuments.clear();
     busyShown = 0;
 }

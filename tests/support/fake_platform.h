@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -40,6 +41,10 @@ class FakePlatform : public Platform {
     std::vector<Message> messages;
     std::vector<QString> fileDialogFilters;
     std::vector<QString> defaultSuffixes;  // of the save dialogs, empty for none
+    // The name each file dialog offered, remembered as the program's dialogs remember them.
+    std::vector<QString> offeredNames;
+    std::map<QString, QString> lastFileNames;
+    QString lastFileName;
     std::vector<QStringList> printedDocuments;
     int busyDepth = 0;  // > 0 while the busy pointer is shown
     int busyShown = 0;  // how many times the busy pointer was switched on

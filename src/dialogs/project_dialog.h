@@ -1,0 +1,56 @@
+#pragma once
+// Edit > Project Information...: who and what the design is for, seven one-line texts that the
+// input data file keeps and the memo's first page prints. The texts go into the workspace on
+// OK; Cancel leaves it as it was.
+
+#include <QDialog>
+#include <array>
+
+class QLineEdit;
+
+namespace zan {
+
+class Workspace;
+
+namespace projectDialogNames {
+inline constexpr const char* kDialog = "frmProjectInfo";
+inline constexpr const char* kTitle = "Project Information";
+inline constexpr const char* kOk = "cmdProjectOk";
+inline constexpr const char* kCancel = "cmdProjectCancel";
+// The fields in file order, with their captions.
+struct Field {
+    const char* name;
+    const char* caption;
+};
+inline constexpr std::array<Field, 7> kFields = {{
+    {"txtProject", "&Project:"},
+    {"txtLocation", "&Location:"},
+    {"txtClient", "C&lient:"},
+    {"txtDesigner", "&Designer:"},
+    {"txtChecker", "C&hecker:"},
+    {"txtRevision", "&Revision:"},
+    {"txtNotes", "&Notes:"},
+}};
+}  // namespace projectDialogNames
+
+class ProjectDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    ProjectDialog(Workspace& workspace, QWidget* parent);
+
+    // Shows the workspace's texts, centred and raised.
+    void open();
+
+  signals:
+    // OK wrote texts that differ from those the workspace held.
+    void projectChanged();
+
+  private:
+    void ok();
+
+    Workspace& m_workspace;
+    std::array<QLineEdit*, projectDialogNames::kFields.size()> m_edits{};
+};
+
+}  // namespace zan
