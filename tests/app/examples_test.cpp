@@ -13,6 +13,7 @@
 
 #include "io/def_file.h"
 #include "spectra/axle_spectra.h"
+#include "support/files.h"
 
 namespace zan {
 namespace {
@@ -20,14 +21,14 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string readExample(const char* name) {
-    std::ifstream in(fs::path(ZAN_EXAMPLES_DIR) / name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return test::readBytes(fs::path(ZAN_EXAMPLES_DIR) / name);
 }
 
 struct ExampleCase {
     const char* file;
     UnitSystem units;
     std::optional<AxleLoadCategory> category;  // none: the initial standard spectrum
+    ProjectInfo project = {};
 };
 
 void PrintTo(const ExampleCase& c, std::ostream* os) {
@@ -53,18 +54,23 @@ TEST_P(Example, IsWhatTheProgramSavesForThatDesign) {
     ASSERT_TRUE(workspace.chooseUnitSystem(c.units));
     if (c.category)
         applyAxleLoadCategory(workspace, *c.category);
+    workspace.setProject(c.project);
     EXPECT_EQ(writeDefFile(workspace), readExample(c.file));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, Example,
-    ::testing::Values(ExampleCase{"initial-english.DEF", UnitSystem::English, std::nullopt},
-                      ExampleCase{"initial-metric.DEF", UnitSystem::Metric, std::nullopt},
-                      ExampleCase{"light.DEF", UnitSystem::English, AxleLoadCategory::Light},
-                      ExampleCase{"medium.DEF", UnitSystem::English, AxleLoadCategory::Medium},
-                      ExampleCase{"heavy.DEF", UnitSystem::English, AxleLoadCategory::Heavy},
-                      ExampleCase{"very-heavy.DEF", UnitSystem::English,
-                                  AxleLoadCategory::VeryHeavy}),
+    ::testing::Values(
+        ExampleCase{"initial-english.DEF", UnitSystem::English, std::nullopt},
+        ExampleCase{"initial-metric.DEF", UnitSystem::Metric, std::nullopt},
+        ExampleCase{"light.DEF", UnitSystem::English, AxleLoadCategory::Light},
+        ExampleCase{"medium.DEF", UnitSystem::English, AxleLoadCategory::Medium},
+        ExampleCase{"heavy.DEF", UnitSystem::English, AxleLoadCategory::Heavy,
+                    ProjectInfo{"County Road 12 reconstruction", "km 4.2 to km 7.9",
+                                "County Highway Department", "A. Engineer", "B. Reviewer", "A",
+                                "Heavy axle-load category; shoulders and dowels "
+                                "as built"}},
+        ExampleCase{"very-heavy.DEF", UnitSystem::English, AxleLoadCategory::VeryHeavy}),
     [](const auto& info) {
         std::string name;
         for (const char* p = info.param.file; *p != '.'; ++p)

@@ -16,16 +16,15 @@
 #include <iterator>
 #include <string>
 
+#include "support/files.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
 const fs::path kExamples = ZAN_EXAMPLES_DIR;
 
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using zan::test::readBytes;
 
 class MimeType : public ::testing::Test {
   protected:

@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "support/files.h"
+
 namespace zan_report_test {
 
 namespace fs = std::filesystem;
@@ -20,15 +22,8 @@ namespace fs = std::filesystem;
 inline const std::string kBinary = ZAN_REPORT_BINARY;
 inline const fs::path kExamples = ZAN_EXAMPLES_DIR;
 
-inline std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void writeBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
+using zan::test::readBytes;
+using zan::test::writeBytes;
 
 inline std::string quoted(const std::string& text) {
     std::string q = "'";

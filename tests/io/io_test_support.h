@@ -1,12 +1,12 @@
 #pragma once
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "support/files.h"
 
 namespace zan::test {
 
@@ -15,9 +15,9 @@ inline std::string dataPath(std::string_view name) {
 }
 
 inline std::string readData(std::string_view name) {
-    std::ifstream in(dataPath(name), std::ios::binary);
-    EXPECT_TRUE(in) << "missing test data " << name;
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    const std::string bytes = readBytes(dataPath(name));
+    EXPECT_FALSE(bytes.empty()) << "missing test data " << name;
+    return bytes;
 }
 
 // Splits a CR LF text into its lines; a text not ending in CR LF, or holding a lone CR or

@@ -30,21 +30,15 @@
 #include "commands/commands.h"
 #include "io/def_file.h"
 #include "random_design.h"
+#include "support/files.h"
 
 namespace zan {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void writeFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
+const auto& readFile = test::readBytes;
+const auto& writeFile = test::writeBytes;
 
 std::set<std::string> namesIn(const fs::path& folder) {
     std::set<std::string> names;
