@@ -167,17 +167,10 @@ SearchOutcome refusedAtStart(const SearchRuns& runs, const SearchGrid& grid,
 
 }  // namespace
 
-DesignSearch searchDesignThickness(const Workspace& workspace) {
-    g_searches.fetch_add(1, std::memory_order_relaxed);
-    const SearchGrid grid = gridOf(workspace);
-    SearchRuns runs(workspace);
-    auto start = runs.at(grid.start);
-    if (!start)
-        return refusedAtStart(runs, grid, workspace, start.error());
-    return walkFrom(runs, grid, *start);
-}
+namespace {
 
-DesignSearch searchDesignThicknessNear(const Workspace& workspace, float nearby) {
+// The walk from the trial thickness, or from `nearby` where that lies on the walk's way.
+DesignSearch search(const Workspace& workspace, std::optional<float> nearby) {
     g_searches.fetch_add(1, std::memory_order_relaxed);
     const SearchGrid grid = gridOf(workspace);
     SearchRuns runs(workspace);
@@ -185,10 +178,20 @@ DesignSearch searchDesignThicknessNear(const Workspace& workspace, float nearby)
     if (!start)
         return refusedAtStart(runs, grid, workspace, start.error());
     const bool startPasses = passes(*start);
-    if (onTheWay(grid, startPasses, nearby))
-        if (auto found = walkFromNearby(runs, grid, startPasses, nearby))
+    if (nearby && onTheWay(grid, startPasses, *nearby))
+        if (auto found = walkFromNearby(runs, grid, startPasses, *nearby))
             return std::move(*found);
     return walkFrom(runs, grid, *start);
+}
+
+}  // namespace
+
+DesignSearch searchDesignThickness(const Workspace& workspace) {
+    return search(workspace, std::nullopt);
+}
+
+DesignSearch searchDesignThicknessNear(const Workspace& workspace, float nearby) {
+    return search(workspace, nearby);
 }
 
 DesignSearchCounts designSearchCounts() {
