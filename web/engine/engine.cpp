@@ -212,11 +212,11 @@ class Engine {
     bool setText(const std::string& id, const std::string& value) {
         std::string* target = nullptr;
         if (pavementText(std::as_const(m_workspace).pavement(), id))
-            target = pavementText(m_workspace.pavement(), id);
+            target = pavementText(m_workspace.ensurePavement(), id);
         else if (trafficText(std::as_const(m_workspace).traffic(), id))
-            target = trafficText(m_workspace.traffic(), id);
+            target = trafficText(m_workspace.ensureTraffic(), id);
         else if (axleText(std::as_const(m_workspace).axles(), id))
-            target = axleText(m_workspace.axles(), id);
+            target = axleText(m_workspace.ensureAxles(), id);
         if (target)
             *target = value;
         return target != nullptr;
@@ -227,7 +227,7 @@ class Engine {
         return id == "shoulder" ? p.concreteShoulder : p.doweledJoints;
     }
     void setOption(const std::string& id, bool yes) {
-        PavementInputs& p = m_workspace.pavement();
+        PavementInputs& p = m_workspace.ensurePavement();
         (id == "shoulder" ? p.concreteShoulder : p.doweledJoints) = yes;
     }
 
