@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chart/pdf_report.h"
 #include "commands/commands.h"
@@ -153,6 +154,21 @@ void chooseHeadlessPlatform() {
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
+// The file arguments as the shell passed them, once Qt has taken out its own options; the
+// window opens a name that is not valid UTF-8 by these bytes.
+std::vector<std::string> fileArgumentBytes(int argc, char** argv) {
+    std::vector<std::string> files;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (!optionsEnded && arg == "--")
+            optionsEnded = true;
+        else if (optionsEnded || arg.empty() || arg.front() != '-')
+            files.emplace_back(arg);
+    }
+    return files;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -197,6 +213,11 @@ int main(int argc, char** argv) {
                      Qt::QueuedConnection);
     window.showCentred();
     // Read from the event loop, once the window is on the screen to parent the messages.
-    QTimer::singleShot(0, &window, [&window, files] { window.openStartupFiles(files); });
+    const std::vector<std::string> bytes = fileArgumentBytes(argc, argv);
+    QTimer::singleShot(0, &window, [&window, files, bytes] {
+        window.openStartupFiles(files, bytes.size() == static_cast<std::size_t>(files.size())
+                                           ? bytes
+                                           : std::vector<std::string>{});
+    });
     return QApplication::exec();
 }

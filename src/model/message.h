@@ -17,6 +17,9 @@ struct Message {
     std::string title;  // empty: the application's short name
     Icon icon = Icon::None;
     Buttons buttons = Buttons::Ok;
+    // A file the text names by these bytes, as the file system holds its name (which need not
+    // be Latin-1); a window shows the name there as the file system decodes it. Empty: none.
+    std::string fileName = {};
 
     bool operator==(const Message&) const = default;
 };

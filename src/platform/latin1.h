@@ -49,6 +49,22 @@ inline std::string toCorePath(const QString& path) {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
+// A message box's text, with the file it names shown by the name the file system decodes from
+// its bytes, so that a name in any script reads right.
+inline QString messageText(std::string_view text, std::string_view fileName) {
+    if (fileName.empty())
+        return fromCoreLines(text);
+    const QString name = QDir::toNativeSeparators(
+        QFile::decodeName(QByteArray(fileName.data(), static_cast<qsizetype>(fileName.size()))));
+    QString shown;
+    for (std::size_t at = text.find(fileName); at != std::string_view::npos;
+         at = text.find(fileName)) {
+        shown += fromCoreLines(text.substr(0, at)) + name;
+        text.remove_prefix(at + fileName.size());
+    }
+    return shown + fromCoreLines(text);
+}
+
 // A core message that names `path` by its file-system bytes (toCorePath), with the name as
 // the user chose it instead, so that a name beyond ASCII reads right in the message.
 inline std::string withShownPath(std::string text, const QString& path) {

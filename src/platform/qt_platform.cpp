@@ -51,8 +51,8 @@ QPrinter& QtPlatform::printer() {
 Answer QtPlatform::showMessage(const Message& message) {
     const QString title =
         fromCoreLines(message.title.empty() ? kApplicationShortName : message.title);
-    QMessageBox box(qtIcon(message.icon), title, fromCoreLines(message.text), QMessageBox::NoButton,
-                    QApplication::activeWindow());
+    QMessageBox box(qtIcon(message.icon), title, messageText(message.text, message.fileName),
+                    QMessageBox::NoButton, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
 
     switch (message.buttons) {

@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include <filesystem>
 #include <functional>
 
 #include <QApplication>
@@ -336,10 +337,15 @@ void MainWindow::readDataFile() {
     readDataFileAt(*path, AfterRead::AnnounceLoaded);
 }
 
-void MainWindow::readDataFileAt(const QString& path, AfterRead after) {
+void MainWindow::readDataFileAt(const QString& path, AfterRead after, const std::string& bytes) {
     runCommand([&] {
-        CommandOutcome outcome = zan::readDataFile(
-            m_workspace, QFile::encodeName(path).toStdString(), toCore(nativePath(path)));
+        // The messages name the file by its full path's own bytes, shown as the user knows it.
+        const std::string opened = bytes.empty() ? toCorePath(path) : bytes;
+        const std::string named = bytes.empty() ? toCorePath(nativePath(path)) : bytes;
+        CommandOutcome outcome = zan::readDataFile(m_workspace, opened, named);
+        for (std::optional<Message>* shown : {&outcome.message, &outcome.warning})
+            if (*shown)
+                (*shown)->fileName = named;
         if (outcome.ok())
             m_inputFile = nativePath(path);
         if (outcome.ok() && after == AfterRead::ShowInputsReport)
@@ -362,12 +368,15 @@ void MainWindow::showCentred() {
     zan::showCentred(*this);
 }
 
-void MainWindow::openStartupFiles(const QStringList& paths) {
+void MainWindow::openStartupFiles(const QStringList& paths, const std::vector<std::string>& bytes) {
     if (paths.isEmpty())
         return;
     // A name relative to where the program was started; the messages name the full path.
     const QString first = QFileInfo(paths.front()).absoluteFilePath();
-    readDataFileAt(first, AfterRead::ShowInputsReport);
+    std::string firstBytes;
+    if (!bytes.empty() && toCorePath(paths.front()) != bytes.front())
+        firstBytes = std::filesystem::absolute(bytes.front()).string();
+    readDataFileAt(first, AfterRead::ShowInputsReport, firstBytes);
     if (paths.size() < 2)
         return;
     QStringList ignored;
@@ -424,21 +433,21 @@ MainWindow::SaveResult MainWindow::saveReport() {
 
 bool MainWindow::saveFile(const QString& path,
                           const std::function<Expected<std::string, std::string>()>& bytesOf) {
-    std::optional<std::string> failure;
+    std::optional<Message> failure;
     {
         BusyPointer busy(m_platform);
         const auto bytes = bytesOf();
         announceChanges();  // the command creates the sections not yet touched
+        // A write failure names the file, by its own bytes; the bytes' failure names none.
+        const std::string named = toCorePath(nativePath(path));
         if (!bytes) {
-            failure = bytes.error();
-        } else if (auto written = writeFileSafely(QFile::encodeName(path).toStdString(), *bytes,
-                                                  toCore(nativePath(path)));
-                   !written) {
-            failure = written.error();
+            failure = Message{bytes.error(), "", Icon::None, Buttons::Ok};
+        } else if (auto written = writeFileSafely(toCorePath(path), *bytes, named); !written) {
+            failure = Message{written.error(), "", Icon::None, Buttons::Ok, named};
         }
     }
     if (failure)
-        showFailure(fromCore(*failure));
+        m_platform.showMessage(*failure);
     return !failure;
 }
 

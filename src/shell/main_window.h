@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "dialogs/input_dialogs.h"
 #include "model/expected.h"
@@ -56,7 +57,9 @@ class MainWindow : public QMainWindow {
     // Read Data From File reads it, with its messages but without the box announcing success;
     // once read, the report box shows the report of its inputs. A message names the others,
     // which are ignored. Call it once the window is shown, so the messages have their parent.
-    void openStartupFiles(const QStringList& paths);
+    // `bytes`, when given, holds each name as the command line passed it: a name that is not
+    // valid UTF-8 has no QString that gives its bytes back, so the file is opened by these.
+    void openStartupFiles(const QStringList& paths, const std::vector<std::string>& bytes = {});
 
   signals:
     // The closing question let the window go: the program ends.
@@ -94,7 +97,8 @@ class MainWindow : public QMainWindow {
     // After a successful read: the "Loaded!" box, or (at start-up) the report of the inputs.
     enum class AfterRead { AnnounceLoaded, ShowInputsReport };
     // File > Read Data From File once the file is chosen.
-    void readDataFileAt(const QString& path, AfterRead after);
+    // `bytes`: the name as the file system holds it, when `path` cannot give it back.
+    void readDataFileAt(const QString& path, AfterRead after, const std::string& bytes = {});
     void showInputsReportInstead(CommandOutcome& outcome);
     // The one file a drop carries, or nothing when the drop holds anything else.
     void readDroppedFile(const std::optional<QString>& path);

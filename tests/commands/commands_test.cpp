@@ -123,9 +123,9 @@ TEST(AnalysisCommand, RefusalKeepsResultsAndReport) {
         const CommandOutcome outcome = performAnalysis(ws, kind);
         EXPECT_EQ(outcome.status, CommandStatus::Refused);
         EXPECT_FALSE(outcome.report.has_value());
-        const AnalysisError error{AnalysisInput::TrialThickness, AnalysisProblem::NotPositive};
-        EXPECT_EQ(outcome.message,
-                  (Message{analysisErrorMessage(error), titleOf(kind), Icon::None, Buttons::Ok}));
+        EXPECT_EQ(outcome.message, (Message{"The trial thickness h (in) is zero or negative; it "
+                                            "must be greater than zero. Nothing was analysed.",
+                                            titleOf(kind), Icon::None, Buttons::Ok}));
         EXPECT_TRUE(ws == before);
     }
 }
@@ -167,17 +167,23 @@ TEST(DesignThicknessCommand, FailuresChangeNothing) {
         const char* name;
         std::function<void(Workspace&)> set;
         CommandStatus status;
+        const char* message;
     };
     const Case cases[] = {
         {"StartRefused", [](Workspace& ws) { ws.ensurePavement().thickness = "0.5"; },
-         CommandStatus::Refused},
+         CommandStatus::Refused,
+         "The search starts from the trial thickness rounded down to a whole number, and a trial "
+         "thickness below 1 in rounds down to 0. Enter a trial thickness of 1 in or more. The "
+         "trial thickness was left unchanged."},
         {"NothingPassesUpToTheLimit",
          [](Workspace& ws) {
              ws.ensurePavement().thickness = "49";
              for (AxleRowTexts& row : ws.ensureAxles().rows)
                  row = AxleRowTexts{"300", "1e6", "52", "1"};
          },
-         CommandStatus::NoPassingThickness},
+         CommandStatus::NoPassingThickness,
+         "No slab thickness up to 50 in keeps both the fatigue and the erosion damage below 100%. "
+         "The trial thickness was left unchanged."},
     };
     for (const Case& c : cases) {
         Workspace ws = touchedWorkspace();
@@ -190,9 +196,7 @@ TEST(DesignThicknessCommand, FailuresChangeNothing) {
         ASSERT_TRUE(outcome.message.has_value()) << c.name;
         EXPECT_EQ(outcome.message->title, kDesignTitle) << c.name;
         EXPECT_EQ(outcome.message->icon, Icon::None) << c.name;
-        EXPECT_EQ(outcome.message->text,
-                  designSearchErrorMessage(searchDesignThickness(ws).error()))
-            << c.name;
+        EXPECT_EQ(outcome.message->text, c.message) << c.name;
         EXPECT_TRUE(ws == before) << c.name;
     }
 }

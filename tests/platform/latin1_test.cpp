@@ -120,6 +120,20 @@ TEST_P(ShownPath, NamesTheFileAsTheUserChoseIt) {
                                                           QStringLiteral(" could not be written."));
     // A message naming another file is left alone.
     EXPECT_EQ(withShownPath("Nothing to say", path), "Nothing to say");
+    EXPECT_EQ(messageText(message, toCorePath(path)), QStringLiteral("The file ") +
+                                                          QDir::toNativeSeparators(path) +
+                                                          QStringLiteral(" could not be written."));
+}
+
+// A message box names a file in any script, as the file system decodes its bytes; the rest of
+// the text stays Latin-1 with its lines broken anew.
+TEST(MessageText, ShowsTheFileNameInAnyScript) {
+    const QString path = QStringLiteral("/tmp/\u043f\u0440\u043e\u0435\u043a\u0442.DEF");
+    const std::string bytes = toCorePath(path);
+    EXPECT_EQ(messageText(bytes + "  Loaded!\r\nNext", bytes),
+              path + QStringLiteral("  Loaded!\nNext"));
+    EXPECT_EQ(messageText("A " + bytes + " B " + bytes, bytes), "A " + path + " B " + path);
+    EXPECT_EQ(messageText("caf\xe9", ""), QStringLiteral("caf\u00e9"));
 }
 
 INSTANTIATE_TEST_SUITE_P(

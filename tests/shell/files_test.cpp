@@ -61,6 +61,7 @@ TEST_P(ReadData, LoadsOnlyACompleteInputDataFile) {
     EXPECT_EQ(shown.title, "");  // the application's short name
     EXPECT_EQ(shown.buttons, Buttons::Ok);
     EXPECT_EQ(shown.icon, Icon::None);
+    EXPECT_EQ(shown.fileName, toCorePath(native(file)));  // shown by its name in any script
     // The report shows the loaded inputs only when it is written next.
     EXPECT_EQ(reportBoxText(), "earlier report");
 

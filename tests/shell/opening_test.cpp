@@ -11,7 +11,9 @@
 #include <QTest>
 #include <QUrl>
 
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <ostream>
 
@@ -127,6 +129,18 @@ TEST_F(ShellTest, RelativeStartupFileIsNamedByItsFullPath) {
     EXPECT_EQ(platform.messages[0].text, "The file " + toCore(native(path("cut.DEF"))) +
                                              " ends before the tenth axle-load row. Nothing "
                                              "was loaded.");
+}
+
+// A name that is not valid UTF-8 has no QString that gives its bytes back: the file is opened
+// by the bytes the command line passed.
+TEST_F(ShellTest, StartupFileWhoseNameIsNotUtf8IsOpenedByItsBytes) {
+    const std::string bytes = toCorePath(folder.path()) + "/design-\xff.DEF";
+    std::ofstream(bytes, std::ios::binary)
+        << readBytes(QStringLiteral(ZAN_EXAMPLES_DIR "/heavy.DEF")).toStdString();
+    window.openStartupFiles({QFile::decodeName(QByteArray::fromStdString(bytes))}, {bytes});
+    EXPECT_TRUE(platform.messages.empty()) << platform.messages.front().text;
+    EXPECT_EQ(window.workspace().project().project, "County Road 12 reconstruction");
+    std::remove(bytes.c_str());  // the folder's clean-up goes by QString names
 }
 
 // What the user checks: the design opened at start-up, analysed and saved, is the report
