@@ -228,10 +228,15 @@ class Walk {
             EXPECT_EQ(writeDefFile(m_window->workspace()), writeDefFile(before)) << name;
             EXPECT_EQ(m_window->workspace().results(), before.results()) << name;
         }
+        // The window adds the name of the file a message names, for showing it; the text
+        // is the core's.
+        std::vector<Message> shown = m_platform.messages;
+        for (Message& message : shown)
+            message.fileName.clear();
         if (outcome.message)
-            EXPECT_EQ(m_platform.messages, std::vector<Message>{*outcome.message}) << name;
+            EXPECT_EQ(shown, std::vector<Message>{*outcome.message}) << name;
         else
-            EXPECT_TRUE(m_platform.messages.empty()) << name;
+            EXPECT_TRUE(shown.empty()) << name;
     }
 
     void act() {
