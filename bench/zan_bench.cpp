@@ -123,7 +123,8 @@ void thicknessSearchFrom9_5(benchmark::State& state) {
 }
 BENCHMARK(thicknessSearchFrom9_5)->Unit(benchmark::kMicrosecond);
 
-// What the damage chart computes on each keystroke while it is open (its Qt drawing aside),
+// What a run's content costs (model/run.h), computed once when the run ends, and on each
+// keystroke while the chart window is open before the first run (its Qt drawing aside),
 // at a trial thickness of 9.5 in, 28.5 in (three times the recommended, the widest curve),
 // 50 in (the search's limit) and 650 in (beyond it: the walk starts at the limit).
 void chartKeystroke(benchmark::State& state) {

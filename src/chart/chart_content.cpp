@@ -1,14 +1,17 @@
 #include "chart_content.h"
 
 #include <QCoreApplication>
-#include <cmath>
+#include <QDateTime>
+#include <chrono>
 #include <string>
 
 #include "chart/axle_damage_plot.h"
 #include "chart/damage_curve_plot.h"
 #include "chart/tornado_plot.h"
+#include "commands/commands.h"
+#include "model/input_ranges.h"
 #include "model/numbers.h"
-#include "model/workspace.h"
+#include "model/run.h"
 #include "platform/latin1.h"
 
 namespace zan {
@@ -32,51 +35,28 @@ TableCell thicknessCell(const SensitivityCase& c) {
 
 }  // namespace
 
-namespace {
-
-// A load as the report lists it: a number in "0.0", any other text as typed.
-QString listedLoad(const std::string& text) {
-    const double value = parseNumber(text);
-    return isNumberText(text) && std::isfinite(value) ? fromCore(formatFixed(value, 1))
-                                                      : fromCore(text);
+QString inputsChangedMark(const Run& run) {
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(run.finished().time_since_epoch());
+    const QString time =
+        QDateTime::fromMSecsSinceEpoch(ms.count()).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    return QStringLiteral("%1 (%2)").arg(tr(runText::kInputsChangedMark), time);
 }
 
-QStringList listedLoads(const AxleInputs& axles) {
-    QStringList loads;
-    for (const AxleRowTexts& row : axles.rows)
-        loads << listedLoad(row.singleLoad);
-    for (const AxleRowTexts& row : axles.rows)
-        loads << listedLoad(row.tandemLoad);
-    return loads;
+QString chartRefusal(const Run& run) {
+    const RunContent& content = run.content();
+    return content.refusal ? fromCore(designSearchErrorMessage(*content.refusal)) : QString();
 }
 
-}  // namespace
-
-ChartContent chartContent(const Workspace& workspace) {
-    ChartContent content;
-    content.units = workspace.unitSystem();
-    // The one search from the trial thickness; the alternatives, the curve and the
-    // sensitivity all start from its outcome.
-    const DesignSearch base = searchDesignThickness(workspace);
-    content.alternatives = designAlternatives(workspace, base);
-    auto curve = damageCurve(workspace, base);
-    if (!curve) {
-        content.refusal = fromCore(designSearchErrorMessage(curve.error()));
-        return content;
-    }
-    content.curve = std::move(*curve);
-    content.results = workspace.results();
-    content.lastTandemRowShown = workspace.axles().lastTandemRowShown;
-    content.listedLoads = listedLoads(workspace.axles());
-    content.sensitivity = sensitivity(workspace, base);
-    return content;
-}
-
-void fillPlots(const ChartContent& content, DamageCurvePlot& damage, AxleDamagePlot& axles,
+void fillPlots(const Run& run, DamageCurvePlot& damage, AxleDamagePlot& axles,
                TornadoPlot& tornado) {
+    const RunContent& content = run.content();
+    QStringList loads;
+    for (const std::string& load : content.listedLoads)
+        loads << fromCore(load);
     damage.setCurve(content.curve);
-    axles.setResults(content.results, content.units, content.lastTandemRowShown,
-                     content.listedLoads);
+    axles.setResults(run.results(), run.inputs().units, run.inputs().axles.lastTandemRowShown,
+                     loads);
     tornado.setSensitivity(content.sensitivity);
 }
 
@@ -93,7 +73,7 @@ TextTable sensitivityTable(const Sensitivity& s) {
                       thickness};
     for (const SensitivityRow& r : s.rows) {
         TableRow row;
-        row.cells = {TableCell{fromCore(sensitivityInputName(r.input, s.units)), true},
+        row.cells = {TableCell{fromCore(shortInputName(r.input, s.units)), true},
                      number(fromCore(formatSignificant(r.value))),
                      number(fromCore(r.lower.text)),
                      thicknessCell(r.lower),

@@ -1,43 +1,30 @@
 #pragma once
-// What the damage chart window shows and the PDF memo prints, computed once from the
-// workspace: the damage curve, the last run's damage per axle row, the sensitivity cases and
-// the design alternatives. Both give it to the same plots and table texts, so the window and
-// the memo never disagree. Only reads the workspace.
+// How the damage chart window and the PDF memo show a run's content (model/run.h): the same
+// plots and the same table texts, so the window and the memo never disagree. Both only format
+// what the run computed once.
 
 #include <QString>
-#include <QStringList>
 
 #include "chart/text_table.h"
-#include "model/analysis.h"
-#include "model/damage_curve.h"
 #include "model/design_alternatives.h"
 #include "model/sensitivity.h"
-#include "model/units.h"
 
 namespace zan {
 
-class Workspace;
+class Run;
 class DamageCurvePlot;
 class AxleDamagePlot;
 class TornadoPlot;
 
-struct ChartContent {
-    // The search's message when the design has no recommended thickness; then only the
-    // alternatives are filled (each combination has a search of its own), and the message is
-    // shown in place of the charts.
-    QString refusal;
-    DesignAlternatives alternatives;
-    DamageCurve curve;
-    AnalysisResults results;  // the last run
-    UnitSystem units = UnitSystem::English;
-    bool lastTandemRowShown = true;  // the Light category hides tandem row 9
-    QStringList listedLoads;         // the twenty loads as the report lists them
-    Sensitivity sensitivity;
-};
+// "Inputs changed after this analysis (2026-12-09 14:03)": the mark of a document written
+// from a run whose inputs have changed since, with the run's own time.
+QString inputsChangedMark(const Run& run);
 
-ChartContent chartContent(const Workspace& workspace);
+// The search's message when the run's design has no recommended thickness, shown in place of
+// the charts; empty when there is one.
+QString chartRefusal(const Run& run);
 
-void fillPlots(const ChartContent& content, DamageCurvePlot& damage, AxleDamagePlot& axles,
+void fillPlots(const Run& run, DamageCurvePlot& damage, AxleDamagePlot& axles,
                TornadoPlot& tornado);
 
 // Input, its value, and the value and recommended thickness at -20 % and at +20 %; a case

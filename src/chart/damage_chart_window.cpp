@@ -26,6 +26,7 @@
 #include "chart/damage_curve_plot.h"
 #include "chart/tornado_plot.h"
 #include "commands/commands.h"
+#include "model/run.h"
 #include "model/workspace.h"
 #include "platform/latin1.h"
 #include "platform/platform.h"
@@ -50,6 +51,11 @@ DamageChartWindow::DamageChartWindow(const Workspace& workspace, Platform& platf
     scroll->setFrameShape(QFrame::NoFrame);
     m_pages = new QStackedWidget(scroll);
     scroll->setWidget(m_pages);
+    m_staleNotice = new QLabel(this);
+    m_staleNotice->setObjectName(QLatin1String(names::kInputsChanged));
+    m_staleNotice->setWordWrap(true);
+    m_staleNotice->hide();
+    layout->addWidget(m_staleNotice);
     layout->addWidget(scroll, 1);
     createCharts();
     createButtons();
@@ -157,12 +163,21 @@ void DamageChartWindow::createButtons() {
 }
 
 void DamageChartWindow::refresh() {
-    const ChartContent content = chartContent(m_workspace);
-    if (!content.refusal.isEmpty()) {
-        showRefusal(content.refusal);
+    showInputsChanged();
+    // A run never changes: the charts of the one shown stay as they are. Before the first run
+    // the charts follow the inputs as they are typed.
+    std::shared_ptr<const Run> run = m_workspace.lastRun();
+    if (run && run == m_shown)
+        return;
+    if (!run)
+        run = Run::ofCurrentInputs(m_workspace, std::string());
+    m_shown = m_workspace.lastRun();
+    if (const QString refusal = chartRefusal(*run); !refusal.isEmpty()) {
+        showRefusal(refusal);
         return;
     }
-    fillPlots(content, *m_damagePlot, *m_axlePlot, *m_tornadoPlot);
+    const RunContent& content = run->content();
+    fillPlots(*run, *m_damagePlot, *m_axlePlot, *m_tornadoPlot);
     showTable(*m_table, zan::sensitivityTable(content.sensitivity));
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     showTable(*m_alternatives, zan::alternativesTable(content.alternatives));
@@ -174,6 +189,13 @@ void DamageChartWindow::refresh() {
     m_message->clear();
     m_pages->setCurrentWidget(m_charts);
     m_save->setEnabled(true);
+}
+
+void DamageChartWindow::showInputsChanged() {
+    const bool changed = m_workspace.inputsChangedSinceRun();
+    if (changed)
+        m_staleNotice->setText(inputsChangedMark(*m_workspace.lastRun()));
+    m_staleNotice->setVisible(changed);
 }
 
 void DamageChartWindow::showRefusal(const QString& message) {

@@ -11,6 +11,7 @@
 #include <QByteArray>
 #include <QDialog>
 #include <QString>
+#include <memory>
 #include <optional>
 
 #include "model/expected.h"
@@ -23,6 +24,7 @@ class QTableWidget;
 namespace zan {
 
 class Platform;
+class Run;
 class Workspace;
 class DamageCurvePlot;
 class AxleDamagePlot;
@@ -72,12 +74,15 @@ class DamageChartWindow : public QDialog {
     void createButtons();
     void chooseAndSaveImage();
     void showRefusal(const QString& message);
+    void showInputsChanged();
     // The charts as image file bytes; nothing when they could not be drawn.
     std::optional<QByteArray> renderPng() const;
     std::optional<QByteArray> renderSvg() const;
 
     const Workspace& m_workspace;
     Platform& m_platform;
+    std::shared_ptr<const Run> m_shown;  // the run whose charts are shown; null before any
+    QLabel* m_staleNotice = nullptr;
     QStackedWidget* m_pages = nullptr;
     QWidget* m_charts = nullptr;
     QLabel* m_message = nullptr;

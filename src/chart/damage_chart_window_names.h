@@ -18,6 +18,8 @@ inline constexpr const char* kAlternativesCaption = "Design alternatives";
 inline constexpr const char* kMessage = "lblMessage";
 // Holds the charts, so that they scroll on a screen too small for them.
 inline constexpr const char* kScroll = "scrCharts";
+// Over the charts while the inputs differ from those of the run they show.
+inline constexpr const char* kInputsChanged = "lblChartInputsChanged";
 
 inline constexpr const char* kSaveImage = "cmdSaveImage";
 inline constexpr const char* kSaveImageCaption = "Save &Image...";

@@ -192,7 +192,7 @@ void DamageCurvePlot::drawThicknessAxis(QPainter& painter, const QRectF& area) c
 void DamageCurvePlot::drawCurves(QPainter& painter, const QRectF& area) const {
     painter.save();
     painter.setClipRect(area);
-    const double yLimit = map(area, thicknessMin(), 100.0).y();
+    const double yLimit = map(area, thicknessMin(), kDamageLimitPercent).y();
     painter.setPen(QPen(chart::kLimit, 1.5, Qt::DashLine));
     painter.drawLine(QPointF(area.left(), yLimit), QPointF(area.right(), yLimit));
     drawLabel(painter, QPointF(area.right() - 4, yLimit - 18), QStringLiteral("100 %"),

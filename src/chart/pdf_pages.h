@@ -30,8 +30,8 @@ struct PdfPageHeader {
     QString program;
     QString inputs;   // the file the inputs came from, or what stands for none
     QString created;  // date and time
-    // Said in the middle of every page's header when not empty: that the tables belong to
-    // inputs other than those the memo shows.
+    // Said in the middle of every page's header when not empty: that the inputs have changed
+    // since the run the memo was written from.
     QString notice;
 };
 

@@ -24,7 +24,9 @@
 #include "io/report.h"
 #include "io/verdict.h"
 #include "model/calculation_details.h"
+#include "model/input_ranges.h"
 #include "model/message.h"
+#include "model/run.h"
 #include "model/version.h"
 #include "model/workspace.h"
 #include "platform/fixed_font.h"
@@ -238,31 +240,29 @@ TextTable projectTable(const ProjectInfo& project) {
     return table;
 }
 
-// Every input exactly as typed: the report rounds them to its patterns.
+// Every input exactly as typed (the report rounds them to its patterns), in the core's
+// table order, the two options after the pavement's values.
 TextTable inputsTable(const Workspace& workspace) {
     const PavementInputs& p = workspace.pavement();
-    const TrafficInputs& t = workspace.traffic();
     const auto yesNo = [](bool yes) {
         return QString::fromLatin1(yes ? caption::kYes : caption::kNo);
     };
     TextTable table;
     table.headings << tr("Input") << tr("As entered").replace(QLatin1Char(' '), QChar::Nbsp);
-    table.rows = {
+    table.rows.push_back(
         wordRow({tr("Unit system"),
-                 workspace.unitSystem() == UnitSystem::Metric ? tr("Metric") : tr("English")}),
-        wordRow({fromCore(p.thicknessCaption), fromCore(p.thickness)}),
-        wordRow({fromCore(p.subgradeModulusCaption), fromCore(p.subgradeModulus)}),
-        wordRow({fromCore(p.modulusOfRuptureCaption), fromCore(p.modulusOfRupture)}),
-        wordRow({fromCore(caption::kShoulderFrame), yesNo(p.concreteShoulder)}),
-        wordRow({fromCore(caption::kDowelFrame), yesNo(p.doweledJoints)}),
-        wordRow({fromCore(caption::kAverageDailyTraffic), fromCore(t.averageDailyTraffic)}),
-        wordRow({fromCore(caption::kTruckPercent), fromCore(t.truckPercent)}),
-        wordRow({fromCore(caption::kGrowthPercent), fromCore(t.growthPercent)}),
-        wordRow({fromCore(caption::kDirectionPercent), fromCore(t.directionPercent)}),
-        wordRow({fromCore(caption::kLanePercent), fromCore(t.lanePercent)}),
-        wordRow({fromCore(caption::kDesignPeriod), fromCore(t.designPeriod)}),
-        wordRow({fromCore(caption::kLoadSafetyFactor), fromCore(t.loadSafetyFactor)}),
-    };
+                 workspace.unitSystem() == UnitSystem::Metric ? tr("Metric") : tr("English")}));
+    for (const InputRange& entry : inputRanges()) {
+        if (isAxleField(entry.field))
+            continue;
+        table.rows.push_back(wordRow({fromCore(inputCaption(workspace, entry.field, 0)),
+                                      fromCore(inputText(workspace, entry.field, 0))}));
+        if (entry.field == InputField::ModulusOfRupture) {
+            table.rows.push_back(
+                wordRow({fromCore(caption::kShoulderFrame), yesNo(p.concreteShoulder)}));
+            table.rows.push_back(wordRow({fromCore(caption::kDowelFrame), yesNo(p.doweledJoints)}));
+        }
+    }
     return table;
 }
 
@@ -288,15 +288,30 @@ QString programLine() {
     return fromCore(kMainWindowTitle) + QLatin1Char(' ') + QString::fromLatin1(programVersion());
 }
 
-// The page a reviewer reads first and signs: the project, the verdict of the last run, the
-// inputs as entered, the program that computed them, and the lines to sign.
-void addMemoPage(std::vector<PdfBlock>& blocks, const Page& page, const Workspace& workspace,
+// The run's input warnings, one a line, under their heading; nothing when there are none.
+void addWarnings(std::vector<PdfBlock>& blocks, const Page& page, const Run& run, double gap) {
+    if (run.warnings().empty())
+        return;
+    blocks.push_back(heading(page, tr("Warnings"), false, kBodyPoints + 1));
+    QStringList lines;
+    for (const std::string& warning : run.warnings())
+        lines << QStringLiteral("\u2022 ") + fromCore(warning);
+    blocks.push_back(
+        textBlock(page, lines.join(QLatin1Char('\n')), sansFont(kBodyPoints), 0.25 * gap));
+}
+
+// The page a reviewer reads first and signs: the project, the verdict of the run, its
+// warnings, the inputs as the run read them, the program that computed them, and the lines
+// to sign.
+void addMemoPage(std::vector<PdfBlock>& blocks, const Page& page, const Run& run,
                  const PdfReportOptions& options) {
+    const Workspace& workspace = run.workspace();
     const double gap = QFontMetricsF(sansFont(kBodyPoints), &page.device).lineSpacing();
     blocks.push_back(heading(page, tr("Design memo"), false, kHeadingPoints));
     blocks.push_back(tableBlock(page, projectTable(workspace.project()), 0.5 * gap));
     blocks.push_back(
-        textBlock(page, fromCore(designVerdict(workspace)), sansFont(kBodyPoints + 1, true), gap));
+        textBlock(page, fromCore(designVerdict(run)), sansFont(kBodyPoints + 1, true), gap));
+    addWarnings(blocks, page, run, gap);
     blocks.push_back(heading(page, tr("Inputs as entered"), false, kBodyPoints + 1));
     blocks.push_back(tableBlock(page, inputsTable(workspace), 0.5 * gap, TableWidth::Natural));
     const char* spectrum = builtInSpectrumName(workspace.axles(), workspace.unitSystem());
@@ -354,16 +369,16 @@ void addAlternatives(std::vector<PdfBlock>& blocks, const Page& page,
 // The damage curve and the bars on one page; the sensitivity table, the tornado and the
 // design alternatives on the next. Without a recommended thickness, the search's message in
 // place of the charts, as the window shows it, and the alternatives.
-void addCharts(std::vector<PdfBlock>& blocks, const Page& page, const ChartContent& content,
-               Plots& plots) {
+void addCharts(std::vector<PdfBlock>& blocks, const Page& page, const Run& run, Plots& plots) {
+    const RunContent& content = run.content();
     const QString title = tr(damageChartWindowNames::kTitle);
     blocks.push_back(heading(page, title, true, kHeadingPoints));
-    if (!content.refusal.isEmpty()) {
-        blocks.push_back(textBlock(page, content.refusal, sansFont(kBodyPoints), 0.0));
+    if (const QString refusal = chartRefusal(run); !refusal.isEmpty()) {
+        blocks.push_back(textBlock(page, refusal, sansFont(kBodyPoints), 0.0));
         addAlternatives(blocks, page, content.alternatives);
         return;
     }
-    fillPlots(content, plots.damage, plots.axles, plots.tornado);
+    fillPlots(run, plots.damage, plots.axles, plots.tornado);
     const double gap = QFontMetricsF(sansFont(kBodyPoints), &page.device).lineSpacing();
     const double room = page.content.height() - blocks.back().height - 2 * gap;
     const double curveHeight = std::min(0.66 * page.content.width(), 0.48 * room);
@@ -405,8 +420,8 @@ TextTable detailsPart(const DetailsTable& details, UnitSystem units, std::size_t
     return table;
 }
 
-void addDetails(std::vector<PdfBlock>& blocks, const Page& page, const Workspace& workspace) {
-    const AnalysisResults& results = workspace.results();
+void addDetails(std::vector<PdfBlock>& blocks, const Page& page, const Run& run) {
+    const AnalysisResults& results = run.results();
     blocks.push_back(heading(page, tr("Calculation details"), true, kHeadingPoints));
     if (!results.fatigueSelected && !results.erosionSelected) {
         blocks.push_back(textBlock(page,
@@ -415,8 +430,8 @@ void addDetails(std::vector<PdfBlock>& blocks, const Page& page, const Workspace
                                    sansFont(kBodyPoints), 0.0));
         return;
     }
-    const UnitSystem units = workspace.unitSystem();
-    const DetailsTable details = readableDetailsTable(calculationDetails(results), units);
+    const UnitSystem units = run.inputs().units;
+    const DetailsTable details = readableDetailsTable(run.content().details, units);
     blocks.push_back(textBlock(page, fromCore(details.modelUnits), sansFont(kBodyPoints), 0.0));
     const double gap = QFontMetricsF(sansFont(kBodyPoints), &page.device).lineSpacing();
     TextTable fatigue = detailsPart(details, units, kFirstFatigueColumn, kFirstErosionColumn);
@@ -430,11 +445,11 @@ void addDetails(std::vector<PdfBlock>& blocks, const Page& page, const Workspace
     addTable(blocks, page, erosion, 0.5 * gap, TableWidth::Full, font);
 }
 
-PdfPageHeader pageHeader(const Workspace& workspace, const PdfReportOptions& options) {
-    return PdfPageHeader{
-        programLine(), options.inputFile.isEmpty() ? tr("unsaved inputs") : options.inputFile,
-        options.created.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-        workspace.inputsChangedSinceRun() ? tr("Tables from earlier inputs") : QString()};
+PdfPageHeader pageHeader(const Run& run, const PdfReportOptions& options) {
+    return PdfPageHeader{programLine(),
+                         options.inputFile.isEmpty() ? tr("unsaved inputs") : options.inputFile,
+                         options.created.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+                         options.inputsChanged ? inputsChangedMark(run) : QString()};
 }
 
 void setUp(QPdfWriter& writer, const PdfReportOptions& options) {
@@ -466,11 +481,7 @@ QPageSize pageSizeFor(const QLocale& locale) {
     }
 }
 
-Expected<QByteArray, QString> buildPdfReport(const Workspace& workspace,
-                                             const PdfReportOptions& options) {
-    const auto report = writeReport(workspace);
-    if (!report)
-        return failure(fromCore(report.error().message));
+Expected<QByteArray, QString> buildPdfReport(const Run& run, const PdfReportOptions& options) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -479,24 +490,32 @@ Expected<QByteArray, QString> buildPdfReport(const Workspace& workspace,
     const Page page{writer, pageFrame(writer).content};
 
     std::vector<PdfBlock> blocks;
-    addMemoPage(blocks, page, workspace, options);
+    addMemoPage(blocks, page, run, options);
     const std::size_t reportStart = blocks.size();
-    if (auto added = addReport(blocks, page, fromCoreLineList(*report)); !added)
+    if (auto added = addReport(blocks, page, fromCoreLineList(run.report())); !added)
         return failure(added.error());
     blocks[reportStart].newPage = true;
-    const ChartContent content = chartContent(workspace);
     Plots plots;
-    addCharts(blocks, page, content, plots);
-    addDetails(blocks, page, workspace);
-    if (auto drawn = drawPages(writer, pageHeader(workspace, options), blocks); !drawn)
+    addCharts(blocks, page, run, plots);
+    addDetails(blocks, page, run);
+    if (auto drawn = drawPages(writer, pageHeader(run, options), blocks); !drawn)
         return failure(drawn.error());
     return bytes;
 }
 
+Expected<QByteArray, QString> buildPdfReport(Workspace& workspace,
+                                             const PdfReportOptions& options) {
+    // The run every document is written from: its inputs beside its own tables.
+    const auto run = documentRun(workspace);
+    if (!run)
+        return failure(fromCore(run.error()));
+    PdfReportOptions marked = options;
+    marked.inputsChanged = workspace.inputsChangedSinceRun();
+    return buildPdfReport(**run, marked);
+}
+
 Expected<Done, QString> exportPdfReport(Workspace& workspace, const QString& path,
                                         const PdfReportOptions& options) {
-    // As Save Report does; the builder then writes the report, once.
-    workspace.createInputSections();
     const auto pdf = buildPdfReport(workspace, options);
     if (!pdf)
         return failure(pdf.error());

@@ -5,9 +5,9 @@
 // longest line fits; the charts of the damage chart window, drawn by the same plots as
 // vectors, with the design alternatives; and the calculation details of the last run.
 //
-// The builder only reads the workspace; the caller creates the input sections first, as Save
-// Report does. The date, the file name and the page size come in the options, so that a
-// test gets the same document every time.
+// The memo is written from one run alone; it analyses and searches nothing. The date, the
+// file name and the page size come in the options, so that a test gets the same document
+// every time.
 
 #include <QByteArray>
 #include <QDateTime>
@@ -20,22 +20,29 @@ class QLocale;
 
 namespace zan {
 
+class Run;
 class Workspace;
 
 struct PdfReportOptions {
     QString inputFile;  // the .DEF file the inputs came from, as shown; empty when none
     QDateTime created;
     QPageSize pageSize{QPageSize::A4};
+    // The inputs have changed since the run: every page says so, with the run's time.
+    bool inputsChanged = false;
 };
 
 // Letter where the locale's measurement system is the US one or the country prints on
 // Letter paper (Canada, Mexico, the Philippines and others of the Americas); A4 elsewhere.
 QPageSize pageSizeFor(const QLocale& locale);
 
-// The PDF file's bytes, or the message saying why there are none: the report's own (as Save
-// Report gives it) or why the pages could not be laid out or drawn.
-Expected<QByteArray, QString> buildPdfReport(const Workspace& workspace,
-                                             const PdfReportOptions& options);
+// The PDF file's bytes, written from the run alone (its inputs, report, verdict, warnings,
+// charts and details), or the message saying why the pages could not be laid out or drawn.
+Expected<QByteArray, QString> buildPdfReport(const Run& run, const PdfReportOptions& options);
+
+// The memo of the workspace's document run (commands.h: the last run, or the current inputs
+// before any), marked on every page when the inputs have changed since. Creates the input
+// sections as Save Report does, and so locks the unit choice.
+Expected<QByteArray, QString> buildPdfReport(Workspace& workspace, const PdfReportOptions& options);
 
 // File > Export PDF after its file dialog: creates the input sections as Save Report does
 // (and so locks the unit choice), builds the memo and writes it to `path` through the core's

@@ -7,6 +7,7 @@
 
 #include "chart/damage_chart_window_names.h"
 #include "model/design_search.h"
+#include "model/input_ranges.h"
 #include "platform/latin1.h"
 
 namespace zan {
@@ -26,7 +27,7 @@ void TornadoPlot::setSensitivity(const Sensitivity& sensitivity) {
     m_base = sensitivity.base.thickness;
     m_bars.clear();
     for (const SensitivityRow& row : sensitivity.rows)
-        m_bars.push_back(Bar{fromCore(sensitivityInputName(row.input, sensitivity.units)),
+        m_bars.push_back(Bar{fromCore(shortInputName(row.input, sensitivity.units)),
                              row.lower.thickness, row.upper.thickness});
     std::stable_sort(m_bars.begin(), m_bars.end(),
                      [](const Bar& a, const Bar& b) { return a.swing() > b.swing(); });

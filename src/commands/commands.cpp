@@ -21,7 +21,9 @@
 #include "io/report.h"
 #include "model/analysis.h"
 #include "model/design_search.h"
+#include "model/input_ranges.h"
 #include "model/numbers.h"
+#include "model/run.h"
 
 namespace zan {
 namespace {
@@ -59,8 +61,8 @@ const char* analysisTitle(AnalysisKind kind) {
 
 // Empty when no selected total exceeds 100 % (exactly 100 does not).
 std::string damageWarning(AnalysisKind kind, const AnalysisResults& results) {
-    const bool fatigueExceeds = results.totalFatigueDamage > 100.0f;
-    const bool erosionExceeds = results.totalErosionDamage > 100.0f;
+    const bool fatigueExceeds = exceedsDamageLimit(results.totalFatigueDamage);
+    const bool erosionExceeds = exceedsDamageLimit(results.totalErosionDamage);
     switch (kind) {
         case AnalysisKind::Fatigue:
             return fatigueExceeds ? kFatigueExceeds : "";
@@ -175,9 +177,11 @@ CommandOutcome performAnalysis(Workspace& workspace, AnalysisKind kind) {
         return refused(CommandStatus::Refused, report.error().message, title);
 
     workspace.commitResults(*run);
-    workspace.recordRun(kind == AnalysisKind::Fatigue   ? RunKind::Fatigue
-                        : kind == AnalysisKind::Erosion ? RunKind::Erosion
-                                                        : RunKind::Both);
+    workspace.commitRun(std::make_shared<const Run>(kind == AnalysisKind::Fatigue ? RunKind::Fatigue
+                                                    : kind == AnalysisKind::Erosion
+                                                        ? RunKind::Erosion
+                                                        : RunKind::Both,
+                                                    workspace, *report, Run::Clock::now()));
     CommandOutcome outcome;
     outcome.report = std::move(*report);
     std::string warning = damageWarning(kind, *run);
@@ -205,7 +209,8 @@ CommandOutcome computeDesignThickness(Workspace& workspace) {
         return refused(CommandStatus::Refused, report.error().message, kDesignThicknessTitle);
     }
     workspace.commitResults(found->results);
-    workspace.recordRun(RunKind::DesignSearch);
+    workspace.commitRun(
+        std::make_shared<const Run>(RunKind::DesignSearch, workspace, *report, Run::Clock::now()));
 
     const char* unit = workspace.unitSystem() == UnitSystem::Metric ? "  cm." : "  in.";
     CommandOutcome outcome;
@@ -271,37 +276,34 @@ std::string_view unsavableMark(std::string_view text, bool quoted) {
     return {};
 }
 
+// Where the messages say a text is: the dialog that holds it.
+std::string sectionOf(const InputRange& entry, std::size_t row) {
+    if (entry.pavementText)
+        return "Pavement Data";
+    if (entry.trafficText)
+        return "Traffic Data";
+    return "Axle-Load Categories, row " + std::to_string(row + 1);
+}
+
 // The first text the input data file could not give back as it stands, as the message names
-// it; nothing when every text can be saved.
+// it; nothing when every text can be saved. The axle-load texts are quoted in the file.
 std::optional<std::string> unsavableText(const Workspace& workspace) {
-    const PavementInputs& p = workspace.pavement();
-    const TrafficInputs& t = workspace.traffic();
-    const auto inSection =
-        [](const char* section,
-           std::initializer_list<const std::string*> texts) -> std::optional<std::string> {
-        for (const std::string* text : texts)
-            if (auto mark = unsavableMark(*text, false); !mark.empty())
-                return std::string(section) + " holds " + std::string(mark);
-        return std::nullopt;
+    const auto holds = [](const std::string& where, std::string_view mark) {
+        return where + " holds " + std::string(mark);
     };
-    if (auto found =
-            inSection("Pavement Data", {&p.thickness, &p.subgradeModulus, &p.modulusOfRupture}))
-        return found;
-    if (auto found =
-            inSection("Traffic Data",
-                      {&t.averageDailyTraffic, &t.truckPercent, &t.growthPercent,
-                       &t.directionPercent, &t.lanePercent, &t.loadSafetyFactor, &t.designPeriod}))
-        return found;
-    const auto& rows = workspace.axles().rows;
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        for (const std::string* text :
-             {&rows[i].singleLoad, &rows[i].singleCount, &rows[i].tandemLoad, &rows[i].tandemCount})
-            if (auto mark = unsavableMark(*text, true); !mark.empty())
-                return "Axle-Load Categories, row " + std::to_string(i + 1) + " holds " +
-                       std::string(mark);
+    for (bool axles : {false, true})
+        for (std::size_t row = 0; row < (axles ? std::size_t{kAxleRows} : 1); ++row)
+            for (const InputRange& entry : inputRanges())
+                if (isAxleField(entry.field) == axles)
+                    if (auto mark = unsavableMark(inputText(workspace, entry.field, row), axles);
+                        !mark.empty())
+                        return holds(sectionOf(entry, row), mark);
     const ProjectInfo& q = workspace.project();
-    return inSection("Project Information", {&q.project, &q.location, &q.client, &q.designer,
-                                             &q.checker, &q.revision, &q.notes});
+    for (const std::string* text :
+         {&q.project, &q.location, &q.client, &q.designer, &q.checker, &q.revision, &q.notes})
+        if (auto mark = unsavableMark(*text, false); !mark.empty())
+            return holds("Project Information", mark);
+    return std::nullopt;
 }
 
 }  // namespace
@@ -314,12 +316,37 @@ Expected<std::string, std::string> inputDataFileBytes(Workspace& workspace) {
     return writeDefFile(workspace);
 }
 
-Expected<std::string, std::string> reportForSaveOrPrint(Workspace& workspace) {
+CommandOutcome repeatLastRun(Workspace& workspace) {
+    switch (workspace.lastRunKind()) {
+        case RunKind::Fatigue:
+            return performAnalysis(workspace, AnalysisKind::Fatigue);
+        case RunKind::Erosion:
+            return performAnalysis(workspace, AnalysisKind::Erosion);
+        case RunKind::Both:
+            return performAnalysis(workspace, AnalysisKind::Both);
+        case RunKind::DesignSearch:
+            return computeDesignThickness(workspace);
+        case RunKind::None:
+            break;
+    }
+    return CommandOutcome{};
+}
+
+Expected<std::shared_ptr<const Run>, std::string> documentRun(Workspace& workspace) {
     workspace.createInputSections();
+    if (workspace.lastRun())
+        return workspace.lastRun();
     auto report = writeReport(workspace);
     if (!report)
         return failure(report.error().message);
-    return std::move(*report);
+    return Run::ofCurrentInputs(workspace, std::move(*report));
+}
+
+Expected<std::string, std::string> reportForSaveOrPrint(Workspace& workspace) {
+    auto run = documentRun(workspace);
+    if (!run)
+        return failure(run.error());
+    return (*run)->report();
 }
 
 Expected<Done, std::string> writeFileSafely(const std::string& path, std::string_view bytes) {

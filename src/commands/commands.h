@@ -7,12 +7,14 @@
 // always has; the readers and writers it calls change nothing.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "model/expected.h"
 #include "model/message.h"
+#include "model/run.h"
 #include "model/workspace.h"
 
 namespace zan {
@@ -43,6 +45,33 @@ CommandOutcome performAnalysis(Workspace& workspace, AnalysisKind kind);
 // Compute Design Thickness: writes the found thickness into the trial thickness text.
 CommandOutcome computeDesignThickness(Workspace& workspace);
 
+// Analyse Again: the last run's command on the inputs as they are now (after Compute Design
+// Thickness, the search again). Before any run it does nothing.
+CommandOutcome repeatLastRun(Workspace& workspace);
+
+// What every front end says while the inputs differ from the last run's.
+namespace runText {
+// Beside the results (the desktop's status bar, the web page's verdict).
+inline constexpr const char* kInputsChangedNotice =
+    "The inputs changed after the last analysis: the report's tables are from the earlier "
+    "inputs.";
+inline constexpr const char* kAnalyseAgain = "&Analyse Again";
+inline constexpr const char* kAnalyseAgainTip =
+    "Run the last analysis again at the inputs as they are now.";
+// Before a document leaves; Yes analyses again, No writes the last run as it was.
+inline constexpr const char* kAnalyseAgainQuestion =
+    "The inputs have changed since the last analysis, so the tables do not belong to them. "
+    "Analyse again first?";
+// On every page of a document written from the last run after No, with the run's time.
+inline constexpr const char* kInputsChangedMark = "Inputs changed after this analysis";
+}  // namespace runText
+
+// The run every document is written from: the last run, whatever the inputs are now (the
+// front end says when they differ and asks before a document leaves); before any run, the
+// current inputs without tables, as their report has always been. Creates the input sections
+// not yet created, as Save Report always has.
+Expected<std::shared_ptr<const Run>, std::string> documentRun(Workspace& workspace);
+
 // A .DEF is about 400 bytes: a larger file is not an input data file, and it is refused
 // before a byte of it is read.
 constexpr std::uintmax_t kMaxInputDataFileBytes = std::uintmax_t{1} << 20;
@@ -65,9 +94,8 @@ CommandOutcome readDataBytes(Workspace& workspace, std::string_view bytes,
 // double quote in an axle-load text, would read back as other inputs than those saved.
 Expected<std::string, std::string> inputDataFileBytes(Workspace& workspace);
 
-// File > Save Report and File > Print Report: the report written afresh from the current
-// inputs and the last results (not taken from the report box), or the message saying why it
-// cannot be written.
+// File > Save Report and File > Print Report: the report of the document run, its own inputs
+// beside its own tables, or the message saying why it cannot be written.
 Expected<std::string, std::string> reportForSaveOrPrint(Workspace& workspace);
 
 // Writes `bytes` to `path` through a temporary file beside it, flushed to the disk, and a

@@ -24,15 +24,14 @@ namespace {
 // and tooltips are the core's.
 struct AxleColumn {
     const char* arrayName;
-    std::string AxleRowTexts::*text;
     InputField field;
 };
 constexpr std::size_t kColumns = 4;
 constexpr std::array<AxleColumn, kColumns> kAxleColumns = {{
-    {names::kSingleLoads, &AxleRowTexts::singleLoad, InputField::SingleAxleLoad},
-    {names::kSingleCounts, &AxleRowTexts::singleCount, InputField::SingleAxleCount},
-    {names::kTandemLoads, &AxleRowTexts::tandemLoad, InputField::TandemAxleLoad},
-    {names::kTandemCounts, &AxleRowTexts::tandemCount, InputField::TandemAxleCount},
+    {names::kSingleLoads, InputField::SingleAxleLoad},
+    {names::kSingleCounts, InputField::SingleAxleCount},
+    {names::kTandemLoads, InputField::TandemAxleLoad},
+    {names::kTandemCounts, InputField::TandemAxleCount},
 }};
 
 constexpr std::size_t kRows = static_cast<std::size_t>(kAxleRows);
@@ -93,8 +92,8 @@ void AxleLoadDialog::createValueFields(QGridLayout& grid) {
             const AxleColumn& c = kAxleColumns[column];
             const std::string name = std::string(c.arrayName) + "_" + std::to_string(row);
             QLineEdit* edit =
-                addValueField(name.c_str(), [this, row, member = c.text]() -> std::string& {
-                    return m_workspace.ensureAxles().rows[row].*member;
+                addValueField(name.c_str(), [this, row, field = c.field]() -> std::string& {
+                    return ensureInputText(m_workspace, field, row);
                 });
             edit->setFixedWidth(
                 QFontMetrics(edit->font()).horizontalAdvance(QStringLiteral("0")) * 8 + 12);

@@ -78,15 +78,14 @@ QGridLayout* PavementDialog::createValueFields() {
     m_thicknessLabel = makeLabel(names::kThicknessLabel, labelFont);
     m_subgradeLabel = makeLabel(names::kSubgradeLabel, labelFont);
     m_ruptureLabel = makeLabel(names::kRuptureLabel, labelFont);
-    QLineEdit* thickness = addValueField(names::kThicknessField, [this]() -> std::string& {
-        return m_workspace.ensurePavement().thickness;
-    });
-    QLineEdit* subgrade = addValueField(names::kSubgradeField, [this]() -> std::string& {
-        return m_workspace.ensurePavement().subgradeModulus;
-    });
-    QLineEdit* rupture = addValueField(names::kRuptureField, [this]() -> std::string& {
-        return m_workspace.ensurePavement().modulusOfRupture;
-    });
+    const auto field = [this](const char* name, InputField input) {
+        return addValueField(name, [this, input]() -> std::string& {
+            return ensureInputText(m_workspace, input, 0);
+        });
+    };
+    QLineEdit* thickness = field(names::kThicknessField, InputField::TrialThickness);
+    QLineEdit* subgrade = field(names::kSubgradeField, InputField::SubgradeModulus);
+    QLineEdit* rupture = field(names::kRuptureField, InputField::ModulusOfRupture);
 
     auto* fields = new QGridLayout;
     fields->addWidget(m_thicknessLabel, 0, 0);

@@ -6,13 +6,11 @@
 
 namespace zan {
 
-bool isAcceptableValueText(std::string_view text) {
-    return isNumberText(text) && !(parseNumber(text) < 0.0);
-}
-
 std::string checkInputValue(Platform& platform, const std::string& valueText,
                             const std::string& fieldName, float minimum, float maximum) {
-    if (!isAcceptableValueText(valueText)) {
+    const FieldRange range{fieldName.c_str(), minimum, maximum};
+    const TextCheck check = checkValueText(valueText, range);
+    if (check == TextCheck::Invalid) {
         // The answer is not used: any button leaves the text for the dialog to refuse.
         platform.showMessage({.text = invalidNumberMessage(fieldName),
                               .title = kInputCheckTitle,
@@ -21,12 +19,10 @@ std::string checkInputValue(Platform& platform, const std::string& valueText,
         return valueText;
     }
 
-    const FieldRange range{fieldName.c_str(), minimum, maximum};
-    const RangePosition position = rangePosition(parseNumber(valueText), range);
-    if (position == RangePosition::Inside)
+    if (check == TextCheck::Inside)
         return valueText;
 
-    const bool belowMinimum = position == RangePosition::Below;
+    const bool belowMinimum = check == TextCheck::Below;
     const Answer answer = platform.showMessage({.text = rangeQuestion(range, belowMinimum),
                                                 .title = kInputCheckTitle,
                                                 .icon = Icon::None,

@@ -13,10 +13,6 @@ namespace zan {
 
 class Platform;
 
-// True for a text the dialogs accept at all: a whole number text (isNumberText) whose value
-// is not negative. Range violations do not matter here; the range is advice only.
-bool isAcceptableValueText(std::string_view text);
-
 // Checks one field's text and returns what the dialog writes back into the field: the text
 // unchanged, or the violated bound's text when the user accepts the suggestion. An invalid
 // text gets one message and comes back unchanged; the caller decides whether to refuse.

@@ -9,6 +9,7 @@
 #include <array>
 
 #include "field_tips.h"
+#include "model/input_ranges.h"
 #include "model/workspace.h"
 #include "platform/latin1.h"
 #include "traffic_dialog_names.h"
@@ -19,43 +20,30 @@ namespace names = trafficDialogNames;
 
 namespace {
 
-// The rows top to bottom: label, its caption, the value field and the text it edits.
+// The rows top to bottom: the input, its label and its value field. The caption, the text it
+// edits, the tooltip and the range are the core's (model/input_ranges.h).
 struct TrafficRow {
+    InputField field;
     const char* labelName;
-    const char* caption;
     const char* fieldName;
-    std::string TrafficInputs::*text;
 };
 constexpr std::array<TrafficRow, 7> kRows = {{
-    {names::kTrafficLabel, caption::kAverageDailyTraffic, names::kTrafficField,
-     &TrafficInputs::averageDailyTraffic},
-    {names::kTrucksLabel, caption::kTruckPercent, names::kTrucksField,
-     &TrafficInputs::truckPercent},
-    {names::kGrowthLabel, caption::kGrowthPercent, names::kGrowthField,
-     &TrafficInputs::growthPercent},
-    {names::kDirectionLabel, caption::kDirectionPercent, names::kDirectionField,
-     &TrafficInputs::directionPercent},
-    {names::kLaneLabel, caption::kLanePercent, names::kLaneField, &TrafficInputs::lanePercent},
-    {names::kSafetyFactorLabel, caption::kLoadSafetyFactor, names::kSafetyFactorField,
-     &TrafficInputs::loadSafetyFactor},
-    {names::kYearsLabel, caption::kDesignPeriod, names::kYearsField, &TrafficInputs::designPeriod},
+    {InputField::AverageDailyTraffic, names::kTrafficLabel, names::kTrafficField},
+    {InputField::TruckPercent, names::kTrucksLabel, names::kTrucksField},
+    {InputField::GrowthPercent, names::kGrowthLabel, names::kGrowthField},
+    {InputField::DirectionPercent, names::kDirectionLabel, names::kDirectionField},
+    {InputField::LanePercent, names::kLaneLabel, names::kLaneField},
+    {InputField::LoadSafetyFactor, names::kSafetyFactorLabel, names::kSafetyFactorField},
+    {InputField::DesignPeriod, names::kYearsLabel, names::kYearsField},
 }};
 
-// OK checks in the core table's order, which differs from the rows: the row of each field.
-// The ranges, and so the tooltips, are the same in both unit systems.
-struct TrafficCheck {
-    std::size_t row;
-    InputField field;
-};
-constexpr std::array<TrafficCheck, 7> kChecks = {{
-    {0, InputField::AverageDailyTraffic},
-    {1, InputField::TruckPercent},
-    {3, InputField::DirectionPercent},
-    {4, InputField::LanePercent},
-    {2, InputField::GrowthPercent},
-    {6, InputField::DesignPeriod},
-    {5, InputField::LoadSafetyFactor},
-}};
+// The row of a field; OK checks in the core table's order, which differs from the rows.
+std::size_t rowOf(InputField field) {
+    for (std::size_t i = 0; i < kRows.size(); ++i)
+        if (kRows[i].field == field)
+            return i;
+    return kRows.size();
+}
 
 }  // namespace
 
@@ -69,18 +57,18 @@ TrafficDialog::TrafficDialog(Workspace& workspace, Platform& platform, QWidget* 
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         const TrafficRow& row = kRows[i];
         QLabel* label = labels[i] = makeLabel(row.labelName, labelFont);
-        label->setText(fromCore(row.caption));
-        QLineEdit* edit = addValueField(row.fieldName, [this, member = row.text]() -> std::string& {
-            return m_workspace.ensureTraffic().*member;
+        label->setText(fromCore(inputRange(row.field).caption));
+        QLineEdit* edit = addValueField(row.fieldName, [this, field = row.field]() -> std::string& {
+            return ensureInputText(m_workspace, field, 0);
         });
         grid->addWidget(label, static_cast<int>(i), 0);
         grid->addWidget(edit, static_cast<int>(i), 1);
     }
     // Nothing here depends on the unit system, so the tooltips never change.
-    for (const TrafficCheck& check : kChecks) {
-        const QString tip = fromCore(fieldTooltip(check.field, UnitSystem::English));
-        m_fields[check.row].edit->setToolTip(tip);
-        labels[check.row]->setToolTip(tip);
+    for (std::size_t i = 0; i < kRows.size(); ++i) {
+        const QString tip = fromCore(fieldTooltip(kRows[i].field, UnitSystem::English));
+        m_fields[i].edit->setToolTip(tip);
+        labels[i]->setToolTip(tip);
     }
 
     const auto [okButton, cancelButton] =
@@ -102,8 +90,9 @@ TrafficDialog::TrafficDialog(Workspace& workspace, Platform& platform, QWidget* 
 void TrafficDialog::ok() {
     // This OK is quick: no busy pointer.
     CheckInProgress checking(*this);
-    for (const TrafficCheck& check : kChecks)
-        checkField(check.row, inputRange(check.field).range(UnitSystem::English));
+    for (const InputRange& entry : inputRanges())
+        if (entry.trafficText)
+            checkField(rowOf(entry.field), entry.range(UnitSystem::English));
 
     bool accepted = true;
     for (std::size_t i = 0; i < m_fields.size(); ++i)

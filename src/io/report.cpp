@@ -201,7 +201,7 @@ void writeSection(ReportText& out, const PrintedAxles& printed, const AnalysisRe
     out.stars(68).end();
     out.line();
     out.blanks(50).text("         Sum =  ").fixed(layout.total, 1, 9).end();
-    if (layout.total > 100.0f) {
+    if (exceedsDamageLimit(layout.total)) {
         out.line();
         out.blanks(layout.messageIndent).line(layout.message);
     }

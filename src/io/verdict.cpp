@@ -4,16 +4,18 @@
 #include <string>
 
 #include "model/numbers.h"
-#include "model/workspace.h"
+#include "model/run.h"
 
 namespace zan {
 namespace {
 
-// A damage counts as failing exactly when the report prints its "exceeds 100%" line.
-constexpr float kDamageLimit = 100.0f;  // percent
-
 std::string percent(float damage) {
     return formatFixed(damage, 1) + " %";
+}
+
+// "100 %"
+std::string limit() {
+    return formatFixed(kDamageLimitPercent, 0) + " %";
 }
 
 // As the report prints the trial thickness: "0.00", or the text when it is no number.
@@ -34,37 +36,38 @@ std::string governing(float fatigue, float erosion) {
 std::string bothParts(const AnalysisResults& results) {
     const float fatigue = results.totalFatigueDamage;
     const float erosion = results.totalErosionDamage;
-    const bool fatigueFails = fatigue > kDamageLimit;
-    const bool erosionFails = erosion > kDamageLimit;
+    const bool fatigueFails = exceedsDamageLimit(fatigue);
+    const bool erosionFails = exceedsDamageLimit(erosion);
     if (fatigueFails && erosionFails)
-        return "fatigue " + percent(fatigue) + " and erosion " + percent(erosion) +
-               " exceed 100 %: the slab fails in fatigue and erosion";
+        return "fatigue " + percent(fatigue) + " and erosion " + percent(erosion) + " exceed " +
+               limit() + ": the slab fails in fatigue and erosion";
     if (fatigueFails)
-        return "fatigue " + percent(fatigue) + " exceeds 100 %: the slab fails in fatigue";
+        return "fatigue " + percent(fatigue) + " exceeds " + limit() +
+               ": the slab fails in fatigue";
     if (erosionFails)
-        return "erosion " + percent(erosion) + " exceeds 100 %: the slab fails in erosion";
-    return "fatigue " + percent(fatigue) + ", erosion " + percent(erosion) +
-           " (both at most 100 %); " + governing(fatigue, erosion);
+        return "erosion " + percent(erosion) + " exceeds " + limit() +
+               ": the slab fails in erosion";
+    return "fatigue " + percent(fatigue) + ", erosion " + percent(erosion) + " (both at most " +
+           limit() + "); " + governing(fatigue, erosion);
 }
 
 std::string onePart(const char* part, float damage, const char* other) {
-    if (damage > kDamageLimit)
-        return std::string(part) + " " + percent(damage) + " exceeds 100 %: the slab fails in " +
-               part;
-    return std::string(part) + " " + percent(damage) + " (at most 100 %); " + other +
+    if (exceedsDamageLimit(damage))
+        return std::string(part) + " " + percent(damage) + " exceeds " + limit() +
+               ": the slab fails in " + part;
+    return std::string(part) + " " + percent(damage) + " (at most " + limit() + "); " + other +
            " not analysed";
 }
 
 }  // namespace
 
-std::string designVerdict(const Workspace& workspace) {
-    const AnalysisResults& results = workspace.results();
-    const RunKind run = workspace.lastRun();
-    if (run == RunKind::None || (!results.fatigueSelected && !results.erosionSelected))
+std::string designVerdict(const Run& run) {
+    const AnalysisResults& results = run.results();
+    if (!run.analysed() || (!results.fatigueSelected && !results.erosionSelected))
         return "No analysis has been run: there is no verdict yet.";
     const std::string lead =
-        (run == RunKind::DesignSearch ? "Recommended thickness " : "Trial thickness ") +
-        thicknessAsPrinted(workspace.lastRunInputs()) + ": ";
+        (run.kind() == RunKind::DesignSearch ? "Recommended thickness " : "Trial thickness ") +
+        thicknessAsPrinted(run.inputs()) + ": ";
     if (results.fatigueSelected && results.erosionSelected)
         return lead + bothParts(results);
     if (results.fatigueSelected)

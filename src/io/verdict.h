@@ -7,14 +7,13 @@
 
 namespace zan {
 
-class Workspace;
+class Run;
 
 // After Compute Design Thickness: "Recommended thickness 9.25 in: fatigue F %, erosion E %
 // (both at most 100 %); fatigue governs". After an analysis: "Trial thickness 7.50 in: ..."
 // with the damage of each part the run selected, which part exceeds 100 % and fails the slab,
-// or which governs when none does. The thickness and the inputs are those the run read, so
-// the verdict stays true to the tables when the inputs have changed since. Before any run,
-// a sentence saying there is none.
-std::string designVerdict(const Workspace& workspace);
+// or which governs when none does. The thickness is the one the run read. For a workspace's
+// documents before any run (Run::ofCurrentInputs), a sentence saying there is none.
+std::string designVerdict(const Run& run);
 
 }  // namespace zan

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "input_ranges.h"
 #include "numbers.h"
 #include "workspace.h"
 
@@ -15,59 +16,48 @@ bool finite(double v) {
     return std::isfinite(v);
 }
 
-Error inputError(AnalysisInput input, AnalysisProblem problem, UnitSystem units) {
-    Error e{input, problem};
+Error inputError(InputField input, AnalysisProblem problem, UnitSystem units) {
+    Error e;
+    e.input = input;
+    e.problem = problem;
     e.units = units;
     return e;
 }
 
-Error rowError(AnalysisInput input, AnalysisProblem problem, AxleType axle, int rowIndex,
+Error trafficError(AnalysisProblem problem, UnitSystem units) {
+    Error e;
+    e.subject = AnalysisSubject::TrafficProjection;
+    e.problem = problem;
+    e.units = units;
+    return e;
+}
+
+Error rowError(InputField input, AnalysisProblem problem, AxleType axle, int rowIndex,
                UnitSystem units) {
-    Error e{input, problem, axle, rowIndex + 1};
-    e.units = units;
+    Error e = inputError(input, problem, units);
+    e.axle = axle;
+    e.row = rowIndex + 1;
     return e;
 }
 
-const char* axleWord(AxleType axle) {
-    return axle == AxleType::Single ? "single" : "tandem";
+Error rowResultError(AnalysisProblem problem, AxleType axle, int rowIndex, UnitSystem units) {
+    Error e = rowError(InputField::SingleAxleLoad, problem, axle, rowIndex, units);
+    e.subject = AnalysisSubject::RowResult;
+    return e;
 }
 
 std::string inputName(const AnalysisError& e) {
-    const bool metric = e.units == UnitSystem::Metric;
-    switch (e.input) {
-        case AnalysisInput::TrialThickness:
-            return metric ? "The trial thickness h (cm)" : "The trial thickness h (in)";
-        case AnalysisInput::SubgradeModulus:
-            return metric ? "The subgrade modulus k (kPa/mm)" : "The subgrade modulus k (psi/in)";
-        case AnalysisInput::ModulusOfRupture:
-            return metric ? "The modulus of rupture Sc (kPa)" : "The modulus of rupture Sc (psi)";
-        case AnalysisInput::AverageDailyTraffic:
-            return "The average daily traffic ADT";
-        case AnalysisInput::TruckPercent:
-            return "The proportion of trucks TD";
-        case AnalysisInput::DirectionPercent:
-            return "The direction distribution DD";
-        case AnalysisInput::LanePercent:
-            return "The lane distribution LD";
-        case AnalysisInput::GrowthPercent:
-            return "The annual growth rate i";
-        case AnalysisInput::DesignPeriod:
-            return "The design period";
-        case AnalysisInput::LoadSafetyFactor:
-            return "The load safety factor LSF";
-        case AnalysisInput::TrafficProjection:
+    switch (e.subject) {
+        case AnalysisSubject::TrafficProjection:
             return "The projected truck traffic";
-        case AnalysisInput::AxleLoad:
-            return std::string("The ") + axleWord(e.axle) + " axle load in row " +
-                   std::to_string(e.row) + (metric ? " (kN)" : " (kips)");
-        case AnalysisInput::AxleCount:
-            return std::string("The number of ") + axleWord(e.axle) +
-                   " axles per 1000 trucks in row " + std::to_string(e.row);
-        case AnalysisInput::RowResult:
-            return std::string("The analysis of the ") + axleWord(e.axle) + " axle load in row " +
+        case AnalysisSubject::RowResult:
+            return std::string("The analysis of the ") +
+                   (e.axle == AxleType::Single ? "single" : "tandem") + " axle load in row " +
                    std::to_string(e.row);
+        case AnalysisSubject::Input:
+            break;
     }
-    return "An input";
+    return inputSubject(e.input, e.units, e.row);
 }
 
 // Reads an input text as a single-precision value, as the analysis stores it.
@@ -105,11 +95,11 @@ std::string analysisErrorMessage(const AnalysisError& e) {
     switch (e.problem) {
         case AnalysisProblem::NotPositive:
             // For the growth rate, 1 + i is what must stay positive.
-            if (e.input == AnalysisInput::GrowthPercent)
+            if (e.subject == AnalysisSubject::Input && e.input == InputField::GrowthPercent)
                 return name +
                        " is -100 % or less; the traffic cannot fall by all of itself or more "
                        "each year. Nothing was analysed.";
-            if (e.input == AnalysisInput::AxleLoad)
+            if (e.subject == AnalysisSubject::Input && isAxleField(e.input))
                 return name +
                        " is zero or negative after the load safety factor. "
                        "Every axle load must be greater than zero. Nothing was analysed.";
@@ -118,7 +108,7 @@ std::string analysisErrorMessage(const AnalysisError& e) {
         case AnalysisProblem::Negative:
             return name + " is negative; it must be zero or more. Nothing was analysed.";
         case AnalysisProblem::TooLarge:
-            if (e.input == AnalysisInput::TrafficProjection)
+            if (e.subject == AnalysisSubject::TrafficProjection)
                 return name +
                        " is too large to compute with; check ADT, TD, DD, LD, the growth rate and "
                        "the design period. Nothing was analysed.";
@@ -200,20 +190,20 @@ RunInputs readInputs(const PavementInputs& pavement, const TrafficInputs& traffi
 Check validateInputs(const RunInputs& in) {
     struct Rule {
         double value;
-        AnalysisInput input;
+        InputField input;
         bool mustBePositive;  // else any finite value passes here
     };
     const Rule finiteRules[] = {
-        {in.slab.thickness.value, AnalysisInput::TrialThickness, true},
-        {in.slab.subgradeModulus, AnalysisInput::SubgradeModulus, true},
-        {in.sc, AnalysisInput::ModulusOfRupture, true},
-        {in.adt, AnalysisInput::AverageDailyTraffic, false},
-        {in.td, AnalysisInput::TruckPercent, false},
-        {in.dd, AnalysisInput::DirectionPercent, false},
-        {in.ld, AnalysisInput::LanePercent, false},
-        {in.i, AnalysisInput::GrowthPercent, false},
-        {in.years, AnalysisInput::DesignPeriod, false},
-        {in.lsf, AnalysisInput::LoadSafetyFactor, true},
+        {in.slab.thickness.value, InputField::TrialThickness, true},
+        {in.slab.subgradeModulus, InputField::SubgradeModulus, true},
+        {in.sc, InputField::ModulusOfRupture, true},
+        {in.adt, InputField::AverageDailyTraffic, false},
+        {in.td, InputField::TruckPercent, false},
+        {in.dd, InputField::DirectionPercent, false},
+        {in.ld, InputField::LanePercent, false},
+        {in.i, InputField::GrowthPercent, false},
+        {in.years, InputField::DesignPeriod, false},
+        {in.lsf, InputField::LoadSafetyFactor, true},
     };
     for (const Rule& rule : finiteRules) {
         if (!finite(rule.value))
@@ -222,11 +212,9 @@ Check validateInputs(const RunInputs& in) {
             return failure(inputError(rule.input, AnalysisProblem::NotPositive, in.units));
     }
     const Rule signRules[] = {
-        {in.adt, AnalysisInput::AverageDailyTraffic, false},
-        {in.td, AnalysisInput::TruckPercent, false},
-        {in.dd, AnalysisInput::DirectionPercent, false},
-        {in.ld, AnalysisInput::LanePercent, false},
-        {in.years, AnalysisInput::DesignPeriod, false},
+        {in.adt, InputField::AverageDailyTraffic, false}, {in.td, InputField::TruckPercent, false},
+        {in.dd, InputField::DirectionPercent, false},     {in.ld, InputField::LanePercent, false},
+        {in.years, InputField::DesignPeriod, false},
     };
     for (const Rule& rule : signRules)
         if (rule.value < 0.0)
@@ -252,14 +240,13 @@ Expected<float, AnalysisError> projectTraffic(const RunInputs& in) {
     // A traffic that falls by all of itself or more each year has no meaning.
     if (in.i <= -1.0)
         return failure(
-            inputError(AnalysisInput::GrowthPercent, AnalysisProblem::NotPositive, in.units));
+            inputError(InputField::GrowthPercent, AnalysisProblem::NotPositive, in.units));
     const float trucks = single(in.adt * in.td / 100.0);  // trucks per day
     const double factor = growthFactor(in.i, static_cast<double>(in.years));
     const float thousands =
         single(in.ld * (static_cast<double>(trucks) * 365.0) * in.dd * factor / 1000.0);
     if (!finite(trucks) || !finite(factor) || !finite(thousands))
-        return failure(
-            inputError(AnalysisInput::TrafficProjection, AnalysisProblem::TooLarge, in.units));
+        return failure(trafficError(AnalysisProblem::TooLarge, in.units));
     return thousands;
 }
 
@@ -273,17 +260,22 @@ Check fillAxleRows(const RunInputs& in, float thousands, AnalysisResults& r) {
             r.axleLoad[a][ri] = load;
             r.expectedRepetitions[a][ri] =
                 single(in.counts[a][ri] * static_cast<double>(thousands));
-            auto refuse = [&](AnalysisInput input, AnalysisProblem problem) -> Check {
+            const bool singles = axle == AxleType::Single;
+            const InputField loadField =
+                singles ? InputField::SingleAxleLoad : InputField::TandemAxleLoad;
+            const InputField countField =
+                singles ? InputField::SingleAxleCount : InputField::TandemAxleCount;
+            auto refuse = [&](InputField input, AnalysisProblem problem) -> Check {
                 return failure(rowError(input, problem, axle, row, in.units));
             };
             if (!finite(load))
-                return refuse(AnalysisInput::AxleLoad, AnalysisProblem::TooLarge);
+                return refuse(loadField, AnalysisProblem::TooLarge);
             if (!(load > 0.0f))
-                return refuse(AnalysisInput::AxleLoad, AnalysisProblem::NotPositive);
+                return refuse(loadField, AnalysisProblem::NotPositive);
             if (!finite(r.expectedRepetitions[a][ri]))
-                return refuse(AnalysisInput::AxleCount, AnalysisProblem::TooLarge);
+                return refuse(countField, AnalysisProblem::TooLarge);
             if (in.counts[a][ri] < 0.0)
-                return refuse(AnalysisInput::AxleCount, AnalysisProblem::Negative);
+                return refuse(countField, AnalysisProblem::Negative);
         }
     }
     return Done{};
@@ -299,18 +291,16 @@ float rowDamage(float expected, float allowable) {
 template <typename... Values>
 Check checkRow(const RunInputs& in, AxleType axle, int row, float allowable, Values... values) {
     if (allowable == 0.0f)
-        return failure(rowError(AnalysisInput::RowResult, AnalysisProblem::NoAllowableRepetitions,
-                                axle, row, in.units));
+        return failure(
+            rowResultError(AnalysisProblem::NoAllowableRepetitions, axle, row, in.units));
     if (!(finite(values) && ...))
-        return failure(rowError(AnalysisInput::RowResult, AnalysisProblem::NoFiniteResult, axle,
-                                row, in.units));
+        return failure(rowResultError(AnalysisProblem::NoFiniteResult, axle, row, in.units));
     return Done{};
 }
 
 Check checkTotal(const RunInputs& in, float total) {
     if (!finite(total))
-        return failure(
-            inputError(AnalysisInput::TrafficProjection, AnalysisProblem::TooLarge, in.units));
+        return failure(trafficError(AnalysisProblem::TooLarge, in.units));
     return Done{};
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "expected.h"
+#include "input_field.h"
 #include "pavement_models.h"
 #include "units.h"
 
@@ -18,6 +19,18 @@ class Workspace;
 
 inline constexpr int kAxleRows = 10;
 inline constexpr float kUnlimitedThreshold = 1.0e8f;  // allowable repetitions counted as unlimited
+
+// The damage a slab may take, in percent of its life. A total above it fails the slab: the
+// report, the messages and the verdict say so. The thickness search wants the margin the
+// method asks for: a thickness passes only while both totals stay below the limit, so a
+// total of exactly 100 is within it, yet not chosen.
+inline constexpr float kDamageLimitPercent = 100.0f;
+constexpr bool exceedsDamageLimit(float damage) {
+    return damage > kDamageLimitPercent;
+}
+constexpr bool belowDamageLimit(float damage) {
+    return damage < kDamageLimitPercent;
+}
 
 // Per-row values indexed [axle type][row 0..9]; all single precision, as stored by the run.
 using RowTable = std::array<std::array<float, kAxleRows>, 2>;
@@ -77,23 +90,10 @@ bool allFinite(const RowTable& table);
 bool allFinite(const AnalysisResults& results);
 
 // Why a run was refused. The models break down for zero or negative thicknesses, moduli and
-// loads, and for values that overflow; such a run must not produce results.
-enum class AnalysisInput {
-    TrialThickness,
-    SubgradeModulus,
-    ModulusOfRupture,
-    AverageDailyTraffic,
-    TruckPercent,
-    DirectionPercent,
-    LanePercent,
-    GrowthPercent,
-    DesignPeriod,
-    LoadSafetyFactor,
-    TrafficProjection,
-    AxleLoad,
-    AxleCount,
-    RowResult,
-};
+// loads, and for values that overflow; such a run must not produce results. A refusal names
+// an input (model/input_field.h), the truck traffic projected from the inputs, or the
+// results of one axle row.
+enum class AnalysisSubject { Input, TrafficProjection, RowResult };
 
 // Negative traffic values and counts reach the analysis only through a data file (the dialogs
 // refuse them); they would give negative repetitions and damage that offsets real damage.
@@ -106,10 +106,11 @@ enum class AnalysisProblem {
 };
 
 struct AnalysisError {
-    AnalysisInput input;
-    AnalysisProblem problem;
-    AxleType axle = AxleType::Single;  // for the per-row inputs
-    int row = 0;                       // 1..10 for the per-row inputs
+    AnalysisSubject subject = AnalysisSubject::Input;
+    InputField input = InputField::TrialThickness;  // when the subject is an input
+    AnalysisProblem problem = AnalysisProblem::NotPositive;
+    AxleType axle = AxleType::Single;  // for the per-row inputs and results
+    int row = 0;                       // 1..10 for the per-row inputs and results
     UnitSystem units = UnitSystem::English;
 
     bool operator==(const AnalysisError&) const = default;

@@ -23,7 +23,7 @@ std::optional<DamagePoint> pointAt(const Workspace& workspace, float thickness) 
 }
 
 bool bothReachHundred(const DamagePoint& p) {
-    return p.totalFatigueDamage >= 100.0f && p.totalErosionDamage >= 100.0f;
+    return !belowDamageLimit(p.totalFatigueDamage) && !belowDamageLimit(p.totalErosionDamage);
 }
 
 // Grid thicknesses are whole multiples of the step; multiples of 0.25 and 0.5 are exact in

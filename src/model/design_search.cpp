@@ -10,7 +10,8 @@
 namespace zan {
 
 bool passes(const AnalysisResults& results) {
-    return results.totalFatigueDamage < 100.0f && results.totalErosionDamage < 100.0f;
+    return belowDamageLimit(results.totalFatigueDamage) &&
+           belowDamageLimit(results.totalErosionDamage);
 }
 
 std::string designSearchErrorMessage(const DesignSearchError& error) {

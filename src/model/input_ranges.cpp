@@ -15,119 +15,184 @@ constexpr FieldUnit kPer1000Trucks{"per 1000 trucks"};
 // The Metric bounds are the English ones converted with the factors of units.h and written
 // with the digits the dialogs have always shown; the traffic inputs carry no unit.
 constexpr std::array<InputRange, 14> kInputRanges = {{
-    {InputField::TrialThickness,
-     "thickness",
-     "h1",
-     "Trial slab thickness h",
-     {4.0f, 20.0f},
-     {"inches", "in"},
-     {10.16f, 50.8f},
-     {"centimetres", "cm"}},
-    {InputField::SubgradeModulus,
-     "subgradeModulus",
-     "k",
-     "Modulus of subgrade reaction k on top of the subbase",
-     {20.0f, 1000.0f},
-     {"psi per inch", "psi/in"},
-     {5.42f, 271.0f},
-     {"kPa per millimetre", "kPa/mm"}},
-    {InputField::ModulusOfRupture,
-     "modulusOfRupture",
-     "Sc",
-     "Modulus of rupture Sc of the concrete",
-     {400.0f, 2000.0f},
-     {"psi", "psi"},
-     {2756.0f, 13780.0f},
-     {"kPa", "kPa"}},
-    {InputField::AverageDailyTraffic,
-     "averageDailyTraffic",
-     "ADT",
-     "Average daily traffic ADT",
-     {1.0f, 1000000.0f},
-     {"vehicles per day in both directions"},
-     {1.0f, 1000000.0f},
-     {"vehicles per day in both directions"}},
-    {InputField::TruckPercent,
-     "truckPercent",
-     "TD",
-     "Proportion of trucks TD",
-     {0.0f, 100.0f},
-     {"percent of ADT", "%"},
-     {0.0f, 100.0f},
-     {"percent of ADT", "%"}},
-    {InputField::DirectionPercent,
-     "directionPercent",
-     "DD",
-     "Direction distribution DD",
-     {0.0f, 100.0f},
-     {"percent of the trucks in the design direction", "%"},
-     {0.0f, 100.0f},
-     {"percent of the trucks in the design direction", "%"}},
-    {InputField::LanePercent,
-     "lanePercent",
-     "LD",
-     "Lane distribution LD",
-     {0.0f, 100.0f},
-     {"percent of the design direction's trucks in the design lane", "%"},
-     {0.0f, 100.0f},
-     {"percent of the design direction's trucks in the design lane", "%"}},
-    {InputField::GrowthPercent,
-     "growthPercent",
-     "i",
-     "Annual growth rate i of the traffic",
-     {0.0f, 100.0f},
-     {"percent per year", "%"},
-     {0.0f, 100.0f},
-     {"percent per year", "%"}},
-    {InputField::DesignPeriod,
-     "designPeriod",
-     "Years",
-     "Design period",
-     {1.0f, 50.0f},
-     {"years", "years"},
-     {1.0f, 50.0f},
-     {"years", "years"}},
-    {InputField::LoadSafetyFactor,
-     "loadSafetyFactor",
-     "LSF",
-     "Load safety factor LSF",
-     {1.0f, 1.3f},
-     {"a multiplier on every axle load"},
-     {1.0f, 1.3f},
-     {"a multiplier on every axle load"}},
-    {InputField::SingleAxleLoad,
-     "singleLoad",
-     "Single Axle Load",
-     "Load of one single axle of this row, before the load safety factor",
-     {2.0f, 100.0f},
-     {"kips", "kips"},
-     {8.9f, 445.0f},
-     {"kilonewtons", "kN"}},
-    {InputField::SingleAxleCount,
-     "singleCount",
-     "Single Axle",
-     "Number of single axles of this row's load",
-     {0.0f, 10000.0f},
-     kPer1000Trucks,
-     {0.0f, 10000.0f},
-     kPer1000Trucks},
+    {.field = InputField::TrialThickness,
+     .id = "thickness",
+     .webId = "h",
+     .name = "h1",
+     .meaning = "Trial slab thickness h",
+     .subject = "The trial thickness h",
+     .subjectUnit = true,
+     .english = {4.0f, 20.0f},
+     .englishUnit = {"inches", "in"},
+     .metric = {10.16f, 50.8f},
+     .metricUnit = {"centimetres", "cm"},
+     .pavementText = &PavementInputs::thickness},
+    {.field = InputField::SubgradeModulus,
+     .id = "subgradeModulus",
+     .webId = "k",
+     .name = "k",
+     .meaning = "Modulus of subgrade reaction k on top of the subbase",
+     .subject = "The subgrade modulus k",
+     .subjectUnit = true,
+     .shortName = "k",
+     .english = {20.0f, 1000.0f},
+     .englishUnit = {"psi per inch", "psi/in"},
+     .metric = {5.42f, 271.0f},
+     .metricUnit = {"kPa per millimetre", "kPa/mm"},
+     .pavementText = &PavementInputs::subgradeModulus},
+    {.field = InputField::ModulusOfRupture,
+     .id = "modulusOfRupture",
+     .webId = "Sc",
+     .name = "Sc",
+     .meaning = "Modulus of rupture Sc of the concrete",
+     .subject = "The modulus of rupture Sc",
+     .subjectUnit = true,
+     .shortName = "Sc",
+     .english = {400.0f, 2000.0f},
+     .englishUnit = {"psi", "psi"},
+     .metric = {2756.0f, 13780.0f},
+     .metricUnit = {"kPa", "kPa"},
+     .pavementText = &PavementInputs::modulusOfRupture},
+    {.field = InputField::AverageDailyTraffic,
+     .id = "averageDailyTraffic",
+     .webId = "ADT",
+     .name = "ADT",
+     .meaning = "Average daily traffic ADT",
+     .subject = "The average daily traffic ADT",
+     .shortName = "ADT",
+     .caption = caption::kAverageDailyTraffic,
+     .english = {1.0f, 1000000.0f},
+     .englishUnit = {"vehicles per day in both directions"},
+     .metric = {1.0f, 1000000.0f},
+     .metricUnit = {"vehicles per day in both directions"},
+     .trafficText = &TrafficInputs::averageDailyTraffic},
+    {.field = InputField::TruckPercent,
+     .id = "truckPercent",
+     .webId = "TD",
+     .name = "TD",
+     .meaning = "Proportion of trucks TD",
+     .subject = "The proportion of trucks TD",
+     .shortName = "TD",
+     .caption = caption::kTruckPercent,
+     .english = {0.0f, 100.0f},
+     .englishUnit = {"percent of ADT", "%"},
+     .metric = {0.0f, 100.0f},
+     .metricUnit = {"percent of ADT", "%"},
+     .trafficText = &TrafficInputs::truckPercent},
+    {.field = InputField::DirectionPercent,
+     .id = "directionPercent",
+     .webId = "DD",
+     .name = "DD",
+     .meaning = "Direction distribution DD",
+     .subject = "The direction distribution DD",
+     .caption = caption::kDirectionPercent,
+     .english = {0.0f, 100.0f},
+     .englishUnit = {"percent of the trucks in the design direction", "%"},
+     .metric = {0.0f, 100.0f},
+     .metricUnit = {"percent of the trucks in the design direction", "%"},
+     .trafficText = &TrafficInputs::directionPercent},
+    {.field = InputField::LanePercent,
+     .id = "lanePercent",
+     .webId = "LD",
+     .name = "LD",
+     .meaning = "Lane distribution LD",
+     .subject = "The lane distribution LD",
+     .caption = caption::kLanePercent,
+     .english = {0.0f, 100.0f},
+     .englishUnit = {"percent of the design direction's trucks in the design lane", "%"},
+     .metric = {0.0f, 100.0f},
+     .metricUnit = {"percent of the design direction's trucks in the design lane", "%"},
+     .trafficText = &TrafficInputs::lanePercent},
+    {.field = InputField::GrowthPercent,
+     .id = "growthPercent",
+     .webId = "grow",
+     .name = "i",
+     .meaning = "Annual growth rate i of the traffic",
+     .subject = "The annual growth rate i",
+     .shortName = "Growth rate",
+     .caption = caption::kGrowthPercent,
+     .english = {0.0f, 100.0f},
+     .englishUnit = {"percent per year", "%"},
+     .metric = {0.0f, 100.0f},
+     .metricUnit = {"percent per year", "%"},
+     .trafficText = &TrafficInputs::growthPercent},
+    {.field = InputField::DesignPeriod,
+     .id = "designPeriod",
+     .webId = "Years",
+     .name = "Years",
+     .meaning = "Design period",
+     .subject = "The design period",
+     .shortName = "Design period",
+     .caption = caption::kDesignPeriod,
+     .english = {1.0f, 50.0f},
+     .englishUnit = {"years", "years"},
+     .metric = {1.0f, 50.0f},
+     .metricUnit = {"years", "years"},
+     .trafficText = &TrafficInputs::designPeriod},
+    {.field = InputField::LoadSafetyFactor,
+     .id = "loadSafetyFactor",
+     .webId = "LSF",
+     .name = "LSF",
+     .meaning = "Load safety factor LSF",
+     .subject = "The load safety factor LSF",
+     .shortName = "LSF",
+     .caption = caption::kLoadSafetyFactor,
+     .english = {1.0f, 1.3f},
+     .englishUnit = {"a multiplier on every axle load"},
+     .metric = {1.0f, 1.3f},
+     .metricUnit = {"a multiplier on every axle load"},
+     .trafficText = &TrafficInputs::loadSafetyFactor},
+    {.field = InputField::SingleAxleLoad,
+     .id = "singleLoad",
+     .webId = "single-load",
+     .name = "Single Axle Load",
+     .meaning = "Load of one single axle of this row, before the load safety factor",
+     .subject = "The single axle load",
+     .subjectUnit = true,
+     .caption = "Single Axle Load",
+     .english = {2.0f, 100.0f},
+     .englishUnit = {"kips", "kips"},
+     .metric = {8.9f, 445.0f},
+     .metricUnit = {"kilonewtons", "kN"},
+     .axleText = &AxleRowTexts::singleLoad},
+    {.field = InputField::SingleAxleCount,
+     .id = "singleCount",
+     .webId = "single-count",
+     .name = "Single Axle",
+     .meaning = "Number of single axles of this row's load",
+     .subject = "The number of single axles per 1000 trucks",
+     .caption = "Single Axles per 1000 Trucks",
+     .english = {0.0f, 10000.0f},
+     .englishUnit = kPer1000Trucks,
+     .metric = {0.0f, 10000.0f},
+     .metricUnit = kPer1000Trucks,
+     .axleText = &AxleRowTexts::singleCount},
     // The tandem load and count share one name in the messages.
-    {InputField::TandemAxleLoad,
-     "tandemLoad",
-     "Tandem Axle",
-     "Load of one tandem axle of this row, before the load safety factor",
-     {4.0f, 200.0f},
-     {"kips", "kips"},
-     {17.8f, 890.0f},
-     {"kilonewtons", "kN"}},
-    {InputField::TandemAxleCount,
-     "tandemCount",
-     "Tandem Axle",
-     "Number of tandem axles of this row's load",
-     {0.0f, 10000.0f},
-     kPer1000Trucks,
-     {0.0f, 10000.0f},
-     kPer1000Trucks},
+    {.field = InputField::TandemAxleLoad,
+     .id = "tandemLoad",
+     .webId = "tandem-load",
+     .name = "Tandem Axle",
+     .meaning = "Load of one tandem axle of this row, before the load safety factor",
+     .subject = "The tandem axle load",
+     .subjectUnit = true,
+     .caption = "Tandem Axle Load",
+     .english = {4.0f, 200.0f},
+     .englishUnit = {"kips", "kips"},
+     .metric = {17.8f, 890.0f},
+     .metricUnit = {"kilonewtons", "kN"},
+     .axleText = &AxleRowTexts::tandemLoad},
+    {.field = InputField::TandemAxleCount,
+     .id = "tandemCount",
+     .webId = "tandem-count",
+     .name = "Tandem Axle",
+     .meaning = "Number of tandem axles of this row's load",
+     .subject = "The number of tandem axles per 1000 trucks",
+     .caption = "Tandem Axles per 1000 Trucks",
+     .english = {0.0f, 10000.0f},
+     .englishUnit = kPer1000Trucks,
+     .metric = {0.0f, 10000.0f},
+     .metricUnit = kPer1000Trucks,
+     .axleText = &AxleRowTexts::tandemCount},
 }};
 
 constexpr bool tableInFieldOrder() {
@@ -210,82 +275,102 @@ RangePosition rangePosition(double value, const FieldRange& range) {
     return RangePosition::Above;  // a NaN too: it is no value within the range
 }
 
+bool isAcceptableValueText(std::string_view text) {
+    return isNumberText(text) && !(parseNumber(text) < 0.0);
+}
+
+TextCheck checkValueText(std::string_view text, const FieldRange& range) {
+    if (!isAcceptableValueText(text))
+        return TextCheck::Invalid;
+    switch (rangePosition(parseNumber(text), range)) {
+        case RangePosition::Below:
+            return TextCheck::Below;
+        case RangePosition::Inside:
+            return TextCheck::Inside;
+        case RangePosition::Above:
+            break;
+    }
+    return TextCheck::Above;
+}
+
 bool isAxleField(InputField field) {
     return field >= InputField::SingleAxleLoad;
 }
 
 const std::string& inputText(const Workspace& workspace, InputField field, std::size_t row) {
-    const PavementInputs& p = workspace.pavement();
-    const TrafficInputs& t = workspace.traffic();
-    const AxleRowTexts& a = workspace.axles().rows.at(isAxleField(field) ? row : 0);
-    switch (field) {
-        case InputField::TrialThickness:
-            return p.thickness;
-        case InputField::SubgradeModulus:
-            return p.subgradeModulus;
-        case InputField::ModulusOfRupture:
-            return p.modulusOfRupture;
-        case InputField::AverageDailyTraffic:
-            return t.averageDailyTraffic;
-        case InputField::TruckPercent:
-            return t.truckPercent;
-        case InputField::DirectionPercent:
-            return t.directionPercent;
-        case InputField::LanePercent:
-            return t.lanePercent;
-        case InputField::GrowthPercent:
-            return t.growthPercent;
-        case InputField::DesignPeriod:
-            return t.designPeriod;
-        case InputField::LoadSafetyFactor:
-            return t.loadSafetyFactor;
-        case InputField::SingleAxleLoad:
-            return a.singleLoad;
-        case InputField::SingleAxleCount:
-            return a.singleCount;
-        case InputField::TandemAxleLoad:
-            return a.tandemLoad;
-        case InputField::TandemAxleCount:
-            return a.tandemCount;
-    }
-    return p.thickness;
+    const InputRange& entry = inputRange(field);
+    if (entry.pavementText)
+        return workspace.pavement().*entry.pavementText;
+    if (entry.trafficText)
+        return workspace.traffic().*entry.trafficText;
+    return workspace.axles().rows.at(row).*entry.axleText;
+}
+
+std::string& ensureInputText(Workspace& workspace, InputField field, std::size_t row) {
+    const InputRange& entry = inputRange(field);
+    if (entry.pavementText)
+        return workspace.ensurePavement().*entry.pavementText;
+    if (entry.trafficText)
+        return workspace.ensureTraffic().*entry.trafficText;
+    return workspace.ensureAxles().rows.at(row).*entry.axleText;
 }
 
 std::string inputCaption(const Workspace& workspace, InputField field, std::size_t row) {
-    const PavementInputs& p = workspace.pavement();
-    const std::string rowText = ", row " + std::to_string(row + 1);
-    const char* loadUnit = workspace.unitSystem() == UnitSystem::Metric ? " (kN)" : " (kips)";
+    const InputRange& entry = inputRange(field);
     switch (field) {
+        // The pavement captions change with the unit system and after a file is read.
         case InputField::TrialThickness:
-            return p.thicknessCaption;
+            return workspace.pavement().thicknessCaption;
         case InputField::SubgradeModulus:
-            return p.subgradeModulusCaption;
+            return workspace.pavement().subgradeModulusCaption;
         case InputField::ModulusOfRupture:
-            return p.modulusOfRuptureCaption;
-        case InputField::AverageDailyTraffic:
-            return caption::kAverageDailyTraffic;
-        case InputField::TruckPercent:
-            return caption::kTruckPercent;
-        case InputField::DirectionPercent:
-            return caption::kDirectionPercent;
-        case InputField::LanePercent:
-            return caption::kLanePercent;
-        case InputField::GrowthPercent:
-            return caption::kGrowthPercent;
-        case InputField::DesignPeriod:
-            return caption::kDesignPeriod;
-        case InputField::LoadSafetyFactor:
-            return caption::kLoadSafetyFactor;
-        case InputField::SingleAxleLoad:
-            return "Single Axle Load" + rowText + loadUnit;
-        case InputField::SingleAxleCount:
-            return "Single Axles per 1000 Trucks" + rowText;
-        case InputField::TandemAxleLoad:
-            return "Tandem Axle Load" + rowText + loadUnit;
-        case InputField::TandemAxleCount:
-            return "Tandem Axles per 1000 Trucks" + rowText;
+            return workspace.pavement().modulusOfRuptureCaption;
+        default:
+            break;
     }
-    return {};
+    if (!isAxleField(field))
+        return entry.caption;
+    const char* symbol = entry.unit(workspace.unitSystem()).symbol;
+    return std::string(entry.caption) + ", row " + std::to_string(row + 1) +
+           (symbol ? std::string(" (") + symbol + ")" : std::string());
+}
+
+std::string inputSubject(InputField field, UnitSystem units, int row) {
+    const InputRange& entry = inputRange(field);
+    std::string subject = entry.subject;
+    if (isAxleField(field))
+        subject += " in row " + std::to_string(row);
+    if (entry.subjectUnit)
+        subject += std::string(" (") + entry.unit(units).symbol + ")";
+    return subject;
+}
+
+std::string shortInputName(InputField field, UnitSystem units) {
+    const InputRange& entry = inputRange(field);
+    const char* symbol = entry.unit(units).symbol;
+    return symbol ? std::string(entry.shortName) + " (" + symbol + ")" : entry.shortName;
+}
+
+const InputRange* findInputByWebId(std::string_view webId, std::size_t* row) {
+    for (const InputRange& entry : kInputRanges) {
+        const std::string_view id = entry.webId;
+        if (!isAxleField(entry.field)) {
+            if (webId == id)
+                return &entry;
+            continue;
+        }
+        // "single-load-1" to "single-load-10"
+        if (!webId.starts_with(id) || webId.size() < id.size() + 2 || webId[id.size()] != '-')
+            continue;
+        const std::string_view number = webId.substr(id.size() + 1);
+        const int n = number == "10" ? 10 : number.size() == 1 ? number[0] - '0' : 0;
+        if (n < 1 || n > kAxleRows)
+            return nullptr;
+        if (row)
+            *row = static_cast<std::size_t>(n - 1);
+        return &entry;
+    }
+    return nullptr;
 }
 
 std::vector<OutOfRangeInput> inputsOutsideRanges(const Workspace& workspace) {

@@ -1,8 +1,11 @@
 #pragma once
-// The typical data ranges of the numeric inputs, with what each input means and its unit.
-// One table serves every front end: the dialogs' OK checks and tooltips, zan-report's range
-// warnings and the web page. The ranges are advice: a value outside is questioned in the
-// dialogs and warned about in batch runs, never refused.
+// The numeric inputs, one table: for each its identity, where its text lives in the
+// workspace, the names the messages, the report and the web page give it, its meaning, unit
+// and typical range. Every front end iterates it: the dialogs' OK checks and tooltips, the
+// analysis' refusals, the sensitivity, the memo, zan-report's warnings and the web page. The
+// ranges are advice: a value outside is questioned in the dialogs and warned about in batch
+// runs, never refused. Adding an input is a row here (and its workspace member) plus its
+// dialog field.
 
 #include <cstddef>
 #include <span>
@@ -10,28 +13,11 @@
 #include <string_view>
 #include <vector>
 
+#include "input_field.h"
 #include "units.h"
+#include "workspace.h"
 
 namespace zan {
-
-// Every numeric input. Within the pavement and traffic blocks the order is the order in
-// which OK checks the fields; the axle-load dialog checks its four columns row by row.
-enum class InputField {
-    TrialThickness,
-    SubgradeModulus,
-    ModulusOfRupture,
-    AverageDailyTraffic,
-    TruckPercent,
-    DirectionPercent,
-    LanePercent,
-    GrowthPercent,
-    DesignPeriod,
-    LoadSafetyFactor,
-    SingleAxleLoad,
-    SingleAxleCount,
-    TandemAxleLoad,
-    TandemAxleCount,
-};
 
 // An input's unit: in words after its meaning, and as a symbol after the range bounds. A pure
 // number (a count, a factor) has no symbol.
@@ -53,15 +39,31 @@ struct Bounds {
     float maximum;
 };
 
+// One row of the table.
 struct InputRange {
     InputField field;
     const char* id;       // stable key for other front ends: the workspace member's name
+    const char* webId;    // the web page's field; an axle column's add "-1" to "-10"
     const char* name;     // in the check messages: "h1", "ADT", "Single Axle Load"
     const char* meaning;  // the tooltip's first words
+    // How a refused analysis names it: "The trial thickness h (in)"; an axle field adds its row
+    // ("in row 3") before the unit.
+    const char* subject;
+    bool subjectUnit = false;
+    // In the sensitivity's rows, with the unit symbol: "k (psi/in)"; null for an input the
+    // sensitivity does not vary.
+    const char* shortName = nullptr;
+    // As the report names it; null for the pavement inputs, whose captions the workspace holds
+    // (they change with the unit system and after a file is read). An axle field adds its row.
+    const char* caption = nullptr;
     Bounds english;
     FieldUnit englishUnit;
     Bounds metric;
     FieldUnit metricUnit;
+    // Where its text lives: exactly one is set.
+    std::string PavementInputs::*pavementText = nullptr;
+    std::string TrafficInputs::*trafficText = nullptr;
+    std::string AxleRowTexts::*axleText = nullptr;
 
     FieldRange range(UnitSystem units) const {
         const Bounds& b = units == UnitSystem::Metric ? metric : english;
@@ -100,6 +102,14 @@ std::string keepValueMessage(std::string_view name);
 enum class RangePosition { Below, Inside, Above };
 RangePosition rangePosition(double value, const FieldRange& range);
 
+// True for a text the dialogs accept at all: a whole number text (isNumberText) whose value
+// is not negative. Range violations do not matter here; the range is advice only.
+bool isAcceptableValueText(std::string_view text);
+
+// What the dialogs' OK makes of a field's text: a text it refuses, or where its value lies.
+enum class TextCheck { Invalid, Below, Inside, Above };
+TextCheck checkValueText(std::string_view text, const FieldRange& range);
+
 class Workspace;
 
 // An input of a workspace whose value (as the analysis reads its text) lies outside the
@@ -113,10 +123,18 @@ struct OutOfRangeInput {
 };
 
 // The text of an input and its caption as the report names it; `row` (0 to 9) counts only
-// for the axle-load fields.
+// for the axle-load fields. The ensure one is for editing, and so creates the section.
 const std::string& inputText(const Workspace& workspace, InputField field, std::size_t row);
+std::string& ensureInputText(Workspace& workspace, InputField field, std::size_t row);
 std::string inputCaption(const Workspace& workspace, InputField field, std::size_t row);
 bool isAxleField(InputField field);
+
+// "The single axle load in row 3 (kips)"; `row` from 1 to 10, for the axle fields.
+std::string inputSubject(InputField field, UnitSystem units, int row);
+// "k (psi/in)", "ADT": for the inputs that have a short name.
+std::string shortInputName(InputField field, UnitSystem units);
+// The entry of a web page field id, and for an axle field its row (0 to 9); null for none.
+const InputRange* findInputByWebId(std::string_view webId, std::size_t* row);
 
 // In table order, axle rows top down; empty when every input lies within its range.
 std::vector<OutOfRangeInput> inputsOutsideRanges(const Workspace& workspace);

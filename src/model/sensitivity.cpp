@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "design_search.h"
+#include "input_ranges.h"
 #include "numbers.h"
 #include "workspace.h"
 
@@ -19,11 +20,11 @@ SensitivityCase caseOf(const DesignSearch& found, const std::string& text) {
     return c;
 }
 
-SensitivityCase searchWith(const Workspace& workspace, const DesignSearch& base,
-                           SensitivityInput input, double value) {
+SensitivityCase searchWith(const Workspace& workspace, const DesignSearch& base, InputField input,
+                           double value) {
     // Only the copy takes the changed text; editing it creates its section there.
     Workspace changed = workspace;
-    std::string& text = ensureSensitivityText(changed, input);
+    std::string& text = ensureInputText(changed, input, 0);
     text = formatSignificant(value);
     return caseOf(
         base ? searchDesignThicknessNear(changed, base->thickness) : searchDesignThickness(changed),
@@ -31,71 +32,6 @@ SensitivityCase searchWith(const Workspace& workspace, const DesignSearch& base,
 }
 
 }  // namespace
-
-std::string sensitivityInputName(SensitivityInput input, UnitSystem units) {
-    const bool metric = units == UnitSystem::Metric;
-    switch (input) {
-        case SensitivityInput::SubgradeModulus:
-            return metric ? "k (kPa/mm)" : "k (psi/in)";
-        case SensitivityInput::ModulusOfRupture:
-            return metric ? "Sc (kPa)" : "Sc (psi)";
-        case SensitivityInput::AverageDailyTraffic:
-            return "ADT";
-        case SensitivityInput::TruckPercent:
-            return "TD (%)";
-        case SensitivityInput::GrowthPercent:
-            return "Growth rate (%)";
-        case SensitivityInput::LoadSafetyFactor:
-            return "LSF";
-        case SensitivityInput::DesignPeriod:
-            return "Design period (years)";
-    }
-    return "Input";
-}
-
-namespace {
-
-// Where each input's text lives: a member of the pavement section, or else of the traffic
-// section.
-std::string PavementInputs::*pavementText(SensitivityInput input) {
-    switch (input) {
-        case SensitivityInput::SubgradeModulus:
-            return &PavementInputs::subgradeModulus;
-        case SensitivityInput::ModulusOfRupture:
-            return &PavementInputs::modulusOfRupture;
-        default:
-            return nullptr;
-    }
-}
-
-std::string TrafficInputs::*trafficText(SensitivityInput input) {
-    switch (input) {
-        case SensitivityInput::AverageDailyTraffic:
-            return &TrafficInputs::averageDailyTraffic;
-        case SensitivityInput::TruckPercent:
-            return &TrafficInputs::truckPercent;
-        case SensitivityInput::GrowthPercent:
-            return &TrafficInputs::growthPercent;
-        case SensitivityInput::LoadSafetyFactor:
-            return &TrafficInputs::loadSafetyFactor;
-        default:
-            return &TrafficInputs::designPeriod;
-    }
-}
-
-}  // namespace
-
-std::string& ensureSensitivityText(Workspace& workspace, SensitivityInput input) {
-    if (auto member = pavementText(input))
-        return workspace.ensurePavement().*member;
-    return workspace.ensureTraffic().*trafficText(input);
-}
-
-const std::string& sensitivityText(const Workspace& workspace, SensitivityInput input) {
-    if (auto member = pavementText(input))
-        return workspace.pavement().*member;
-    return workspace.traffic().*trafficText(input);
-}
 
 Sensitivity sensitivity(const Workspace& workspace) {
     return sensitivity(workspace, searchDesignThickness(workspace));
@@ -106,10 +42,10 @@ Sensitivity sensitivity(const Workspace& workspace, const DesignSearch& base) {
     result.units = workspace.unitSystem();
     result.base = caseOf(base, "");
 
-    for (SensitivityInput input : kSensitivityInputs) {
+    for (InputField input : kSensitivityInputs) {
         SensitivityRow row;
         row.input = input;
-        const std::string& text = sensitivityText(workspace, input);
+        const std::string& text = inputText(workspace, input, 0);
         row.value = parseNumber(text);
         if (!std::isfinite(row.value)) {
             // Its text would read back as something else entirely ("Overflow" reads 0); the

@@ -10,40 +10,24 @@
 #include <vector>
 
 #include "design_search.h"
+#include "input_field.h"
 #include "units.h"
 
 namespace zan {
 
 class Workspace;
 
-enum class SensitivityInput {
-    SubgradeModulus,      // k
-    ModulusOfRupture,     // Sc
-    AverageDailyTraffic,  // ADT
-    TruckPercent,         // TD
-    GrowthPercent,        // annual growth rate
-    LoadSafetyFactor,     // LSF
-    DesignPeriod,
-};
-
-inline constexpr std::array<SensitivityInput, 7> kSensitivityInputs = {
-    SensitivityInput::SubgradeModulus,     SensitivityInput::ModulusOfRupture,
-    SensitivityInput::AverageDailyTraffic, SensitivityInput::TruckPercent,
-    SensitivityInput::GrowthPercent,       SensitivityInput::LoadSafetyFactor,
-    SensitivityInput::DesignPeriod,
+// The inputs varied, in the order of the table's rows; each is named by its short name
+// (model/input_ranges.h: shortInputName).
+inline constexpr std::array<InputField, 7> kSensitivityInputs = {
+    InputField::SubgradeModulus, InputField::ModulusOfRupture, InputField::AverageDailyTraffic,
+    InputField::TruckPercent,    InputField::GrowthPercent,    InputField::LoadSafetyFactor,
+    InputField::DesignPeriod,
 };
 
 // Each input is moved by 20 % either way.
 inline constexpr double kSensitivityLowerFactor = 0.8;
 inline constexpr double kSensitivityUpperFactor = 1.2;
-
-// The short name with its unit, as a table row heading: "k (psi/in)", "ADT".
-std::string sensitivityInputName(SensitivityInput input, UnitSystem units);
-
-// The workspace text the input is read from; the ensure one is for editing it and so creates
-// its section.
-std::string& ensureSensitivityText(Workspace& workspace, SensitivityInput input);
-const std::string& sensitivityText(const Workspace& workspace, SensitivityInput input);
 
 // One thickness search.
 struct SensitivityCase {
@@ -55,7 +39,7 @@ struct SensitivityCase {
 };
 
 struct SensitivityRow {
-    SensitivityInput input = SensitivityInput::SubgradeModulus;
+    InputField input = InputField::SubgradeModulus;
     double value = 0.0;     // the user's text as the analysis reads it
     SensitivityCase lower;  // value × 0.8
     SensitivityCase upper;  // value × 1.2

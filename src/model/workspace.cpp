@@ -1,6 +1,7 @@
 #include "workspace.h"
 
 #include "axle_spectrum_tables.h"
+#include "run.h"
 
 namespace zan {
 
@@ -152,13 +153,34 @@ InputSnapshot Workspace::inputSnapshot() const {
     return InputSnapshot{m_units, pavement(), traffic(), axles(), m_project};
 }
 
-void Workspace::recordRun(RunKind kind) {
-    m_lastRun = kind;
-    m_lastRunInputs = inputSnapshot();
+void Workspace::commitRun(std::shared_ptr<const Run> run) {
+    m_results = run->results();
+    m_run = std::move(run);
+}
+
+RunKind Workspace::lastRunKind() const {
+    return m_run ? m_run->kind() : RunKind::None;
 }
 
 bool Workspace::inputsChangedSinceRun() const {
-    return m_lastRun != RunKind::None && inputSnapshot() != m_lastRunInputs;
+    return m_run && inputSnapshot() != m_run->inputs();
+}
+
+bool Workspace::operator==(const Workspace& o) const {
+    const bool sameRun =
+        m_run == o.m_run ||
+        (m_run && o.m_run && m_run->kind() == o.m_run->kind() &&
+         m_run->inputs() == o.m_run->inputs() && m_run->report() == o.m_run->report());
+    return sameRun && m_units == o.m_units && m_unitChoiceLocked == o.m_unitChoiceLocked &&
+           m_pavement == o.m_pavement && m_traffic == o.m_traffic && m_axles == o.m_axles &&
+           m_results == o.m_results && m_detailedReports == o.m_detailedReports &&
+           m_project == o.m_project && m_savedInputs == o.m_savedInputs;
+}
+
+Workspace Workspace::withoutRun() const {
+    Workspace copy = *this;
+    copy.m_run.reset();
+    return copy;
 }
 
 bool Workspace::inputsChangedSinceSaved() const {

@@ -16,8 +16,11 @@
 //        |                      +--> writeReport (io/report.h) lays the report out from the
 //        |                      |    inputs and the new results
 //        |                      +--> only when both succeed, the results are committed here
+//        |                           with a Run (model/run.h): the inputs as read, the
+//        |                           results, the report, and later what the documents derive
 //        v
 //   the shell shows the returned report text and message through its Platform services.
+//   Every document (saved or printed report, memo, chart window) is written from the run.
 //
 // The inputs are kept as texts exactly as typed or loaded, in three sections (pavement,
 // traffic, axle loads). Reading never changes the workspace: every reader (the analysis, the
@@ -37,6 +40,7 @@
 // All texts are Latin-1 byte strings (one char per character).
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -142,6 +146,8 @@ struct InputSnapshot {
 // Which command produced the committed results.
 enum class RunKind { None, Fatigue, Erosion, Both, DesignSearch };
 
+class Run;
+
 // The texts a section holds when it is created.
 PavementInputs initialPavementInputs(UnitSystem units);
 TrafficInputs initialTrafficInputs();
@@ -194,12 +200,15 @@ class Workspace {
     // The inputs as they read now (a section not yet created reads as its initial texts).
     InputSnapshot inputSnapshot() const;
 
-    // The commands record each committed run with the inputs it read, so that the window can
-    // tell whether the results still belong to the inputs.
-    void recordRun(RunKind kind);
-    RunKind lastRun() const { return m_lastRun; }
-    const InputSnapshot& lastRunInputs() const { return m_lastRunInputs; }
+    // The commands keep each run they finish (model/run.h): its results become the
+    // workspace's, and every document is written from it. Null before the first run.
+    void commitRun(std::shared_ptr<const Run> run);
+    const std::shared_ptr<const Run>& lastRun() const { return m_run; }
+    RunKind lastRunKind() const;
+    // True when there is a run and the inputs now differ from those it read.
     bool inputsChangedSinceRun() const;
+    // A copy that keeps no run: what a run keeps of the inputs it read.
+    Workspace withoutRun() const;
 
     // The inputs as last read from or saved to a file; before either, the initial design.
     void markInputsSaved() { m_savedInputs = inputSnapshot(); }
@@ -209,7 +218,10 @@ class Workspace {
     bool detailedReports() const { return m_detailedReports; }
     void setDetailedReports(bool on) { m_detailedReports = on; }
 
-    bool operator==(const Workspace&) const = default;
+    // Two runs count as the same when they read the same inputs with the same command and
+    // wrote the same report, whenever they ran: running a command again on unchanged inputs
+    // changes nothing a view shows.
+    bool operator==(const Workspace& other) const;
 
   private:
     UnitSystem m_units = UnitSystem::English;
@@ -220,8 +232,7 @@ class Workspace {
     AnalysisResults m_results;
     bool m_detailedReports = false;
     ProjectInfo m_project;
-    RunKind m_lastRun = RunKind::None;
-    InputSnapshot m_lastRunInputs;
+    std::shared_ptr<const Run> m_run;
     std::optional<InputSnapshot> m_savedInputs;
 };
 

@@ -56,12 +56,6 @@ const QString kDataFileFilter = QStringLiteral("(*.DEF)|*.DEF");
 const QString kReportFileFilter = QStringLiteral("(*.PRN)|*.PRN");
 const QString kPdfFileFilter = QStringLiteral("PDF files (*.pdf)|*.pdf");
 
-constexpr const char* kRunNoticeText =
-    "The inputs changed after the last analysis: the report's tables are from the earlier "
-    "inputs.";
-constexpr const char* kTablesQuestion =
-    "The inputs have changed since the last analysis, so the tables do not belong to them. "
-    "Analyse again first?";
 constexpr const char* kInputsQuestion =
     "The input data have changed since they were last saved. Save them before closing?";
 
@@ -313,6 +307,10 @@ void MainWindow::runCommand(const std::function<CommandOutcome()>& command) {
         // A refused command brings no report: the box keeps what it showed.
         if (outcome.report)
             showReport(*outcome.report);
+        // What the chart window and the memo show of a new run is computed now, under the busy
+        // pointer, so that opening or exporting them later only formats it.
+        if (const auto& run = m_workspace.lastRun())
+            run->content();
         announceChanges();
     }
     // Shown with the default pointer, after the report is already visible behind the box.
@@ -357,11 +355,11 @@ void MainWindow::readDataFileAt(const QString& path, AfterRead after, const std:
 void MainWindow::showInputsReportInstead(CommandOutcome& outcome) {
     // What Save Report would write now: before any analysis, the heading and the inputs.
     outcome.message.reset();
-    auto report = writeReport(m_workspace);
+    auto report = reportForSaveOrPrint(m_workspace);
     if (report)
         outcome.report = std::move(*report);
     else
-        outcome.message = Message{report.error().message, "", Icon::None, Buttons::Ok};
+        outcome.message = Message{report.error(), "", Icon::None, Buttons::Ok};
 }
 
 void MainWindow::showCentred() {
@@ -454,40 +452,30 @@ bool MainWindow::saveFile(const QString& path,
 bool MainWindow::tablesMayGoOut() {
     if (!m_workspace.inputsChangedSinceRun())
         return true;
-    const Answer answer =
-        m_platform.showMessage(Message{kTablesQuestion, "", Icon::Question, Buttons::YesNoCancel});
+    const Answer answer = m_platform.showMessage(
+        Message{runText::kAnalyseAgainQuestion, "", Icon::Question, Buttons::YesNoCancel});
     if (answer == Answer::Cancel)
         return false;
     if (answer == Answer::Yes)
         analyseAgain();
-    // After No the document goes out as it stands, and a PDF says so on every page.
+    // After No the document is the last run as it was, its own inputs beside its own tables,
+    // and a memo says on every page that the inputs have changed since.
     return answer == Answer::No || !m_workspace.inputsChangedSinceRun();
 }
 
 void MainWindow::analyseAgain() {
-    switch (m_workspace.lastRun()) {
-        case RunKind::Fatigue:
-            return analyse(AnalysisKind::Fatigue);
-        case RunKind::Erosion:
-            return analyse(AnalysisKind::Erosion);
-        case RunKind::Both:
-        case RunKind::DesignSearch:
-            // At the trial thickness now entered: the search's selection was both parts.
-            return analyse(AnalysisKind::Both);
-        case RunKind::None:
-            return;
-    }
+    runCommand([&] { return repeatLastRun(m_workspace); });
 }
 
 void MainWindow::createRunNotice() {
     m_runNotice = new QWidget(this);
     auto* layout = new QHBoxLayout(m_runNotice);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* text = new QLabel(tr(kRunNoticeText), m_runNotice);
+    auto* text = new QLabel(tr(runText::kInputsChangedNotice), m_runNotice);
     text->setObjectName(QLatin1String(names::kRunNotice));
-    auto* again = new QPushButton(tr("&Analyse Again"), m_runNotice);
+    auto* again = new QPushButton(tr(runText::kAnalyseAgain), m_runNotice);
     again->setObjectName(QLatin1String(names::kAnalyseAgain));
-    again->setToolTip(tr("Run the last analysis again at the inputs as they are now."));
+    again->setToolTip(tr(runText::kAnalyseAgainTip));
     connect(again, &QPushButton::clicked, this, &MainWindow::analyseAgain);
     layout->addWidget(text, 1);
     layout->addWidget(again);

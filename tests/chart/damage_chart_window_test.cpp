@@ -22,6 +22,7 @@
 #include "chart/tornado_plot.h"
 #include "commands/commands.h"
 #include "model/design_search.h"
+#include "model/input_ranges.h"
 #include "model/numbers.h"
 #include "model/sensitivity.h"
 #include "model/workspace.h"
@@ -104,16 +105,15 @@ TEST_P(InitialDesign, SensitivityTableIsSeparateSearchesWithTheChangedTexts) {
     QTableWidget* table = w.sensitivityTable();
     ASSERT_EQ(table->rowCount(), static_cast<int>(kSensitivityInputs.size()));
     for (std::size_t i = 0; i < kSensitivityInputs.size(); ++i) {
-        const SensitivityInput input = kSensitivityInputs[i];
+        const InputField input = kSensitivityInputs[i];
         const int row = static_cast<int>(i);
-        SCOPED_TRACE(sensitivityInputName(input, GetParam().units));
-        const double value = parseNumber(sensitivityText(workspace, input));
-        EXPECT_EQ(table->item(row, 0)->text(),
-                  fromCore(sensitivityInputName(input, GetParam().units)));
+        SCOPED_TRACE(shortInputName(input, GetParam().units));
+        const double value = parseNumber(inputText(workspace, input, 0));
+        EXPECT_EQ(table->item(row, 0)->text(), fromCore(shortInputName(input, GetParam().units)));
         for (auto [column, factor] : {std::pair{2, 0.8}, std::pair{4, 1.2}}) {
             const std::string text = formatSignificant(value * factor);
             Workspace changed = workspace;
-            ensureSensitivityText(changed, input) = text;
+            ensureInputText(changed, input, 0) = text;
             auto found = searchDesignThickness(changed);
             ASSERT_TRUE(found.ok());
             EXPECT_EQ(table->item(row, column)->text(), fromCore(text));
@@ -233,17 +233,26 @@ TEST_F(ChartWindowTest, RefreshFollowsTheInputsAndTheResults) {
     EXPECT_FALSE(w.axlePlot()->note().isEmpty());  // nothing run yet
 
     workspace.ensureTraffic().loadSafetyFactor = "1.44";
-    auto run = runDamageAnalysis(workspace, AnalysisRequest{EnteredThickness{9.5f}, true, true});
-    ASSERT_TRUE(run.ok());
-    workspace.commitResults(*run);
+    w.refresh();
+    EXPECT_EQ(w.damagePlot()->curve().recommendedThickness, 10.75f) << "before a run: the inputs";
+    ASSERT_TRUE(performAnalysis(workspace, AnalysisKind::Both).ok());
     w.refresh();
     EXPECT_EQ(w.damagePlot()->curve().recommendedThickness,
               searchDesignThickness(workspace)->thickness);
-    EXPECT_EQ(w.damagePlot()->curve().recommendedThickness, 10.75f);
     ASSERT_EQ(w.axlePlot()->rows().size(), 20u);
     // Labelled with the load the report lists, not the one the LSF makes of it.
     EXPECT_EQ(w.axlePlot()->rows().front().label, "S 30.0");
-    EXPECT_EQ(w.axlePlot()->rows().front().fatigueDamage, run->fatigueDamage[0][0]);
+    EXPECT_EQ(w.axlePlot()->rows().front().fatigueDamage, workspace.results().fatigueDamage[0][0]);
+    auto* notice = w.findChild<QLabel*>("lblChartInputsChanged");
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->isHidden());
+
+    // After the run the charts are the run's, marked while the inputs differ from its own.
+    workspace.ensureTraffic().loadSafetyFactor = "1.2";
+    w.refresh();
+    EXPECT_EQ(w.damagePlot()->curve().recommendedThickness, 10.75f);
+    EXPECT_FALSE(notice->isHidden());
+    EXPECT_TRUE(notice->text().startsWith("Inputs changed after this analysis ("));
 }
 
 struct SaveCase {

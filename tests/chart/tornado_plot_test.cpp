@@ -14,18 +14,18 @@ namespace {
 TEST(TornadoPlot, WidestSwingOnTopAndInputsWithoutResultLast) {
     Sensitivity s;
     s.base.thickness = 9.5f;
-    auto row = [](SensitivityInput input, std::optional<float> lower, std::optional<float> upper) {
+    auto row = [](InputField input, std::optional<float> lower, std::optional<float> upper) {
         SensitivityRow r;
         r.input = input;
         r.lower.thickness = lower;
         r.upper.thickness = upper;
         return r;
     };
-    s.rows = {row(SensitivityInput::SubgradeModulus, 9.75f, 9.25f),
-              row(SensitivityInput::ModulusOfRupture, std::nullopt, 8.75f),
-              row(SensitivityInput::AverageDailyTraffic, 9.25f, 9.5f),
-              row(SensitivityInput::GrowthPercent, 9.5f, 9.5f),
-              row(SensitivityInput::LoadSafetyFactor, 8.25f, 10.75f)};
+    s.rows = {row(InputField::SubgradeModulus, 9.75f, 9.25f),
+              row(InputField::ModulusOfRupture, std::nullopt, 8.75f),
+              row(InputField::AverageDailyTraffic, 9.25f, 9.5f),
+              row(InputField::GrowthPercent, 9.5f, 9.5f),
+              row(InputField::LoadSafetyFactor, 8.25f, 10.75f)};
     TornadoPlot plot;
     plot.setSensitivity(s);
     std::vector<std::string> order;

@@ -196,7 +196,8 @@ struct RefusalCase {
     const char* adt;
     const char* lsf;
     const char* tandemLoad3;  // row 3 of the tandem loads
-    AnalysisInput input;
+    AnalysisSubject subject;
+    InputField input;
     AnalysisProblem problem;
     const char* words;  // the message must name the input in plain words
 };
@@ -214,6 +215,7 @@ TEST_P(RefusalTest, NamesTheOffendingInput) {
     for (bool fatigue : {true, false}) {
         auto r = runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{c.h}, fatigue, !fatigue});
         ASSERT_FALSE(r.ok());
+        EXPECT_EQ(r.error().subject, c.subject);
         EXPECT_EQ(r.error().input, c.input);
         EXPECT_EQ(r.error().problem, c.problem);
         EXPECT_NE(analysisErrorMessage(r.error()).find(c.words), std::string::npos)
@@ -223,51 +225,56 @@ TEST_P(RefusalTest, NamesTheOffendingInput) {
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, RefusalTest,
-    ::testing::Values(
-        RefusalCase{"ZeroThickness", 0.0f, "130", "650", "12900", "1.2", "44",
-                    AnalysisInput::TrialThickness, AnalysisProblem::NotPositive, "trial thickness"},
-        RefusalCase{"NegativeThickness", -2.0f, "130", "650", "12900", "1.2", "44",
-                    AnalysisInput::TrialThickness, AnalysisProblem::NotPositive, "trial thickness"},
-        RefusalCase{"ThicknessBeyondSingle", std::numeric_limits<float>::infinity(), "130", "650",
-                    "12900", "1.2", "44", AnalysisInput::TrialThickness, AnalysisProblem::TooLarge,
-                    "trial thickness"},
-        RefusalCase{"ZeroSubgrade", 9.5f, "0", "650", "12900", "1.2", "44",
-                    AnalysisInput::SubgradeModulus, AnalysisProblem::NotPositive,
-                    "subgrade modulus"},
-        RefusalCase{"TextRupture", 9.5f, "130", "abc", "12900", "1.2", "44",
-                    AnalysisInput::ModulusOfRupture, AnalysisProblem::NotPositive,
-                    "modulus of rupture"},
-        RefusalCase{"HugeTraffic", 9.5f, "130", "650", "1e400", "1.2", "44",
-                    AnalysisInput::AverageDailyTraffic, AnalysisProblem::TooLarge,
-                    "average daily traffic"},
-        RefusalCase{"TrafficBeyondSingle", 9.5f, "130", "650", "1e39", "1.2", "44",
-                    AnalysisInput::TrafficProjection, AnalysisProblem::TooLarge,
-                    "projected truck traffic"},
-        RefusalCase{"ZeroSafetyFactor", 9.5f, "130", "650", "12900", "0", "44",
-                    AnalysisInput::LoadSafetyFactor, AnalysisProblem::NotPositive,
-                    "load safety factor"},
-        RefusalCase{"ZeroLoad", 9.5f, "130", "650", "12900", "1.2", "0", AnalysisInput::AxleLoad,
-                    AnalysisProblem::NotPositive, "tandem axle load in row 3"},
-        RefusalCase{"NegativeTraffic", 9.5f, "130", "650", "-12900", "1.2", "44",
-                    AnalysisInput::AverageDailyTraffic, AnalysisProblem::Negative,
-                    "average daily traffic"},
-        RefusalCase{"EmptyLoad", 9.5f, "130", "650", "12900", "1.2", "", AnalysisInput::AxleLoad,
-                    AnalysisProblem::NotPositive, "tandem axle load in row 3"}),
+    ::testing::Values(RefusalCase{"ZeroThickness", 0.0f, "130", "650", "12900", "1.2", "44",
+                                  AnalysisSubject::Input, InputField::TrialThickness,
+                                  AnalysisProblem::NotPositive, "trial thickness"},
+                      RefusalCase{"NegativeThickness", -2.0f, "130", "650", "12900", "1.2", "44",
+                                  AnalysisSubject::Input, InputField::TrialThickness,
+                                  AnalysisProblem::NotPositive, "trial thickness"},
+                      RefusalCase{"ThicknessBeyondSingle", std::numeric_limits<float>::infinity(),
+                                  "130", "650", "12900", "1.2", "44", AnalysisSubject::Input,
+                                  InputField::TrialThickness, AnalysisProblem::TooLarge,
+                                  "trial thickness"},
+                      RefusalCase{"ZeroSubgrade", 9.5f, "0", "650", "12900", "1.2", "44",
+                                  AnalysisSubject::Input, InputField::SubgradeModulus,
+                                  AnalysisProblem::NotPositive, "subgrade modulus"},
+                      RefusalCase{"TextRupture", 9.5f, "130", "abc", "12900", "1.2", "44",
+                                  AnalysisSubject::Input, InputField::ModulusOfRupture,
+                                  AnalysisProblem::NotPositive, "modulus of rupture"},
+                      RefusalCase{"HugeTraffic", 9.5f, "130", "650", "1e400", "1.2", "44",
+                                  AnalysisSubject::Input, InputField::AverageDailyTraffic,
+                                  AnalysisProblem::TooLarge, "average daily traffic"},
+                      RefusalCase{"TrafficBeyondSingle", 9.5f, "130", "650", "1e39", "1.2", "44",
+                                  AnalysisSubject::TrafficProjection, InputField::TrialThickness,
+                                  AnalysisProblem::TooLarge, "projected truck traffic"},
+                      RefusalCase{"ZeroSafetyFactor", 9.5f, "130", "650", "12900", "0", "44",
+                                  AnalysisSubject::Input, InputField::LoadSafetyFactor,
+                                  AnalysisProblem::NotPositive, "load safety factor"},
+                      RefusalCase{"ZeroLoad", 9.5f, "130", "650", "12900", "1.2", "0",
+                                  AnalysisSubject::Input, InputField::TandemAxleLoad,
+                                  AnalysisProblem::NotPositive, "tandem axle load in row 3"},
+                      RefusalCase{"NegativeTraffic", 9.5f, "130", "650", "-12900", "1.2", "44",
+                                  AnalysisSubject::Input, InputField::AverageDailyTraffic,
+                                  AnalysisProblem::Negative, "average daily traffic"},
+                      RefusalCase{"EmptyLoad", 9.5f, "130", "650", "12900", "1.2", "",
+                                  AnalysisSubject::Input, InputField::TandemAxleLoad,
+                                  AnalysisProblem::NotPositive, "tandem axle load in row 3"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A negative count or period would give negative damage that hides real damage in the total.
 TEST(RunDamageAnalysis, NegativeCountsAndPeriodsAreRefused) {
     struct Case {
         void (*set)(Workspace&);
-        AnalysisInput input;
+        InputField input;
         const char* words;
     };
     const Case cases[] = {
-        {[](Workspace& w) { w.ensureAxles().rows[4].tandemCount = "-3"; }, AnalysisInput::AxleCount,
+        {[](Workspace& w) { w.ensureAxles().rows[4].tandemCount = "-3"; },
+         InputField::TandemAxleCount,
          "number of tandem axles per 1000 trucks in row 5 is negative"},
-        {[](Workspace& w) { w.ensureTraffic().designPeriod = "-20"; }, AnalysisInput::DesignPeriod,
+        {[](Workspace& w) { w.ensureTraffic().designPeriod = "-20"; }, InputField::DesignPeriod,
          "design period is negative"},
-        {[](Workspace& w) { w.ensureTraffic().lanePercent = "-81"; }, AnalysisInput::LanePercent,
+        {[](Workspace& w) { w.ensureTraffic().lanePercent = "-81"; }, InputField::LanePercent,
          "lane distribution"},
     };
     for (const Case& c : cases) {
@@ -294,7 +301,7 @@ TEST(RunDamageAnalysis, VeryThinSlabIsRefusedNotReported) {
         auto r = runDamageAnalysis(ws, AnalysisRequest{EnteredThickness{h}, true, true});
         EXPECT_FALSE(r.ok()) << h;
         if (!r.ok()) {
-            EXPECT_EQ(r.error().input, AnalysisInput::RowResult) << h;
+            EXPECT_EQ(r.error().subject, AnalysisSubject::RowResult) << h;
             EXPECT_NE(analysisErrorMessage(r.error()).find("row"), std::string::npos);
         }
     }

@@ -113,7 +113,7 @@ TEST(DesignSearch, RefusedStartRefusesTheCommand) {
     auto found = searchDesignThickness(ws);
     ASSERT_FALSE(found.ok());
     EXPECT_EQ(found.error().kind, DesignSearchError::Kind::Refused);
-    EXPECT_EQ(found.error().refusal.input, AnalysisInput::TrialThickness);
+    EXPECT_EQ(found.error().refusal.input, InputField::TrialThickness);
     // The message names the rounding, not a thickness "zero or negative" the user never typed.
     EXPECT_EQ(designSearchErrorMessage(found.error())
                   .rfind("The search starts from the trial "
@@ -128,7 +128,7 @@ TEST(DesignSearch, RefusedStartRefusesTheCommand) {
     zeroLoad.ensureAxles().rows[9].singleLoad = "0";
     auto refused = searchDesignThickness(zeroLoad);
     ASSERT_FALSE(refused.ok());
-    EXPECT_EQ(refused.error().refusal.input, AnalysisInput::AxleLoad);
+    EXPECT_EQ(refused.error().refusal.input, InputField::SingleAxleLoad);
 }
 
 TEST(DesignSearch, AbsurdStartWalksDownFromTheLimit) {

@@ -1,4 +1,5 @@
 #include "model/sensitivity.h"
+#include "model/input_ranges.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +13,9 @@ namespace zan {
 namespace {
 
 // The texts the changed searches must run with, written out, and a setter that reaches the
-// input without going through sensitivityText, so that a wrong field shows.
+// input without going through inputText, so that a wrong field shows.
 struct InputCase {
-    SensitivityInput input;
+    InputField input;
     const char* lowerText;
     const char* upperText;
     std::function<void(Workspace&, const std::string&)> set;
@@ -55,22 +56,22 @@ void PrintTo(const DesignCase& c, std::ostream* os) {
 const DesignCase kDesigns[] = {
     {"InitialEnglish",
      UnitSystem::English,
-     {{SensitivityInput::SubgradeModulus, "104", "156", kSetK, -1},
-      {SensitivityInput::ModulusOfRupture, "520", "780", kSetSc, -1},
-      {SensitivityInput::AverageDailyTraffic, "10320", "15480", kSetAdt, +1},
-      {SensitivityInput::TruckPercent, "15.2", "22.8", kSetTd, +1},
-      {SensitivityInput::GrowthPercent, "3.2", "4.8", kSetGrowth, +1},
-      {SensitivityInput::LoadSafetyFactor, "0.96", "1.44", kSetLsf, +1},
-      {SensitivityInput::DesignPeriod, "16", "24", kSetPeriod, +1}}},
+     {{InputField::SubgradeModulus, "104", "156", kSetK, -1},
+      {InputField::ModulusOfRupture, "520", "780", kSetSc, -1},
+      {InputField::AverageDailyTraffic, "10320", "15480", kSetAdt, +1},
+      {InputField::TruckPercent, "15.2", "22.8", kSetTd, +1},
+      {InputField::GrowthPercent, "3.2", "4.8", kSetGrowth, +1},
+      {InputField::LoadSafetyFactor, "0.96", "1.44", kSetLsf, +1},
+      {InputField::DesignPeriod, "16", "24", kSetPeriod, +1}}},
     {"InitialMetric",
      UnitSystem::Metric,
-     {{SensitivityInput::SubgradeModulus, "28.16", "42.24", kSetK, -1},
-      {SensitivityInput::ModulusOfRupture, "3583.2", "5374.8", kSetSc, -1},
-      {SensitivityInput::AverageDailyTraffic, "10320", "15480", kSetAdt, +1},
-      {SensitivityInput::TruckPercent, "15.2", "22.8", kSetTd, +1},
-      {SensitivityInput::GrowthPercent, "3.2", "4.8", kSetGrowth, +1},
-      {SensitivityInput::LoadSafetyFactor, "0.96", "1.44", kSetLsf, +1},
-      {SensitivityInput::DesignPeriod, "16", "24", kSetPeriod, +1}}},
+     {{InputField::SubgradeModulus, "28.16", "42.24", kSetK, -1},
+      {InputField::ModulusOfRupture, "3583.2", "5374.8", kSetSc, -1},
+      {InputField::AverageDailyTraffic, "10320", "15480", kSetAdt, +1},
+      {InputField::TruckPercent, "15.2", "22.8", kSetTd, +1},
+      {InputField::GrowthPercent, "3.2", "4.8", kSetGrowth, +1},
+      {InputField::LoadSafetyFactor, "0.96", "1.44", kSetLsf, +1},
+      {InputField::DesignPeriod, "16", "24", kSetPeriod, +1}}},
 };
 
 class SensitivityTest : public ::testing::TestWithParam<DesignCase> {
@@ -101,7 +102,7 @@ TEST_P(SensitivityTest, EachCaseIsASeparateSearchWithTheChangedText) {
     for (std::size_t i = 0; i < inputs.size(); ++i) {
         const InputCase& c = inputs[i];
         const SensitivityRow& row = s.rows[i];
-        SCOPED_TRACE(sensitivityInputName(c.input, GetParam().units));
+        SCOPED_TRACE(shortInputName(c.input, GetParam().units));
         EXPECT_EQ(row.input, c.input);
         EXPECT_EQ(row.lower.text, c.lowerText);
         EXPECT_EQ(row.upper.text, c.upperText);
@@ -121,7 +122,7 @@ TEST_P(SensitivityTest, ThicknessMovesTheWayTheInputActs) {
     ASSERT_EQ(s.rows.size(), inputs.size());
     bool anyMoved = false;
     for (std::size_t i = 0; i < inputs.size(); ++i) {
-        SCOPED_TRACE(sensitivityInputName(inputs[i].input, GetParam().units));
+        SCOPED_TRACE(shortInputName(inputs[i].input, GetParam().units));
         const float lower = s.rows[i].lower.thickness.value();
         const float upper = s.rows[i].upper.thickness.value();
         if (inputs[i].direction > 0) {
@@ -156,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(Designs, SensitivityTest, ::testing::ValuesIn(kDesigns)
 // Inputs that are not simply numbers to scale.
 struct EdgeCase {
     const char* name;
-    SensitivityInput input;
+    InputField input;
     const char* text;
     const char* lowerText;
     const char* upperText;
@@ -172,7 +173,7 @@ class SensitivityEdgeTest : public ::testing::TestWithParam<EdgeCase> {};
 TEST_P(SensitivityEdgeTest, CasesCarryTheSearchesOutcome) {
     const EdgeCase& c = GetParam();
     Workspace ws;
-    ensureSensitivityText(ws, c.input) = c.text;
+    ensureInputText(ws, c.input, 0) = c.text;
     const Sensitivity s = sensitivity(ws);
     EXPECT_EQ(s.base.thickness.has_value(), c.baseFound);
     auto base = searchDesignThickness(ws);
@@ -190,7 +191,7 @@ TEST_P(SensitivityEdgeTest, CasesCarryTheSearchesOutcome) {
     for (const SensitivityCase* k : {&row->lower, &row->upper}) {
         SCOPED_TRACE(k->text);
         Workspace changed = ws;
-        ensureSensitivityText(changed, c.input) = k->text;
+        ensureInputText(changed, c.input, 0) = k->text;
         auto found = searchDesignThickness(changed);
         if (found) {
             EXPECT_EQ(k->thickness, found->thickness);
@@ -206,16 +207,15 @@ INSTANTIATE_TEST_SUITE_P(
     Edges, SensitivityEdgeTest,
     ::testing::Values(
         // Zero growth stays zero either way.
-        EdgeCase{"ZeroGrowth", SensitivityInput::GrowthPercent, "0", "0", "0", true},
-        EdgeCase{"NegativeGrowth", SensitivityInput::GrowthPercent, "-2", "-1.6", "-2.4", true},
-        EdgeCase{"ZeroSubgrade", SensitivityInput::SubgradeModulus, "0", "0", "0", false},
+        EdgeCase{"ZeroGrowth", InputField::GrowthPercent, "0", "0", "0", true},
+        EdgeCase{"NegativeGrowth", InputField::GrowthPercent, "-2", "-1.6", "-2.4", true},
+        EdgeCase{"ZeroSubgrade", InputField::SubgradeModulus, "0", "0", "0", false},
         // Overflow reads 0, so an infinite value is not written back as a text.
-        EdgeCase{"InfiniteTraffic", SensitivityInput::AverageDailyTraffic, "1e999", "1e999",
-                 "1e999", false},
-        EdgeCase{"TextAfterTheNumber", SensitivityInput::ModulusOfRupture, "650 psi", "520", "780",
-                 true},
+        EdgeCase{"InfiniteTraffic", InputField::AverageDailyTraffic, "1e999", "1e999", "1e999",
+                 false},
+        EdgeCase{"TextAfterTheNumber", InputField::ModulusOfRupture, "650 psi", "520", "780", true},
         // Rupture far too low: nothing up to the search's limit passes.
-        EdgeCase{"WeakConcrete", SensitivityInput::ModulusOfRupture, "40", "32", "48", false}),
+        EdgeCase{"WeakConcrete", InputField::ModulusOfRupture, "40", "32", "48", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "io/report.h"
 #include "model/design_alternatives.h"
 #include "model/design_search.h"
+#include "model/input_ranges.h"
 #include "model/numbers.h"
 #include "model/sensitivity.h"
 #include "random_design.h"
@@ -120,11 +121,10 @@ void expectNearSearchesFindWhatTheFullWalkFinds(const Workspace& w, const std::s
     for (const SensitivityRow& row : s.rows)
         for (const SensitivityCase* c : {&row.lower, &row.upper}) {
             Workspace changed = w;
-            ensureSensitivityText(changed, row.input) = c->text;
+            ensureInputText(changed, row.input, 0) = c->text;
             EXPECT_EQ(caseText(c->thickness, c->message),
                       outcomeText(searchDesignThickness(changed)))
-                << context << ", " << sensitivityInputName(row.input, w.unitSystem()) << " "
-                << c->text;
+                << context << ", " << shortInputName(row.input, w.unitSystem()) << " " << c->text;
         }
     for (const DesignAlternative& a : designAlternatives(w).alternatives) {
         Workspace changed = w;

@@ -4,6 +4,7 @@
 #include <QDir>
 
 #include "model/design_search.h"
+#include "model/run.h"
 #include "shell/shell_test.h"
 #include "support/pdf_tools.h"
 
@@ -102,42 +103,55 @@ TEST_F(ExportPdf, AnUnwritableTargetIsReportedOnceNamingTheFile) {
     EXPECT_EQ(readBytes(path("plain")), "a regular file");
 }
 
-TEST_F(ExportPdf, AReportThatCannotBeWrittenGivesSaveReportsMessage) {
+// Yes analyses the inputs as they are; when the analysis refuses them, its message is shown
+// and no document leaves.
+TEST_F(ExportPdf, YesWithInputsTheAnalysisRefusesWritesNothing) {
     trigger("mnuBothAnalysis");
     window.workspace().ensurePavement().modulusOfRupture = "0";
     platform.clear();
     platform.answerer = [](const Message& m) {
-        return m.buttons == Buttons::Ok ? Answer::Ok : Answer::No;
+        return m.buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
     };
     platform.saveFiles.push_back(path("report.PRN"));
     trigger("mnuSaveReport");
     exportTo("memo.pdf");
     ASSERT_EQ(platform.messages.size(), 4u) << "each asked first about the changed inputs";
     EXPECT_EQ(platform.messages[0], kTablesQuestion);
+    EXPECT_NE(platform.messages[1].text.find("modulus of rupture"), std::string::npos);
     EXPECT_EQ(platform.messages[3], platform.messages[1]);
+    EXPECT_FALSE(QFile::exists(path("report.PRN")));
     EXPECT_FALSE(QFile::exists(path("memo.pdf")));
 }
 
-// Sc changed after Both: Save Report, Print Report and Export PDF ask first. Yes runs Both
-// again and goes on; No goes on with the earlier tables, which every PDF page then says;
-// Cancel stops before the file dialog.
+// Sc changed after a run: Save Report, Print Report and Export PDF ask first. Yes runs the
+// last run's command again (after Compute Design Thickness, the search) and goes on; No goes
+// on with the last run as it was, which every PDF page then says; Cancel stops before the
+// file dialog.
 TEST_F(ExportPdf, AfterAnInputChangedAsksWhetherToAnalyseAgain) {
     struct Case {
+        const char* run;
         const char* item;
         Answer answer;
         bool goesOn;
         bool stale;  // the inputs still differ from the run's afterwards
     };
     const Case cases[] = {
-        {"mnuExportPdf", Answer::Yes, true, false},     {"mnuExportPdf", Answer::No, true, true},
-        {"mnuExportPdf", Answer::Cancel, false, true},  {"mnuSaveReport", Answer::Yes, true, false},
-        {"mnuSaveReport", Answer::Cancel, false, true}, {"mnuPrintReport", Answer::No, true, true},
+        {"mnuBothAnalysis", "mnuExportPdf", Answer::Yes, true, false},
+        {"mnuBothAnalysis", "mnuExportPdf", Answer::No, true, true},
+        {"mnuBothAnalysis", "mnuExportPdf", Answer::Cancel, false, true},
+        {"mnuBothAnalysis", "mnuSaveReport", Answer::Yes, true, false},
+        {"mnuBothAnalysis", "mnuSaveReport", Answer::Cancel, false, true},
+        {"mnuBothAnalysis", "mnuPrintReport", Answer::No, true, true},
+        {"mnuFatigueAnalysis", "mnuSaveReport", Answer::Yes, true, false},
+        {"mnuComputeDesignThickness", "mnuPrintReport", Answer::Yes, true, false},
     };
     for (const Case& c : cases) {
-        const std::string name = std::string(c.item) + "/" + std::to_string(int(c.answer));
-        trigger("mnuBothAnalysis");
+        const std::string name =
+            std::string(c.run) + "/" + c.item + "/" + std::to_string(int(c.answer));
+        trigger(c.run);
         window.workspace().ensurePavement().modulusOfRupture = "800";
-        trigger("mnuBothAnalysis");
+        trigger(c.run);
+        const auto run = window.workspace().lastRun();
         window.workspace().ensurePavement().modulusOfRupture = "650";
         platform.clear();
         platform.answers.push_back(c.answer);
@@ -149,10 +163,17 @@ TEST_F(ExportPdf, AfterAnInputChangedAsksWhetherToAnalyseAgain) {
         ASSERT_GE(platform.messages.size(), 1u) << name;
         EXPECT_EQ(platform.messages[0], kTablesQuestion) << name;
         EXPECT_EQ(window.workspace().inputsChangedSinceRun(), c.stale) << name;
+        EXPECT_EQ(window.workspace().lastRunKind(), run->kind()) << name;
         const bool written = QFile::exists(file) || !platform.printedDocuments.empty();
         EXPECT_EQ(written, c.goesOn) << name;
-        if (c.answer == Answer::Yes) {
-            EXPECT_EQ(reportBoxText(), fromCoreLines(*writeReport(window.workspace()))) << name;
+        // The document is the run's whole: after No the earlier one, after Yes the new one.
+        const std::string& report = window.workspace().lastRun()->report();
+        EXPECT_EQ(reportBoxText(), fromCoreLines(report)) << name;
+        if (c.goesOn && c.item == std::string("mnuSaveReport")) {
+            EXPECT_EQ(readBytes(file).toStdString(), report) << name;
+        }
+        if (c.goesOn && c.item == std::string("mnuPrintReport")) {
+            EXPECT_EQ(platform.printedDocuments.back(), fromCoreLineList(report)) << name;
         }
         if (c.item != std::string("mnuExportPdf") || !c.goesOn)
             continue;
@@ -160,7 +181,9 @@ TEST_F(ExportPdf, AfterAnInputChangedAsksWhetherToAnalyseAgain) {
         if (!pages)
             GTEST_SKIP() << "pdftotext not installed";
         for (const QString& page : *pages)
-            EXPECT_EQ(page.contains(QLatin1String("Tables from earlier inputs")), c.stale) << name;
+            EXPECT_EQ(page.contains(QLatin1String("Inputs changed after this analysis (")), c.stale)
+                << name;
+        EXPECT_EQ(pages->front().contains(QLatin1String(c.stale ? "800" : "650")), true) << name;
     }
 }
 
@@ -178,7 +201,7 @@ TEST_F(ExportPdf, FirstPageHoldsProjectVerdictInputsAndVersion) {
           "Recommended thickness 9.25 in: fatigue", "Axle loads: the Heavy axle-load spectrum",
           "Designed by: A. Engineer", "Checked by: B. Reviewer"})
         EXPECT_TRUE(first.contains(QLatin1String(text))) << text << "\n" << qPrintable(first);
-    EXPECT_FALSE(first.contains(QLatin1String("Tables from earlier inputs")));
+    EXPECT_FALSE(first.contains(QLatin1String("Inputs changed after this analysis")));
 }
 
 // Each kind of file keeps its own last name; before it has one, the last name of any kind is

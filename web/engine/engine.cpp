@@ -357,7 +357,7 @@ class Engine {
         val rows = val::array();
         for (const SensitivityRow& r : s.rows) {
             val row = val::object();
-            row.set("name", sensitivityInputName(r.input, s.units));
+            row.set("name", shortInputName(r.input, s.units));
             row.set("value", formatSignificant(r.value));
             val lower = thicknessValue(r.lower.thickness, r.lower.message);
             lower.set("input", r.lower.text);
