@@ -5,16 +5,16 @@
 // --summary it runs the commands over many files and writes one CSV line for each
 // (commands/summary.h).
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cstdio>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "commands/commands.h"
+#include "commands/file_system.h"
+#include "commands/files.h"
 #include "commands/summary.h"
 #include "io/def_file.h"
 #include "io/details_table.h"
@@ -226,8 +226,8 @@ std::string escapeControls(std::string_view text) {
 }
 
 void writeError(std::string_view text) {
-    const std::string shown = escapeControls(text);
-    std::fwrite(shown.data(), 1, shown.size(), stderr);
+    zan::file_system::writeStandardStream(zan::file_system::StandardStream::Error,
+                                          escapeControls(text));
 }
 
 // A message box's text as lines on standard error, each saying which program and which file
@@ -292,14 +292,10 @@ zan::CommandOutcome runCommand(zan::Workspace& workspace, Mode mode) {
 
 bool writeStandardOutput(std::string_view bytes) {
     // The exact bytes into a file or a pipe; to a terminal, nothing it would obey.
-    std::string shown;
-    if (::isatty(STDOUT_FILENO) != 0) {
-        shown = escapeControls(bytes);
-        bytes = shown;
-    }
-    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size())
-        return false;
-    return std::fflush(stdout) == 0;
+    using zan::file_system::StandardStream;
+    if (zan::file_system::isTerminal(StandardStream::Output))
+        return zan::file_system::writeStandardStream(StandardStream::Output, escapeControls(bytes));
+    return zan::file_system::writeStandardStream(StandardStream::Output, bytes);
 }
 
 int run(const Options& options) {
@@ -338,11 +334,55 @@ int run(const Options& options) {
     return 0;
 }
 
-// Standard output takes the summary in pieces of about this size: few enough writes for ten
-// thousand files, and a pipe reader sees lines while the batch is still running.
+// The summary goes out in pieces of about this size, to standard output or into the temporary
+// of OUT: few enough writes for ten thousand files, a pipe reader sees lines while the batch
+// is still running, and the memory stays flat however many files there are.
 constexpr std::size_t kSummaryChunkBytes = 64 * 1024;
 
+// Where the summary's pieces go: standard output, or the file that replaces OUT at the end.
+class SummarySink {
+  public:
+    explicit SummarySink(std::optional<zan::SafeFileWriter> file) : m_file(std::move(file)) {}
+
+    bool write(std::string_view bytes) {
+        if (!m_file)
+            return report(writeStandardOutput(bytes) ? std::string()
+                                                     : std::string(kStandardOutputFailure));
+        auto written = m_file->write(bytes);
+        return report(written ? std::string() : written.error());
+    }
+
+    bool finish() {
+        if (!m_file)
+            return true;
+        auto committed = m_file->commit();
+        return report(committed ? std::string() : committed.error());
+    }
+
+  private:
+    static constexpr std::string_view kStandardOutputFailure =
+        "the summary could not be written to standard output";
+
+    bool report(const std::string& failure) {
+        if (!failure.empty())
+            writeError("zan-report: " + failure + "\n");
+        return failure.empty();
+    }
+
+    std::optional<zan::SafeFileWriter> m_file;
+};
+
 int runSummary(const Options& options) {
+    std::optional<zan::SafeFileWriter> file;
+    if (options.output) {
+        auto opened = zan::SafeFileWriter::open(*options.output, *options.output);
+        if (!opened) {
+            writeError("zan-report: " + opened.error() + "\n");
+            return kExitOutputNotWritten;
+        }
+        file.emplace(std::move(*opened));
+    }
+    SummarySink sink(std::move(file));
     std::string text(zan::kSummaryHeader);
     text += zan::kSummaryLineEnd;
     int status = 0;
@@ -353,23 +393,14 @@ int runSummary(const Options& options) {
             status = static_cast<int>(line.outcome);
         text += zan::csvLine(line);
         text += zan::kSummaryLineEnd;
-        if (!options.output && text.size() >= kSummaryChunkBytes) {
-            if (!writeStandardOutput(text)) {
-                writeError("zan-report: the summary could not be written to standard output\n");
+        if (text.size() >= kSummaryChunkBytes) {
+            if (!sink.write(text))
                 return kExitOutputNotWritten;
-            }
             text.clear();
         }
     }
-    if (options.output) {
-        if (auto written = zan::writeFileSafely(*options.output, text); !written) {
-            writeError("zan-report: " + written.error() + "\n");
-            return kExitOutputNotWritten;
-        }
-    } else if (!writeStandardOutput(text)) {
-        writeError("zan-report: the summary could not be written to standard output\n");
+    if (!sink.write(text) || !sink.finish())
         return kExitOutputNotWritten;
-    }
     return status;
 }
 
@@ -378,22 +409,33 @@ int runSummary(const Options& options) {
 // Why -o OUT must not be written, checked before any work: OUT is one of the inputs (a
 // forgotten output name takes the next argument), or it is an input data file.
 std::optional<std::string> outputRefusal(const Options& options) {
-    struct stat out {};
-    if (!options.output || ::stat(options.output->c_str(), &out) != 0 || !S_ISREG(out.st_mode))
+    const auto out =
+        options.output ? zan::file_system::regularFileIdentity(*options.output) : std::nullopt;
+    if (!out)
         return std::nullopt;
-    for (const std::string& input : options.inputs) {
-        struct stat in {};
-        if (::stat(input.c_str(), &in) == 0 && in.st_dev == out.st_dev && in.st_ino == out.st_ino)
+    for (const std::string& input : options.inputs)
+        if (zan::file_system::regularFileIdentity(input) == out)
             return "it is one of the input files";
-    }
     if (auto bytes = zan::readInputDataFile(*options.output);
         bytes && zan::hasInputDataMarker(*bytes))
         return "it is an input data file";
     return std::nullopt;
 }
 
+// Running out of memory ends the run with a message, never an abort: a summary's OUT keeps
+// its previous bytes, since the temporary that was to replace it is removed on the way out.
+void reportOutOfMemory(const Options& options) {
+    writeError(options.output
+                   ? "zan-report: there is not enough memory: " + *options.output +
+                         " was not written, and the previous file, if any, was left unchanged\n"
+                   : std::string("zan-report: there is not enough memory: the output is not "
+                                 "complete\n"));
+}
+
 int main(int argc, char** argv) {
-    std::vector<std::string_view> args(argv + 1, argv + argc);
+    zan::file_system::useBinaryStandardStreams();
+    const std::vector<std::string> arguments = zan::file_system::commandLineArguments(argc, argv);
+    const std::vector<std::string_view> args(arguments.begin(), arguments.end());
     auto parsed = parseArguments(args);
     if (!parsed) {
         writeError("zan-report: " + parsed.error().text + "\n");
@@ -418,5 +460,10 @@ int main(int argc, char** argv) {
         return kExitWrongUsage;
     }
     zan::removeTemporaryOnSignals();
-    return options.mode == Mode::Summary ? runSummary(options) : run(options);
+    try {
+        return options.mode == Mode::Summary ? runSummary(options) : run(options);
+    } catch (const std::bad_alloc&) {
+        reportOutOfMemory(options);
+        return kExitOutputNotWritten;
+    }
 }
