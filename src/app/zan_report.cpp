@@ -70,7 +70,7 @@ constexpr std::string_view kHelp =
     "  4  FILE.DEF cannot be read, or it ends before the tenth axle row\n"
     "  5  the analysis refused the inputs (for example a zero thickness or modulus)\n"
     "  6  the thickness search found no passing thickness within its bounds\n"
-    "  7  the report could not be written to OUT or to standard output\n"
+    "  7  the report could not be written to OUT or to standard output, or memory ran out\n"
     "A report is written to standard output only when the status is 0.\n"
     "\n"
     "Every mode checks the inputs, as soon as the file is read, against the typical ranges\n"
@@ -125,7 +125,9 @@ constexpr std::string_view kHelp =
 struct Options {
     Mode mode = Mode::Both;
     std::optional<std::string> output;
-    std::vector<std::string> inputs;  // exactly one, except for a summary
+    // Exactly one, except for a summary. Views of the command line, which lives as long as the
+    // program: a summary of 100,000 files keeps no second copy of their names.
+    std::vector<std::string_view> inputs;
     bool help = false;
     bool version = false;
 };
@@ -299,7 +301,7 @@ bool writeStandardOutput(std::string_view bytes) {
 }
 
 int run(const Options& options) {
-    const std::string& input = options.inputs.front();
+    const std::string input(options.inputs.front());
     zan::Workspace workspace;
     const zan::CommandOutcome read = zan::readDataFile(workspace, input);
     if (!read.ok()) {
@@ -386,7 +388,8 @@ int runSummary(const Options& options) {
     std::string text(zan::kSummaryHeader);
     text += zan::kSummaryLineEnd;
     int status = 0;
-    for (const std::string& input : options.inputs) {
+    for (const std::string_view name : options.inputs) {
+        const std::string input(name);
         const zan::SummaryLine line = zan::summarizeDataFile(input);
         writeRangeWarnings(input, line.outsideRanges);
         if (status == 0 && line.outcome != zan::CommandStatus::Done)
@@ -413,8 +416,8 @@ std::optional<std::string> outputRefusal(const Options& options) {
         options.output ? zan::file_system::regularFileIdentity(*options.output) : std::nullopt;
     if (!out)
         return std::nullopt;
-    for (const std::string& input : options.inputs)
-        if (zan::file_system::regularFileIdentity(input) == out)
+    for (const std::string_view input : options.inputs)
+        if (zan::file_system::regularFileIdentity(std::string(input)) == out)
             return "it is one of the input files";
     if (auto bytes = zan::readInputDataFile(*options.output);
         bytes && zan::hasInputDataMarker(*bytes))
@@ -434,9 +437,7 @@ void reportOutOfMemory(const Options& options) {
 
 int main(int argc, char** argv) {
     zan::file_system::useBinaryStandardStreams();
-    const std::vector<std::string> arguments = zan::file_system::commandLineArguments(argc, argv);
-    const std::vector<std::string_view> args(arguments.begin(), arguments.end());
-    auto parsed = parseArguments(args);
+    auto parsed = parseArguments(zan::file_system::commandLineArguments(argc, argv));
     if (!parsed) {
         writeError("zan-report: " + parsed.error().text + "\n");
         writeError(kUsage);

@@ -68,8 +68,8 @@ struct FileIdentity {
 std::optional<FileIdentity> regularFileIdentity(const std::string& path);
 
 // The program's arguments after its name, in UTF-8 (on Windows from the wide command line,
-// so that a name in any script arrives whole).
-std::vector<std::string> commandLineArguments(int argc, char** argv);
+// so that a name in any script arrives whole); they stay valid as long as the program runs.
+std::vector<std::string_view> commandLineArguments(int argc, char** argv);
 
 enum class StandardStream { Output, Error };
 

@@ -291,8 +291,8 @@ std::optional<FileIdentity> regularFileIdentity(const std::string& path) {
                         static_cast<std::uint64_t>(status.st_ino)};
 }
 
-std::vector<std::string> commandLineArguments(int argc, char** argv) {
-    return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
+std::vector<std::string_view> commandLineArguments(int argc, char** argv) {
+    return std::vector<std::string_view>(argv + (argc > 0 ? 1 : 0), argv + argc);
 }
 
 void useBinaryStandardStreams() {}

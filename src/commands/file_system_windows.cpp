@@ -345,16 +345,17 @@ std::optional<FileIdentity> regularFileIdentity(const std::string& path) {
         (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
 }
 
-std::vector<std::string> commandLineArguments(int argc, char** argv) {
+std::vector<std::string_view> commandLineArguments(int argc, char** argv) {
     int count = 0;
     wchar_t** arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
     if (arguments == nullptr)
-        return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
-    std::vector<std::string> texts;
+        return std::vector<std::string_view>(argv + (argc > 0 ? 1 : 0), argv + argc);
+    // Kept for the program's life, as argv is.
+    static std::vector<std::string> texts;
     for (int i = 1; i < count; ++i)
         texts.push_back(utf8(arguments[i]));
     ::LocalFree(arguments);
-    return texts;
+    return std::vector<std::string_view>(texts.begin(), texts.end());
 }
 
 void useBinaryStandardStreams() {
