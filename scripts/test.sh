@@ -5,6 +5,11 @@
 #   fuzz  each libFuzzer target for a bounded time, ZAN_FUZZ_SECONDS each (30) (build-fuzz/)
 #   web   the web page (build-wasm/web/) in headless Chromium against the native zan-report,
 #         and the WebAssembly engine's speed beside the native benchmark's
+#   windows  zan-report.exe cross-built with MinGW-w64 (build-windows/) and run under Wine:
+#         the golden reports, the examples in every mode against the native zan-report, the
+#         Windows file cases, the 300 random designs against tests/reference in every mode,
+#         and the bundle (scripts/bundle-windows.sh) unzipped and run from another folder;
+#         run only when named (scripts/test.sh windows)
 #   release  the build a distribution makes (Release, Debian's hardening flags, warnings not
 #         errors) in build-release/, the whole suite on it, and the .deb packed from it; run
 #         only when named (scripts/test.sh release), as it doubles the dev stage's time
@@ -20,6 +25,35 @@ fuzz_seconds=${ZAN_FUZZ_SECONDS:-30}
 fuzz_targets=(fuzz_def_file fuzz_parse_number fuzz_number_text fuzz_report)
 
 scripts/install-deps.sh
+
+# Wine's prefix lives in the build folder; one wineserver stays up for the whole stage, so
+# that each of the ~2,000 runs only starts a process (about 0.1 s instead of 0.5 s).
+windows_stage() {
+    scripts/install-deps.sh windows
+    cmake --preset dev >/dev/null
+    cmake --build --preset dev --target zan-report
+    scripts/bundle-windows.sh
+    export WINEDEBUG=-all WINEPREFIX=$PWD/build-windows/wine
+    wine cmd /c exit 2>/dev/null  # makes the prefix (about 10 s the first time)
+    wineserver -p
+    trap 'wineserver -k 2>/dev/null || true' EXIT
+    local exe=build-windows/bin/zan-report.exe
+    /usr/bin/python3 tests/windows/windows_checks.py --exe $exe --native build/bin/zan-report
+    /usr/bin/python3 tests/reference/compare_reports.py --zan-report $exe --run-with wine \
+        --count 300 --jobs 4
+    /usr/bin/python3 tests/reference/compare_details.py --zan-report $exe --run-with wine \
+        --count 300 --jobs 4
+    local unzipped
+    unzipped=$(mktemp -d)
+    unzip -q build-windows/zan-thickness-design-*-windows-x64.zip -d "$unzipped"
+    local bundle=("$unzipped"/zan-thickness-design-*-windows-x64)
+    # From the bundle's own folder, and from any other: the same report as the native program.
+    (cd "$bundle" && wine zan-report.exe examples/heavy.DEF) | cmp - <(build/bin/zan-report examples/heavy.DEF)
+    (cd / && wine "$bundle/zan-report.exe" "$bundle/examples/light.DEF") |
+        cmp - <(build/bin/zan-report examples/light.DEF)
+    ls "$bundle" "$bundle/examples"
+    rm -rf "$unzipped"
+}
 
 timings=()
 run_stage() {
@@ -59,8 +93,11 @@ run_stage() {
             /usr/bin/python3 tests/web/page_test.py --page build-wasm/web/index.html \
                 --zan-report build/bin/zan-report --axe tests/web/node_modules/axe-core/axe.min.js
             ;;
+        windows)
+            windows_stage
+            ;;
         *)
-            echo "unknown stage $name (dev, asan, fuzz, web, release)" >&2
+            echo "unknown stage $name (dev, asan, fuzz, web, windows, release)" >&2
             return 2
             ;;
     esac
