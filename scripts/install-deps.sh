@@ -42,6 +42,11 @@ if [ "${1:-}" = windows ]; then
     )
 fi
 
+# `install-deps.sh release` adds lintian, which checks the Debian package.
+if [ "${1:-}" = release ]; then
+    packages+=(lintian)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
