@@ -36,12 +36,14 @@ windows_stage() {
     scripts/bundle-windows.sh
     export WINEDEBUG=-all WINEPREFIX=$PWD/build-windows/wine
     # The server first, kept up (-p) until the stage ends; then the first run makes the prefix
-    # (about 10 s), which it may report with a failing status.
+    # (about 10 s), which it may report with a failing status. It also starts Wine's own
+    # services, which keep whatever output they inherit open as long as the server lives: they
+    # get /dev/null, so that no later run's pipe waits for them.
     mkdir -p "$WINEPREFIX"
     wineserver -k 2>/dev/null || true
     wineserver -p
     trap 'wineserver -k 2>/dev/null || true' EXIT
-    wine cmd /c exit 2>/dev/null || true
+    wine cmd /c exit >/dev/null 2>&1 </dev/null || true
     local exe=build-windows/bin/zan-report.exe
     wine $exe --version
     /usr/bin/python3 tests/windows/windows_checks.py --exe $exe --native build/bin/zan-report

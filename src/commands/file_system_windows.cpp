@@ -133,9 +133,13 @@ void setPendingTemporary(const std::wstring& name) {
     g_pendingSet.store(true);
 }
 
-BOOL WINAPI removeTemporaryAndGoOn(DWORD) {
+BOOL WINAPI removeTemporaryAndEnd(DWORD event) {
     removePendingTemporary();
-    return FALSE;  // the next handler, in the end the system's, ends the program as usual
+    // Ended as the system's own handler ends it, with the status that says so even where
+    // that handler does not (Wine's exits with 0): an interrupted batch never looks done.
+    if (event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT)
+        ::ExitProcess(static_cast<UINT>(STATUS_CONTROL_C_EXIT));
+    return FALSE;  // closing the console, logging off: the system ends the program
 }
 
 // The folder part of a name, with its separator: the temporary goes beside the target, on
@@ -328,7 +332,7 @@ void removePendingTemporary() noexcept {
 }
 
 void removeTemporaryOnInterrupt() {
-    ::SetConsoleCtrlHandler(removeTemporaryAndGoOn, TRUE);
+    ::SetConsoleCtrlHandler(removeTemporaryAndEnd, TRUE);
 }
 
 std::optional<FileIdentity> regularFileIdentity(const std::string& path) {

@@ -128,9 +128,10 @@ def interrupted_summary(checks, scratch, design):
     p.send_signal(signal.SIGINT)
     p.wait(timeout=60)
     leftovers = sorted(n for n in os.listdir(folder) if n != "d.DEF")
+    # STATUS_CONTROL_C_EXIT, of which the exit status keeps the low byte.
     checks.expect("summary interrupted by Ctrl+C",
-                  (started, running, open(out, "rb").read(), leftovers),
-                  (True, True, b"the old summary\r\n", ["summary.csv"]))
+                  (started, running, p.returncode, open(out, "rb").read(), leftovers),
+                  (True, True, 0x3A, b"the old summary\r\n", ["summary.csv"]))
 
 
 def main():
