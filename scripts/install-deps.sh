@@ -32,6 +32,21 @@ if [ "${1:-}" = web ]; then
     command -v npm >/dev/null || packages+=(nodejs npm)
 fi
 
+# `install-deps.sh windows` adds the cross compiler for zan-report.exe, Wine to run it, and what
+# the Windows bundle is made with.
+if [ "${1:-}" = windows ]; then
+    packages+=(
+        g++-mingw-w64-x86-64-posix  # MinGW-w64, the posix flavour (std::thread, random_device)
+        wine wine64  # runs zan-report.exe in the tests
+        python3-markdown zip unzip  # the bundle: the user guide as HTML, the zip
+    )
+fi
+
+# `install-deps.sh release` adds lintian, which checks the Debian package.
+if [ "${1:-}" = release ]; then
+    packages+=(lintian)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

@@ -5,8 +5,14 @@
 #   fuzz  each libFuzzer target for a bounded time, ZAN_FUZZ_SECONDS each (30) (build-fuzz/)
 #   web   the web page (build-wasm/web/) in headless Chromium against the native zan-report,
 #         and the WebAssembly engine's speed beside the native benchmark's
+#   windows  zan-report.exe cross-built with MinGW-w64 (build-windows/) and run under Wine:
+#         the golden reports, the examples in every mode against the native zan-report, the
+#         Windows file cases, the 300 random designs against tests/reference in every mode,
+#         and the bundle (scripts/bundle-windows.sh) unzipped and run from another folder;
+#         run only when named (scripts/test.sh windows)
 #   release  the build a distribution makes (Release, Debian's hardening flags, warnings not
-#         errors) in build-release/, the whole suite on it, and the .deb packed from it; run
+#         errors) in build-release/, the whole suite on it, and the .deb packed from it and
+#         checked by lintian (an error fails the stage); run
 #         only when named (scripts/test.sh release), as it doubles the dev stage's time
 # With no argument dev, asan, fuzz and web run, in that order; name stages to run only those
 # (scripts/test.sh asan). Any failing stage fails the script; the time of each is printed.
@@ -20,6 +26,42 @@ fuzz_seconds=${ZAN_FUZZ_SECONDS:-30}
 fuzz_targets=(fuzz_def_file fuzz_parse_number fuzz_number_text fuzz_report)
 
 scripts/install-deps.sh
+
+# Wine's prefix lives in the build folder; one wineserver stays up for the whole stage, so
+# that each of the ~2,000 runs only starts a process instead of a server and its services.
+windows_stage() {
+    scripts/install-deps.sh windows
+    cmake --preset dev >/dev/null
+    cmake --build --preset dev --target zan-report
+    scripts/bundle-windows.sh
+    export WINEDEBUG=-all WINEPREFIX=$PWD/build-windows/wine
+    # The server first, kept up (-p) until the stage ends; then the first run makes the prefix
+    # (about 10 s), which it may report with a failing status. It also starts Wine's own
+    # services, which keep whatever output they inherit open as long as the server lives: they
+    # get /dev/null, so that no later run's pipe waits for them.
+    mkdir -p "$WINEPREFIX"
+    wineserver -k 2>/dev/null || true
+    wineserver -p
+    trap 'wineserver -k 2>/dev/null || true' EXIT
+    wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+    local exe=build-windows/bin/zan-report.exe
+    wine $exe --version
+    /usr/bin/python3 tests/windows/windows_checks.py --exe $exe --native build/bin/zan-report
+    /usr/bin/python3 tests/reference/compare_reports.py --zan-report $exe --run-with wine \
+        --count 300 --jobs 4
+    /usr/bin/python3 tests/reference/compare_details.py --zan-report $exe --run-with wine \
+        --count 300 --jobs 4
+    local unzipped
+    unzipped=$(mktemp -d)
+    unzip -q build-windows/zan-thickness-design-*-windows-x64.zip -d "$unzipped"
+    local bundle=("$unzipped"/zan-thickness-design-*-windows-x64)
+    # From the bundle's own folder, and from any other: the same report as the native program.
+    (cd "$bundle" && wine zan-report.exe examples/heavy.DEF) | cmp - <(build/bin/zan-report examples/heavy.DEF)
+    (cd / && wine "$bundle/zan-report.exe" "$bundle/examples/light.DEF") |
+        cmp - <(build/bin/zan-report examples/light.DEF)
+    ls "$bundle" "$bundle/examples"
+    rm -rf "$unzipped"
+}
 
 timings=()
 run_stage() {
@@ -41,6 +83,9 @@ run_stage() {
             cmake --build --preset release
             ctest --preset release -j2
             (cd build-release && cpack -G DEB)
+            # Errors fail the stage; warnings and infos are listed.
+            scripts/install-deps.sh release
+            lintian --pedantic --display-info --fail-on error build-release/zan-thickness-design_*.deb
             ;;
         fuzz)
             cmake --preset fuzz >/dev/null
@@ -59,8 +104,11 @@ run_stage() {
             /usr/bin/python3 tests/web/page_test.py --page build-wasm/web/index.html \
                 --zan-report build/bin/zan-report --axe tests/web/node_modules/axe-core/axe.min.js
             ;;
+        windows)
+            windows_stage
+            ;;
         *)
-            echo "unknown stage $name (dev, asan, fuzz, web, release)" >&2
+            echo "unknown stage $name (dev, asan, fuzz, web, windows, release)" >&2
             return 2
             ;;
     esac

@@ -108,9 +108,8 @@ void printMessage(const zan::Message& message) {
 int exportMemo(const QString& out, const QString& input, bool design) {
     const QString path = QFileInfo(input).absoluteFilePath();
     zan::Workspace workspace;
-    const zan::CommandOutcome read =
-        zan::readDataFile(workspace, QFile::encodeName(path).toStdString(),
-                          zan::toCore(QDir::toNativeSeparators(path)));
+    const zan::CommandOutcome read = zan::readDataFile(workspace, zan::toCorePath(path),
+                                                       zan::toCore(QDir::toNativeSeparators(path)));
     if (!read.ok()) {
         if (read.message)
             printMessage(*read.message);

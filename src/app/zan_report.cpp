@@ -5,16 +5,16 @@
 // --summary it runs the commands over many files and writes one CSV line for each
 // (commands/summary.h).
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cstdio>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "commands/commands.h"
+#include "commands/file_system.h"
+#include "commands/files.h"
 #include "commands/summary.h"
 #include "io/def_file.h"
 #include "io/details_table.h"
@@ -70,7 +70,7 @@ constexpr std::string_view kHelp =
     "  4  FILE.DEF cannot be read, or it ends before the tenth axle row\n"
     "  5  the analysis refused the inputs (for example a zero thickness or modulus)\n"
     "  6  the thickness search found no passing thickness within its bounds\n"
-    "  7  the report could not be written to OUT or to standard output\n"
+    "  7  the report could not be written to OUT or to standard output, or memory ran out\n"
     "A report is written to standard output only when the status is 0.\n"
     "\n"
     "Every mode checks the inputs, as soon as the file is read, against the typical ranges\n"
@@ -125,7 +125,9 @@ constexpr std::string_view kHelp =
 struct Options {
     Mode mode = Mode::Both;
     std::optional<std::string> output;
-    std::vector<std::string> inputs;  // exactly one, except for a summary
+    // Exactly one, except for a summary. Views of the command line, which lives as long as the
+    // program: a summary of 100,000 files keeps no second copy of their names.
+    std::vector<std::string_view> inputs;
     bool help = false;
     bool version = false;
 };
@@ -226,8 +228,8 @@ std::string escapeControls(std::string_view text) {
 }
 
 void writeError(std::string_view text) {
-    const std::string shown = escapeControls(text);
-    std::fwrite(shown.data(), 1, shown.size(), stderr);
+    zan::file_system::writeStandardStream(zan::file_system::StandardStream::Error,
+                                          escapeControls(text));
 }
 
 // A message box's text as lines on standard error, each saying which program and which file
@@ -292,18 +294,14 @@ zan::CommandOutcome runCommand(zan::Workspace& workspace, Mode mode) {
 
 bool writeStandardOutput(std::string_view bytes) {
     // The exact bytes into a file or a pipe; to a terminal, nothing it would obey.
-    std::string shown;
-    if (::isatty(STDOUT_FILENO) != 0) {
-        shown = escapeControls(bytes);
-        bytes = shown;
-    }
-    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size())
-        return false;
-    return std::fflush(stdout) == 0;
+    using zan::file_system::StandardStream;
+    if (zan::file_system::isTerminal(StandardStream::Output))
+        return zan::file_system::writeStandardStream(StandardStream::Output, escapeControls(bytes));
+    return zan::file_system::writeStandardStream(StandardStream::Output, bytes);
 }
 
 int run(const Options& options) {
-    const std::string& input = options.inputs.front();
+    const std::string input(options.inputs.front());
     zan::Workspace workspace;
     const zan::CommandOutcome read = zan::readDataFile(workspace, input);
     if (!read.ok()) {
@@ -338,38 +336,74 @@ int run(const Options& options) {
     return 0;
 }
 
-// Standard output takes the summary in pieces of about this size: few enough writes for ten
-// thousand files, and a pipe reader sees lines while the batch is still running.
+// The summary goes out in pieces of about this size, to standard output or into the temporary
+// of OUT: few enough writes for ten thousand files, a pipe reader sees lines while the batch
+// is still running, and the memory stays flat however many files there are.
 constexpr std::size_t kSummaryChunkBytes = 64 * 1024;
 
+// Where the summary's pieces go: standard output, or the file that replaces OUT at the end.
+class SummarySink {
+  public:
+    explicit SummarySink(std::optional<zan::SafeFileWriter> file) : m_file(std::move(file)) {}
+
+    bool write(std::string_view bytes) {
+        if (!m_file)
+            return report(writeStandardOutput(bytes) ? std::string()
+                                                     : std::string(kStandardOutputFailure));
+        auto written = m_file->write(bytes);
+        return report(written ? std::string() : written.error());
+    }
+
+    bool finish() {
+        if (!m_file)
+            return true;
+        auto committed = m_file->commit();
+        return report(committed ? std::string() : committed.error());
+    }
+
+  private:
+    static constexpr std::string_view kStandardOutputFailure =
+        "the summary could not be written to standard output";
+
+    bool report(const std::string& failure) {
+        if (!failure.empty())
+            writeError("zan-report: " + failure + "\n");
+        return failure.empty();
+    }
+
+    std::optional<zan::SafeFileWriter> m_file;
+};
+
 int runSummary(const Options& options) {
+    std::optional<zan::SafeFileWriter> file;
+    if (options.output) {
+        auto opened = zan::SafeFileWriter::open(*options.output, *options.output);
+        if (!opened) {
+            writeError("zan-report: " + opened.error() + "\n");
+            return kExitOutputNotWritten;
+        }
+        file.emplace(std::move(*opened));
+    }
+    SummarySink sink(std::move(file));
     std::string text(zan::kSummaryHeader);
     text += zan::kSummaryLineEnd;
     int status = 0;
-    for (const std::string& input : options.inputs) {
+    for (const std::string_view name : options.inputs) {
+        const std::string input(name);
         const zan::SummaryLine line = zan::summarizeDataFile(input);
         writeRangeWarnings(input, line.outsideRanges);
         if (status == 0 && line.outcome != zan::CommandStatus::Done)
             status = static_cast<int>(line.outcome);
         text += zan::csvLine(line);
         text += zan::kSummaryLineEnd;
-        if (!options.output && text.size() >= kSummaryChunkBytes) {
-            if (!writeStandardOutput(text)) {
-                writeError("zan-report: the summary could not be written to standard output\n");
+        if (text.size() >= kSummaryChunkBytes) {
+            if (!sink.write(text))
                 return kExitOutputNotWritten;
-            }
             text.clear();
         }
     }
-    if (options.output) {
-        if (auto written = zan::writeFileSafely(*options.output, text); !written) {
-            writeError("zan-report: " + written.error() + "\n");
-            return kExitOutputNotWritten;
-        }
-    } else if (!writeStandardOutput(text)) {
-        writeError("zan-report: the summary could not be written to standard output\n");
+    if (!sink.write(text) || !sink.finish())
         return kExitOutputNotWritten;
-    }
     return status;
 }
 
@@ -378,23 +412,32 @@ int runSummary(const Options& options) {
 // Why -o OUT must not be written, checked before any work: OUT is one of the inputs (a
 // forgotten output name takes the next argument), or it is an input data file.
 std::optional<std::string> outputRefusal(const Options& options) {
-    struct stat out {};
-    if (!options.output || ::stat(options.output->c_str(), &out) != 0 || !S_ISREG(out.st_mode))
+    const auto out =
+        options.output ? zan::file_system::regularFileIdentity(*options.output) : std::nullopt;
+    if (!out)
         return std::nullopt;
-    for (const std::string& input : options.inputs) {
-        struct stat in {};
-        if (::stat(input.c_str(), &in) == 0 && in.st_dev == out.st_dev && in.st_ino == out.st_ino)
+    for (const std::string_view input : options.inputs)
+        if (zan::file_system::regularFileIdentity(std::string(input)) == out)
             return "it is one of the input files";
-    }
     if (auto bytes = zan::readInputDataFile(*options.output);
         bytes && zan::hasInputDataMarker(*bytes))
         return "it is an input data file";
     return std::nullopt;
 }
 
+// Running out of memory ends the run with a message, never an abort: a summary's OUT keeps
+// its previous bytes, since the temporary that was to replace it is removed on the way out.
+void reportOutOfMemory(const Options& options) {
+    writeError(options.output
+                   ? "zan-report: there is not enough memory: " + *options.output +
+                         " was not written, and the previous file, if any, was left unchanged\n"
+                   : std::string("zan-report: there is not enough memory: the output is not "
+                                 "complete\n"));
+}
+
 int main(int argc, char** argv) {
-    std::vector<std::string_view> args(argv + 1, argv + argc);
-    auto parsed = parseArguments(args);
+    zan::file_system::useBinaryStandardStreams();
+    auto parsed = parseArguments(zan::file_system::commandLineArguments(argc, argv));
     if (!parsed) {
         writeError("zan-report: " + parsed.error().text + "\n");
         writeError(kUsage);
@@ -418,5 +461,10 @@ int main(int argc, char** argv) {
         return kExitWrongUsage;
     }
     zan::removeTemporaryOnSignals();
-    return options.mode == Mode::Summary ? runSummary(options) : run(options);
+    try {
+        return options.mode == Mode::Summary ? runSummary(options) : run(options);
+    } catch (const std::bad_alloc&) {
+        reportOutOfMemory(options);
+        return kExitOutputNotWritten;
+    }
 }

@@ -43,10 +43,26 @@ inline QStringList fromCoreLineList(std::string_view text) {
     return lines;
 }
 
-// A path as the core's file functions take it.
+// A path as the core's file functions take it: the file system's bytes, or UTF-8 on Windows,
+// where the core speaks UTF-16 to the system itself (commands/file_system.h) and Qt's 8-bit
+// names would be the ANSI code page's.
 inline std::string toCorePath(const QString& path) {
+#ifdef Q_OS_WIN
+    const QByteArray bytes = path.toUtf8();
+#else
     const QByteArray bytes = QFile::encodeName(path);
+#endif
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+// The name a core path stands for; the reverse of toCorePath.
+inline QString fromCorePath(std::string_view path) {
+    const QByteArray bytes(path.data(), static_cast<qsizetype>(path.size()));
+#ifdef Q_OS_WIN
+    return QString::fromUtf8(bytes);
+#else
+    return QFile::decodeName(bytes);
+#endif
 }
 
 // A message box's text, with the file it names shown by the name the file system decodes from
@@ -54,8 +70,7 @@ inline std::string toCorePath(const QString& path) {
 inline QString messageText(std::string_view text, std::string_view fileName) {
     if (fileName.empty())
         return fromCoreLines(text);
-    const QString name = QDir::toNativeSeparators(
-        QFile::decodeName(QByteArray(fileName.data(), static_cast<qsizetype>(fileName.size()))));
+    const QString name = QDir::toNativeSeparators(fromCorePath(fileName));
     QString shown;
     for (std::size_t at = text.find(fileName); at != std::string_view::npos;
          at = text.find(fileName)) {

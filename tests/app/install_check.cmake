@@ -127,6 +127,10 @@ elseif(CHECK STREQUAL "package")
         endif()
     endforeach()
     run_or_fail(dpkg-deb --extract ${packages} ${WORK_DIR}/root)
+    # As Debian's policy has it: manual pages compressed, a changelog and a copyright file.
+    list(TRANSFORM expected REPLACE "[.]1$" ".1.gz")
+    list(APPEND expected share/doc/zan-thickness-design/changelog.gz
+         share/doc/zan-thickness-design/copyright)
     check_tree(${WORK_DIR}/root/usr)
     if(GUI)
         # The metadata read together with the desktop entry beside it, as a distribution's

@@ -331,4 +331,42 @@ TEST_F(Summary, FailedOutputKeepsTheOldFile) {
     EXPECT_TRUE(fs::is_directory(out));
 }
 
+// Memory runs out while the summary is written: a message and status 7, never an abort, and
+// the old file whole. The address space is limited (ulimit -v) to what a one-file summary
+// needs, so that reading a file of the full 1 MiB an input may have fails.
+TEST_F(Summary, RunningOutOfMemoryExitsWithSevenAndKeepsTheOldFile) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than any limit allows";
+#endif
+    fs::copy_file(example("heavy.DEF"), dir() / "small.DEF");
+    writeBytes(dir() / "large.DEF", std::string(zan::kMaxInputDataFileBytes, ' '));
+    const auto summaryWithin = [&](long kibibytes, const std::string& files) {
+        writeBytes(dir() / "summary.csv", "old\r\n");
+        // The subshell waits for the program (no exec), so that its note of an abort goes
+        // where the program's messages go.
+        const std::string command = "cd " + quoted(dir().string()) + " && (ulimit -v " +
+                                    std::to_string(kibibytes) + " && " + quoted(kBinary) +
+                                    " --summary -o summary.csv " + files + "; exit $?) 2>stderr";
+        const int raw = std::system(command.c_str());
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    };
+    long enough = 1L << 20;  // KiB
+    long tooLittle = 0;
+    ASSERT_EQ(summaryWithin(enough, "small.DEF"), 0);
+    while (enough - tooLittle > 64)
+        (summaryWithin((enough + tooLittle) / 2, "small.DEF") == 0 ? enough : tooLittle) =
+            (enough + tooLittle) / 2;
+
+    EXPECT_EQ(summaryWithin(enough, "small.DEF large.DEF small.DEF"), 7);
+    EXPECT_NE(readBytes(dir() / "stderr").find("there is not enough memory"), std::string::npos)
+        << readBytes(dir() / "stderr");
+    EXPECT_EQ(readBytes(dir() / "summary.csv"), "old\r\n");
+    fs::remove(dir() / "stderr");
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(dir()))
+        left.push_back(entry.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"large.DEF", "small.DEF", "summary.csv"}));
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 """Compare the per-row values of `zan-report --details` with the Python reference.
 
     python3 compare_details.py --zan-report PATH/zan-report [--count 300] [--seed 1]
+        [--run-with wine]
 
 Generates random input data files with the same generator as
 compare_reports.py, runs `zan-report --details` on each and checks its CSV:
@@ -22,6 +23,7 @@ import math
 import os
 import random
 import re
+import shlex
 import struct
 import subprocess
 import sys
@@ -106,7 +108,7 @@ def ne_with_single_product(row, shoulder):
 
 def run_program(exe, path, timeout):
     try:
-        p = subprocess.run([exe, "--details", path], stdout=subprocess.PIPE,
+        p = subprocess.run(exe + ["--details", path], stdout=subprocess.PIPE,
                            stderr=subprocess.PIPE, timeout=timeout)
     except subprocess.TimeoutExpired:
         return b"", "timed out after %d s" % timeout, None
@@ -177,6 +179,8 @@ def check_design(tally, name, data, expected, got):
 def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("--zan-report", required=True, help="path of the zan-report executable")
+    ap.add_argument("--run-with", default="", metavar="COMMAND",
+                    help="a command that runs the executable, such as wine")
     ap.add_argument("--count", type=int, default=300, help="number of random designs")
     ap.add_argument("--seed", type=int, default=20240601, help="random seed")
     ap.add_argument("--show", type=int, default=8, help="mismatches to print in detail")
@@ -201,7 +205,7 @@ def main():
             fh.write(data)
         designs.append((path, data))
 
-    exe = os.path.abspath(args.zan_report)
+    exe = shlex.split(args.run_with) + [os.path.abspath(args.zan_report)]
     with ThreadPoolExecutor(max_workers=max(1, args.jobs)) as pool:
         futures = [pool.submit(run_program, exe, path, args.timeout) for path, _ in designs]
         expected = [ref.run(["--details", path]) for path, _ in designs]

@@ -2,6 +2,7 @@
 """Compare `zan-report` with the Python reference on random designs.
 
     python3 compare_reports.py --zan-report PATH/zan-report [--count 300] [--seed 1]
+        [--run-with wine]
 
 Generates random input data files (English and Metric, assorted traffic and
 axle-load spectra, odd texts now and then), runs both programs in every mode
@@ -19,6 +20,7 @@ import math
 import difflib
 import os
 import random
+import shlex
 import subprocess
 import sys
 import tempfile
@@ -233,7 +235,7 @@ def random_design(rng, index):
 # ---------------------------------------------------------------------------
 
 def run_native(exe, mode, path):
-    p = subprocess.run([exe, mode, path], stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+    p = subprocess.run(exe + [mode, path], stdout=subprocess.PIPE, stderr=subprocess.PIPE,
                        timeout=120)
     return p.stdout, _lines(p.stderr.decode("latin-1")), p.returncode
 
@@ -256,6 +258,8 @@ def describe(stdout, stderr, status, compare_messages):
 def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("--zan-report", required=True, help="path of the zan-report executable")
+    ap.add_argument("--run-with", default="", metavar="COMMAND",
+                    help="a command that runs the executable, such as wine")
     ap.add_argument("--count", type=int, default=300, help="number of random designs")
     ap.add_argument("--seed", type=int, default=20240601, help="random seed")
     ap.add_argument("--show", type=int, default=3, help="mismatches to print in full")
@@ -280,7 +284,7 @@ def main():
         for mode in MODES:
             cases.append((path, mode))
 
-    exe = os.path.abspath(args.zan_report)
+    exe = shlex.split(args.run_with) + [os.path.abspath(args.zan_report)]
     with ThreadPoolExecutor(max_workers=max(1, args.jobs)) as pool:
         futures = [pool.submit(run_native, exe, mode, path) for path, mode in cases]
         expected = [ref.run([mode, path]) for path, mode in cases]

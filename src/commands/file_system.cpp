@@ -1,0 +1,73 @@
+#include "commands/file_system.h"
+
+#include <system_error>
+#include <utility>
+
+namespace zan::file_system::reasons {
+
+std::string isDirectory() {
+    return std::make_error_code(std::errc::is_a_directory).message();
+}
+
+std::string isPipe() {
+    return "it is a named pipe (FIFO), not a regular file";
+}
+
+std::string isDevice() {
+    return "it is a device, not a regular file";
+}
+
+std::string isSocket() {
+    return "it is a socket, not a regular file";
+}
+
+std::string notRegular() {
+    return "it is not a regular file";
+}
+
+std::string tooLarge(std::uintmax_t maxBytes) {
+    return "it is larger than " + std::to_string(maxBytes >> 20) +
+           " MiB, far more than an input data file holds";
+}
+
+std::string writeProtected() {
+    return "it is write-protected";
+}
+
+std::string noPipeReader() {
+    return "no program reads from this named pipe";
+}
+
+std::string systemError(int error, const char* fallback) {
+    return error != 0 ? std::generic_category().message(error) : std::string(fallback);
+}
+
+}  // namespace zan::file_system::reasons
+
+namespace zan::file_system {
+
+PendingFile::PendingFile(PendingFile&& other) noexcept
+    : m_handle(std::exchange(other.m_handle, -1)),
+      m_temporary(std::move(other.m_temporary)),
+      m_target(std::move(other.m_target)),
+      m_replacesExisting(other.m_replacesExisting) {
+    other.m_temporary.clear();
+}
+
+PendingFile& PendingFile::operator=(PendingFile&& other) noexcept {
+    if (this != &other) {
+        abandon();
+        m_handle = std::exchange(other.m_handle, -1);
+        m_temporary = std::move(other.m_temporary);
+        other.m_temporary.clear();
+        m_target = std::move(other.m_target);
+        m_replacesExisting = other.m_replacesExisting;
+    }
+    return *this;
+}
+
+PendingFile::~PendingFile() {
+    abandon();
+}
+
+}  // namespace zan::file_system
