@@ -116,6 +116,8 @@ async function show(outcome) {
   refresh();
   if (outcome.status === 0 && engine.hasResults()) drawMemo(); else if (!engine.hasResults()) hideMemo();
   if (outcome.hasMessage) await showMessage(outcome.messageText, outcome.messageTitle, outcome.buttons);
+  // After "Loaded!", what the program says about the file's inputs, as the desktop shows it.
+  if (outcome.hasWarning) await showMessage(outcome.warningText, outcome.messageTitle, 'ok');
 }
 
 function hideMemo() {

@@ -21,6 +21,7 @@
 
 #include "chart/pdf_report.h"
 #include "commands/commands.h"
+#include "io/csv.h"
 #include "model/workspace.h"
 #include "platform/latin1.h"
 #include "platform/qt_platform.h"
@@ -104,17 +105,23 @@ void printMessage(const zan::Message& message) {
 }
 
 // Reads the file into a fresh workspace as File > Read Data From File does, runs the analysis
-// (or the thickness search) and writes the memo the window would export from that state.
+// (or the thickness search) and writes the memo the window would export from that state, as
+// File > Export PDF writes it. The statuses are zan-report's: 5 when the report cannot be
+// written from the inputs, 7 only when the PDF could not be made or written.
 int exportMemo(const QString& out, const QString& input, bool design) {
     const QString path = QFileInfo(input).absoluteFilePath();
+    const QString shownPath = QDir::toNativeSeparators(path);
     zan::Workspace workspace;
-    const zan::CommandOutcome read = zan::readDataFile(workspace, zan::toCorePath(path),
-                                                       zan::toCore(QDir::toNativeSeparators(path)));
+    const zan::CommandOutcome read =
+        zan::readDataFile(workspace, zan::toCorePath(path), zan::toCore(shownPath));
     if (!read.ok()) {
         if (read.message)
             printMessage(*read.message);
         return static_cast<int>(read.status);
     }
+    for (const zan::InputWarning& warning : read.warnings)
+        print(stderr, QStringLiteral("zan-design: warning: %1: %2\n")
+                          .arg(input, zan::fromCore(zan::escapeControls(warning.text))));
     const zan::CommandOutcome run = design
                                         ? zan::computeDesignThickness(workspace)
                                         : zan::performAnalysis(workspace, zan::AnalysisKind::Both);
@@ -122,15 +129,35 @@ int exportMemo(const QString& out, const QString& input, bool design) {
         printMessage(*run.message);
     if (!run.ok())
         return static_cast<int>(run.status);
-    const auto exported = zan::exportPdfReport(
-        workspace, out,
-        zan::PdfReportOptions{QDir::toNativeSeparators(path), QDateTime::currentDateTime(),
-                              zan::pageSizeFor(QLocale::system())});
+    if (auto report = zan::reportForSaveOrPrint(workspace); !report) {
+        printMessage(zan::Message{report.error(), ""});
+        return static_cast<int>(zan::CommandStatus::Refused);
+    }
+    const auto exported =
+        zan::exportPdfReport(workspace, out,
+                             zan::PdfReportOptions{shownPath, QDateTime::currentDateTime(),
+                                                   zan::pageSizeFor(QLocale::system())});
     if (!exported) {
         print(stderr, QStringLiteral("zan-design: %1\n").arg(exported.error()));
         return kExitOutputNotWritten;
     }
     return 0;
+}
+
+// Why the command line's --export-pdf must not write OUT, checked before any work, as
+// zan-report checks its -o: a name that is an option (a forgotten OUT takes the next
+// argument), one of the inputs, or an input data file.
+std::optional<QString> exportRefusal(const QString& out, const QString& input) {
+    if (out.startsWith(QLatin1Char('-')))
+        return QStringLiteral(
+                   "--export-pdf needs the name of the PDF file to write before "
+                   "anything else, not %1")
+            .arg(out);
+    const auto refusal = zan::outputRefusal(zan::toCorePath(out), {zan::toCorePath(input)});
+    if (!refusal)
+        return std::nullopt;
+    return QStringLiteral("%1: %2; nothing was written. Give the memo another name.")
+        .arg(out, QString::fromStdString(*refusal));
 }
 
 // --export-pdf needs fonts and a paint device but no screen: where there is no display and no
@@ -198,8 +225,12 @@ int main(int argc, char** argv) {
                                          "Try 'zan-design --help' for more information.\n"));
             return kExitWrongUsage;
         }
-        return exportMemo(commandLine.parser.value(commandLine.exportPdf), files.front(),
-                          commandLine.parser.isSet(commandLine.design));
+        const QString out = commandLine.parser.value(commandLine.exportPdf);
+        if (const auto refusal = exportRefusal(out, files.front())) {
+            print(stderr, QStringLiteral("zan-design: %1\n").arg(*refusal));
+            return kExitWrongUsage;
+        }
+        return exportMemo(out, files.front(), commandLine.parser.isSet(commandLine.design));
     }
     if (commandLine.parser.isSet(commandLine.design)) {
         print(stderr, QStringLiteral("zan-design: --design goes with --export-pdf\n"));

@@ -16,11 +16,11 @@
 #include "commands/file_system.h"
 #include "commands/files.h"
 #include "commands/summary.h"
-#include "io/def_file.h"
+#include "io/csv.h"
 #include "io/details_table.h"
 #include "model/calculation_details.h"
 #include "model/expected.h"
-#include "model/input_ranges.h"
+#include "model/input_warnings.h"
 #include "model/workspace.h"
 
 namespace {
@@ -73,14 +73,22 @@ constexpr std::string_view kHelp =
     "  7  the report could not be written to OUT or to standard output, or memory ran out\n"
     "A report is written to standard output only when the status is 0.\n"
     "\n"
-    "Every mode checks the inputs, as soon as the file is read, against the typical ranges\n"
-    "that the input dialogs' OK buttons apply, in the file's unit system. For each input\n"
-    "outside its range one line goes to standard error, for example\n"
-    "  zan-report: warning: FILE: Trial Thickness, h (in) = 80 is outside the typical range 4 to "
-    "20\n"
-    "naming the input as the report does (axle rows by type, row and unit), its text as\n"
-    "entered and the bounds as the dialogs' range question names them. The ranges are advice:\n"
-    "the report and the exit status stay the same.\n"
+    "Every mode says, as soon as the file is read, what in it may not be what was meant: one\n"
+    "line on standard error for each doubt, starting with \"zan-report: warning: FILE: \":\n"
+    "  * a first line that names no unit system (the inputs are read in English units);\n"
+    "  * an input whose text is not one whole number: it is read as its leading number, as\n"
+    "    the program has always read it (an axle row whose load and count are both empty\n"
+    "    is no such input), for example\n"
+    "      zan-report: warning: FILE: Average Daily Traffic, ADT = \"12,900\" is read as 12\n"
+    "  * an input outside the typical range that the input dialogs' OK buttons apply, in the\n"
+    "    file's unit system, for example\n"
+    "      zan-report: warning: FILE: Trial Thickness, h (in) = 80 is outside the typical "
+    "range 4 to 20\n"
+    "  * a line of the project information that is kept but not read: a repeated key or\n"
+    "    ***Project***, or text that is not \"Key: text\" (such as a second design).\n"
+    "Inputs are named as the report names them (axle rows by type, row and unit), their texts\n"
+    "as entered, the bounds as the dialogs' range question names them. The warnings are\n"
+    "advice: the report and the exit status stay the same.\n"
     "\n"
     "Details (--details FILE.DEF):\n"
     "The Both analysis runs at the trial thickness, exactly as --both runs it, with the same\n"
@@ -108,16 +116,21 @@ constexpr std::string_view kHelp =
     "the report's sums (0.0). A file that fails keeps its line, with the fields it did not\n"
     "reach left empty, and its status says why; the number is the exit status it alone gives:\n"
     "  0  ok (a damage total above 100 % at the trial thickness is a result, not a failure)\n"
-    "  0  ok, N inputs outside their typical ranges (\"1 input outside its typical range\"):\n"
-    "     a design with such inputs is never reported as plain ok\n"
+    "  0  ok, COUNTS (\"ok, 1 input not read as written\", \"ok, 2 inputs outside their\n"
+    "     typical ranges, project lines kept unread\", \"ok, no unit marker\"): the\n"
+    "     read warned as above; such a design is never reported as plain ok\n"
     "  3  not an input data file\n"
     "  4  cannot be read: REASON (the system's reason, such as No such file or directory)\n"
     "  4  ends early (before the tenth axle row)\n"
     "  5  refused: MESSAGE (the analysis or the thickness search refused the inputs)\n"
     "  6  no passing thickness up to 50 in (127 cm for a Metric file)\n"
-    "The last column, warnings, counts the inputs outside their typical ranges (the lines\n"
-    "written to standard error as above); it is empty only for a file that was not read.\n"
+    "The last column, warnings, counts the warnings written to standard error as above; it\n"
+    "is empty only for a file that was not read.\n"
     "Fields holding a comma, a double quote or a line end are quoted, inner quotes doubled.\n"
+    "So that a spreadsheet shows the texts and never runs them as formulas, a text field\n"
+    "(file, status, project, warnings) that begins with =, +, -, @, a tab or a carriage\n"
+    "return gets a leading apostrophe ('), and control characters appear as \\xHH, as on a\n"
+    "terminal; the numbers stay as they are.\n"
     "The summary exits with 0 when every file is ok, otherwise with the status of the first\n"
     "file that failed; with 7 when the summary could not be written. With -o, OUT is replaced\n"
     "only once the whole summary has been written.\n";
@@ -210,26 +223,9 @@ zan::Expected<Options, UsageError> parseArguments(const std::vector<std::string_
     return options;
 }
 
-// Control characters as \xHH, so that a file name or an input text cannot steer the terminal
-// (retitle it, move the cursor, hide what follows). Line ends and tabs stay.
-std::string escapeControls(std::string_view text) {
-    std::string shown;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if ((byte < 0x20 && c != '\r' && c != '\n' && c != '\t') || byte == 0x7f) {
-            char hex[5];
-            std::snprintf(hex, sizeof hex, "\\x%02x", byte);
-            shown += hex;
-        } else {
-            shown += c;
-        }
-    }
-    return shown;
-}
-
 void writeError(std::string_view text) {
     zan::file_system::writeStandardStream(zan::file_system::StandardStream::Error,
-                                          escapeControls(text));
+                                          zan::escapeControls(text));
 }
 
 // A message box's text as lines on standard error, each saying which program and which file
@@ -251,11 +247,11 @@ void writeMessage(const zan::Message& message, const std::string& file) {
     }
 }
 
-// One line for each input outside its typical range. They are advice, as in the dialogs:
-// the report and the exit status stay as they are.
-void writeRangeWarnings(const std::string& file, const std::vector<zan::OutOfRangeInput>& inputs) {
-    for (const zan::OutOfRangeInput& input : inputs)
-        writeError("zan-report: warning: " + file + ": " + zan::outOfRangeText(input) + "\n");
+// One line for each doubt about the inputs just read. They are advice, as in the dialogs: the
+// report and the exit status stay as they are.
+void writeWarnings(const std::string& file, const std::vector<zan::InputWarning>& warnings) {
+    for (const zan::InputWarning& warning : warnings)
+        writeError("zan-report: warning: " + file + ": " + warning.text + "\n");
 }
 
 zan::CommandOutcome runCommand(zan::Workspace& workspace, Mode mode) {
@@ -296,7 +292,8 @@ bool writeStandardOutput(std::string_view bytes) {
     // The exact bytes into a file or a pipe; to a terminal, nothing it would obey.
     using zan::file_system::StandardStream;
     if (zan::file_system::isTerminal(StandardStream::Output))
-        return zan::file_system::writeStandardStream(StandardStream::Output, escapeControls(bytes));
+        return zan::file_system::writeStandardStream(StandardStream::Output,
+                                                     zan::escapeControls(bytes));
     return zan::file_system::writeStandardStream(StandardStream::Output, bytes);
 }
 
@@ -311,9 +308,7 @@ int run(const Options& options) {
             writeError("zan-report: " + input + ": cannot be read, or ends early\n");
         return static_cast<int>(read.status);
     }
-    if (read.warning)
-        writeMessage(*read.warning, input);
-    writeRangeWarnings(input, zan::inputsOutsideRanges(workspace));
+    writeWarnings(input, read.warnings);
 
     const zan::CommandOutcome outcome = runCommand(workspace, options.mode);
     if (outcome.message)
@@ -391,7 +386,7 @@ int runSummary(const Options& options) {
     for (const std::string_view name : options.inputs) {
         const std::string input(name);
         const zan::SummaryLine line = zan::summarizeDataFile(input);
-        writeRangeWarnings(input, line.outsideRanges);
+        writeWarnings(input, line.inputWarnings);
         if (status == 0 && line.outcome != zan::CommandStatus::Done)
             status = static_cast<int>(line.outcome);
         text += zan::csvLine(line);
@@ -408,22 +403,6 @@ int runSummary(const Options& options) {
 }
 
 }  // namespace
-
-// Why -o OUT must not be written, checked before any work: OUT is one of the inputs (a
-// forgotten output name takes the next argument), or it is an input data file.
-std::optional<std::string> outputRefusal(const Options& options) {
-    const auto out =
-        options.output ? zan::file_system::regularFileIdentity(*options.output) : std::nullopt;
-    if (!out)
-        return std::nullopt;
-    for (const std::string_view input : options.inputs)
-        if (zan::file_system::regularFileIdentity(std::string(input)) == out)
-            return "it is one of the input files";
-    if (auto bytes = zan::readInputDataFile(*options.output);
-        bytes && zan::hasInputDataMarker(*bytes))
-        return "it is an input data file";
-    return std::nullopt;
-}
 
 // Running out of memory ends the run with a message, never an abort: a summary's OUT keeps
 // its previous bytes, since the temporary that was to replace it is removed on the way out.
@@ -455,7 +434,11 @@ int main(int argc, char** argv) {
         return writeStandardOutput("zan-report (ZAN Thickness Design) " ZAN_VERSION "\n")
                    ? 0
                    : kExitOutputNotWritten;
-    if (auto refusal = outputRefusal(options)) {
+    if (auto refusal = options.output
+                           ? zan::outputRefusal(*options.output,
+                                                std::vector<std::string>(options.inputs.begin(),
+                                                                         options.inputs.end()))
+                           : std::nullopt) {
         writeError("zan-report: " + *options.output + ": " + *refusal +
                    "; nothing was written. Give the report another name with -o.\n");
         return kExitWrongUsage;

@@ -107,10 +107,13 @@ void AxleDamagePlot::drawBars(QPainter& painter, const QRectF& area, const QRect
     // may run into the right margin.
     QFont small = painter.font();
     small.setPointSizeF(small.pointSizeF() * 0.8);
-    // Values 0.4 of a band apart (a row's two, the next row's first) must not overlap.
+    // A row's values stand right of both its bars, so that a label as tall as 0.58 of a band
+    // covers no bar. A row's erosion value and the next row's fatigue value lie 0.6 of a band
+    // apart and must not overlap; a row's own two values, 0.4 apart, go side by side when
+    // they would.
     const double lineHeight = QFontMetricsF(small, painter.device()).height();
-    if (lineHeight > 0.38 * band)
-        small.setPointSizeF(small.pointSizeF() * 0.38 * band / lineHeight);
+    if (lineHeight > 0.58 * band)
+        small.setPointSizeF(small.pointSizeF() * 0.58 * band / lineHeight);
     const QFontMetricsF fm(small, painter.device());
     std::vector<ValueLabel> values;
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
@@ -119,10 +122,15 @@ void AxleDamagePlot::drawBars(QPainter& painter, const QRectF& area, const QRect
         painter.setPen(chart::kAxis);
         painter.drawText(QRectF(bounds.left() + 18, top, area.left() - bounds.left() - 22, band),
                          Qt::AlignRight | Qt::AlignVCenter, row.label);
-        const auto fatigue =
+        auto fatigue =
             drawBar(painter, area, row.fatigueDamage, chart::kFatigue, top + band * 0.1, band, fm);
         auto erosion =
             drawBar(painter, area, row.erosionDamage, chart::kErosion, top + band * 0.5, band, fm);
+        const double barsEnd =
+            std::max(fatigue ? fatigue->box.left() : 0.0, erosion ? erosion->box.left() : 0.0);
+        for (auto* value : {&fatigue, &erosion})
+            if (*value)
+                (*value)->box.moveLeft(barsEnd);
         // The row's two values are closer than a line of text: side by side, not stacked.
         if (fatigue && erosion && erosion->box.intersects(fatigue->box))
             erosion->box.moveLeft(fatigue->box.right() + 4);

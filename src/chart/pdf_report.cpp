@@ -40,8 +40,10 @@ namespace {
 // The PDF's device pixels are the screen's: the plots draw on a page as in the window.
 constexpr int kDotsPerInch = 96;
 constexpr double kReportLargestPoints = 10.0;
-// Below this a report line could no longer be read on paper.
-constexpr double kReportSmallestPoints = 4.0;
+// A report that would need a smaller size to fit has its longest lines wrapped instead.
+constexpr double kReportSmallestPoints = 7.0;
+// The report is made this much smaller at most to save paper.
+constexpr double kReportCompactPoints = 8.0;
 constexpr double kBodyPoints = 9.0;
 constexpr double kTablePoints = 8.0;
 constexpr double kHeadingPoints = 12.0;
@@ -71,19 +73,33 @@ struct Page {
     QRectF content;
 };
 
-// Word-wrapped text in the content's width.
+// Text wrapped in the content's width, a word too long for a line broken anywhere.
 PdfBlock textBlock(const Page& page, const QString& text, const QFont& font, double spaceAbove) {
     const QFontMetricsF metrics(font, &page.device);
-    const QRectF room(0, 0, page.content.width(), 1e6);
+    const QStringList lines = wrappedLines(text, font, page.device, page.content.width());
     PdfBlock block;
-    block.height = metrics.boundingRect(room, Qt::TextWordWrap, text).height();
+    block.height = static_cast<double>(lines.size()) * metrics.lineSpacing();
     block.spaceAbove = spaceAbove;
-    block.draw = [text, font](QPainter& painter, const QRectF& area) {
+    block.draw = [lines, font, ascent = metrics.ascent(), spacing = metrics.lineSpacing()](
+                     QPainter& painter, const QRectF& area) {
         painter.setFont(font);
         painter.setPen(Qt::black);
-        painter.drawText(area, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text);
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            painter.drawText(QPointF(area.left(), area.top() + ascent + spacing * i), lines[i]);
     };
     return block;
+}
+
+// Text of any length: in blocks of at most a page each, so that it runs on over pages.
+void addText(std::vector<PdfBlock>& blocks, const Page& page, const QString& text,
+             const QFont& font, double spaceAbove) {
+    const double spacing = QFontMetricsF(font, &page.device).lineSpacing();
+    const QStringList lines = wrappedLines(text, font, page.device, page.content.width());
+    const auto perPage =
+        std::max<qsizetype>(1, static_cast<qsizetype>(page.content.height() / spacing));
+    for (qsizetype first = 0; first < lines.size(); first += perPage)
+        blocks.push_back(textBlock(page, lines.mid(first, perPage).join(QLatin1Char('\n')), font,
+                                   first == 0 ? spaceAbove : 0.0));
 }
 
 PdfBlock heading(const Page& page, const QString& text, bool newPage, double points) {
@@ -109,16 +125,30 @@ PdfBlock tableBlock(const Page& page, TextTable table, double spaceAbove,
 }
 
 // A table that fits a page stays whole (and moves to the next page when it does not fit
-// below what precedes it); a taller one goes on in pieces, each under the table's headings.
-void addTable(std::vector<PdfBlock>& blocks, const Page& page, const TextTable& table,
-              double spaceAbove, TableWidth fill, const QFont& font) {
-    const TableLayout layout = layoutTable(table, page.device, page.content.width(), font, fill);
+// below what precedes it); a taller one goes on in pieces, each under the table's headings,
+// a row too tall for a page (a long text as typed) cut into rows that fit.
+void addTable(std::vector<PdfBlock>& blocks, const Page& page, const TextTable& whole,
+              double spaceAbove, TableWidth fill, const QFont& font,
+              LongWords longWords = LongWords::ShrinkFirst) {
+    const double width = page.content.width();
+    const double pageHeight = page.content.height();
+    const TableLayout wholeLayout = layoutTable(whole, page.device, width, font, fill, longWords);
+    // In pieces of a quarter page, so that a long text fills the pages it runs over.
+    const auto [table, layout] = withRowsCutTo(whole, wholeLayout, page.device,
+                                               (pageHeight - wholeLayout.headingHeight) / 4);
+    // A table taller than a page starts where the page has room, rather than on the next.
+    double budget = pageHeight;
+    if (layout.height() > pageHeight && !blocks.empty()) {
+        const auto pages = paginate(blocks, pageHeight);
+        const PlacedBlock& last = pages.back().back();
+        budget = pageHeight - last.top - blocks[last.block].height - spaceAbove;
+    }
     std::size_t first = 0;
     do {
         std::size_t end = first;
         double height = layout.headingHeight;
         while (end < table.rows.size() &&
-               (end == first || height + layout.rowHeights[end] <= page.content.height())) {
+               (end == first || height + layout.rowHeights[end] <= budget)) {
             height += layout.rowHeights[end];
             ++end;
         }
@@ -138,38 +168,53 @@ void addTable(std::vector<PdfBlock>& blocks, const Page& page, const TextTable& 
         };
         blocks.push_back(std::move(block));
         first = end;
+        budget = pageHeight;
     } while (first < table.rows.size());
 }
 
-// The fixed-pitch font, at most 10 pt, at which the longest line fits the width.
-Expected<QFont, QString> reportFont(const Page& page, const QStringList& lines) {
-    QFont font = unhinted(fixedPitchFont(kReportLargestPoints));
+QFont reportFontAt(double points) {
+    QFont font = unhinted(fixedPitchFont(points));
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);
-    font.setPointSizeF(kReportLargestPoints);
+    font.setPointSizeF(points);
+    return font;
+}
+
+// The fixed-pitch font, at most 10 pt, at which the longest line fits the width, and not
+// smaller than kReportSmallestPoints.
+QFont reportFont(const Page& page, const QStringList& lines) {
+    QFont font = reportFontAt(kReportLargestPoints);
     // Fixed pitch: the width grows with the size; a few rounds take up the font's rounding.
     for (int round = 0; round < 6; ++round) {
         const QFontMetricsF metrics(font, &page.device);
-        qsizetype longest = 0;
         double widest = 0.0;
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            const double width = metrics.horizontalAdvance(lines[i]);
-            if (width > widest) {
-                widest = width;
-                longest = i;
-            }
-        }
-        if (widest <= page.content.width())
+        for (const QString& line : lines)
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        if (widest <= page.content.width() || font.pointSizeF() <= kReportSmallestPoints)
             return font;
-        const double points = font.pointSizeF() * page.content.width() / widest * 0.998;
-        if (points < kReportSmallestPoints)
-            return failure(tr("The report cannot be laid out on a page: its line %1 is %2 "
-                              "characters long.")
-                               .arg(longest + 1)
-                               .arg(lines[longest].size()));
-        font.setPointSizeF(points);
+        font.setPointSizeF(std::max(kReportSmallestPoints,
+                                    font.pointSizeF() * page.content.width() / widest * 0.998));
     }
     return font;
+}
+
+// The lines as they go on the page: one too long even at the smallest size (a huge number
+// as typed) goes on over the next lines, cut where the width ends.
+QStringList fittedLines(const Page& page, const QStringList& lines, const QFont& font) {
+    const QFontMetricsF metrics(font, &page.device);
+    const auto perLine = std::max<qsizetype>(
+        1,
+        static_cast<qsizetype>(page.content.width() / metrics.horizontalAdvance(QLatin1Char('0'))));
+    QStringList fitted;
+    for (const QString& line : lines) {
+        if (metrics.horizontalAdvance(line) <= page.content.width()) {
+            fitted << line;
+            continue;
+        }
+        for (qsizetype first = 0; first < line.size(); first += perLine)
+            fitted << line.mid(first, perLine);
+    }
+    return fitted;
 }
 
 // A result table of the report (from its title to the line before the next title or the
@@ -196,17 +241,16 @@ void keepTablesTogether(std::vector<PdfBlock>& blocks, std::size_t first, const 
 }
 
 // One block per report line, so that the lines run on over as many pages as they need.
-Expected<Done, QString> addReport(std::vector<PdfBlock>& blocks, const Page& page,
-                                  const QStringList& lines) {
-    const auto font = reportFont(page, lines);
-    if (!font)
-        return failure(font.error());
-    const QFontMetricsF metrics(*font, &page.device);
+std::vector<PdfBlock> reportBlocks(const Page& page, const QStringList& reportLines,
+                                   const QFont& font) {
+    const QStringList lines = fittedLines(page, reportLines, font);
+    const QFontMetricsF metrics(font, &page.device);
+    std::vector<PdfBlock> blocks;
     for (const QString& line : lines) {
         PdfBlock block;
         block.height = metrics.lineSpacing();
-        block.draw = [line, font = *font, ascent = metrics.ascent()](QPainter& painter,
-                                                                     const QRectF& area) {
+        block.draw = [line, font, ascent = metrics.ascent()](QPainter& painter,
+                                                             const QRectF& area) {
             painter.setFont(font);
             painter.setPen(Qt::black);
             // At a point, in one piece: the blanks keep the report's columns.
@@ -214,9 +258,41 @@ Expected<Done, QString> addReport(std::vector<PdfBlock>& blocks, const Page& pag
         };
         blocks.push_back(std::move(block));
     }
-    keepTablesTogether(blocks, blocks.size() - static_cast<std::size_t>(lines.size()), lines,
-                       page.content.height());
-    return Done{};
+    keepTablesTogether(blocks, 0, lines, page.content.height());
+    return blocks;
+}
+
+// How a layout of the report uses paper: its pages, and how many of them but the last are
+// less than two thirds full (a result table kept whole moved on, leaving a page mostly empty).
+std::pair<std::size_t, std::size_t> paperUsed(const std::vector<PdfBlock>& blocks,
+                                              double pageHeight) {
+    const auto pages = paginate(blocks, pageHeight);
+    std::size_t sparse = 0;
+    for (std::size_t p = 0; p + 1 < pages.size(); ++p) {
+        const PlacedBlock& last = pages[p].back();
+        sparse += last.top + blocks[last.block].height < pageHeight * 2.0 / 3.0 ? 1 : 0;
+    }
+    return {pages.size(), sparse};
+}
+
+// The report at the largest size that fits its lines, or a little smaller where that saves a
+// page or fills a page that would stay mostly empty.
+void addReport(std::vector<PdfBlock>& blocks, const Page& page, const QStringList& lines) {
+    const QFont fitting = reportFont(page, lines);
+    std::vector<PdfBlock> best = reportBlocks(page, lines, fitting);
+    auto bestUse = paperUsed(best, page.content.height());
+    for (double points = fitting.pointSizeF() - 0.25; points >= kReportCompactPoints - 1e-9;
+         points -= 0.25) {
+        std::vector<PdfBlock> smaller = reportBlocks(page, lines, reportFontAt(points));
+        const auto use = paperUsed(smaller, page.content.height());
+        if (use < bestUse) {
+            bestUse = use;
+            best = std::move(smaller);
+        }
+    }
+    best.front().newPage = true;
+    blocks.insert(blocks.end(), std::make_move_iterator(best.begin()),
+                  std::make_move_iterator(best.end()));
 }
 
 TableRow wordRow(const QStringList& cells) {
@@ -284,20 +360,21 @@ TextTable axleInputsTable(const Workspace& workspace) {
     return table;
 }
 
-QString programLine() {
-    return fromCore(kMainWindowTitle) + QLatin1Char(' ') + QString::fromLatin1(programVersion());
+// What the program says about the inputs, as the batch tool and the window say it.
+// The run's input warnings, one a line, under their heading; nothing when there are none.
+void addWarnings(std::vector<PdfBlock>& blocks, const Page& page, const Run& run) {
+    const std::vector<std::string>& warnings = run.warnings();
+    if (warnings.empty())
+        return;
+    blocks.push_back(heading(page, tr("Input warnings"), false, kBodyPoints + 1));
+    QStringList lines;
+    for (const std::string& warning : warnings)
+        lines << fromCore(warning);
+    addText(blocks, page, lines.join(QLatin1Char('\n')), sansFont(kBodyPoints), 0.0);
 }
 
-// The run's input warnings, one a line, under their heading; nothing when there are none.
-void addWarnings(std::vector<PdfBlock>& blocks, const Page& page, const Run& run, double gap) {
-    if (run.warnings().empty())
-        return;
-    blocks.push_back(heading(page, tr("Warnings"), false, kBodyPoints + 1));
-    QStringList lines;
-    for (const std::string& warning : run.warnings())
-        lines << QStringLiteral("\u2022 ") + fromCore(warning);
-    blocks.push_back(
-        textBlock(page, lines.join(QLatin1Char('\n')), sansFont(kBodyPoints), 0.25 * gap));
+QString programLine() {
+    return fromCore(kMainWindowTitle) + QLatin1Char(' ') + QString::fromLatin1(programVersion());
 }
 
 // The page a reviewer reads first and signs: the project, the verdict of the run, its
@@ -308,19 +385,22 @@ void addMemoPage(std::vector<PdfBlock>& blocks, const Page& page, const Run& run
     const Workspace& workspace = run.workspace();
     const double gap = QFontMetricsF(sansFont(kBodyPoints), &page.device).lineSpacing();
     blocks.push_back(heading(page, tr("Design memo"), false, kHeadingPoints));
-    blocks.push_back(tableBlock(page, projectTable(workspace.project()), 0.5 * gap));
+    addTable(blocks, page, projectTable(workspace.project()), 0.5 * gap, TableWidth::Full,
+             sansFont(kTablePoints), LongWords::Break);
     blocks.push_back(
         textBlock(page, fromCore(designVerdict(run)), sansFont(kBodyPoints + 1, true), gap));
-    addWarnings(blocks, page, run, gap);
+    addWarnings(blocks, page, run);
     blocks.push_back(heading(page, tr("Inputs as entered"), false, kBodyPoints + 1));
-    blocks.push_back(tableBlock(page, inputsTable(workspace), 0.5 * gap, TableWidth::Natural));
+    addTable(blocks, page, inputsTable(workspace), 0.5 * gap, TableWidth::Natural,
+             sansFont(kTablePoints), LongWords::Break);
     const char* spectrum = builtInSpectrumName(workspace.axles(), workspace.unitSystem());
     blocks.push_back(heading(
         page,
         spectrum ? tr("Axle loads: the %1 axle-load spectrum").arg(QString::fromLatin1(spectrum))
                  : tr("Axle loads"),
         false, kBodyPoints + 1));
-    blocks.push_back(tableBlock(page, axleInputsTable(workspace), 0.5 * gap));
+    addTable(blocks, page, axleInputsTable(workspace), 0.5 * gap, TableWidth::Full,
+             sansFont(kTablePoints), LongWords::Break);
     const QString date = options.created.toString(QStringLiteral("yyyy-MM-dd"));
     const ProjectInfo& project = workspace.project();
     const QString signature = QStringLiteral("  ________________________   ");
@@ -330,7 +410,7 @@ void addMemoPage(std::vector<PdfBlock>& blocks, const Page& page, const Run& run
                           tr("Date: ____________") + QLatin1String("\n\n") +
                           tr("Checked by: %1").arg(fromCore(project.checker)) + signature +
                           tr("Date: ____________");
-    blocks.push_back(textBlock(page, lines, sansFont(kBodyPoints), 1.5 * gap));
+    addText(blocks, page, lines, sansFont(kBodyPoints), 1.5 * gap);
 }
 
 // The plots of the damage chart window, filled as the window fills them; they live until the
@@ -491,10 +571,7 @@ Expected<QByteArray, QString> buildPdfReport(const Run& run, const PdfReportOpti
 
     std::vector<PdfBlock> blocks;
     addMemoPage(blocks, page, run, options);
-    const std::size_t reportStart = blocks.size();
-    if (auto added = addReport(blocks, page, fromCoreLineList(run.report())); !added)
-        return failure(added.error());
-    blocks[reportStart].newPage = true;
+    addReport(blocks, page, fromCoreLineList(run.report()));
     Plots plots;
     addCharts(blocks, page, run, plots);
     addDetails(blocks, page, run);

@@ -5,7 +5,9 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QTableWidget>
+#include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 #include "chart/plot.h"
@@ -29,9 +31,22 @@ Qt::Alignment alignmentOf(const TableCell& cell) {
 
 double longestWord(const QFontMetricsF& metrics, const QString& text) {
     double widest = 0.0;
-    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        widest = std::max(widest, metrics.horizontalAdvance(word));
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        for (const QString& word : line.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            widest = std::max(widest, metrics.horizontalAdvance(word));
     return widest;
+}
+
+double widestLine(const QFontMetricsF& metrics, const QString& text) {
+    double widest = 0.0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
+// How narrow a column may become when its cells break within words.
+double breakableWidth(const QFontMetricsF& metrics) {
+    return metrics.horizontalAdvance(QStringLiteral("0000000000"));
 }
 
 // Room either side of a cell's text, and above and below it.
@@ -56,7 +71,7 @@ struct ColumnWidths {
     std::vector<double> narrowest;
 };
 
-ColumnWidths columnWidths(const TextTable& table, const Fonts& fonts) {
+ColumnWidths columnWidths(const TextTable& table, const Fonts& fonts, bool breakWords) {
     ColumnWidths widths;
     for (qsizetype c = 0; c < table.headings.size(); ++c) {
         const double heading = longestWord(fonts.bold, table.headings[c]);
@@ -66,10 +81,12 @@ ColumnWidths columnWidths(const TextTable& table, const Fonts& fonts) {
             if (static_cast<std::size_t>(c) >= row.cells.size())
                 continue;
             const TableCell& cell = row.cells[static_cast<std::size_t>(c)];
-            const double whole = fonts.of(row).horizontalAdvance(cell.text);
+            const double whole = widestLine(fonts.of(row), cell.text);
             natural = std::max(natural, whole);
-            narrowest = std::max(narrowest,
-                                 cell.leftAligned ? longestWord(fonts.of(row), cell.text) : whole);
+            double least = cell.leftAligned ? longestWord(fonts.of(row), cell.text) : whole;
+            if (breakWords)
+                least = std::min(least, breakableWidth(fonts.of(row)));
+            narrowest = std::max(narrowest, least);
         }
         widths.natural.push_back(natural + 2 * fonts.pad);
         widths.narrowest.push_back(narrowest + 2 * fonts.pad);
@@ -94,8 +111,9 @@ std::vector<double> fitWidths(const ColumnWidths& widths, double width) {
 }
 
 // The widths fitted to `width`, and widened to fill it when asked.
-std::vector<double> widthsFor(const TextTable& table, const Fonts& fonts, double width, bool fill) {
-    std::vector<double> widths = fitWidths(columnWidths(table, fonts), width);
+std::vector<double> widthsFor(const TextTable& table, const Fonts& fonts, double width, bool fill,
+                              bool breakWords) {
+    std::vector<double> widths = fitWidths(columnWidths(table, fonts, breakWords), width);
     const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
     if (fill && total > 0.0 && total < width)
         for (double& w : widths)
@@ -103,12 +121,20 @@ std::vector<double> widthsFor(const TextTable& table, const Fonts& fonts, double
     return widths;
 }
 
-TableLayout measure(const TextTable& table, const QPaintDevice& device, const QFont& font,
-                    double width, bool fill) {
-    const Fonts fonts(font, &device);
-    TableLayout layout;
-    layout.font = font;
-    layout.columnWidths = widthsFor(table, fonts, width, fill);
+// A cell's text as drawn: in a layout that breaks words, the lines its column gives it.
+QString shownText(const TableLayout& layout, const QPaintDevice& device, std::size_t column,
+                  const QString& text, bool bold) {
+    if (!layout.breakWords)
+        return text;
+    const double pad = paddingOf(QFontMetricsF(layout.font, &device));
+    return wrappedLines(text, bold ? boldOf(layout.font) : layout.font, device,
+                        layout.columnWidths[column] - 2 * pad)
+        .join(QLatin1Char('\n'));
+}
+
+// The heading's and the rows' heights in the layout's font and column widths.
+void measureHeights(const TextTable& table, const QPaintDevice& device, TableLayout& layout) {
+    const Fonts fonts(layout.font, &device);
     const auto textHeight = [&](const QFontMetricsF& metrics, std::size_t c, const QString& text) {
         const QRectF room(0, 0, layout.columnWidths[c] - 2 * fonts.pad, 1e6);
         return metrics.boundingRect(room, kWrapped, text).height();
@@ -118,13 +144,25 @@ TableLayout measure(const TextTable& table, const QPaintDevice& device, const QF
         heading =
             std::max(heading, textHeight(fonts.bold, c, table.headings[static_cast<qsizetype>(c)]));
     layout.headingHeight = heading + 2 * fonts.pad;
+    layout.rowHeights.clear();
     for (const TableRow& row : table.rows) {
         double height = fonts.plain.height();
         for (std::size_t c = 0; c < row.cells.size() && c < layout.columnWidths.size(); ++c)
-            if (row.cells[c].leftAligned)
-                height = std::max(height, textHeight(fonts.of(row), c, row.cells[c].text));
+            if (row.cells[c].leftAligned || layout.breakWords)
+                height = std::max(height, textHeight(fonts.of(row), c,
+                                                     shownText(layout, device, c, row.cells[c].text,
+                                                               row.emphasised)));
         layout.rowHeights.push_back(height + fonts.pad);
     }
+}
+
+TableLayout measure(const TextTable& table, const QPaintDevice& device, const QFont& font,
+                    double width, bool fill, bool breakWords) {
+    TableLayout layout;
+    layout.font = font;
+    layout.breakWords = breakWords;
+    layout.columnWidths = widthsFor(table, Fonts(font, &device), width, fill, breakWords);
+    measureHeights(table, device, layout);
     return layout;
 }
 
@@ -154,16 +192,78 @@ double TableLayout::height() const {
 }
 
 TableLayout layoutTable(const TextTable& table, const QPaintDevice& device, double width,
-                        QFont font, TableWidth fill) {
-    TableLayout layout = measure(table, device, font, width, false);
+                        QFont font, TableWidth fill, LongWords longWords) {
+    bool breakWords = longWords == LongWords::Break;
+    TableLayout layout = measure(table, device, font, width, false, breakWords);
     while (layout.width() > width && font.pointSizeF() > kSmallestPoints) {
         font.setPointSizeF(std::max(kSmallestPoints, font.pointSizeF() * 0.95));
-        layout = measure(table, device, font, width, false);
+        layout = measure(table, device, font, width, false, breakWords);
+    }
+    if (layout.width() > width && !breakWords) {
+        breakWords = true;
+        layout = measure(table, device, font, width, false, breakWords);
     }
     // Widened only once it fits, so that the widening cannot make it seem too wide.
     if (fill == TableWidth::Full && layout.width() < width)
-        layout = measure(table, device, font, width, true);
+        layout = measure(table, device, font, width, true, breakWords);
     return layout;
+}
+
+CutTable withRowsCutTo(const TextTable& table, const TableLayout& layout,
+                       const QPaintDevice& device, double height) {
+    const QFontMetricsF metrics(layout.font, &device);
+    const double pad = paddingOf(metrics);
+    // A line to spare: a piece laid out afresh may wrap a little differently.
+    const auto perPiece = static_cast<qsizetype>(
+        std::max(1.0, std::floor((height - pad) / metrics.lineSpacing()) - 1.0));
+    CutTable result{TextTable{table.headings, {}}, layout};
+    TextTable& cut = result.table;
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        const TableRow& row = table.rows[r];
+        if (r >= layout.rowHeights.size() || layout.rowHeights[r] <= height) {
+            cut.rows.push_back(row);
+            continue;
+        }
+        std::vector<QStringList> lines;
+        qsizetype most = 0;
+        for (std::size_t c = 0; c < row.cells.size() && c < layout.columnWidths.size(); ++c) {
+            const QFont font = row.emphasised ? boldOf(layout.font) : layout.font;
+            lines.push_back(
+                wrappedLines(row.cells[c].text, font, device, layout.columnWidths[c] - 2 * pad));
+            most = std::max(most, lines.back().size());
+        }
+        for (qsizetype first = 0; first < most; first += perPiece) {
+            TableRow piece = row;
+            piece.continued = row.continued || first > 0;
+            for (std::size_t c = 0; c < lines.size(); ++c)
+                piece.cells[c].text = lines[c].mid(first, perPiece).join(QLatin1Char('\n'));
+            cut.rows.push_back(std::move(piece));
+        }
+    }
+    // The widths stay, so that every piece's lines stand as they were broken.
+    measureHeights(cut, device, result.layout);
+    return result;
+}
+
+QStringList wrappedLines(const QString& text, const QFont& font, const QPaintDevice& device,
+                         double width) {
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QStringList lines;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragraph, font, &device);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        const qsizetype before = lines.size();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(std::max(1.0, width));
+            lines << paragraph.mid(line.textStart(), line.textLength());
+        }
+        layout.endLayout();
+        if (lines.size() == before)
+            lines << QString();
+    }
+    return lines;
 }
 
 void drawTable(QPainter& painter, const QPointF& topLeft, const TextTable& table,
@@ -181,11 +281,14 @@ void drawTable(QPainter& painter, const QPointF& topLeft, const TextTable& table
         double x = topLeft.x();
         for (std::size_t c = 0; c < row.cells.size() && c < layout.columnWidths.size(); ++c) {
             const double w = layout.columnWidths[c];
-            painter.drawText(QRectF(x + pad, y, w - 2 * pad, height),
-                             alignmentOf(row.cells[c]) | kWrapped, row.cells[c].text);
+            painter.drawText(
+                QRectF(x + pad, y, w - 2 * pad, height), alignmentOf(row.cells[c]) | kWrapped,
+                shownText(layout, *painter.device(), c, row.cells[c].text, row.emphasised));
             x += w;
         }
         y += height;
+        if (r + 1 < table.rows.size() && table.rows[r + 1].continued)
+            continue;
         painter.setPen(QPen(chart::kGrid, 0));
         painter.drawLine(QPointF(topLeft.x(), y), QPointF(topLeft.x() + width, y));
         painter.setPen(Qt::black);

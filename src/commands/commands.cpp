@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "commands/file_system.h"
 #include "io/def_file.h"
 #include "io/report.h"
 #include "model/analysis.h"
@@ -24,6 +25,14 @@ constexpr const char* kErosionExceeds = "The erosion damage exceeds 100%.";
 
 Message okMessage(std::string text, std::string title, Icon icon) {
     return Message{std::move(text), std::move(title), icon, Buttons::Ok};
+}
+
+// One line each, as a message box shows lines.
+std::string warningsText(const std::vector<InputWarning>& warnings) {
+    std::string text;
+    for (const InputWarning& warning : warnings)
+        text += (text.empty() ? "" : "\r\n") + warning.text;
+    return text;
 }
 
 CommandOutcome refused(CommandStatus status, std::string text, std::string title) {
@@ -133,6 +142,19 @@ CommandOutcome computeDesignThickness(Workspace& workspace) {
     return outcome;
 }
 
+std::optional<std::string> outputRefusal(const std::string& output,
+                                         const std::vector<std::string>& inputs) {
+    const auto out = file_system::regularFileIdentity(output);
+    if (!out)
+        return std::nullopt;
+    for (const std::string& input : inputs)
+        if (file_system::regularFileIdentity(input) == out)
+            return "it is one of the input files";
+    if (auto bytes = readInputDataFile(output); bytes && hasInputDataMarker(*bytes))
+        return "it is an input data file";
+    return std::nullopt;
+}
+
 CommandOutcome readDataFile(Workspace& workspace, const std::string& path) {
     return readDataFile(workspace, path, path);
 }
@@ -164,12 +186,16 @@ CommandOutcome readDataBytes(Workspace& workspace, std::string_view bytes,
         CommandOutcome outcome;
         outcome.message = okMessage(displayPath + "  Loaded!", "", Icon::None);
         if (!contents->units)
-            outcome.warning = okMessage(
-                "The first line of " + displayPath +
-                    " is neither ****ENG**** nor ****SI****: " + "its inputs were read in " +
-                    (loaded.unitSystem() == UnitSystem::Metric ? "Metric" : "English") +
-                    " units, the unit system in force. Check them before analysing.",
-                "", Icon::Information);
+            outcome.warnings.push_back(
+                {InputWarningKind::UnitsNotMarked,
+                 "The first line of " + displayPath +
+                     " is neither ****ENG**** nor ****SI****: " + "its inputs were read in " +
+                     (loaded.unitSystem() == UnitSystem::Metric ? "Metric" : "English") +
+                     " units, the unit system in force. Check them before analysing."});
+        for (InputWarning& warning : inputWarningList(loaded))
+            outcome.warnings.push_back(std::move(warning));
+        if (!outcome.warnings.empty())
+            outcome.warning = okMessage(warningsText(outcome.warnings), "", Icon::Information);
         loaded.markInputsSaved();
         workspace = std::move(loaded);
         return outcome;
@@ -218,14 +244,32 @@ std::optional<std::string> unsavableText(const Workspace& workspace) {
     return std::nullopt;
 }
 
+// The file would be refused on reading: the texts that can make it so large are the project's.
+std::string savedSizeReason(std::size_t bytes) {
+    return "the input data file would be " + std::to_string(bytes) + " bytes, more than the " +
+           std::to_string(kMaxInputDataFileBytes) + " an input data file may have";
+}
+
 }  // namespace
+
+std::optional<std::string> projectTooLong(const Workspace& workspace) {
+    const std::size_t bytes = writeDefFile(workspace).size();
+    if (bytes <= kMaxInputDataFileBytes)
+        return std::nullopt;
+    return "The project information is too long: " + savedSizeReason(bytes) +
+           ". Shorten it and press OK again.";
+}
 
 Expected<std::string, std::string> inputDataFileBytes(Workspace& workspace) {
     workspace.createInputSections();
     if (auto text = unsavableText(workspace))
         return failure("The input data were not saved: a text in " + *text +
                        ", which an input data file cannot keep. Change it and save again.");
-    return writeDefFile(workspace);
+    std::string bytes = writeDefFile(workspace);
+    if (bytes.size() > kMaxInputDataFileBytes)
+        return failure("The input data were not saved: " + savedSizeReason(bytes.size()) +
+                       ". Shorten the project information and save again.");
+    return bytes;
 }
 
 CommandOutcome repeatLastRun(Workspace& workspace) {

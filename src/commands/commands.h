@@ -11,8 +11,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/expected.h"
+#include "model/input_warnings.h"
 #include "model/message.h"
 #include "model/run.h"
 #include "model/workspace.h"
@@ -33,6 +35,9 @@ struct CommandOutcome {
     std::optional<std::string> report;  // the report box's new text
     std::optional<Message> message;     // the message box to show afterwards
     std::optional<Message> warning;     // a second box after it: done, but with a doubt
+    // What the doubt is, one sentence each: after reading a file, the unit marker it lacks and
+    // its inputWarnings; the warning box lists them.
+    std::vector<InputWarning> warnings;
 
     bool ok() const { return status == CommandStatus::Done; }
 };
@@ -81,6 +86,12 @@ constexpr std::uintmax_t kMaxInputDataFileBytes = std::uintmax_t{1} << 20;
 // or socket is refused at once, never waited on.
 Expected<std::string, std::string> readInputDataFile(const std::string& path);
 
+// Why a file a batch run was told to write (zan-report -o, zan-design --export-pdf) must not
+// be, checked before any work: it is one of the input files (a forgotten output name takes
+// the next argument), or an existing input data file. Nothing when it may be written.
+std::optional<std::string> outputRefusal(const std::string& output,
+                                         const std::vector<std::string>& inputs);
+
 // File > Read Data From File. `path` is the name the system opens; `displayPath` is the
 // full path as the user chose it, which the messages name (`path` when not given).
 CommandOutcome readDataFile(Workspace& workspace, const std::string& path);
@@ -93,6 +104,11 @@ CommandOutcome readDataBytes(Workspace& workspace, std::string_view bytes,
 // saying why they cannot be saved. The file has no escape, so a line end in any text, or a
 // double quote in an axle-load text, would read back as other inputs than those saved.
 Expected<std::string, std::string> inputDataFileBytes(Workspace& workspace);
+
+// Edit > Project Information's OK: why these inputs could not be kept in an input data file
+// the program reads back (it would be larger than kMaxInputDataFileBytes); nothing when they
+// can. Save Input Data refuses such inputs too.
+std::optional<std::string> projectTooLong(const Workspace& workspace);
 
 // File > Save Report and File > Print Report: the report of the document run, its own inputs
 // beside its own tables, or the message saying why it cannot be written.

@@ -34,6 +34,12 @@ std::string refusal(const CommandOutcome& outcome) {
     return "refused: " + oneLine(outcome.message ? outcome.message->text : std::string());
 }
 
+// A number as the report prints it is safe in any spreadsheet; an input too large to print
+// as a number is shown as typed, and so is a text.
+std::string numberCell(const std::string& text) {
+    return isNumberText(text) ? text : spreadsheetText(text);
+}
+
 }  // namespace
 
 SummaryLine summarizeDataFile(const std::string& path) {
@@ -55,8 +61,8 @@ SummaryLine summarizeDataFile(const std::string& path) {
         return line;
     }
     line.project = workspace.project().project;
-    line.outsideRanges = inputsOutsideRanges(workspace);
-    line.warnings = std::to_string(line.outsideRanges.size());
+    line.inputWarnings = read.warnings;
+    line.warnings = std::to_string(line.inputWarnings.size());
     const bool metric = workspace.unitSystem() == UnitSystem::Metric;
     line.unitSystem = metric ? "Metric" : "English";
     line.trialThickness = asReported(workspace.pavement().thickness, 2);
@@ -84,26 +90,24 @@ SummaryLine summarizeDataFile(const std::string& path) {
     }
     // The command wrote the found thickness into the trial thickness text its report prints.
     line.recommendedThickness = asReported(workspace.pavement().thickness, 2);
-    line.status = okStatus(line.outsideRanges.size());
+    line.status = okStatus(line.inputWarnings);
     return line;
 }
 
-std::string okStatus(std::size_t inputsOutsideRanges) {
-    if (inputsOutsideRanges == 0)
-        return "ok";
-    return "ok, " + std::to_string(inputsOutsideRanges) +
-           (inputsOutsideRanges == 1 ? " input outside its typical range"
-                                     : " inputs outside their typical ranges");
+std::string okStatus(const std::vector<InputWarning>& warnings) {
+    return warnings.empty() ? "ok" : "ok, " + warningCounts(warnings);
 }
 
 std::string csvLine(const SummaryLine& line) {
-    std::string text = csvField(line.file);
-    for (const std::string* field :
-         {&line.unitSystem, &line.trialThickness, &line.totalFatigue, &line.totalErosion,
-          &line.recommendedThickness, &line.status, &line.project, &line.warnings}) {
-        text += ',';
-        text += csvField(*field);
-    }
+    const std::string cells[] = {
+        spreadsheetText(line.file),      line.unitSystem,
+        numberCell(line.trialThickness), numberCell(line.totalFatigue),
+        numberCell(line.totalErosion),   numberCell(line.recommendedThickness),
+        spreadsheetText(line.status),    spreadsheetText(line.project),
+        spreadsheetText(line.warnings)};
+    std::string text = csvField(cells[0]);
+    for (std::size_t i = 1; i < std::size(cells); ++i)
+        (text += ',') += csvField(cells[i]);
     return text;
 }
 

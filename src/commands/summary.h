@@ -5,8 +5,8 @@
 // Each file is read into a fresh workspace as File > Read Data From File does; then the Both
 // analysis runs at its trial thickness and Compute Design Thickness runs after it, the very
 // commands the single-file modes run. A file that fails keeps its line; the status column
-// says why, and the fields it never reached stay empty. The inputs are checked against their
-// typical ranges (model/input_ranges.h) as soon as they are read.
+// says why, and the fields it never reached stay empty. What the read found doubtful (a
+// missing unit marker, model/input_warnings.h) is counted as soon as the file is read.
 
 #include <string>
 #include <string_view>
@@ -14,7 +14,7 @@
 
 #include "commands/commands.h"
 #include "io/csv.h"
-#include "model/input_ranges.h"
+#include "model/input_warnings.h"
 
 namespace zan {
 
@@ -34,17 +34,17 @@ struct SummaryLine {
     std::string recommendedThickness;  // "0.00", in the file's unit system
     std::string status;                // "ok", or why the file failed
     std::string project;               // the file's project name; empty when it has none
-    std::string warnings;              // how many inputs lie outside their typical ranges
+    std::string warnings;              // how many warnings the read gave
     CommandStatus outcome = CommandStatus::Done;  // what the single-file modes would exit with
-    std::vector<OutOfRangeInput> outsideRanges;   // as read, before any command ran
+    std::vector<InputWarning> inputWarnings;      // as read, before any command ran
 };
 
 // Reads `path` and runs both commands; never throws on a bad file.
 SummaryLine summarizeDataFile(const std::string& path);
 
-// "ok", or for a design with inputs outside their typical ranges "ok, 1 input outside its
-// typical range": such a design is never reported as plainly ok.
-std::string okStatus(std::size_t inputsOutsideRanges);
+// "ok", or for a design the read warned about "ok, 1 input not read as written" (the counts
+// of warningCounts): such a design is never reported as plainly ok.
+std::string okStatus(const std::vector<InputWarning>& warnings);
 
 // The line's eight fields joined by commas, without the line end.
 std::string csvLine(const SummaryLine& line);

@@ -7,8 +7,10 @@
 #include <QVBoxLayout>
 #include <string>
 
+#include "commands/commands.h"
 #include "model/workspace.h"
 #include "platform/latin1.h"
+#include "platform/platform.h"
 #include "platform/window_placement.h"
 
 namespace zan {
@@ -35,14 +37,16 @@ std::string oneLine(const QString& typed) {
 
 }  // namespace
 
-ProjectDialog::ProjectDialog(Workspace& workspace, QWidget* parent)
-    : QDialog(parent), m_workspace(workspace) {
+ProjectDialog::ProjectDialog(Workspace& workspace, Platform& platform, QWidget* parent)
+    : QDialog(parent), m_workspace(workspace), m_platform(platform) {
     setObjectName(QLatin1String(names::kDialog));
     setWindowTitle(tr(names::kTitle));
     auto* form = new QFormLayout;
     for (std::size_t i = 0; i < m_edits.size(); ++i) {
         m_edits[i] = new QLineEdit(this);
         m_edits[i]->setObjectName(QLatin1String(names::kFields[i].name));
+        // Not the line edit's 32767 characters: a longer text would be cut without a word.
+        m_edits[i]->setMaxLength(static_cast<int>(kMaxInputDataFileBytes));
         m_edits[i]->setMinimumWidth(m_edits[i]->fontMetrics().horizontalAdvance(QLatin1Char('x')) *
                                     kFieldCharacters);
         form->addRow(tr(names::kFields[i].caption), m_edits[i]);
@@ -68,10 +72,17 @@ void ProjectDialog::open() {
 }
 
 void ProjectDialog::ok() {
-    ProjectInfo project;
+    // The lines of the file that the dialog does not show stay as they are.
+    ProjectInfo project = m_workspace.project();
     const auto fields = projectFields();
     for (std::size_t i = 0; i < m_edits.size(); ++i)
         project.*fields[i] = oneLine(m_edits[i]->text());
+    Workspace saved = m_workspace;
+    saved.setProject(project);
+    if (const auto tooLong = projectTooLong(saved)) {
+        m_platform.showMessage({.text = *tooLong, .title = "", .icon = Icon::None});
+        return;
+    }
     const bool changed = project != m_workspace.project();
     m_workspace.setProject(project);
     accept();

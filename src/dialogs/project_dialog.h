@@ -1,7 +1,8 @@
 #pragma once
 // Edit > Project Information...: who and what the design is for, seven one-line texts that the
 // input data file keeps and the memo's first page prints. The texts go into the workspace on
-// OK; Cancel leaves it as it was.
+// OK; Cancel leaves it as it was. A field takes as much text as an input data file can hold;
+// OK refuses texts too long for the file together, saying so, and keeps them in the fields.
 
 #include <QDialog>
 #include <array>
@@ -10,6 +11,7 @@ class QLineEdit;
 
 namespace zan {
 
+class Platform;
 class Workspace;
 
 namespace projectDialogNames {
@@ -37,7 +39,7 @@ class ProjectDialog : public QDialog {
     Q_OBJECT
 
   public:
-    ProjectDialog(Workspace& workspace, QWidget* parent);
+    ProjectDialog(Workspace& workspace, Platform& platform, QWidget* parent);
 
     // Shows the workspace's texts, centred and raised.
     void open();
@@ -50,6 +52,7 @@ class ProjectDialog : public QDialog {
     void ok();
 
     Workspace& m_workspace;
+    Platform& m_platform;
     std::array<QLineEdit*, projectDialogNames::kFields.size()> m_edits{};
 };
 

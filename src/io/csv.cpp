@@ -15,4 +15,25 @@ std::string csvField(std::string_view text) {
     return field;
 }
 
+std::string escapeControls(std::string_view text) {
+    std::string shown;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 && c != '\r' && c != '\n' && c != '\t') || byte == 0x7f) {
+            constexpr const char* kHex = "0123456789abcdef";
+            ((shown += "\\x") += kHex[byte >> 4]) += kHex[byte & 0xf];
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
+std::string spreadsheetText(std::string_view text) {
+    std::string cell = escapeControls(text);
+    if (!cell.empty() && std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos)
+        cell.insert(cell.begin(), '\'');
+    return cell;
+}
+
 }  // namespace zan

@@ -13,4 +13,14 @@ inline constexpr std::string_view kCsvLineEnd = "\r\n";
 // quote doubled; otherwise as it is.
 std::string csvField(std::string_view text);
 
+// Control characters other than tab, CR and LF (and DEL) as \xHH, so that a text read from a
+// file cannot steer the terminal it is shown on (retitle it, move the cursor, hide what
+// follows) or hide in a spreadsheet's cell.
+std::string escapeControls(std::string_view text);
+
+// A text cell as a spreadsheet shows it and never evaluates it: its control characters
+// escaped, and a leading apostrophe when it begins with '=', '+', '-', '@', a tab or a CR, the
+// characters that start a formula.
+std::string spreadsheetText(std::string_view text);
+
 }  // namespace zan

@@ -1,5 +1,6 @@
 #include "io/def_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <string>
@@ -15,7 +16,6 @@ constexpr std::string_view kMetricMarker = "****SI****";
 constexpr std::string_view kFileMarker = "***ZAN***";
 constexpr std::string_view kEndMarker = "ZAN Data End";
 constexpr std::string_view kYesText = "Yes";
-constexpr std::string_view kProjectMarker = "***Project***";
 constexpr std::string_view kKeySeparator = ": ";
 
 // Lines 1 to 19 are read whole; the axle rows that follow are read field by field.
@@ -126,37 +126,61 @@ std::optional<UnitSystem> unitMarker(std::string_view line) {
     return std::nullopt;
 }
 
-// The project keys in file order, with the field each fills.
-constexpr std::array<std::pair<std::string_view, std::string ProjectInfo::*>, 7> kProjectKeys = {{
-    {"Project", &ProjectInfo::project},
-    {"Location", &ProjectInfo::location},
-    {"Client", &ProjectInfo::client},
-    {"Designer", &ProjectInfo::designer},
-    {"Checker", &ProjectInfo::checker},
-    {"Revision", &ProjectInfo::revision},
-    {"Notes", &ProjectInfo::notes},
-}};
+bool isBlankLine(std::string_view line) {
+    return std::all_of(line.begin(), line.end(), isBlank);
+}
 
-// The lines after the axle rows: whatever precedes the project marker is not read, and a
-// line after it that names no known key is skipped.
+bool isEndMarker(std::string_view line) {
+    while (!line.empty() && isBlank(line.back()))
+        line.remove_suffix(1);
+    return line == kEndMarker;
+}
+
+// The known key a line starts with, followed by its colon ("Key: text", or "Key:text" as
+// hand-edited files have it).
+std::optional<std::size_t> knownKey(std::string_view line) {
+    for (std::size_t i = 0; i < kProjectFields.size(); ++i) {
+        const std::string_view key = kProjectFields[i].key;
+        if (line.size() > key.size() && line.starts_with(key) && line[key.size()] == ':')
+            return i;
+    }
+    return std::nullopt;
+}
+
+// The lines after the axle rows. The format's own (blank lines, the end marker, the project
+// marker) are passed over; after the project marker the first line of each known key gives
+// its text. Every other line is kept as it stands, so that it is said and saved again rather
+// than lost: a line of another version, a repeated key, a second design run on.
 ProjectInfo readProject(DefReader& reader) {
     ProjectInfo project;
-    std::string line;
+    std::array<bool, kProjectFields.size()> given{};
+    bool endSeen = false;
     bool inProject = false;
+    std::string line;
     while (reader.readLine(line)) {
-        if (!inProject) {
-            inProject = line == kProjectMarker;
+        if (isBlankLine(line))
+            continue;
+        if (!inProject && !endSeen && isEndMarker(line)) {
+            endSeen = true;
             continue;
         }
-        for (const auto& [key, field] : kProjectKeys)
-            if (line.size() >= key.size() + 1 && line.compare(0, key.size(), key) == 0 &&
-                line[key.size()] == ':') {
-                // "Key: text"; a key with nothing after its colon reads as empty.
-                const std::string_view rest = std::string_view(line).substr(key.size());
-                project.*field = std::string(
-                    rest.starts_with(kKeySeparator) ? rest.substr(kKeySeparator.size()) : "");
-                break;
-            }
+        // A marker after text that is not read belongs to that text (a second design's).
+        if (!inProject && line == kProjectMarker && project.otherLines.empty()) {
+            inProject = true;
+            continue;
+        }
+        const std::optional<std::size_t> key = inProject ? knownKey(line) : std::nullopt;
+        if (key && !given[*key]) {
+            given[*key] = true;
+            // The writer puts one blank after the colon; a text's own blanks stay.
+            std::string_view text =
+                std::string_view(line).substr(kProjectFields[*key].key.size() + 1);
+            if (text.starts_with(' '))
+                text.remove_prefix(1);
+            project.*kProjectFields[*key].text = std::string(text);
+            continue;
+        }
+        project.otherLines.push_back(line);
     }
     return project;
 }
@@ -269,8 +293,11 @@ std::string writeDefFile(const Workspace& workspace) {
     const ProjectInfo& project = workspace.project();
     if (!project.empty()) {
         appendLine(out, kProjectMarker);
-        for (const auto& [key, field] : kProjectKeys)
-            appendLine(out, std::string(key) + std::string(kKeySeparator) + project.*field);
+        for (const ProjectField& field : kProjectFields)
+            appendLine(out,
+                       std::string(field.key) + std::string(kKeySeparator) + project.*field.text);
+        for (const std::string& line : project.otherLines)
+            appendLine(out, line);
     }
     return out;
 }

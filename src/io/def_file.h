@@ -10,7 +10,10 @@
 // Project information follows only when some of it is filled in, so that a file without it
 // keeps the 31 lines and a reader of those never sees it: line 32 "***Project***", then
 // "Project: text", "Location: text", "Client: text", "Designer: text", "Checker: text",
-// "Revision: text", "Notes: text". Unknown keys are ignored and missing ones read as empty.
+// "Revision: text", "Notes: text" ("Key:text" reads the same). A missing key reads as empty.
+// Any other line after the axle rows (an unknown key, a key or the marker repeated, text that
+// is no "Key: text") is kept in ProjectInfo::otherLines, the first of a key being the one
+// read, and written back after the known keys.
 
 #include <array>
 #include <optional>

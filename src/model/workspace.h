@@ -43,6 +43,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "analysis.h"
 #include "units.h"
@@ -126,10 +128,31 @@ struct ProjectInfo {
     std::string checker;
     std::string revision;
     std::string notes;
+    // Lines of a file's project information that the program does not read (another
+    // version's keys, a repeated key, text that is no "Key: text"), as they stood: they are
+    // written back after the known keys, so that saving loses none of them.
+    std::vector<std::string> otherLines = {};
 
     bool empty() const;
     bool operator==(const ProjectInfo&) const = default;
 };
+
+// The project texts by the keys that name them in the file ("Project: text"), in file order.
+struct ProjectField {
+    std::string_view key;
+    std::string ProjectInfo::*text;
+};
+inline constexpr std::array<ProjectField, 7> kProjectFields = {{
+    {"Project", &ProjectInfo::project},
+    {"Location", &ProjectInfo::location},
+    {"Client", &ProjectInfo::client},
+    {"Designer", &ProjectInfo::designer},
+    {"Checker", &ProjectInfo::checker},
+    {"Revision", &ProjectInfo::revision},
+    {"Notes", &ProjectInfo::notes},
+}};
+// The line that starts the project information in the file.
+inline constexpr std::string_view kProjectMarker = "***Project***";
 
 // Everything the user enters, as one value: two snapshots are equal exactly when the inputs
 // are, so an edit that is undone counts as no change.

@@ -29,6 +29,9 @@ class Platform {
     virtual std::optional<QString> chooseOpenFile(const QString& filter) = 0;
     virtual std::optional<QString> chooseSaveFile(const QString& filter,
                                                   const QString& defaultSuffix = QString()) = 0;
+    // A file the program opened without a dialog (named at start-up, dropped on the window)
+    // counts as chosen in the dialog of `filter`: the next dialog offers its name.
+    virtual void rememberChosenFile(const QString& filter, const QString& path) = 0;
 
     // The print dialog: the number of copies, or nothing when the user cancels. Besides the
     // printers it offers printing into a PDF file.

@@ -167,6 +167,10 @@ std::optional<QString> QtPlatform::chooseSaveFile(const QString& filter,
     return chooseFile(filter, true, defaultSuffix);
 }
 
+void QtPlatform::rememberChosenFile(const QString& filter, const QString& path) {
+    m_lastFileName = m_lastFileNames[filter] = path;
+}
+
 std::optional<int> QtPlatform::choosePrintCopies() {
     QPrintDialog dialog(&printer(), QApplication::activeWindow());
     // No page range, no selection. Print to file stays: on a machine without a printer it is

@@ -25,6 +25,7 @@ class QtPlatform : public Platform {
     std::optional<QString> chooseOpenFile(const QString& filter) override;
     std::optional<QString> chooseSaveFile(const QString& filter,
                                           const QString& defaultSuffix = QString()) override;
+    void rememberChosenFile(const QString& filter, const QString& path) override;
     std::optional<int> choosePrintCopies() override;
     Expected<Done, QString> printDocument(const QStringList& lines, int copies) override;
     void setBusy(bool busy) override;

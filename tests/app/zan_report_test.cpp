@@ -206,6 +206,25 @@ INSTANTIATE_TEST_SUITE_P(
                          "--fatigue", 0,
                          "zan-report: warning: FILE: Load Safety Factor, LSF = 1.31 is outside "
                          "the typical range 1 to 1.3\n"},
+        RangeWarningCase{"DecimalCommaReadAsItsLeadingNumber", initialEnglishWith({{12, "12,900"}}),
+                         "--summary", 0,
+                         "zan-report: warning: FILE: Average Daily Traffic, ADT = \"12,900\" is "
+                         "read as 12\n"},
+        RangeWarningCase{"NotANumberReadAsZeroAndOutsideItsRange",
+                         initialEnglishWith({{5, "nan"}, {6, "0x1p3"}}), "--inputs", 0,
+                         "zan-report: warning: FILE: Trial Thickness, h (in) = \"nan\" is read as "
+                         "0\nzan-report: warning: FILE: Trial Thickness, h (in) = nan is outside "
+                         "the typical range 4 to 20\nzan-report: warning: FILE: Subgrade Modulus, "
+                         "K (psi/in) = \"0x1p3\" is read as 0\n"},
+        RangeWarningCase{"ControlCharactersShownNotObeyed", initialEnglishWith({{13, "19\x1b[2J"}}),
+                         "--details", 0,
+                         "zan-report: warning: FILE: Proportion of Trucks,% = \"19\\x1b[2J\" is "
+                         "read as 19\n"},
+        RangeWarningCase{"ProjectLinesKeptUnread",
+                         initialEnglishWith({}) + "***Project***\r\nProject:a\r\nProject: b\r\n",
+                         "--design", 0,
+                         "zan-report: warning: FILE: Project information: \"Project: b\" is kept "
+                         "unread: only the first Project line is read\n"},
         RangeWarningCase{"RefusedInputsKeepTheirStatus", initialEnglishWith({{5, "0"}}),
                          "--erosion", 5,
                          "zan-report: warning: FILE: Trial Thickness, h (in) = 0 is outside the "
@@ -610,13 +629,17 @@ TEST_F(ZanReport, UnitMarkerAsEditorsWriteItAndAFirstLineThatIsNone) {
             zan::readDataBytes(w, exampleWith("initial-metric.DEF", {{1, c.first}}), "m.DEF");
         ASSERT_TRUE(outcome.ok()) << c.first;
         EXPECT_EQ(w.unitSystem(), c.units) << c.first;
-        EXPECT_EQ(outcome.warning.has_value(), c.warned) << c.first;
+        EXPECT_EQ(!outcome.warnings.empty() &&
+                      outcome.warnings[0].kind == zan::InputWarningKind::UnitsNotMarked,
+                  c.warned)
+            << c.first;
     }
     const fs::path unmarked = file("unmarked.DEF", exampleWith("initial-metric.DEF", {{1, ""}}));
     const Outcome r = run({"--inputs", unmarked.string()});
     EXPECT_EQ(r.status, 0);
     // Said first; the Metric values read as inches then lie outside their ranges.
-    const std::string said = "zan-report: The first line of " + unmarked.string() +
+    const std::string said = "zan-report: warning: " + unmarked.string() + ": The first line of " +
+                             unmarked.string() +
                              " is neither ****ENG**** nor ****SI****: its inputs were read in "
                              "English units, the unit system in force. Check them before "
                              "analysing.\nzan-report: warning: " +

@@ -5,6 +5,10 @@
     check_guide.py sources GUIDE SRC EXEMPT
                                            every phrase the sources can show appears in GUIDE
     check_guide.py structure GUIDE         links, contents and length of GUIDE
+    check_guide.py examples GUIDE ROOT ZAN_REPORT
+                                           every worked example of GUIDE and ROOT/README.md
+                                           that names an example design is what zan-report
+                                           gives for it
     check_guide.py --self-test             the checks above on small made-up guides
 
 `sources` reads the string literals of every .h and .cpp file under SRC (adjacent literals
@@ -20,6 +24,7 @@ Each check prints what is missing and exits 1 when anything is.
 
 import os
 import re
+import subprocess
 import sys
 
 MINIMUM_WORDS = 2500
@@ -168,6 +173,45 @@ def structure_problems(guide):
     return problems
 
 
+# A verdict the memo prints, quoted with the command and the example it comes from.
+VERDICT = re.compile(r"`((?:Recommended|Trial) thickness ([0-9.]+) (?:in|cm): [^`]*)` after "
+                     r"(Compute Design Thickness|Perform Analysis > Both) on (examples/[\w.-]+)")
+# A summary line of an example design, in a fenced block.
+SUMMARY_LINE = re.compile(r"^((?:examples/)?[\w.-]+\.DEF),(?:English|Metric),.*$", re.M)
+
+
+def zan_report(exe, args, cwd):
+    return subprocess.run([exe] + args, cwd=cwd, capture_output=True, timeout=60)
+
+
+def wrong_examples(texts, root, exe):
+    """The worked examples in `texts` (name, text) that zan-report does not give; a text
+    without either kind of example counts as one, since the patterns no longer find them."""
+    wrong = []
+    if not all(VERDICT.search(text) or SUMMARY_LINE.search(text) for _, text in texts):
+        wrong.append("no worked example found in one of %s" % [name for name, _ in texts])
+    for name, text in texts:
+        for sentence, thickness, command, design in VERDICT.findall(text):
+            mode = "--design" if command.startswith("Compute") else "--both"
+            report = zan_report(exe, [mode, design], root).stdout.decode("latin-1")
+            sums = re.findall(r"Sum = +([0-9.]+)", report)
+            said = dict(re.findall(r"(fatigue|erosion) ([0-9.]+) %", sentence))
+            given = {"fatigue": sums[0], "erosion": sums[-1]} if sums else {}
+            if ("h (in) = %s\r" % thickness not in report and
+                    "h (cm) = %s\r" % thickness not in report) or \
+                    any(given.get(part) != value for part, value in said.items()):
+                wrong.append("%s: %r, but zan-report %s %s gives h %s and sums %s"
+                             % (name, sentence, mode, design, thickness, sums))
+        for match in SUMMARY_LINE.finditer(text):
+            line, design = match.group(0), match.group(1)
+            cwd = root if design.startswith("examples/") else os.path.join(root, "examples")
+            out = zan_report(exe, ["--summary", design], cwd).stdout.decode("latin-1")
+            if line + "\r\n" not in out:
+                wrong.append("%s: %r, but zan-report --summary gives %r"
+                             % (name, line, out.split("\r\n")[1:2]))
+    return wrong
+
+
 def sources_under(folder):
     found = []
     for root, _, files in os.walk(folder):
@@ -254,6 +298,14 @@ def main(argv):
             print("%s: %r is not in the guide" % (name, literal))
         print("%d texts of the sources not in the guide" % len(missing))
         return 1 if missing else 0
+    if command == "examples" and len(argv) == 5:
+        with open(os.path.join(argv[3], "README.md"), encoding="utf-8") as f:
+            readme = f.read()
+        wrong = wrong_examples([("guide", guide), ("README.md", readme)], argv[3], argv[4])
+        for line in wrong:
+            print(line)
+        print("%d examples differ from zan-report" % len(wrong))
+        return 1 if wrong else 0
     if command == "structure" and len(argv) == 3:
         problems = structure_problems(guide)
         for line in problems:

@@ -64,18 +64,24 @@ TEST(DefFileRoundTrip, EveryTextSurvivesExactly) {
     ws.ensureTraffic() = TrafficInputs{"12,900", " 19", "4 ", "", "\xB5\xC4", "1.2", "20 years"};
     ws.ensureAxles().rows[0] = AxleRowTexts{"30,5", " 0.58 ", "", "\xFE\x81"};
     ws.ensureAxles().rows[9] = AxleRowTexts{};
-    ws.setProject(ProjectInfo{"Route 9: Main St", "", " Town ",
+    ws.setProject(ProjectInfo{"Route 9: Main St",
+                              "",
+                              " Town ",
                               "A. \xC9"
                               "crivain",
-                              "Notes: no", "", "a \"quoted\", comma"});
+                              "Notes: no",
+                              "",
+                              "a \"quoted\", comma",
+                              {"Station: 12+300", "Project: an earlier name"}});
     std::string bytes = writeDefFile(ws);
     const std::vector<std::string> lines = test::crlfLines(bytes);
-    ASSERT_EQ(lines.size(), 39u) << "the project block follows the 31 lines";
+    ASSERT_EQ(lines.size(), 41u) << "the project block follows the 31 lines";
     EXPECT_EQ(lines[30], "ZAN Data End");
     EXPECT_EQ(lines[31], "***Project***");
     EXPECT_EQ(lines[32], "Project: Route 9: Main St");
     EXPECT_EQ(lines[33], "Location: ") << "every key is written once the block is";
     EXPECT_EQ(lines[38], "Notes: a \"quoted\", comma");
+    EXPECT_EQ(lines[40], "Project: an earlier name") << "lines not read go back after the keys";
     auto parsed = parseDefFile(bytes);
     ASSERT_TRUE(parsed.ok());
     EXPECT_EQ(*parsed, contentsOf(ws));
@@ -103,16 +109,16 @@ TEST(DefFileReader, LinesAndFields) {
         {"LoneLf", none, "\n", same},
         {"LoneCr", none, "\r", same},
         {"TwentyNineLines", [](auto& l) { l.resize(29); }, "\r\n", same},
-        {"TrailerIgnored",
+        {"TextAfterTheRowsKept",
          [](auto& l) {
              l.resize(29);
              l.push_back("anything");
          },
-         "\r\n", same},
+         "\r\n", [](DefFileContents& c) { c.project.otherLines = {"anything"}; }},
         {"ProjectBlock",
          [](auto& l) {
              for (const char* line : {"***Project***", "Designer: A. B.", "Client:  two ",
-                                      "Unknown: x", "Checker:", "Notes", "Project: P1"})
+                                      "Unknown: x", "Checker:", "Notes", "", "Project: P1"})
                  l.push_back(line);
          },
          "\r\n",
@@ -120,8 +126,36 @@ TEST(DefFileReader, LinesAndFields) {
              c.project.designer = "A. B.";
              c.project.client = " two ";
              c.project.project = "P1";
+             c.project.otherLines = {"Unknown: x", "Notes"};
          }},
-        {"ProjectKeysNeedTheMarker", [](auto& l) { l.push_back("Project: P1"); }, "\r\n", same},
+        {"KeyWithoutBlankAfterItsColon",
+         [](auto& l) {
+             l.push_back("***Project***");
+             l.push_back("Project:nospace");
+         },
+         "\r\n", [](DefFileContents& c) { c.project.project = "nospace"; }},
+        {"FirstOfARepeatedKeyReadTheOthersKept",
+         [](auto& l) {
+             for (const char* line : {"***Project***", "Project: p", "***Project***", "Project:q"})
+                 l.push_back(line);
+         },
+         "\r\n",
+         [](DefFileContents& c) {
+             c.project.project = "p";
+             c.project.otherLines = {"***Project***", "Project:q"};
+         }},
+        {"SecondDesignRunOnIsKept",
+         [](auto& l) {
+             const std::vector<std::string> first = l;
+             l.insert(l.end(), first.begin(), first.begin() + 3);
+             l.push_back("ZAN Data End");
+         },
+         "\r\n",
+         [](DefFileContents& c) {
+             c.project.otherLines = {"****ENG****", "***ZAN***", "ZAN Data End"};
+         }},
+        {"ProjectKeysNeedTheMarker", [](auto& l) { l.push_back("Project: P1"); }, "\r\n",
+         [](DefFileContents& c) { c.project.otherLines = {"Project: P1"}; }},
         {"ProjectAfterTwentyNineLines",
          [](auto& l) {
              l.resize(29);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/input_ranges.h"
+#include "model/input_warnings.h"
 
 namespace zan {
 namespace {
@@ -128,64 +129,113 @@ TEST(Workspace, ReadingFollowsTheUnitChoiceUntilASectionIsCreated) {
     EXPECT_FALSE(ws.hasPavement() || ws.hasTraffic() || ws.hasAxles());
 }
 
-// The inputs a batch run warns about: each is judged by the value the analysis reads from its
-// text, against the range of the workspace's unit system, and named as the report names it.
-struct OutsideCase {
+// What the program says about the inputs: a text that is not one whole number, as the value
+// the analysis reads from it; a value outside the range of the workspace's unit system; the
+// project lines kept unread. Each input is named as the report names it.
+struct WarningCase {
     const char* name;
     UnitSystem units;
     void (*edit)(Workspace&);
     std::vector<std::string> lines;
 };
-void PrintTo(const OutsideCase& c, std::ostream* os) {
+void PrintTo(const WarningCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class OutsideRanges : public ::testing::TestWithParam<OutsideCase> {};
+ProjectInfo projectWith(const char* name, std::vector<std::string> otherLines) {
+    ProjectInfo project;
+    project.project = name;
+    project.otherLines = std::move(otherLines);
+    return project;
+}
 
-TEST_P(OutsideRanges, ListsEachInputOutsideItsTypicalRange) {
-    const OutsideCase& c = GetParam();
+class InputWarnings : public ::testing::TestWithParam<WarningCase> {};
+
+TEST_P(InputWarnings, ListEachDoubtInTableOrder) {
+    const WarningCase& c = GetParam();
     Workspace ws;
     ws.chooseUnitSystem(c.units);
     c.edit(ws);
-    std::vector<std::string> lines;
-    for (const OutOfRangeInput& input : inputsOutsideRanges(ws))
-        lines.push_back(outOfRangeText(input));
-    EXPECT_EQ(lines, c.lines);
+    EXPECT_EQ(inputWarnings(ws), c.lines);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, OutsideRanges,
+    Cases, InputWarnings,
     ::testing::Values(
-        OutsideCase{"InitialInputsAreInside", UnitSystem::English, [](Workspace&) {}, {}},
-        OutsideCase{"InitialMetricInputsAreInside", UnitSystem::Metric, [](Workspace&) {}, {}},
-        OutsideCase{"BoundsAreInclusive",
+        WarningCase{"InitialInputsAreInside", UnitSystem::English, [](Workspace&) {}, {}},
+        WarningCase{"InitialMetricInputsAreInside", UnitSystem::Metric, [](Workspace&) {}, {}},
+        WarningCase{"BoundsAreInclusiveAndBlanksAroundANumberAreNoDoubt",
                     UnitSystem::English,
                     [](Workspace& w) {
-                        w.ensurePavement().thickness = "4";
+                        w.ensurePavement().thickness = " 4\t";
                         w.ensureTraffic().loadSafetyFactor = "1.3";
-                        w.ensureAxles().rows[0].tandemLoad = "200";
+                        w.ensureAxles().rows[0].tandemLoad = "2E2";
                     },
                     {}},
-        OutsideCase{"TextAsEnteredValueAsTheAnalysisReadsIt",
+        WarningCase{"TextAsEnteredValueAsTheAnalysisReadsIt",
                     UnitSystem::English,
                     [](Workspace& w) {
-                        w.ensureTraffic().averageDailyTraffic = "0,5";  // reads 0
-                        w.ensureTraffic().truckPercent = "12,900";      // reads 12: inside
+                        w.ensureTraffic().averageDailyTraffic = "0,5";
+                        w.ensureTraffic().truckPercent = "12,900";
                     },
-                    {"Average Daily Traffic, ADT = 0,5 is outside the typical range 1 to "
-                     "1000000"}},
-        OutsideCase{"AxleRowsNamedByTypeRowAndUnit",
+                    {"Average Daily Traffic, ADT = \"0,5\" is read as 0",
+                     "Average Daily Traffic, ADT = 0,5 is outside the typical range 1 to 1000000",
+                     "Proportion of Trucks,% = \"12,900\" is read as 12"}},
+        WarningCase{"TextsTheDialogsRefuse",
+                    UnitSystem::English,
+                    [](Workspace& w) {
+                        w.ensurePavement().thickness = "9,5";
+                        w.ensurePavement().subgradeModulus = "1 30";
+                        w.ensurePavement().modulusOfRupture = "&H28A";
+                        w.ensureTraffic().truckPercent = "nan";
+                        w.ensureTraffic().growthPercent = "0x1p3";
+                        w.ensureTraffic().lanePercent = ".";
+                        w.ensureTraffic().designPeriod = "20.123456789012345 years";
+                    },
+                    {"Trial Thickness, h (in) = \"9,5\" is read as 9",
+                     "Subgrade Modulus, k (psi/in) = \"1 30\" is read as 130",
+                     "Modulus of Rupture, Sc (psi) = \"&H28A\" is read as 650",
+                     "Proportion of Trucks,% = \"nan\" is read as 0",
+                     "Lane Distribution,% = \".\" is read as 0",
+                     "Annual Growth Rate, % = \"0x1p3\" is read as 0",
+                     "Design Period, Years = \"20.123456789012345 years\" is read as "
+                     "20.1234567890123"}},
+        WarningCase{"AnEmptyAxleRowIsNoDoubtAnEmptyCountIs",
+                    UnitSystem::English,
+                    [](Workspace& w) {
+                        w.ensureAxles().rows[9].singleLoad = "";
+                        w.ensureAxles().rows[9].singleCount = " ";
+                        w.ensureAxles().rows[9].tandemCount = "";
+                    },
+                    {"Single Axle Load, row 10 (kips) =  is outside the typical range 2 to 100",
+                     "Tandem Axles per 1000 Trucks, row 10 = \"\" is read as 0"}},
+        WarningCase{"AxleRowsNamedByTypeRowAndUnit",
                     UnitSystem::Metric,
                     [](Workspace& w) {
                         w.ensureAxles().rows[9].tandemCount = "20000";
                         w.ensureAxles().rows[2].singleLoad = "8.8";
                         w.ensureAxles().rows[2].tandemLoad = "891";
-                        w.ensureAxles().rows[0].singleCount = "abc";  // reads 0: inside
+                        w.ensureAxles().rows[0].singleCount = "abc";
                     },
-                    {"Single Axle Load, row 3 (kN) = 8.8 is outside the typical range 8.9 to 445",
+                    {"Single Axles per 1000 Trucks, row 1 = \"abc\" is read as 0",
+                     "Single Axle Load, row 3 (kN) = 8.8 is outside the typical range 8.9 to 445",
                      "Tandem Axle Load, row 3 (kN) = 891 is outside the typical range 17.8 to 890",
                      "Tandem Axles per 1000 Trucks, row 10 = 20000 is outside the typical range 0 "
-                     "to 10000"}}),
+                     "to 10000"}},
+        WarningCase{"RepeatedKeyKeptUnread",
+                    UnitSystem::English,
+                    [](Workspace& w) { w.setProject(projectWith("p", {"Project:q"})); },
+                    {"Project information: \"Project:q\" is kept unread: only the first "
+                     "Project line is read"}},
+        WarningCase{"ASecondDesignIsOneWarning",
+                    UnitSystem::English,
+                    [](Workspace& w) {
+                        w.setProject(projectWith(
+                            "", {std::string(70, '9'), "Notes: n", "Station: 1", "ZAN Data End"}));
+                    },
+                    {"Project information: 3 lines are kept unread (repeated keys or markers, or "
+                     "text that is not \"Key: text\"), the first \"" +
+                     std::string(57, '9') + "...\""}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -111,7 +111,7 @@ def log10(x):
 _HEX = "0123456789abcdefABCDEF"
 _OCT = "01234567"
 _NUMBER_PREFIX = re.compile(r"[+-]?(?:[0-9]+\.?[0-9]*|\.[0-9]+)(?:[EeDd][+-]?[0-9]+)?")
-_NUMBER_TEXT = re.compile(r" *[+-]?(?:[0-9]+\.?[0-9]*|\.[0-9]+)(?:[EeDd][+-]?[0-9]+)? *")
+_NUMBER_TEXT = re.compile(r"[ \t\n]*[+-]?(?:[0-9]+\.?[0-9]*|\.[0-9]+)(?:[EeDd][+-]?[0-9]+)?[ \t\n]*")
 
 
 def _int_to_float(n):
@@ -971,12 +971,33 @@ AXLE_RANGES = [
 ]
 
 
-def range_warnings(ws, path):
-    """One line for each input whose value lies outside its typical range."""
-    def check(caption, text, english, metric):
+def significant(value, digits):
+    """Plain decimal text of a value rounded to `digits` significant digits, without
+    trailing zeros or exponent (what the warnings say a text is read as)."""
+    if math.isnan(value):
+        return "NaN"
+    if math.isinf(value):
+        return "-Overflow" if value < 0 else "Overflow"
+    if value == 0:
+        return "0"
+    with localcontext(_WIDE):
+        out = format(Decimal("%.*e" % (digits - 1, value)), "f")
+    if "." in out:
+        out = out.rstrip("0").rstrip(".")
+    return out
+
+
+def input_warnings(ws, path):
+    """For each input in table order: a text that is not one whole number is read as its
+    leading number (no warning when the axle load and count beside it are both empty), and
+    a value outside its typical range."""
+    def check(caption, text, english, metric, empty_pair=False):
+        value = parse_number(text)
+        if not is_number_text(text) and not empty_pair:
+            lines.append('zan-report: warning: %s: %s = "%s" is read as %s'
+                         % (path, caption, text, significant(value, 15)))
         low, high = metric if (metric and ws.unit == METRIC) else english
-        value = f32(parse_number(text))
-        if not f32(float(low)) <= value <= f32(float(high)):
+        if not f32(float(low)) <= f32(value) <= f32(float(high)):
             lines.append("zan-report: warning: %s: %s = %s is outside the typical range %s to %s"
                          % (path, caption, text, low, high))
 
@@ -987,8 +1008,10 @@ def range_warnings(ws, path):
     for row in range(10):
         for name, caption, english, metric in AXLE_RANGES:
             unit = (" (kN)" if ws.unit == METRIC else " (kips)") if metric else ""
+            axle = name.split("_")[0]
+            pair = (getattr(ws, axle + "_load")[row], getattr(ws, axle + "_count")[row])
             check("%s, row %d%s" % (caption, row + 1, unit), getattr(ws, name)[row], english,
-                  metric)
+                  metric, all(t.strip(" \t\n") == "" for t in pair))
     return lines
 
 
@@ -1013,14 +1036,14 @@ def run(argv):
         return b"", [said(path, exc.message)] if exc.message else [], exc.status
 
     # Said before the command runs, in this order: an unmarked first line, then the inputs
-    # outside their typical ranges.
+    # not read as written or outside their typical ranges.
     warnings = []
     if getattr(ws, "unmarked", False):
-        warnings.append(said(path, "The first line of %s is neither ****ENG**** nor ****SI****: "
-                             "its inputs were read in %s units, the unit system in force. Check "
-                             "them before analysing."
-                             % (path, "Metric" if ws.unit == METRIC else "English")))
-    warnings += range_warnings(ws, path)
+        warnings.append("zan-report: warning: %s: The first line of %s is neither ****ENG**** "
+                        "nor ****SI****: its inputs were read in %s units, the unit system in "
+                        "force. Check them before analysing."
+                        % (path, path, "Metric" if ws.unit == METRIC else "English"))
+    warnings += input_warnings(ws, path)
     messages = []
     try:
         if mode == "--details":

@@ -101,17 +101,27 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"Missing", nullptr, ReadResult::Unreadable}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A first line that is no unit marker: read in the units in force, and said after "Loaded!".
-TEST_F(ShellTest, FirstLineThatIsNoUnitMarkerIsSaidAfterLoaded) {
+// A first line that is no unit marker (read in the units in force) and the inputs' warnings:
+// said in one message after "Loaded!", one line each, as zan-report says them.
+TEST_F(ShellTest, WhatTheFileMayNotMeanIsSaidInOneMessageAfterLoaded) {
     const QString file = path("design.DEF");
-    writeBytes(file, QByteArray(metricExample()).replace("****SI****", "****Si****"));
+    writeBytes(file, QByteArray(metricExample())
+                         .replace("****SI****", "****Si****")
+                         .replace("\r\n12900\r\n", "\r\n12,900\r\n"));
     platform.openFiles.push_back(file);
     trigger("FileLoad");
     ASSERT_EQ(platform.messages.size(), 2u);
     EXPECT_EQ(platform.messages[0].text, toCore(native(file)) + "  Loaded!");
-    EXPECT_NE(platform.messages[1].text.find("its inputs were read in English units"),
+    const std::string& said = platform.messages[1].text;
+    EXPECT_EQ(said.rfind("The first line of " + toCore(native(file)) + " is neither", 0), 0u);
+    EXPECT_NE(said.find("its inputs were read in English units"), std::string::npos) << said;
+    EXPECT_NE(said.find("\r\nTrial Thickness, h (in) = 24.1 is outside the typical range 4 to "
+                        "20\r\n"),
               std::string::npos)
-        << platform.messages[1].text;
+        << said;
+    EXPECT_NE(said.find("\r\nAverage Daily Traffic, ADT = \"12,900\" is read as 12"),
+              std::string::npos)
+        << said;
     EXPECT_EQ(window.workspace().unitSystem(), UnitSystem::English);
 }
 

@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "commands/commands.h"
 #include "shell/shell_test.h"
 
 namespace zan::test {
@@ -295,6 +296,37 @@ TEST_F(ShellTest, ProjectInformationIsKeptOnOkOnly) {
     QTest::mouseClick(window.findChild<QPushButton*>("cmdAnalyseAgain"), Qt::LeftButton);
     EXPECT_FALSE(window.workspace().inputsChangedSinceRun());
     EXPECT_FALSE(window.findChild<QWidget*>("lblInputsChanged")->isVisible());
+}
+
+// A text longer than a line edit's 32767 characters is kept whole, and so are the file's
+// lines the dialog does not show; texts too long for an input data file together are refused
+// on OK, saying so, with nothing lost.
+TEST_F(ShellTest, ProjectInformationKeepsLongTextsUpToTheFilesCap) {
+    window.show();
+    ProjectInfo project;
+    project.otherLines = {"Station: 12+300"};
+    window.workspace().setProject(project);
+    trigger("mnuProjectInfo");
+    auto* dialog = window.findChild<QDialog*>("frmProjectInfo");
+    ASSERT_NE(dialog, nullptr);
+    auto* notes = dialog->findChild<QLineEdit*>("txtNotes");
+    notes->setText(QString(40000, QLatin1Char('n')));
+    QTest::mouseClick(dialog->findChild<QPushButton*>("cmdProjectOk"), Qt::LeftButton);
+    project.notes = std::string(40000, 'n');
+    EXPECT_EQ(window.workspace().project(), project);
+
+    trigger("mnuProjectInfo");
+    notes->setText(QString(static_cast<qsizetype>(kMaxInputDataFileBytes), QLatin1Char('n')));
+    QTest::mouseClick(dialog->findChild<QPushButton*>("cmdProjectOk"), Qt::LeftButton);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text.rfind("The project information is too long: the input "
+                                              "data file would be ",
+                                              0),
+              0u)
+        << platform.messages[0].text;
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(notes->text().size(), static_cast<qsizetype>(kMaxInputDataFileBytes));
+    EXPECT_EQ(window.workspace().project().notes.size(), 40000u);
 }
 
 }  // namespace

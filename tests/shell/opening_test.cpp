@@ -71,6 +71,10 @@ TEST_P(StartupFile, IsReadAsTheMenuReadsItWithoutTheLoadedBox) {
         EXPECT_FALSE(reportBoxText().contains("Analysis Solutions"));
         EXPECT_EQ(ws.traffic().averageDailyTraffic, "12900");
         EXPECT_EQ(unitMenu(), kEnglishLocked);  // as after the menu's read
+        // The file counts as chosen: Export PDF offers its name.
+        platform.saveFiles.push_back(std::nullopt);
+        trigger("mnuExportPdf");
+        EXPECT_EQ(platform.offeredNames, std::vector<QString>{path("design.pdf")});
         return;
     }
     ASSERT_EQ(platform.messages.size(), 1u);

@@ -66,6 +66,10 @@ std::optional<QString> FakePlatform::chooseSaveFile(const QString& filter,
     return name;
 }
 
+void FakePlatform::rememberChosenFile(const QString& filter, const QString& path) {
+    lastFileName = lastFileNames[filter] = path;
+}
+
 std::optional<int> FakePlatform::choosePrintCopies() {
     if (printCopies.empty())
         return std::nullopt;

@@ -20,6 +20,7 @@ class FakePlatform : public Platform {
     // A scripted name without an extension gets the default suffix, as the real dialog does.
     std::optional<QString> chooseSaveFile(const QString& filter,
                                           const QString& defaultSuffix = QString()) override;
+    void rememberChosenFile(const QString& filter, const QString& path) override;
     std::optional<int> choosePrintCopies() override;
     // Records one document per copy, or fails at the first with printFailure.
     Expected<Done, QString> printDocument(const QStringList& lines, int copies) override;

@@ -19,6 +19,7 @@
 #include "model/damage_curve.h"
 #include "model/design_alternatives.h"
 #include "model/input_ranges.h"
+#include "model/input_warnings.h"
 #include "model/numbers.h"
 #include "model/sensitivity.h"
 #include "model/workspace.h"
@@ -39,6 +40,8 @@ struct WebOutcome {
     std::string messageTitle;  // the application's short name when the core gives none
     std::string buttons;       // "ok", "yes-no", "yes-no-cancel", "cancel-try-again-continue"
     std::string icon;          // "none", "information", "question"
+    bool hasWarning = false;   // a second box after the message: done, but with a doubt
+    std::string warningText;   // lines separated by CR LF
 };
 
 // What the range check decides for one field's text, as the dialogs' OK would ask it.
@@ -111,6 +114,10 @@ WebOutcome toWeb(const CommandOutcome& outcome) {
             outcome.message->title.empty() ? kApplicationShortName : outcome.message->title;
         web.buttons = buttonsName(outcome.message->buttons);
         web.icon = iconName(outcome.message->icon);
+    }
+    if (outcome.warning) {
+        web.hasWarning = true;
+        web.warningText = outcome.warning->text;
     }
     return web;
 }
@@ -286,6 +293,13 @@ class Engine {
     WebOutcome readDef(const std::string& bytes, const std::string& name) {
         return toWeb(readDataBytes(m_workspace, bytes, name));
     }
+    // What the program says about the inputs as they are now (model/input_warnings.h).
+    val inputWarnings() const {
+        val out = val::array();
+        for (const std::string& warning : zan::inputWarnings(m_workspace))
+            out.call<void>("push", warning);
+        return out;
+    }
     WebBytes defBytes() { return toWeb(inputDataFileBytes(m_workspace)); }
     WebBytes reportBytes() { return toWeb(reportForSaveOrPrint(m_workspace)); }
     bool hasResults() const {
@@ -399,7 +413,9 @@ EMSCRIPTEN_BINDINGS(zan_engine) {
         .field("messageText", &WebOutcome::messageText)
         .field("messageTitle", &WebOutcome::messageTitle)
         .field("buttons", &WebOutcome::buttons)
-        .field("icon", &WebOutcome::icon);
+        .field("icon", &WebOutcome::icon)
+        .field("hasWarning", &WebOutcome::hasWarning)
+        .field("warningText", &WebOutcome::warningText);
     value_object<WebCheck>("Check")
         .field("kind", &WebCheck::kind)
         .field("prompt", &WebCheck::prompt)
@@ -428,6 +444,7 @@ EMSCRIPTEN_BINDINGS(zan_engine) {
         .function("analyse", &Engine::analyse)
         .function("designThickness", &Engine::designThickness)
         .function("readDef", &Engine::readDef)
+        .function("inputWarnings", &Engine::inputWarnings)
         .function("defBytes", &Engine::defBytes)
         .function("reportBytes", &Engine::reportBytes)
         .function("hasResults", &Engine::hasResults)
