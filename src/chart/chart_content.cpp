@@ -16,7 +16,7 @@ namespace zan {
 namespace {
 
 QString tr(const char* text) {
-    return QCoreApplication::translate("zan::DamageChartWindow", text);
+    return QCoreApplication::translate("zan", text);
 }
 
 TableCell number(const QString& text) {

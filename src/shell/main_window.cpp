@@ -54,16 +54,21 @@ constexpr int kReportPointSize = 12;
 
 const QString kDataFileFilter = QStringLiteral("(*.DEF)|*.DEF");
 const QString kReportFileFilter = QStringLiteral("(*.PRN)|*.PRN");
-const QString kPdfFileFilter = QStringLiteral("PDF files (*.pdf)|*.pdf");
+constexpr const char* kPdfFileFilter =
+    QT_TRANSLATE_NOOP("zan::MainWindow", "PDF files (*.pdf)|*.pdf");
 
-constexpr const char* kRunNoticeText =
+constexpr const char* kRunNoticeText = QT_TRANSLATE_NOOP(
+    "zan::MainWindow",
     "The inputs changed after the last analysis: the report's tables are from the earlier "
-    "inputs.";
-constexpr const char* kTablesQuestion =
+    "inputs.");
+constexpr const char* kTablesQuestion = QT_TRANSLATE_NOOP(
+    "zan::MainWindow",
     "The inputs have changed since the last analysis, so the tables do not belong to them. "
-    "Analyse again first?";
-constexpr const char* kInputsQuestion =
-    "The input data have changed since they were last saved. Save them before closing?";
+    "Analyse again first?");
+constexpr const char* kInputsQuestion = QT_TRANSLATE_NOOP(
+    "zan::MainWindow",
+    "The input data have changed since they were last saved. Save them before closing?");
+constexpr const char* kSaveDialogTitle = QT_TRANSLATE_NOOP("zan::MainWindow", "Save Dialog");
 
 QString nativePath(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -295,7 +300,8 @@ void MainWindow::chooseUnitSystem(UnitSystem units) {
     // The open chart shows the initial design in the new units.
     announceChanges();
     m_platform.showMessage(
-        Message{units == UnitSystem::Metric ? "Metric System Selected" : "English System Selected",
+        Message{toCore(units == UnitSystem::Metric ? tr("Metric System Selected")
+                                                   : tr("English System Selected")),
                 kMainWindowTitle, Icon::None, Buttons::Ok});
 }
 
@@ -454,8 +460,8 @@ bool MainWindow::saveFile(const QString& path,
 bool MainWindow::tablesMayGoOut() {
     if (!m_workspace.inputsChangedSinceRun())
         return true;
-    const Answer answer =
-        m_platform.showMessage(Message{kTablesQuestion, "", Icon::Question, Buttons::YesNoCancel});
+    const Answer answer = m_platform.showMessage(
+        Message{toCore(tr(kTablesQuestion)), "", Icon::Question, Buttons::YesNoCancel});
     if (answer == Answer::Cancel)
         return false;
     if (answer == Answer::Yes)
@@ -540,7 +546,7 @@ void MainWindow::printReport() {
 void MainWindow::exportPdf() {
     if (!tablesMayGoOut())
         return;
-    const std::optional<QString> path = m_platform.chooseSaveFile(kPdfFileFilter, "pdf");
+    const std::optional<QString> path = m_platform.chooseSaveFile(tr(kPdfFileFilter), "pdf");
     if (!path)
         return;
     Expected<Done, QString> exported = Done{};
@@ -562,14 +568,16 @@ void MainWindow::exitProgram() {
 bool MainWindow::inputsMayBeLeft() {
     if (!m_workspace.inputsChangedSinceSaved())
         return true;
-    const Answer answer = m_platform.showMessage(
-        Message{kInputsQuestion, "Save Dialog", Icon::Question, Buttons::YesNoCancel});
+    const Answer answer =
+        m_platform.showMessage(Message{toCore(tr(kInputsQuestion)), toCore(tr(kSaveDialogTitle)),
+                                       Icon::Question, Buttons::YesNoCancel});
     return answer == Answer::No || (answer == Answer::Yes && saveInputData() == SaveResult::Saved);
 }
 
 bool MainWindow::outputsMayBeLeft() {
-    const Answer answer = m_platform.showMessage(Message{
-        "Save Outputs before closing?", "Save Dialog", Icon::Question, Buttons::YesNoCancel});
+    const Answer answer = m_platform.showMessage(Message{toCore(tr("Save Outputs before closing?")),
+                                                         toCore(tr(kSaveDialogTitle)),
+                                                         Icon::Question, Buttons::YesNoCancel});
     // Whatever was not saved, cancelled or failed, would be lost: the program stays open.
     return answer == Answer::No || (answer == Answer::Yes && saveReport() == SaveResult::Saved);
 }
