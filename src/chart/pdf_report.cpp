@@ -226,7 +226,7 @@ TableRow wordRow(const QStringList& cells) {
 
 TextTable projectTable(const ProjectInfo& project) {
     TextTable table;
-    table.headings << tr("Project information") << QString();
+    table.headings << tr("Project information").replace(QLatin1Char(' '), QChar::Nbsp) << QString();
     const std::pair<const char*, const std::string*> fields[] = {
         {QT_TRANSLATE_NOOP("zan", "Project"), &project.project},
         {QT_TRANSLATE_NOOP("zan", "Location"), &project.location},
