@@ -8,6 +8,8 @@ packages=(
     qt6-base-dev libgl-dev
     libfmt-dev libfast-float-dev  # the core's number texts, header-only
     qt6-svg-dev  # QSvgGenerator: the damage chart window saves its charts as SVG drawings
+    qt6-l10n-tools  # lrelease and lupdate: the translation catalogues translations/zan_*.ts
+    qt6-translations-l10n  # Qt's own texts (standard buttons, file and print dialogs) translated
     xvfb xauth fonts-dejavu-core
     poppler-utils  # pdftotext: the printing test reads the text back from a PDF
     python3

@@ -22,9 +22,11 @@
 #include "chart/pdf_report.h"
 #include "commands/commands.h"
 #include "io/csv.h"
+#include "model/catalogue.h"
 #include "model/workspace.h"
 #include "platform/latin1.h"
 #include "platform/qt_platform.h"
+#include "shell/language.h"
 #include "shell/main_window.h"
 
 namespace {
@@ -32,6 +34,13 @@ namespace {
 // Wrong usage and an output not written, as zan-report reports them.
 constexpr int kExitWrongUsage = 2;
 constexpr int kExitOutputNotWritten = 7;
+
+QStringList languageCodes() {
+    QStringList codes;
+    for (const zan::catalogue::Language& l : zan::catalogue::languages())
+        codes << QString::fromLatin1(l.code.data(), static_cast<qsizetype>(l.code.size()));
+    return codes;
+}
 
 struct CommandLine {
     QCommandLineParser parser;
@@ -48,6 +57,12 @@ struct CommandLine {
     QCommandLineOption design{QStringLiteral("design"),
                               QStringLiteral("With --export-pdf: run Compute Design Thickness "
                                              "instead of the Both analysis.")};
+    QCommandLineOption language{
+        QStringLiteral("lang"),
+        QStringLiteral("The language of the windows, the memo and the user guide: %1. "
+                       "Without it, the system's (LANGUAGE, LC_ALL, LANG), else English.")
+            .arg(languageCodes().join(QLatin1String(", "))),
+        QStringLiteral("LANG")};
 
     CommandLine() {
         // One dash starts a whole word, as in Qt's own options: -reverse and -stylesheet
@@ -59,6 +74,7 @@ struct CommandLine {
         parser.addOption(version);
         parser.addOption(exportPdf);
         parser.addOption(design);
+        parser.addOption(language);
         parser.addPositionalArgument(
             QStringLiteral("FILE.DEF"),
             QStringLiteral("An input data file to read at start-up, as File > Read Data From "
@@ -160,6 +176,16 @@ std::optional<QString> exportRefusal(const QString& out, const QString& input) {
         .arg(out, QString::fromStdString(*refusal));
 }
 
+// --lang, or else the language the environment asks for.
+bool chooseLanguage(const CommandLine& commandLine) {
+    if (!commandLine.parser.isSet(commandLine.language))
+        return zan::useLanguage(zan::catalogue::languageFromEnvironment(
+            qgetenv("LANGUAGE").toStdString(), qgetenv("LC_ALL").toStdString(),
+            qgetenv("LANG").toStdString()));
+    const std::string asked = commandLine.parser.value(commandLine.language).toStdString();
+    return zan::useLanguage(zan::catalogue::matchLanguage(asked));
+}
+
 // --export-pdf needs fonts and a paint device but no screen: where there is no display and no
 // platform was asked for, Qt's offscreen one is taken.
 bool wantsExport(int argc, char** argv) {
@@ -216,6 +242,12 @@ int main(int argc, char** argv) {
         print(stderr, QStringLiteral("zan-design: %1\nTry 'zan-design --help' for more "
                                      "information.\n")
                           .arg(commandLine.parser.errorText()));
+        return kExitWrongUsage;
+    }
+    if (!chooseLanguage(commandLine)) {
+        print(stderr, QStringLiteral("zan-design: --lang takes one of: %1\nTry 'zan-design --help' "
+                                     "for more information.\n")
+                          .arg(languageCodes().join(QLatin1String(", "))));
         return kExitWrongUsage;
     }
     const QStringList files = commandLine.parser.positionalArguments();

@@ -19,7 +19,7 @@ namespace zan {
 namespace {
 
 QString tr(const char* text) {
-    return QCoreApplication::translate("zan::DamageChartWindow", text);
+    return QCoreApplication::translate("zan", text);
 }
 
 TableCell number(const QString& text) {
@@ -40,7 +40,8 @@ QString inputsChangedMark(const Run& run) {
         std::chrono::duration_cast<std::chrono::milliseconds>(run.finished().time_since_epoch());
     const QString time =
         QDateTime::fromMSecsSinceEpoch(ms.count()).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    return QStringLiteral("%1 (%2)").arg(tr(runText::kInputsChangedMark), time);
+    return QStringLiteral("%1 (%2)").arg(
+        fromCatalogue(runText::kContext, runText::kInputsChangedMark), time);
 }
 
 QString chartRefusal(const Run& run) {

@@ -35,7 +35,12 @@ namespace zan {
 
 namespace names = damageChartWindowNames;
 
-const QString DamageChartWindow::kImageFilter = QStringLiteral("PNG Image|*.png|SVG Drawing|*.svg");
+namespace {
+constexpr const char* kImageFilterText =
+    QT_TRANSLATE_NOOP("zan::DamageChartWindow", "PNG Image|*.png|SVG Drawing|*.svg");
+}  // namespace
+
+const QString DamageChartWindow::kImageFilter = QLatin1String(kImageFilterText);
 
 DamageChartWindow::DamageChartWindow(const Workspace& workspace, Platform& platform,
                                      QWidget* parent)
@@ -214,7 +219,7 @@ void DamageChartWindow::showCentred() {
 }
 
 void DamageChartWindow::chooseAndSaveImage() {
-    const std::optional<QString> path = m_platform.chooseSaveFile(kImageFilter);
+    const std::optional<QString> path = m_platform.chooseSaveFile(tr(kImageFilterText));
     if (!path)
         return;
     const auto saved = saveImage(*path);

@@ -2,10 +2,12 @@
 // The damage chart window's control names and its own captions. These are the program's
 // established names, which tests and users rely on: keep them exactly.
 
+#include <QtGlobal>
+
 namespace zan::damageChartWindowNames {
 
 inline constexpr const char* kWindow = "frmDamageChart";
-inline constexpr const char* kTitle = "Damage Chart";
+inline constexpr const char* kTitle = QT_TRANSLATE_NOOP("zan::DamageChartWindow", "Damage Chart");
 
 inline constexpr const char* kCharts = "charts";  // what Save Image writes
 inline constexpr const char* kDamagePlot = "plotDamage";
@@ -13,7 +15,8 @@ inline constexpr const char* kAxleDamagePlot = "plotAxleDamage";
 inline constexpr const char* kTornadoPlot = "plotTornado";
 inline constexpr const char* kSensitivityTable = "tblSensitivity";
 inline constexpr const char* kAlternativesTable = "tblAlternatives";
-inline constexpr const char* kAlternativesCaption = "Design alternatives";
+inline constexpr const char* kAlternativesCaption =
+    QT_TRANSLATE_NOOP("zan::DamageChartWindow", "Design alternatives");
 // Shown instead of the charts while the core refuses the inputs.
 inline constexpr const char* kMessage = "lblMessage";
 // Holds the charts, so that they scroll on a screen too small for them.
@@ -22,8 +25,9 @@ inline constexpr const char* kScroll = "scrCharts";
 inline constexpr const char* kInputsChanged = "lblChartInputsChanged";
 
 inline constexpr const char* kSaveImage = "cmdSaveImage";
-inline constexpr const char* kSaveImageCaption = "Save &Image...";
+inline constexpr const char* kSaveImageCaption =
+    QT_TRANSLATE_NOOP("zan::DamageChartWindow", "Save &Image...");
 inline constexpr const char* kClose = "cmdClose";
-inline constexpr const char* kCloseCaption = "&Close";
+inline constexpr const char* kCloseCaption = QT_TRANSLATE_NOOP("zan::DamageChartWindow", "&Close");
 
 }  // namespace zan::damageChartWindowNames

@@ -120,9 +120,9 @@ double DamageCurvePlot::thicknessMax() const {
 }
 
 QRectF DamageCurvePlot::plotArea(const QRectF& bounds) const {
-    // Room for the title row, the decade labels with the axis title, and the thickness labels
-    // with theirs.
-    return bounds.adjusted(74, 34, -20, -52);
+    // Room for the title row, the legend's row, the decade labels with the axis title, and
+    // the thickness labels with theirs.
+    return bounds.adjusted(74, 52, -20, -52);
 }
 
 QPointF DamageCurvePlot::map(const QRectF& area, double thickness, double damagePercent) const {
@@ -143,7 +143,8 @@ QPointF DamageCurvePlot::toPixel(double thickness, double damagePercent) const {
 
 void DamageCurvePlot::paintChart(QPainter& painter, const QRectF& bounds) const {
     const QRectF area = plotArea(bounds);
-    drawLegend(painter, bounds,
+    // Below the title, as in the other plots: a title in a longer language needs the row.
+    drawLegend(painter, bounds.adjusted(0, 20, 0, 0),
                {{chart::kFatigue, tr("Total fatigue damage")},
                 {chart::kErosion, tr("Total erosion damage")}});
     drawDamageAxis(painter, area);

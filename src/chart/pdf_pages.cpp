@@ -18,7 +18,7 @@ constexpr double kFrameFontPoints = 7.5;  // header and footer
 constexpr double kMmPerInch = 25.4;
 
 QString tr(const char* text) {
-    return QCoreApplication::translate("zan::PdfReport", text);
+    return QCoreApplication::translate("zan", text);
 }
 
 QFont frameFont() {

@@ -49,7 +49,7 @@ constexpr double kTablePoints = 8.0;
 constexpr double kHeadingPoints = 12.0;
 
 QString tr(const char* text) {
-    return QCoreApplication::translate("zan::PdfReport", text);
+    return QCoreApplication::translate("zan", text);
 }
 
 // The page's fonts are not hinted: hinting would fit the glyphs and their advances to whole
@@ -304,12 +304,15 @@ TableRow wordRow(const QStringList& cells) {
 
 TextTable projectTable(const ProjectInfo& project) {
     TextTable table;
-    table.headings << tr("Project information") << QString();
+    table.headings << tr("Project information").replace(QLatin1Char(' '), QChar::Nbsp) << QString();
     const std::pair<const char*, const std::string*> fields[] = {
-        {"Project", &project.project}, {"Location", &project.location},
-        {"Client", &project.client},   {"Designer", &project.designer},
-        {"Checker", &project.checker}, {"Revision", &project.revision},
-        {"Notes", &project.notes},
+        {QT_TRANSLATE_NOOP("zan", "Project"), &project.project},
+        {QT_TRANSLATE_NOOP("zan", "Location"), &project.location},
+        {QT_TRANSLATE_NOOP("zan", "Client"), &project.client},
+        {QT_TRANSLATE_NOOP("zan", "Designer"), &project.designer},
+        {QT_TRANSLATE_NOOP("zan", "Checker"), &project.checker},
+        {QT_TRANSLATE_NOOP("zan", "Revision"), &project.revision},
+        {QT_TRANSLATE_NOOP("zan", "Notes"), &project.notes},
     };
     for (const auto& [caption, text] : fields)
         table.rows.push_back(wordRow({tr(caption), fromCore(*text)}));

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/catalogue.h"
 #include "model/expected.h"
 #include "model/input_warnings.h"
 #include "model/message.h"
@@ -56,19 +57,23 @@ CommandOutcome repeatLastRun(Workspace& workspace);
 
 // What every front end says while the inputs differ from the last run's.
 namespace runText {
+inline constexpr const char* kContext = "Runs";
 // Beside the results (the desktop's status bar, the web page's verdict).
-inline constexpr const char* kInputsChangedNotice =
+inline constexpr const char* kInputsChangedNotice = ZAN_TRANSLATE_NOOP(
+    "Runs",
     "The inputs changed after the last analysis: the report's tables are from the earlier "
-    "inputs.";
-inline constexpr const char* kAnalyseAgain = "&Analyse Again";
+    "inputs.");
+inline constexpr const char* kAnalyseAgain = ZAN_TRANSLATE_NOOP("Runs", "&Analyse Again");
 inline constexpr const char* kAnalyseAgainTip =
-    "Run the last analysis again at the inputs as they are now.";
+    ZAN_TRANSLATE_NOOP("Runs", "Run the last analysis again at the inputs as they are now.");
 // Before a document leaves; Yes analyses again, No writes the last run as it was.
-inline constexpr const char* kAnalyseAgainQuestion =
+inline constexpr const char* kAnalyseAgainQuestion = ZAN_TRANSLATE_NOOP(
+    "Runs",
     "The inputs have changed since the last analysis, so the tables do not belong to them. "
-    "Analyse again first?";
+    "Analyse again first?");
 // On every page of a document written from the last run after No, with the run's time.
-inline constexpr const char* kInputsChangedMark = "Inputs changed after this analysis";
+inline constexpr const char* kInputsChangedMark =
+    ZAN_TRANSLATE_NOOP("Runs", "Inputs changed after this analysis");
 }  // namespace runText
 
 // The run every document is written from: the last run, whatever the inputs are now (the

@@ -5,12 +5,15 @@
 
 #include "model/input_ranges.h"
 
+#include <QtGlobal>
+
 namespace zan {
 
 namespace tooltip {
-inline constexpr const char* kOk = "Check the values against their typical ranges and keep them.";
-inline constexpr const char* kCancel =
-    "Put back the values you came to the dialog with, and close it.";
+inline constexpr const char* kOk = QT_TRANSLATE_NOOP(
+    "zan::InputDialog", "Check the values against their typical ranges and keep them.");
+inline constexpr const char* kCancel = QT_TRANSLATE_NOOP(
+    "zan::InputDialog", "Put back the values you came to the dialog with, and close it.");
 }  // namespace tooltip
 
 }  // namespace zan

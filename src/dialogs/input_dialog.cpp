@@ -44,7 +44,7 @@ InputDialog::InputDialog(Workspace& workspace, Platform& platform, QWidget* pare
       m_workspace(workspace),
       m_platform(platform) {
     setObjectName(QLatin1String(objectName));
-    setWindowTitle(QLatin1String(title));
+    setWindowTitle(tr(title));
     setModal(false);
     // The user went to another window of this program: coming back is a fresh activation.
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focus) {
@@ -59,12 +59,12 @@ void InputDialog::showCentred() {
 
 InputDialog::OkCancel InputDialog::addOkCancelButtons(const char* okName, const char* cancelName,
                                                       const char* cancelCaption) {
-    auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
-    auto* cancelButton = new QPushButton(QLatin1String(cancelCaption), this);
+    auto* okButton = new QPushButton(tr("&OK"), this);
+    auto* cancelButton = new QPushButton(tr(cancelCaption), this);
     okButton->setObjectName(QLatin1String(okName));
     cancelButton->setObjectName(QLatin1String(cancelName));
-    okButton->setToolTip(QLatin1String(tooltip::kOk));
-    cancelButton->setToolTip(QLatin1String(tooltip::kCancel));
+    okButton->setToolTip(tr(tooltip::kOk));
+    cancelButton->setToolTip(tr(tooltip::kCancel));
     for (QPushButton* button : {okButton, cancelButton}) {
         button->setFont(buttonFont());
         button->setAutoDefault(false);

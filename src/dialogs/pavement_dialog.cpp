@@ -28,12 +28,14 @@ enum Field : std::size_t { kThickness, kSubgrade, kRupture };
 constexpr std::array<InputField, 3> kPavementFields = {
     InputField::TrialThickness, InputField::SubgradeModulus, InputField::ModulusOfRupture};
 
-constexpr const char* kShoulderTooltip =
+constexpr const char* kShoulderTooltip = QT_TRANSLATE_NOOP(
+    "zan::PavementDialog",
     "Concrete shoulder: Yes when a tied concrete shoulder supports the slab edge, No for "
-    "asphalt, granular or untied shoulders.";
-constexpr const char* kDowelTooltip =
+    "asphalt, granular or untied shoulders.");
+constexpr const char* kDowelTooltip = QT_TRANSLATE_NOOP(
+    "zan::PavementDialog",
     "Doweled joints: Yes when the transverse joints carry dowel bars, No when load transfer "
-    "is by aggregate interlock only.";
+    "is by aggregate interlock only.");
 
 }  // namespace
 
@@ -102,7 +104,7 @@ QGroupBox* PavementDialog::createOptionPair(const OptionPair& pair, QRadioButton
     auto* frame = new QGroupBox(fromCore(pair.caption), this);
     frame->setObjectName(QLatin1String(pair.frameName));
     frame->setFont(serifFont(9.75, true));
-    frame->setToolTip(fromCore(pair.tooltip));
+    frame->setToolTip(tr(pair.tooltip));
     yes = new QRadioButton(fromCore(caption::kYes), frame);
     no = new QRadioButton(fromCore(caption::kNo), frame);
     yes->setObjectName(QLatin1String(pair.yesName));

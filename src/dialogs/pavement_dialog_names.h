@@ -2,10 +2,12 @@
 // The pavement dialog's control names and its own captions. These are the program's
 // established names, which tests and users rely on: keep them exactly.
 
+#include <QtGlobal>
+
 namespace zan::pavementDialogNames {
 
 inline constexpr const char* kDialog = "frmZanSlab";
-inline constexpr const char* kTitle = "Pavement Data";
+inline constexpr const char* kTitle = QT_TRANSLATE_NOOP("zan::InputDialog", "Pavement Data");
 
 inline constexpr const char* kThicknessLabel = "h1";
 inline constexpr const char* kThicknessField = "h1_V";
@@ -23,6 +25,6 @@ inline constexpr const char* kDowelNo = "optDowelNo";
 
 inline constexpr const char* kOk = "OK";
 inline constexpr const char* kCancel = "Cancel";
-inline constexpr const char* kCancelCaption = "Cancel";
+inline constexpr const char* kCancelCaption = QT_TRANSLATE_NOOP("zan::InputDialog", "Cancel");
 
 }  // namespace zan::pavementDialogNames

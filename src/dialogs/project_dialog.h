@@ -5,6 +5,7 @@
 // OK refuses texts too long for the file together, saying so, and keeps them in the fields.
 
 #include <QDialog>
+#include <QtGlobal>
 #include <array>
 
 class QLineEdit;
@@ -16,7 +17,8 @@ class Workspace;
 
 namespace projectDialogNames {
 inline constexpr const char* kDialog = "frmProjectInfo";
-inline constexpr const char* kTitle = "Project Information";
+inline constexpr const char* kTitle =
+    QT_TRANSLATE_NOOP("zan::ProjectDialog", "Project Information");
 inline constexpr const char* kOk = "cmdProjectOk";
 inline constexpr const char* kCancel = "cmdProjectCancel";
 // The fields in file order, with their captions.
@@ -25,13 +27,13 @@ struct Field {
     const char* caption;
 };
 inline constexpr std::array<Field, 7> kFields = {{
-    {"txtProject", "&Project:"},
-    {"txtLocation", "&Location:"},
-    {"txtClient", "C&lient:"},
-    {"txtDesigner", "&Designer:"},
-    {"txtChecker", "C&hecker:"},
-    {"txtRevision", "&Revision:"},
-    {"txtNotes", "&Notes:"},
+    {"txtProject", QT_TRANSLATE_NOOP("zan::ProjectDialog", "&Project:")},
+    {"txtLocation", QT_TRANSLATE_NOOP("zan::ProjectDialog", "&Location:")},
+    {"txtClient", QT_TRANSLATE_NOOP("zan::ProjectDialog", "C&lient:")},
+    {"txtDesigner", QT_TRANSLATE_NOOP("zan::ProjectDialog", "&Designer:")},
+    {"txtChecker", QT_TRANSLATE_NOOP("zan::ProjectDialog", "C&hecker:")},
+    {"txtRevision", QT_TRANSLATE_NOOP("zan::ProjectDialog", "&Revision:")},
+    {"txtNotes", QT_TRANSLATE_NOOP("zan::ProjectDialog", "&Notes:")},
 }};
 }  // namespace projectDialogNames
 

@@ -2,10 +2,12 @@
 // The traffic dialog's control names and its own captions. These are the program's
 // established names, which tests and users rely on: keep them exactly.
 
+#include <QtGlobal>
+
 namespace zan::trafficDialogNames {
 
 inline constexpr const char* kDialog = "frmZanTraffic";
-inline constexpr const char* kTitle = "Traffic Data";
+inline constexpr const char* kTitle = QT_TRANSLATE_NOOP("zan::InputDialog", "Traffic Data");
 
 // Each value field beside its label.
 inline constexpr const char* kTrafficLabel = "ADT";
@@ -25,6 +27,6 @@ inline constexpr const char* kYearsField = "Years_V";
 
 inline constexpr const char* kOk = "ok";
 inline constexpr const char* kCancel = "cancel";
-inline constexpr const char* kCancelCaption = "Cancel";
+inline constexpr const char* kCancelCaption = QT_TRANSLATE_NOOP("zan::InputDialog", "Cancel");
 
 }  // namespace zan::trafficDialogNames

@@ -12,7 +12,15 @@
 #include <string>
 #include <string_view>
 
+#include "model/catalogue.h"
+
 namespace zan {
+
+// A text of the core's catalogue in the language in force; the catalogue's texts are UTF-8.
+inline QString fromCatalogue(std::string_view context, std::string_view text) {
+    const std::string shown = catalogue::translate(context, text);
+    return QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size()));
+}
 
 // Every byte becomes the character of the same code, so no text is lost or changed.
 inline QString fromCore(std::string_view text) {

@@ -78,8 +78,11 @@ Answer QtPlatform::showMessage(const Message& message) {
             // Qt has no standard "Try Again" or "Continue" button.
             QPushButton* cancel = box.addButton(QMessageBox::Cancel);
             QPushButton* tryAgain =
-                box.addButton(QObject::tr("&Try Again"), QMessageBox::AcceptRole);
-            QPushButton* carryOn = box.addButton(QObject::tr("&Continue"), QMessageBox::AcceptRole);
+                box.addButton(QCoreApplication::translate("zan::QtPlatform", "&Try Again"),
+                              QMessageBox::AcceptRole);
+            QPushButton* carryOn =
+                box.addButton(QCoreApplication::translate("zan::QtPlatform", "&Continue"),
+                              QMessageBox::AcceptRole);
             box.setEscapeButton(cancel);
             box.exec();
             if (box.clickedButton() == tryAgain)
@@ -210,7 +213,8 @@ Expected<Done, QString> drawLines(QPainter& painter, QPagedPaintDevice& device,
     for (const QString& line : lines) {
         if (row == linesPerPage) {
             if (!device.newPage())
-                return failure(QObject::tr("The printer could not start a new page."));
+                return failure(QCoreApplication::translate(
+                    "zan::QtPlatform", "The printer could not start a new page."));
             row = 0;
         }
         // Drawn at a point, so a long line runs off the page instead of wrapping.
@@ -226,7 +230,8 @@ Expected<Done, QString> drawLines(QPainter& painter, QPagedPaintDevice& device,
 Expected<Done, QString> printLines(QPrinter& printer, const QStringList& lines) {
     auto printed = printLines(static_cast<QPagedPaintDevice&>(printer), lines, 1);
     if (printed && printer.printerState() == QPrinter::Error)
-        return failure(QObject::tr("The printer reported an error."));
+        return failure(
+            QCoreApplication::translate("zan::QtPlatform", "The printer reported an error."));
     return printed;
 }
 
@@ -234,14 +239,16 @@ Expected<Done, QString> printLines(QPagedPaintDevice& device, const QStringList&
                                    int copies) {
     QPainter painter;
     if (!painter.begin(&device))
-        return failure(QObject::tr("The printer could not be started."));
+        return failure(
+            QCoreApplication::translate("zan::QtPlatform", "The printer could not be started."));
 
     // A 75-column report line fits a Letter or A4 page at 10 pt.
     painter.setFont(fixedPitchFont(10));
     for (int copy = 0; copy < copies; ++copy) {
         Expected<Done, QString> drawn = Done{};
         if (copy > 0 && !device.newPage())
-            drawn = failure(QObject::tr("The printer could not start a new page."));
+            drawn = failure(QCoreApplication::translate("zan::QtPlatform",
+                                                        "The printer could not start a new page."));
         else
             drawn = drawLines(painter, device, lines);
         if (!drawn) {
@@ -250,7 +257,8 @@ Expected<Done, QString> printLines(QPagedPaintDevice& device, const QStringList&
         }
     }
     if (!painter.end())
-        return failure(QObject::tr("The printer reported an error."));
+        return failure(
+            QCoreApplication::translate("zan::QtPlatform", "The printer reported an error."));
     return Done{};
 }
 

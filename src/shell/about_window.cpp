@@ -31,7 +31,7 @@ constexpr int kLogoHeight = 112;  // px
 QString joinLines(std::initializer_list<const char*> lines) {
     QString text;
     for (const char* line : lines)
-        text += QLatin1String("\r\n") + QLatin1String(line);
+        text += QLatin1String("\r\n") + AboutWindow::tr(line);
     return text;
 }
 
@@ -40,43 +40,44 @@ QString joinLines(std::initializer_list<const char*> lines) {
 QString AboutWindow::programText() {
     return joinLines({
                "",
-               "ZAN Thickness Design Program",
-               "for Concrete Highway and Street Pavements",
+               QT_TRANSLATE_NOOP("zan::AboutWindow", "ZAN Thickness Design Program"),
+               QT_TRANSLATE_NOOP("zan::AboutWindow", "for Concrete Highway and Street Pavements"),
                "",
-               "Developed at the",
+               QT_TRANSLATE_NOOP("zan::AboutWindow", "Developed at the"),
                "",
-               "ZAN Thickness Design project",
-               "Open pavement design software",
-               "wherever its contributors live",
+               QT_TRANSLATE_NOOP("zan::AboutWindow", "ZAN Thickness Design project"),
+               QT_TRANSLATE_NOOP("zan::AboutWindow", "Open pavement design software"),
+               QT_TRANSLATE_NOOP("zan::AboutWindow", "wherever its contributors live"),
                "",
-               "Sponsored by",
+               QT_TRANSLATE_NOOP("zan::AboutWindow", "Sponsored by"),
                "",
-               "the engineers who use it",
-               "in every country",
+               QT_TRANSLATE_NOOP("zan::AboutWindow", "the engineers who use it"),
+               QT_TRANSLATE_NOOP("zan::AboutWindow", "in every country"),
                "",
            }) +
-           QLatin1String("\r\nRelease ") + QString::fromLatin1(programVersion()) +
-           QLatin1String(", December 2026\r\n");
+           QLatin1String("\r\n") +
+           tr("Release %1, December 2026").arg(QString::fromLatin1(programVersion())) +
+           QLatin1String("\r\n");
 }
 
 QString AboutWindow::authorsText() {
     return joinLines({
         "",
-        "ZAN Thickness Design Program",
-        "for Concrete Highway and Street Pavements",
+        QT_TRANSLATE_NOOP("zan::AboutWindow", "ZAN Thickness Design Program"),
+        QT_TRANSLATE_NOOP("zan::AboutWindow", "for Concrete Highway and Street Pavements"),
         "",
-        "Written by",
+        QT_TRANSLATE_NOOP("zan::AboutWindow", "Written by"),
         "",
-        "The ZAN Thickness Design contributors",
-        "developers and pavement engineers",
-        "of the ZAN Thickness Design project",
-        "working from many cities",
+        QT_TRANSLATE_NOOP("zan::AboutWindow", "The ZAN Thickness Design contributors"),
+        QT_TRANSLATE_NOOP("zan::AboutWindow", "developers and pavement engineers"),
+        QT_TRANSLATE_NOOP("zan::AboutWindow", "of the ZAN Thickness Design project"),
+        QT_TRANSLATE_NOOP("zan::AboutWindow", "working from many cities"),
         "",
-        "Under the Supervision of",
+        QT_TRANSLATE_NOOP("zan::AboutWindow", "Under the Supervision of"),
         "",
-        "The project's maintainers",
-        "and",
-        "The project's reviewers",
+        QT_TRANSLATE_NOOP("zan::AboutWindow", "The project's maintainers"),
+        QT_TRANSLATE_NOOP("zan::AboutWindow", "and"),
+        QT_TRANSLATE_NOOP("zan::AboutWindow", "The project's reviewers"),
         "",
     });
 }
@@ -113,7 +114,7 @@ QPixmap AboutWindow::logo() {
 
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QLatin1String(names::kWindow));
-    setWindowTitle(QLatin1String(names::kTitlePrefix) + fromCore(kApplicationShortName));
+    setWindowTitle(tr(names::kTitlePrefix) + fromCore(kApplicationShortName));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);

@@ -54,10 +54,13 @@ constexpr int kReportPointSize = 12;
 
 const QString kDataFileFilter = QStringLiteral("(*.DEF)|*.DEF");
 const QString kReportFileFilter = QStringLiteral("(*.PRN)|*.PRN");
-const QString kPdfFileFilter = QStringLiteral("PDF files (*.pdf)|*.pdf");
+constexpr const char* kPdfFileFilter =
+    QT_TRANSLATE_NOOP("zan::MainWindow", "PDF files (*.pdf)|*.pdf");
 
-constexpr const char* kInputsQuestion =
-    "The input data have changed since they were last saved. Save them before closing?";
+constexpr const char* kInputsQuestion = QT_TRANSLATE_NOOP(
+    "zan::MainWindow",
+    "The input data have changed since they were last saved. Save them before closing?");
+constexpr const char* kSaveDialogTitle = QT_TRANSLATE_NOOP("zan::MainWindow", "Save Dialog");
 
 QString nativePath(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -289,7 +292,8 @@ void MainWindow::chooseUnitSystem(UnitSystem units) {
     // The open chart shows the initial design in the new units.
     announceChanges();
     m_platform.showMessage(
-        Message{units == UnitSystem::Metric ? "Metric System Selected" : "English System Selected",
+        Message{toCore(units == UnitSystem::Metric ? tr("Metric System Selected")
+                                                   : tr("English System Selected")),
                 kMainWindowTitle, Icon::None, Buttons::Ok});
 }
 
@@ -456,7 +460,8 @@ bool MainWindow::tablesMayGoOut() {
     if (!m_workspace.inputsChangedSinceRun())
         return true;
     const Answer answer = m_platform.showMessage(
-        Message{runText::kAnalyseAgainQuestion, "", Icon::Question, Buttons::YesNoCancel});
+        Message{toCore(fromCatalogue(runText::kContext, runText::kAnalyseAgainQuestion)), "",
+                Icon::Question, Buttons::YesNoCancel});
     if (answer == Answer::Cancel)
         return false;
     if (answer == Answer::Yes)
@@ -474,11 +479,13 @@ void MainWindow::createRunNotice() {
     m_runNotice = new QWidget(this);
     auto* layout = new QHBoxLayout(m_runNotice);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* text = new QLabel(tr(runText::kInputsChangedNotice), m_runNotice);
+    auto* text =
+        new QLabel(fromCatalogue(runText::kContext, runText::kInputsChangedNotice), m_runNotice);
     text->setObjectName(QLatin1String(names::kRunNotice));
-    auto* again = new QPushButton(tr(runText::kAnalyseAgain), m_runNotice);
+    auto* again =
+        new QPushButton(fromCatalogue(runText::kContext, runText::kAnalyseAgain), m_runNotice);
     again->setObjectName(QLatin1String(names::kAnalyseAgain));
-    again->setToolTip(tr(runText::kAnalyseAgainTip));
+    again->setToolTip(fromCatalogue(runText::kContext, runText::kAnalyseAgainTip));
     connect(again, &QPushButton::clicked, this, &MainWindow::analyseAgain);
     layout->addWidget(text, 1);
     layout->addWidget(again);
@@ -531,7 +538,7 @@ void MainWindow::printReport() {
 void MainWindow::exportPdf() {
     if (!tablesMayGoOut())
         return;
-    const std::optional<QString> path = m_platform.chooseSaveFile(kPdfFileFilter, "pdf");
+    const std::optional<QString> path = m_platform.chooseSaveFile(tr(kPdfFileFilter), "pdf");
     if (!path)
         return;
     Expected<Done, QString> exported = Done{};
@@ -553,14 +560,16 @@ void MainWindow::exitProgram() {
 bool MainWindow::inputsMayBeLeft() {
     if (!m_workspace.inputsChangedSinceSaved())
         return true;
-    const Answer answer = m_platform.showMessage(
-        Message{kInputsQuestion, "Save Dialog", Icon::Question, Buttons::YesNoCancel});
+    const Answer answer =
+        m_platform.showMessage(Message{toCore(tr(kInputsQuestion)), toCore(tr(kSaveDialogTitle)),
+                                       Icon::Question, Buttons::YesNoCancel});
     return answer == Answer::No || (answer == Answer::Yes && saveInputData() == SaveResult::Saved);
 }
 
 bool MainWindow::outputsMayBeLeft() {
-    const Answer answer = m_platform.showMessage(Message{
-        "Save Outputs before closing?", "Save Dialog", Icon::Question, Buttons::YesNoCancel});
+    const Answer answer = m_platform.showMessage(Message{toCore(tr("Save Outputs before closing?")),
+                                                         toCore(tr(kSaveDialogTitle)),
+                                                         Icon::Question, Buttons::YesNoCancel});
     // Whatever was not saved, cancelled or failed, would be lost: the program stays open.
     return answer == Answer::No || (answer == Answer::Yes && saveReport() == SaveResult::Saved);
 }

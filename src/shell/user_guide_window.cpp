@@ -15,12 +15,14 @@
 #include <QTreeWidgetItemIterator>
 #include <QUrl>
 #include <array>
+#include <vector>
 
 #include "chart/damage_chart_window_names.h"
 #include "dialogs/axle_load_dialog_names.h"
 #include "dialogs/pavement_dialog_names.h"
 #include "dialogs/traffic_dialog_names.h"
 #include "platform/window_placement.h"
+#include "shell/language.h"
 #include "shell/user_guide_window_names.h"
 
 namespace zan {
@@ -36,6 +38,7 @@ constexpr double kScreenHeightShare = 0.8;
 constexpr int kMaximumWidth = 1100;  // px
 constexpr int kMaximumHeight = 850;  // px
 constexpr int kContentsWidth = 260;  // px
+constexpr int kHeadingLevels = 7;    // Markdown's six, and none
 
 // The windows with a section of their own, by objectName, and the anchor of that section.
 struct WindowSection {
@@ -48,6 +51,22 @@ constexpr std::array<WindowSection, 4> kWindowSections = {{
     {axleLoadDialogNames::kDialog, "axle-load-categories"},
     {damageChartWindowNames::kWindow, "damage-chart"},
 }};
+
+QString guideText(const QString& resource) {
+    QFile guide(resource);
+    return guide.open(QIODevice::ReadOnly) ? QString::fromUtf8(guide.readAll()) : QString();
+}
+
+// The headings of a guide, title included, in their order.
+std::vector<QTextBlock> headingBlocks(const QTextDocument& document) {
+    std::vector<QTextBlock> headings;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const int level = block.blockFormat().headingLevel();
+        if (level >= 1 && level < kHeadingLevels && !block.text().isEmpty())
+            headings.push_back(block);
+    }
+    return headings;
+}
 
 }  // namespace
 
@@ -71,7 +90,7 @@ UserGuideWindow::UserGuideWindow(QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName(QLatin1String(names::kWindow));
-    setWindowTitle(QLatin1String(names::kTitle));
+    setWindowTitle(tr(names::kTitle));
     setModal(false);
 
     m_contents = new QTreeWidget;
@@ -110,21 +129,29 @@ UserGuideWindow::UserGuideWindow(QWidget* parent)
 }
 
 void UserGuideWindow::loadGuide() {
-    // Built into the program from docs/user-guide.md, so it is always there.
-    QFile guide(QLatin1String(names::kResource));
-    if (guide.open(QIODevice::ReadOnly))
-        m_text->setMarkdown(QString::fromUtf8(guide.readAll()));
-    anchorHeadings();
+    // Built into the program from docs/, so it is always there.
+    const QString resource = userGuideResource();
+    m_text->setMarkdown(guideText(resource));
+    // A translated guide has the English guide's sections in the same order: its headings take
+    // the English anchors, which its links and the windows' F1 sections name.
+    QStringList anchors;
+    if (resource != QLatin1String(names::kResource)) {
+        QTextDocument english;
+        english.setMarkdown(guideText(QLatin1String(names::kResource)));
+        for (const QTextBlock& block : headingBlocks(english))
+            anchors << headingAnchor(block.text());
+    }
+    anchorHeadings(anchors);
 }
 
-void UserGuideWindow::anchorHeadings() {
+void UserGuideWindow::anchorHeadings(const QStringList& anchors) {
     // The last item of each heading level, for nesting the deeper ones under it.
-    std::array<QTreeWidgetItem*, 7> lastAtLevel{};
-    for (QTextBlock block = m_text->document()->begin(); block.isValid(); block = block.next()) {
+    std::array<QTreeWidgetItem*, kHeadingLevels> lastAtLevel{};
+    for (const QTextBlock& block : headingBlocks(*m_text->document())) {
         const int level = block.blockFormat().headingLevel();
-        if (level < 1 || level >= static_cast<int>(lastAtLevel.size()) || block.text().isEmpty())
-            continue;
-        const QString anchor = headingAnchor(block.text());
+        const qsizetype index = m_anchors.size();
+        const QString anchor =
+            index < anchors.size() ? anchors[index] : headingAnchor(block.text());
         QTextCursor heading(block);
         heading.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
         QTextCharFormat named;

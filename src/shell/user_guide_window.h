@@ -44,7 +44,7 @@ class UserGuideWindow : public QDialog {
 
   private:
     void loadGuide();
-    void anchorHeadings();
+    void anchorHeadings(const QStringList& anchors);
     void followLink(const QUrl& url);
 
     QTextBrowser* m_text = nullptr;

@@ -15,6 +15,11 @@ endforeach()
 
 set(guide share/doc/zan-thickness-design/user-guide.md)
 set(expected bin/zan-report share/man/man1/zan-report.1 ${guide})
+# The guide in every other language it is written in, beside the English one.
+file(GLOB translated_guides RELATIVE ${SOURCE_DIR}/docs ${SOURCE_DIR}/docs/user-guide.*.md)
+foreach(translated IN LISTS translated_guides)
+    list(APPEND expected share/doc/zan-thickness-design/${translated})
+endforeach()
 if(GUI)
     list(APPEND expected bin/zan-design share/man/man1/zan-design.1
          share/applications/zan-design.desktop share/icons/hicolor/scalable/apps/zan-design.svg

@@ -278,7 +278,7 @@ TEST_F(ManPage, ZanDesignHelpAndPageNameTheSameOptionsAndUsage) {
     EXPECT_EQ(help.err, "");
     const std::vector<std::string> options = qtHelpOptions(help.out);
     EXPECT_EQ(options, (std::vector<std::string>{"-h", "--help", "-v", "--version", "--export-pdf",
-                                                 "--design"}))
+                                                 "--design", "--lang"}))
         << help.out;
     EXPECT_NE(help.out.find(" [options] [FILE.DEF]\n"), std::string::npos) << help.out;
 

@@ -78,12 +78,13 @@ class ZanReport : public ::testing::Test {
         return path;
     }
 
-    // Runs in `workingDirectory` when one is given.
-    Outcome run(const std::vector<std::string>& args, const fs::path& workingDirectory = {}) const {
+    // Runs in `workingDirectory` when one is given, with the shell's `VAR=value ...` before it.
+    Outcome run(const std::vector<std::string>& args, const fs::path& workingDirectory = {},
+                const std::string& environment = {}) const {
         std::string command;
         if (!workingDirectory.empty())
             command = "cd " + quoted(workingDirectory.string()) + " && ";
-        command += quoted(kBinary);
+        command += environment + " " + quoted(kBinary);
         for (const std::string& arg : args)
             command += " " + quoted(arg);
         const fs::path out = m_dir / "stdout";

@@ -646,3 +646,32 @@ TEST_F(ZanReport, UnitMarkerAsEditorsWriteItAndAFirstLineThatIsNone) {
                              unmarked.string() + ": Trial Thickness, h (in) = 24.1 is outside";
     EXPECT_EQ(r.err.substr(0, said.size()), said);
 }
+
+namespace languages {
+
+using namespace zan_report_test;
+
+// What zan-report writes is exchanged and compared: the same bytes whatever language the
+// system speaks, in every mode, its warnings and messages included.
+TEST_F(ZanReport, WritesTheSameBytesInEveryLanguage) {
+    const std::string heavy = example("heavy.DEF");
+    const std::string outside = file("outside.DEF", initialEnglishWith({{5, "80"}})).string();
+    const std::vector<std::vector<std::string>> runs = {
+        {"--both", heavy},
+        {"--fatigue", outside},
+        {"--erosion", heavy},
+        {"--design", heavy},
+        {"--inputs", outside},
+        {"--details", heavy},
+        {"--summary", heavy, outside, (dir() / "missing.DEF").string()}};
+    for (const std::vector<std::string>& args : runs) {
+        const Outcome english = run(args, {}, "LANGUAGE= LC_ALL=C.UTF-8 LANG=en_US.UTF-8");
+        const Outcome spanish = run(args, {}, "LANGUAGE=es LC_ALL=es_ES.UTF-8 LANG=es_ES.UTF-8");
+        EXPECT_EQ(spanish.status, english.status) << args.front();
+        EXPECT_EQ(spanish.out, english.out) << args.front();
+        EXPECT_EQ(spanish.err, english.err) << args.front();
+        EXPECT_FALSE(english.out.empty()) << args.front();
+    }
+}
+
+}  // namespace languages

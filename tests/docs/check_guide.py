@@ -9,6 +9,12 @@
                                            every worked example of GUIDE and ROOT/README.md
                                            that names an example design is what zan-report
                                            gives for it
+    check_guide.py structure GUIDE --like ENGLISH
+                                           the same for a translated GUIDE, whose headings are
+                                           those of ENGLISH in order and carry their anchors
+    check_guide.py translations GUIDE TS EXEMPT
+                                           every phrase of the windows' translations in the
+                                           catalogue TS appears in the translated GUIDE
     check_guide.py --self-test             the checks above on small made-up guides
 
 `sources` reads the string literals of every .h and .cpp file under SRC (adjacent literals
@@ -146,26 +152,37 @@ def outside_code(guide):
     return re.sub(r"`[^`\n]*`", "", text)
 
 
-def structure_problems(guide):
+def headings_of(guide):
+    return re.findall(r"^(#{1,6}) +(.+?) *$", outside_code(guide), re.M)
+
+
+def structure_problems(guide, english=None):
+    """A translated guide (english given) takes the English headings' anchors, in order, as
+    the User Guide window gives them, so that its links and F1's sections stay the same."""
     problems = []
-    headings = re.findall(r"^(#{1,6}) +(.+?) *$", outside_code(guide), re.M)
-    anchors = {slug(title) for _, title in headings}
+    headings = headings_of(guide)
+    model = headings_of(english) if english is not None else headings
+    if [level for level, _ in headings] != [level for level, _ in model]:
+        problems.append("the headings differ in number or level from the English guide's")
+    named = [(level, slug(m)) for (level, _), (_, m) in zip(headings, model)]
+    anchors = {anchor for _, anchor in named}
     seen = set()
-    for _, title in headings:
-        if slug(title) in seen:
-            problems.append("two headings have the anchor #%s" % slug(title))
-        seen.add(slug(title))
+    for _, anchor in named:
+        if anchor in seen:
+            problems.append("two headings have the anchor #%s" % anchor)
+        seen.add(anchor)
     for target in re.findall(r"\]\(#([^)]*)\)", outside_code(guide)):
         if target not in anchors:
             problems.append("link to #%s: no such heading" % target)
         if not re.fullmatch(r"[a-z0-9]+(-[a-z0-9]+)*", target):
             problems.append("link to #%s: not lower-case words joined by hyphens" % target)
-    contents = re.search(r"^## Contents\n(.*?)^## ", guide, re.M | re.S)
+    contents_title = headings[1][1] if len(headings) > 1 else "Contents"
+    contents = re.search(r"^## %s\n(.*?)^## " % re.escape(contents_title), guide, re.M | re.S)
     listed = set(re.findall(r"\]\(#([^)]*)\)", contents.group(1))) if contents else set()
-    if not contents:
+    if not contents or named[1][1] != "contents":
         problems.append("no '## Contents' section")
-    for level, title in headings:
-        if level == "##" and title != "Contents" and slug(title) not in listed:
+    for (level, anchor), (_, title) in zip(named, headings):
+        if level == "##" and anchor != "contents" and anchor not in listed:
             problems.append("section '%s' is missing from the contents" % title)
     words = len(guide.split())
     if words < MINIMUM_WORDS:
@@ -210,6 +227,30 @@ def wrong_examples(texts, root, exe):
                 wrong.append("%s: %r, but zan-report --summary gives %r"
                              % (name, line, out.split("\r\n")[1:2]))
     return wrong
+def catalogue_phrases(path):
+    """The windows' translations of a catalogue (contexts zan and zan::Class), as
+    (context, English source, translated line) triples."""
+    import xml.etree.ElementTree as ET
+    found = []
+    for context in ET.parse(path).getroot().iter("context"):
+        name = context.findtext("name", "")
+        if name != "zan" and not name.startswith("zan::"):
+            continue
+        for message in context.iter("message"):
+            translation = message.find("translation")
+            # A carriage return is written as a child element; its parts are separate lines.
+            parts = [translation.text or ""] + [c.tail or "" for c in translation]
+            found += [(name, message.findtext("source", ""), p) for p in parts if p]
+    return found
+
+
+def missing_translations(guide, phrases, exempt):
+    """Translations the guide does not name; a source text the English guide need not name
+    (EXEMPT) exempts its translation, "context NAME" a whole context."""
+    flat = collapse(guide)
+    return [text for context, source, text in phrases
+            if source not in exempt and "context " + context not in exempt
+            and any(collapse(part) not in flat for part in shown_parts(text))]
 
 
 def sources_under(folder):
@@ -270,6 +311,24 @@ def self_test():
         expect("structure " + name, structure_problems(text), want)
     expect("slug", slug("Axle-Load Categories"), "axle-load-categories")
 
+    translated = ("# Guía\n\n## Contenido\n\n- [Datos del pavimento](#pavement-data)\n\n"
+                  "## Datos del pavimento\n\nEscriba «Datos del pavimento...».\n")
+    for name, text, want in [
+            ("translated sound", translated + long_text, []),
+            ("translated link by its own heading",
+             translated + "[x](#datos-del-pavimento)" + long_text,
+             ["link to #datos-del-pavimento: no such heading"]),
+            ("translated heading added", translated + long_text + "\n## Más\n",
+             ["the headings differ in number or level from the English guide's"])]:
+        expect("structure " + name, structure_problems(text, guide), want)
+    expect("translations", missing_translations(translated, [
+        ("zan::MainWindow", "&Pavement Data...", "Datos del &pavimento..."),
+        ("zan::MainWindow", "&Traffic Data...", "Datos del &tránsito..."),
+        ("zan::MainWindow", "&Detailed Reports", "Informes &detallados"),
+        ("zan::AboutWindow", "Written by", "Escrito por"),
+        ("zan::MainWindow", "&OK", "&Aceptar")],
+        {"&Detailed Reports", "context zan::AboutWindow"}), ["Datos del &tránsito..."])
+
     for line in failures:
         print(line)
     print("self-test: %d failures" % len(failures))
@@ -306,8 +365,19 @@ def main(argv):
             print(line)
         print("%d examples differ from zan-report" % len(wrong))
         return 1 if wrong else 0
-    if command == "structure" and len(argv) == 3:
-        problems = structure_problems(guide)
+    if command == "translations" and len(argv) == 5:
+        exempt_texts, _ = read_exempt(argv[4])
+        missing = missing_translations(guide, catalogue_phrases(argv[3]), exempt_texts)
+        for text in missing:
+            print("%r is not in the guide" % text)
+        print("%d translated texts not in the guide" % len(missing))
+        return 1 if missing else 0
+    if command == "structure" and len(argv) in (3, 5) and argv[3:4] in ([], ["--like"]):
+        english = None
+        if len(argv) == 5:
+            with open(argv[4], encoding="utf-8") as f:
+                english = f.read()
+        problems = structure_problems(guide, english)
         for line in problems:
             print(line)
         print("%d problems" % len(problems))

@@ -1,0 +1,267 @@
+// The program in Spanish: every window, menu, tooltip, status tip and message box the windows
+// make reads Spanish and shows its text whole, and the memo keeps the English memo's numbers.
+// A text counts as English when it holds a word of the catalogue's English texts that no
+// translation uses; the program's name, units and numbers are the same in every language.
+
+#include <QAbstractButton>
+#include <QDateTime>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTableWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <QXmlStreamReader>
+#include <array>
+
+#include "chart/pdf_report.h"
+#include "commands/commands.h"
+#include "model/input_ranges.h"
+#include "shell/language.h"
+#include "shell/shell_test.h"
+#include "support/pdf_tools.h"
+
+namespace zan::test {
+namespace {
+
+QSet<QString> wordsOf(QString text) {
+    for (const char* name : {"ZAN Thickness Design", "ZAN Design", "zan-report", "zan-design"})
+        text.remove(QLatin1String(name));
+    static const QRegularExpression notLetters(QStringLiteral("[^\\p{L}]+"));
+    QSet<QString> words;
+    for (const QString& word : text.remove(QLatin1Char('&')).split(notLetters))
+        if (word.size() > 1)
+            words << word.toLower();
+    return words;
+}
+
+// The catalogue's messages: context, English source, Spanish translation.
+std::vector<std::array<QString, 3>> catalogue() {
+    QFile file(QStringLiteral(ZAN_CATALOGUE_ES));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    std::vector<std::array<QString, 3>> messages;
+    QString context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto text = [&xml] {
+            return xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        };
+        if (xml.name() == u"name")
+            context = text();
+        else if (xml.name() == u"source")
+            messages.push_back({context, text(), {}});
+        else if (xml.name() == u"translation")
+            messages.back()[2] = text();
+    }
+    return messages;
+}
+
+QSet<QString> englishWords() {
+    QSet<QString> english, spanish;
+    for (const auto& [context, source, translation] : catalogue()) {
+        english.unite(wordsOf(source));
+        spanish.unite(wordsOf(translation));
+    }
+    return english.subtract(spanish);
+}
+
+// The core's captions and tooltips: the next step of the translation takes them into the
+// catalogue; until then they show in English.
+QSet<QString> coreTexts() {
+    QSet<QString> texts;
+    for (const UnitSystem units : {UnitSystem::English, UnitSystem::Metric}) {
+        for (const InputRange& r : inputRanges())
+            texts << fromCore(fieldTooltip(r.field, units));
+        for (const char* c : {caption::thickness(units), caption::subgradeModulus(units, false),
+                              caption::subgradeModulus(units, true),
+                              caption::modulusOfRupture(units), caption::axleLoadHeading(units)})
+            texts << fromCore(c);
+    }
+    for (const char* c :
+         {caption::kShoulderFrame, caption::kDowelFrame, caption::kYes, caption::kNo,
+          caption::kAverageDailyTraffic, caption::kTruckPercent, caption::kGrowthPercent,
+          caption::kDirectionPercent, caption::kLanePercent, caption::kDesignPeriod,
+          caption::kLoadSafetyFactor, caption::kSingle, caption::kTandem, caption::kAxlesPer1000})
+        texts << fromCore(c);
+    return texts;
+}
+
+// The language in force for one test, English again after it.
+struct Spanish {
+    Spanish() { useLanguage("es"); }
+    ~Spanish() { useLanguage("en"); }
+};
+
+class SpanishWindows : public ::testing::Test {
+  protected:
+    void expectSpanish(const QString& where, const QString& text) {
+        if (text.trimmed().isEmpty() || m_core.contains(text))
+            return;
+        const QSet<QString> left = wordsOf(text).intersect(m_english);
+        EXPECT_TRUE(left.isEmpty())
+            << qPrintable(where) << ": \"" << qPrintable(text) << "\" is English ("
+            << qPrintable(left.values().join(u' ')) << ")";
+    }
+    void expectWhole(const QString& where, const QString& text, int needed, int width) {
+        EXPECT_LE(needed, width) << qPrintable(where) << ": \"" << qPrintable(text)
+                                 << "\" is cut off";
+    }
+    void checkWidget(QWidget* widget);
+    void checkWindow(QWidget* window);
+
+    Spanish m_spanish;
+    QSet<QString> m_english = englishWords();
+    QSet<QString> m_core = coreTexts();
+    FakePlatform platform;
+    MainWindow window{platform};
+};
+
+void SpanishWindows::checkWidget(QWidget* w) {
+    const QString where = w->window()->objectName() + u'/' + w->objectName();
+    expectSpanish(where + QStringLiteral(" tooltip"), w->toolTip());
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        expectSpanish(where, label->text());
+        if (!label->wordWrap())
+            expectWhole(where, label->text(), label->sizeHint().width(), label->width());
+    } else if (auto* push = qobject_cast<QPushButton*>(w)) {
+        // A push button's size hint has a least width; its text needs only the margins.
+        const QString text = QString(push->text()).remove(QLatin1Char('&'));
+        expectSpanish(where, push->text());
+        expectWhole(where, text,
+                    qMin(push->sizeHint().width(),
+                         push->fontMetrics().horizontalAdvance(text) +
+                             2 * push->style()->pixelMetric(QStyle::PM_ButtonMargin)),
+                    push->width());
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        expectSpanish(where, button->text());
+        expectWhole(where, button->text(), button->sizeHint().width(), button->width());
+    } else if (auto* frame = qobject_cast<QGroupBox*>(w)) {
+        expectSpanish(where, frame->title());
+        expectWhole(where, frame->title(), frame->fontMetrics().horizontalAdvance(frame->title()),
+                    frame->width());
+    } else if (auto* table = qobject_cast<QTableWidget*>(w)) {
+        for (int c = 0; c < table->columnCount(); ++c)
+            expectSpanish(where, table->horizontalHeaderItem(c)->text());
+    } else if (auto* tree = qobject_cast<QTreeWidget*>(w)) {
+        // The guide's sections, their subsections opened: none elided.
+        tree->expandAll();
+        for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+            const QString text = (*it)->text(0);
+            expectSpanish(where, text);
+            expectWhole(
+                where, text,
+                tree->visualItemRect(*it).left() + tree->fontMetrics().horizontalAdvance(text),
+                tree->viewport()->width());
+        }
+    } else if (auto* text = qobject_cast<QTextEdit*>(w); text && w->objectName() == u"Text1") {
+        // The About window's credits: every line whole within the box, none wrapped.
+        for (const QString& line : text->toPlainText().split(u'\n')) {
+            expectSpanish(where, line);
+            expectWhole(where, line, text->fontMetrics().horizontalAdvance(line),
+                        text->viewport()->width() - 2 * qRound(text->document()->documentMargin()));
+        }
+    }
+}
+
+void SpanishWindows::checkWindow(QWidget* top) {
+    expectSpanish(top->objectName() + QStringLiteral(" title"), top->windowTitle());
+    for (QWidget* w : top->findChildren<QWidget*>())
+        if (w->isVisible() && w->window() == top)
+            checkWidget(w);
+    if (const QString folder = qEnvironmentVariable("ZAN_SCREENSHOTS"); !folder.isEmpty())
+        top->grab().save(folder + u'/' + top->objectName() + QStringLiteral(".es.png"));
+}
+
+TEST_F(SpanishWindows, ShowEveryTextInSpanishAndWhole) {
+    window.show();
+    for (const char* item :
+         {"MetricOption", "mnuBothAnalysis", "mnuZANTraffic", "mnuLight", "mnuZANLayer",
+          "mnuProjectInfo", "mnuDamageChart", "mnuHelpGuide", "mnuHelpAbout"}) {
+        ASSERT_NE(window.findChild<QAction*>(QLatin1String(item)), nullptr) << item;
+        window.findChild<QAction*>(QLatin1String(item))->trigger();
+    }
+    // A change after the analysis: the run notice, and the question before a document leaves.
+    auto* thickness = window.findChild<QWidget*>(QStringLiteral("frmZanSlab"))
+                          ->findChild<QLineEdit*>(QStringLiteral("h1_V"));
+    QTest::keyClicks(thickness, QStringLiteral("5"));
+    platform.answers = {Answer::Cancel};
+    window.findChild<QAction*>(QStringLiteral("mnuSaveReport"))->trigger();
+
+    int windows = 0;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->objectName() != u"frmMain" && ++windows)
+            checkWindow(top);
+    EXPECT_EQ(windows, 7);  // three input dialogs, project, chart, guide, About
+    checkWindow(&window);
+
+    const int statusWidth = window.statusBar()->width();
+    for (QAction* item : window.findChildren<QAction*>()) {
+        const QString where = QStringLiteral("menu ") + item->objectName();
+        expectSpanish(where, item->text());
+        expectSpanish(where + QStringLiteral(" status tip"), item->statusTip());
+        expectWhole(where + QStringLiteral(" status tip"), item->statusTip(),
+                    window.statusBar()->fontMetrics().horizontalAdvance(item->statusTip()),
+                    statusWidth);
+    }
+
+    platform.answers = {Answer::Cancel};
+    window.close();
+    ASSERT_GE(platform.messages.size(), 3U);  // units, analyse again, save before closing
+    for (const Message& m : platform.messages) {
+        expectSpanish(QStringLiteral("message"), fromCore(m.text));
+        expectSpanish(QStringLiteral("message title"), fromCore(m.title));
+    }
+}
+
+// The memo of examples/heavy.DEF after Compute Design Thickness, in a language.
+QString memoText(const char* language) {
+    Workspace workspace;
+    EXPECT_TRUE(readDataFile(workspace, ZAN_EXAMPLES_DIR "/heavy.DEF").ok());
+    EXPECT_TRUE(computeDesignThickness(workspace).ok());
+    useLanguage(language);
+    const auto pdf = buildPdfReport(
+        workspace, {QStringLiteral("heavy.DEF"), QDateTime(QDate(2026, 12, 9), QTime(9, 30))});
+    useLanguage("en");
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("memo.pdf")));
+    if (!pdf || !file.open(QIODevice::WriteOnly))
+        return {};
+    file.write(*pdf);
+    file.close();
+    return pdfText(file.fileName()).value_or(QString());
+}
+
+TEST(SpanishMemo, HasTheEnglishMemosNumbersAndPages) {
+    const QString english = memoText("en");
+    const QString spanish = memoText("es");
+    if (english.isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    static const QRegularExpression number(QStringLiteral("\\d+(\\.\\d+)?"));
+    const auto numbers = [](const QString& text) {
+        QStringList found;
+        for (const auto& match : number.globalMatch(text))
+            found << match.captured();
+        return found;
+    };
+    EXPECT_EQ(numbers(spanish), numbers(english));
+    // Each of the memo's own texts the English memo shows is gone from the Spanish one.
+    for (const auto& [context, source, translation] : catalogue()) {
+        const bool shown = context == u"zan" && source.contains(u' ') && !source.contains(u'%') &&
+                           english.contains(source);
+        EXPECT_FALSE(shown && spanish.contains(source)) << qPrintable(source);
+    }
+    EXPECT_TRUE(spanish.contains(QStringLiteral("Memoria de diseño")));
+    EXPECT_TRUE(spanish.contains(QStringLiteral("página 1 de")));
+}
+
+}  // namespace
+}  // namespace zan::test
