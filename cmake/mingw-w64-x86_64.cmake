@@ -14,5 +14,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # -O2 rather than -O3 for Release: at -O3, g++ 12 warns falsely (-Wrestrict) inside
-# std::string, which the warnings-as-errors build would stop on.
-set(CMAKE_CXX_FLAGS_RELEASE_INIT "-O2 -DNDEBUG")
+# std::string, which the warnings-as-errors build would stop on. Set in the cache before the
+# compiler's defaults are, which would otherwise append -O3.
+set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG" CACHE STRING "Flags of a Release build")

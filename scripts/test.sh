@@ -8,20 +8,19 @@
 #   windows  zan-report.exe cross-built with MinGW-w64 (build-windows/) and run under Wine:
 #         the golden reports, the examples in every mode against the native zan-report, the
 #         Windows file cases, the 300 random designs against tests/reference in every mode,
-#         and the bundle (scripts/bundle-windows.sh) unzipped and run from another folder;
-#         run only when named (scripts/test.sh windows)
+#         and the bundle (scripts/bundle-windows.sh) unzipped and run from another folder
 #   release  the build a distribution makes (Release, Debian's hardening flags, warnings not
 #         errors) in build-release/, the whole suite on it, and the .deb packed from it and
 #         checked by lintian (an error fails the stage); run
 #         only when named (scripts/test.sh release), as it doubles the dev stage's time
-# With no argument dev, asan, fuzz and web run, in that order; name stages to run only those
+# With no argument dev, asan, fuzz, web and windows run, in that order; name stages to run only those
 # (scripts/test.sh asan). Any failing stage fails the script; the time of each is printed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
 
 stages=("$@")
-[ ${#stages[@]} -eq 0 ] && stages=(dev asan fuzz web)
+[ ${#stages[@]} -eq 0 ] && stages=(dev asan fuzz web windows)
 fuzz_seconds=${ZAN_FUZZ_SECONDS:-30}
 fuzz_targets=(fuzz_def_file fuzz_parse_number fuzz_number_text fuzz_report)
 
