@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <string>
 
+#include "model/project_fields.h"
 #include "model/workspace.h"
 #include "platform/latin1.h"
 #include "platform/window_placement.h"
@@ -18,19 +19,13 @@ namespace names = projectDialogNames;
 
 constexpr int kFieldCharacters = 48;
 
-// The workspace's texts in the order of the fields.
-std::array<std::string ProjectInfo::*, names::kFields.size()> projectFields() {
-    return {&ProjectInfo::project,  &ProjectInfo::location, &ProjectInfo::client,
-            &ProjectInfo::designer, &ProjectInfo::checker,  &ProjectInfo::revision,
-            &ProjectInfo::notes};
-}
+static_assert(names::kFields.size() == kProjectFields.size());
 
-// One line each: a pasted line end would end the text in the input data file, so it becomes
-// a blank, as in the other input fields.
-std::string oneLine(const QString& typed) {
-    QString text = typed;
-    text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return toCore(text);
+// "&Project:", the shortcut letter marked.
+QString fieldCaption(std::size_t i) {
+    QString caption = QString::fromLatin1(kProjectFields[i].caption);
+    caption.insert(names::kFields[i].mnemonic, QLatin1Char('&'));
+    return caption + QLatin1Char(':');
 }
 
 }  // namespace
@@ -45,7 +40,7 @@ ProjectDialog::ProjectDialog(Workspace& workspace, QWidget* parent)
         m_edits[i]->setObjectName(QLatin1String(names::kFields[i].name));
         m_edits[i]->setMinimumWidth(m_edits[i]->fontMetrics().horizontalAdvance(QLatin1Char('x')) *
                                     kFieldCharacters);
-        form->addRow(tr(names::kFields[i].caption), m_edits[i]);
+        form->addRow(fieldCaption(i), m_edits[i]);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QLatin1String(names::kOk));
@@ -58,9 +53,8 @@ ProjectDialog::ProjectDialog(Workspace& workspace, QWidget* parent)
 }
 
 void ProjectDialog::open() {
-    const auto fields = projectFields();
     for (std::size_t i = 0; i < m_edits.size(); ++i)
-        m_edits[i]->setText(fromCore(m_workspace.project().*fields[i]));
+        m_edits[i]->setText(fromCore(m_workspace.project().*kProjectFields[i].text));
     adjustSize();
     showCentred(*this);
     raise();
@@ -69,9 +63,8 @@ void ProjectDialog::open() {
 
 void ProjectDialog::ok() {
     ProjectInfo project;
-    const auto fields = projectFields();
     for (std::size_t i = 0; i < m_edits.size(); ++i)
-        project.*fields[i] = oneLine(m_edits[i]->text());
+        project.*kProjectFields[i].text = projectLine(toCore(m_edits[i]->text()));
     const bool changed = project != m_workspace.project();
     m_workspace.setProject(project);
     accept();

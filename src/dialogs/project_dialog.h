@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <array>
 
+#include "model/project_fields.h"
+
 class QLineEdit;
 
 namespace zan {
@@ -14,22 +16,23 @@ class Workspace;
 
 namespace projectDialogNames {
 inline constexpr const char* kDialog = "frmProjectInfo";
-inline constexpr const char* kTitle = "Project Information";
+inline constexpr const char* kTitle = kProjectInformationTitle;
 inline constexpr const char* kOk = "cmdProjectOk";
 inline constexpr const char* kCancel = "cmdProjectCancel";
-// The fields in file order, with their captions.
+// The fields in the order of kProjectFields (model/project_fields.h), whose captions they
+// show, with the position of each caption's shortcut letter.
 struct Field {
     const char* name;
-    const char* caption;
+    int mnemonic;
 };
 inline constexpr std::array<Field, 7> kFields = {{
-    {"txtProject", "&Project:"},
-    {"txtLocation", "&Location:"},
-    {"txtClient", "C&lient:"},
-    {"txtDesigner", "&Designer:"},
-    {"txtChecker", "C&hecker:"},
-    {"txtRevision", "&Revision:"},
-    {"txtNotes", "&Notes:"},
+    {"txtProject", 0},
+    {"txtLocation", 0},
+    {"txtClient", 1},
+    {"txtDesigner", 0},
+    {"txtChecker", 1},
+    {"txtRevision", 0},
+    {"txtNotes", 0},
 }};
 }  // namespace projectDialogNames
 

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "model/project_fields.h"
+
 namespace zan {
 namespace {
 
@@ -126,17 +128,6 @@ std::optional<UnitSystem> unitMarker(std::string_view line) {
     return std::nullopt;
 }
 
-// The project keys in file order, with the field each fills.
-constexpr std::array<std::pair<std::string_view, std::string ProjectInfo::*>, 7> kProjectKeys = {{
-    {"Project", &ProjectInfo::project},
-    {"Location", &ProjectInfo::location},
-    {"Client", &ProjectInfo::client},
-    {"Designer", &ProjectInfo::designer},
-    {"Checker", &ProjectInfo::checker},
-    {"Revision", &ProjectInfo::revision},
-    {"Notes", &ProjectInfo::notes},
-}};
-
 // The lines after the axle rows: whatever precedes the project marker is not read, and a
 // line after it that names no known key is skipped.
 ProjectInfo readProject(DefReader& reader) {
@@ -148,15 +139,17 @@ ProjectInfo readProject(DefReader& reader) {
             inProject = line == kProjectMarker;
             continue;
         }
-        for (const auto& [key, field] : kProjectKeys)
+        for (const ProjectField& field : kProjectFields) {
+            const std::string_view key = field.key;
             if (line.size() >= key.size() + 1 && line.compare(0, key.size(), key) == 0 &&
                 line[key.size()] == ':') {
                 // "Key: text"; a key with nothing after its colon reads as empty.
                 const std::string_view rest = std::string_view(line).substr(key.size());
-                project.*field = std::string(
+                project.*field.text = std::string(
                     rest.starts_with(kKeySeparator) ? rest.substr(kKeySeparator.size()) : "");
                 break;
             }
+        }
     }
     return project;
 }
@@ -269,8 +262,9 @@ std::string writeDefFile(const Workspace& workspace) {
     const ProjectInfo& project = workspace.project();
     if (!project.empty()) {
         appendLine(out, kProjectMarker);
-        for (const auto& [key, field] : kProjectKeys)
-            appendLine(out, std::string(key) + std::string(kKeySeparator) + project.*field);
+        for (const ProjectField& field : kProjectFields)
+            appendLine(out,
+                       std::string(field.key) + std::string(kKeySeparator) + project.*field.text);
     }
     return out;
 }
