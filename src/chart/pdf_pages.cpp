@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "chart/plot.h"
+#include "io/memo_page.h"
 
 namespace zan {
 
@@ -56,7 +57,7 @@ void drawFooter(QPainter& painter, const QRectF& area, std::size_t page, std::si
     painter.setFont(frameFont());
     painter.setPen(chart::kAxis);
     painter.drawText(area, Qt::AlignHCenter | Qt::AlignBottom,
-                     tr("page %1 of %2").arg(page).arg(pages));
+                     QString::fromLatin1(kPageOfPages).arg(page).arg(pages));
 }
 
 }  // namespace

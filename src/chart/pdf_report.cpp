@@ -21,15 +21,13 @@
 #include "chart/tornado_plot.h"
 #include "commands/commands.h"
 #include "io/details_table.h"
+#include "io/memo_page.h"
 #include "io/report.h"
-#include "io/verdict.h"
 #include "model/calculation_details.h"
 #include "model/message.h"
-#include "model/version.h"
 #include "model/workspace.h"
 #include "platform/fixed_font.h"
 #include "platform/latin1.h"
-#include "spectra/axle_spectra.h"
 
 namespace zan {
 
@@ -170,32 +168,26 @@ Expected<QFont, QString> reportFont(const Page& page, const QStringList& lines) 
     return font;
 }
 
-// A result table of the report (from its title to the line before the next title or the
-// report's end) moves to the next page whole when it fits on one, rather than breaking
-// between its rows away from its headings. `first` is the block of the report's first line.
-void keepTablesTogether(std::vector<PdfBlock>& blocks, std::size_t first, const QStringList& lines,
-                        double pageHeight) {
-    std::vector<std::size_t> titles;
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        if (lines[i].trimmed().endsWith(QLatin1String("Analysis Solutions")))
-            titles.push_back(static_cast<std::size_t>(i));
-    for (std::size_t t = 0; t < titles.size(); ++t) {
-        // The two empty lines before the next title belong to that one.
-        const std::size_t end =
-            t + 1 < titles.size() ? titles[t + 1] - 2 : static_cast<std::size_t>(lines.size());
+// A result table of the report (model: reportTables) moves to the next page whole when it
+// fits on one, rather than breaking between its rows away from its headings. `first` is the
+// block of the report's first line.
+void keepTablesTogether(std::vector<PdfBlock>& blocks, std::size_t first,
+                        const std::vector<LineSpan>& tables, double pageHeight) {
+    for (const LineSpan& table : tables) {
         double height = 0.0;
-        for (std::size_t i = titles[t]; i < end; ++i)
+        for (std::size_t i = table.first; i < table.end; ++i)
             height += blocks[first + i].height;
         if (height > pageHeight)
             continue;
-        for (std::size_t i = titles[t]; i + 1 < end; ++i)
+        for (std::size_t i = table.first; i + 1 < table.end; ++i)
             blocks[first + i].keepWithNext = true;
     }
 }
 
 // One block per report line, so that the lines run on over as many pages as they need.
 Expected<Done, QString> addReport(std::vector<PdfBlock>& blocks, const Page& page,
-                                  const QStringList& lines) {
+                                  const std::string& report) {
+    const QStringList lines = fromCoreLineList(report);
     const auto font = reportFont(page, lines);
     if (!font)
         return failure(font.error());
@@ -212,8 +204,8 @@ Expected<Done, QString> addReport(std::vector<PdfBlock>& blocks, const Page& pag
         };
         blocks.push_back(std::move(block));
     }
-    keepTablesTogether(blocks, blocks.size() - static_cast<std::size_t>(lines.size()), lines,
-                       page.content.height());
+    keepTablesTogether(blocks, blocks.size() - static_cast<std::size_t>(lines.size()),
+                       reportTables(report), page.content.height());
     return Done{};
 }
 
@@ -224,97 +216,58 @@ TableRow wordRow(const QStringList& cells) {
     return row;
 }
 
-TextTable projectTable(const ProjectInfo& project) {
+TextTable captionedTable(const QString& caption, const QString& text,
+                         const std::vector<MemoRow>& rows) {
     TextTable table;
-    table.headings << tr("Project information") << QString();
-    const std::pair<const char*, const std::string*> fields[] = {
-        {"Project", &project.project}, {"Location", &project.location},
-        {"Client", &project.client},   {"Designer", &project.designer},
-        {"Checker", &project.checker}, {"Revision", &project.revision},
-        {"Notes", &project.notes},
-    };
-    for (const auto& [caption, text] : fields)
-        table.rows.push_back(wordRow({tr(caption), fromCore(*text)}));
+    table.headings << caption << text;
+    for (const MemoRow& row : rows)
+        table.rows.push_back(wordRow({fromCore(row.caption), fromCore(row.text)}));
     return table;
 }
 
-// Every input exactly as typed: the report rounds them to its patterns.
-TextTable inputsTable(const Workspace& workspace) {
-    const PavementInputs& p = workspace.pavement();
-    const TrafficInputs& t = workspace.traffic();
-    const auto yesNo = [](bool yes) {
-        return QString::fromLatin1(yes ? caption::kYes : caption::kNo);
-    };
+TextTable axleInputsTable(const MemoFirstPage& memo) {
     TextTable table;
-    table.headings << tr("Input") << tr("As entered").replace(QLatin1Char(' '), QChar::Nbsp);
-    table.rows = {
-        wordRow({tr("Unit system"),
-                 workspace.unitSystem() == UnitSystem::Metric ? tr("Metric") : tr("English")}),
-        wordRow({fromCore(p.thicknessCaption), fromCore(p.thickness)}),
-        wordRow({fromCore(p.subgradeModulusCaption), fromCore(p.subgradeModulus)}),
-        wordRow({fromCore(p.modulusOfRuptureCaption), fromCore(p.modulusOfRupture)}),
-        wordRow({fromCore(caption::kShoulderFrame), yesNo(p.concreteShoulder)}),
-        wordRow({fromCore(caption::kDowelFrame), yesNo(p.doweledJoints)}),
-        wordRow({fromCore(caption::kAverageDailyTraffic), fromCore(t.averageDailyTraffic)}),
-        wordRow({fromCore(caption::kTruckPercent), fromCore(t.truckPercent)}),
-        wordRow({fromCore(caption::kGrowthPercent), fromCore(t.growthPercent)}),
-        wordRow({fromCore(caption::kDirectionPercent), fromCore(t.directionPercent)}),
-        wordRow({fromCore(caption::kLanePercent), fromCore(t.lanePercent)}),
-        wordRow({fromCore(caption::kDesignPeriod), fromCore(t.designPeriod)}),
-        wordRow({fromCore(caption::kLoadSafetyFactor), fromCore(t.loadSafetyFactor)}),
-    };
-    return table;
-}
-
-TextTable axleInputsTable(const Workspace& workspace) {
-    const QString unit = workspace.unitSystem() == UnitSystem::Metric ? tr("kN") : tr("kips");
-    TextTable table;
-    table.headings << tr("Row") << tr("Single axle load (%1)").arg(unit)
-                   << tr("Single axles per 1000 trucks") << tr("Tandem axle load (%1)").arg(unit)
-                   << tr("Tandem axles per 1000 trucks");
-    const auto& rows = workspace.axles().rows;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
+    for (const std::string& heading : memo.axleColumns)
+        table.headings << fromCore(heading);
+    for (const MemoAxleRow& cells : memo.axleRows) {
         TableRow row;
-        for (const std::string* text :
-             {&rows[i].singleLoad, &rows[i].singleCount, &rows[i].tandemLoad, &rows[i].tandemCount})
-            row.cells.push_back(TableCell{fromCore(*text)});
-        row.cells.insert(row.cells.begin(), TableCell{QString::number(i + 1)});
+        for (const std::string& cell : cells)
+            row.cells.push_back(TableCell{fromCore(cell)});
         table.rows.push_back(std::move(row));
     }
     return table;
 }
 
-QString programLine() {
-    return fromCore(kMainWindowTitle) + QLatin1Char(' ') + QString::fromLatin1(programVersion());
-}
-
-// The page a reviewer reads first and signs: the project, the verdict of the last run, the
-// inputs as entered, the program that computed them, and the lines to sign.
+// The page a reviewer reads first and signs (io/memo_page.h), laid out.
 void addMemoPage(std::vector<PdfBlock>& blocks, const Page& page, const Workspace& workspace,
                  const PdfReportOptions& options) {
+    const MemoFirstPage memo =
+        memoFirstPage(workspace, toCore(options.created.toString(QStringLiteral("yyyy-MM-dd"))));
     const double gap = QFontMetricsF(sansFont(kBodyPoints), &page.device).lineSpacing();
-    blocks.push_back(heading(page, tr("Design memo"), false, kHeadingPoints));
-    blocks.push_back(tableBlock(page, projectTable(workspace.project()), 0.5 * gap));
+    blocks.push_back(heading(page, fromCore(memo.title), false, kHeadingPoints));
+    blocks.push_back(tableBlock(
+        page, captionedTable(fromCore(memo.projectHeading), QString(), memo.project), 0.5 * gap));
+    blocks.push_back(textBlock(page, fromCore(memo.verdict), sansFont(kBodyPoints + 1, true), gap));
+    if (!memo.warnings.empty()) {
+        blocks.push_back(heading(page, fromCore(memo.warningsHeading), false, kBodyPoints + 1));
+        QStringList warnings;
+        for (const std::string& warning : memo.warnings)
+            warnings << QStringLiteral("\u2022 ") + fromCore(warning);
+        blocks.push_back(
+            textBlock(page, warnings.join(QLatin1Char('\n')), sansFont(kBodyPoints), 0.5 * gap));
+    }
+    blocks.push_back(heading(page, fromCore(memo.inputsHeading), false, kBodyPoints + 1));
+    const QString asEntered = fromCore(memo.inputColumns[1]).replace(QLatin1Char(' '), QChar::Nbsp);
     blocks.push_back(
-        textBlock(page, fromCore(designVerdict(workspace)), sansFont(kBodyPoints + 1, true), gap));
-    blocks.push_back(heading(page, tr("Inputs as entered"), false, kBodyPoints + 1));
-    blocks.push_back(tableBlock(page, inputsTable(workspace), 0.5 * gap, TableWidth::Natural));
-    const char* spectrum = builtInSpectrumName(workspace.axles(), workspace.unitSystem());
-    blocks.push_back(heading(
-        page,
-        spectrum ? tr("Axle loads: the %1 axle-load spectrum").arg(QString::fromLatin1(spectrum))
-                 : tr("Axle loads"),
-        false, kBodyPoints + 1));
-    blocks.push_back(tableBlock(page, axleInputsTable(workspace), 0.5 * gap));
-    const QString date = options.created.toString(QStringLiteral("yyyy-MM-dd"));
-    const ProjectInfo& project = workspace.project();
+        tableBlock(page, captionedTable(fromCore(memo.inputColumns[0]), asEntered, memo.inputs),
+                   0.5 * gap, TableWidth::Natural));
+    blocks.push_back(heading(page, fromCore(memo.axlesHeading), false, kBodyPoints + 1));
+    blocks.push_back(tableBlock(page, axleInputsTable(memo), 0.5 * gap));
     const QString signature = QStringLiteral("  ________________________   ");
-    const QString lines = tr("Computed with %1.").arg(programLine()) + QLatin1String("\n\n") +
-                          tr("Date: %1").arg(date) + QLatin1String("\n\n") +
-                          tr("Designed by: %1").arg(fromCore(project.designer)) + signature +
-                          tr("Date: ____________") + QLatin1String("\n\n") +
-                          tr("Checked by: %1").arg(fromCore(project.checker)) + signature +
-                          tr("Date: ____________");
+    const QString lines = fromCore(memo.computedWith) + QLatin1String("\n\n") +
+                          fromCore(memo.date) + QLatin1String("\n\n") + fromCore(memo.designedBy) +
+                          signature + fromCore(memo.signatureDate) + QLatin1String("\n\n") +
+                          fromCore(memo.checkedBy) + signature + fromCore(memo.signatureDate);
     blocks.push_back(textBlock(page, lines, sansFont(kBodyPoints), 1.5 * gap));
 }
 
@@ -432,7 +385,8 @@ void addDetails(std::vector<PdfBlock>& blocks, const Page& page, const Workspace
 
 PdfPageHeader pageHeader(const Workspace& workspace, const PdfReportOptions& options) {
     return PdfPageHeader{
-        programLine(), options.inputFile.isEmpty() ? tr("unsaved inputs") : options.inputFile,
+        fromCore(programLine()),
+        options.inputFile.isEmpty() ? fromCore(kUnsavedInputs) : options.inputFile,
         options.created.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
         workspace.inputsChangedSinceRun() ? tr("Tables from earlier inputs") : QString()};
 }
@@ -481,7 +435,7 @@ Expected<QByteArray, QString> buildPdfReport(const Workspace& workspace,
     std::vector<PdfBlock> blocks;
     addMemoPage(blocks, page, workspace, options);
     const std::size_t reportStart = blocks.size();
-    if (auto added = addReport(blocks, page, fromCoreLineList(*report)); !added)
+    if (auto added = addReport(blocks, page, *report); !added)
         return failure(added.error());
     blocks[reportStart].newPage = true;
     const ChartContent content = chartContent(workspace);

@@ -216,6 +216,16 @@ CommandOutcome computeDesignThickness(Workspace& workspace) {
     return outcome;
 }
 
+std::optional<CommandOutcome> refusalBySize(std::uintmax_t size, const std::string& displayPath) {
+    if (size <= kMaxInputDataFileBytes)
+        return std::nullopt;
+    return unreadableDataFile(displayPath, tooLargeReason());
+}
+
+CommandOutcome unreadableDataFile(const std::string& displayPath, const std::string& reason) {
+    return unreadable(displayPath, "could not be read: " + reason);
+}
+
 CommandOutcome readDataFile(Workspace& workspace, const std::string& path) {
     return readDataFile(workspace, path, path);
 }
