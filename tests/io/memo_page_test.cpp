@@ -6,9 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/commands.h"
-#include "io/verdict.h"
 #include "io_test_support.h"
-#include "model/input_warnings.h"
 #include "model/workspace.h"
 #include "spectra/axle_spectra.h"
 
@@ -43,10 +41,11 @@ TEST(MemoFirstPage, TextsFollowTheInputs) {
         const char* axles;
         const char* loadColumn;
         const char* designedBy;
+        std::size_t warnings;
     };
     const Case cases[] = {
         {"Initial", [](Workspace&) {}, "Axle loads: the Standard axle-load spectrum",
-         "Single axle load (kips)", "Designed by: "},
+         "Single axle load (kips)", "Designed by: ", 0},
         {"HeavyMetricWithProject",
          [](Workspace& ws) {
              ws.chooseUnitSystem(UnitSystem::Metric);
@@ -54,13 +53,13 @@ TEST(MemoFirstPage, TextsFollowTheInputs) {
              ws.setProject(ProjectInfo{"Ring road", "", "", "A. Engineer", "", "", ""});
          },
          "Axle loads: the Heavy axle-load spectrum", "Single axle load (kN)",
-         "Designed by: A. Engineer"},
+         "Designed by: A. Engineer", 0},
         {"OutsideItsRangeAndOwnLoads",
          [](Workspace& ws) {
              ws.ensurePavement().thickness = "80";
              ws.ensureAxles().rows[0].singleLoad = "31";
          },
-         "Axle loads", "Single axle load (kips)", "Designed by: "},
+         "Axle loads", "Single axle load (kips)", "Designed by: ", 1},
     };
     for (const Case& c : cases) {
         Workspace ws;
@@ -70,11 +69,8 @@ TEST(MemoFirstPage, TextsFollowTheInputs) {
         EXPECT_EQ(memo.axlesHeading, c.axles) << c.name;
         EXPECT_EQ(memo.axleColumns[1], c.loadColumn) << c.name;
         EXPECT_EQ(memo.designedBy, c.designedBy) << c.name;
-        EXPECT_EQ(memo.project[0].text, ws.project().project) << c.name;
         EXPECT_EQ(memo.inputs[1].text, ws.pavement().thickness) << c.name;
-        EXPECT_EQ(memo.verdict, designVerdict(ws)) << c.name;
-        EXPECT_EQ(memo.warnings, inputWarnings(ws)) << c.name;
-        EXPECT_EQ(memo.date, "Date: 2024-05-31") << c.name;
+        EXPECT_EQ(memo.warnings.size(), c.warnings) << c.name;
     }
 }
 
