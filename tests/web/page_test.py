@@ -76,10 +76,13 @@ class Page:
         self.url = url
 
     def load(self, keep=False):
-        """Opens the page afresh; with `keep`, with the inputs the browser kept from before."""
-        if not keep:
-            self.d.execute_script("try { localStorage.clear(); } catch (e) {}")
+        """Opens the page afresh; with `keep`, with the inputs the browser kept from before.
+        The new document forgets them itself, before the page's scripts run."""
+        forget = None if keep else self.d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
+            "source": "try { localStorage.clear(); } catch (e) {}"})["identifier"]
         self.d.get(self.url)
+        if forget:
+            self.d.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", {"identifier": forget})
         self.wait(lambda: self.d.execute_script("return document.body.dataset.ready") == "true")
 
     def wait(self, condition, seconds=10):
