@@ -29,6 +29,7 @@ if [ "${1:-}" = web ]; then
         emscripten  # the core in WebAssembly
         libfmt-dev libfast-float-dev  # the core's floating-point conversions, header-only
         chromium chromium-driver python3-selenium  # the page in a real browser, headless
+        firefox-esr python3-websocket  # the one-file page in Firefox too, over WebDriver BiDi
     )
     # axe-core comes from npm; a node and npm installed some other way will do.
     command -v npm >/dev/null || packages+=(nodejs npm)

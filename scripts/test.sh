@@ -3,15 +3,17 @@
 #   dev   the whole suite in the release tree (build/)
 #   asan  the whole suite again under AddressSanitizer + UndefinedBehaviorSanitizer (build-asan/)
 #   fuzz  each libFuzzer target for a bounded time, ZAN_FUZZ_SECONDS each (30) (build-fuzz/)
-#   web   the web page (build-wasm/web/) in headless Chromium against the native zan-report,
-#         and the WebAssembly engine's speed beside the native benchmark's
+#   web   the web page (build-wasm/web/) and its one-file form in headless Chromium (and the
+#         one-file page in Firefox) against the native zan-report and zan-design, and the
+#         WebAssembly engine's speed beside the native benchmark's
 #   windows  zan-report.exe cross-built with MinGW-w64 (build-windows/) and run under Wine:
 #         the golden reports, the examples in every mode against the native zan-report, the
 #         Windows file cases, the 300 random designs against tests/reference in every mode,
 #         and the bundle (scripts/bundle-windows.sh) unzipped and run from another folder
 #   release  the build a distribution makes (Release, Debian's hardening flags, warnings not
-#         errors) in build-release/, the whole suite on it, and the .deb packed from it and
-#         checked by lintian (an error fails the stage); run
+#         errors) in build-release/, the whole suite on it, and the .deb packed from it with
+#         the one-file web page (build-wasm/web/zan-design.html) and checked by lintian (an
+#         error fails the stage); run
 #         only when named (scripts/test.sh release), as it doubles the dev stage's time
 # With no argument dev, asan, fuzz, web and windows run, in that order; name stages to run only those
 # (scripts/test.sh asan). Any failing stage fails the script; the time of each is printed.
@@ -78,7 +80,10 @@ run_stage() {
             ctest --preset asan -j2
             ;;
         release)
-            cmake --preset release >/dev/null
+            # The package carries the one-file web page, which only the wasm preset makes.
+            scripts/install-deps.sh web
+            scripts/build-web.sh
+            cmake --preset release -DZAN_WEB_PAGE="$PWD/build-wasm/web/zan-design.html" >/dev/null
             cmake --build --preset release
             ctest --preset release -j2
             (cd build-release && cpack -G DEB)
@@ -94,14 +99,16 @@ run_stage() {
         web)
             scripts/install-deps.sh web
             cmake --preset dev >/dev/null
-            cmake --build --preset dev --target zan-report zan_bench
+            cmake --build --preset dev --target zan-report zan-design zan_bench
             scripts/build-web.sh
             (cd tests/web && npm ci --no-audit --no-fund --silent)
             echo "native analysis: $(build/bin/zan_bench --benchmark_filter=analysisBothParts \
                 --benchmark_format=csv 2>/dev/null | awk -F, '/analysisBothParts/ {printf "%.0f ns", $4}')"
             node tests/web/bench.js build-wasm/web/engine.js
             /usr/bin/python3 tests/web/page_test.py --page build-wasm/web/index.html \
-                --zan-report build/bin/zan-report --axe tests/web/node_modules/axe-core/axe.min.js
+                --one-file build-wasm/web/zan-design.html --zan-report build/bin/zan-report \
+                --zan-design build/bin/zan-design --firefox /usr/bin/firefox-esr \
+                --axe tests/web/node_modules/axe-core/axe.min.js
             ;;
         windows)
             windows_stage

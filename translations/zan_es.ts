@@ -2,6 +2,136 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>Memo</name>
+    <message>
+        <source>Unit system</source>
+        <translation>Sistema de unidades</translation>
+    </message>
+    <message>
+        <source>Metric</source>
+        <translation>Métrico</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglés</translation>
+    </message>
+    <message>
+        <source>Axle loads: the %1 axle-load spectrum</source>
+        <translation>Cargas por eje: el espectro de cargas por eje %1</translation>
+    </message>
+    <message>
+        <source>Axle loads</source>
+        <translation>Cargas por eje</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Fila</translation>
+    </message>
+    <message>
+        <source>Single axle load (%1)</source>
+        <translation>Carga por eje sencillo (%1)</translation>
+    </message>
+    <message>
+        <source>Single axles per 1000 trucks</source>
+        <translation>Ejes sencillos por cada 1000 camiones</translation>
+    </message>
+    <message>
+        <source>Tandem axle load (%1)</source>
+        <translation>Carga por eje tándem (%1)</translation>
+    </message>
+    <message>
+        <source>Tandem axles per 1000 trucks</source>
+        <translation>Ejes tándem por cada 1000 camiones</translation>
+    </message>
+    <message>
+        <source>Design memo</source>
+        <translation>Memoria de diseño</translation>
+    </message>
+    <message>
+        <source>Project information</source>
+        <translation>Información del proyecto</translation>
+    </message>
+    <message>
+        <source>Input warnings</source>
+        <translation>Advertencias sobre los datos</translation>
+    </message>
+    <message>
+        <source>Inputs as entered</source>
+        <translation>Datos de entrada como se introdujeron</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>As entered</source>
+        <translation>Como se introdujo</translation>
+    </message>
+    <message>
+        <source>Computed with %1.</source>
+        <translation>Calculado con %1.</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Fecha: %1</translation>
+    </message>
+    <message>
+        <source>Designed by: %1</source>
+        <translation>Diseñó: %1</translation>
+    </message>
+    <message>
+        <source>Checked by: %1</source>
+        <translation>Revisó: %1</translation>
+    </message>
+    <message>
+        <source>Date: ____________</source>
+        <translation>Fecha: ____________</translation>
+    </message>
+    <message>
+        <source>unsaved inputs</source>
+        <translation>datos sin guardar</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>página %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>Project</name>
+    <message>
+        <source>Project Information</source>
+        <translation>Información del proyecto</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Proyecto</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Designer</source>
+        <translation>Proyectista</translation>
+    </message>
+    <message>
+        <source>Checker</source>
+        <translation>Revisor</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Revisión</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+</context>
+<context>
     <name>Runs</name>
     <message>
         <source>The inputs changed after the last analysis: the report&apos;s tables are from the earlier inputs.</source>
@@ -22,6 +152,29 @@
     <message>
         <source>Inputs changed after this analysis</source>
         <translation>Datos cambiados después de este análisis</translation>
+    </message>
+</context>
+<context>
+    <name>Spectra</name>
+    <message>
+        <source>Light</source>
+        <translation>Ligero</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>Heavy</source>
+        <translation>Pesado</translation>
+    </message>
+    <message>
+        <source>Very Heavy</source>
+        <translation>Muy pesado</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>estándar</translation>
     </message>
 </context>
 <context>
@@ -59,10 +212,6 @@
         <translation>como se introdujo</translation>
     </message>
     <message>
-        <source>page %1 of %2</source>
-        <translation>página %1 de %2</translation>
-    </message>
-    <message>
         <source>The PDF document could not be started.</source>
         <translation>No se pudo iniciar el documento PDF.</translation>
     </message>
@@ -73,118 +222,6 @@
     <message>
         <source>The PDF document could not be finished.</source>
         <translation>No se pudo terminar el documento PDF.</translation>
-    </message>
-    <message>
-        <source>Project information</source>
-        <translation>Información del proyecto</translation>
-    </message>
-    <message>
-        <source>Project</source>
-        <translation>Proyecto</translation>
-    </message>
-    <message>
-        <source>Location</source>
-        <translation>Ubicación</translation>
-    </message>
-    <message>
-        <source>Client</source>
-        <translation>Cliente</translation>
-    </message>
-    <message>
-        <source>Designer</source>
-        <translation>Proyectista</translation>
-    </message>
-    <message>
-        <source>Checker</source>
-        <translation>Revisor</translation>
-    </message>
-    <message>
-        <source>Revision</source>
-        <translation>Revisión</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>Notas</translation>
-    </message>
-    <message>
-        <source>As entered</source>
-        <translation>Como se introdujo</translation>
-    </message>
-    <message>
-        <source>Unit system</source>
-        <translation>Sistema de unidades</translation>
-    </message>
-    <message>
-        <source>Metric</source>
-        <translation>Métrico</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>Inglés</translation>
-    </message>
-    <message>
-        <source>kN</source>
-        <translation>kN</translation>
-    </message>
-    <message>
-        <source>kips</source>
-        <translation>kips</translation>
-    </message>
-    <message>
-        <source>Row</source>
-        <translation>Fila</translation>
-    </message>
-    <message>
-        <source>Single axle load (%1)</source>
-        <translation>Carga por eje sencillo (%1)</translation>
-    </message>
-    <message>
-        <source>Single axles per 1000 trucks</source>
-        <translation>Ejes sencillos por cada 1000 camiones</translation>
-    </message>
-    <message>
-        <source>Tandem axle load (%1)</source>
-        <translation>Carga por eje tándem (%1)</translation>
-    </message>
-    <message>
-        <source>Tandem axles per 1000 trucks</source>
-        <translation>Ejes tándem por cada 1000 camiones</translation>
-    </message>
-    <message>
-        <source>Design memo</source>
-        <translation>Memoria de diseño</translation>
-    </message>
-    <message>
-        <source>Inputs as entered</source>
-        <translation>Datos de entrada como se introdujeron</translation>
-    </message>
-    <message>
-        <source>Axle loads: the %1 axle-load spectrum</source>
-        <translation>Cargas por eje: el espectro de cargas por eje %1</translation>
-    </message>
-    <message>
-        <source>Axle loads</source>
-        <translation>Cargas por eje</translation>
-    </message>
-    <message>
-        <source>Computed with %1.</source>
-        <translation>Calculado con %1.</translation>
-    </message>
-    <message>
-        <source>Date: %1</source>
-        <translation>Fecha: %1</translation>
-    </message>
-    <message>
-        <source>Designed by: %1</source>
-        <translation>Diseñó: %1</translation>
-    </message>
-    <message>
-        <source>Date: ____________</source>
-        <translation>Fecha: ____________</translation>
-    </message>
-    <message>
-        <source>Checked by: %1</source>
-        <translation>Revisó: %1</translation>
     </message>
     <message>
         <source>Design alternatives</source>
@@ -213,14 +250,6 @@
     <message>
         <source>Erosion</source>
         <translation>Erosión</translation>
-    </message>
-    <message>
-        <source>unsaved inputs</source>
-        <translation>datos sin guardar</translation>
-    </message>
-    <message>
-        <source>Input warnings</source>
-        <translation>Advertencias sobre los datos</translation>
     </message>
 </context>
 <context>
@@ -467,16 +496,6 @@
     <message>
         <source>English System Selected</source>
         <translation>Sistema inglés seleccionado</translation>
-    </message>
-    <message>
-        <source>Only the first file was read:<byte value="xd"/>
-%1<byte value="xd"/>
-These files were ignored:<byte value="xd"/>
-%2</source>
-        <translation>Solo se leyó el primer archivo:<byte value="xd"/>
-%1<byte value="xd"/>
-Se ignoraron estos archivos:<byte value="xd"/>
-%2</translation>
     </message>
     <message>
         <source>Only a single input data file (.DEF) can be dropped here.</source>

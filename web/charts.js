@@ -1,7 +1,7 @@
 'use strict';
 // The memo's charts and tables, drawn as SVG and HTML from the data the core computes: the
 // damage curve around the recommended thickness, the last run's damage per axle row, the
-// sensitivity tornado, the design alternatives and the calculation details.
+// sensitivity tornado and the design alternatives.
 
 const Charts = (() => {
   const NS = 'http://www.w3.org/2000/svg';
@@ -148,9 +148,6 @@ const Charts = (() => {
     const body = table('alternatives', ['Concrete Shoulder', 'Doweled Joints', `Recommended thickness (${unit})`, ''],
       alternatives.map((a) => [a.shoulder ? 'Yes' : 'No', a.dowels ? 'Yes' : 'No', text(a), a.entered ? 'as entered' : '']));
     alternatives.forEach((a, i) => body.rows[i].classList.toggle('entered', a.entered));
-    const lines = engine.detailsCsv().split('\r\n').filter((l) => l);
-    const split = (l) => l.split(',');  // no cell of the details holds a comma
-    table('details', split(lines[0]), lines.slice(1).map(split));
   }
 
   return { draw };

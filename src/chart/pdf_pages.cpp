@@ -7,6 +7,8 @@
 #include <QPainter>
 
 #include "chart/plot.h"
+#include "io/memo_page.h"
+#include "platform/latin1.h"
 
 namespace zan {
 
@@ -56,7 +58,7 @@ void drawFooter(QPainter& painter, const QRectF& area, std::size_t page, std::si
     painter.setFont(frameFont());
     painter.setPen(chart::kAxis);
     painter.drawText(area, Qt::AlignHCenter | Qt::AlignBottom,
-                     tr("page %1 of %2").arg(page).arg(pages));
+                     fromCatalogue("Memo", kPageOfPages).arg(page).arg(pages));
 }
 
 }  // namespace

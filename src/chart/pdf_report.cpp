@@ -21,8 +21,8 @@
 #include "chart/tornado_plot.h"
 #include "commands/commands.h"
 #include "io/details_table.h"
+#include "io/memo_page.h"
 #include "io/report.h"
-#include "io/verdict.h"
 #include "model/calculation_details.h"
 #include "model/input_ranges.h"
 #include "model/message.h"
@@ -31,7 +31,6 @@
 #include "model/workspace.h"
 #include "platform/fixed_font.h"
 #include "platform/latin1.h"
-#include "spectra/axle_spectra.h"
 
 namespace zan {
 
@@ -199,14 +198,18 @@ QFont reportFont(const Page& page, const QStringList& lines) {
 }
 
 // The lines as they go on the page: one too long even at the smallest size (a huge number
-// as typed) goes on over the next lines, cut where the width ends.
-QStringList fittedLines(const Page& page, const QStringList& lines, const QFont& font) {
+// as typed) goes on over the next lines, cut where the width ends. `starts` gets, for each
+// line of the report, the first of its lines on the page, and their number last.
+QStringList fittedLines(const Page& page, const QStringList& lines, const QFont& font,
+                        std::vector<std::size_t>& starts) {
     const QFontMetricsF metrics(font, &page.device);
     const auto perLine = std::max<qsizetype>(
         1,
         static_cast<qsizetype>(page.content.width() / metrics.horizontalAdvance(QLatin1Char('0'))));
     QStringList fitted;
+    starts.clear();
     for (const QString& line : lines) {
+        starts.push_back(static_cast<std::size_t>(fitted.size()));
         if (metrics.horizontalAdvance(line) <= page.content.width()) {
             fitted << line;
             continue;
@@ -214,36 +217,31 @@ QStringList fittedLines(const Page& page, const QStringList& lines, const QFont&
         for (qsizetype first = 0; first < line.size(); first += perLine)
             fitted << line.mid(first, perLine);
     }
+    starts.push_back(static_cast<std::size_t>(fitted.size()));
     return fitted;
 }
 
-// A result table of the report (from its title to the line before the next title or the
-// report's end) moves to the next page whole when it fits on one, rather than breaking
-// between its rows away from its headings. `first` is the block of the report's first line.
-void keepTablesTogether(std::vector<PdfBlock>& blocks, std::size_t first, const QStringList& lines,
-                        double pageHeight) {
-    std::vector<std::size_t> titles;
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        if (lines[i].trimmed().endsWith(QLatin1String("Analysis Solutions")))
-            titles.push_back(static_cast<std::size_t>(i));
-    for (std::size_t t = 0; t < titles.size(); ++t) {
-        // The two empty lines before the next title belong to that one.
-        const std::size_t end =
-            t + 1 < titles.size() ? titles[t + 1] - 2 : static_cast<std::size_t>(lines.size());
+// A result table of the report (model: reportTables) moves to the next page whole when it
+// fits on one, rather than breaking between its rows away from its headings. `first` is the
+// block of the report's first line.
+void keepTablesTogether(std::vector<PdfBlock>& blocks, std::size_t first,
+                        const std::vector<LineSpan>& tables, double pageHeight) {
+    for (const LineSpan& table : tables) {
         double height = 0.0;
-        for (std::size_t i = titles[t]; i < end; ++i)
+        for (std::size_t i = table.first; i < table.end; ++i)
             height += blocks[first + i].height;
         if (height > pageHeight)
             continue;
-        for (std::size_t i = titles[t]; i + 1 < end; ++i)
+        for (std::size_t i = table.first; i + 1 < table.end; ++i)
             blocks[first + i].keepWithNext = true;
     }
 }
 
 // One block per report line, so that the lines run on over as many pages as they need.
 std::vector<PdfBlock> reportBlocks(const Page& page, const QStringList& reportLines,
-                                   const QFont& font) {
-    const QStringList lines = fittedLines(page, reportLines, font);
+                                   const std::vector<LineSpan>& tables, const QFont& font) {
+    std::vector<std::size_t> starts;
+    const QStringList lines = fittedLines(page, reportLines, font, starts);
     const QFontMetricsF metrics(font, &page.device);
     std::vector<PdfBlock> blocks;
     for (const QString& line : lines) {
@@ -258,7 +256,10 @@ std::vector<PdfBlock> reportBlocks(const Page& page, const QStringList& reportLi
         };
         blocks.push_back(std::move(block));
     }
-    keepTablesTogether(blocks, 0, lines, page.content.height());
+    std::vector<LineSpan> fittedTables;
+    for (const LineSpan& table : tables)
+        fittedTables.push_back({starts[table.first], starts[table.end]});
+    keepTablesTogether(blocks, 0, fittedTables, page.content.height());
     return blocks;
 }
 
@@ -277,13 +278,15 @@ std::pair<std::size_t, std::size_t> paperUsed(const std::vector<PdfBlock>& block
 
 // The report at the largest size that fits its lines, or a little smaller where that saves a
 // page or fills a page that would stay mostly empty.
-void addReport(std::vector<PdfBlock>& blocks, const Page& page, const QStringList& lines) {
+void addReport(std::vector<PdfBlock>& blocks, const Page& page, const std::string& report) {
+    const QStringList lines = fromCoreLineList(report);
+    const std::vector<LineSpan> tables = reportTables(report);
     const QFont fitting = reportFont(page, lines);
-    std::vector<PdfBlock> best = reportBlocks(page, lines, fitting);
+    std::vector<PdfBlock> best = reportBlocks(page, lines, tables, fitting);
     auto bestUse = paperUsed(best, page.content.height());
     for (double points = fitting.pointSizeF() - 0.25; points >= kReportCompactPoints - 1e-9;
          points -= 0.25) {
-        std::vector<PdfBlock> smaller = reportBlocks(page, lines, reportFontAt(points));
+        std::vector<PdfBlock> smaller = reportBlocks(page, lines, tables, reportFontAt(points));
         const auto use = paperUsed(smaller, page.content.height());
         if (use < bestUse) {
             bestUse = use;
@@ -302,117 +305,62 @@ TableRow wordRow(const QStringList& cells) {
     return row;
 }
 
-TextTable projectTable(const ProjectInfo& project) {
+TextTable captionedTable(const QString& caption, const QString& text,
+                         const std::vector<MemoRow>& rows) {
     TextTable table;
-    table.headings << tr("Project information").replace(QLatin1Char(' '), QChar::Nbsp) << QString();
-    const std::pair<const char*, const std::string*> fields[] = {
-        {QT_TRANSLATE_NOOP("zan", "Project"), &project.project},
-        {QT_TRANSLATE_NOOP("zan", "Location"), &project.location},
-        {QT_TRANSLATE_NOOP("zan", "Client"), &project.client},
-        {QT_TRANSLATE_NOOP("zan", "Designer"), &project.designer},
-        {QT_TRANSLATE_NOOP("zan", "Checker"), &project.checker},
-        {QT_TRANSLATE_NOOP("zan", "Revision"), &project.revision},
-        {QT_TRANSLATE_NOOP("zan", "Notes"), &project.notes},
-    };
-    for (const auto& [caption, text] : fields)
-        table.rows.push_back(wordRow({tr(caption), fromCore(*text)}));
+    table.headings << caption << text;
+    for (const MemoRow& row : rows)
+        table.rows.push_back(wordRow({fromCore(row.caption), fromCore(row.text)}));
     return table;
 }
 
-// Every input exactly as typed (the report rounds them to its patterns), in the core's
-// table order, the two options after the pavement's values.
-TextTable inputsTable(const Workspace& workspace) {
-    const PavementInputs& p = workspace.pavement();
-    const auto yesNo = [](bool yes) {
-        return QString::fromLatin1(yes ? caption::kYes : caption::kNo);
-    };
+TextTable axleInputsTable(const MemoFirstPage& memo) {
     TextTable table;
-    table.headings << tr("Input") << tr("As entered").replace(QLatin1Char(' '), QChar::Nbsp);
-    table.rows.push_back(
-        wordRow({tr("Unit system"),
-                 workspace.unitSystem() == UnitSystem::Metric ? tr("Metric") : tr("English")}));
-    for (const InputRange& entry : inputRanges()) {
-        if (isAxleField(entry.field))
-            continue;
-        table.rows.push_back(wordRow({fromCore(inputCaption(workspace, entry.field, 0)),
-                                      fromCore(inputText(workspace, entry.field, 0))}));
-        if (entry.field == InputField::ModulusOfRupture) {
-            table.rows.push_back(
-                wordRow({fromCore(caption::kShoulderFrame), yesNo(p.concreteShoulder)}));
-            table.rows.push_back(wordRow({fromCore(caption::kDowelFrame), yesNo(p.doweledJoints)}));
-        }
-    }
-    return table;
-}
-
-TextTable axleInputsTable(const Workspace& workspace) {
-    const QString unit = workspace.unitSystem() == UnitSystem::Metric ? tr("kN") : tr("kips");
-    TextTable table;
-    table.headings << tr("Row") << tr("Single axle load (%1)").arg(unit)
-                   << tr("Single axles per 1000 trucks") << tr("Tandem axle load (%1)").arg(unit)
-                   << tr("Tandem axles per 1000 trucks");
-    const auto& rows = workspace.axles().rows;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
+    for (const std::string& heading : memo.axleColumns)
+        table.headings << fromCore(heading);
+    for (const MemoAxleRow& cells : memo.axleRows) {
         TableRow row;
-        for (const std::string* text :
-             {&rows[i].singleLoad, &rows[i].singleCount, &rows[i].tandemLoad, &rows[i].tandemCount})
-            row.cells.push_back(TableCell{fromCore(*text)});
-        row.cells.insert(row.cells.begin(), TableCell{QString::number(i + 1)});
+        for (const std::string& cell : cells)
+            row.cells.push_back(TableCell{fromCore(cell)});
         table.rows.push_back(std::move(row));
     }
     return table;
 }
 
-// What the program says about the inputs, as the batch tool and the window say it.
-// The run's input warnings, one a line, under their heading; nothing when there are none.
-void addWarnings(std::vector<PdfBlock>& blocks, const Page& page, const Run& run) {
-    const std::vector<std::string>& warnings = run.warnings();
-    if (warnings.empty())
-        return;
-    blocks.push_back(heading(page, tr("Input warnings"), false, kBodyPoints + 1));
-    QStringList lines;
-    for (const std::string& warning : warnings)
-        lines << fromCore(warning);
-    addText(blocks, page, lines.join(QLatin1Char('\n')), sansFont(kBodyPoints), 0.0);
-}
-
-QString programLine() {
-    return fromCore(kMainWindowTitle) + QLatin1Char(' ') + QString::fromLatin1(programVersion());
-}
-
-// The page a reviewer reads first and signs: the project, the verdict of the run, its
-// warnings, the inputs as the run read them, the program that computed them, and the lines
-// to sign.
+// The page a reviewer reads first and signs (io/memo_page.h), laid out: a long text wraps
+// within the page, a word longer than a line broken anywhere.
 void addMemoPage(std::vector<PdfBlock>& blocks, const Page& page, const Run& run,
                  const PdfReportOptions& options) {
-    const Workspace& workspace = run.workspace();
+    const MemoFirstPage memo =
+        memoFirstPage(run, toCore(options.created.toString(QStringLiteral("yyyy-MM-dd"))));
     const double gap = QFontMetricsF(sansFont(kBodyPoints), &page.device).lineSpacing();
-    blocks.push_back(heading(page, tr("Design memo"), false, kHeadingPoints));
-    addTable(blocks, page, projectTable(workspace.project()), 0.5 * gap, TableWidth::Full,
+    const auto unbroken = [](const std::string& text) {
+        return fromCore(text).replace(QLatin1Char(' '), QChar::Nbsp);
+    };
+    blocks.push_back(heading(page, fromCore(memo.title), false, kHeadingPoints));
+    addTable(blocks, page, captionedTable(unbroken(memo.projectHeading), QString(), memo.project),
+             0.5 * gap, TableWidth::Full, sansFont(kTablePoints), LongWords::Break);
+    blocks.push_back(textBlock(page, fromCore(memo.verdict), sansFont(kBodyPoints + 1, true), gap));
+    if (!memo.warnings.empty()) {
+        blocks.push_back(heading(page, fromCore(memo.warningsHeading), false, kBodyPoints + 1));
+        QStringList warnings;
+        for (const std::string& warning : memo.warnings)
+            warnings << fromCore(warning);
+        addText(blocks, page, warnings.join(QLatin1Char('\n')), sansFont(kBodyPoints), 0.0);
+    }
+    blocks.push_back(heading(page, fromCore(memo.inputsHeading), false, kBodyPoints + 1));
+    addTable(
+        blocks, page,
+        captionedTable(fromCore(memo.inputColumns[0]), unbroken(memo.inputColumns[1]), memo.inputs),
+        0.5 * gap, TableWidth::Natural, sansFont(kTablePoints), LongWords::Break);
+    blocks.push_back(heading(page, fromCore(memo.axlesHeading), false, kBodyPoints + 1));
+    addTable(blocks, page, axleInputsTable(memo), 0.5 * gap, TableWidth::Full,
              sansFont(kTablePoints), LongWords::Break);
-    blocks.push_back(
-        textBlock(page, fromCore(designVerdict(run)), sansFont(kBodyPoints + 1, true), gap));
-    addWarnings(blocks, page, run);
-    blocks.push_back(heading(page, tr("Inputs as entered"), false, kBodyPoints + 1));
-    addTable(blocks, page, inputsTable(workspace), 0.5 * gap, TableWidth::Natural,
-             sansFont(kTablePoints), LongWords::Break);
-    const char* spectrum = builtInSpectrumName(workspace.axles(), workspace.unitSystem());
-    blocks.push_back(heading(
-        page,
-        spectrum ? tr("Axle loads: the %1 axle-load spectrum").arg(QString::fromLatin1(spectrum))
-                 : tr("Axle loads"),
-        false, kBodyPoints + 1));
-    addTable(blocks, page, axleInputsTable(workspace), 0.5 * gap, TableWidth::Full,
-             sansFont(kTablePoints), LongWords::Break);
-    const QString date = options.created.toString(QStringLiteral("yyyy-MM-dd"));
-    const ProjectInfo& project = workspace.project();
     const QString signature = QStringLiteral("  ________________________   ");
-    const QString lines = tr("Computed with %1.").arg(programLine()) + QLatin1String("\n\n") +
-                          tr("Date: %1").arg(date) + QLatin1String("\n\n") +
-                          tr("Designed by: %1").arg(fromCore(project.designer)) + signature +
-                          tr("Date: ____________") + QLatin1String("\n\n") +
-                          tr("Checked by: %1").arg(fromCore(project.checker)) + signature +
-                          tr("Date: ____________");
+    const QString lines = fromCore(memo.computedWith) + QLatin1String("\n\n") +
+                          fromCore(memo.date) + QLatin1String("\n\n") + fromCore(memo.designedBy) +
+                          signature + fromCore(memo.signatureDate) + QLatin1String("\n\n") +
+                          fromCore(memo.checkedBy) + signature + fromCore(memo.signatureDate);
     addText(blocks, page, lines, sansFont(kBodyPoints), 1.5 * gap);
 }
 
@@ -529,10 +477,11 @@ void addDetails(std::vector<PdfBlock>& blocks, const Page& page, const Run& run)
 }
 
 PdfPageHeader pageHeader(const Run& run, const PdfReportOptions& options) {
-    return PdfPageHeader{programLine(),
-                         options.inputFile.isEmpty() ? tr("unsaved inputs") : options.inputFile,
-                         options.created.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-                         options.inputsChanged ? inputsChangedMark(run) : QString()};
+    return PdfPageHeader{
+        fromCore(programLine()),
+        options.inputFile.isEmpty() ? fromCatalogue("Memo", kUnsavedInputs) : options.inputFile,
+        options.created.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+        options.inputsChanged ? inputsChangedMark(run) : QString()};
 }
 
 void setUp(QPdfWriter& writer, const PdfReportOptions& options) {
@@ -574,7 +523,7 @@ Expected<QByteArray, QString> buildPdfReport(const Run& run, const PdfReportOpti
 
     std::vector<PdfBlock> blocks;
     addMemoPage(blocks, page, run, options);
-    addReport(blocks, page, fromCoreLineList(run.report()));
+    addReport(blocks, page, run.report());
     Plots plots;
     addCharts(blocks, page, run, plots);
     addDetails(blocks, page, run);

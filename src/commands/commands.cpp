@@ -155,6 +155,16 @@ std::optional<std::string> outputRefusal(const std::string& output,
     return std::nullopt;
 }
 
+std::optional<CommandOutcome> refusalBySize(std::uintmax_t size, const std::string& displayPath) {
+    if (size <= kMaxInputDataFileBytes)
+        return std::nullopt;
+    return unreadableDataFile(displayPath, file_system::reasons::tooLarge(kMaxInputDataFileBytes));
+}
+
+CommandOutcome unreadableDataFile(const std::string& displayPath, const std::string& reason) {
+    return unreadable(displayPath, "could not be read: " + reason);
+}
+
 CommandOutcome readDataFile(Workspace& workspace, const std::string& path) {
     return readDataFile(workspace, path, path);
 }

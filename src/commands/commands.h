@@ -105,6 +105,18 @@ CommandOutcome readDataFile(Workspace& workspace, const std::string& path,
 CommandOutcome readDataBytes(Workspace& workspace, std::string_view bytes,
                              const std::string& displayPath);
 
+// The message readDataFile gives for a file of `size` bytes, which it refuses before reading a
+// byte when it is larger than kMaxInputDataFileBytes; nothing when a file of that size is read.
+std::optional<CommandOutcome> refusalBySize(std::uintmax_t size, const std::string& displayPath);
+
+// The message readDataFile gives when the file's bytes cannot be had, `reason` saying why.
+CommandOutcome unreadableDataFile(const std::string& displayPath, const std::string& reason);
+
+// Given several files at once, a front end reads the first and says so: %1 is the file read,
+// %2 the others, one a line.
+inline constexpr const char* kOnlyFirstFileRead =
+    "Only the first file was read:\r\n%1\r\nThese files were ignored:\r\n%2";
+
 // File > Save Input Data: the bytes of the .DEF file for the current inputs, or the message
 // saying why they cannot be saved. The file has no escape, so a line end in any text, or a
 // double quote in an axle-load text, would read back as other inputs than those saved.

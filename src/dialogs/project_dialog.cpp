@@ -8,6 +8,7 @@
 #include <string>
 
 #include "commands/commands.h"
+#include "model/project_fields.h"
 #include "model/workspace.h"
 #include "platform/latin1.h"
 #include "platform/platform.h"
@@ -20,20 +21,7 @@ namespace names = projectDialogNames;
 
 constexpr int kFieldCharacters = 48;
 
-// The workspace's texts in the order of the fields.
-std::array<std::string ProjectInfo::*, names::kFields.size()> projectFields() {
-    return {&ProjectInfo::project,  &ProjectInfo::location, &ProjectInfo::client,
-            &ProjectInfo::designer, &ProjectInfo::checker,  &ProjectInfo::revision,
-            &ProjectInfo::notes};
-}
-
-// One line each: a pasted line end would end the text in the input data file, so it becomes
-// a blank, as in the other input fields.
-std::string oneLine(const QString& typed) {
-    QString text = typed;
-    text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return toCore(text);
-}
+static_assert(names::kFields.size() == kProjectFields.size());
 
 }  // namespace
 
@@ -62,9 +50,8 @@ ProjectDialog::ProjectDialog(Workspace& workspace, Platform& platform, QWidget* 
 }
 
 void ProjectDialog::open() {
-    const auto fields = projectFields();
     for (std::size_t i = 0; i < m_edits.size(); ++i)
-        m_edits[i]->setText(fromCore(m_workspace.project().*fields[i]));
+        m_edits[i]->setText(fromCore(m_workspace.project().*kProjectFields[i].text));
     adjustSize();
     showCentred(*this);
     raise();
@@ -74,9 +61,8 @@ void ProjectDialog::open() {
 void ProjectDialog::ok() {
     // The lines of the file that the dialog does not show stay as they are.
     ProjectInfo project = m_workspace.project();
-    const auto fields = projectFields();
     for (std::size_t i = 0; i < m_edits.size(); ++i)
-        project.*fields[i] = oneLine(m_edits[i]->text());
+        project.*kProjectFields[i].text = projectLine(toCore(m_edits[i]->text()));
     Workspace saved = m_workspace;
     saved.setProject(project);
     if (const auto tooLong = projectTooLong(saved)) {

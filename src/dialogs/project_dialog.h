@@ -8,6 +8,8 @@
 #include <QtGlobal>
 #include <array>
 
+#include "model/project_fields.h"
+
 class QLineEdit;
 
 namespace zan {
@@ -21,7 +23,8 @@ inline constexpr const char* kTitle =
     QT_TRANSLATE_NOOP("zan::ProjectDialog", "Project Information");
 inline constexpr const char* kOk = "cmdProjectOk";
 inline constexpr const char* kCancel = "cmdProjectCancel";
-// The fields in file order, with their captions.
+// The fields in the order of kProjectFields (model/project_fields.h), with their captions
+// and shortcut letters.
 struct Field {
     const char* name;
     const char* caption;

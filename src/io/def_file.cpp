@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "model/project_fields.h"
+
 namespace zan {
 namespace {
 

@@ -7,6 +7,7 @@
 
 #include "model/input_ranges.h"
 #include "model/numbers.h"
+#include "model/project_fields.h"
 #include "model/workspace.h"
 
 namespace zan {

@@ -137,20 +137,6 @@ struct ProjectInfo {
     bool operator==(const ProjectInfo&) const = default;
 };
 
-// The project texts by the keys that name them in the file ("Project: text"), in file order.
-struct ProjectField {
-    std::string_view key;
-    std::string ProjectInfo::*text;
-};
-inline constexpr std::array<ProjectField, 7> kProjectFields = {{
-    {"Project", &ProjectInfo::project},
-    {"Location", &ProjectInfo::location},
-    {"Client", &ProjectInfo::client},
-    {"Designer", &ProjectInfo::designer},
-    {"Checker", &ProjectInfo::checker},
-    {"Revision", &ProjectInfo::revision},
-    {"Notes", &ProjectInfo::notes},
-}};
 // The line that starts the project information in the file.
 inline constexpr std::string_view kProjectMarker = "***Project***";
 

@@ -16,10 +16,10 @@
 
 namespace zan {
 
-// A text of the core's catalogue in the language in force; the catalogue's texts are UTF-8.
+// A text of the core's catalogue in the language in force.
 inline QString fromCatalogue(std::string_view context, std::string_view text) {
     const std::string shown = catalogue::translate(context, text);
-    return QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size()));
+    return QString::fromLatin1(shown.data(), static_cast<qsizetype>(shown.size()));
 }
 
 // Every byte becomes the character of the same code, so no text is lost or changed.

@@ -387,7 +387,7 @@ void MainWindow::openStartupFiles(const QStringList& paths, const std::vector<st
     QStringList ignored;
     for (qsizetype i = 1; i < paths.size(); ++i)
         ignored << nativePath(QFileInfo(paths[i]).absoluteFilePath());
-    showFailure(tr("Only the first file was read:\r\n%1\r\nThese files were ignored:\r\n%2")
+    showFailure(QString::fromLatin1(kOnlyFirstFileRead)
                     .arg(nativePath(first), ignored.join(QLatin1String("\r\n"))));
 }
 

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "model/catalogue.h"
+
 namespace zan {
 
 namespace {
@@ -15,16 +17,16 @@ void writeSpectrum(Workspace& workspace, const AxleSpectrum& spectrum) {
 
 const char* builtInSpectrumName(const AxleInputs& axles, UnitSystem units) {
     const std::pair<AxleLoadCategory, const char*> categories[] = {
-        {AxleLoadCategory::Light, "Light"},
-        {AxleLoadCategory::Medium, "Medium"},
-        {AxleLoadCategory::Heavy, "Heavy"},
-        {AxleLoadCategory::VeryHeavy, "Very Heavy"},
+        {AxleLoadCategory::Light, ZAN_TRANSLATE_NOOP("Spectra", "Light")},
+        {AxleLoadCategory::Medium, ZAN_TRANSLATE_NOOP("Spectra", "Medium")},
+        {AxleLoadCategory::Heavy, ZAN_TRANSLATE_NOOP("Spectra", "Heavy")},
+        {AxleLoadCategory::VeryHeavy, ZAN_TRANSLATE_NOOP("Spectra", "Very Heavy")},
     };
     for (const auto& [category, name] : categories)
         if (axles.rows == axleInputsFor(axleLoadCategory(category), units).rows)
             return name;
     if (axles.rows == axleInputsFor(standardAxleSpectrum(), units).rows)
-        return "Standard";
+        return ZAN_TRANSLATE_NOOP("Spectra", "Standard");
     return nullptr;
 }
 

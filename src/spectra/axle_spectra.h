@@ -9,7 +9,8 @@
 namespace zan {
 
 // The name of the built-in spectrum whose texts the rows hold exactly in `units` ("Light",
-// "Medium", "Heavy", "Very Heavy" or "Standard"), or null when they hold any other spectrum.
+// "Medium", "Heavy", "Very Heavy" or "Standard", in English: shown, it is translated in the
+// context "Spectra"), or null when they hold any other spectrum.
 const char* builtInSpectrumName(const AxleInputs& axles, UnitSystem units);
 
 // Both overwrite the whole axle-load section (creating it if needed) and lock the unit

@@ -3,7 +3,8 @@
 # metadata, all pointing at each other; and zan-report runs from where it was put.
 #
 #   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DWORK_DIR=... -DGUI=ON|OFF -DAPPSTREAM_ID=...
-#         -DCHECK=install|package [-DAPPSTREAMCLI=...] -P install_check.cmake
+#         -DCHECK=install|package [-DAPPSTREAMCLI=...] [-DWEB_PAGE=zan-design.html]
+#         -P install_check.cmake
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -24,6 +25,10 @@ if(GUI)
     list(APPEND expected bin/zan-design share/man/man1/zan-design.1
          share/applications/zan-design.desktop share/icons/hicolor/scalable/apps/zan-design.svg
          share/mime/packages/zan-design-def.xml share/metainfo/${APPSTREAM_ID}.metainfo.xml)
+endif()
+set(web_page share/zan-design/zan-design.html)
+if(WEB_PAGE)
+    list(APPEND expected ${web_page})
 endif()
 
 function(run_or_fail)
@@ -57,6 +62,13 @@ function(check_tree root)
     file(READ ${SOURCE_DIR}/docs/user-guide.md written)
     if(NOT installed STREQUAL written)
         message(FATAL_ERROR "install_check: ${guide} is not docs/user-guide.md")
+    endif()
+    if(WEB_PAGE)
+        file(SHA256 ${root}/${web_page} installed)
+        file(SHA256 ${WEB_PAGE} built)
+        if(NOT installed STREQUAL built)
+            message(FATAL_ERROR "install_check: ${web_page} is not ${WEB_PAGE}")
+        endif()
     endif()
     if(GUI)
         check_desktop_files(${root})

@@ -360,6 +360,11 @@ TEST_F(FileFaults, FilesAboveTheLimitAreRefusedUnread) {
         const Workspace before = w;
         const CommandOutcome outcome = readDataFile(w, path.string());
         EXPECT_EQ(outcome.status, c.status) << c.name;
+        // A browser refuses by the size alone, before reading: the reader's own refusal.
+        const auto bySize = refusalBySize(c.bytes->size(), path.string());
+        EXPECT_EQ(bySize ? bySize->message : std::nullopt,
+                  outcome.ok() ? std::nullopt : outcome.message)
+            << c.name;
         if (outcome.ok()) {
             EXPECT_EQ(outcome.message->text, path.string() + "  Loaded!") << c.name;
         } else {

@@ -187,8 +187,9 @@ TEST_F(ExportPdf, AfterAnInputChangedAsksWhetherToAnalyseAgain) {
     }
 }
 
-TEST_F(ExportPdf, FirstPageHoldsProjectVerdictInputsAndVersion) {
-    writeBytes(path("heavy.DEF"), exampleFile("heavy.DEF"));
+TEST_F(ExportPdf, FirstPageHoldsProjectVerdictWarningsInputsAndVersion) {
+    // k = 1500 psi/in, outside its typical range.
+    writeBytes(path("heavy.DEF"), exampleFile("heavy.DEF").replace("\r\n130\r\n", "\r\n1500\r\n"));
     platform.openFiles.push_back(path("heavy.DEF"));
     trigger("FileLoad");
     trigger("mnuComputeDesignThickness");
@@ -198,7 +199,9 @@ TEST_F(ExportPdf, FirstPageHoldsProjectVerdictInputsAndVersion) {
     const QString first = squeezedLines(pages->front()).join(QLatin1Char('\n'));
     for (const char* text :
          {"ZAN Thickness Design " ZAN_VERSION, "County Road 12 reconstruction",
-          "Recommended thickness 9.25 in: fatigue", "Axle loads: the Heavy axle-load spectrum",
+          "Recommended thickness 7.00 in: fatigue", "Axle loads: the Heavy axle-load spectrum",
+          "Input warnings",
+          "Subgrade Modulus, K (psi/in) = 1500 is outside the typical range 20 to 1000",
           "Designed by: A. Engineer", "Checked by: B. Reviewer"})
         EXPECT_TRUE(first.contains(QLatin1String(text))) << text << "\n" << qPrintable(first);
     EXPECT_FALSE(first.contains(QLatin1String("Inputs changed after this analysis")));

@@ -3,6 +3,8 @@
 
 #include <QDialog>
 #include <QFontInfo>
+#include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -279,6 +281,11 @@ TEST_F(ShellTest, ProjectInformationIsKeptOnOkOnly) {
     ASSERT_NE(dialog, nullptr);
     auto* project = dialog->findChild<QLineEdit*>("txtProject");
     auto* notes = dialog->findChild<QLineEdit*>("txtNotes");
+    // The captions are the core's, each with its shortcut letter.
+    auto* form = dialog->findChild<QFormLayout*>();
+    auto* client =
+        qobject_cast<QLabel*>(form->labelForField(dialog->findChild<QLineEdit*>("txtClient")));
+    EXPECT_EQ(client->text(), "C&lient:");
     QTest::keyClicks(project, "Route 9");
     notes->insert("two\nlines");
     QTest::mouseClick(dialog->findChild<QPushButton*>("cmdProjectCancel"), Qt::LeftButton);

@@ -2,18 +2,24 @@
 """The web page in headless Chromium against the native zan-report.
 
     python3 page_test.py --page build-wasm/web/index.html --zan-report build/bin/zan-report
+                         [--one-file build-wasm/web/zan-design.html] [--zan-design PATH]
                          [--count 50] [--seed 18] [--axe node_modules/axe-core/axe.min.js]
-                         [--screenshots DIR]
 
 For every example and COUNT random designs (tests/reference's generator), in each command,
-the page's report equals zan-report's and the downloads equal the program's files; then the
-messages, the range question, the unit lock, keyboard use, axe-core and the load time.
+the page's report equals zan-report's and the downloads equal the program's files, on the
+page and on its one-file form; then the messages, the range question, the unit lock, the
+project fields, the printed memo beside zan-design's, the inputs kept over a reload, file
+names in any script and refused files, the page's policy, keyboard use, axe-core and the
+load time.
 """
 
 import argparse
+import base64
 import glob
+import json
 import os
 import random
+import re
 import subprocess
 import sys
 import tempfile
@@ -33,6 +39,10 @@ from compare_reports import random_design  # noqa: E402
 COMMANDS = (("--fatigue", "analyse-fatigue"), ("--erosion", "analyse-erosion"),
             ("--both", "analyse-both"), ("--design", "design-thickness"))
 failures = []
+PAPERS = {"A4": (8.27, 11.69), "Letter": (8.5, 11.0)}
+# Every breach of the page's policy, from the document's start.
+RECORD_VIOLATIONS = ("window.zanViolations = []; document.addEventListener('securitypolicyviolation',"
+                     " (e) => window.zanViolations.push(e.effectiveDirective + ' ' + e.blockedURI));")
 
 
 def check(condition, what):
@@ -51,10 +61,12 @@ def browser(download_dir, width=1280, height=900):
         options.add_argument(flag)
     options.add_experimental_option("prefs", {"download.default_directory": download_dir,
                                               "download.prompt_for_download": False})
+    options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"),
                               options=options)
     driver.execute_cdp_cmd("Page.setDownloadBehavior",
                            {"behavior": "allow", "downloadPath": download_dir})
+    driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": RECORD_VIOLATIONS})
     return driver
 
 
@@ -63,8 +75,14 @@ class Page:
         self.d = driver
         self.url = url
 
-    def load(self):
+    def load(self, keep=False):
+        """Opens the page afresh; with `keep`, with the inputs the browser kept from before.
+        The new document forgets them itself, before the page's scripts run."""
+        forget = None if keep else self.d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
+            "source": "try { localStorage.clear(); } catch (e) {}"})["identifier"]
         self.d.get(self.url)
+        if forget:
+            self.d.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", {"identifier": forget})
         self.wait(lambda: self.d.execute_script("return document.body.dataset.ready") == "true")
 
     def wait(self, condition, seconds=10):
@@ -99,6 +117,48 @@ class Page:
         self.wait(lambda: self.message() is not None)
         return self.message()[0]
 
+    def value(self, selector):
+        return self.el(selector).get_attribute("value")
+
+    def type(self, selector, text):
+        self.el(selector).send_keys(Keys.CONTROL, "a")
+        self.el(selector).send_keys(text)
+
+    def drop(self, names, contents):
+        """Drops files made of these names and bytes on the page, as a file manager would."""
+        self.d.execute_script(
+            "const dt = new DataTransfer(); arguments[0].forEach((n, i) => dt.items.add(new File("
+            "[Uint8Array.from(atob(arguments[1][i]), (c) => c.charCodeAt(0))], n)));"
+            "document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: dt, bubbles: true,"
+            " cancelable: true}))", names, [base64.b64encode(c).decode() for c in contents])
+
+    def messages(self):
+        """Answers each message with its first button until none is left; returns their texts."""
+        texts = []
+        for _ in range(10):
+            try:
+                self.wait(lambda: self.message() is not None, 2)
+            except TimeoutError:
+                break
+            texts.append(self.message()[0])
+            self.answer(self.message()[1][0].replace("message-", ""))
+            time.sleep(0.05)
+        return texts
+
+    def leave_asks(self):
+        """Whether leaving the page now brings the browser's leave-page question."""
+        return self.d.execute_script("const e = new Event('beforeunload', {cancelable: true});"
+                                     "window.dispatchEvent(e); return e.defaultPrevented")
+
+    def printed(self, paper, path):
+        """The page printed to PDF as the print dialog's Save as PDF does; the text of each page."""
+        width, height = PAPERS[paper]
+        pdf = self.d.execute_cdp_cmd("Page.printToPDF", {"paperWidth": width, "paperHeight": height,
+                                                         "preferCSSPageSize": True})
+        with open(path, "wb") as f:
+            f.write(base64.b64decode(pdf["data"]))
+        return pdf_pages(path)
+
     def report(self):
         return self.d.execute_script("return document.getElementById('report').textContent")
 
@@ -106,6 +166,23 @@ class Page:
         self.d.execute_script("document.getElementById('report').textContent = ''")
         self.el("#" + button).click()
         self.wait(lambda: self.report() != "" or self.message() is not None)
+
+
+def pdf_pages(path):
+    text = subprocess.run(["pdftotext", path, "-"], capture_output=True, check=True).stdout
+    return [" ".join(p.decode("utf-8").split()) for p in text.split(b"\f")[:-1]]
+
+
+def design_file(folder, name, replaced=None):
+    """examples/heavy.DEF (with its project information), some lines replaced (1 = first)."""
+    with open(os.path.join(ROOT, "examples", "heavy.DEF"), "rb") as f:
+        lines = f.read().split(b"\r\n")
+    for number, text in (replaced or {}).items():
+        lines[number - 1] = text
+    path = os.path.join(folder, name)
+    with open(path, "wb") as f:
+        f.write(b"\r\n".join(lines))
+    return path
 
 
 def native(zan_report, mode, path):
@@ -212,6 +289,130 @@ def check_messages(page, folder):
     check(page.el("#ADT").get_attribute("value") == "12900", "a refused text goes back")
 
 
+def check_project(page, zan_report, folder):
+    """The project fields go into the .DEF after its end marker as the desktop writes them, and
+    come back from it; zan-report reads them."""
+    page.load()
+    texts = [("Project", "Ring road B12"), ("Location", "K\u00f6ln, km 3"), ("Client", "City"),
+             ("Designer", "A. Engineer"), ("Checker", "B. Reviewer"), ("Revision", "C"),
+             ("Notes", "shoulders \u00e0 revoir")]
+    for key, text in texts:
+        page.type("#info-" + key.lower(), text)
+    saved = download(page, "download-def", folder, "design.DEF")
+    with open(os.path.join(ROOT, "examples", "initial-english.DEF"), "rb") as f:
+        expected = f.read() + b"***Project***\r\n" + b"".join(
+            ("%s: %s\r\n" % kt).encode("latin-1") for kt in texts)
+    check(saved == expected, "the project fields in the .DEF: %r" % saved[-200:])
+    summary = subprocess.run([zan_report, "--summary", os.path.join(folder, "design.DEF")],
+                             capture_output=True).stdout.decode("latin-1")
+    check(",Ring road B12," in summary, "zan-report reads the page's project: %r" % summary)
+    check(not page.leave_asks(), "inputs just saved leave without a question")
+    page.load()
+    page.open(os.path.join(folder, "design.DEF"))
+    page.dismiss_all()
+    check([page.value("#info-" + k.lower()) for k, _ in texts] == [t for _, t in texts],
+          "the project fields read back")
+
+
+def check_memo(page, zan_report, zan_design, folder):
+    """The printed memo, on A4 and Letter: its first page holds the project, the verdict and
+    the warnings as zan-design's memo does, each report table stands on one page, and the
+    details are in the memo's units; the page lists zan-report's warnings under its verdict,
+    keeps its policy and that refuses every request."""
+    path = design_file(folder, "warned.DEF", {6: b"1500"})  # k = 1500 psi/in
+    page.load()
+    page.open(path)
+    page.dismiss_all()
+    page.run("design-thickness")
+    page.dismiss_all()
+    verdict = page.el("#verdict").text
+    warnings = [li.text for li in page.d.find_elements(By.CSS_SELECTOR, "#warnings li")]
+    stderr = subprocess.run([zan_report, "--design", path], capture_output=True).stderr
+    said = [line.split(": ", 3)[3] for line in stderr.decode("latin-1").splitlines()
+            if ": warning: " in line]
+    check(warnings == said and warnings, "the page's warnings are zan-report's: %r" % warnings)
+    version = subprocess.run([zan_report, "--version"], capture_output=True, text=True).stdout
+    wanted = [verdict, *warnings, "County Road 12 reconstruction", "Designed by: A. Engineer",
+              "Checked by: B. Reviewer", "Computed with ZAN Thickness Design %s." % version.split()[-1]]
+    check(verdict.startswith("Recommended thickness 7.00 in: "), "the search's verdict: " + verdict)
+    if zan_design:
+        desktop = os.path.join(folder, "desktop.pdf")
+        subprocess.run([zan_design, "--export-pdf", desktop, "--design", path], check=True,
+                       env=dict(os.environ, QT_QPA_PLATFORM="offscreen"), capture_output=True)
+        first = pdf_pages(desktop)[0]
+        check(verdict in first, "zan-design's memo has the page's verdict: %r" % first[:600])
+    for paper in PAPERS:
+        pages = page.printed(paper, os.path.join(folder, "memo-%s.pdf" % paper))
+        for text in wanted:
+            check(text in pages[0], "%s page 1 lacks %r: %r" % (paper, text, pages[0][:600]))
+        for title in ("Fatigue Analysis Solutions", "Erosion Analysis Solutions"):
+            on = [p.split(title, 1)[1] for p in pages if title in p]
+            check(len(on) == 1 and "Sum =" in on[0], "%s: the %s on one page" % (paper, title))
+        check(any("Unlimited" in p and "Model units" in p for p in pages), "%s: details" % paper)
+    check(page.d.execute_script("return window.zanViolations") == [], "the page keeps its policy")
+    blocked = page.d.execute_async_script(
+        "const done = arguments[0]; document.addEventListener('securitypolicyviolation', (e) =>"
+        " done(e.effectiveDirective)); fetch('http://127.0.0.1:9/').catch(() => {})")
+    check(blocked == "connect-src", "the policy refuses a request: %r" % blocked)
+
+
+def check_restore(page):
+    """Every change is kept: a reload brings the inputs back with a notice; Start afresh
+    forgets them; leaving with inputs not saved asks first."""
+    page.load()
+    check(not page.el("#restored").is_displayed() and not page.leave_asks(), "a first visit")
+    page.type("#h", "8.5")
+    page.type("#info-designer", "A. Engineer")
+    check(page.leave_asks(), "unsaved inputs: leaving asks first")
+    page.load(keep=True)
+    check((page.value("#h"), page.value("#info-designer")) == ("8.5", "A. Engineer"),
+          "a reload brings the inputs back")
+    notice = page.el("#restored-text").text
+    check(page.el("#restored").is_displayed() and re.fullmatch(
+        r"Your inputs from \d\d:\d\d were restored", notice), "the notice: %r" % notice)
+    check(page.leave_asks(), "restored inputs are still not saved")
+    page.el("#start-afresh").click()
+    check((page.value("#h"), page.value("#info-designer")) == ("9.5", "") and not
+          page.el("#restored").is_displayed(), "Start afresh gives the initial design")
+    page.load(keep=True)
+    check(page.value("#h") == "9.5" and not page.el("#restored").is_displayed(), "forgotten")
+
+
+def check_files(page, folder):
+    """A name in any script opens, and is shown as it is; several files dropped: the first is
+    read, and a message says so; a file over 1 MiB is refused at once, the inputs kept."""
+    names = os.path.join(folder, "names")
+    os.makedirs(names, exist_ok=True)
+    heavy = open(os.path.join(ROOT, "examples", "heavy.DEF"), "rb").read()
+    light = open(os.path.join(ROOT, "examples", "light.DEF"), "rb").read()
+    for name in ("\u0141\u00f3d\u017a.DEF", "\u9053\u8def.DEF"):
+        page.load()
+        check(page.open(design_file(names, name)) == name + "  Loaded!", "%s opens" % name)
+        page.dismiss_all()
+        check(page.el("#file-line").text.startswith(name), "%s shown as it is" % name)
+        check(download(page, "download-def", folder, name) == heavy, "%s saved as read" % name)
+    page.load()
+    emoji = "road \U0001F6A7.DEF"
+    page.drop([emoji, "light.DEF", "medium.DEF"], [heavy, light, light])
+    said = page.messages()
+    check(said == [emoji + "  Loaded!", "Only the first file was read:\n%s\nThese files were "
+                   "ignored:\nlight.DEF\nmedium.DEF" % emoji], "three dropped: %r" % said)
+    # Refused by the size alone: reading 600 MB would take far longer than the bound.
+    for size in (2 << 20, 600 << 20):
+        big = os.path.join(folder, "big.DEF")
+        with open(big, "wb") as f:
+            f.write(heavy)
+            f.truncate(size)
+        start = time.time()
+        text = page.open(big)
+        check(time.time() - start < 2 and text == "The file big.DEF could not be read: it is larger"
+              " than 1 MiB, far more than an input data file holds. Nothing was loaded.",
+              "%d bytes refused: %r" % (size, text))
+        page.dismiss_all()
+    check(page.el("#file-line").text.startswith(emoji) and page.value("#info-project") ==
+          "County Road 12 reconstruction", "a refused file keeps the design before it")
+
+
 def check_keyboard(page):
     """Tab alone reaches every control; a radio group counts once (arrows move within it)."""
     page.load()
@@ -240,18 +441,112 @@ def check_axe(page, axe):
 
 
 def measure(page, url):
+    """Ready within 1 s; everything loaded is the page's own files and under 1 MB."""
     times = []
     for _ in range(5):
         page.load()
         times.append(page.d.execute_script("return Number(document.body.dataset.readyAt)"))
-    # Opened from disk the page loads only its own folder's files (no other request is made).
-    folder = os.path.dirname(url[len("file://"):])
-    size = sum(os.path.getsize(os.path.join(folder, name)) for name in page.d.execute_script(
-        "return [location.href, ...[...document.querySelectorAll('script[src], link[href]')]"
-        ".map(e => e.src || e.href)].filter(u => u.startsWith('file:')).map(u => u.split('/').pop())"))
-    print("page ready after %.0f ms (median of 5), %d bytes loaded" % (sorted(times)[2], size))
+    page.d.get_log("performance")
+    page.load()
+    loaded = {json.loads(e["message"])["message"]["params"]["request"]["url"]
+              for e in page.d.get_log("performance")
+              if json.loads(e["message"])["message"]["method"] == "Network.requestWillBeSent"}
+    folder = os.path.dirname(url) + "/"
+    check(all(u.startswith(folder) for u in loaded), "requests beyond the page: %s" % loaded)
+    size = sum(os.path.getsize(u[len("file://"):]) for u in loaded)
+    print("%s ready after %.0f ms (median of 5), %d bytes in %d files" % (
+        os.path.basename(url), sorted(times)[2], size, len(loaded)))
     check(sorted(times)[2] < 1000, "page ready within 1 s")
     check(size < 1_000_000, "everything the page loads is under 1 MB")
+    return len(loaded)
+
+
+class Firefox:
+    """Firefox (headless, a profile of its own that reaches no network) driven through its
+    WebDriver BiDi socket: Debian has no geckodriver for Selenium."""
+
+    # Any request the browser makes of its own goes to a closed local port.
+    PREFS = {"network.proxy.type": 1, "network.proxy.share_proxy_settings": True,
+             "network.proxy.http": "127.0.0.1", "network.proxy.http_port": 9,
+             "network.proxy.no_proxies_on": "", "network.proxy.allow_hijacking_localhost": True}
+
+    def __init__(self, binary):
+        import websocket  # python3-websocket, for this browser alone
+        profile = tempfile.mkdtemp(prefix="zan-firefox-")
+        with open(os.path.join(profile, "user.js"), "w") as f:
+            f.writelines('user_pref("%s", %s);\n' % (k, json.dumps(v)) for k, v in self.PREFS.items())
+        # Its log goes to a file, which it may fill as it likes; the socket's address is there.
+        log = os.path.join(profile, "log")
+        with open(log, "w") as out:
+            self.process = subprocess.Popen([binary, "--headless", "--no-remote", "--profile",
+                                             profile, "--remote-debugging-port", "0"],
+                                            stderr=out, stdout=subprocess.DEVNULL)
+        address = lambda: re.search(r"WebDriver BiDi listening on (ws://\S+)", open(log).read())
+        Page(None, "").wait(lambda: address() is not None, 60)
+        self.socket = websocket.create_connection(address().group(1) + "/session",
+                                                  suppress_origin=True, timeout=60)
+        self.count = 0
+        self.send("session.new", {"capabilities": {}})
+        self.context = self.send("browsingContext.getTree", {})["contexts"][0]["context"]
+
+    def send(self, method, params):
+        self.count += 1
+        self.socket.send(json.dumps({"id": self.count, "method": method, "params": params}))
+        while True:
+            answer = json.loads(self.socket.recv())
+            if answer.get("id") == self.count:
+                return answer.get("result", answer)
+
+    def call(self, function, *args):
+        result = self.send("script.callFunction", {
+            "functionDeclaration": function, "awaitPromise": True, "target": {"context": self.context},
+            "arguments": [{"type": "string", "value": a} for a in args]})
+        return result.get("result", {}).get("value", result)
+
+    def quit(self):
+        self.socket.close()
+        self.process.terminate()
+
+
+# Reads a file dropped on the page, runs a command and returns the report, answering every
+# message with its first button.
+FIREFOX_RUN = """async (name, data, button) => {
+  const dialog = document.getElementById('message');
+  const settle = async () => { for (let quiet = 0; quiet < 10; await new Promise((r) => setTimeout(r, 10))) {
+    if (dialog.open) { dialog.querySelector('.buttons button:not([hidden])').click(); quiet = 0; } else quiet++; } };
+  const files = new DataTransfer();
+  files.items.add(new File([Uint8Array.from(atob(data), (c) => c.charCodeAt(0))], name));
+  document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: files, bubbles: true, cancelable: true}));
+  await settle();
+  document.getElementById('report').textContent = '';
+  document.getElementById(button).click();
+  await settle();
+  return document.getElementById('report').textContent;
+}"""
+
+
+def check_firefox(binary, url, zan_report, files):
+    """The one-file page opened from disk in Firefox gives zan-report's reports."""
+    firefox = Firefox(binary)
+    try:
+        compared = 0
+        for path in files:
+            # Each file on a fresh page, as zan-report reads it into a fresh workspace.
+            firefox.call("() => { try { localStorage.clear(); } catch (e) {} }")
+            firefox.send("browsingContext.navigate", {"context": firefox.context, "url": url,
+                                                      "wait": "complete"})
+            Page(None, url).wait(lambda: firefox.call("() => document.body.dataset.ready") == "true")
+            with open(path, "rb") as f:
+                data = base64.b64encode(f.read()).decode()
+            for mode, button in COMMANDS:
+                expected, status = native(zan_report, mode, path)
+                if status == 0:
+                    got = firefox.call(FIREFOX_RUN, os.path.basename(path), data, button)
+                    check(got == expected, "Firefox: %s %s: report differs" % (path, mode))
+                    compared += 1
+        print("Firefox: %d reports compared" % compared)
+    finally:
+        firefox.quit()
 
 
 def main():
@@ -260,8 +555,10 @@ def main():
     ap.add_argument("--zan-report", required=True)
     ap.add_argument("--count", type=int, default=50)
     ap.add_argument("--seed", type=int, default=18)
+    ap.add_argument("--one-file")
+    ap.add_argument("--zan-design")
+    ap.add_argument("--firefox", help="firefox-esr: the one-file page in it too")
     ap.add_argument("--axe")
-    ap.add_argument("--screenshots")
     args = ap.parse_args()
     folder = tempfile.mkdtemp(prefix="zan-web-")
     rng = random.Random(args.seed)
@@ -272,20 +569,34 @@ def main():
             f.write(random_design(rng, i))
         designs.append(path)
     url = "file://" + os.path.abspath(args.page)
+    examples = sorted(glob.glob(os.path.join(ROOT, "examples", "*.DEF")))
     driver = browser(folder)
     try:
         page = Page(driver, url)
         measure(page, url)
-        compare_reports(page, args.zan_report, sorted(glob.glob(os.path.join(ROOT, "examples", "*.DEF"))),
-                        folder, True)
+        compare_reports(page, args.zan_report, examples, folder, True)
         compare_reports(page, args.zan_report, designs, folder, False)
+        if args.one_file:
+            # The page to hand on: one file, which loads nothing else.
+            one = Page(driver, "file://" + os.path.abspath(args.one_file))
+            check(measure(one, one.url) == 1, "the one-file page loads only itself")
+            compare_reports(one, args.zan_report, examples, folder, True)
+            compare_reports(one, args.zan_report, designs, folder, False)
+            page = one
         check_one_session(page, args.zan_report)
         check_messages(page, folder)
+        check_project(page, args.zan_report, folder)
+        check_memo(page, args.zan_report, args.zan_design, folder)
+        check_restore(page)
+        check_files(page, folder)
         check_keyboard(page)
         if args.axe:
             check_axe(page, args.axe)
     finally:
         driver.quit()
+    if args.firefox and args.one_file:
+        check_firefox(args.firefox, "file://" + os.path.abspath(args.one_file), args.zan_report,
+                      examples + designs)
     print("%d failures" % len(failures))
     sys.exit(1 if failures else 0)
 

@@ -15,12 +15,15 @@
 
 #include "commands/commands.h"
 #include "io/details_table.h"
+#include "io/memo_page.h"
+#include "io/verdict.h"
 #include "model/calculation_details.h"
 #include "model/damage_curve.h"
 #include "model/design_alternatives.h"
 #include "model/input_ranges.h"
 #include "model/input_warnings.h"
 #include "model/numbers.h"
+#include "model/project_fields.h"
 #include "model/sensitivity.h"
 #include "model/workspace.h"
 #include "spectra/axle_spectra.h"
@@ -194,6 +197,218 @@ val thicknessValue(const std::optional<float>& thickness, const std::string& mes
     return out;
 }
 
+val textList(const std::vector<std::string>& texts) {
+    val list = val::array();
+    for (const std::string& text : texts)
+        list.call<void>("push", text);
+    return list;
+}
+
+template <std::size_t N>
+val textList(const std::array<std::string, N>& texts) {
+    return textList(std::vector<std::string>(texts.begin(), texts.end()));
+}
+
+val captionedRows(const std::vector<MemoRow>& rows) {
+    val list = val::array();
+    for (const MemoRow& row : rows)
+        list.call<void>("push", textList(std::vector<std::string>{row.caption, row.text}));
+    return list;
+}
+
+// The project fields are "info-" and their key in lower case: "info-project", "info-notes".
+std::string projectFieldId(const ProjectField& field) {
+    std::string id = "info-";
+    for (char c : field.key)
+        id += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return id;
+}
+
+const ProjectField* projectField(std::string_view id) {
+    for (const ProjectField& field : kProjectFields)
+        if (projectFieldId(field) == id)
+            return &field;
+    return nullptr;
+}
+
+// The details of one part as the memo prints them: axle, row, load and repetitions, then the
+// part's own columns, `first` to `end`.
+val detailsPart(const DetailsTable& details, UnitSystem units, std::size_t first, std::size_t end) {
+    const auto headings = readableDetailsColumns(units);
+    std::vector<std::size_t> columns = {0, 1, 2, 3};
+    for (std::size_t c = first; c < end; ++c)
+        columns.push_back(c);
+    val part = val::object();
+    val names = val::array();
+    for (std::size_t c : columns)
+        names.call<void>("push", std::string(headings[c]));
+    val rows = val::array();
+    for (const DetailsTableRow& cells : details.rows) {
+        val row = val::array();
+        for (std::size_t c : columns)
+            row.call<void>("push", cells[c]);
+        rows.call<void>("push", row);
+    }
+    part.set("headings", names);
+    part.set("rows", rows);
+    return part;
+}
+
+val memoValue(const MemoFirstPage& memo) {
+    val out = val::object();
+    for (const auto& [name, text] : {std::pair{"title", &memo.title},
+                                     {"projectHeading", &memo.projectHeading},
+                                     {"warningsHeading", &memo.warningsHeading},
+                                     {"inputsHeading", &memo.inputsHeading},
+                                     {"axlesHeading", &memo.axlesHeading},
+                                     {"computedWith", &memo.computedWith},
+                                     {"date", &memo.date},
+                                     {"designedBy", &memo.designedBy},
+                                     {"checkedBy", &memo.checkedBy},
+                                     {"signatureDate", &memo.signatureDate}})
+        out.set(name, *text);
+    out.set("project", captionedRows(memo.project));
+    out.set("inputColumns", textList(memo.inputColumns));
+    out.set("inputs", captionedRows(memo.inputs));
+    out.set("axleColumns", textList(memo.axleColumns));
+    val rows = val::array();
+    for (const MemoAxleRow& row : memo.axleRows)
+        rows.call<void>("push", textList(row));
+    out.set("axleRows", rows);
+    return out;
+}
+
+// ---- What the page keeps in the browser's storage, to bring the work back after a reload:
+// the unit system and its lock, each input section that exists with its texts and captions,
+// the project, and whether the inputs were saved since they last changed.
+
+constexpr std::array<std::string PavementInputs::*, 6> kPavementTexts = {
+    &PavementInputs::thickness,
+    &PavementInputs::subgradeModulus,
+    &PavementInputs::modulusOfRupture,
+    &PavementInputs::thicknessCaption,
+    &PavementInputs::subgradeModulusCaption,
+    &PavementInputs::modulusOfRuptureCaption};
+constexpr std::array<std::string TrafficInputs::*, 7> kTrafficTexts = {
+    &TrafficInputs::averageDailyTraffic, &TrafficInputs::truckPercent,
+    &TrafficInputs::growthPercent,       &TrafficInputs::directionPercent,
+    &TrafficInputs::lanePercent,         &TrafficInputs::loadSafetyFactor,
+    &TrafficInputs::designPeriod};
+constexpr std::array<std::string AxleRowTexts::*, 4> kAxleTexts = {
+    &AxleRowTexts::singleLoad, &AxleRowTexts::singleCount, &AxleRowTexts::tandemLoad,
+    &AxleRowTexts::tandemCount};
+
+template <typename Section, std::size_t N>
+val textsOf(const Section& section, const std::array<std::string Section::*, N>& members) {
+    val list = val::array();
+    for (auto member : members)
+        list.call<void>("push", section.*member);
+    return list;
+}
+
+// Throws (a JavaScript error) when the stored value is not what state() wrote.
+template <typename Section, std::size_t N>
+void setTexts(Section& section, const std::array<std::string Section::*, N>& members,
+              const val& list) {
+    for (std::size_t i = 0; i < N; ++i)
+        section.*members[i] = list[i].as<std::string>();
+}
+
+bool present(const val& v) {
+    return !v.isNull() && !v.isUndefined();
+}
+
+val axlesState(const AxleInputs& axles) {
+    val rows = val::array();
+    for (const AxleRowTexts& row : axles.rows)
+        rows.call<void>("push", textsOf(row, kAxleTexts));
+    val out = val::object();
+    out.set("rows", rows);
+    out.set("heading", axles.loadHeading);
+    out.set("lastTandemRowShown", axles.lastTandemRowShown);
+    return out;
+}
+
+val workspaceState(const Workspace& ws) {
+    val out = val::object();
+    out.set("units", static_cast<int>(ws.unitSystem()));
+    out.set("locked", ws.unitChoiceLocked());
+    out.set("unsaved", ws.inputsChangedSinceSaved());
+    val pavement = val::null();
+    if (ws.hasPavement()) {
+        pavement = val::object();
+        pavement.set("texts", textsOf(ws.pavement(), kPavementTexts));
+        pavement.set("shoulder", ws.pavement().concreteShoulder);
+        pavement.set("dowels", ws.pavement().doweledJoints);
+    }
+    out.set("pavement", pavement);
+    out.set("traffic", ws.hasTraffic() ? textsOf(ws.traffic(), kTrafficTexts) : val::null());
+    out.set("axles", ws.hasAxles() ? axlesState(ws.axles()) : val::null());
+    val project = val::array();
+    for (const ProjectField& field : kProjectFields)
+        project.call<void>("push", ws.project().*field.text);
+    out.set("project", project);
+    return out;
+}
+
+Workspace restoredWorkspace(const val& state) {
+    Workspace ws;
+    ws.chooseUnitSystem(state["units"].as<int>() == 1 ? UnitSystem::Metric : UnitSystem::English);
+    if (const val pavement = state["pavement"]; present(pavement)) {
+        PavementInputs& p = ws.ensurePavement();
+        setTexts(p, kPavementTexts, pavement["texts"]);
+        p.concreteShoulder = pavement["shoulder"].as<bool>();
+        p.doweledJoints = pavement["dowels"].as<bool>();
+    }
+    if (const val traffic = state["traffic"]; present(traffic))
+        setTexts(ws.ensureTraffic(), kTrafficTexts, traffic);
+    if (const val axles = state["axles"]; present(axles)) {
+        AxleInputs& a = ws.ensureAxles();
+        for (std::size_t i = 0; i < a.rows.size(); ++i)
+            setTexts(a.rows[i], kAxleTexts, axles["rows"][i]);
+        a.loadHeading = axles["heading"].as<std::string>();
+        a.lastTandemRowShown = axles["lastTandemRowShown"].as<bool>();
+    }
+    ProjectInfo project;
+    for (std::size_t i = 0; i < kProjectFields.size(); ++i)
+        project.*kProjectFields[i].text = projectLine(state["project"][i].as<std::string>());
+    ws.setProject(project);
+    if (state["locked"].as<bool>())
+        ws.lockUnitChoice();
+    if (!state["unsaved"].as<bool>())
+        ws.markInputsSaved();
+    return ws;
+}
+
+// A report's pieces as a page prints them: the result tables (reportTables) each one piece to
+// keep whole, and what lies before, between and after them. Joined, they are the report.
+val piecesOf(const std::string& report) {
+    std::vector<std::size_t> lineStarts = {0};
+    for (std::size_t at = report.find("\r\n"); at != std::string::npos;
+         at = report.find("\r\n", at + 2))
+        lineStarts.push_back(at + 2);
+    const auto offset = [&](std::size_t line) {
+        return line < lineStarts.size() ? lineStarts[line] : report.size();
+    };
+    val pieces = val::array();
+    const auto add = [&](std::size_t from, std::size_t to, bool table) {
+        if (to <= from)
+            return;
+        val piece = val::object();
+        piece.set("text", report.substr(from, to - from));
+        piece.set("table", table);
+        pieces.call<void>("push", piece);
+    };
+    std::size_t done = 0;
+    for (const LineSpan& table : reportTables(report)) {
+        add(done, offset(table.first), false);
+        add(offset(table.first), offset(table.end), true);
+        done = offset(table.end);
+    }
+    add(done, report.size(), false);
+    return pieces;
+}
+
 class Engine {
   public:
     int units() const { return static_cast<int>(m_workspace.unitSystem()); }
@@ -253,7 +468,7 @@ class Engine {
         const std::string value = text(id);
         const FieldRange range = inputRange(*field).range(m_workspace.unitSystem());
         WebCheck check{"ok", "", kInputCheckTitle, "", keepValueMessage(range.name)};
-        if (!isNumberText(value) || parseNumber(value) < 0.0) {
+        if (checkValueText(value, range) == TextCheck::Invalid) {
             check.kind = "invalid";
             check.prompt = invalidNumberMessage(range.name);
             return check;
@@ -293,14 +508,14 @@ class Engine {
     WebOutcome readDef(const std::string& bytes, const std::string& name) {
         return toWeb(readDataBytes(m_workspace, bytes, name));
     }
-    // What the program says about the inputs as they are now (model/input_warnings.h).
-    val inputWarnings() const {
-        val out = val::array();
-        for (const std::string& warning : zan::inputWarnings(m_workspace))
-            out.call<void>("push", warning);
-        return out;
-    }
     WebBytes defBytes() { return toWeb(inputDataFileBytes(m_workspace)); }
+    // The page downloads the bytes at once, so they count as saved, as the desktop's save.
+    WebBytes defBytes() {
+        WebBytes bytes = toWeb(inputDataFileBytes(m_workspace));
+        if (bytes.ok)
+            m_workspace.markInputsSaved();
+        return bytes;
+    }
     WebBytes reportBytes() { return toWeb(reportForSaveOrPrint(m_workspace)); }
     bool hasResults() const {
         return m_workspace.results().fatigueSelected || m_workspace.results().erosionSelected;
@@ -397,8 +612,88 @@ class Engine {
         return out;
     }
 
+    // ---- Project information: ids "info-project" to "info-notes", in file order.
+    std::string projectTitle() const { return kProjectInformationTitle; }
+    val projectFields() const {
+        val list = val::array();
+        for (const ProjectField& field : kProjectFields) {
+            val item = val::object();
+            item.set("id", projectFieldId(field));
+            item.set("caption", std::string(field.caption));
+            item.set("text", m_workspace.project().*field.text);
+            list.call<void>("push", item);
+        }
+        return list;
+    }
+    // Returns the text as kept (one line), or nothing for an unknown id.
+    std::string setProjectText(const std::string& id, const std::string& text) {
+        const ProjectField* field = projectField(id);
+        if (!field)
+            return {};
+        ProjectInfo project = m_workspace.project();
+        project.*field->text = projectLine(text);
+        m_workspace.setProject(project);
+        return project.*field->text;
+    }
+
+    // ---- The memo: the page shows and prints what the core says.
+    // The verdict of the last run, under the commands and on the memo's first page.
+    std::string verdict() { return designVerdict(documents()); }
+    val warnings() const { return textList(inputWarnings(m_workspace)); }
+    // The first page's texts but the verdict and the warnings; `date` as "yyyy-MM-dd".
+    val memoPage(const std::string& date) { return memoValue(memoFirstPage(documents(), date)); }
+    // What frames every page and every message box.
+    val names() const {
+        val out = val::object();
+        out.set("program", programLine());
+        out.set("shortName", std::string(kApplicationShortName));
+        out.set("unsavedInputs", std::string(kUnsavedInputs));
+        out.set("pageOfPages", std::string(kPageOfPages));
+        out.set("onlyFirstFileRead", std::string(kOnlyFirstFileRead));
+        return out;
+    }
+    val reportPieces(const std::string& report) const { return piecesOf(report); }
+    // The calculation details in the memo's units, five significant digits and "Unlimited",
+    // as a fatigue and an erosion table.
+    val readableDetails() const {
+        const UnitSystem units = m_workspace.unitSystem();
+        const DetailsTable details =
+            readableDetailsTable(calculationDetails(m_workspace.results()), units);
+        val out = val::object();
+        out.set("modelUnits", details.modelUnits);
+        out.set("fatigue", detailsPart(details, units, kFirstFatigueColumn, kFirstErosionColumn));
+        out.set("erosion", detailsPart(details, units, kFirstErosionColumn, kDetailsColumnCount));
+        return out;
+    }
+
+    // ---- Files as the desktop reads them.
+    // The refusal of a file by its size alone, before it is read; status 0 and no message
+    // when it may be read.
+    WebOutcome refusalBySize(double size, const std::string& name) const {
+        const auto refusal = zan::refusalBySize(static_cast<std::uintmax_t>(size), name);
+        return refusal ? toWeb(*refusal) : WebOutcome{};
+    }
+    WebOutcome unreadableFile(const std::string& name, const std::string& reason) const {
+        return toWeb(unreadableDataFile(name, reason));
+    }
+
+    // ---- Kept in the browser's storage.
+    val state() const { return workspaceState(m_workspace); }
+    // Throws, changing nothing, when `state` is not what state() gave.
+    void restore(const val& state) { m_workspace = restoredWorkspace(state); }
+    void reset() { m_workspace = Workspace(); }
+    // The inputs differ from those last read from or saved to a .DEF file.
+    bool unsaved() const { return m_workspace.inputsChangedSinceSaved(); }
+
   private:
+    // The run every document is written from (commands.h: documentRun).
+    const Run& documents() {
+        m_documents = *documentRun(m_workspace);
+        return *m_documents;
+    }
+
     Workspace m_workspace;
+    std::shared_ptr<const Run> m_documents;
 };
 
 }  // namespace
@@ -444,7 +739,6 @@ EMSCRIPTEN_BINDINGS(zan_engine) {
         .function("analyse", &Engine::analyse)
         .function("designThickness", &Engine::designThickness)
         .function("readDef", &Engine::readDef)
-        .function("inputWarnings", &Engine::inputWarnings)
         .function("defBytes", &Engine::defBytes)
         .function("reportBytes", &Engine::reportBytes)
         .function("hasResults", &Engine::hasResults)
@@ -453,5 +747,20 @@ EMSCRIPTEN_BINDINGS(zan_engine) {
         .function("rowDamage", &Engine::rowDamage)
         .function("curve", &Engine::curve)
         .function("sensitivity", &Engine::sensitivityRows)
-        .function("alternatives", &Engine::alternatives);
+        .function("alternatives", &Engine::alternatives)
+        .function("projectTitle", &Engine::projectTitle)
+        .function("projectFields", &Engine::projectFields)
+        .function("setProjectText", &Engine::setProjectText)
+        .function("verdict", &Engine::verdict)
+        .function("warnings", &Engine::warnings)
+        .function("memoPage", &Engine::memoPage)
+        .function("names", &Engine::names)
+        .function("reportPieces", &Engine::reportPieces)
+        .function("readableDetails", &Engine::readableDetails)
+        .function("refusalBySize", &Engine::refusalBySize)
+        .function("unreadableFile", &Engine::unreadableFile)
+        .function("state", &Engine::state)
+        .function("restore", &Engine::restore)
+        .function("reset", &Engine::reset)
+        .function("unsaved", &Engine::unsaved);
 }
