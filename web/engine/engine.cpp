@@ -508,7 +508,6 @@ class Engine {
     WebOutcome readDef(const std::string& bytes, const std::string& name) {
         return toWeb(readDataBytes(m_workspace, bytes, name));
     }
-    WebBytes defBytes() { return toWeb(inputDataFileBytes(m_workspace)); }
     // The page downloads the bytes at once, so they count as saved, as the desktop's save.
     WebBytes defBytes() {
         WebBytes bytes = toWeb(inputDataFileBytes(m_workspace));
