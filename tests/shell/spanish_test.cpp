@@ -131,13 +131,16 @@ void SpanishWindows::checkWidget(QWidget* w) {
     } else if (auto* tree = qobject_cast<QTreeWidget*>(w)) {
         // The guide's sections, their subsections opened: none elided.
         tree->expandAll();
+        QApplication::processEvents();  // the scroll bar the open sections need
         for (QTreeWidgetItemIterator it(tree); *it; ++it) {
             const QString text = (*it)->text(0);
             expectSpanish(where, text);
-            expectWhole(
-                where, text,
-                tree->visualItemRect(*it).left() + tree->fontMetrics().horizontalAdvance(text),
-                tree->viewport()->width());
+            // The style keeps a margin either side of an item's text.
+            const int margin = tree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+            expectWhole(where, text,
+                        tree->visualItemRect(*it).left() + 2 * margin + 1 +
+                            tree->fontMetrics().horizontalAdvance(text),
+                        tree->viewport()->width());
         }
     } else if (auto* text = qobject_cast<QTextEdit*>(w); text && w->objectName() == u"Text1") {
         // The About window's credits: every line whole within the box, none wrapped.
