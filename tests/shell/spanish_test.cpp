@@ -163,9 +163,9 @@ void SpanishWindows::checkWindow(QWidget* top) {
 
 TEST_F(SpanishWindows, ShowEveryTextInSpanishAndWhole) {
     window.show();
-    for (const char* item :
-         {"MetricOption", "mnuBothAnalysis", "mnuZANTraffic", "mnuLight", "mnuZANLayer",
-          "mnuProjectInfo", "mnuDamageChart", "mnuHelpGuide", "mnuHelpAbout"}) {
+    for (const char* item : {"MetricOption", "mnuComputeDesignThickness", "mnuBothAnalysis",
+                             "mnuZANTraffic", "mnuLight", "mnuZANLayer", "mnuProjectInfo",
+                             "mnuDamageChart", "mnuHelpGuide", "mnuHelpAbout"}) {
         ASSERT_NE(window.findChild<QAction*>(QLatin1String(item)), nullptr) << item;
         window.findChild<QAction*>(QLatin1String(item))->trigger();
     }
@@ -193,9 +193,25 @@ TEST_F(SpanishWindows, ShowEveryTextInSpanishAndWhole) {
                     statusWidth);
     }
 
+    // The traffic dialog's OK: the range question and the kept value, then a refused "9,5".
+    auto* traffic = window.findChild<QWidget*>(QStringLiteral("frmZanTraffic"));
+    const auto type = [traffic](const char* field, const char* text) {
+        auto* edit = traffic->findChild<QLineEdit*>(QLatin1String(field));
+        edit->selectAll();
+        QTest::keyClicks(edit, QLatin1String(text));
+    };
+    type("Years_V", "99");
+    platform.answers = {Answer::No, Answer::Ok};
+    traffic->findChild<QPushButton*>(QStringLiteral("ok"))->click();
+    window.findChild<QAction*>(QStringLiteral("mnuZANTraffic"))->trigger();
+    type("ADT_V", "9,5");
+    platform.answers = {Answer::Cancel};
+    traffic->findChild<QPushButton*>(QStringLiteral("ok"))->click();
+
     platform.answers = {Answer::Cancel};
     window.close();
-    ASSERT_GE(platform.messages.size(), 3U);  // units, analyse again, save before closing
+    // units, thickness found, analyse again, range, kept, invalid, save
+    ASSERT_GE(platform.messages.size(), 7U);
     for (const Message& m : platform.messages) {
         expectSpanish(QStringLiteral("message"), fromCore(m.text));
         expectSpanish(QStringLiteral("message title"), fromCore(m.title));
