@@ -268,5 +268,29 @@ TEST(SpanishMemo, HasTheEnglishMemosNumbersAndPages) {
     EXPECT_TRUE(spanish.contains(QStringLiteral("página 1 de")));
 }
 
+// What the windows save is exchanged and compared: the report and the input data file are the
+// English bytes in every language.
+std::pair<std::string, std::string> savedFiles(const char* language, const char* file,
+                                               bool design) {
+    useLanguage(language);
+    Workspace workspace;
+    EXPECT_TRUE(readDataFile(workspace, std::string(ZAN_EXAMPLES_DIR "/") + file).ok());
+    const CommandOutcome run =
+        design ? computeDesignThickness(workspace) : performAnalysis(workspace, AnalysisKind::Both);
+    const auto inputs = inputDataFileBytes(workspace);
+    std::pair<std::string, std::string> saved{run.report.value_or(""), inputs ? *inputs : ""};
+    useLanguage("en");
+    return saved;
+}
+
+TEST(SpanishFiles, AreTheEnglishBytes) {
+    for (const char* file : {"heavy.DEF", "very-heavy.DEF", "initial-metric.DEF"})
+        for (const bool design : {false, true}) {
+            const auto english = savedFiles("en", file, design);
+            EXPECT_FALSE(english.first.empty()) << file;
+            EXPECT_EQ(savedFiles("es", file, design), english) << file << " " << design;
+        }
+}
+
 }  // namespace
 }  // namespace zan::test
