@@ -73,6 +73,23 @@ QSet<QString> englishWords() {
     return english.subtract(spanish);
 }
 
+// A translation keeps the %1 to %9 of its source and adds none: a number or a name dropped,
+// or one taken for another, would make a wrong message.
+TEST(SpanishCatalogue, KeepsTheArgumentsOfEachSource) {
+    static const QRegularExpression argument(QStringLiteral("%[1-9]"));
+    const auto arguments = [](const QString& text) {
+        QStringList found;
+        for (const auto& match : argument.globalMatch(text))
+            found << match.captured();
+        found.sort();
+        found.removeDuplicates();
+        return found;
+    };
+    for (const auto& [context, source, translation] : catalogue())
+        EXPECT_EQ(arguments(translation), arguments(source))
+            << qPrintable(context) << ": " << qPrintable(source);
+}
+
 // The language in force for one test, English again after it.
 struct Spanish {
     Spanish() { useLanguage("es"); }
