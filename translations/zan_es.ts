@@ -2,6 +2,472 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>Details</name>
+    <message>
+        <source>concrete shoulder</source>
+        <translation>bermas de concreto</translation>
+    </message>
+    <message>
+        <source>no concrete shoulder</source>
+        <translation>sin bermas de concreto</translation>
+    </message>
+    <message>
+        <source>doweled joints</source>
+        <translation>juntas con pasadores</translation>
+    </message>
+    <message>
+        <source>aggregate-interlock joints</source>
+        <translation>juntas por trabazón de agregados</translation>
+    </message>
+    <message>
+        <source>Unlimited</source>
+        <translation>Ilimitadas</translation>
+    </message>
+    <message>
+        <source>single</source>
+        <translation>sencillo</translation>
+    </message>
+    <message>
+        <source>tandem</source>
+        <translation>tándem</translation>
+    </message>
+    <message>
+        <source>Model units, fatigue part: %1. Erosion part: %2</source>
+        <translation>Unidades del modelo, parte de fatiga: %1. Parte de erosión: %2</translation>
+    </message>
+    <message>
+        <source>Model units: %1</source>
+        <translation>Unidades del modelo: %1</translation>
+    </message>
+    <message>
+        <source>design load (kN)</source>
+        <translation>carga de diseño (kN)</translation>
+    </message>
+    <message>
+        <source>radius of relative stiffness (cm)</source>
+        <translation>radio de rigidez relativa (cm)</translation>
+    </message>
+    <message>
+        <source>equivalent stress Se (kPa)</source>
+        <translation>esfuerzo equivalente Se (kPa)</translation>
+    </message>
+    <message>
+        <source>deflection w (mm)</source>
+        <translation>deflexión w (mm)</translation>
+    </message>
+    <message>
+        <source>axle</source>
+        <translation>eje</translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation>fila</translation>
+    </message>
+    <message>
+        <source>design load (kips)</source>
+        <translation>carga de diseño (kips)</translation>
+    </message>
+    <message>
+        <source>expected repetitions</source>
+        <translation>repeticiones esperadas</translation>
+    </message>
+    <message>
+        <source>radius of relative stiffness (in)</source>
+        <translation>radio de rigidez relativa (in)</translation>
+    </message>
+    <message>
+        <source>load factor f1</source>
+        <translation>factor de carga f1</translation>
+    </message>
+    <message>
+        <source>moment term M</source>
+        <translation>término de momento M</translation>
+    </message>
+    <message>
+        <source>factor f2</source>
+        <translation>factor f2</translation>
+    </message>
+    <message>
+        <source>equivalent stress Se (psi)</source>
+        <translation>esfuerzo equivalente Se (psi)</translation>
+    </message>
+    <message>
+        <source>stress ratio</source>
+        <translation>relación de esfuerzos</translation>
+    </message>
+    <message>
+        <source>allowable fatigue repetitions</source>
+        <translation>repeticiones permisibles por fatiga</translation>
+    </message>
+    <message>
+        <source>fatigue %</source>
+        <translation>daño por fatiga %</translation>
+    </message>
+    <message>
+        <source>deflection w (in)</source>
+        <translation>deflexión w (in)</translation>
+    </message>
+    <message>
+        <source>power P&apos;</source>
+        <translation>potencia P&apos;</translation>
+    </message>
+    <message>
+        <source>factor C1</source>
+        <translation>factor C1</translation>
+    </message>
+    <message>
+        <source>erosion factor</source>
+        <translation>factor de erosión</translation>
+    </message>
+    <message>
+        <source>allowable erosion repetitions</source>
+        <translation>repeticiones permisibles por erosión</translation>
+    </message>
+    <message>
+        <source>erosion %</source>
+        <translation>daño por erosión %</translation>
+    </message>
+</context>
+<context>
+    <name>Inputs</name>
+    <message>
+        <source>per 1000 trucks</source>
+        <translation>por cada 1000 camiones</translation>
+    </message>
+    <message>
+        <source>Trial slab thickness h</source>
+        <translation>Espesor de prueba h de la losa</translation>
+    </message>
+    <message>
+        <source>The trial thickness h</source>
+        <translation>El espesor de prueba h</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pulgadas</translation>
+    </message>
+    <message>
+        <source>centimetres</source>
+        <translation>centímetros</translation>
+    </message>
+    <message>
+        <source>Modulus of subgrade reaction k on top of the subbase</source>
+        <translation>Módulo de reacción de la subrasante k sobre la subbase</translation>
+    </message>
+    <message>
+        <source>The subgrade modulus k</source>
+        <translation>El módulo de reacción de la subrasante k</translation>
+    </message>
+    <message>
+        <source>psi per inch</source>
+        <translation>psi por pulgada</translation>
+    </message>
+    <message>
+        <source>kPa per millimetre</source>
+        <translation>kPa por milímetro</translation>
+    </message>
+    <message>
+        <source>Modulus of rupture Sc of the concrete</source>
+        <translation>Módulo de ruptura Sc del concreto</translation>
+    </message>
+    <message>
+        <source>The modulus of rupture Sc</source>
+        <translation>El módulo de ruptura Sc</translation>
+    </message>
+    <message>
+        <source>Average daily traffic ADT</source>
+        <translation>Tránsito promedio diario ADT</translation>
+    </message>
+    <message>
+        <source>The average daily traffic ADT</source>
+        <translation>El tránsito promedio diario ADT</translation>
+    </message>
+    <message>
+        <source>vehicles per day in both directions</source>
+        <translation>vehículos por día en ambos sentidos</translation>
+    </message>
+    <message>
+        <source>Proportion of trucks TD</source>
+        <translation>Porcentaje de camiones TD</translation>
+    </message>
+    <message>
+        <source>The proportion of trucks TD</source>
+        <translation>El porcentaje de camiones TD</translation>
+    </message>
+    <message>
+        <source>percent of ADT</source>
+        <translation>por ciento del ADT</translation>
+    </message>
+    <message>
+        <source>Direction distribution DD</source>
+        <translation>Distribución por sentido DD</translation>
+    </message>
+    <message>
+        <source>The direction distribution DD</source>
+        <translation>La distribución por sentido DD</translation>
+    </message>
+    <message>
+        <source>percent of the trucks in the design direction</source>
+        <translation>por ciento de los camiones en el sentido de diseño</translation>
+    </message>
+    <message>
+        <source>Lane distribution LD</source>
+        <translation>Distribución por carril LD</translation>
+    </message>
+    <message>
+        <source>The lane distribution LD</source>
+        <translation>La distribución por carril LD</translation>
+    </message>
+    <message>
+        <source>percent of the design direction&apos;s trucks in the design lane</source>
+        <translation>por ciento de los camiones del sentido de diseño en el carril de diseño</translation>
+    </message>
+    <message>
+        <source>Annual growth rate i of the traffic</source>
+        <translation>Tasa de crecimiento anual i del tránsito</translation>
+    </message>
+    <message>
+        <source>The annual growth rate i</source>
+        <translation>La tasa de crecimiento anual i</translation>
+    </message>
+    <message>
+        <source>Growth rate</source>
+        <translation>Tasa de crecimiento</translation>
+    </message>
+    <message>
+        <source>percent per year</source>
+        <translation>por ciento por año</translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation>Años</translation>
+    </message>
+    <message>
+        <source>Design period</source>
+        <translation>Periodo de diseño</translation>
+    </message>
+    <message>
+        <source>The design period</source>
+        <translation>El periodo de diseño</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>años</translation>
+    </message>
+    <message>
+        <source>Load safety factor LSF</source>
+        <translation>Factor de seguridad de carga LSF</translation>
+    </message>
+    <message>
+        <source>The load safety factor LSF</source>
+        <translation>El factor de seguridad de carga LSF</translation>
+    </message>
+    <message>
+        <source>a multiplier on every axle load</source>
+        <translation>un multiplicador de cada carga por eje</translation>
+    </message>
+    <message>
+        <source>Single Axle Load</source>
+        <translation>Carga por eje sencillo</translation>
+    </message>
+    <message>
+        <source>Load of one single axle of this row, before the load safety factor</source>
+        <translation>Carga de un eje sencillo de esta fila, antes del factor de seguridad de carga</translation>
+    </message>
+    <message>
+        <source>The single axle load</source>
+        <translation>La carga por eje sencillo</translation>
+    </message>
+    <message>
+        <source>kips</source>
+        <translation>kips</translation>
+    </message>
+    <message>
+        <source>kilonewtons</source>
+        <translation>kilonewtons</translation>
+    </message>
+    <message>
+        <source>Single Axle</source>
+        <translation>Eje sencillo</translation>
+    </message>
+    <message>
+        <source>Number of single axles of this row&apos;s load</source>
+        <translation>Número de ejes sencillos con la carga de esta fila</translation>
+    </message>
+    <message>
+        <source>The number of single axles per 1000 trucks</source>
+        <translation>El número de ejes sencillos por cada 1000 camiones</translation>
+    </message>
+    <message>
+        <source>Single Axles per 1000 Trucks</source>
+        <translation>Ejes sencillos por cada 1000 camiones</translation>
+    </message>
+    <message>
+        <source>Tandem Axle</source>
+        <translation>Eje tándem</translation>
+    </message>
+    <message>
+        <source>Load of one tandem axle of this row, before the load safety factor</source>
+        <translation>Carga de un eje tándem de esta fila, antes del factor de seguridad de carga</translation>
+    </message>
+    <message>
+        <source>The tandem axle load</source>
+        <translation>La carga por eje tándem</translation>
+    </message>
+    <message>
+        <source>Tandem Axle Load</source>
+        <translation>Carga por eje tándem</translation>
+    </message>
+    <message>
+        <source>Number of tandem axles of this row&apos;s load</source>
+        <translation>Número de ejes tándem con la carga de esta fila</translation>
+    </message>
+    <message>
+        <source>The number of tandem axles per 1000 trucks</source>
+        <translation>El número de ejes tándem por cada 1000 camiones</translation>
+    </message>
+    <message>
+        <source>Tandem Axles per 1000 Trucks</source>
+        <translation>Ejes tándem por cada 1000 camiones</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>%1, %2. Typical range %3.</source>
+        <translation>%1, %2. Intervalo típico de %3.</translation>
+    </message>
+    <message>
+        <source>%1 is an invalid number; please try again!</source>
+        <translation>%1 no es un número válido: escriba un número con punto decimal (9.5, no 9,5) y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 is not within the typical data range( %2,  %3). Accept the suggested minimum value?</source>
+        <translation>%1 no está dentro del intervalo típico de datos (%2, %3). ¿Aceptar el valor mínimo sugerido?</translation>
+    </message>
+    <message>
+        <source>%1 is not within the typical data range( %2,  %3). Accept the suggested maximum value?</source>
+        <translation>%1 no está dentro del intervalo típico de datos (%2, %3). ¿Aceptar el valor máximo sugerido?</translation>
+    </message>
+    <message>
+        <source>Keep the %1 input value anyway!</source>
+        <translation>¡Se conserva de todos modos el valor de %1!</translation>
+    </message>
+    <message>
+        <source>%1, row %2 (%3)</source>
+        <translation>%1, fila %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1, row %2</source>
+        <translation>%1, fila %2</translation>
+    </message>
+    <message>
+        <source>%1 in row %2</source>
+        <translation>%1 en la fila %2</translation>
+    </message>
+    <message>
+        <source>Input Data Check</source>
+        <translation>Verificación de datos</translation>
+    </message>
+    <message>
+        <source>Trial Thickness, h (cm)</source>
+        <translation>Espesor de prueba, h (cm)</translation>
+    </message>
+    <message>
+        <source>Trial Thickness, h (in)</source>
+        <translation>Espesor de prueba, h (in)</translation>
+    </message>
+    <message>
+        <source>Subgrade Modulus, K (kPa/mm)</source>
+        <translation>Módulo de reacción de la subrasante, K (kPa/mm)</translation>
+    </message>
+    <message>
+        <source>Subgrade Modulus, k (kPa/mm)</source>
+        <translation>Módulo de reacción de la subrasante, k (kPa/mm)</translation>
+    </message>
+    <message>
+        <source>Subgrade Modulus, K (psi/in)</source>
+        <translation>Módulo de reacción de la subrasante, K (psi/in)</translation>
+    </message>
+    <message>
+        <source>Subgrade Modulus, k (psi/in)</source>
+        <translation>Módulo de reacción de la subrasante, k (psi/in)</translation>
+    </message>
+    <message>
+        <source>Modulus of Rupture, Sc (kPa)</source>
+        <translation>Módulo de ruptura, Sc (kPa)</translation>
+    </message>
+    <message>
+        <source>Modulus of Rupture, Sc (psi)</source>
+        <translation>Módulo de ruptura, Sc (psi)</translation>
+    </message>
+    <message>
+        <source>Axle Load (kN)</source>
+        <translation>Carga por eje (kN)</translation>
+    </message>
+    <message>
+        <source>Axle Load (kips)</source>
+        <translation>Carga por eje (kips)</translation>
+    </message>
+    <message>
+        <source>Concrete Shoulder</source>
+        <translation>Bermas de concreto</translation>
+    </message>
+    <message>
+        <source>Doweled Joints</source>
+        <translation>Juntas con pasadores</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Average Daily Traffic, ADT</source>
+        <translation>Tránsito promedio diario, ADT</translation>
+    </message>
+    <message>
+        <source>Proportion of Trucks,%</source>
+        <translation>Porcentaje de camiones, %</translation>
+    </message>
+    <message>
+        <source>Annual Growth Rate, %</source>
+        <translation>Tasa de crecimiento anual, %</translation>
+    </message>
+    <message>
+        <source>Direction Distribution,%</source>
+        <translation>Distribución por sentido, %</translation>
+    </message>
+    <message>
+        <source>Lane Distribution,%</source>
+        <translation>Distribución por carril, %</translation>
+    </message>
+    <message>
+        <source>Design Period, Years</source>
+        <translation>Periodo de diseño, años</translation>
+    </message>
+    <message>
+        <source>Load Safety Factor, LSF</source>
+        <translation>Factor de seguridad de carga, LSF</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Sencillo</translation>
+    </message>
+    <message>
+        <source>Tandem</source>
+        <translation>Tándem</translation>
+    </message>
+    <message>
+        <source>Axle/1000</source>
+        <translation>Ejes/1000</translation>
+    </message>
+</context>
+<context>
     <name>Memo</name>
     <message>
         <source>Unit system</source>
@@ -97,6 +563,235 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>ZAN Thickness Design: Fatigue Analysis</source>
+        <translation>ZAN Thickness Design: análisis por fatiga</translation>
+    </message>
+    <message>
+        <source>ZAN Thickness Design: Erosion Analysis</source>
+        <translation>ZAN Thickness Design: análisis por erosión</translation>
+    </message>
+    <message>
+        <source>Recommended Design Thickness</source>
+        <translation>Espesor de diseño recomendado</translation>
+    </message>
+    <message>
+        <source>The fatigue damage exceeds 100%.</source>
+        <translation>El daño por fatiga supera el 100 %.</translation>
+    </message>
+    <message>
+        <source>The erosion damage exceeds 100%.</source>
+        <translation>El daño por erosión supera el 100 %.</translation>
+    </message>
+    <message>
+        <source>The file %1 %2. Nothing was loaded.</source>
+        <translation>El archivo %1 %2. No se cargó nada.</translation>
+    </message>
+    <message>
+        <source>could not be read: %1</source>
+        <translation>no se pudo leer: %1</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>no hay suficiente memoria</translation>
+    </message>
+    <message>
+        <source>The Recommended Minimum Slab Thickness is :  %1  %2.</source>
+        <translation>El espesor mínimo recomendado de la losa es:  %1  %2.</translation>
+    </message>
+    <message>
+        <source>Incorrect Input File!</source>
+        <translation>¡Archivo de datos de entrada incorrecto!</translation>
+    </message>
+    <message>
+        <source>ends before the tenth axle-load row</source>
+        <translation>termina antes de la décima fila de cargas por eje</translation>
+    </message>
+    <message>
+        <source>%1  Loaded!</source>
+        <translation>%1  ¡Cargado!</translation>
+    </message>
+    <message>
+        <source>a line end</source>
+        <translation>un salto de línea</translation>
+    </message>
+    <message>
+        <source>a double quote</source>
+        <translation>comillas dobles</translation>
+    </message>
+    <message>
+        <source>Pavement Data</source>
+        <translation>Datos del pavimento</translation>
+    </message>
+    <message>
+        <source>Traffic Data</source>
+        <translation>Datos del tránsito</translation>
+    </message>
+    <message>
+        <source>Axle-Load Categories, row %1</source>
+        <translation>Categorías de carga por eje, fila %1</translation>
+    </message>
+    <message>
+        <source>The input data were not saved: a text in %1 holds %2, which an input data file cannot keep. Change it and save again.</source>
+        <translation>Los datos de entrada no se guardaron: un texto de %1 contiene %2, que un archivo de datos de entrada no puede conservar. Cámbielo y vuelva a guardar.</translation>
+    </message>
+    <message>
+        <source>the input data file would be %1 bytes, more than the %2 an input data file may have</source>
+        <translation>el archivo de datos de entrada tendría %1 bytes, más de los %2 que puede tener un archivo de datos de entrada</translation>
+    </message>
+    <message>
+        <source>The project information is too long: %1. Shorten it and press OK again.</source>
+        <translation>La información del proyecto es demasiado larga: %1. Acórtela y pulse Aceptar de nuevo.</translation>
+    </message>
+    <message>
+        <source>The input data were not saved: %1. Shorten the project information and save again.</source>
+        <translation>Los datos de entrada no se guardaron: %1. Acorte la información del proyecto y vuelva a guardar.</translation>
+    </message>
+    <message>
+        <source>Only the first file was read:<byte value="xd"/>
+%1<byte value="xd"/>
+These files were ignored:<byte value="xd"/>
+%2</source>
+        <translation>Solo se leyó el primer archivo:<byte value="xd"/>
+%1<byte value="xd"/>
+Se ignoraron estos archivos:<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>it is a named pipe (FIFO), not a regular file</source>
+        <translation>es una tubería con nombre (FIFO), no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <translation>es un dispositivo, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <translation>es un socket, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB, far more than an input data file holds</source>
+        <translation>es mayor que %1 MiB, mucho más de lo que contiene un archivo de datos de entrada</translation>
+    </message>
+    <message>
+        <source>it is write-protected</source>
+        <translation>está protegido contra escritura</translation>
+    </message>
+    <message>
+        <source>no program reads from this named pipe</source>
+        <translation>ningún programa lee de esta tubería con nombre</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>no se puede abrir</translation>
+    </message>
+    <message>
+        <source>a read failed</source>
+        <translation>falló una lectura</translation>
+    </message>
+    <message>
+        <source>no temporary file could be created</source>
+        <translation>no se pudo crear un archivo temporal</translation>
+    </message>
+    <message>
+        <source>a write failed</source>
+        <translation>falló una escritura</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2. The previous file, if any, was left unchanged.</source>
+        <translation>No se pudo escribir el archivo %1: %2. El archivo anterior, si lo había, quedó sin cambios.</translation>
+    </message>
+    <message>
+        <source>The modulus of rupture Sc is zero, so the stress ratios of the fatigue table cannot be computed. Enter a modulus of rupture greater than zero.</source>
+        <translation>El módulo de ruptura Sc es cero, así que no se pueden calcular las relaciones de esfuerzos de la tabla de fatiga. Introduzca un módulo de ruptura mayor que cero.</translation>
+    </message>
+    <message>
+        <source>The modulus of rupture Sc is too small for the stress ratios of the fatigue table to be computed. Enter the modulus of rupture of the concrete.</source>
+        <translation>El módulo de ruptura Sc es demasiado pequeño para calcular las relaciones de esfuerzos de la tabla de fatiga. Introduzca el módulo de ruptura del concreto.</translation>
+    </message>
+    <message>
+        <source>The analysis results hold a value that is not a finite number, so the report cannot show them. Run the analysis again.</source>
+        <translation>Los resultados del análisis contienen un valor que no es un número finito, así que el informe no puede mostrarlos. Repita el análisis.</translation>
+    </message>
+    <message>
+        <source>The projected truck traffic</source>
+        <translation>El tránsito de camiones proyectado</translation>
+    </message>
+    <message>
+        <source>%1 is -100 % or less; the traffic cannot fall by all of itself or more each year. Nothing was analysed.</source>
+        <translation>%1 es de -100 % o menos; el tránsito no puede disminuir cada año en todo su valor o más. No se analizó nada.</translation>
+    </message>
+    <message>
+        <source>%1 is zero or negative after the load safety factor. Every axle load must be greater than zero. Nothing was analysed.</source>
+        <translation>%1 tiene un valor cero o negativo después del factor de seguridad de carga. Toda carga por eje debe ser mayor que cero. No se analizó nada.</translation>
+    </message>
+    <message>
+        <source>%1 is zero or negative; it must be greater than zero. Nothing was analysed.</source>
+        <translation>%1 tiene un valor cero o negativo; debe ser mayor que cero. No se analizó nada.</translation>
+    </message>
+    <message>
+        <source>%1 is negative; it must be zero or more. Nothing was analysed.</source>
+        <translation>%1 tiene un valor negativo; debe ser cero o más. No se analizó nada.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to compute with; check ADT, TD, DD, LD, the growth rate and the design period. Nothing was analysed.</source>
+        <translation>%1 tiene un valor demasiado grande para calcular con él; revise ADT, TD, DD, LD, la tasa de crecimiento y el periodo de diseño. No se analizó nada.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to compute with. Nothing was analysed.</source>
+        <translation>%1 tiene un valor demasiado grande para calcular con él. No se analizó nada.</translation>
+    </message>
+    <message>
+        <source>%1 gives no finite result; the trial thickness, the subgrade modulus or the load is outside what the models can take. Nothing was analysed.</source>
+        <translation>%1 no da un resultado finito; el espesor de prueba, el módulo de reacción de la subrasante o la carga está fuera de lo que los modelos admiten. No se analizó nada.</translation>
+    </message>
+    <message>
+        <source>%1 allows no repetitions at all: the slab is far too thin, or the modulus of rupture far too low, for this load. Nothing was analysed.</source>
+        <translation>%1 no admite ninguna repetición: la losa es demasiado delgada, o el módulo de ruptura demasiado bajo, para esta carga. No se analizó nada.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be analysed.</source>
+        <translation>%1 no se puede analizar.</translation>
+    </message>
+    <message>
+        <source>The search starts from the trial thickness rounded down to a whole number, and a trial thickness below 1 %1 rounds down to 0. Enter a trial thickness of 1 %1 or more. The trial thickness was left unchanged.</source>
+        <translation>La búsqueda empieza en el espesor de prueba redondeado hacia abajo a un número entero, y un espesor de prueba menor que 1 %1 se redondea a 0. Introduzca un espesor de prueba de 1 %1 o más. El espesor de prueba no se cambió.</translation>
+    </message>
+    <message>
+        <source>No slab thickness up to %1 %2 keeps both the fatigue and the erosion damage below 100%. The trial thickness was left unchanged.</source>
+        <translation>Ningún espesor de la losa hasta %1 %2 mantiene el daño por fatiga y el daño por erosión por debajo del 100 %. El espesor de prueba no se cambió.</translation>
+    </message>
+    <message>
+        <source>The first line of %1 is neither ****ENG**** nor ****SI****: its inputs were read in %2 units, the unit system in force. Check them before analysing.</source>
+        <translation>La primera línea de %1 no es ****ENG**** ni ****SI****: sus datos se leyeron en unidades %2, el sistema de unidades vigente. Revíselos antes de analizar.</translation>
+    </message>
+    <message>
+        <source>Metric</source>
+        <translation>métricas</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>inglesas</translation>
+    </message>
+    <message>
+        <source>The analysis of the %1 axle load in row %2</source>
+        <translation>El análisis de la carga por eje %1 de la fila %2</translation>
+    </message>
+    <message>
+        <source>single</source>
+        <translation>sencillo</translation>
+    </message>
+    <message>
+        <source>tandem</source>
+        <translation>tándem</translation>
+    </message>
+</context>
+<context>
     <name>Project</name>
     <message>
         <source>Project Information</source>
@@ -175,6 +870,88 @@
     <message>
         <source>Standard</source>
         <translation>estándar</translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message>
+        <source>fatigue and erosion govern alike</source>
+        <translation>la fatiga y la erosión controlan por igual</translation>
+    </message>
+    <message>
+        <source>fatigue governs</source>
+        <translation>controla la fatiga</translation>
+    </message>
+    <message>
+        <source>erosion governs</source>
+        <translation>controla la erosión</translation>
+    </message>
+    <message>
+        <source>fatigue %1 and erosion %2 exceed %3: the slab fails in fatigue and erosion</source>
+        <translation>daño por fatiga %1 y daño por erosión %2 superan el %3: la losa falla por fatiga y por erosión</translation>
+    </message>
+    <message>
+        <source>fatigue %1 exceeds %2: the slab fails in fatigue</source>
+        <translation>daño por fatiga %1 supera el %2: la losa falla por fatiga</translation>
+    </message>
+    <message>
+        <source>erosion %1 exceeds %2: the slab fails in erosion</source>
+        <translation>daño por erosión %1 supera el %2: la losa falla por erosión</translation>
+    </message>
+    <message>
+        <source>fatigue %1, erosion %2 (both at most %3); %4</source>
+        <translation>daño por fatiga %1, daño por erosión %2 (ambos como máximo %3); %4</translation>
+    </message>
+    <message>
+        <source>fatigue %1 (at most %2); erosion not analysed</source>
+        <translation>daño por fatiga %1 (como máximo %2); erosión no analizada</translation>
+    </message>
+    <message>
+        <source>erosion %1 (at most %2); fatigue not analysed</source>
+        <translation>daño por erosión %1 (como máximo %2); fatiga no analizada</translation>
+    </message>
+    <message>
+        <source>No analysis has been run: there is no verdict yet.</source>
+        <translation>No se ha realizado ningún análisis: aún no hay veredicto.</translation>
+    </message>
+    <message>
+        <source>Recommended thickness %1: %2</source>
+        <translation>Espesor recomendado %1: %2</translation>
+    </message>
+    <message>
+        <source>Trial thickness %1: %2</source>
+        <translation>Espesor de prueba %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Warnings</name>
+    <message>
+        <source>%1 = %2 is outside the typical range %3</source>
+        <translation>%1 = %2 está fuera del intervalo típico %3</translation>
+    </message>
+    <message>
+        <source>%1 = %2 is read as %3</source>
+        <translation>%1 = %2 se lee como %3</translation>
+    </message>
+    <message>
+        <source>it repeats the marker</source>
+        <translation>repite el marcador</translation>
+    </message>
+    <message>
+        <source>only the first %1 line is read</source>
+        <translation>solo se lee la primera línea %1</translation>
+    </message>
+    <message>
+        <source>it is not %1</source>
+        <translation>no es %1</translation>
+    </message>
+    <message>
+        <source>Project information: %1 is kept unread: %2</source>
+        <translation>Información del proyecto: %1 se conserva sin leer: %2</translation>
+    </message>
+    <message>
+        <source>Project information: %1 lines are kept unread (repeated keys or markers, or text that is not %2), the first %3</source>
+        <translation>Información del proyecto: %1 líneas se conservan sin leer (claves o marcadores repetidos, o texto que no es %2), la primera %3</translation>
     </message>
 </context>
 <context>

@@ -120,16 +120,27 @@ void printMessage(const zan::Message& message) {
     print(stderr, text);
 }
 
-// Reads the file into a fresh workspace as File > Read Data From File does, runs the analysis
-// (or the thickness search) and writes the memo the window would export from that state, as
-// File > Export PDF writes it. The statuses are zan-report's: 5 when the report cannot be
-// written from the inputs, 7 only when the PDF could not be made or written.
-int exportMemo(const QString& out, const QString& input, bool design) {
-    const QString path = QFileInfo(input).absoluteFilePath();
-    const QString shownPath = QDir::toNativeSeparators(path);
-    zan::Workspace workspace;
-    const zan::CommandOutcome read =
-        zan::readDataFile(workspace, zan::toCorePath(path), zan::toCore(shownPath));
+// Standard error is read and compared as zan-report's is: its texts are English whatever the
+// language of the memo, which is made with the language chosen put back.
+class EnglishMessages {
+  public:
+    EnglishMessages() { zan::catalogue::setLanguage(zan::catalogue::kSourceLanguage); }
+    ~EnglishMessages() { zan::catalogue::setLanguage(m_chosen); }
+    EnglishMessages(const EnglishMessages&) = delete;
+    EnglishMessages& operator=(const EnglishMessages&) = delete;
+
+  private:
+    std::string m_chosen{zan::catalogue::language()};
+};
+
+// Reads the file into a fresh workspace as File > Read Data From File does and runs the
+// analysis (or the thickness search), saying on standard error what the window would say.
+// The statuses are zan-report's: 5 when the report cannot be written from the inputs.
+int analyseForMemo(zan::Workspace& workspace, const QString& input, const QString& shownPath,
+                   bool design) {
+    const EnglishMessages english;
+    const zan::CommandOutcome read = zan::readDataFile(
+        workspace, zan::toCorePath(QFileInfo(input).absoluteFilePath()), zan::toCore(shownPath));
     if (!read.ok()) {
         if (read.message)
             printMessage(*read.message);
@@ -149,12 +160,30 @@ int exportMemo(const QString& out, const QString& input, bool design) {
         printMessage(zan::Message{report.error(), ""});
         return static_cast<int>(zan::CommandStatus::Refused);
     }
-    const auto exported =
-        zan::exportPdfReport(workspace, out,
-                             zan::PdfReportOptions{shownPath, QDateTime::currentDateTime(),
-                                                   zan::pageSizeFor(QLocale::system())});
-    if (!exported) {
-        print(stderr, QStringLiteral("zan-design: %1\n").arg(exported.error()));
+    return 0;
+}
+
+// Writes the memo the window would export after that run, as File > Export PDF writes it,
+// in the language chosen; 7 only when the PDF could not be made or written.
+int exportMemo(const QString& out, const QString& input, bool design) {
+    const QString shownPath = QDir::toNativeSeparators(QFileInfo(input).absoluteFilePath());
+    zan::Workspace workspace;
+    if (const int status = analyseForMemo(workspace, input, shownPath, design); status != 0)
+        return status;
+    const auto pdf = zan::buildPdfReport(
+        workspace, zan::PdfReportOptions{shownPath, QDateTime::currentDateTime(),
+                                         zan::pageSizeFor(QLocale::system())});
+    const EnglishMessages english;
+    if (!pdf) {
+        print(stderr, QStringLiteral("zan-design: %1\n").arg(pdf.error()));
+        return kExitOutputNotWritten;
+    }
+    const auto written = zan::writeFileSafely(
+        zan::toCorePath(out),
+        std::string_view(pdf->constData(), static_cast<std::size_t>(pdf->size())),
+        zan::toCore(QDir::toNativeSeparators(out)));
+    if (!written) {
+        print(stderr, QStringLiteral("zan-design: %1\n").arg(zan::fromCore(written.error())));
         return kExitOutputNotWritten;
     }
     return 0;

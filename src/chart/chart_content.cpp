@@ -87,10 +87,11 @@ TextTable sensitivityTable(const Sensitivity& s) {
 
 TextTable alternativesTable(const DesignAlternatives& a) {
     const auto yesNo = [](bool yes) {
-        return TableCell{fromCore(yes ? caption::kYes : caption::kNo), true};
+        return TableCell{fromCore(caption::shown(yes ? caption::kYes : caption::kNo)), true};
     };
     TextTable table;
-    table.headings = {fromCore(caption::kShoulderFrame), fromCore(caption::kDowelFrame),
+    table.headings = {fromCore(caption::shown(caption::kShoulderFrame)),
+                      fromCore(caption::shown(caption::kDowelFrame)),
                       tr("Recommended thickness (%1)").arg(plot::unitOf(a.units)), tr("Design")};
     for (const DesignAlternative& alternative : a.alternatives) {
         TableRow row;

@@ -402,7 +402,8 @@ void addAlternatives(std::vector<PdfBlock>& blocks, const Page& page,
 // place of the charts, as the window shows it, and the alternatives.
 void addCharts(std::vector<PdfBlock>& blocks, const Page& page, const Run& run, Plots& plots) {
     const RunContent& content = run.content();
-    const QString title = tr(damageChartWindowNames::kTitle);
+    const QString title =
+        QCoreApplication::translate("zan::DamageChartWindow", damageChartWindowNames::kTitle);
     blocks.push_back(heading(page, title, true, kHeadingPoints));
     if (const QString refusal = chartRefusal(run); !refusal.isEmpty()) {
         blocks.push_back(textBlock(page, refusal, sansFont(kBodyPoints), 0.0));

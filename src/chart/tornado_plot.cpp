@@ -34,6 +34,14 @@ void TornadoPlot::setSensitivity(const Sensitivity& sensitivity) {
     update();
 }
 
+double TornadoPlot::labelColumn(const QFontMetricsF& metrics) const {
+    // The inputs' names run longer in some languages than in English: none is cut.
+    double widest = 0.0;
+    for (const Bar& b : m_bars)
+        widest = std::max(widest, metrics.horizontalAdvance(b.name));
+    return std::max(150.0, widest + 18.0);
+}
+
 QString TornadoPlot::thicknessAxisTitle() const {
     return tr("Recommended thickness (%1)").arg(unitOf(m_units));
 }
@@ -62,7 +70,7 @@ TornadoPlot::Scale TornadoPlot::scale(const QRectF& area) const {
 void TornadoPlot::paintChart(QPainter& painter, const QRectF& bounds) const {
     drawLegend(painter, bounds.adjusted(0, 20, 0, 0),
                {{chart::kLower, tr("input -20 %")}, {chart::kUpper, tr("input +20 %")}});
-    const QRectF area = bounds.adjusted(150, 64, -30, -44);
+    const QRectF area = bounds.adjusted(labelColumn(QFontMetricsF(painter.font())), 64, -30, -44);
     if (!m_base || m_bars.empty()) {
         drawNote(painter, area, tr("No recommended thickness to compare with."));
         return;

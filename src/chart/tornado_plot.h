@@ -2,6 +2,7 @@
 // How far the recommended thickness moves for each input at -20 % and +20 %, widest swing on
 // top.
 
+#include <QFontMetricsF>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -29,6 +30,9 @@ class TornadoPlot : public Plot {
     std::optional<float> base() const { return m_base; }
     QString title() const override;
     QString thicknessAxisTitle() const;
+    // The width left of the bars for the inputs' names, 6 px of margin before them and 12
+    // after.
+    double labelColumn(const QFontMetricsF& metrics) const;
 
     QSize sizeHint() const override { return {520, 260}; }
     QSize minimumSizeHint() const override { return {320, 200}; }

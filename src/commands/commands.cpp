@@ -12,16 +12,34 @@
 #include "model/design_search.h"
 #include "model/input_ranges.h"
 #include "model/numbers.h"
+#include "model/project_fields.h"
 #include "model/run.h"
 
 namespace zan {
 namespace {
 
-constexpr const char* kFatigueTitle = "ZAN Thickness Design: Fatigue Analysis";
-constexpr const char* kErosionTitle = "ZAN Thickness Design: Erosion Analysis";
-constexpr const char* kDesignThicknessTitle = "Recommended Design Thickness";
-constexpr const char* kFatigueExceeds = "The fatigue damage exceeds 100%.";
-constexpr const char* kErosionExceeds = "The erosion damage exceeds 100%.";
+// The messages' texts are the catalogue's (context "Messages"): English in zan-report, which
+// never sets a language, and in the language in force in the windows.
+constexpr const char* kFatigueTitle =
+    ZAN_TRANSLATE_NOOP("Messages", "ZAN Thickness Design: Fatigue Analysis");
+constexpr const char* kErosionTitle =
+    ZAN_TRANSLATE_NOOP("Messages", "ZAN Thickness Design: Erosion Analysis");
+constexpr const char* kDesignThicknessTitle =
+    ZAN_TRANSLATE_NOOP("Messages", "Recommended Design Thickness");
+// The report prints the same sentences as its own: these are the message box's.
+constexpr const char* kFatigueExceeds =
+    ZAN_TRANSLATE_NOOP("Messages", "The fatigue damage exceeds 100%.");
+constexpr const char* kErosionExceeds =
+    ZAN_TRANSLATE_NOOP("Messages", "The erosion damage exceeds 100%.");
+
+std::string shown(const char* text) {
+    return catalogue::translate("Messages", text);
+}
+
+// The report writer's refusal, which is the inputs' and so shown as a message.
+std::string shown(const ReportError& error) {
+    return catalogue::translate("Messages", error.message);
+}
 
 Message okMessage(std::string text, std::string title, Icon icon) {
     return Message{std::move(text), std::move(title), icon, Buttons::Ok};
@@ -60,30 +78,53 @@ std::string damageWarning(AnalysisKind kind, const AnalysisResults& results) {
     const bool erosionExceeds = exceedsDamageLimit(results.totalErosionDamage);
     switch (kind) {
         case AnalysisKind::Fatigue:
-            return fatigueExceeds ? kFatigueExceeds : "";
+            return fatigueExceeds ? shown(kFatigueExceeds) : "";
         case AnalysisKind::Erosion:
-            return erosionExceeds ? kErosionExceeds : "";
+            return erosionExceeds ? shown(kErosionExceeds) : "";
         case AnalysisKind::Both:
             break;
     }
     std::string text;
     if (fatigueExceeds)
-        text += std::string(kFatigueExceeds) + "\r\n";
+        text += shown(kFatigueExceeds) + "\r\n";
     if (erosionExceeds)
-        text += std::string(kErosionExceeds) + "\r\n";
+        text += shown(kErosionExceeds) + "\r\n";
     return text;
 }
 
+// `reason` follows the file's name: "could not be read: ..." or "ends before ...".
 CommandOutcome unreadable(const std::string& path, const std::string& reason) {
-    return refused(CommandStatus::FileUnreadable,
-                   "The file " + path + " " + reason + ". Nothing was loaded.", "");
+    return refused(
+        CommandStatus::FileUnreadable,
+        catalogue::arg(catalogue::translate("Messages", "The file %1 %2. Nothing was loaded."),
+                       {path, reason}),
+        "");
+}
+
+std::string couldNotBeRead(const std::string& reason) {
+    return catalogue::arg(catalogue::translate("Messages", "could not be read: %1"), {reason});
+}
+
+std::string notEnoughMemory() {
+    return couldNotBeRead(catalogue::translate("Messages", "there is not enough memory"));
+}
+
+std::string unitsNotMarked(const std::string& path, UnitSystem inForce) {
+    return catalogue::arg(
+        catalogue::translate(
+            "Messages",
+            "The first line of %1 is neither ****ENG**** nor ****SI****: its inputs "
+            "were read in %2 units, the unit system in force. Check them before "
+            "analysing."),
+        {path, inForce == UnitSystem::Metric ? catalogue::translate("Messages", "Metric")
+                                             : catalogue::translate("Messages", "English")});
 }
 
 }  // namespace
 
 CommandOutcome performAnalysis(Workspace& workspace, AnalysisKind kind) {
     workspace.createInputSections();
-    const std::string title = analysisTitle(kind);
+    const std::string title = shown(analysisTitle(kind));
     AnalysisRequest request;
     request.trialThickness =
         EnteredThickness{static_cast<float>(parseNumber(workspace.pavement().thickness))};
@@ -95,7 +136,7 @@ CommandOutcome performAnalysis(Workspace& workspace, AnalysisKind kind) {
         return refused(CommandStatus::Refused, analysisErrorMessage(run.error()), title);
     auto report = writeReport(workspace, *run);
     if (!report)
-        return refused(CommandStatus::Refused, report.error().message, title);
+        return refused(CommandStatus::Refused, shown(report.error()), title);
 
     workspace.commitResults(*run);
     workspace.commitRun(std::make_shared<const Run>(kind == AnalysisKind::Fatigue ? RunKind::Fatigue
@@ -118,7 +159,8 @@ CommandOutcome computeDesignThickness(Workspace& workspace) {
         const CommandStatus status = found.error().kind == DesignSearchError::Kind::Refused
                                          ? CommandStatus::Refused
                                          : CommandStatus::NoPassingThickness;
-        return refused(status, designSearchErrorMessage(found.error()), kDesignThicknessTitle);
+        return refused(status, designSearchErrorMessage(found.error()),
+                       shown(kDesignThicknessTitle));
     }
 
     PavementInputs& pavement = workspace.ensurePavement();
@@ -127,18 +169,20 @@ CommandOutcome computeDesignThickness(Workspace& workspace) {
     auto report = writeReport(workspace, found->results);
     if (!report) {
         pavement.thickness = previousThickness;
-        return refused(CommandStatus::Refused, report.error().message, kDesignThicknessTitle);
+        return refused(CommandStatus::Refused, shown(report.error()), shown(kDesignThicknessTitle));
     }
     workspace.commitResults(found->results);
     workspace.commitRun(
         std::make_shared<const Run>(RunKind::DesignSearch, workspace, *report, Run::Clock::now()));
 
-    const char* unit = workspace.unitSystem() == UnitSystem::Metric ? "  cm." : "  in.";
+    const char* unit = workspace.unitSystem() == UnitSystem::Metric ? "cm" : "in";
     CommandOutcome outcome;
     outcome.report = std::move(*report);
     outcome.message = okMessage(
-        "The Recommended Minimum Slab Thickness is :  " + formatFixed(found->thickness, 2) + unit,
-        kDesignThicknessTitle, Icon::Information);
+        catalogue::arg(catalogue::translate("Messages",
+                                            "The Recommended Minimum Slab Thickness is :  %1  %2."),
+                       {formatFixed(found->thickness, 2), unit}),
+        shown(kDesignThicknessTitle), Icon::Information);
     return outcome;
 }
 
@@ -162,7 +206,7 @@ std::optional<CommandOutcome> refusalBySize(std::uintmax_t size, const std::stri
 }
 
 CommandOutcome unreadableDataFile(const std::string& displayPath, const std::string& reason) {
-    return unreadable(displayPath, "could not be read: " + reason);
+    return unreadable(displayPath, couldNotBeRead(reason));
 }
 
 CommandOutcome readDataFile(Workspace& workspace, const std::string& path) {
@@ -174,10 +218,10 @@ CommandOutcome readDataFile(Workspace& workspace, const std::string& path,
     try {
         auto bytes = readInputDataFile(path);
         if (!bytes)
-            return unreadable(displayPath, "could not be read: " + bytes.error());
+            return unreadable(displayPath, couldNotBeRead(bytes.error()));
         return readDataBytes(workspace, *bytes, displayPath);
     } catch (const std::bad_alloc&) {
-        return unreadable(displayPath, "could not be read: there is not enough memory");
+        return unreadable(displayPath, notEnoughMemory());
     }
 }
 
@@ -187,21 +231,21 @@ CommandOutcome readDataBytes(Workspace& workspace, std::string_view bytes,
         auto contents = parseDefFile(bytes);
         if (!contents) {
             if (contents.error() == DefReadError::NotInputDataFile)
-                return refused(CommandStatus::NotInputDataFile, "Incorrect Input File!", "");
-            return unreadable(displayPath, "ends before the tenth axle-load row");
+                return refused(CommandStatus::NotInputDataFile,
+                               catalogue::translate("Messages", "Incorrect Input File!"), "");
+            return unreadable(displayPath, catalogue::translate(
+                                               "Messages", "ends before the tenth axle-load row"));
         }
         // Applied to a copy, so that running out of memory halfway changes no input.
         Workspace loaded = workspace;
         applyDefFile(loaded, *contents);
         CommandOutcome outcome;
-        outcome.message = okMessage(displayPath + "  Loaded!", "", Icon::None);
+        outcome.message = okMessage(
+            catalogue::arg(catalogue::translate("Messages", "%1  Loaded!"), {displayPath}), "",
+            Icon::None);
         if (!contents->units)
-            outcome.warnings.push_back(
-                {InputWarningKind::UnitsNotMarked,
-                 "The first line of " + displayPath +
-                     " is neither ****ENG**** nor ****SI****: " + "its inputs were read in " +
-                     (loaded.unitSystem() == UnitSystem::Metric ? "Metric" : "English") +
-                     " units, the unit system in force. Check them before analysing."});
+            outcome.warnings.push_back({InputWarningKind::UnitsNotMarked,
+                                        unitsNotMarked(displayPath, loaded.unitSystem())});
         for (InputWarning& warning : inputWarningList(loaded))
             outcome.warnings.push_back(std::move(warning));
         if (!outcome.warnings.empty())
@@ -210,54 +254,63 @@ CommandOutcome readDataBytes(Workspace& workspace, std::string_view bytes,
         workspace = std::move(loaded);
         return outcome;
     } catch (const std::bad_alloc&) {
-        return unreadable(displayPath, "could not be read: there is not enough memory");
+        return unreadable(displayPath, notEnoughMemory());
     }
 }
 
 namespace {
 
-std::string_view unsavableMark(std::string_view text, bool quoted) {
+// What a text holds that the file cannot keep; empty for nothing.
+const char* unsavableMark(std::string_view text, bool quoted) {
     if (text.find_first_of("\r\n") != std::string_view::npos)
-        return "a line end";
+        return ZAN_TRANSLATE_NOOP("Messages", "a line end");
     if (quoted && text.find('"') != std::string_view::npos)
-        return "a double quote";
-    return {};
+        return ZAN_TRANSLATE_NOOP("Messages", "a double quote");
+    return "";
 }
 
 // Where the messages say a text is: the dialog that holds it.
 std::string sectionOf(const InputRange& entry, std::size_t row) {
     if (entry.pavementText)
-        return "Pavement Data";
+        return catalogue::translate("Messages", "Pavement Data");
     if (entry.trafficText)
-        return "Traffic Data";
-    return "Axle-Load Categories, row " + std::to_string(row + 1);
+        return catalogue::translate("Messages", "Traffic Data");
+    return catalogue::arg(catalogue::translate("Messages", "Axle-Load Categories, row %1"),
+                          {std::to_string(row + 1)});
 }
 
-// The first text the input data file could not give back as it stands, as the message names
-// it; nothing when every text can be saved. The axle-load texts are quoted in the file.
-std::optional<std::string> unsavableText(const Workspace& workspace) {
-    const auto holds = [](const std::string& where, std::string_view mark) {
-        return where + " holds " + std::string(mark);
+// Why the input data are not saved: the first text the file could not give back as it stands;
+// nothing when every text can be saved. The axle-load texts are quoted in the file.
+std::optional<std::string> unsavedMessage(const Workspace& workspace) {
+    const auto holds = [](const std::string& where, const char* mark) {
+        return catalogue::arg(
+            catalogue::translate("Messages",
+                                 "The input data were not saved: a text in %1 holds %2, which an "
+                                 "input data file cannot keep. Change it and save again."),
+            {where, shown(mark)});
     };
     for (bool axles : {false, true})
         for (std::size_t row = 0; row < (axles ? std::size_t{kAxleRows} : 1); ++row)
             for (const InputRange& entry : inputRanges())
                 if (isAxleField(entry.field) == axles)
-                    if (auto mark = unsavableMark(inputText(workspace, entry.field, row), axles);
-                        !mark.empty())
+                    if (const char* mark =
+                            unsavableMark(inputText(workspace, entry.field, row), axles);
+                        *mark)
                         return holds(sectionOf(entry, row), mark);
     const ProjectInfo& q = workspace.project();
     for (const std::string* text :
          {&q.project, &q.location, &q.client, &q.designer, &q.checker, &q.revision, &q.notes})
-        if (auto mark = unsavableMark(*text, false); !mark.empty())
-            return holds("Project Information", mark);
+        if (const char* mark = unsavableMark(*text, false); *mark)
+            return holds(catalogue::translate("Project", kProjectInformationTitle), mark);
     return std::nullopt;
 }
 
 // The file would be refused on reading: the texts that can make it so large are the project's.
 std::string savedSizeReason(std::size_t bytes) {
-    return "the input data file would be " + std::to_string(bytes) + " bytes, more than the " +
-           std::to_string(kMaxInputDataFileBytes) + " an input data file may have";
+    return catalogue::arg(catalogue::translate("Messages",
+                                               "the input data file would be %1 bytes, more than "
+                                               "the %2 an input data file may have"),
+                          {std::to_string(bytes), std::to_string(kMaxInputDataFileBytes)});
 }
 
 }  // namespace
@@ -266,19 +319,24 @@ std::optional<std::string> projectTooLong(const Workspace& workspace) {
     const std::size_t bytes = writeDefFile(workspace).size();
     if (bytes <= kMaxInputDataFileBytes)
         return std::nullopt;
-    return "The project information is too long: " + savedSizeReason(bytes) +
-           ". Shorten it and press OK again.";
+    return catalogue::arg(
+        catalogue::translate("Messages",
+                             "The project information is too long: %1. Shorten it and press OK "
+                             "again."),
+        {savedSizeReason(bytes)});
 }
 
 Expected<std::string, std::string> inputDataFileBytes(Workspace& workspace) {
     workspace.createInputSections();
-    if (auto text = unsavableText(workspace))
-        return failure("The input data were not saved: a text in " + *text +
-                       ", which an input data file cannot keep. Change it and save again.");
+    if (auto message = unsavedMessage(workspace))
+        return failure(std::move(*message));
     std::string bytes = writeDefFile(workspace);
     if (bytes.size() > kMaxInputDataFileBytes)
-        return failure("The input data were not saved: " + savedSizeReason(bytes.size()) +
-                       ". Shorten the project information and save again.");
+        return failure(catalogue::arg(
+            catalogue::translate("Messages",
+                                 "The input data were not saved: %1. Shorten the project "
+                                 "information and save again."),
+            {savedSizeReason(bytes.size())}));
     return bytes;
 }
 
@@ -304,7 +362,7 @@ Expected<std::shared_ptr<const Run>, std::string> documentRun(Workspace& workspa
         return workspace.lastRun();
     auto report = writeReport(workspace);
     if (!report)
-        return failure(report.error().message);
+        return failure(shown(report.error()));
     return Run::ofCurrentInputs(workspace, std::move(*report));
 }
 

@@ -114,8 +114,8 @@ CommandOutcome unreadableDataFile(const std::string& displayPath, const std::str
 
 // Given several files at once, a front end reads the first and says so: %1 is the file read,
 // %2 the others, one a line.
-inline constexpr const char* kOnlyFirstFileRead =
-    "Only the first file was read:\r\n%1\r\nThese files were ignored:\r\n%2";
+inline constexpr const char* kOnlyFirstFileRead = ZAN_TRANSLATE_NOOP(
+    "Messages", "Only the first file was read:\r\n%1\r\nThese files were ignored:\r\n%2");
 
 // File > Save Input Data: the bytes of the .DEF file for the current inputs, or the message
 // saying why they cannot be saved. The file has no escape, so a line end in any text, or a

@@ -3,6 +3,8 @@
 #include <system_error>
 #include <utility>
 
+#include "model/catalogue.h"
+
 namespace zan::file_system::reasons {
 
 std::string isDirectory() {
@@ -10,36 +12,40 @@ std::string isDirectory() {
 }
 
 std::string isPipe() {
-    return "it is a named pipe (FIFO), not a regular file";
+    return catalogue::translate("Messages", "it is a named pipe (FIFO), not a regular file");
 }
 
 std::string isDevice() {
-    return "it is a device, not a regular file";
+    return catalogue::translate("Messages", "it is a device, not a regular file");
 }
 
 std::string isSocket() {
-    return "it is a socket, not a regular file";
+    return catalogue::translate("Messages", "it is a socket, not a regular file");
 }
 
 std::string notRegular() {
-    return "it is not a regular file";
+    return catalogue::translate("Messages", "it is not a regular file");
 }
 
 std::string tooLarge(std::uintmax_t maxBytes) {
-    return "it is larger than " + std::to_string(maxBytes >> 20) +
-           " MiB, far more than an input data file holds";
+    return catalogue::arg(
+        catalogue::translate("Messages",
+                             "it is larger than %1 MiB, far more than an input data "
+                             "file holds"),
+        {std::to_string(maxBytes >> 20)});
 }
 
 std::string writeProtected() {
-    return "it is write-protected";
+    return catalogue::translate("Messages", "it is write-protected");
 }
 
 std::string noPipeReader() {
-    return "no program reads from this named pipe";
+    return catalogue::translate("Messages", "no program reads from this named pipe");
 }
 
 std::string systemError(int error, const char* fallback) {
-    return error != 0 ? std::generic_category().message(error) : std::string(fallback);
+    return error != 0 ? std::generic_category().message(error)
+                      : catalogue::translate("Messages", fallback);
 }
 
 }  // namespace zan::file_system::reasons

@@ -83,7 +83,8 @@ bool isTerminal(StandardStream stream);
 // valid UTF-8, as Latin-1 otherwise.
 bool writeStandardStream(StandardStream stream, std::string_view bytes);
 
-// The reasons both implementations give, worded once.
+// The reasons both implementations give, worded once, in the language in force (English in
+// zan-report, which never sets one).
 namespace reasons {
 std::string isDirectory();
 std::string isPipe();
@@ -93,7 +94,8 @@ std::string notRegular();
 std::string tooLarge(std::uintmax_t maxBytes);
 std::string writeProtected();
 std::string noPipeReader();
-// The system's own wording of an error number (errno), or `fallback` for none.
+// The system's own wording of an error number (errno), or `fallback` (a text marked for the
+// catalogue's "Messages") for none.
 std::string systemError(int error, const char* fallback);
 }  // namespace reasons
 

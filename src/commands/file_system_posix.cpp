@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "commands/file_system.h"
+#include "model/catalogue.h"
 
 namespace zan::file_system {
 namespace {
@@ -162,14 +163,14 @@ Expected<std::string, std::string> readRegularFile(const std::string& path,
     // bytes without end.
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0)
-        return failure(errnoReason("it cannot be opened"));
+        return failure(errnoReason(ZAN_TRANSLATE_NOOP("Messages", "it cannot be opened")));
     if (std::string reason = notRegularReason(status.st_mode); !reason.empty())
         return failure(reason);
     // Non-blocking, and looked at again through the descriptor, in case the name was given
     // to something else in between.
     Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
     if (file.fd < 0 || ::fstat(file.fd, &status) != 0)
-        return failure(errnoReason("it cannot be opened"));
+        return failure(errnoReason(ZAN_TRANSLATE_NOOP("Messages", "it cannot be opened")));
     if (std::string reason = notRegularReason(status.st_mode); !reason.empty())
         return failure(reason);
     if (static_cast<std::uintmax_t>(status.st_size) > maxBytes)
@@ -181,7 +182,7 @@ Expected<std::string, std::string> readRegularFile(const std::string& path,
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            return failure(errnoReason("a read failed"));
+            return failure(errnoReason(ZAN_TRANSLATE_NOOP("Messages", "a read failed")));
         if (got == 0)
             return bytes;
         bytes.append(buffer, static_cast<std::size_t>(got));
@@ -200,7 +201,8 @@ Expected<PendingFile, std::string> PendingFile::open(const std::string& path) {
         file.m_handle = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
         if (file.m_handle < 0)
             return failure(errno == ENXIO ? reasons::noPipeReader()
-                                          : errnoReason("it cannot be opened"));
+                                          : errnoReason(ZAN_TRANSLATE_NOOP("Messages",
+                                                                           "it cannot be opened")));
         const int fd = static_cast<int>(file.m_handle);
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
         return file;
@@ -216,7 +218,8 @@ Expected<PendingFile, std::string> PendingFile::open(const std::string& path) {
                                    file.m_temporary);
     if (!created) {
         file.m_temporary.clear();
-        return failure(reasons::systemError(created.error(), "no temporary file could be created"));
+        return failure(reasons::systemError(
+            created.error(), ZAN_TRANSLATE_NOOP("Messages", "no temporary file could be created")));
     }
     file.m_handle = *created;
     file.m_target = std::move(*target);
@@ -227,7 +230,7 @@ Expected<PendingFile, std::string> PendingFile::open(const std::string& path) {
 Expected<Done, std::string> PendingFile::write(std::string_view bytes) {
     errno = 0;
     if (!writeAll(static_cast<int>(m_handle), bytes))
-        return failure(errnoReason("a write failed"));
+        return failure(errnoReason(ZAN_TRANSLATE_NOOP("Messages", "a write failed")));
     return Done{};
 }
 
@@ -246,7 +249,8 @@ Expected<Done, std::string> PendingFile::commit() {
     if (!flushed || !closed || ::rename(m_temporary.c_str(), m_target.c_str()) != 0) {
         const int error = !flushed ? flushError : errno;
         abandon();
-        return failure(reasons::systemError(error, "a write failed"));
+        return failure(
+            reasons::systemError(error, ZAN_TRANSLATE_NOOP("Messages", "a write failed")));
     }
     m_temporary.clear();
     clearPendingTemporary();

@@ -47,7 +47,7 @@ std::string utf8(std::wstring_view text) {
 // directory"), so that the messages read as they do on Linux; the system's words otherwise.
 std::string windowsReason(DWORD error, const char* fallback) {
     if (error == ERROR_SUCCESS)
-        return fallback;
+        return reasons::systemError(0, fallback);
     return std::system_category().default_error_condition(static_cast<int>(error)).message();
 }
 

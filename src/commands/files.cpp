@@ -8,8 +8,10 @@ namespace zan {
 namespace {
 
 std::string writeFailure(const std::string& path, const std::string& reason) {
-    return "The file " + path + " could not be written: " + reason +
-           ". The previous file, if any, was left unchanged.";
+    return catalogue::arg(catalogue::translate("Messages",
+                                               "The file %1 could not be written: %2. The "
+                                               "previous file, if any, was left unchanged."),
+                          {path, reason});
 }
 
 }  // namespace

@@ -68,7 +68,7 @@ AxleLoadDialog::AxleLoadDialog(Workspace& workspace, Platform& platform, QWidget
 
 QLabel* AxleLoadDialog::makeHeading(const char* name, const char* text) {
     QLabel* label = makeLabel(name, serifFont(9, true));
-    label->setText(fromCore(text));
+    label->setText(fromCore(caption::shown(text)));
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
@@ -106,7 +106,7 @@ void AxleLoadDialog::createValueFields(QGridLayout& grid) {
 
 void AxleLoadDialog::refresh() {
     const AxleInputs& axles = m_workspace.axles();
-    const QString heading = fromCore(axles.loadHeading);
+    const QString heading = fromCore(caption::shown(axles.loadHeading));
     m_singleHeading->setText(heading);
     m_tandemHeading->setText(heading);
     showFieldTexts();

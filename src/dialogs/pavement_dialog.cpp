@@ -101,12 +101,12 @@ QGridLayout* PavementDialog::createValueFields() {
 
 QGroupBox* PavementDialog::createOptionPair(const OptionPair& pair, QRadioButton*& yes,
                                             QRadioButton*& no) {
-    auto* frame = new QGroupBox(fromCore(pair.caption), this);
+    auto* frame = new QGroupBox(fromCore(caption::shown(pair.caption)), this);
     frame->setObjectName(QLatin1String(pair.frameName));
     frame->setFont(serifFont(9.75, true));
     frame->setToolTip(tr(pair.tooltip));
-    yes = new QRadioButton(fromCore(caption::kYes), frame);
-    no = new QRadioButton(fromCore(caption::kNo), frame);
+    yes = new QRadioButton(fromCore(caption::shown(caption::kYes)), frame);
+    no = new QRadioButton(fromCore(caption::shown(caption::kNo)), frame);
     yes->setObjectName(QLatin1String(pair.yesName));
     no->setObjectName(QLatin1String(pair.noName));
     for (QRadioButton* option : {yes, no}) {
@@ -132,9 +132,9 @@ void PavementDialog::connectOptions() {
 
 void PavementDialog::refresh() {
     const PavementInputs& p = m_workspace.pavement();
-    m_thicknessLabel->setText(fromCore(p.thicknessCaption));
-    m_subgradeLabel->setText(fromCore(p.subgradeModulusCaption));
-    m_ruptureLabel->setText(fromCore(p.modulusOfRuptureCaption));
+    m_thicknessLabel->setText(fromCore(caption::shown(p.thicknessCaption)));
+    m_subgradeLabel->setText(fromCore(caption::shown(p.subgradeModulusCaption)));
+    m_ruptureLabel->setText(fromCore(caption::shown(p.modulusOfRuptureCaption)));
     showFieldTexts();
     showOptionStates();
     showTooltips();

@@ -13,7 +13,7 @@ std::string checkInputValue(Platform& platform, const std::string& valueText,
     if (check == TextCheck::Invalid) {
         // The answer is not used: any button leaves the text for the dialog to refuse.
         platform.showMessage({.text = invalidNumberMessage(fieldName),
-                              .title = kInputCheckTitle,
+                              .title = caption::shown(kInputCheckTitle),
                               .icon = Icon::None,
                               .buttons = Buttons::CancelTryAgainContinue});
         return valueText;
@@ -24,7 +24,7 @@ std::string checkInputValue(Platform& platform, const std::string& valueText,
 
     const bool belowMinimum = check == TextCheck::Below;
     const Answer answer = platform.showMessage({.text = rangeQuestion(range, belowMinimum),
-                                                .title = kInputCheckTitle,
+                                                .title = caption::shown(kInputCheckTitle),
                                                 .icon = Icon::None,
                                                 .buttons = Buttons::YesNo});
     if (answer == Answer::Yes)

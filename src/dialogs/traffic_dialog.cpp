@@ -57,7 +57,7 @@ TrafficDialog::TrafficDialog(Workspace& workspace, Platform& platform, QWidget* 
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         const TrafficRow& row = kRows[i];
         QLabel* label = labels[i] = makeLabel(row.labelName, labelFont);
-        label->setText(fromCore(inputRange(row.field).caption));
+        label->setText(fromCore(caption::shown(inputRange(row.field).caption)));
         QLineEdit* edit = addValueField(row.fieldName, [this, field = row.field]() -> std::string& {
             return ensureInputText(m_workspace, field, 0);
         });

@@ -9,12 +9,16 @@
 namespace zan {
 namespace {
 
-const char* shoulderWords(ShoulderType shoulder) {
-    return shoulder == ShoulderType::Concrete ? "concrete shoulder" : "no concrete shoulder";
+std::string shoulderWords(ShoulderType shoulder) {
+    return shoulder == ShoulderType::Concrete
+               ? catalogue::translate("Details", "concrete shoulder")
+               : catalogue::translate("Details", "no concrete shoulder");
 }
 
-const char* jointWords(JointType joints) {
-    return joints == JointType::Doweled ? "doweled joints" : "aggregate-interlock joints";
+std::string jointWords(JointType joints) {
+    return joints == JointType::Doweled
+               ? catalogue::translate("Details", "doweled joints")
+               : catalogue::translate("Details", "aggregate-interlock joints");
 }
 
 // "h = 9.5 in, k = 130 psi/in, Sc = 650 psi; no concrete shoulder, doweled joints", leaving
@@ -56,7 +60,7 @@ std::string CellFormat::operator()(float value, Quantity quantity) const {
         case Quantity::Allowable:
             // As the report prints it.
             if (value >= kUnlimitedThreshold)
-                return "Unlimited";
+                return catalogue::translate("Details", "Unlimited");
             return formatFixed(value, 0);
         case Quantity::Count:
             return formatFixed(value, 0);
@@ -94,9 +98,16 @@ void fillErosion(DetailsTableRow& cells, const ErosionDetail& d, const CellForma
     cells[kFirstErosionColumn + 5] = f(d.damage, Quantity::Plain);
 }
 
+std::string axleWord(AxleType axle, bool readable) {
+    if (!readable)
+        return axle == AxleType::Single ? "single" : "tandem";
+    return axle == AxleType::Single ? catalogue::translate("Details", "single")
+                                    : catalogue::translate("Details", "tandem");
+}
+
 DetailsTableRow rowCells(const DetailRow& row, const CellFormat& f) {
     DetailsTableRow cells;
-    cells[0] = row.axle == AxleType::Single ? "single" : "tandem";
+    cells[0] = axleWord(row.axle, f.readable);
     cells[1] = std::to_string(row.row);
     cells[2] = f(row.designLoad, Quantity::Load);
     cells[3] = f(row.expectedRepetitions, f.readable ? Quantity::Count : Quantity::Plain);
@@ -131,12 +142,14 @@ std::string modelUnitsLine(const CalculationDetails& details) {
     const std::optional<ModelInputs>& fatigue = details.fatigueInputs;
     const std::optional<ModelInputs>& erosion = details.erosionInputs;
     if (fatigue && erosion && *fatigue != *erosion)
-        return "Model units, fatigue part: " + inputsText(*fatigue, true, false) +
-               ". Erosion part: " + inputsText(*erosion, false, true);
+        return catalogue::arg(
+            catalogue::translate("Details", "Model units, fatigue part: %1. Erosion part: %2"),
+            {inputsText(*fatigue, true, false), inputsText(*erosion, false, true)});
+    const std::string modelUnits = catalogue::translate("Details", "Model units: %1");
     if (fatigue)
-        return "Model units: " + inputsText(*fatigue, true, erosion.has_value());
+        return catalogue::arg(modelUnits, {inputsText(*fatigue, true, erosion.has_value())});
     if (erosion)
-        return "Model units: " + inputsText(*erosion, false, true);
+        return catalogue::arg(modelUnits, {inputsText(*erosion, false, true)});
     return "";
 }
 
@@ -148,14 +161,19 @@ DetailsTable readableDetailsTable(const CalculationDetails& details, UnitSystem 
     return tableOf(details, CellFormat{true, units});
 }
 
-std::array<std::string_view, kDetailsColumnCount> readableDetailsColumns(UnitSystem units) {
-    std::array<std::string_view, kDetailsColumnCount> columns = kDetailsColumns;
+std::array<std::string, kDetailsColumnCount> readableDetailsColumns(UnitSystem units) {
+    std::array<std::string_view, kDetailsColumnCount> english = kDetailsColumns;
     if (units == UnitSystem::Metric) {
-        columns[2] = "design load (kN)";
-        columns[kFirstFatigueColumn] = "radius of relative stiffness (cm)";
-        columns[kFirstFatigueColumn + 4] = "equivalent stress Se (kPa)";
-        columns[kFirstErosionColumn] = "deflection w (mm)";
+        english[2] = ZAN_TRANSLATE_NOOP("Details", "design load (kN)");
+        english[kFirstFatigueColumn] =
+            ZAN_TRANSLATE_NOOP("Details", "radius of relative stiffness (cm)");
+        english[kFirstFatigueColumn + 4] =
+            ZAN_TRANSLATE_NOOP("Details", "equivalent stress Se (kPa)");
+        english[kFirstErosionColumn] = ZAN_TRANSLATE_NOOP("Details", "deflection w (mm)");
     }
+    std::array<std::string, kDetailsColumnCount> columns;
+    for (std::size_t c = 0; c < columns.size(); ++c)
+        columns[c] = catalogue::translate("Details", english[c]);
     return columns;
 }
 

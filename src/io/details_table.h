@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "model/calculation_details.h"
+#include "model/catalogue.h"
 #include "model/numbers.h"
 #include "model/units.h"
 
@@ -20,26 +21,26 @@ namespace zan {
 
 inline constexpr std::size_t kDetailsColumnCount = 18;
 
-// In the order of the cells; also the CSV header.
+// In the order of the cells; also the CSV header, which stays English in every language.
 inline constexpr std::array<std::string_view, kDetailsColumnCount> kDetailsColumns = {
-    "axle",
-    "row",
-    "design load (kips)",
-    "expected repetitions",
-    "radius of relative stiffness (in)",
-    "load factor f1",
-    "moment term M",
-    "factor f2",
-    "equivalent stress Se (psi)",
-    "stress ratio",
-    "allowable fatigue repetitions",
-    "fatigue %",
-    "deflection w (in)",
-    "power P'",
-    "factor C1",
-    "erosion factor",
-    "allowable erosion repetitions",
-    "erosion %",
+    ZAN_TRANSLATE_NOOP("Details", "axle"),
+    ZAN_TRANSLATE_NOOP("Details", "row"),
+    ZAN_TRANSLATE_NOOP("Details", "design load (kips)"),
+    ZAN_TRANSLATE_NOOP("Details", "expected repetitions"),
+    ZAN_TRANSLATE_NOOP("Details", "radius of relative stiffness (in)"),
+    ZAN_TRANSLATE_NOOP("Details", "load factor f1"),
+    ZAN_TRANSLATE_NOOP("Details", "moment term M"),
+    ZAN_TRANSLATE_NOOP("Details", "factor f2"),
+    ZAN_TRANSLATE_NOOP("Details", "equivalent stress Se (psi)"),
+    ZAN_TRANSLATE_NOOP("Details", "stress ratio"),
+    ZAN_TRANSLATE_NOOP("Details", "allowable fatigue repetitions"),
+    ZAN_TRANSLATE_NOOP("Details", "fatigue %"),
+    ZAN_TRANSLATE_NOOP("Details", "deflection w (in)"),
+    ZAN_TRANSLATE_NOOP("Details", "power P'"),
+    ZAN_TRANSLATE_NOOP("Details", "factor C1"),
+    ZAN_TRANSLATE_NOOP("Details", "erosion factor"),
+    ZAN_TRANSLATE_NOOP("Details", "allowable erosion repetitions"),
+    ZAN_TRANSLATE_NOOP("Details", "erosion %"),
 };
 
 // The columns of each part: the fatigue part's eight, then the erosion part's six.
@@ -53,7 +54,7 @@ struct DetailsTable {
     std::string modelUnits;                         // modelUnitsLine() of the same details
 };
 
-// Names the formulas' inputs, in model units:
+// Names the formulas' inputs, in model units and the language in force (no CSV holds it):
 //   "Model units: h = 9.5 in, k = 130 psi/in, Sc = 650 psi; no concrete shoulder, doweled
 //   joints"
 // A part run alone names what it uses (the fatigue part no joints, the erosion part no Sc);
@@ -65,10 +66,11 @@ DetailsTable detailsTable(const CalculationDetails& details);
 
 // The same values for a reader of the memo: in `units` where a column has a unit (kN, cm,
 // kPa and mm in Metric), repetitions as whole numbers and "Unlimited" where the report says
-// so, every other number to five significant digits. The model-units line stays as it is.
+// so, every other number to five significant digits, words in the language in force. The
+// model-units line stays in model units.
 DetailsTable readableDetailsTable(const CalculationDetails& details, UnitSystem units);
-// The headings of that table, with the units of `units`.
-std::array<std::string_view, kDetailsColumnCount> readableDetailsColumns(UnitSystem units);
+// The headings of that table, with the units of `units`, in the language in force.
+std::array<std::string, kDetailsColumnCount> readableDetailsColumns(UnitSystem units);
 
 // The header line and the twenty rows as CSV (RFC 4180), every line ended by CR LF.
 std::string detailsCsv(const CalculationDetails& details);

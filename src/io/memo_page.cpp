@@ -19,7 +19,7 @@ namespace {
 // order, the two options after the pavement's values.
 std::vector<MemoRow> inputRows(const Workspace& workspace) {
     const PavementInputs& p = workspace.pavement();
-    const auto yesNo = [](bool yes) { return std::string(yes ? caption::kYes : caption::kNo); };
+    const auto yesNo = [](bool yes) { return caption::shown(yes ? caption::kYes : caption::kNo); };
     std::vector<MemoRow> rows = {{catalogue::translate("Memo", "Unit system"),
                                   workspace.unitSystem() == UnitSystem::Metric
                                       ? catalogue::translate("Memo", "Metric")
@@ -30,8 +30,8 @@ std::vector<MemoRow> inputRows(const Workspace& workspace) {
         rows.push_back(
             {inputCaption(workspace, entry.field, 0), inputText(workspace, entry.field, 0)});
         if (entry.field == InputField::ModulusOfRupture) {
-            rows.push_back({caption::kShoulderFrame, yesNo(p.concreteShoulder)});
-            rows.push_back({caption::kDowelFrame, yesNo(p.doweledJoints)});
+            rows.push_back({caption::shown(caption::kShoulderFrame), yesNo(p.concreteShoulder)});
+            rows.push_back({caption::shown(caption::kDowelFrame), yesNo(p.doweledJoints)});
         }
     }
     return rows;

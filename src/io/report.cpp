@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "model/catalogue.h"
 #include "model/numbers.h"
 #include "model/units.h"
 #include "model/workspace.h"
@@ -261,18 +262,19 @@ Expected<double, ReportError> ratioDivisor(const Workspace& workspace,
     const bool metric = workspace.unitSystem() == UnitSystem::Metric;
     const double modulusOfRupture = parseNumber(workspace.pavement().modulusOfRupture);
     if (modulusOfRupture == 0.0) {
-        return failure(ReportError{
+        return failure(ReportError{ZAN_TRANSLATE_NOOP(
+            "Messages",
             "The modulus of rupture Sc is zero, so the stress ratios of the fatigue table "
-            "cannot be computed. Enter a modulus of rupture greater than zero."});
+            "cannot be computed. Enter a modulus of rupture greater than zero.")});
     }
     // A modulus typed after the run can be so small (1e-310) that a ratio overflows.
     for (const auto& stresses : results.equivalentStress) {
         for (float psi : stresses) {
             if (!std::isfinite(printedStress(psi, metric) / modulusOfRupture)) {
-                return failure(ReportError{
-                    "The modulus of rupture Sc is too small for the stress ratios of the "
-                    "fatigue "
-                    "table to be computed. Enter the modulus of rupture of the concrete."});
+                return failure(ReportError{ZAN_TRANSLATE_NOOP(
+                    "Messages",
+                    "The modulus of rupture Sc is too small for the stress ratios of the fatigue "
+                    "table to be computed. Enter the modulus of rupture of the concrete.")});
             }
         }
     }
@@ -332,9 +334,10 @@ void writeAdditionalOutputs(ReportText& out) {
 Expected<std::string, ReportError> writeReport(const Workspace& workspace,
                                                const AnalysisResults& results) {
     if (!printedResultsFinite(results)) {
-        return failure(ReportError{
+        return failure(ReportError{ZAN_TRANSLATE_NOOP(
+            "Messages",
             "The analysis results hold a value that is not a finite number, so the report cannot "
-            "show them. Run the analysis again."});
+            "show them. Run the analysis again.")});
     }
     const bool metric = workspace.unitSystem() == UnitSystem::Metric;
     double modulusOfRupture = 0.0;

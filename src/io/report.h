@@ -12,6 +12,8 @@ namespace zan {
 
 class Workspace;
 
+// Why the report cannot be written from these inputs: English, marked for the catalogue, which
+// shows it in the language in force where it becomes a message (commands/commands.h).
 struct ReportError {
     std::string message;
 };

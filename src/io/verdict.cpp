@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "model/catalogue.h"
 #include "model/numbers.h"
 #include "model/run.h"
 
@@ -26,37 +27,59 @@ std::string thicknessAsPrinted(const InputSnapshot& inputs) {
     return number + (inputs.units == UnitSystem::Metric ? " cm" : " in");
 }
 
+// Every sentence is one text of the catalogue, its numbers as arguments: the word order is
+// the translator's.
 std::string governing(float fatigue, float erosion) {
     if (fatigue == erosion)
-        return "fatigue and erosion govern alike";
-    return fatigue > erosion ? "fatigue governs" : "erosion governs";
+        return catalogue::translate("Verdict", "fatigue and erosion govern alike");
+    return fatigue > erosion ? catalogue::translate("Verdict", "fatigue governs")
+                             : catalogue::translate("Verdict", "erosion governs");
 }
 
 // Both parts were run.
 std::string bothParts(const AnalysisResults& results) {
-    const float fatigue = results.totalFatigueDamage;
-    const float erosion = results.totalErosionDamage;
-    const bool fatigueFails = exceedsDamageLimit(fatigue);
-    const bool erosionFails = exceedsDamageLimit(erosion);
+    const std::string fatigue = percent(results.totalFatigueDamage);
+    const std::string erosion = percent(results.totalErosionDamage);
+    const bool fatigueFails = exceedsDamageLimit(results.totalFatigueDamage);
+    const bool erosionFails = exceedsDamageLimit(results.totalErosionDamage);
     if (fatigueFails && erosionFails)
-        return "fatigue " + percent(fatigue) + " and erosion " + percent(erosion) + " exceed " +
-               limit() + ": the slab fails in fatigue and erosion";
+        return catalogue::arg(
+            catalogue::translate("Verdict",
+                                 "fatigue %1 and erosion %2 exceed %3: the slab fails in "
+                                 "fatigue and erosion"),
+            {fatigue, erosion, limit()});
     if (fatigueFails)
-        return "fatigue " + percent(fatigue) + " exceeds " + limit() +
-               ": the slab fails in fatigue";
+        return catalogue::arg(
+            catalogue::translate("Verdict", "fatigue %1 exceeds %2: the slab fails in fatigue"),
+            {fatigue, limit()});
     if (erosionFails)
-        return "erosion " + percent(erosion) + " exceeds " + limit() +
-               ": the slab fails in erosion";
-    return "fatigue " + percent(fatigue) + ", erosion " + percent(erosion) + " (both at most " +
-           limit() + "); " + governing(fatigue, erosion);
+        return catalogue::arg(
+            catalogue::translate("Verdict", "erosion %1 exceeds %2: the slab fails in erosion"),
+            {erosion, limit()});
+    return catalogue::arg(
+        catalogue::translate("Verdict", "fatigue %1, erosion %2 (both at most %3); %4"),
+        {fatigue, erosion, limit(),
+         governing(results.totalFatigueDamage, results.totalErosionDamage)});
 }
 
-std::string onePart(const char* part, float damage, const char* other) {
+std::string fatigueOnly(float damage) {
     if (exceedsDamageLimit(damage))
-        return std::string(part) + " " + percent(damage) + " exceeds " + limit() +
-               ": the slab fails in " + part;
-    return std::string(part) + " " + percent(damage) + " (at most " + limit() + "); " + other +
-           " not analysed";
+        return catalogue::arg(
+            catalogue::translate("Verdict", "fatigue %1 exceeds %2: the slab fails in fatigue"),
+            {percent(damage), limit()});
+    return catalogue::arg(
+        catalogue::translate("Verdict", "fatigue %1 (at most %2); erosion not analysed"),
+        {percent(damage), limit()});
+}
+
+std::string erosionOnly(float damage) {
+    if (exceedsDamageLimit(damage))
+        return catalogue::arg(
+            catalogue::translate("Verdict", "erosion %1 exceeds %2: the slab fails in erosion"),
+            {percent(damage), limit()});
+    return catalogue::arg(
+        catalogue::translate("Verdict", "erosion %1 (at most %2); fatigue not analysed"),
+        {percent(damage), limit()});
 }
 
 }  // namespace
@@ -64,15 +87,17 @@ std::string onePart(const char* part, float damage, const char* other) {
 std::string designVerdict(const Run& run) {
     const AnalysisResults& results = run.results();
     if (!run.analysed() || (!results.fatigueSelected && !results.erosionSelected))
-        return "No analysis has been run: there is no verdict yet.";
-    const std::string lead =
-        (run.kind() == RunKind::DesignSearch ? "Recommended thickness " : "Trial thickness ") +
-        thicknessAsPrinted(run.inputs()) + ": ";
-    if (results.fatigueSelected && results.erosionSelected)
-        return lead + bothParts(results);
-    if (results.fatigueSelected)
-        return lead + onePart("fatigue", results.totalFatigueDamage, "erosion");
-    return lead + onePart("erosion", results.totalErosionDamage, "fatigue");
+        return catalogue::translate("Verdict",
+                                    "No analysis has been run: there is no verdict yet.");
+    const std::string thickness = thicknessAsPrinted(run.inputs());
+    const std::string parts = results.fatigueSelected && results.erosionSelected
+                                  ? bothParts(results)
+                              : results.fatigueSelected ? fatigueOnly(results.totalFatigueDamage)
+                                                        : erosionOnly(results.totalErosionDamage);
+    return catalogue::arg(run.kind() == RunKind::DesignSearch
+                              ? catalogue::translate("Verdict", "Recommended thickness %1: %2")
+                              : catalogue::translate("Verdict", "Trial thickness %1: %2"),
+                          {thickness, parts});
 }
 
 }  // namespace zan

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "catalogue.h"
 #include "input_ranges.h"
 #include "numbers.h"
 #include "workspace.h"
@@ -49,15 +50,61 @@ Error rowResultError(AnalysisProblem problem, AxleType axle, int rowIndex, UnitS
 std::string inputName(const AnalysisError& e) {
     switch (e.subject) {
         case AnalysisSubject::TrafficProjection:
-            return "The projected truck traffic";
+            return catalogue::translate("Messages", "The projected truck traffic");
         case AnalysisSubject::RowResult:
-            return std::string("The analysis of the ") +
-                   (e.axle == AxleType::Single ? "single" : "tandem") + " axle load in row " +
-                   std::to_string(e.row);
+            return catalogue::arg(
+                catalogue::translate("Messages", "The analysis of the %1 axle load in row %2"),
+                {e.axle == AxleType::Single ? catalogue::translate("Messages", "single")
+                                            : catalogue::translate("Messages", "tandem"),
+                 std::to_string(e.row)});
         case AnalysisSubject::Input:
             break;
     }
     return inputSubject(e.input, e.units, e.row);
+}
+
+// The sentence of a problem, %1 naming what has it.
+std::string problemText(const AnalysisError& e) {
+    const bool input = e.subject == AnalysisSubject::Input;
+    switch (e.problem) {
+        case AnalysisProblem::NotPositive:
+            // For the growth rate, 1 + i is what must stay positive.
+            if (input && e.input == InputField::GrowthPercent)
+                return catalogue::translate(
+                    "Messages",
+                    "%1 is -100 % or less; the traffic cannot fall by all of itself or more each "
+                    "year. Nothing was analysed.");
+            if (input && isAxleField(e.input))
+                return catalogue::translate(
+                    "Messages",
+                    "%1 is zero or negative after the load safety factor. Every axle load must be "
+                    "greater than zero. Nothing was analysed.");
+            return catalogue::translate(
+                "Messages",
+                "%1 is zero or negative; it must be greater than zero. Nothing was analysed.");
+        case AnalysisProblem::Negative:
+            return catalogue::translate(
+                "Messages", "%1 is negative; it must be zero or more. Nothing was analysed.");
+        case AnalysisProblem::TooLarge:
+            if (e.subject == AnalysisSubject::TrafficProjection)
+                return catalogue::translate(
+                    "Messages",
+                    "%1 is too large to compute with; check ADT, TD, DD, LD, the growth rate and "
+                    "the design period. Nothing was analysed.");
+            return catalogue::translate("Messages",
+                                        "%1 is too large to compute with. Nothing was analysed.");
+        case AnalysisProblem::NoFiniteResult:
+            return catalogue::translate(
+                "Messages",
+                "%1 gives no finite result; the trial thickness, the subgrade modulus or the load "
+                "is outside what the models can take. Nothing was analysed.");
+        case AnalysisProblem::NoAllowableRepetitions:
+            return catalogue::translate(
+                "Messages",
+                "%1 allows no repetitions at all: the slab is far too thin, or the modulus of "
+                "rupture far too low, for this load. Nothing was analysed.");
+    }
+    return catalogue::translate("Messages", "%1 cannot be analysed.");
 }
 
 // Reads an input text as a single-precision value, as the analysis stores it.
@@ -91,39 +138,7 @@ bool allFinite(const AnalysisResults& r) {
 }
 
 std::string analysisErrorMessage(const AnalysisError& e) {
-    std::string name = inputName(e);
-    switch (e.problem) {
-        case AnalysisProblem::NotPositive:
-            // For the growth rate, 1 + i is what must stay positive.
-            if (e.subject == AnalysisSubject::Input && e.input == InputField::GrowthPercent)
-                return name +
-                       " is -100 % or less; the traffic cannot fall by all of itself or more "
-                       "each year. Nothing was analysed.";
-            if (e.subject == AnalysisSubject::Input && isAxleField(e.input))
-                return name +
-                       " is zero or negative after the load safety factor. "
-                       "Every axle load must be greater than zero. Nothing was analysed.";
-            return name +
-                   " is zero or negative; it must be greater than zero. Nothing was analysed.";
-        case AnalysisProblem::Negative:
-            return name + " is negative; it must be zero or more. Nothing was analysed.";
-        case AnalysisProblem::TooLarge:
-            if (e.subject == AnalysisSubject::TrafficProjection)
-                return name +
-                       " is too large to compute with; check ADT, TD, DD, LD, the growth rate and "
-                       "the design period. Nothing was analysed.";
-            return name + " is too large to compute with. Nothing was analysed.";
-        case AnalysisProblem::NoFiniteResult:
-            return name +
-                   " gives no finite result; the trial thickness, the subgrade modulus or the "
-                   "load is outside what the models can take. Nothing was analysed.";
-        case AnalysisProblem::NoAllowableRepetitions:
-            return name +
-                   " allows no repetitions at all: the slab is far too thin, or the modulus of "
-                   "rupture far too low, for this load. "
-                   "Nothing was analysed.";
-    }
-    return name + " cannot be analysed.";
+    return catalogue::arg(problemText(e), {inputName(e)});
 }
 
 namespace {

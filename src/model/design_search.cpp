@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "catalogue.h"
 #include "numbers.h"
 #include "workspace.h"
 
@@ -15,18 +16,22 @@ bool passes(const AnalysisResults& results) {
 }
 
 std::string designSearchErrorMessage(const DesignSearchError& error) {
-    const char* unit = error.units == UnitSystem::Metric ? " cm" : " in";
+    const char* unit = error.units == UnitSystem::Metric ? "cm" : "in";
     if (error.kind == DesignSearchError::Kind::Refused && error.startsAtZero)
-        return std::string(
-                   "The search starts from the trial thickness rounded down to a whole "
-                   "number, and a trial thickness below 1") +
-               unit + " rounds down to 0. Enter a trial thickness of 1" + unit +
-               " or more. The trial thickness was left unchanged.";
+        return catalogue::arg(
+            catalogue::translate(
+                "Messages",
+                "The search starts from the trial thickness rounded down to a whole number, and a "
+                "trial thickness below 1 %1 rounds down to 0. Enter a trial thickness of 1 %1 or "
+                "more. The trial thickness was left unchanged."),
+            {unit});
     if (error.kind == DesignSearchError::Kind::Refused)
         return analysisErrorMessage(error.refusal);
-    return "No slab thickness up to " + formatSignificant(error.limit) + unit +
-           " keeps both the fatigue and the erosion damage below 100%. "
-           "The trial thickness was left unchanged.";
+    return catalogue::arg(
+        catalogue::translate("Messages",
+                             "No slab thickness up to %1 %2 keeps both the fatigue and the "
+                             "erosion damage below 100%. The trial thickness was left unchanged."),
+        {formatSignificant(error.limit), unit});
 }
 
 namespace {

@@ -10,7 +10,7 @@
 namespace zan {
 namespace {
 
-constexpr FieldUnit kPer1000Trucks{"per 1000 trucks"};
+constexpr FieldUnit kPer1000Trucks{ZAN_TRANSLATE_NOOP("Inputs", "per 1000 trucks")};
 
 // The Metric bounds are the English ones converted with the factors of units.h and written
 // with the digits the dialogs have always shown; the traffic inputs carry no unit.
@@ -19,33 +19,34 @@ constexpr std::array<InputRange, 14> kInputRanges = {{
      .id = "thickness",
      .webId = "h",
      .name = "h1",
-     .meaning = "Trial slab thickness h",
-     .subject = "The trial thickness h",
+     .meaning = ZAN_TRANSLATE_NOOP("Inputs", "Trial slab thickness h"),
+     .subject = ZAN_TRANSLATE_NOOP("Inputs", "The trial thickness h"),
      .subjectUnit = true,
      .english = {4.0f, 20.0f},
-     .englishUnit = {"inches", "in"},
+     .englishUnit = {ZAN_TRANSLATE_NOOP("Inputs", "inches"), "in"},
      .metric = {10.16f, 50.8f},
-     .metricUnit = {"centimetres", "cm"},
+     .metricUnit = {ZAN_TRANSLATE_NOOP("Inputs", "centimetres"), "cm"},
      .pavementText = &PavementInputs::thickness},
     {.field = InputField::SubgradeModulus,
      .id = "subgradeModulus",
      .webId = "k",
      .name = "k",
-     .meaning = "Modulus of subgrade reaction k on top of the subbase",
-     .subject = "The subgrade modulus k",
+     .meaning =
+         ZAN_TRANSLATE_NOOP("Inputs", "Modulus of subgrade reaction k on top of the subbase"),
+     .subject = ZAN_TRANSLATE_NOOP("Inputs", "The subgrade modulus k"),
      .subjectUnit = true,
      .shortName = "k",
      .english = {20.0f, 1000.0f},
-     .englishUnit = {"psi per inch", "psi/in"},
+     .englishUnit = {ZAN_TRANSLATE_NOOP("Inputs", "psi per inch"), "psi/in"},
      .metric = {5.42f, 271.0f},
-     .metricUnit = {"kPa per millimetre", "kPa/mm"},
+     .metricUnit = {ZAN_TRANSLATE_NOOP("Inputs", "kPa per millimetre"), "kPa/mm"},
      .pavementText = &PavementInputs::subgradeModulus},
     {.field = InputField::ModulusOfRupture,
      .id = "modulusOfRupture",
      .webId = "Sc",
      .name = "Sc",
-     .meaning = "Modulus of rupture Sc of the concrete",
-     .subject = "The modulus of rupture Sc",
+     .meaning = ZAN_TRANSLATE_NOOP("Inputs", "Modulus of rupture Sc of the concrete"),
+     .subject = ZAN_TRANSLATE_NOOP("Inputs", "The modulus of rupture Sc"),
      .subjectUnit = true,
      .shortName = "Sc",
      .english = {400.0f, 2000.0f},
@@ -57,111 +58,118 @@ constexpr std::array<InputRange, 14> kInputRanges = {{
      .id = "averageDailyTraffic",
      .webId = "ADT",
      .name = "ADT",
-     .meaning = "Average daily traffic ADT",
-     .subject = "The average daily traffic ADT",
+     .meaning = ZAN_TRANSLATE_NOOP("Inputs", "Average daily traffic ADT"),
+     .subject = ZAN_TRANSLATE_NOOP("Inputs", "The average daily traffic ADT"),
      .shortName = "ADT",
      .caption = caption::kAverageDailyTraffic,
      .english = {1.0f, 1000000.0f},
-     .englishUnit = {"vehicles per day in both directions"},
+     .englishUnit = {ZAN_TRANSLATE_NOOP("Inputs", "vehicles per day in both directions")},
      .metric = {1.0f, 1000000.0f},
-     .metricUnit = {"vehicles per day in both directions"},
+     .metricUnit = {ZAN_TRANSLATE_NOOP("Inputs", "vehicles per day in both directions")},
      .trafficText = &TrafficInputs::averageDailyTraffic},
     {.field = InputField::TruckPercent,
      .id = "truckPercent",
      .webId = "TD",
      .name = "TD",
-     .meaning = "Proportion of trucks TD",
-     .subject = "The proportion of trucks TD",
+     .meaning = ZAN_TRANSLATE_NOOP("Inputs", "Proportion of trucks TD"),
+     .subject = ZAN_TRANSLATE_NOOP("Inputs", "The proportion of trucks TD"),
      .shortName = "TD",
      .caption = caption::kTruckPercent,
      .english = {0.0f, 100.0f},
-     .englishUnit = {"percent of ADT", "%"},
+     .englishUnit = {ZAN_TRANSLATE_NOOP("Inputs", "percent of ADT"), "%"},
      .metric = {0.0f, 100.0f},
-     .metricUnit = {"percent of ADT", "%"},
+     .metricUnit = {ZAN_TRANSLATE_NOOP("Inputs", "percent of ADT"), "%"},
      .trafficText = &TrafficInputs::truckPercent},
     {.field = InputField::DirectionPercent,
      .id = "directionPercent",
      .webId = "DD",
      .name = "DD",
-     .meaning = "Direction distribution DD",
-     .subject = "The direction distribution DD",
+     .meaning = ZAN_TRANSLATE_NOOP("Inputs", "Direction distribution DD"),
+     .subject = ZAN_TRANSLATE_NOOP("Inputs", "The direction distribution DD"),
      .caption = caption::kDirectionPercent,
      .english = {0.0f, 100.0f},
-     .englishUnit = {"percent of the trucks in the design direction", "%"},
+     .englishUnit = {ZAN_TRANSLATE_NOOP("Inputs", "percent of the trucks in the design direction"),
+                     "%"},
      .metric = {0.0f, 100.0f},
-     .metricUnit = {"percent of the trucks in the design direction", "%"},
+     .metricUnit = {ZAN_TRANSLATE_NOOP("Inputs", "percent of the trucks in the design direction"),
+                    "%"},
      .trafficText = &TrafficInputs::directionPercent},
     {.field = InputField::LanePercent,
      .id = "lanePercent",
      .webId = "LD",
      .name = "LD",
-     .meaning = "Lane distribution LD",
-     .subject = "The lane distribution LD",
+     .meaning = ZAN_TRANSLATE_NOOP("Inputs", "Lane distribution LD"),
+     .subject = ZAN_TRANSLATE_NOOP("Inputs", "The lane distribution LD"),
      .caption = caption::kLanePercent,
      .english = {0.0f, 100.0f},
-     .englishUnit = {"percent of the design direction's trucks in the design lane", "%"},
+     .englishUnit = {ZAN_TRANSLATE_NOOP(
+                         "Inputs", "percent of the design direction's trucks in the design lane"),
+                     "%"},
      .metric = {0.0f, 100.0f},
-     .metricUnit = {"percent of the design direction's trucks in the design lane", "%"},
+     .metricUnit = {ZAN_TRANSLATE_NOOP(
+                        "Inputs", "percent of the design direction's trucks in the design lane"),
+                    "%"},
      .trafficText = &TrafficInputs::lanePercent},
     {.field = InputField::GrowthPercent,
      .id = "growthPercent",
      .webId = "grow",
      .name = "i",
-     .meaning = "Annual growth rate i of the traffic",
-     .subject = "The annual growth rate i",
-     .shortName = "Growth rate",
+     .meaning = ZAN_TRANSLATE_NOOP("Inputs", "Annual growth rate i of the traffic"),
+     .subject = ZAN_TRANSLATE_NOOP("Inputs", "The annual growth rate i"),
+     .shortName = ZAN_TRANSLATE_NOOP("Inputs", "Growth rate"),
      .caption = caption::kGrowthPercent,
      .english = {0.0f, 100.0f},
-     .englishUnit = {"percent per year", "%"},
+     .englishUnit = {ZAN_TRANSLATE_NOOP("Inputs", "percent per year"), "%"},
      .metric = {0.0f, 100.0f},
-     .metricUnit = {"percent per year", "%"},
+     .metricUnit = {ZAN_TRANSLATE_NOOP("Inputs", "percent per year"), "%"},
      .trafficText = &TrafficInputs::growthPercent},
     {.field = InputField::DesignPeriod,
      .id = "designPeriod",
      .webId = "Years",
-     .name = "Years",
-     .meaning = "Design period",
-     .subject = "The design period",
-     .shortName = "Design period",
+     .name = ZAN_TRANSLATE_NOOP("Inputs", "Years"),
+     .meaning = ZAN_TRANSLATE_NOOP("Inputs", "Design period"),
+     .subject = ZAN_TRANSLATE_NOOP("Inputs", "The design period"),
+     .shortName = ZAN_TRANSLATE_NOOP("Inputs", "Design period"),
      .caption = caption::kDesignPeriod,
      .english = {1.0f, 50.0f},
-     .englishUnit = {"years", "years"},
+     .englishUnit = {ZAN_TRANSLATE_NOOP("Inputs", "years"), ZAN_TRANSLATE_NOOP("Inputs", "years")},
      .metric = {1.0f, 50.0f},
-     .metricUnit = {"years", "years"},
+     .metricUnit = {ZAN_TRANSLATE_NOOP("Inputs", "years"), ZAN_TRANSLATE_NOOP("Inputs", "years")},
      .trafficText = &TrafficInputs::designPeriod},
     {.field = InputField::LoadSafetyFactor,
      .id = "loadSafetyFactor",
      .webId = "LSF",
      .name = "LSF",
-     .meaning = "Load safety factor LSF",
-     .subject = "The load safety factor LSF",
+     .meaning = ZAN_TRANSLATE_NOOP("Inputs", "Load safety factor LSF"),
+     .subject = ZAN_TRANSLATE_NOOP("Inputs", "The load safety factor LSF"),
      .shortName = "LSF",
      .caption = caption::kLoadSafetyFactor,
      .english = {1.0f, 1.3f},
-     .englishUnit = {"a multiplier on every axle load"},
+     .englishUnit = {ZAN_TRANSLATE_NOOP("Inputs", "a multiplier on every axle load")},
      .metric = {1.0f, 1.3f},
-     .metricUnit = {"a multiplier on every axle load"},
+     .metricUnit = {ZAN_TRANSLATE_NOOP("Inputs", "a multiplier on every axle load")},
      .trafficText = &TrafficInputs::loadSafetyFactor},
     {.field = InputField::SingleAxleLoad,
      .id = "singleLoad",
      .webId = "single-load",
-     .name = "Single Axle Load",
-     .meaning = "Load of one single axle of this row, before the load safety factor",
-     .subject = "The single axle load",
+     .name = ZAN_TRANSLATE_NOOP("Inputs", "Single Axle Load"),
+     .meaning = ZAN_TRANSLATE_NOOP(
+         "Inputs", "Load of one single axle of this row, before the load safety factor"),
+     .subject = ZAN_TRANSLATE_NOOP("Inputs", "The single axle load"),
      .subjectUnit = true,
-     .caption = "Single Axle Load",
+     .caption = ZAN_TRANSLATE_NOOP("Inputs", "Single Axle Load"),
      .english = {2.0f, 100.0f},
-     .englishUnit = {"kips", "kips"},
+     .englishUnit = {ZAN_TRANSLATE_NOOP("Inputs", "kips"), "kips"},
      .metric = {8.9f, 445.0f},
-     .metricUnit = {"kilonewtons", "kN"},
+     .metricUnit = {ZAN_TRANSLATE_NOOP("Inputs", "kilonewtons"), "kN"},
      .axleText = &AxleRowTexts::singleLoad},
     {.field = InputField::SingleAxleCount,
      .id = "singleCount",
      .webId = "single-count",
-     .name = "Single Axle",
-     .meaning = "Number of single axles of this row's load",
-     .subject = "The number of single axles per 1000 trucks",
-     .caption = "Single Axles per 1000 Trucks",
+     .name = ZAN_TRANSLATE_NOOP("Inputs", "Single Axle"),
+     .meaning = ZAN_TRANSLATE_NOOP("Inputs", "Number of single axles of this row's load"),
+     .subject = ZAN_TRANSLATE_NOOP("Inputs", "The number of single axles per 1000 trucks"),
+     .caption = ZAN_TRANSLATE_NOOP("Inputs", "Single Axles per 1000 Trucks"),
      .english = {0.0f, 10000.0f},
      .englishUnit = kPer1000Trucks,
      .metric = {0.0f, 10000.0f},
@@ -171,23 +179,24 @@ constexpr std::array<InputRange, 14> kInputRanges = {{
     {.field = InputField::TandemAxleLoad,
      .id = "tandemLoad",
      .webId = "tandem-load",
-     .name = "Tandem Axle",
-     .meaning = "Load of one tandem axle of this row, before the load safety factor",
-     .subject = "The tandem axle load",
+     .name = ZAN_TRANSLATE_NOOP("Inputs", "Tandem Axle"),
+     .meaning = ZAN_TRANSLATE_NOOP(
+         "Inputs", "Load of one tandem axle of this row, before the load safety factor"),
+     .subject = ZAN_TRANSLATE_NOOP("Inputs", "The tandem axle load"),
      .subjectUnit = true,
-     .caption = "Tandem Axle Load",
+     .caption = ZAN_TRANSLATE_NOOP("Inputs", "Tandem Axle Load"),
      .english = {4.0f, 200.0f},
-     .englishUnit = {"kips", "kips"},
+     .englishUnit = {ZAN_TRANSLATE_NOOP("Inputs", "kips"), "kips"},
      .metric = {17.8f, 890.0f},
-     .metricUnit = {"kilonewtons", "kN"},
+     .metricUnit = {ZAN_TRANSLATE_NOOP("Inputs", "kilonewtons"), "kN"},
      .axleText = &AxleRowTexts::tandemLoad},
     {.field = InputField::TandemAxleCount,
      .id = "tandemCount",
      .webId = "tandem-count",
-     .name = "Tandem Axle",
-     .meaning = "Number of tandem axles of this row's load",
-     .subject = "The number of tandem axles per 1000 trucks",
-     .caption = "Tandem Axles per 1000 Trucks",
+     .name = ZAN_TRANSLATE_NOOP("Inputs", "Tandem Axle"),
+     .meaning = ZAN_TRANSLATE_NOOP("Inputs", "Number of tandem axles of this row's load"),
+     .subject = ZAN_TRANSLATE_NOOP("Inputs", "The number of tandem axles per 1000 trucks"),
+     .caption = ZAN_TRANSLATE_NOOP("Inputs", "Tandem Axles per 1000 Trucks"),
      .english = {0.0f, 10000.0f},
      .englishUnit = kPer1000Trucks,
      .metric = {0.0f, 10000.0f},
@@ -215,6 +224,11 @@ float toSingle(double value) {
     return static_cast<float>(value);
 }
 
+// A text of the table (meaning, unit words, name, subject) in the language in force.
+std::string shown(std::string_view text) {
+    return caption::shown(text);
+}
+
 }  // namespace
 
 std::span<const InputRange> inputRanges() {
@@ -237,33 +251,42 @@ std::string boundText(float bound) {
 }
 
 std::string typicalRangeText(const FieldRange& range) {
-    return boundText(range.minimum) + " to " + boundText(range.maximum);
+    return catalogue::arg(catalogue::translate("Inputs", "%1 to %2"),
+                          {boundText(range.minimum), boundText(range.maximum)});
 }
 
 std::string fieldTooltip(InputField field, UnitSystem units) {
     const InputRange& entry = inputRange(field);
     const FieldUnit& unit = entry.unit(units);
-    std::string tip = std::string(entry.meaning) + ", " + unit.words + ". Typical range " +
-                      typicalRangeText(entry.range(units));
+    std::string range = typicalRangeText(entry.range(units));
     if (unit.symbol)
-        tip += std::string(" ") + unit.symbol;
-    return tip + ".";
+        range += " " + shown(unit.symbol);
+    return catalogue::arg(catalogue::translate("Inputs", "%1, %2. Typical range %3."),
+                          {shown(entry.meaning), shown(unit.words), range});
 }
 
 std::string invalidNumberMessage(std::string_view name) {
-    return std::string(name) + " is an invalid number; please try again!";
+    return catalogue::arg(
+        catalogue::translate("Inputs", "%1 is an invalid number; please try again!"),
+        {shown(name)});
 }
 
 // Both bounds are named whichever was violated, in the spacing the program has always shown.
 std::string rangeQuestion(const FieldRange& range, bool belowMinimum) {
-    return std::string(range.name) + " is not within the typical data range( " +
-           boundText(range.minimum) + ",  " + boundText(range.maximum) + "). " +
-           (belowMinimum ? "Accept the suggested minimum value?"
-                         : "Accept the suggested maximum value?");
+    const std::string question =
+        belowMinimum ? catalogue::translate("Inputs",
+                                            "%1 is not within the typical data range( %2,  %3). "
+                                            "Accept the suggested minimum value?")
+                     : catalogue::translate("Inputs",
+                                            "%1 is not within the typical data range( %2,  %3). "
+                                            "Accept the suggested maximum value?");
+    return catalogue::arg(question,
+                          {shown(range.name), boundText(range.minimum), boundText(range.maximum)});
 }
 
 std::string keepValueMessage(std::string_view name) {
-    return "Keep the " + std::string(name) + " input value anyway!";
+    return catalogue::arg(catalogue::translate("Inputs", "Keep the %1 input value anyway!"),
+                          {shown(name)});
 }
 
 RangePosition rangePosition(double value, const FieldRange& range) {
@@ -320,26 +343,30 @@ std::string inputCaption(const Workspace& workspace, InputField field, std::size
     switch (field) {
         // The pavement captions change with the unit system and after a file is read.
         case InputField::TrialThickness:
-            return workspace.pavement().thicknessCaption;
+            return shown(workspace.pavement().thicknessCaption);
         case InputField::SubgradeModulus:
-            return workspace.pavement().subgradeModulusCaption;
+            return shown(workspace.pavement().subgradeModulusCaption);
         case InputField::ModulusOfRupture:
-            return workspace.pavement().modulusOfRuptureCaption;
+            return shown(workspace.pavement().modulusOfRuptureCaption);
         default:
             break;
     }
     if (!isAxleField(field))
-        return entry.caption;
-    const char* symbol = entry.unit(workspace.unitSystem()).symbol;
-    return std::string(entry.caption) + ", row " + std::to_string(row + 1) +
-           (symbol ? std::string(" (") + symbol + ")" : std::string());
+        return shown(entry.caption);
+    const std::string number = std::to_string(row + 1);
+    if (const char* symbol = entry.unit(workspace.unitSystem()).symbol)
+        return catalogue::arg(catalogue::translate("Inputs", "%1, row %2 (%3)"),
+                              {shown(entry.caption), number, symbol});
+    return catalogue::arg(catalogue::translate("Inputs", "%1, row %2"),
+                          {shown(entry.caption), number});
 }
 
 std::string inputSubject(InputField field, UnitSystem units, int row) {
     const InputRange& entry = inputRange(field);
-    std::string subject = entry.subject;
+    std::string subject = shown(entry.subject);
     if (isAxleField(field))
-        subject += " in row " + std::to_string(row);
+        subject = catalogue::arg(catalogue::translate("Inputs", "%1 in row %2"),
+                                 {subject, std::to_string(row)});
     if (entry.subjectUnit)
         subject += std::string(" (") + entry.unit(units).symbol + ")";
     return subject;
@@ -348,7 +375,8 @@ std::string inputSubject(InputField field, UnitSystem units, int row) {
 std::string shortInputName(InputField field, UnitSystem units) {
     const InputRange& entry = inputRange(field);
     const char* symbol = entry.unit(units).symbol;
-    return symbol ? std::string(entry.shortName) + " (" + symbol + ")" : entry.shortName;
+    const std::string name = shown(entry.shortName);
+    return symbol ? name + " (" + shown(symbol) + ")" : name;
 }
 
 const InputRange* findInputByWebId(std::string_view webId, std::size_t* row) {
@@ -395,8 +423,9 @@ std::vector<OutOfRangeInput> inputsOutsideRanges(const Workspace& workspace) {
 }
 
 std::string outOfRangeText(const OutOfRangeInput& input) {
-    return input.caption + " = " + input.text + " is outside the typical range " +
-           typicalRangeText(input.range);
+    return catalogue::arg(
+        catalogue::translate("Warnings", "%1 = %2 is outside the typical range %3"),
+        {input.caption, input.text, typicalRangeText(input.range)});
 }
 
 }  // namespace zan

@@ -6,6 +6,9 @@
 // ranges are advice: a value outside is questioned in the dialogs and warned about in batch
 // runs, never refused. Adding an input is a row here (and its workspace member) plus its
 // dialog field.
+//
+// The table's texts are English and marked for the catalogue (context "Inputs"); the functions
+// below give them in the language in force, which zan-report never sets.
 
 #include <cstddef>
 #include <span>
@@ -13,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue.h"
 #include "input_field.h"
 #include "units.h"
 #include "workspace.h"
@@ -20,7 +24,7 @@
 namespace zan {
 
 // An input's unit: in words after its meaning, and as a symbol after the range bounds. A pure
-// number (a count, a factor) has no symbol.
+// number (a count, a factor) has no symbol; a symbol that is a word ("years") is translated.
 struct FieldUnit {
     const char* words;
     const char* symbol = nullptr;
@@ -92,7 +96,7 @@ std::string fieldTooltip(InputField field, UnitSystem units);
 
 // The texts of the range check's messages; every one is titled kInputCheckTitle except the
 // one that confirms a kept value, which has no title of its own.
-inline constexpr const char* kInputCheckTitle = "Input Data Check";
+inline constexpr const char* kInputCheckTitle = ZAN_TRANSLATE_NOOP("Inputs", "Input Data Check");
 std::string invalidNumberMessage(std::string_view name);
 std::string rangeQuestion(const FieldRange& range, bool belowMinimum);
 std::string keepValueMessage(std::string_view name);
@@ -117,12 +121,13 @@ class Workspace;
 struct OutOfRangeInput {
     InputField field;
     int row;              // 1 to 10 for an axle-load row, 0 otherwise
-    std::string caption;  // as the report names the input: "Trial Thickness, h (in)"
+    std::string caption;  // inputCaption: "Trial Thickness, h (in)"
     std::string text;     // as entered
     FieldRange range;
 };
 
-// The text of an input and its caption as the report names it; `row` (0 to 9) counts only
+// The text of an input, and its caption as the report names it, shown in the language in
+// force (the report itself prints the stored English captions); `row` (0 to 9) counts only
 // for the axle-load fields. The ensure one is for editing, and so creates the section.
 const std::string& inputText(const Workspace& workspace, InputField field, std::size_t row);
 std::string& ensureInputText(Workspace& workspace, InputField field, std::size_t row);

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "model/catalogue.h"
 #include "model/input_ranges.h"
 #include "model/numbers.h"
 #include "model/project_fields.h"
@@ -42,9 +43,11 @@ void warnAbout(const Workspace& workspace, const InputRange& entry, std::size_t 
     const double value = parseNumber(text);
     const bool axle = isAxleField(entry.field);
     if (!isNumberText(text) && !(axle && inEmptyAxleRow(workspace, entry.field, row)))
-        warnings.push_back({InputWarningKind::NotReadAsWritten,
-                            inputCaption(workspace, entry.field, row) + " = " + quoted(text) +
-                                " is read as " + readValueText(value)});
+        warnings.push_back(
+            {InputWarningKind::NotReadAsWritten,
+             catalogue::arg(
+                 catalogue::translate("Warnings", "%1 = %2 is read as %3"),
+                 {inputCaption(workspace, entry.field, row), quoted(text), readValueText(value)})});
     const FieldRange range = entry.range(workspace.unitSystem());
     if (rangePosition(value, range) != RangePosition::Inside)
         warnings.push_back(
@@ -80,11 +83,14 @@ std::string quotedLine(std::string_view line) {
 // version does not know, which is no doubt: another version wrote it.
 std::string unreadReason(const std::string& line) {
     if (line == kProjectMarker)
-        return "it repeats the marker";
+        return catalogue::translate("Warnings", "it repeats the marker");
     for (const ProjectField& field : kProjectFields)
         if (line.starts_with(std::string(field.key) + ":"))
-            return "only the first " + std::string(field.key) + " line is read";
-    return isKeyLine(line) ? "" : "it is not " + quoted("Key: text");
+            return catalogue::arg(
+                catalogue::translate("Warnings", "only the first %1 line is read"), {field.key});
+    return isKeyLine(line) ? ""
+                           : catalogue::arg(catalogue::translate("Warnings", "it is not %1"),
+                                            {quoted("Key: text")});
 }
 
 // One warning for all the lines kept unread: a second design run on after the first would
@@ -94,18 +100,21 @@ void warnAboutProject(const ProjectInfo& project, std::vector<InputWarning>& war
     for (const std::string& line : project.otherLines)
         if (std::string reason = unreadReason(line); !reason.empty())
             unread.emplace_back(line, std::move(reason));
-    const std::string said = "Project information: ";
     if (unread.size() == 1)
         warnings.push_back(
             {InputWarningKind::ProjectLine,
-             said + quotedLine(unread[0].first) + " is kept unread: " + unread[0].second});
+             catalogue::arg(
+                 catalogue::translate("Warnings", "Project information: %1 is kept unread: %2"),
+                 {quotedLine(unread[0].first), unread[0].second})});
     else if (unread.size() > 1)
-        warnings.push_back({InputWarningKind::ProjectLine,
-                            said + std::to_string(unread.size()) +
-                                " lines are kept unread (repeated keys or markers, or text that "
-                                "is not " +
-                                quoted("Key: text") + "), the first " +
-                                quotedLine(unread[0].first)});
+        warnings.push_back(
+            {InputWarningKind::ProjectLine,
+             catalogue::arg(catalogue::translate(
+                                "Warnings",
+                                "Project information: %1 lines are kept unread (repeated keys or "
+                                "markers, or text that is not %2), the first %3"),
+                            {std::to_string(unread.size()), quoted("Key: text"),
+                             quotedLine(unread[0].first)})});
 }
 
 std::string counted(std::size_t count, const char* one, const char* many) {

@@ -1,7 +1,8 @@
 #pragma once
 // What the program says about inputs that may not be what the engineer meant: the warnings a
 // batch run prints, the window shows and the memo lists. Each is a sentence that names the
-// input as the report does, without the program's or the file's name in front.
+// input as the report does, without the program's or the file's name in front, in the language
+// in force: English in zan-report, which never sets one.
 
 #include <string>
 #include <vector>

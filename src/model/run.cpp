@@ -46,7 +46,10 @@ Run::Run(RunKind kind, const Workspace& inputs, std::string report, Clock::time_
       m_finished(finished) {
     m_inputs.createInputSections();
     m_snapshot = m_inputs.inputSnapshot();
-    m_warnings = inputWarnings(m_inputs);
+}
+
+std::vector<std::string> Run::warnings() const {
+    return inputWarnings(m_inputs);
 }
 
 std::shared_ptr<const Run> Run::ofCurrentInputs(const Workspace& workspace, std::string report) {

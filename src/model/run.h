@@ -58,8 +58,8 @@ class Run {
     // The report as the run wrote it, CR LF lines.
     const std::string& report() const { return m_report; }
     Clock::time_point finished() const { return m_finished; }
-    // The input warnings of the run's inputs (model/input_warnings.h).
-    const std::vector<std::string>& warnings() const { return m_warnings; }
+    // The input warnings of the run's inputs (model/input_warnings.h), in the language in force.
+    std::vector<std::string> warnings() const;
 
     // Computed on the first call and kept: the chart window, the memo and the web page all
     // format this one value.
@@ -71,7 +71,6 @@ class Run {
     InputSnapshot m_snapshot;
     std::string m_report;
     Clock::time_point m_finished;
-    std::vector<std::string> m_warnings;
     mutable std::shared_ptr<const RunContent> m_content;
 };
 

@@ -8,22 +8,31 @@ namespace zan {
 namespace caption {
 
 const char* thickness(UnitSystem units) {
-    return units == UnitSystem::Metric ? "Trial Thickness, h (cm)" : "Trial Thickness, h (in)";
+    return units == UnitSystem::Metric ? ZAN_TRANSLATE_NOOP("Inputs", "Trial Thickness, h (cm)")
+                                       : ZAN_TRANSLATE_NOOP("Inputs", "Trial Thickness, h (in)");
 }
 
 const char* subgradeModulus(UnitSystem units, bool capitalK) {
     if (units == UnitSystem::Metric)
-        return capitalK ? "Subgrade Modulus, K (kPa/mm)" : "Subgrade Modulus, k (kPa/mm)";
-    return capitalK ? "Subgrade Modulus, K (psi/in)" : "Subgrade Modulus, k (psi/in)";
+        return capitalK ? ZAN_TRANSLATE_NOOP("Inputs", "Subgrade Modulus, K (kPa/mm)")
+                        : ZAN_TRANSLATE_NOOP("Inputs", "Subgrade Modulus, k (kPa/mm)");
+    return capitalK ? ZAN_TRANSLATE_NOOP("Inputs", "Subgrade Modulus, K (psi/in)")
+                    : ZAN_TRANSLATE_NOOP("Inputs", "Subgrade Modulus, k (psi/in)");
 }
 
 const char* modulusOfRupture(UnitSystem units) {
-    return units == UnitSystem::Metric ? "Modulus of Rupture, Sc (kPa)"
-                                       : "Modulus of Rupture, Sc (psi)";
+    return units == UnitSystem::Metric
+               ? ZAN_TRANSLATE_NOOP("Inputs", "Modulus of Rupture, Sc (kPa)")
+               : ZAN_TRANSLATE_NOOP("Inputs", "Modulus of Rupture, Sc (psi)");
 }
 
 const char* axleLoadHeading(UnitSystem units) {
-    return units == UnitSystem::Metric ? "Axle Load (kN)" : "Axle Load (kips)";
+    return units == UnitSystem::Metric ? ZAN_TRANSLATE_NOOP("Inputs", "Axle Load (kN)")
+                                       : ZAN_TRANSLATE_NOOP("Inputs", "Axle Load (kips)");
+}
+
+std::string shown(std::string_view caption) {
+    return catalogue::translate(kContext, caption);
 }
 
 }  // namespace caption

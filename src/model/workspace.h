@@ -47,26 +47,32 @@
 #include <vector>
 
 #include "analysis.h"
+#include "catalogue.h"
 #include "units.h"
 
 namespace zan {
 
-// Captions that never change.
+// Captions that never change. They are stored in the workspace and printed in the report as
+// they are, in English; a window or the memo shows them through the catalogue (shown()).
 namespace caption {
-inline constexpr const char* kShoulderFrame = "Concrete Shoulder";
-inline constexpr const char* kDowelFrame = "Doweled Joints";
-inline constexpr const char* kYes = "Yes";
-inline constexpr const char* kNo = "No";
-inline constexpr const char* kAverageDailyTraffic = "Average Daily Traffic, ADT";
-inline constexpr const char* kTruckPercent = "Proportion of Trucks,%";
-inline constexpr const char* kGrowthPercent = "Annual Growth Rate, %";
-inline constexpr const char* kDirectionPercent = "Direction Distribution,%";
-inline constexpr const char* kLanePercent = "Lane Distribution,%";
-inline constexpr const char* kDesignPeriod = "Design Period, Years";
-inline constexpr const char* kLoadSafetyFactor = "Load Safety Factor, LSF";
-inline constexpr const char* kSingle = "Single";
-inline constexpr const char* kTandem = "Tandem";
-inline constexpr const char* kAxlesPer1000 = "Axle/1000";
+inline constexpr const char* kContext = "Inputs";
+inline constexpr const char* kShoulderFrame = ZAN_TRANSLATE_NOOP("Inputs", "Concrete Shoulder");
+inline constexpr const char* kDowelFrame = ZAN_TRANSLATE_NOOP("Inputs", "Doweled Joints");
+inline constexpr const char* kYes = ZAN_TRANSLATE_NOOP("Inputs", "Yes");
+inline constexpr const char* kNo = ZAN_TRANSLATE_NOOP("Inputs", "No");
+inline constexpr const char* kAverageDailyTraffic =
+    ZAN_TRANSLATE_NOOP("Inputs", "Average Daily Traffic, ADT");
+inline constexpr const char* kTruckPercent = ZAN_TRANSLATE_NOOP("Inputs", "Proportion of Trucks,%");
+inline constexpr const char* kGrowthPercent = ZAN_TRANSLATE_NOOP("Inputs", "Annual Growth Rate, %");
+inline constexpr const char* kDirectionPercent =
+    ZAN_TRANSLATE_NOOP("Inputs", "Direction Distribution,%");
+inline constexpr const char* kLanePercent = ZAN_TRANSLATE_NOOP("Inputs", "Lane Distribution,%");
+inline constexpr const char* kDesignPeriod = ZAN_TRANSLATE_NOOP("Inputs", "Design Period, Years");
+inline constexpr const char* kLoadSafetyFactor =
+    ZAN_TRANSLATE_NOOP("Inputs", "Load Safety Factor, LSF");
+inline constexpr const char* kSingle = ZAN_TRANSLATE_NOOP("Inputs", "Single");
+inline constexpr const char* kTandem = ZAN_TRANSLATE_NOOP("Inputs", "Tandem");
+inline constexpr const char* kAxlesPer1000 = ZAN_TRANSLATE_NOOP("Inputs", "Axle/1000");
 
 const char* thickness(UnitSystem units);
 // The pavement dialog writes a small k; the captions set after a data file was read write a
@@ -74,6 +80,9 @@ const char* thickness(UnitSystem units);
 const char* subgradeModulus(UnitSystem units, bool capitalK);
 const char* modulusOfRupture(UnitSystem units);
 const char* axleLoadHeading(UnitSystem units);
+
+// A caption of this namespace, or one the workspace stores, in the language in force.
+std::string shown(std::string_view caption);
 }  // namespace caption
 
 struct PavementInputs {

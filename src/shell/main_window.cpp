@@ -387,7 +387,7 @@ void MainWindow::openStartupFiles(const QStringList& paths, const std::vector<st
     QStringList ignored;
     for (qsizetype i = 1; i < paths.size(); ++i)
         ignored << nativePath(QFileInfo(paths[i]).absoluteFilePath());
-    showFailure(QString::fromLatin1(kOnlyFirstFileRead)
+    showFailure(fromCatalogue("Messages", kOnlyFirstFileRead)
                     .arg(nativePath(first), ignored.join(QLatin1String("\r\n"))));
 }
 

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -14,6 +15,7 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QUrl>
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -66,6 +68,26 @@ std::vector<QTextBlock> headingBlocks(const QTextDocument& document) {
             headings.push_back(block);
     }
     return headings;
+}
+
+// The contents' width that shows every heading whole, each at its depth, with the margins
+// the style gives an item's text and a letter to spare: at least kContentsWidth, more where a
+// language's headings run longer than English's.
+int contentsWidth(QTreeWidget& tree) {
+    int widest = 0;
+    for (QTreeWidgetItemIterator it(&tree); *it; ++it) {
+        int depth = 1;
+        for (const QTreeWidgetItem* up = (*it)->parent(); up; up = up->parent())
+            ++depth;
+        widest = std::max(widest, depth * tree.indentation() +
+                                      tree.fontMetrics().horizontalAdvance((*it)->text(0)));
+    }
+    const QStyle& style = *tree.style();
+    const int margins = 2 * (style.pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &tree) + 1) +
+                        2 * tree.frameWidth() +
+                        style.pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &tree) +
+                        tree.fontMetrics().averageCharWidth();  // the item's own rounding
+    return std::max(kContentsWidth, widest + margins);
 }
 
 }  // namespace
@@ -125,7 +147,8 @@ UserGuideWindow::UserGuideWindow(QWidget* parent)
     const QRect area = screen()->availableGeometry();
     resize(qMin(kMaximumWidth, qRound(area.width() * kScreenWidthShare)),
            qMin(kMaximumHeight, qRound(area.height() * kScreenHeightShare)));
-    splitter->setSizes({kContentsWidth, width() - kContentsWidth});
+    const int contents = contentsWidth(*m_contents);
+    splitter->setSizes({contents, width() - contents});
 }
 
 void UserGuideWindow::loadGuide() {

@@ -374,8 +374,10 @@ TEST_F(ZanReport, ExportPdfFollowsTheRulesOfZanReportsOutput) {
         EXPECT_EQ(readBytes(dir() / "a.DEF"), heavy);
         EXPECT_EQ(readBytes(dir() / "b.DEF"), heavy);
     }
+    // Standard error is English in every language of the memo.
     for (const char* args :
-         {"--export-pdf before.pdf --design b.DEF", "--export-pdf after.pdf b.DEF --design"}) {
+         {"--export-pdf before.pdf --design b.DEF", "--export-pdf after.pdf b.DEF --design",
+          "--lang es --export-pdf es.pdf --design b.DEF"}) {
         const Outcome r = runDesign(dir(), args, false);
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_NE(r.err.find("The Recommended Minimum Slab Thickness is :  9.25  in."),
@@ -393,6 +395,7 @@ TEST_F(ZanReport, ExportPdfFollowsTheRulesOfZanReportsOutput) {
     EXPECT_NE(r.err.find("zan-design: warning: long.DEF: Single Axles per 1000 Trucks, row 1 = "),
               std::string::npos)
         << r.err;
+    EXPECT_EQ(runDesign(dir(), "--lang es --export-pdf long.es.pdf long.DEF", false).err, r.err);
 }
 #endif
 

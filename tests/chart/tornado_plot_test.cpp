@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chart/tornado_plot.h"
+#include "model/catalogue.h"
 
 namespace zan::test {
 namespace {
@@ -36,6 +37,28 @@ TEST(TornadoPlot, WidestSwingOnTopAndInputsWithoutResultLast) {
                                                "Sc (psi)"}));
     EXPECT_EQ(plot.base(), 9.5f);
     EXPECT_EQ(plot.thicknessAxisTitle(), "Recommended thickness (in)");
+}
+
+// Every input's name whole beside its bar, in the languages whose names run longest.
+TEST(TornadoPlot, LeavesRoomForEveryName) {
+    for (const std::string_view language : {"en", "es"}) {
+        catalogue::setLanguage(language);
+        Sensitivity s;
+        s.base.thickness = 24.0f;
+        s.units = UnitSystem::Metric;
+        for (const InputField input : kSensitivityInputs) {
+            SensitivityRow row;
+            row.input = input;
+            s.rows.push_back(row);
+        }
+        TornadoPlot plot;
+        plot.setSensitivity(s);
+        const QFontMetricsF metrics(plot.font());
+        for (const auto& bar : plot.bars())
+            EXPECT_LE(metrics.horizontalAdvance(bar.name) + 18.0, plot.labelColumn(metrics))
+                << bar.name.toStdString();
+    }
+    catalogue::setLanguage(catalogue::kSourceLanguage);
 }
 
 }  // namespace

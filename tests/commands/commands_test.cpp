@@ -13,6 +13,7 @@
 #include "io/io_test_support.h"
 #include "io/report.h"
 #include "io/verdict.h"
+#include "model/catalogue.h"
 #include "model/design_search.h"
 #include "model/run.h"
 
@@ -467,10 +468,26 @@ TEST(Verdict, AfterEachKindOfRun) {
          },
          "Trial thickness 24.10 cm: fatigue 65.4 % (at most 100 %); erosion not analysed"},
     };
+    // The numbers of a sentence, in their order.
+    const auto numbers = [](const std::string& text) {
+        std::vector<std::string> found;
+        for (std::size_t i = text.find_first_of("0123456789"); i != std::string::npos;) {
+            const std::size_t end = text.find_first_not_of("0123456789.", i);
+            found.push_back(text.substr(i, end - i));
+            i = text.find_first_of("0123456789", end);
+        }
+        return found;
+    };
     for (const Case& c : cases) {
         Workspace ws;
         c.run(ws);
         EXPECT_EQ(designVerdict(**documentRun(ws)), c.verdict) << c.name;
+        // Another language words it its own way around the same numbers.
+        catalogue::setLanguage("es");
+        const std::string spanish = designVerdict(**documentRun(ws));
+        catalogue::setLanguage(catalogue::kSourceLanguage);
+        EXPECT_NE(spanish, c.verdict) << c.name;
+        EXPECT_EQ(numbers(spanish), numbers(c.verdict)) << c.name << ": " << spanish;
     }
 }
 
