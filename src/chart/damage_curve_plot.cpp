@@ -197,8 +197,9 @@ void DamageCurvePlot::drawCurves(QPainter& painter, const QRectF& area) const {
     const double yLimit = map(area, thicknessMin(), kDamageLimitPercent).y();
     painter.setPen(QPen(chart::kLimit, 1.5, Qt::DashLine));
     painter.drawLine(QPointF(area.left(), yLimit), QPointF(area.right(), yLimit));
-    drawLabel(painter, QPointF(area.right() - 4, yLimit - 18), QStringLiteral("100 %"),
-              chart::kLimit, true);
+    drawLabel(painter, QPointF(area.right() - 4, yLimit - 18),
+              QStringLiteral("%1 %").arg(static_cast<double>(kDamageLimitPercent)), chart::kLimit,
+              true);
     drawSeries(painter, area, &DamagePoint::totalFatigueDamage, chart::kFatigue);
     drawSeries(painter, area, &DamagePoint::totalErosionDamage, chart::kErosion);
     painter.restore();

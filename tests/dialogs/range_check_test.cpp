@@ -157,6 +157,35 @@ TEST(RangeTable, HoldsEveryFieldWithItsStatedRangeAndId) {
     EXPECT_EQ(findInputRange("h1"), nullptr);  // ids are not the message names
 }
 
+// Each row of the one input table reaches its own workspace text, found by its web page id;
+// an id the page does not have finds nothing.
+TEST(RangeTable, EachRowReachesItsOwnTextByItsWebId) {
+    Workspace ws;
+    std::vector<std::pair<InputField, std::size_t>> written;
+    for (const InputRange& entry : inputRanges()) {
+        for (std::size_t row : isAxleField(entry.field) ? std::vector<std::size_t>{0, 9}
+                                                        : std::vector<std::size_t>{0}) {
+            const std::string id = isAxleField(entry.field)
+                                       ? std::string(entry.webId) + "-" + std::to_string(row + 1)
+                                       : std::string(entry.webId);
+            std::size_t found = 99;
+            EXPECT_EQ(findInputByWebId(id, &found), &entry) << id;
+            EXPECT_EQ(found, isAxleField(entry.field) ? row : 99u) << id;
+            ensureInputText(ws, entry.field, row) = "marker " + id;
+            written.emplace_back(entry.field, row);
+        }
+    }
+    for (const auto& [field, row] : written) {
+        const InputRange& entry = inputRange(field);
+        const std::string id = isAxleField(field)
+                                   ? std::string(entry.webId) + "-" + std::to_string(row + 1)
+                                   : std::string(entry.webId);
+        EXPECT_EQ(inputText(ws, field, row), "marker " + id) << "overwritten by another row";
+    }
+    for (const char* id : {"single-load-0", "single-load-11", "single-load-", "hh", "", "H"})
+        EXPECT_EQ(findInputByWebId(id, nullptr), nullptr) << id;
+}
+
 // A typo in either bound shows: the Metric bound is the English one times the program's
 // factor, to the digits the Metric bound is written with.
 TEST(RangeTable, MetricBoundsAreTheEnglishOnesConverted) {
