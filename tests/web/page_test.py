@@ -196,18 +196,26 @@ def download(page, button, folder, name):
         os.remove(target)
     page.el("#" + button).click()
     page.wait(lambda: os.path.exists(target) and os.path.getsize(target) > 0)
-    time.sleep(0.05)
     with open(target, "rb") as f:
         return f.read()
 
 
 def compare_reports(page, zan_report, files, folder, downloads):
-    """Each file in each command: the report, and for the examples the three downloads."""
+    """Each file in each command: the report, and for the examples the three downloads. One
+    page serves them all, started afresh for each file."""
+    page.load()
+    if not downloads:
+        call = lambda function, *args: page.d.execute_async_script(
+            "const done = arguments[arguments.length - 1];"
+            "(%s)(...[...arguments].slice(0, -1)).then(done);" % function, *args)
+        return compare_in_page(call, zan_report, files, "Chromium")
     for path in files:
+        # A fresh workspace, as zan-report's: a file without its units reads in those in force.
+        page.d.execute_script(
+            "document.getElementById('start-afresh').click()")
+        loaded = page.open(path).endswith("  Loaded!")
+        page.dismiss_all()
         for mode, button in COMMANDS:
-            page.load()
-            loaded = page.open(path).endswith("  Loaded!")
-            page.dismiss_all()
             expected, status = native(zan_report, mode, path)
             check(loaded == (status not in (3, 4)), "%s: the page and zan-report differ on reading it"
                   % path)
@@ -242,6 +250,77 @@ def check_one_session(page, zan_report):
         check(page.message() is None or mode == "--design", "%s shows no message" % mode)
         page.dismiss_all()
         check(page.report() == native(zan_report, mode, heavy)[0], "heavy.DEF then %s" % mode)
+
+
+def check_stale(page, zan_report, folder):
+    """Documents come from the last run. While the inputs differ from its own (h typed, Sc
+    typed, another file opened) the page says so; a document then asks first: No gives the
+    last run as it was, Yes analyses again with the last command, Cancel gives nothing."""
+    page.load()
+    heavy = design_file(folder, "stale.DEF")
+    thin = design_file(folder, "stale-h7.DEF", {5: b"7"})
+    weak = design_file(folder, "stale-sc550.DEF", {5: b"7", 7: b"550"})
+    notice = lambda: page.el("#stale-notice").is_displayed()
+    page.open(heavy)
+    page.dismiss_all()
+    page.run("analyse-both")
+    verdict = page.el("#verdict").text
+    check(not notice(), "a fresh run: no notice")
+
+    def asked(button, answer):
+        page.el("#" + button).click()
+        page.wait(lambda: page.message() is not None)
+        check(page.message() == ("The inputs have changed since the last analysis, so the tables"
+                                 " do not belong to them. Analyse again first?",
+                                 ["message-yes", "message-no", "message-cancel"]),
+              "%s while stale asks first: %r" % (button, page.message()))
+        page.answer(answer)
+
+    def saved(answer, name, button="download-report"):
+        target = os.path.join(folder, name)
+        if os.path.exists(target):
+            os.remove(target)
+        asked(button, answer)
+        # Yes analyses first: its messages (the damage over the limit) come before the file.
+        page.wait(lambda: page.dismiss_all() or os.path.exists(target) and
+                  os.path.getsize(target) > 0)
+        with open(target, "rb") as f:
+            return f.read().decode("latin-1").replace("\r\n", "\n")
+
+    page.type("#h", "7")
+    page.el("#h").send_keys(Keys.TAB)
+    check(notice() and page.el("#verdict").text == verdict and "stale" in
+          page.el("#memo").get_attribute("class"), "h typed: the notice, the verdict kept, marked")
+    check(all("Inputs changed after this analysis" in p
+              for p in page.printed("A4", os.path.join(folder, "stale.pdf"))),
+          "every printed page of a stale memo is marked")
+    asked("print", "cancel")
+    asked("download-report", "cancel")
+    check(notice() and not os.path.exists(os.path.join(folder, "stale.PRN")), "Cancel stops")
+    check(saved("no", "stale.PRN") == native(zan_report, "--both", heavy)[0],
+          "No saves the earlier run's report, its inputs included")
+    check(saved("yes", "stale.PRN") == native(zan_report, "--both", thin)[0] and not notice(),
+          "Yes saves the report of the current inputs")
+    page.type("#Sc", "550")
+    page.el("#Sc").send_keys(Keys.TAB)
+    check(notice(), "Sc typed: the notice")
+    csv = subprocess.run([zan_report, "--details", thin], capture_output=True).stdout
+    check(saved("no", "stale.csv", "download-details") == csv.decode("latin-1").replace(
+        "\r\n", "\n"), "No saves the earlier run's details")
+    page.open(os.path.join(ROOT, "examples", "light.DEF"))
+    page.dismiss_all()
+    check(notice(), "another file opened: the notice")
+    page.open(weak)
+    page.dismiss_all()
+    page.run("design-thickness")
+    page.dismiss_all()
+    page.type("#h", "8")
+    page.el("#h").send_keys(Keys.TAB)
+    page.run("analyse-again")
+    page.dismiss_all()
+    check(page.report() == native(zan_report, "--design", design_file(
+        folder, "stale-h8.DEF", {5: b"8", 7: b"550"}))[0] and not notice(),
+          "Analyse Again after Compute Design Thickness searches again")
 
 
 def check_messages(page, folder):
@@ -508,42 +587,62 @@ class Firefox:
         self.process.terminate()
 
 
-# Reads a file dropped on the page, runs a command and returns the report, answering every
-# message with its first button.
-FIREFOX_RUN = """async (name, data, button) => {
+# Reads a file dropped on the page, runs each command and returns their reports, answering
+# every message with its first button.
+RUN_IN_PAGE = """async (name, data, buttons) => {
   const dialog = document.getElementById('message');
-  const settle = async () => { for (let quiet = 0; quiet < 10; await new Promise((r) => setTimeout(r, 10))) {
-    if (dialog.open) { dialog.querySelector('.buttons button:not([hidden])').click(); quiet = 0; } else quiet++; } };
+  const said = [];
+  const settle = async () => { for (let quiet = 0; quiet < 3; await new Promise((r) => setTimeout(r, 10))) {
+    if (dialog.open) {
+      said.push(document.getElementById('message-text').textContent);
+      dialog.querySelector('.buttons button:not([hidden])').click(); quiet = 0;
+    } else quiet++; } };
+  document.getElementById('start-afresh').click();  // a fresh workspace, as zan-report's
   const files = new DataTransfer();
   files.items.add(new File([Uint8Array.from(atob(data), (c) => c.charCodeAt(0))], name));
   document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: files, bubbles: true, cancelable: true}));
   await settle();
-  document.getElementById('report').textContent = '';
-  document.getElementById(button).click();
-  await settle();
-  return document.getElementById('report').textContent;
+  const loaded = said.length > 0 && said[0].endsWith('  Loaded!');
+  const reports = [], report = document.getElementById('report');
+  for (const button of JSON.parse(buttons)) {
+    report.textContent = '';
+    document.getElementById(button).click();
+    for (let i = 0; i < 500 && !report.textContent && !dialog.open; i++) await new Promise((r) => setTimeout(r, 10));
+    await settle();
+    reports.push(report.textContent);
+  }
+  return JSON.stringify({loaded, reports});
 }"""
+
+
+def compare_in_page(call, zan_report, files, browser):
+    """Each file dropped on the page open now, in each command, by one call into the page
+    (RUN_IN_PAGE): the reports equal zan-report's."""
+    compared = 0
+    for path in files:
+        with open(path, "rb") as f:
+            data = base64.b64encode(f.read()).decode()
+        expected = [native(zan_report, mode, path) for mode, _ in COMMANDS]
+        buttons = [button for (_, button), (_, status) in zip(COMMANDS, expected) if status == 0]
+        got = json.loads(call(RUN_IN_PAGE, os.path.basename(path), data, json.dumps(buttons)))
+        check(got["loaded"] == (expected[0][1] not in (3, 4)),
+              "%s: %s: the page and zan-report differ on reading it" % (browser, path))
+        check(got["reports"] == [report for report, status in expected if status == 0],
+              "%s: %s: reports differ" % (browser, path))
+        compared += len(buttons)
+    return compared
 
 
 def check_firefox(binary, url, zan_report, files):
     """The one-file page opened from disk in Firefox gives zan-report's reports."""
     firefox = Firefox(binary)
     try:
-        compared = 0
-        for path in files:
-            # Each file on a fresh page, as zan-report reads it into a fresh workspace.
-            firefox.call("() => { try { localStorage.clear(); } catch (e) {} }")
-            firefox.send("browsingContext.navigate", {"context": firefox.context, "url": url,
-                                                      "wait": "complete"})
-            Page(None, url).wait(lambda: firefox.call("() => document.body.dataset.ready") == "true")
-            with open(path, "rb") as f:
-                data = base64.b64encode(f.read()).decode()
-            for mode, button in COMMANDS:
-                expected, status = native(zan_report, mode, path)
-                if status == 0:
-                    got = firefox.call(FIREFOX_RUN, os.path.basename(path), data, button)
-                    check(got == expected, "Firefox: %s %s: report differs" % (path, mode))
-                    compared += 1
+        # One page for every file, started afresh for each.
+        firefox.send("browsingContext.navigate", {"context": firefox.context, "url": url,
+                                                  "wait": "complete"})
+        firefox.call("() => { try { localStorage.clear(); } catch (e) {} }")
+        Page(None, url).wait(lambda: firefox.call("() => document.body.dataset.ready") == "true")
+        compared = compare_in_page(lambda *a: firefox.call(*a), zan_report, files, "Firefox")
         print("Firefox: %d reports compared" % compared)
     finally:
         firefox.quit()
@@ -584,6 +683,7 @@ def main():
             compare_reports(one, args.zan_report, designs, folder, False)
             page = one
         check_one_session(page, args.zan_report)
+        check_stale(page, args.zan_report, folder)
         check_messages(page, folder)
         check_project(page, args.zan_report, folder)
         check_memo(page, args.zan_report, args.zan_design, folder)
