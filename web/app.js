@@ -125,8 +125,9 @@ function refresh() {
   document.querySelectorAll('.per-1000').forEach((th) => { th.textContent = c.axlesPer1000; });
   $('#shoulder-caption').textContent = c.shoulder;
   $('#dowels-caption').textContent = c.dowels;
-  document.querySelectorAll('.choice .yes').forEach((s) => { s.textContent = c.yes; });
-  document.querySelectorAll('.choice .no').forEach((s) => { s.textContent = c.no; });
+  // The options' Yes and No are the page's own, as its message boxes' buttons.
+  document.querySelectorAll('.choice .yes').forEach((s) => { s.textContent = tr('yes'); });
+  document.querySelectorAll('.choice .no').forEach((s) => { s.textContent = tr('no'); });
   const tandemShown = engine.lastTandemRowShown();
   for (const id of ['tandem-load-10', 'tandem-count-10']) document.getElementById(id).hidden = !tandemShown;
   $('#shoulder-yes').checked = engine.option('shoulder');

@@ -492,6 +492,87 @@ def check_files(page, folder):
           "County Road 12 reconstruction", "a refused file keeps the design before it")
 
 
+# Every text the page shows, as the user reads it: text nodes (charts included) and buttons'
+# and fields' visible words, with whether it runs off the side of the window.
+SHOWN_TEXTS = """const shown = [];
+const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+for (let n = walker.nextNode(); n; n = walker.nextNode()) {
+  const e = n.parentElement, text = n.textContent.trim();
+  if (!text || e.closest('script, style, dialog:not([open]), .print-only, option:not(:checked)')) continue;
+  if (!e.getClientRects().length || getComputedStyle(e).visibility === 'hidden') continue;
+  // What lies in a box that scrolls sideways is reached by scrolling, not cut off.
+  let scrolls = false;
+  for (let a = e; a && !scrolls; a = a.parentElement) scrolls = /auto|scroll/.test(getComputedStyle(a).overflowX);
+  shown.push([text, !scrolls && e.getBoundingClientRect().right > document.documentElement.clientWidth + 1]);
+}
+return shown;"""
+
+
+def catalogue_texts(language):
+    """The core's and the page's texts that the catalogue translates: English -> translation."""
+    import xml.etree.ElementTree as ET
+    texts = {}
+    for context in ET.parse(os.path.join(ROOT, "translations", "zan_%s.ts" % language)).getroot():
+        name = context.findtext("name", "")
+        if name == "zan" or name.startswith("zan::"):
+            continue
+        for message in context.iter("message"):
+            source, translation = message.findtext("source"), message.findtext("translation")
+            if translation and translation != source:
+                texts[source] = translation
+    return texts
+
+
+def check_spanish(page, zan_report, folder):
+    """With the browser's language Spanish, the page speaks Spanish from the catalogue: no text
+    it translates is shown in English, at 1280 and at 390 px, where nothing runs off the side,
+    stale or not; the choice is kept; the downloads stay the same bytes."""
+    page.d.execute_cdp_cmd("Network.setUserAgentOverride", {"userAgent": page.d.execute_script(
+        "return navigator.userAgent"), "acceptLanguage": "es-ES,es"})
+    page.d.execute_cdp_cmd("Emulation.setLocaleOverride", {"locale": "es-ES"})
+    english = catalogue_texts("es")
+    try:
+        page.load()
+        check(page.value("#language") == "es" and page.d.execute_script(
+            "return document.documentElement.lang") == "es", "a Spanish browser: a Spanish page")
+        heavy = os.path.join(ROOT, "examples", "heavy.DEF")
+        page.open(heavy)
+        page.dismiss_all()
+        page.run("design-thickness")
+        page.dismiss_all()
+        report = download(page, "download-report", folder, "heavy.PRN")
+        check(report == subprocess.run([zan_report, "--design", heavy],
+                                       capture_output=True).stdout, "the .PRN in Spanish: the same")
+        page.type("#h", "8")
+        page.el("#h").send_keys(Keys.TAB)
+        page.dismiss_all()
+        for width in (1280, 390):
+            page.d.set_window_size(width, 900)
+            shown = page.d.execute_script(SHOWN_TEXTS)
+            left = sorted({text for text, _ in shown if text in english})
+            check(not left, "%d px, Spanish: shown in English: %s" % (width, left))
+            check(not [t for t, beyond in shown if beyond], "%d px: beyond the window: %s" % (
+                width, [t for t, beyond in shown if beyond][:5]))
+        check(english["Inputs changed after this analysis"] in page.el("#memo").text,
+              "the stale mark in Spanish")
+        page.el("#download-report").click()
+        page.wait(lambda: page.message() is not None)
+        check(page.message()[0] == english[
+            "The inputs have changed since the last analysis, so the tables do not belong to "
+            "them. Analyse again first?"], "the question in Spanish: %r" % (page.message(),))
+        page.answer("cancel")
+        page.d.execute_script("const s = document.getElementById('language'); s.value = 'en';"
+                              "s.dispatchEvent(new Event('change'))")
+        page.load(keep=True)
+        check(page.value("#language") == "en" and page.el("#analyse-both").text == "Both",
+              "the chosen language is kept over the browser's")
+    finally:
+        page.d.set_window_size(1280, 900)
+        page.d.execute_cdp_cmd("Emulation.setLocaleOverride", {})
+        page.d.execute_cdp_cmd("Network.setUserAgentOverride", {"userAgent": page.d.execute_script(
+            "return navigator.userAgent"), "acceptLanguage": "en-US,en"})
+
+
 def check_keyboard(page):
     """Tab alone reaches every control; a radio group counts once (arrows move within it)."""
     page.load()
@@ -690,6 +771,7 @@ def main():
         check_restore(page)
         check_files(page, folder)
         check_keyboard(page)
+        check_spanish(page, args.zan_report, folder)
         if args.axe:
             check_axe(page, args.axe)
     finally:

@@ -605,8 +605,6 @@ class Engine {
         out.set("axlesPer1000", std::string(caption::kAxlesPer1000));
         out.set("shoulder", std::string(caption::kShoulderFrame));
         out.set("dowels", std::string(caption::kDowelFrame));
-        out.set("yes", std::string(caption::kYes));
-        out.set("no", std::string(caption::kNo));
         out.set("unit", thicknessUnit(ws.unitSystem()));
         return out;
     }
