@@ -5,7 +5,7 @@
     <name>Language</name>
     <message>
         <source>English</source>
-        <translation>Inglés</translation>
+        <translation>Español</translation>
     </message>
 </context>
 <context>

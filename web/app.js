@@ -271,7 +271,9 @@ function render() {
   $('#no-analysis').hidden = run.tables;
   if (!run.tables) return;
   const content = engine.content();
-  Charts.draw(content, names.memo, engine.captions(), [tr('singleRow'), tr('tandemRow')]);
+  // Yes and No in the alternatives as in the options.
+  const captions = { ...engine.captions(), yes: tr('yes'), no: tr('no') };
+  Charts.draw(content, names.memo, captions, [tr('singleRow'), tr('tandemRow')]);
   Memo.details(content.details, names.memo);
 }
 

@@ -250,6 +250,12 @@ def check_one_session(page, zan_report):
         check(page.message() is None or mode == "--design", "%s shows no message" % mode)
         page.dismiss_all()
         check(page.report() == native(zan_report, mode, heavy)[0], "heavy.DEF then %s" % mode)
+    # The alternatives: each combination of the options, the entered one (heavy's) marked.
+    rows = page.d.execute_script("return [...document.querySelectorAll('#alternatives tbody tr')]"
+                                 ".map((r) => [...r.cells].map((c) => c.textContent))")
+    check(sorted(r[:2] for r in rows) == [["No", "No"], ["No", "Yes"], ["Yes", "No"], ["Yes", "Yes"]]
+          and [r[:2] for r in rows if r[3] == "as entered"] == [["No", "Yes"]],
+          "the design alternatives: %r" % rows)
 
 
 def check_stale(page, zan_report, folder):
