@@ -78,6 +78,10 @@ class Page:
     def load(self, keep=False):
         """Opens the page afresh; with `keep`, with the inputs the browser kept from before.
         The new document forgets them itself, before the page's scripts run."""
+        if keep:
+            # The page's storage reaches the browser a moment after the script writes it; a
+            # reload at once may start before it has.
+            time.sleep(0.3)
         forget = None if keep else self.d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
             "source": "try { localStorage.clear(); } catch (e) {}"})["identifier"]
         self.d.get(self.url)
@@ -256,6 +260,12 @@ def check_one_session(page, zan_report):
     check(sorted(r[:2] for r in rows) == [["No", "No"], ["No", "Yes"], ["Yes", "No"], ["Yes", "Yes"]]
           and [r[:2] for r in rows if r[3] == "as entered"] == [["No", "Yes"]],
           "the design alternatives: %r" % rows)
+    # The desktop's palette: fatigue blue, erosion orange-red, in every chart.
+    fills = page.d.execute_script("return ['fatigue', 'erosion'].map((p) => [...document."
+                                  "querySelectorAll('#charts rect.' + p)].map((r) =>"
+                                  " getComputedStyle(r).fill))")
+    check([set(f) for f in fills] == [{"rgb(31, 95, 191)"}, {"rgb(208, 74, 16)"}],
+          "the charts' colours are the desktop's: %r" % [set(f) for f in fills])
 
 
 def check_stale(page, zan_report, folder):
@@ -267,6 +277,8 @@ def check_stale(page, zan_report, folder):
     thin = design_file(folder, "stale-h7.DEF", {5: b"7"})
     weak = design_file(folder, "stale-sc550.DEF", {5: b"7", 7: b"550"})
     notice = lambda: page.el("#stale-notice").is_displayed()
+    check(not page.el("#download-report").is_enabled() and not page.el("#download-details")
+          .is_enabled(), "no run yet: no report or details to save")
     page.open(heavy)
     page.dismiss_all()
     page.run("analyse-both")
@@ -561,6 +573,11 @@ def check_spanish(page, zan_report, folder):
                 width, [t for t, beyond in shown if beyond][:5]))
         check(english["Inputs changed after this analysis"] in page.el("#memo").text,
               "the stale mark in Spanish")
+        printed = page.printed("A4", os.path.join(folder, "memo-es.pdf"))
+        for text in ("Design memo", "Inputs changed after this analysis", "Damage Chart",
+                     "Calculation details"):
+            check(any(english[text] in p for p in printed) and not any(text in p for p in printed),
+                  "the printed memo in Spanish: %r" % text)
         page.el("#download-report").click()
         page.wait(lambda: page.message() is not None)
         check(page.message()[0] == english[
@@ -570,8 +587,8 @@ def check_spanish(page, zan_report, folder):
         page.d.execute_script("const s = document.getElementById('language'); s.value = 'en';"
                               "s.dispatchEvent(new Event('change'))")
         page.load(keep=True)
-        check(page.value("#language") == "en" and page.el("#analyse-both").text == "Both",
-              "the chosen language is kept over the browser's")
+        check((page.value("#language"), page.el("#analyse-both").text) == ("en", "Both"),
+              "the chosen language is kept over the browser's: %r" % page.value("#language"))
     finally:
         page.d.set_window_size(1280, 900)
         page.d.execute_cdp_cmd("Emulation.setLocaleOverride", {})
