@@ -7,7 +7,7 @@
 
 const Charts = (() => {
   const NS = 'http://www.w3.org/2000/svg';
-  const W = 640, H = 300, M = { left: 64, right: 16, top: 30, bottom: 44 };
+  const W = 640, H = 300, M = { left: 80, right: 16, top: 30, bottom: 44 };
   const arg = (text, ...args) => text.replace(/%(\d)/g, (m, n) => (n <= args.length ? args[n - 1] : m));
 
   function el(name, attrs = {}, text) {
@@ -28,6 +28,12 @@ const Charts = (() => {
 
   function axisText(svg, x, y, text, anchor = 'middle', extra = {}) {
     svg.append(el('text', { x, y, 'text-anchor': anchor, class: 'tick', ...extra }, text));
+  }
+
+  // The damage axis' title, read upwards along the left edge.
+  function damageTitle(svg, text) {
+    const y = (M.top + H - M.bottom) / 2;
+    axisText(svg, 14, y, text, 'middle', { transform: `rotate(-90 14 ${y})` });
   }
 
   // Swatches and names from the left, each as wide as its name needs.
@@ -66,6 +72,7 @@ const Charts = (() => {
     const ticks = Math.max(1, Math.round((x1 - x0) / 8));
     for (let h = Math.ceil(x0); h <= x1; h += ticks) axisText(svg, sx(h), H - M.bottom + 16, String(h));
     axisText(svg, (W + M.left) / 2, H - 6, arg(texts.curveThicknessAxis, unit));
+    damageTitle(svg, texts.curveDamageAxis);
     for (const key of ['fatigue', 'erosion']) {
       svg.append(el('polyline', { points: pts.map((p) => `${sx(p.h)},${sy(p[key])}`).join(' '), class: `line ${key}` }));
     }
@@ -106,7 +113,7 @@ const Charts = (() => {
       });
       axisText(svg, M.left + (i + 0.5) * band, H - M.bottom + 16, b.label);
     });
-    axisText(svg, (W + M.left) / 2, H - 6, texts.rowsDamageAxis);
+    damageTitle(svg, texts.rowsDamageAxis);
     legend(svg, parts.map((p) => [texts[p], p]), M.left, 16);
   }
 
