@@ -583,6 +583,8 @@ def check_spanish(page, zan_report, folder):
         check(page.message()[0] == english[
             "The inputs have changed since the last analysis, so the tables do not belong to "
             "them. Analyse again first?"], "the question in Spanish: %r" % (page.message(),))
+        left = sorted({text for text, _ in page.d.execute_script(SHOWN_TEXTS) if text in english})
+        check(not left, "the message box in Spanish, shown in English: %s" % left)
         page.answer("cancel")
         page.d.execute_script("const s = document.getElementById('language'); s.value = 'en';"
                               "s.dispatchEvent(new Event('change'))")
