@@ -76,18 +76,15 @@ class Page:
         self.url = url
 
     def load(self, keep=False):
-        """Opens the page afresh; with `keep`, with the inputs the browser kept from before.
-        The new document forgets them itself, before the page's scripts run."""
-        if keep:
-            # The page's storage reaches the browser a moment after the script writes it; a
-            # reload at once may start before it has.
-            time.sleep(0.3)
-        forget = None if keep else self.d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
-            "source": "try { localStorage.clear(); } catch (e) {}"})["identifier"]
-        self.d.get(self.url)
-        if forget:
-            self.d.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", {"identifier": forget})
-        self.wait(lambda: self.d.execute_script("return document.body.dataset.ready") == "true")
+        """Opens the page, then reloads it as the user would: with `keep`, with the inputs the
+        browser kept from before, else with none (forgotten before the reload)."""
+        if not keep:
+            self.d.get(self.url)
+            self.wait(lambda: self.d.execute_script("return document.body.dataset.ready") == "true")
+            self.d.execute_script("localStorage.clear()")
+        self.d.execute_script("window.zanOld = true; location.reload()")
+        self.wait(lambda: self.d.execute_script(
+            "return !window.zanOld && document.body.dataset.ready") == "true")
 
     def wait(self, condition, seconds=10):
         end = time.time() + seconds
@@ -590,7 +587,8 @@ def check_spanish(page, zan_report, folder):
                               "s.dispatchEvent(new Event('change'))")
         page.load(keep=True)
         check((page.value("#language"), page.el("#analyse-both").text) == ("en", "Both"),
-              "the chosen language is kept over the browser's: %r" % page.value("#language"))
+              "the chosen language is kept over the browser's: %r %r" % (page.value("#language"),
+              page.d.execute_script("return [localStorage.getItem('zan-design-language'), location.href, navigator.languages]")))
     finally:
         page.d.set_window_size(1280, 900)
         page.d.execute_cdp_cmd("Emulation.setLocaleOverride", {})
@@ -707,6 +705,8 @@ RUN_IN_PAGE = """async (name, data, buttons) => {
   const files = new DataTransfer();
   files.items.add(new File([Uint8Array.from(atob(data), (c) => c.charCodeAt(0))], name));
   document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: files, bubbles: true, cancelable: true}));
+  // Every read ends with a message, once the browser has handed over the file's bytes.
+  for (let i = 0; i < 500 && !dialog.open; i++) await new Promise((r) => setTimeout(r, 10));
   await settle();
   const loaded = said.length > 0 && said[0].endsWith('  Loaded!');
   const reports = [], report = document.getElementById('report');
