@@ -21,8 +21,9 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ET
 
-# The folders whose texts are the program's; tests and tools are not translated.
-SOURCE_FOLDERS = ["src"]
+# The folders and files whose texts are the program's (the web page's own in web/texts.js);
+# tests and tools are not translated.
+SOURCE_FOLDERS = ["src", "web/texts.js"]
 # The core's marker, read by lupdate as Qt's own.
 LUPDATE_OPTIONS = ["-locations", "none", "-no-obsolete", "-silent",
                    "-tr-function-alias", "QT_TRANSLATE_NOOP+=ZAN_TRANSLATE_NOOP"]

@@ -119,6 +119,7 @@ run_stage() {
             ;;
     esac
     timings+=("$name $((SECONDS - start))s")
+    echo "=== stage $name took $((SECONDS - start)) s"
 }
 
 for stage in "${stages[@]}"; do

@@ -468,6 +468,13 @@
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <translation>Español</translation>
+    </message>
+</context>
+<context>
     <name>Memo</name>
     <message>
         <source>Unit system</source>
@@ -560,6 +567,114 @@
     <message>
         <source>page %1 of %2</source>
         <translation>página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <source>Damage Chart</source>
+        <translation>Gráfico de daño</translation>
+    </message>
+    <message>
+        <source>Total damage against slab thickness</source>
+        <translation>Daño total según el espesor de la losa</translation>
+    </message>
+    <message>
+        <source>Slab thickness (%1)</source>
+        <translation>Espesor de la losa (%1)</translation>
+    </message>
+    <message>
+        <source>Total damage (%), log scale</source>
+        <translation>Daño total (%), escala logarítmica</translation>
+    </message>
+    <message>
+        <source>Total fatigue damage</source>
+        <translation>Daño total por fatiga</translation>
+    </message>
+    <message>
+        <source>Total erosion damage</source>
+        <translation>Daño total por erosión</translation>
+    </message>
+    <message>
+        <source>Recommended %1 %2</source>
+        <translation>Recomendado %1 %2</translation>
+    </message>
+    <message>
+        <source>Damage per axle row (%)</source>
+        <translation>Daño por fila de ejes (%)</translation>
+    </message>
+    <message>
+        <source>Damage (%)</source>
+        <translation>Daño (%)</translation>
+    </message>
+    <message>
+        <source>Fatigue</source>
+        <translation>Fatiga</translation>
+    </message>
+    <message>
+        <source>Erosion</source>
+        <translation>Erosión</translation>
+    </message>
+    <message>
+        <source>Sensitivity of the recommended thickness</source>
+        <translation>Sensibilidad del espesor recomendado</translation>
+    </message>
+    <message>
+        <source>input -20 %</source>
+        <translation>dato -20 %</translation>
+    </message>
+    <message>
+        <source>input +20 %</source>
+        <translation>dato +20 %</translation>
+    </message>
+    <message>
+        <source>Recommended thickness with one input 20 % lower or higher</source>
+        <translation>Espesor recomendado con un dato 20 % menor o mayor</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Value -20 %</source>
+        <translation>Valor -20 %</translation>
+    </message>
+    <message>
+        <source>Value +20 %</source>
+        <translation>Valor +20 %</translation>
+    </message>
+    <message>
+        <source>Thickness (%1)</source>
+        <translation>Espesor (%1)</translation>
+    </message>
+    <message>
+        <source>Recommended thickness (%1)</source>
+        <translation>Espesor recomendado (%1)</translation>
+    </message>
+    <message>
+        <source>Design alternatives</source>
+        <translation>Alternativas de diseño</translation>
+    </message>
+    <message>
+        <source>The recommended thickness for each combination of concrete shoulder and doweled joints, all other inputs as entered.</source>
+        <translation>El espesor recomendado para cada combinación de bermas de concreto y juntas con pasadores, con los demás datos como se introdujeron.</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <translation>Diseño</translation>
+    </message>
+    <message>
+        <source>as entered</source>
+        <translation>como se introdujo</translation>
+    </message>
+    <message>
+        <source>Calculation details</source>
+        <translation>Detalles del cálculo</translation>
+    </message>
+    <message>
+        <source>No analysis has been run yet: run Perform Analysis before exporting to see the calculation details.</source>
+        <translation>Aún no se ha realizado ningún análisis: ejecute Realizar análisis antes de exportar para ver los detalles del cálculo.</translation>
     </message>
 </context>
 <context>
@@ -955,39 +1070,150 @@ Se ignoraron estos archivos:<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>Open .DEF</source>
+        <translation>Abrir .DEF</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglés</translation>
+    </message>
+    <message>
+        <source>Metric</source>
+        <translation>Métrico</translation>
+    </message>
+    <message>
+        <source>The inputs are in these units now; reading a .DEF file changes them.</source>
+        <translation>Los datos están ahora en estas unidades; leer un archivo .DEF las cambia.</translation>
+    </message>
+    <message>
+        <source>Save .DEF</source>
+        <translation>Guardar .DEF</translation>
+    </message>
+    <message>
+        <source>Save report .PRN</source>
+        <translation>Guardar informe .PRN</translation>
+    </message>
+    <message>
+        <source>Save details .csv</source>
+        <translation>Guardar detalles .csv</translation>
+    </message>
+    <message>
+        <source>Print memo</source>
+        <translation>Imprimir memoria</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Open a .DEF file, or drop one anywhere on the page.</source>
+        <translation>Abra un archivo .DEF, o suéltelo en cualquier lugar de la página.</translation>
+    </message>
+    <message>
+        <source>Your inputs from %1 were restored</source>
+        <translation>Se restauraron sus datos de las %1</translation>
+    </message>
+    <message>
+        <source>Start afresh</source>
+        <translation>Empezar de nuevo</translation>
+    </message>
+    <message>
+        <source>Pavement Data</source>
+        <translation>Datos del pavimento</translation>
+    </message>
+    <message>
+        <source>Traffic Data</source>
+        <translation>Datos del tránsito</translation>
+    </message>
+    <message>
+        <source>Axle-Load Categories</source>
+        <translation>Categorías de carga por eje</translation>
+    </message>
+    <message>
+        <source>Axle load category</source>
+        <translation>Categoría de carga por eje</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Ligero</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>Heavry</source>
+        <translation>Pesado</translation>
+    </message>
+    <message>
+        <source>Veray Heavy</source>
+        <translation>Muy pesado</translation>
+    </message>
+    <message>
+        <source>Input Axles</source>
+        <translation>Introducir ejes</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>Comandos</translation>
+    </message>
+    <message>
+        <source>Fatigue Analysis</source>
+        <translation>Análisis por fatiga</translation>
+    </message>
+    <message>
+        <source>Erosion Analysis</source>
+        <translation>Análisis por erosión</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Ambos</translation>
+    </message>
+    <message>
+        <source>Compute Design Thickness</source>
+        <translation>Calcular espesor de diseño</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>S%1</source>
+        <translation>S%1</translation>
+    </message>
+    <message>
+        <source>T%1</source>
+        <translation>T%1</translation>
+    </message>
+</context>
+<context>
     <name>zan</name>
-    <message>
-        <source>Thickness (%1)</source>
-        <translation>Espesor (%1)</translation>
-    </message>
-    <message>
-        <source>Input</source>
-        <translation>Dato</translation>
-    </message>
-    <message>
-        <source>Value</source>
-        <translation>Valor</translation>
-    </message>
-    <message>
-        <source>Value -20 %</source>
-        <translation>Valor −20 %</translation>
-    </message>
-    <message>
-        <source>Value +20 %</source>
-        <translation>Valor +20 %</translation>
-    </message>
-    <message>
-        <source>Recommended thickness (%1)</source>
-        <translation>Espesor recomendado (%1)</translation>
-    </message>
-    <message>
-        <source>Design</source>
-        <translation>Diseño</translation>
-    </message>
-    <message>
-        <source>as entered</source>
-        <translation>como se introdujo</translation>
-    </message>
     <message>
         <source>The PDF document could not be started.</source>
         <translation>No se pudo iniciar el documento PDF.</translation>
@@ -999,34 +1225,6 @@ Se ignoraron estos archivos:<byte value="xd"/>
     <message>
         <source>The PDF document could not be finished.</source>
         <translation>No se pudo terminar el documento PDF.</translation>
-    </message>
-    <message>
-        <source>Design alternatives</source>
-        <translation>Alternativas de diseño</translation>
-    </message>
-    <message>
-        <source>The recommended thickness for each combination of concrete shoulder and doweled joints, all other inputs as entered.</source>
-        <translation>El espesor recomendado para cada combinación de bermas de concreto y juntas con pasadores, con los demás datos como se introdujeron.</translation>
-    </message>
-    <message>
-        <source>Recommended thickness with one input 20 % lower or higher</source>
-        <translation>Espesor recomendado con un dato 20 % menor o mayor</translation>
-    </message>
-    <message>
-        <source>Calculation details</source>
-        <translation>Detalles del cálculo</translation>
-    </message>
-    <message>
-        <source>No analysis has been run yet: run Perform Analysis before exporting to see the calculation details.</source>
-        <translation>Aún no se ha realizado ningún análisis: ejecute Realizar análisis antes de exportar para ver los detalles del cálculo.</translation>
-    </message>
-    <message>
-        <source>Fatigue</source>
-        <translation>Fatiga</translation>
-    </message>
-    <message>
-        <source>Erosion</source>
-        <translation>Erosión</translation>
     </message>
 </context>
 <context>
@@ -1142,22 +1340,6 @@ Se ignoraron estos archivos:<byte value="xd"/>
         <source>Design axle load (kips, LSF applied)</source>
         <translation>Carga por eje de diseño (kips, con LSF)</translation>
     </message>
-    <message>
-        <source>Damage per axle row (%)</source>
-        <translation>Daño por fila de ejes (%)</translation>
-    </message>
-    <message>
-        <source>Fatigue</source>
-        <translation>Fatiga</translation>
-    </message>
-    <message>
-        <source>Erosion</source>
-        <translation>Erosión</translation>
-    </message>
-    <message>
-        <source>Damage (%)</source>
-        <translation>Daño (%)</translation>
-    </message>
 </context>
 <context>
     <name>zan::DamageChartWindow</name>
@@ -1168,14 +1350,6 @@ Se ignoraron estos archivos:<byte value="xd"/>
     <message>
         <source>The file %1 could not be written: the image could not be drawn.</source>
         <translation>No se pudo escribir el archivo %1: no se pudo dibujar la imagen.</translation>
-    </message>
-    <message>
-        <source>Damage Chart</source>
-        <translation>Gráfico de daño</translation>
-    </message>
-    <message>
-        <source>Design alternatives</source>
-        <translation>Alternativas de diseño</translation>
     </message>
     <message>
         <source>Save &amp;Image...</source>
@@ -1189,32 +1363,8 @@ Se ignoraron estos archivos:<byte value="xd"/>
 <context>
     <name>zan::DamageCurvePlot</name>
     <message>
-        <source>Total damage against slab thickness</source>
-        <translation>Daño total según el espesor de la losa</translation>
-    </message>
-    <message>
-        <source>Slab thickness (%1)</source>
-        <translation>Espesor de la losa (%1)</translation>
-    </message>
-    <message>
-        <source>Total damage (%), log scale</source>
-        <translation>Daño total (%), escala logarítmica</translation>
-    </message>
-    <message>
-        <source>Recommended %1 %2</source>
-        <translation>Recomendado %1 %2</translation>
-    </message>
-    <message>
         <source>Trial %1 %2</source>
         <translation>De prueba %1 %2</translation>
-    </message>
-    <message>
-        <source>Total fatigue damage</source>
-        <translation>Daño total por fatiga</translation>
-    </message>
-    <message>
-        <source>Total erosion damage</source>
-        <translation>Daño total por erosión</translation>
     </message>
 </context>
 <context>
@@ -1599,32 +1749,12 @@ Se ignoraron estos archivos:<byte value="xd"/>
 <context>
     <name>zan::TornadoPlot</name>
     <message>
-        <source>Recommended thickness (%1)</source>
-        <translation>Espesor recomendado (%1)</translation>
-    </message>
-    <message>
-        <source>Sensitivity of the recommended thickness</source>
-        <translation>Sensibilidad del espesor recomendado</translation>
-    </message>
-    <message>
-        <source>input -20 %</source>
-        <translation>dato −20 %</translation>
-    </message>
-    <message>
-        <source>input +20 %</source>
-        <translation>dato +20 %</translation>
-    </message>
-    <message>
         <source>No recommended thickness to compare with.</source>
         <translation>No hay un espesor recomendado con el cual comparar.</translation>
     </message>
     <message>
         <source>no thickness found</source>
         <translation>no se halló espesor</translation>
-    </message>
-    <message>
-        <source>Recommended %1 %2</source>
-        <translation>Recomendado %1 %2</translation>
     </message>
 </context>
 <context>

@@ -1,23 +1,23 @@
 'use strict';
 // The page is a front end only: every text, rule and number comes from the core (engine.js,
-// the C++ core in WebAssembly). Texts cross as Latin-1 strings, one character per byte.
+// the C++ core in WebAssembly), the page's own texts from the same catalogue (texts.js). Texts
+// cross as Latin-1 strings, one character per byte.
 //
-// Organised as the desktop program is: the inputs shown from the engine (refresh), every
-// change kept at once (changed), the commands and files (run, openFiles), and what the page
-// shows of the results drawn in one place (render).
+// Organised as the desktop program is: the inputs built and shown from the engine (build,
+// refresh), every change kept at once (changed), the commands and files (run, openFiles), the
+// documents of the last run drawn in one place (render), and the question before a document
+// leaves while the inputs differ from the last run's (tablesMayGoOut).
 
 const $ = (selector) => document.querySelector(selector);
-const PAVEMENT = ['h', 'k', 'Sc'];
-const TRAFFIC = ['ADT', 'TD', 'grow', 'DD', 'LD', 'LSF', 'Years'];
-const AXLE_COLUMNS = ['single-load', 'single-count', 'tandem-load', 'tandem-count'];
-const AXLES = [];
-for (let row = 1; row <= 10; ++row) for (const c of AXLE_COLUMNS) AXLES.push(`${c}-${row}`);
-const FIELDS = [...PAVEMENT, ...TRAFFIC, ...AXLES];
 const STORE = 'zan-design-inputs';
+const LANGUAGE_STORE = 'zan-design-language';
 
 let engine;
-let names;              // the program's names and frame texts (engine.names())
+let names;              // the program's names, the run's and the memo's texts (engine.names())
+let fieldIds = [];      // every numeric input's web id, in the core's order
 let fileName = '';      // the opened file's name as the system gave it, for the memo and the downloads
+let runFile = '';       // the name of the file the last run's inputs came from
+let drawn = '';         // the run and the language the report and the charts show
 let accepted = {};      // each field's text when it was last accepted, for a refused edit
 
 // Characters beyond Latin-1 cannot be stored in a .DEF file; they become '?'.
@@ -26,31 +26,44 @@ const lf = (text) => text.replace(/\r\n/g, '\n');
 const two = (n) => String(n).padStart(2, '0');
 const day = (d) => `${d.getFullYear()}-${two(d.getMonth() + 1)}-${two(d.getDate())}`;
 const minute = (d) => `${two(d.getHours())}:${two(d.getMinutes())}`;
+const arg = (text, ...args) => text.replace(/%(\d)/g, (m, n) => (n <= args.length ? args[n - 1] : m));
+// A text of the page in the language in force.
+const tr = (key) => engine.translate('Web', PageTexts[key]);
 
-function buildAxleRows() {
-  const body = $('#axle-rows');
-  for (let row = 1; row <= 10; ++row) {
-    const tr = document.createElement('tr');
-    tr.id = `axle-row-${row}`;
-    for (const c of AXLE_COLUMNS) {
-      const td = document.createElement('td');
-      const input = document.createElement('input');
-      input.id = `${c}-${row}`;
-      input.inputMode = 'decimal';
-      input.className = c.startsWith('tandem') ? 'tandem' : 'single';
-      td.append(input);
-      tr.append(td);
+// ---- The page's parts, made from the engine ---------------------------------------------
+
+function buildInputs() {
+  const fields = engine.fields();
+  fieldIds = fields.map((f) => f.id);
+  const rows = new Map();
+  for (const f of fields) {
+    const input = document.createElement('input');
+    input.id = f.id;
+    input.inputMode = 'decimal';
+    if (f.group !== 'axles') {
+      const label = document.createElement('label');
+      label.htmlFor = f.id;
+      label.id = `${f.id}-caption`;
+      $(`#${f.group}-fields`).append(label, input);
+      continue;
     }
-    body.append(tr);
+    if (!rows.has(f.row)) {
+      const tr = document.createElement('tr');
+      tr.id = `axle-row-${f.row}`;
+      rows.set(f.row, tr);
+      $('#axle-rows').append(tr);
+    }
+    const td = document.createElement('td');
+    td.append(input);
+    rows.get(f.row).append(td);
   }
 }
 
 function buildProjectFields() {
-  $('#project-title').textContent = engine.projectTitle();
   for (const field of engine.projectFields()) {
     const label = document.createElement('label');
     label.htmlFor = field.id;
-    label.textContent = field.caption;
+    label.id = `${field.id}-caption`;
     const input = document.createElement('input');
     input.id = field.id;
     input.type = 'text';
@@ -59,26 +72,64 @@ function buildProjectFields() {
   }
 }
 
+// The language chosen before on this browser, or else the first of the browser's languages
+// the program has, or else English.
+function chooseLanguage() {
+  const codes = engine.languages();
+  let code = '';
+  try { code = localStorage.getItem(LANGUAGE_STORE) || ''; } catch (error) { /* none kept */ }
+  if (!codes.includes(code)) {
+    code = '';
+    for (const tag of navigator.languages || [navigator.language || '']) {
+      code = engine.matchLanguage(tag);
+      if (code) break;
+    }
+  }
+  engine.setLanguage(code || codes[0]);
+  const select = $('#language');
+  select.replaceChildren(...codes.map((c) => new Option(engine.translateTo(c, 'Language', PageTexts.languageName), c)));
+  select.value = engine.language();
+}
+
+// The texts that do not follow the inputs, in the language in force.
+function showTexts() {
+  names = engine.names();
+  document.documentElement.lang = engine.language();
+  document.title = $('#title').textContent = names.title;
+  for (const e of document.querySelectorAll('[data-text]')) e.textContent = tr(e.dataset.text);
+  for (const e of document.querySelectorAll('[data-label]')) e.setAttribute('aria-label', tr(e.dataset.label));
+  $('#project-title').textContent = names.projectTitle;
+  for (const field of engine.projectFields()) $(`#${field.id}-caption`).textContent = field.caption;
+  $('#stale-text').textContent = names.inputsChangedNotice;
+  $('#analyse-again').textContent = names.analyseAgain;
+  $('#analyse-again').title = names.analyseAgainTip;
+  $('#report-title').textContent = names.memo.report;
+  $('#no-analysis').textContent = names.memo.noAnalysis;
+  Charts.usePalette(names.palette);
+}
+
 // Shows the workspace as it reads now; reading never creates a section or locks the units.
 function refresh() {
-  for (const id of FIELDS) {
-    const input = document.getElementById(id);
-    input.value = accepted[id] = engine.text(id);
-    input.title = engine.tooltip(id);
+  for (const f of engine.fields()) {
+    const input = document.getElementById(f.id);
+    input.value = accepted[f.id] = f.text;
+    input.title = f.tooltip;
+    if (f.group === 'axles') input.setAttribute('aria-label', f.label);
+    else document.getElementById(`${f.id}-caption`).textContent = f.caption;
   }
   for (const field of engine.projectFields()) document.getElementById(field.id).value = field.text;
-  for (const id of PAVEMENT) document.getElementById(`${id}-caption`).textContent = engine.caption(id);
-  const heading = engine.caption('axle-load');
-  document.querySelectorAll('.load-heading').forEach((th) => { th.textContent = heading; });
-  const metric = engine.units() === 1;
-  for (const id of AXLES) {
-    const [axle, kind, row] = id.split('-');
-    const unit = kind === 'load' ? (metric ? 'kN' : 'kips') : 'axles per 1000 trucks';
-    const input = document.getElementById(id);
-    input.setAttribute('aria-label', `${axle === 'single' ? 'Single' : 'Tandem'} axle ${kind}, row ${row}, ${unit}`);
-  }
+  const c = engine.captions();
+  document.querySelectorAll('.load-heading').forEach((th) => { th.textContent = c.axleLoad; });
+  $('#single-heading').textContent = c.single;
+  $('#tandem-heading').textContent = c.tandem;
+  document.querySelectorAll('.per-1000').forEach((th) => { th.textContent = c.axlesPer1000; });
+  $('#shoulder-caption').textContent = c.shoulder;
+  $('#dowels-caption').textContent = c.dowels;
+  // The options' Yes and No are the page's own, as its message boxes' buttons.
+  document.querySelectorAll('.choice .yes').forEach((s) => { s.textContent = tr('yes'); });
+  document.querySelectorAll('.choice .no').forEach((s) => { s.textContent = tr('no'); });
   const tandemShown = engine.lastTandemRowShown();
-  for (const c of ['tandem-load-10', 'tandem-count-10']) document.getElementById(c).hidden = !tandemShown;
+  for (const id of ['tandem-load-10', 'tandem-count-10']) document.getElementById(id).hidden = !tandemShown;
   $('#shoulder-yes').checked = engine.option('shoulder');
   $('#shoulder-no').checked = !engine.option('shoulder');
   $('#dowels-yes').checked = engine.option('dowels');
@@ -92,7 +143,7 @@ function refreshUnits() {
   $('#unit-metric').checked = metric;
   const locked = engine.unitChoiceLocked();
   $('#unit-english').disabled = $('#unit-metric').disabled = locked;
-  $('#units').title = locked ? 'The inputs are in these units now; reading a .DEF file changes them.' : '';
+  $('#units').title = locked ? tr('unitsLocked') : '';
   const results = engine.hasResults();
   $('#download-report').disabled = !results;
   $('#download-details').disabled = !results;
@@ -125,25 +176,29 @@ function recall() {
     return;
   }
   fileName = typeof kept.fileName === 'string' ? kept.fileName : '';
-  $('#restored-text').textContent = `Your inputs from ${minute(new Date(kept.time))} were restored`;
+  showRestored(kept.time);
+}
+
+function showRestored(time) {
+  $('#restored-text').textContent = arg(tr('restored'), minute(new Date(time)));
   $('#restored').hidden = false;
+  $('#restored').dataset.time = time;
 }
 
 function startAfresh() {
   engine.reset();
-  fileName = '';
+  fileName = runFile = '';
   forget();
   $('#restored').hidden = true;
-  $('#report').replaceChildren();
   refresh();
   render();
 }
 
-// After any change of the inputs: kept, and the warnings and the memo's first page follow.
+// After any change of the inputs: kept, and the documents say whether they still belong.
 function changed() {
   remember();
   refreshUnits();
-  renderInputs();
+  render();
 }
 
 // ---- Message boxes ----------------------------------------------------------------------
@@ -188,34 +243,43 @@ const guarded = (handler) => async (...args) => {
   try { await handler(...args); } catch (error) { await showFailure(error); }
 };
 
-// ---- What the page shows ----------------------------------------------------------------
+// ---- What the page shows of the documents -----------------------------------------------
 
-const unit = () => (engine.units() === 1 ? 'cm' : 'in');
-
-// The parts that follow the inputs: the file line, the verdict and warnings, the memo's first
-// page and every printed page's frame.
-function renderInputs() {
-  const now = new Date();
-  const inputs = fileName || names.unsavedInputs;
-  $('#file-line').textContent = `${inputs} \u2014 ${day(now)} ${minute(now)}`;
-  Memo.firstPage(engine, day(now));
-  Memo.frame(names, inputs, `${day(now)} ${minute(now)}`);
-}
-
-// Everything the page shows of the last run, from what the engine returns.
+// Every document of the page comes from one run (engine.run()): the report box, the verdict
+// and the run's warnings, the memo's first page, the charts and tables, and the frame of every
+// printed page; before any run, the current inputs without tables. While the inputs differ
+// from the run's, the notice says so beside the verdict, the verdict, report and charts are
+// marked, and every printed page is headed with the mark and the run's time.
 function render() {
-  renderInputs();
-  const results = engine.hasResults();
-  $('#charts').hidden = !results;
-  if (!results) return;
-  Charts.draw(engine, unit());
-  Memo.details(engine);
+  const now = new Date();
+  const run = engine.run(day(now));
+  if (run.kind === 0) runFile = fileName;
+  const inputs = runFile || names.memo.unsavedInputs;
+  $('#file-line').textContent = `${inputs} \u2014 ${day(now)} ${minute(now)}`;
+  Memo.firstPage(run.memo);
+  const finished = new Date(run.finished);
+  const mark = run.changed ? `${names.inputsChangedMark} (${day(finished)} ${minute(finished)})` : '';
+  $('#stale-notice').hidden = !run.changed;
+  $('#memo').classList.toggle('stale', run.changed);
+  document.querySelectorAll('.stale-mark').forEach((p) => { p.textContent = mark; p.hidden = !run.changed; });
+  Memo.frame(names.program, names.memo.pageOfPages, inputs, `${day(now)} ${minute(now)}`, mark);
+  const shown = `${run.number} ${engine.language()}`;
+  if (shown === drawn) return;
+  drawn = shown;
+  Memo.report(run.pieces);
+  $('#charts').hidden = !run.tables;
+  $('#no-analysis').hidden = run.tables;
+  if (!run.tables) return;
+  const content = engine.content();
+  // Yes and No in the alternatives as in the options.
+  const captions = { ...engine.captions(), yes: tr('yes'), no: tr('no') };
+  Charts.draw(content, names.memo, captions, [tr('singleRow'), tr('tandemRow')]);
+  Memo.details(content.details, names.memo);
 }
 
-// A command's outcome: the report box, the page, then its message and any second message.
+// A command's outcome: the page, then its message and any second message.
 // `shownName` gives the name a message shows for the Latin-1 name the core was given.
 async function show(outcome, shownName = (text) => text) {
-  if (outcome.hasReport) Memo.report(engine, outcome.report);
   refresh();
   remember();
   render();
@@ -225,6 +289,7 @@ async function show(outcome, shownName = (text) => text) {
 
 async function run(command) {
   await checkAllFields();
+  const before = engine.runNumber();
   document.body.classList.add('busy');
   let outcome;
   try {
@@ -232,7 +297,25 @@ async function run(command) {
   } finally {
     document.body.classList.remove('busy');
   }
+  // A new run's inputs come from the file open now.
+  if (engine.runNumber() !== before) runFile = fileName;
   await show(outcome);
+}
+
+// The last run's command again, on the inputs as they are now (after Compute Design
+// Thickness, the search).
+const analyseAgain = () => run(() => engine.analyseAgain());
+
+// Before a document of the last run leaves: while the inputs differ from the run's, the core's
+// question. Yes analyses again with the run's command and the new run goes; No lets the last
+// run go as it was, marked; Cancel stops. True when the document may go.
+async function tablesMayGoOut() {
+  await checkAllFields();
+  if (!engine.inputsChanged()) return true;
+  const answer = await showMessage(names.analyseAgainQuestion, names.shortName, 'yes-no-cancel');
+  if (answer === 'cancel') return false;
+  if (answer === 'yes') await analyseAgain();
+  return answer === 'no' || !engine.inputsChanged();
 }
 
 // ---- Files ------------------------------------------------------------------------------
@@ -268,7 +351,7 @@ async function openFiles(files) {
   await openFile(files[0]);
   if (files.length > 1) {
     const others = files.slice(1).map((f) => f.name).join('\r\n');
-    await showMessage(names.onlyFirstFileRead.replace('%1', () => files[0].name).replace('%2', () => others));
+    await showMessage(arg(names.onlyFirstFileRead, files[0].name, others));
   }
 }
 
@@ -284,15 +367,15 @@ function download(bytes, name, type) {
   setTimeout(() => URL.revokeObjectURL(url), 1000);
 }
 
-function baseName() {
-  return (fileName || 'design').replace(/\.[^.]*$/, '');
-}
+const baseName = (name) => (name || 'design').replace(/\.[^.]*$/, '');
 
-async function save(result, extension, type) {
+// `name` is the file whose inputs the bytes hold: the one open for a .DEF, the last run's for
+// its documents.
+async function save(result, name, extension, type) {
   refreshUnits();
   remember();
   if (!result.ok) return showMessage(result.error);
-  download(result.bytes, `${baseName()}${extension}`, type);
+  download(result.bytes, `${baseName(name)}${extension}`, type);
 }
 
 // ---- The range check --------------------------------------------------------------------
@@ -335,7 +418,7 @@ async function checkAllFields() {
 // ---- Wiring -----------------------------------------------------------------------------
 
 function wireInputs() {
-  for (const id of FIELDS) {
+  for (const id of fieldIds) {
     const input = document.getElementById(id);
     input.addEventListener('input', () => {
       engine.setText(id, latin1(input.value));
@@ -364,6 +447,14 @@ function wireInputs() {
       changed();
     });
   }
+  $('#language').addEventListener('change', () => {
+    engine.setLanguage($('#language').value);
+    try { localStorage.setItem(LANGUAGE_STORE, engine.language()); } catch (error) { /* for this visit */ }
+    showTexts();
+    refresh();
+    if (!$('#restored').hidden) showRestored(Number($('#restored').dataset.time));
+    render();
+  });
 }
 
 function wireCommands() {
@@ -371,6 +462,7 @@ function wireCommands() {
     button.addEventListener('click', guarded(() => run(() => engine.analyse(Number(button.dataset.kind)))));
   }
   $('#design-thickness').addEventListener('click', guarded(() => run(() => engine.designThickness())));
+  $('#analyse-again').addEventListener('click', guarded(analyseAgain));
   $('#inputs').addEventListener('submit', (event) => event.preventDefault());
   $('#open-file').addEventListener('change', guarded(async (event) => {
     const files = [...event.target.files];
@@ -384,20 +476,23 @@ function wireCommands() {
   }));
   $('#download-def').addEventListener('click', guarded(async () => {
     await checkAllFields();
-    await save(engine.defBytes(), '.DEF', 'application/octet-stream');
+    await save(engine.defBytes(), fileName, '.DEF', 'application/octet-stream');
   }));
   $('#download-report').addEventListener('click', guarded(async () => {
-    await checkAllFields();
-    await save(engine.reportBytes(), '.PRN', 'text/plain');
+    if (await tablesMayGoOut()) await save(engine.reportBytes(), runFile, '.PRN', 'text/plain');
   }));
-  $('#download-details').addEventListener('click', guarded(() => save({ ok: true, bytes: engine.detailsCsv() }, '.csv', 'text/csv')));
+  $('#download-details').addEventListener('click', guarded(async () => {
+    if (await tablesMayGoOut()) await save(engine.detailsBytes(), runFile, '.csv', 'text/csv');
+  }));
   $('#print').addEventListener('click', guarded(async () => {
-    await checkAllFields();
-    renderInputs();
+    if (!(await tablesMayGoOut())) return;
+    render();
     $('#details-box').open = true;
     window.print();
   }));
-  window.addEventListener('beforeprint', () => { renderInputs(); $('#details-box').open = true; });
+  // The browser's own Print asks nothing: it prints the last run as it is, marked when the
+  // inputs changed since.
+  window.addEventListener('beforeprint', () => { render(); $('#details-box').open = true; });
   $('#start-afresh').addEventListener('click', guarded(startAfresh));
   // The browser's own leave-page question, while the inputs differ from the last .DEF.
   window.addEventListener('beforeunload', (event) => {
@@ -411,9 +506,10 @@ async function start() {
   try {
     const module = await createZanEngine();
     engine = new module.Engine();
-    names = engine.names();
-    buildAxleRows();
+    chooseLanguage();
+    buildInputs();
     buildProjectFields();
+    showTexts();
     recall();
     wireInputs();
     wireCommands();

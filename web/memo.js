@@ -1,8 +1,9 @@
 'use strict';
-// The memo as the page shows and prints it, every text from the core: the first page (the
-// project, the verdict, the input warnings, the inputs as entered, the program and its
-// version, the lines to sign), the report in pieces that a printed page keeps whole, the
-// calculation details in the memo's units, and the header and footer of every printed page.
+// The memo as the page shows and prints it, every text from the core and every part from one
+// run: the first page (the project, the verdict, the run's warnings, the inputs as entered,
+// the program and its version, the lines to sign), the report in pieces that a printed page
+// keeps whole, the calculation details in the memo's units, and the header and footer of
+// every printed page.
 
 const Memo = (() => {
   const $ = (id) => document.getElementById(id);
@@ -37,25 +38,22 @@ const Memo = (() => {
     return t;
   }
 
-  // The verdict of the last run and the warnings about the inputs, on the page and on the
-  // memo's first page.
-  function verdict(engine, memo) {
-    $('verdict').textContent = engine.verdict();
-    const warnings = engine.warnings();
+  // The run's verdict and its warnings, on the page and on the memo's first page.
+  function verdict(memo) {
+    $('verdict').textContent = memo.verdict;
     $('warnings-title').textContent = memo.warningsHeading;
-    $('warnings').replaceChildren(...warnings.map((w) => {
+    $('warnings').replaceChildren(...memo.warnings.map((w) => {
       const li = document.createElement('li');
       li.textContent = w;
       return li;
     }));
-    $('warnings-box').hidden = warnings.length === 0;
+    $('warnings-box').hidden = memo.warnings.length === 0;
   }
 
-  function firstPage(engine, date) {
-    const memo = engine.memoPage(date);
+  function firstPage(memo) {
     $('memo-title').textContent = memo.title;
     table('memo-project', [memo.projectHeading, ''], memo.project, true);
-    verdict(engine, memo);
+    verdict(memo);
     $('memo-inputs-title').textContent = memo.inputsHeading;
     table('memo-input-table', memo.inputColumns, memo.inputs, true);
     $('memo-axles-title').textContent = memo.axlesHeading;
@@ -67,10 +65,10 @@ const Memo = (() => {
     for (const blank of document.querySelectorAll('.memo-sign-date')) blank.textContent = memo.signatureDate;
   }
 
-  // The report box: the report as one text (its textContent is the report) in pieces, each
-  // result table one piece that a printed page keeps whole.
-  function report(engine, text) {
-    $('report').replaceChildren(...engine.reportPieces(text).map((piece) => {
+  // The report box: the run's report as one text (its textContent is the report) in pieces,
+  // each result table one piece that a printed page keeps whole.
+  function report(pieces) {
+    $('report').replaceChildren(...pieces.map((piece) => {
       const pre = document.createElement('pre');
       pre.textContent = lf(piece.text);
       if (piece.table) pre.className = 'table';
@@ -78,28 +76,32 @@ const Memo = (() => {
     }));
   }
 
-  function details(engine) {
-    const d = engine.readableDetails();
+  function details(d, texts) {
+    $('details-title').textContent = texts.details;
     $('details-units').textContent = d.modelUnits;
-    table('details-fatigue', d.fatigue.headings, d.fatigue.rows, false);
-    table('details-erosion', d.erosion.headings, d.erosion.rows, false);
+    for (const [part, caption] of [['fatigue', texts.fatigue], ['erosion', texts.erosion]]) {
+      $(`details-${part}-caption`).textContent = caption;
+      $(`details-${part}-region`).setAttribute('aria-label', `${texts.details}, ${caption}`);
+      table(`details-${part}`, d[part].headings, d[part].rows, false);
+    }
   }
 
   // A text as a CSS string.
   const cssString = (text) => `"${text.replace(/[\\"]/g, '\\$&').replace(/\n/g, '\\A ')}"`;
 
-  // Every printed page's header (the program, the file the inputs came from, the moment) and
-  // footer ("page N of M"), as the desktop's memo has them. A constructed style sheet: the
-  // page's policy admits no style element of its own.
+  // Every printed page's header (the program, the file the inputs came from and, when the
+  // inputs changed after the run, the mark with the run's time; the moment) and footer
+  // ("page N of M"), as the desktop's memo has them. A constructed style sheet: the page's
+  // policy admits no style element of its own.
   const frameSheet = typeof CSSStyleSheet === 'function' && 'replaceSync' in CSSStyleSheet.prototype
     ? new CSSStyleSheet() : null;
-  function frame(names, inputs, when) {
+  function frame(program, pageOfPages, inputs, when, mark) {
     if (!frameSheet) return;
-    const [before, middle, after] = names.pageOfPages.split(/%1|%2/);
+    const [before, middle, after] = pageOfPages.split(/%1|%2/);
     const footer = [cssString(before), 'counter(page)', cssString(middle), 'counter(pages)', cssString(after)].join(' ');
     frameSheet.replaceSync(`@page {
-      @top-left { content: ${cssString(names.program)}; }
-      @top-center { content: ${cssString(inputs)}; }
+      @top-left { content: ${cssString(program)}; }
+      @top-center { content: ${cssString(mark ? `${inputs}\n${mark}` : inputs)}; }
       @top-right { content: ${cssString(when)}; }
       @bottom-center { content: ${footer}; }
     }`);

@@ -24,7 +24,7 @@ endfunction()
 
 file(READ ${SOURCE_DIR}/style.css style)
 inline("<link rel=\"stylesheet\" href=\"style.css\">" "<style>\n${style}</style>")
-foreach(script engine.js charts.js memo.js app.js)
+foreach(script engine.js texts.js charts.js memo.js app.js)
     if(script STREQUAL "engine.js")
         file(READ ${ENGINE} code)
     else()

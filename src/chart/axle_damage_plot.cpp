@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "chart/damage_chart_window_names.h"
+#include "io/memo_page.h"
 #include "model/numbers.h"
 #include "platform/latin1.h"
 
@@ -72,7 +73,7 @@ QString AxleDamagePlot::loadAxisTitle() const {
 }
 
 QString AxleDamagePlot::title() const {
-    return tr("Damage per axle row (%)");
+    return fromMemo(memoText::kRowsTitle);
 }
 
 double AxleDamagePlot::xOf(const QRectF& area, double percent) const {
@@ -86,7 +87,8 @@ void AxleDamagePlot::paintChart(QPainter& painter, const QRectF& bounds) const {
         return;
     }
     drawLegend(painter, bounds.adjusted(0, 20, 0, 0),
-               {{chart::kFatigue, tr("Fatigue")}, {chart::kErosion, tr("Erosion")}});
+               {{chart::kFatigue, fromMemo(memoText::kFatigue)},
+                {chart::kErosion, fromMemo(memoText::kErosion)}});
     drawDamageAxis(painter, area, bounds);
     drawBars(painter, area, bounds);
     drawFrame(painter, area);
@@ -97,7 +99,7 @@ void AxleDamagePlot::drawDamageAxis(QPainter& painter, const QRectF& area,
     const double tick = niceStep(m_scaleMax, 5);
     for (double t : tickValues(0.0, m_scaleMax, tick))
         drawGridLineWithValue(painter, area, xOf(area, t), tickText(t));
-    drawTitleBelow(painter, area, 22, tr("Damage (%)"));
+    drawTitleBelow(painter, area, 22, fromMemo(memoText::kRowsDamageAxis));
     drawVerticalTitle(painter, area, bounds.left() + 10, loadAxisTitle());
 }
 

@@ -1,6 +1,5 @@
 #include "chart_content.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <chrono>
 #include <string>
@@ -9,6 +8,7 @@
 #include "chart/damage_curve_plot.h"
 #include "chart/tornado_plot.h"
 #include "commands/commands.h"
+#include "io/memo_page.h"
 #include "model/input_ranges.h"
 #include "model/numbers.h"
 #include "model/run.h"
@@ -17,10 +17,6 @@
 namespace zan {
 
 namespace {
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("zan", text);
-}
 
 TableCell number(const QString& text) {
     return TableCell{text, false};
@@ -62,15 +58,15 @@ void fillPlots(const Run& run, DamageCurvePlot& damage, AxleDamagePlot& axles,
 }
 
 TextTable sensitivityTable(const Sensitivity& s) {
-    const QString thickness = tr("Thickness (%1)").arg(plot::unitOf(s.units));
+    const QString thickness = fromMemo(memoText::kThickness).arg(plot::unitOf(s.units));
     TextTable table;
     // Each change heads its column in one piece: a heading wraps only between words.
     const auto unbroken = [](QString text) { return text.replace(QLatin1Char(' '), QChar::Nbsp); };
-    table.headings = {tr("Input"),
-                      tr("Value"),
-                      unbroken(tr("Value -20 %")),
+    table.headings = {fromMemo(memoText::kInput),
+                      fromMemo(memoText::kValue),
+                      unbroken(fromMemo(memoText::kValueLower)),
                       thickness,
-                      unbroken(tr("Value +20 %")),
+                      unbroken(fromMemo(memoText::kValueUpper)),
                       thickness};
     for (const SensitivityRow& r : s.rows) {
         TableRow row;
@@ -92,14 +88,16 @@ TextTable alternativesTable(const DesignAlternatives& a) {
     TextTable table;
     table.headings = {fromCore(caption::shown(caption::kShoulderFrame)),
                       fromCore(caption::shown(caption::kDowelFrame)),
-                      tr("Recommended thickness (%1)").arg(plot::unitOf(a.units)), tr("Design")};
+                      fromMemo(memoText::kRecommendedThickness).arg(plot::unitOf(a.units)),
+                      fromMemo(memoText::kDesign)};
     for (const DesignAlternative& alternative : a.alternatives) {
         TableRow row;
         row.emphasised = alternative.entered;
-        row.cells = {yesNo(alternative.concreteShoulder), yesNo(alternative.doweledJoints),
-                     alternative.thickness ? number(plot::thicknessText(*alternative.thickness))
-                                           : TableCell{fromCore(alternative.message), true},
-                     TableCell{alternative.entered ? tr("as entered") : QString(), true}};
+        row.cells = {
+            yesNo(alternative.concreteShoulder), yesNo(alternative.doweledJoints),
+            alternative.thickness ? number(plot::thicknessText(*alternative.thickness))
+                                  : TableCell{fromCore(alternative.message), true},
+            TableCell{alternative.entered ? fromMemo(memoText::kAsEntered) : QString(), true}};
         table.rows.push_back(std::move(row));
     }
     return table;

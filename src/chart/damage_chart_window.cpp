@@ -26,6 +26,7 @@
 #include "chart/damage_curve_plot.h"
 #include "chart/tornado_plot.h"
 #include "commands/commands.h"
+#include "io/memo_page.h"
 #include "model/run.h"
 #include "model/workspace.h"
 #include "platform/latin1.h"
@@ -46,7 +47,7 @@ DamageChartWindow::DamageChartWindow(const Workspace& workspace, Platform& platf
                                      QWidget* parent)
     : QDialog(parent), m_workspace(workspace), m_platform(platform) {
     setObjectName(QLatin1String(names::kWindow));
-    setWindowTitle(tr(names::kTitle));
+    setWindowTitle(fromMemo(memoText::kDamageChart));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
     // On a small screen the charts scroll; the buttons below them stay in view.
@@ -138,7 +139,7 @@ QWidget* DamageChartWindow::createTables(QWidget* parent) {
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     column->addWidget(m_table, 1);
 
-    auto* caption = new QLabel(tr(names::kAlternativesCaption), tables);
+    auto* caption = new QLabel(fromMemo(memoText::kAlternatives), tables);
     QFont bold = caption->font();
     bold.setBold(true);
     caption->setFont(bold);

@@ -1,5 +1,6 @@
 #pragma once
-// The damage chart window's control names and its own captions. These are the program's
+// The damage chart window's control names and its own captions (its title and the
+// alternatives' caption are the memo's, io/memo_page.h). These are the program's
 // established names, which tests and users rely on: keep them exactly.
 
 #include <QtGlobal>
@@ -7,7 +8,6 @@
 namespace zan::damageChartWindowNames {
 
 inline constexpr const char* kWindow = "frmDamageChart";
-inline constexpr const char* kTitle = QT_TRANSLATE_NOOP("zan::DamageChartWindow", "Damage Chart");
 
 inline constexpr const char* kCharts = "charts";  // what Save Image writes
 inline constexpr const char* kDamagePlot = "plotDamage";
@@ -15,8 +15,6 @@ inline constexpr const char* kAxleDamagePlot = "plotAxleDamage";
 inline constexpr const char* kTornadoPlot = "plotTornado";
 inline constexpr const char* kSensitivityTable = "tblSensitivity";
 inline constexpr const char* kAlternativesTable = "tblAlternatives";
-inline constexpr const char* kAlternativesCaption =
-    QT_TRANSLATE_NOOP("zan::DamageChartWindow", "Design alternatives");
 // Shown instead of the charts while the core refuses the inputs.
 inline constexpr const char* kMessage = "lblMessage";
 // Holds the charts, so that they scroll on a screen too small for them.

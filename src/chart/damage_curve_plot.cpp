@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "chart/damage_chart_window_names.h"
+#include "io/memo_page.h"
 
 namespace zan {
 
@@ -75,19 +76,19 @@ void DamageCurvePlot::setCurve(const DamageCurve& curve) {
 }
 
 QString DamageCurvePlot::title() const {
-    return tr("Total damage against slab thickness");
+    return fromMemo(memoText::kCurveTitle);
 }
 
 QString DamageCurvePlot::thicknessAxisTitle() const {
-    return tr("Slab thickness (%1)").arg(unitOf(m_curve.units));
+    return fromMemo(memoText::kCurveThicknessAxis).arg(unitOf(m_curve.units));
 }
 
 QString DamageCurvePlot::damageAxisTitle() const {
-    return tr("Total damage (%), log scale");
+    return fromMemo(memoText::kCurveDamageAxis);
 }
 
 QString DamageCurvePlot::recommendedLabel() const {
-    return tr("Recommended %1 %2")
+    return fromMemo(memoText::kRecommendedAt)
         .arg(thicknessText(m_curve.recommendedThickness), unitOf(m_curve.units));
 }
 
@@ -145,8 +146,8 @@ void DamageCurvePlot::paintChart(QPainter& painter, const QRectF& bounds) const 
     const QRectF area = plotArea(bounds);
     // Below the title, as in the other plots: a title in a longer language needs the row.
     drawLegend(painter, bounds.adjusted(0, 20, 0, 0),
-               {{chart::kFatigue, tr("Total fatigue damage")},
-                {chart::kErosion, tr("Total erosion damage")}});
+               {{chart::kFatigue, fromMemo(memoText::kTotalFatigue)},
+                {chart::kErosion, fromMemo(memoText::kTotalErosion)}});
     drawDamageAxis(painter, area);
     drawThicknessAxis(painter, area);
     drawFrame(painter, area);

@@ -1,7 +1,6 @@
 #include "pdf_report.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -14,7 +13,6 @@
 
 #include "chart/axle_damage_plot.h"
 #include "chart/chart_content.h"
-#include "chart/damage_chart_window_names.h"
 #include "chart/damage_curve_plot.h"
 #include "chart/pdf_pages.h"
 #include "chart/text_table.h"
@@ -46,10 +44,6 @@ constexpr double kReportCompactPoints = 8.0;
 constexpr double kBodyPoints = 9.0;
 constexpr double kTablePoints = 8.0;
 constexpr double kHeadingPoints = 12.0;
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("zan", text);
-}
 
 // The page's fonts are not hinted: hinting would fit the glyphs and their advances to whole
 // pixels of the 96 dpi layout, and on paper or zoomed in the text should keep its true
@@ -386,11 +380,9 @@ PdfBlock plotBlock(const Plot& plot, double height, double spaceAbove) {
 void addAlternatives(std::vector<PdfBlock>& blocks, const Page& page,
                      const DesignAlternatives& alternatives) {
     const double gap = QFontMetricsF(sansFont(kBodyPoints), &page.device).lineSpacing();
-    blocks.push_back(heading(page, tr("Design alternatives"), false, kHeadingPoints));
-    PdfBlock note = textBlock(page,
-                              tr("The recommended thickness for each combination of concrete "
-                                 "shoulder and doweled joints, all other inputs as entered."),
-                              sansFont(kBodyPoints), 0.0);
+    blocks.push_back(heading(page, fromMemo(memoText::kAlternatives), false, kHeadingPoints));
+    PdfBlock note =
+        textBlock(page, fromMemo(memoText::kAlternativesNote), sansFont(kBodyPoints), 0.0);
     note.keepWithNext = true;
     blocks.push_back(std::move(note));
     addTable(blocks, page, alternativesTable(alternatives), 0.5 * gap, TableWidth::Natural,
@@ -402,8 +394,7 @@ void addAlternatives(std::vector<PdfBlock>& blocks, const Page& page,
 // place of the charts, as the window shows it, and the alternatives.
 void addCharts(std::vector<PdfBlock>& blocks, const Page& page, const Run& run, Plots& plots) {
     const RunContent& content = run.content();
-    const QString title =
-        QCoreApplication::translate("zan::DamageChartWindow", damageChartWindowNames::kTitle);
+    const QString title = fromMemo(memoText::kDamageChart);
     blocks.push_back(heading(page, title, true, kHeadingPoints));
     if (const QString refusal = chartRefusal(run); !refusal.isEmpty()) {
         blocks.push_back(textBlock(page, refusal, sansFont(kBodyPoints), 0.0));
@@ -417,9 +408,7 @@ void addCharts(std::vector<PdfBlock>& blocks, const Page& page, const Run& run, 
     blocks.push_back(plotBlock(plots.damage, curveHeight, gap));
     blocks.push_back(plotBlock(plots.axles, room - curveHeight - gap, gap));
 
-    PdfBlock tableHeading =
-        heading(page, tr("Recommended thickness with one input 20 % lower or higher"), true,
-                kBodyPoints + 1);
+    PdfBlock tableHeading = heading(page, fromMemo(memoText::kSensitivity), true, kBodyPoints + 1);
     PdfBlock table = tableBlock(page, sensitivityTable(content.sensitivity), 0.5 * gap);
     const double left = page.content.height() - tableHeading.height - table.height - 2 * gap;
     blocks.push_back(std::move(tableHeading));
@@ -454,12 +443,10 @@ TextTable detailsPart(const DetailsTable& details, UnitSystem units, std::size_t
 
 void addDetails(std::vector<PdfBlock>& blocks, const Page& page, const Run& run) {
     const AnalysisResults& results = run.results();
-    blocks.push_back(heading(page, tr("Calculation details"), true, kHeadingPoints));
+    blocks.push_back(heading(page, fromMemo(memoText::kDetails), true, kHeadingPoints));
     if (!results.fatigueSelected && !results.erosionSelected) {
-        blocks.push_back(textBlock(page,
-                                   tr("No analysis has been run yet: run Perform Analysis "
-                                      "before exporting to see the calculation details."),
-                                   sansFont(kBodyPoints), 0.0));
+        blocks.push_back(
+            textBlock(page, fromMemo(memoText::kNoAnalysis), sansFont(kBodyPoints), 0.0));
         return;
     }
     const UnitSystem units = run.inputs().units;
@@ -471,9 +458,9 @@ void addDetails(std::vector<PdfBlock>& blocks, const Page& page, const Run& run)
     // The wider fatigue table sets the size of both.
     const QFont font =
         layoutTable(fatigue, page.device, page.content.width(), sansFont(kTablePoints)).font;
-    blocks.push_back(heading(page, tr("Fatigue"), false, kBodyPoints + 1));
+    blocks.push_back(heading(page, fromMemo(memoText::kFatigue), false, kBodyPoints + 1));
     addTable(blocks, page, fatigue, 0.5 * gap, TableWidth::Full, font);
-    blocks.push_back(heading(page, tr("Erosion"), false, kBodyPoints + 1));
+    blocks.push_back(heading(page, fromMemo(memoText::kErosion), false, kBodyPoints + 1));
     addTable(blocks, page, erosion, 0.5 * gap, TableWidth::Full, font);
 }
 

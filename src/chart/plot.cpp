@@ -6,10 +6,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "io/memo_page.h"
 #include "model/numbers.h"
 #include "platform/latin1.h"
 
 namespace zan {
+
+QString fromMemo(const char* text) {
+    return fromCatalogue(memoText::kContext, text);
+}
 
 Plot::Plot(const char* objectName, QWidget* parent) : QWidget(parent) {
     setObjectName(QLatin1String(objectName));

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/palette.h"
 #include "model/units.h"
 
 class QPainter;
@@ -17,16 +18,19 @@ class QPainter;
 namespace zan {
 
 namespace chart {
-inline const QColor kFatigue(0x1f, 0x5f, 0xbf);      // blue
-inline const QColor kErosion(0xd0, 0x4a, 0x10);      // orange-red
-inline const QColor kLimit(0x30, 0x30, 0x30);        // the 100 % line
-inline const QColor kRecommended(0x1e, 0x8c, 0x3a);  // green
-inline const QColor kTrial(0x8a, 0x3f, 0xb0);        // purple
-inline const QColor kLower(0x4f, 0x86, 0xd6);        // -20 %
-inline const QColor kUpper(0xe0, 0x8a, 0x2c);        // +20 %
-inline const QColor kGrid(0xdd, 0xdd, 0xdd);
-inline const QColor kAxis(0x50, 0x50, 0x50);  // axis lines, ticks and their labels
+inline const QColor kFatigue(palette::kFatigue);
+inline const QColor kErosion(palette::kErosion);
+inline const QColor kLimit(palette::kLimit);
+inline const QColor kRecommended(palette::kRecommended);
+inline const QColor kTrial(palette::kTrial);
+inline const QColor kLower(palette::kLower);
+inline const QColor kUpper(palette::kUpper);
+inline const QColor kGrid(palette::kGrid);
+inline const QColor kAxis(palette::kAxis);
 }  // namespace chart
+
+// A text of the memo (io/memo_page.h: memoText) in the language in force.
+QString fromMemo(const char* text);
 
 // One chart: a white ground with the title in the top row, and what the chart draws below.
 class Plot : public QWidget {

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "chart/damage_chart_window_names.h"
+#include "io/memo_page.h"
 #include "model/design_search.h"
 #include "model/input_ranges.h"
 #include "platform/latin1.h"
@@ -43,11 +44,11 @@ double TornadoPlot::labelColumn(const QFontMetricsF& metrics) const {
 }
 
 QString TornadoPlot::thicknessAxisTitle() const {
-    return tr("Recommended thickness (%1)").arg(unitOf(m_units));
+    return fromMemo(memoText::kRecommendedThickness).arg(unitOf(m_units));
 }
 
 QString TornadoPlot::title() const {
-    return tr("Sensitivity of the recommended thickness");
+    return fromMemo(memoText::kTornadoTitle);
 }
 
 double TornadoPlot::Scale::x(double thickness) const {
@@ -68,8 +69,9 @@ TornadoPlot::Scale TornadoPlot::scale(const QRectF& area) const {
 }
 
 void TornadoPlot::paintChart(QPainter& painter, const QRectF& bounds) const {
-    drawLegend(painter, bounds.adjusted(0, 20, 0, 0),
-               {{chart::kLower, tr("input -20 %")}, {chart::kUpper, tr("input +20 %")}});
+    drawLegend(
+        painter, bounds.adjusted(0, 20, 0, 0),
+        {{chart::kLower, fromMemo(memoText::kLower)}, {chart::kUpper, fromMemo(memoText::kUpper)}});
     const QRectF area = bounds.adjusted(labelColumn(QFontMetricsF(painter.font())), 64, -30, -44);
     if (!m_base || m_bars.empty()) {
         drawNote(painter, area, tr("No recommended thickness to compare with."));
@@ -135,7 +137,7 @@ void TornadoPlot::drawBase(QPainter& painter, const QRectF& area, const Scale& s
     painter.setPen(QPen(chart::kRecommended, 2));
     painter.drawLine(QPointF(xBase, area.top() - 4), QPointF(xBase, area.bottom()));
     drawLabel(painter, QPointF(xBase + 3, area.top() - 22),
-              tr("Recommended %1 %2").arg(thicknessText(*m_base), unitOf(m_units)),
+              fromMemo(memoText::kRecommendedAt).arg(thicknessText(*m_base), unitOf(m_units)),
               chart::kRecommended, false);
 }
 

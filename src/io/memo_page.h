@@ -65,6 +65,55 @@ inline constexpr const char* kUnsavedInputs = ZAN_TRANSLATE_NOOP("Memo", "unsave
 // Every page's footer: %1 is the page, %2 the number of pages.
 inline constexpr const char* kPageOfPages = ZAN_TRANSLATE_NOOP("Memo", "page %1 of %2");
 
+// The memo's texts after its first page, which the desktop's PDF, its chart window and plots,
+// and the web page all show: the headings, the charts' titles, axes and legends, and the
+// tables' headings. Marked here, translated where shown (catalogue::translate("Memo", ...)).
+namespace memoText {
+inline constexpr const char* kContext = "Memo";
+inline constexpr const char* kReport = ZAN_TRANSLATE_NOOP("Memo", "Report");
+inline constexpr const char* kDamageChart = ZAN_TRANSLATE_NOOP("Memo", "Damage Chart");
+inline constexpr const char* kCurveTitle =
+    ZAN_TRANSLATE_NOOP("Memo", "Total damage against slab thickness");
+inline constexpr const char* kCurveThicknessAxis =
+    ZAN_TRANSLATE_NOOP("Memo", "Slab thickness (%1)");
+inline constexpr const char* kCurveDamageAxis =
+    ZAN_TRANSLATE_NOOP("Memo", "Total damage (%), log scale");
+inline constexpr const char* kTotalFatigue = ZAN_TRANSLATE_NOOP("Memo", "Total fatigue damage");
+inline constexpr const char* kTotalErosion = ZAN_TRANSLATE_NOOP("Memo", "Total erosion damage");
+// A marker on a chart: %1 is the thickness as "0.00", %2 its unit.
+inline constexpr const char* kRecommendedAt = ZAN_TRANSLATE_NOOP("Memo", "Recommended %1 %2");
+inline constexpr const char* kRowsTitle = ZAN_TRANSLATE_NOOP("Memo", "Damage per axle row (%)");
+inline constexpr const char* kRowsDamageAxis = ZAN_TRANSLATE_NOOP("Memo", "Damage (%)");
+inline constexpr const char* kFatigue = ZAN_TRANSLATE_NOOP("Memo", "Fatigue");
+inline constexpr const char* kErosion = ZAN_TRANSLATE_NOOP("Memo", "Erosion");
+inline constexpr const char* kTornadoTitle =
+    ZAN_TRANSLATE_NOOP("Memo", "Sensitivity of the recommended thickness");
+inline constexpr const char* kLower = ZAN_TRANSLATE_NOOP("Memo", "input -20 %");
+inline constexpr const char* kUpper = ZAN_TRANSLATE_NOOP("Memo", "input +20 %");
+inline constexpr const char* kSensitivity =
+    ZAN_TRANSLATE_NOOP("Memo", "Recommended thickness with one input 20 % lower or higher");
+inline constexpr const char* kInput = ZAN_TRANSLATE_NOOP("Memo", "Input");
+inline constexpr const char* kValue = ZAN_TRANSLATE_NOOP("Memo", "Value");
+inline constexpr const char* kValueLower = ZAN_TRANSLATE_NOOP("Memo", "Value -20 %");
+inline constexpr const char* kValueUpper = ZAN_TRANSLATE_NOOP("Memo", "Value +20 %");
+// %1 is the unit, in both.
+inline constexpr const char* kThickness = ZAN_TRANSLATE_NOOP("Memo", "Thickness (%1)");
+inline constexpr const char* kRecommendedThickness =
+    ZAN_TRANSLATE_NOOP("Memo", "Recommended thickness (%1)");
+inline constexpr const char* kAlternatives = ZAN_TRANSLATE_NOOP("Memo", "Design alternatives");
+inline constexpr const char* kAlternativesNote = ZAN_TRANSLATE_NOOP(
+    "Memo",
+    "The recommended thickness for each combination of concrete shoulder and doweled joints, "
+    "all other inputs as entered.");
+inline constexpr const char* kDesign = ZAN_TRANSLATE_NOOP("Memo", "Design");
+inline constexpr const char* kAsEntered = ZAN_TRANSLATE_NOOP("Memo", "as entered");
+inline constexpr const char* kDetails = ZAN_TRANSLATE_NOOP("Memo", "Calculation details");
+inline constexpr const char* kNoAnalysis = ZAN_TRANSLATE_NOOP(
+    "Memo",
+    "No analysis has been run yet: run Perform Analysis before exporting to see the "
+    "calculation details.");
+}  // namespace memoText
+
 // The program's name and version, as every page of the memo names it.
 std::string programLine();
 

@@ -76,14 +76,15 @@ class Page:
         self.url = url
 
     def load(self, keep=False):
-        """Opens the page afresh; with `keep`, with the inputs the browser kept from before.
-        The new document forgets them itself, before the page's scripts run."""
-        forget = None if keep else self.d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
-            "source": "try { localStorage.clear(); } catch (e) {}"})["identifier"]
-        self.d.get(self.url)
-        if forget:
-            self.d.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", {"identifier": forget})
-        self.wait(lambda: self.d.execute_script("return document.body.dataset.ready") == "true")
+        """Opens the page, then reloads it as the user would: with `keep`, with the inputs the
+        browser kept from before, else with none (forgotten before the reload)."""
+        if not keep:
+            self.d.get(self.url)
+            self.wait(lambda: self.d.execute_script("return document.body.dataset.ready") == "true")
+            self.d.execute_script("localStorage.clear()")
+        self.d.execute_script("window.zanOld = true; location.reload()")
+        self.wait(lambda: self.d.execute_script(
+            "return !window.zanOld && document.body.dataset.ready") == "true")
 
     def wait(self, condition, seconds=10):
         end = time.time() + seconds
@@ -196,18 +197,26 @@ def download(page, button, folder, name):
         os.remove(target)
     page.el("#" + button).click()
     page.wait(lambda: os.path.exists(target) and os.path.getsize(target) > 0)
-    time.sleep(0.05)
     with open(target, "rb") as f:
         return f.read()
 
 
 def compare_reports(page, zan_report, files, folder, downloads):
-    """Each file in each command: the report, and for the examples the three downloads."""
+    """Each file in each command: the report, and for the examples the three downloads. One
+    page serves them all, started afresh for each file."""
+    page.load()
+    if not downloads:
+        call = lambda function, *args: page.d.execute_async_script(
+            "const done = arguments[arguments.length - 1];"
+            "(%s)(...[...arguments].slice(0, -1)).then(done);" % function, *args)
+        return compare_in_page(call, zan_report, files, "Chromium")
     for path in files:
+        # A fresh workspace, as zan-report's: a file without its units reads in those in force.
+        page.d.execute_script(
+            "document.getElementById('start-afresh').click()")
+        loaded = page.open(path).endswith("  Loaded!")
+        page.dismiss_all()
         for mode, button in COMMANDS:
-            page.load()
-            loaded = page.open(path).endswith("  Loaded!")
-            page.dismiss_all()
             expected, status = native(zan_report, mode, path)
             check(loaded == (status not in (3, 4)), "%s: the page and zan-report differ on reading it"
                   % path)
@@ -242,6 +251,91 @@ def check_one_session(page, zan_report):
         check(page.message() is None or mode == "--design", "%s shows no message" % mode)
         page.dismiss_all()
         check(page.report() == native(zan_report, mode, heavy)[0], "heavy.DEF then %s" % mode)
+    # The alternatives: each combination of the options, the entered one (heavy's) marked.
+    rows = page.d.execute_script("return [...document.querySelectorAll('#alternatives tbody tr')]"
+                                 ".map((r) => [...r.cells].map((c) => c.textContent))")
+    check(sorted(r[:2] for r in rows) == [["No", "No"], ["No", "Yes"], ["Yes", "No"], ["Yes", "Yes"]]
+          and [r[:2] for r in rows if r[3] == "as entered"] == [["No", "Yes"]],
+          "the design alternatives: %r" % rows)
+    # The desktop's palette: fatigue blue, erosion orange-red, in every chart.
+    fills = page.d.execute_script("return ['fatigue', 'erosion'].map((p) => [...document."
+                                  "querySelectorAll('#charts rect.' + p)].map((r) =>"
+                                  " getComputedStyle(r).fill))")
+    check([set(f) for f in fills] == [{"rgb(31, 95, 191)"}, {"rgb(208, 74, 16)"}],
+          "the charts' colours are the desktop's: %r" % [set(f) for f in fills])
+
+
+def check_stale(page, zan_report, folder):
+    """Documents come from the last run. While the inputs differ from its own (h typed, Sc
+    typed, another file opened) the page says so; a document then asks first: No gives the
+    last run as it was, Yes analyses again with the last command, Cancel gives nothing."""
+    page.load()
+    heavy = design_file(folder, "stale.DEF")
+    thin = design_file(folder, "stale-h7.DEF", {5: b"7"})
+    weak = design_file(folder, "stale-sc550.DEF", {5: b"7", 7: b"550"})
+    notice = lambda: page.el("#stale-notice").is_displayed()
+    check(not page.el("#download-report").is_enabled() and not page.el("#download-details")
+          .is_enabled(), "no run yet: no report or details to save")
+    page.open(heavy)
+    page.dismiss_all()
+    page.run("analyse-both")
+    verdict = page.el("#verdict").text
+    check(not notice(), "a fresh run: no notice")
+
+    def asked(button, answer):
+        page.el("#" + button).click()
+        page.wait(lambda: page.message() is not None)
+        check(page.message() == ("The inputs have changed since the last analysis, so the tables"
+                                 " do not belong to them. Analyse again first?",
+                                 ["message-yes", "message-no", "message-cancel"]),
+              "%s while stale asks first: %r" % (button, page.message()))
+        page.answer(answer)
+
+    def saved(answer, name, button="download-report"):
+        target = os.path.join(folder, name)
+        if os.path.exists(target):
+            os.remove(target)
+        asked(button, answer)
+        # Yes analyses first: its messages (the damage over the limit) come before the file.
+        page.wait(lambda: page.dismiss_all() or os.path.exists(target) and
+                  os.path.getsize(target) > 0)
+        with open(target, "rb") as f:
+            return f.read().decode("latin-1").replace("\r\n", "\n")
+
+    page.type("#h", "7")
+    page.el("#h").send_keys(Keys.TAB)
+    check(notice() and page.el("#verdict").text == verdict and "stale" in
+          page.el("#memo").get_attribute("class"), "h typed: the notice, the verdict kept, marked")
+    check(all("Inputs changed after this analysis" in p
+              for p in page.printed("A4", os.path.join(folder, "stale.pdf"))),
+          "every printed page of a stale memo is marked")
+    asked("print", "cancel")
+    asked("download-report", "cancel")
+    check(notice() and not os.path.exists(os.path.join(folder, "stale.PRN")), "Cancel stops")
+    check(saved("no", "stale.PRN") == native(zan_report, "--both", heavy)[0],
+          "No saves the earlier run's report, its inputs included")
+    check(saved("yes", "stale.PRN") == native(zan_report, "--both", thin)[0] and not notice(),
+          "Yes saves the report of the current inputs")
+    page.type("#Sc", "550")
+    page.el("#Sc").send_keys(Keys.TAB)
+    check(notice(), "Sc typed: the notice")
+    csv = subprocess.run([zan_report, "--details", thin], capture_output=True).stdout
+    check(saved("no", "stale.csv", "download-details") == csv.decode("latin-1").replace(
+        "\r\n", "\n"), "No saves the earlier run's details")
+    page.open(os.path.join(ROOT, "examples", "light.DEF"))
+    page.dismiss_all()
+    check(notice(), "another file opened: the notice")
+    page.open(weak)
+    page.dismiss_all()
+    page.run("design-thickness")
+    page.dismiss_all()
+    page.type("#h", "8")
+    page.el("#h").send_keys(Keys.TAB)
+    page.run("analyse-again")
+    page.dismiss_all()
+    check(page.report() == native(zan_report, "--design", design_file(
+        folder, "stale-h8.DEF", {5: b"8", 7: b"550"}))[0] and not notice(),
+          "Analyse Again after Compute Design Thickness searches again")
 
 
 def check_messages(page, folder):
@@ -413,6 +507,95 @@ def check_files(page, folder):
           "County Road 12 reconstruction", "a refused file keeps the design before it")
 
 
+# Every text the page shows, as the user reads it: text nodes (charts included) and buttons'
+# and fields' visible words, with whether it runs off the side of the window.
+SHOWN_TEXTS = """const shown = [];
+const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+for (let n = walker.nextNode(); n; n = walker.nextNode()) {
+  const e = n.parentElement, text = n.textContent.trim();
+  if (!text || e.closest('script, style, dialog:not([open]), .print-only, option:not(:checked)')) continue;
+  if (!e.getClientRects().length || getComputedStyle(e).visibility === 'hidden') continue;
+  // What lies in a box that scrolls sideways is reached by scrolling, not cut off.
+  let scrolls = false;
+  for (let a = e; a && !scrolls; a = a.parentElement) scrolls = /auto|scroll/.test(getComputedStyle(a).overflowX);
+  shown.push([text, !scrolls && e.getBoundingClientRect().right > document.documentElement.clientWidth + 1]);
+}
+return shown;"""
+
+
+def catalogue_texts(language):
+    """The core's and the page's texts that the catalogue translates: English -> translation."""
+    import xml.etree.ElementTree as ET
+    texts = {}
+    for context in ET.parse(os.path.join(ROOT, "translations", "zan_%s.ts" % language)).getroot():
+        name = context.findtext("name", "")
+        if name == "zan" or name.startswith("zan::"):
+            continue
+        for message in context.iter("message"):
+            source, translation = message.findtext("source"), message.findtext("translation")
+            if translation and translation != source:
+                texts[source] = translation
+    return texts
+
+
+def check_spanish(page, zan_report, folder):
+    """With the browser's language Spanish, the page speaks Spanish from the catalogue: no text
+    it translates is shown in English, at 1280 and at 390 px, where nothing runs off the side,
+    stale or not; the choice is kept; the downloads stay the same bytes."""
+    page.d.execute_cdp_cmd("Network.setUserAgentOverride", {"userAgent": page.d.execute_script(
+        "return navigator.userAgent"), "acceptLanguage": "es-ES,es"})
+    page.d.execute_cdp_cmd("Emulation.setLocaleOverride", {"locale": "es-ES"})
+    english = catalogue_texts("es")
+    try:
+        page.load()
+        check(page.value("#language") == "es" and page.d.execute_script(
+            "return document.documentElement.lang") == "es", "a Spanish browser: a Spanish page")
+        heavy = os.path.join(ROOT, "examples", "heavy.DEF")
+        page.open(heavy)
+        page.dismiss_all()
+        page.run("design-thickness")
+        page.dismiss_all()
+        report = download(page, "download-report", folder, "heavy.PRN")
+        check(report == subprocess.run([zan_report, "--design", heavy],
+                                       capture_output=True).stdout, "the .PRN in Spanish: the same")
+        page.type("#h", "8")
+        page.el("#h").send_keys(Keys.TAB)
+        page.dismiss_all()
+        for width in (1280, 390):
+            page.d.set_window_size(width, 900)
+            shown = page.d.execute_script(SHOWN_TEXTS)
+            left = sorted({text for text, _ in shown if text in english})
+            check(not left, "%d px, Spanish: shown in English: %s" % (width, left))
+            check(not [t for t, beyond in shown if beyond], "%d px: beyond the window: %s" % (
+                width, [t for t, beyond in shown if beyond][:5]))
+        check(english["Inputs changed after this analysis"] in page.el("#memo").text,
+              "the stale mark in Spanish")
+        printed = page.printed("A4", os.path.join(folder, "memo-es.pdf"))
+        for text in ("Design memo", "Inputs changed after this analysis", "Damage Chart",
+                     "Calculation details"):
+            check(any(english[text] in p for p in printed) and not any(text in p for p in printed),
+                  "the printed memo in Spanish: %r" % text)
+        page.el("#download-report").click()
+        page.wait(lambda: page.message() is not None)
+        check(page.message()[0] == english[
+            "The inputs have changed since the last analysis, so the tables do not belong to "
+            "them. Analyse again first?"], "the question in Spanish: %r" % (page.message(),))
+        left = sorted({text for text, _ in page.d.execute_script(SHOWN_TEXTS) if text in english})
+        check(not left, "the message box in Spanish, shown in English: %s" % left)
+        page.answer("cancel")
+        page.d.execute_script("const s = document.getElementById('language'); s.value = 'en';"
+                              "s.dispatchEvent(new Event('change'))")
+        page.load(keep=True)
+        check((page.value("#language"), page.el("#analyse-both").text) == ("en", "Both"),
+              "the chosen language is kept over the browser's: %r %r" % (page.value("#language"),
+              page.d.execute_script("return [localStorage.getItem('zan-design-language'), location.href, navigator.languages]")))
+    finally:
+        page.d.set_window_size(1280, 900)
+        page.d.execute_cdp_cmd("Emulation.setLocaleOverride", {})
+        page.d.execute_cdp_cmd("Network.setUserAgentOverride", {"userAgent": page.d.execute_script(
+            "return navigator.userAgent"), "acceptLanguage": "en-US,en"})
+
+
 def check_keyboard(page):
     """Tab alone reaches every control; a radio group counts once (arrows move within it)."""
     page.load()
@@ -508,42 +691,64 @@ class Firefox:
         self.process.terminate()
 
 
-# Reads a file dropped on the page, runs a command and returns the report, answering every
-# message with its first button.
-FIREFOX_RUN = """async (name, data, button) => {
+# Reads a file dropped on the page, runs each command and returns their reports, answering
+# every message with its first button.
+RUN_IN_PAGE = """async (name, data, buttons) => {
   const dialog = document.getElementById('message');
-  const settle = async () => { for (let quiet = 0; quiet < 10; await new Promise((r) => setTimeout(r, 10))) {
-    if (dialog.open) { dialog.querySelector('.buttons button:not([hidden])').click(); quiet = 0; } else quiet++; } };
+  const said = [];
+  const settle = async () => { for (let quiet = 0; quiet < 3; await new Promise((r) => setTimeout(r, 10))) {
+    if (dialog.open) {
+      said.push(document.getElementById('message-text').textContent);
+      dialog.querySelector('.buttons button:not([hidden])').click(); quiet = 0;
+    } else quiet++; } };
+  document.getElementById('start-afresh').click();  // a fresh workspace, as zan-report's
   const files = new DataTransfer();
   files.items.add(new File([Uint8Array.from(atob(data), (c) => c.charCodeAt(0))], name));
   document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: files, bubbles: true, cancelable: true}));
+  // Every read ends with a message, once the browser has handed over the file's bytes.
+  for (let i = 0; i < 500 && !dialog.open; i++) await new Promise((r) => setTimeout(r, 10));
   await settle();
-  document.getElementById('report').textContent = '';
-  document.getElementById(button).click();
-  await settle();
-  return document.getElementById('report').textContent;
+  const loaded = said.length > 0 && said[0].endsWith('  Loaded!');
+  const reports = [], report = document.getElementById('report');
+  for (const button of JSON.parse(buttons)) {
+    report.textContent = '';
+    document.getElementById(button).click();
+    for (let i = 0; i < 500 && !report.textContent && !dialog.open; i++) await new Promise((r) => setTimeout(r, 10));
+    await settle();
+    reports.push(report.textContent);
+  }
+  return JSON.stringify({loaded, reports});
 }"""
+
+
+def compare_in_page(call, zan_report, files, browser):
+    """Each file dropped on the page open now, in each command, by one call into the page
+    (RUN_IN_PAGE): the reports equal zan-report's."""
+    compared = 0
+    for path in files:
+        with open(path, "rb") as f:
+            data = base64.b64encode(f.read()).decode()
+        expected = [native(zan_report, mode, path) for mode, _ in COMMANDS]
+        buttons = [button for (_, button), (_, status) in zip(COMMANDS, expected) if status == 0]
+        got = json.loads(call(RUN_IN_PAGE, os.path.basename(path), data, json.dumps(buttons)))
+        check(got["loaded"] == (expected[0][1] not in (3, 4)),
+              "%s: %s: the page and zan-report differ on reading it" % (browser, path))
+        check(got["reports"] == [report for report, status in expected if status == 0],
+              "%s: %s: reports differ" % (browser, path))
+        compared += len(buttons)
+    return compared
 
 
 def check_firefox(binary, url, zan_report, files):
     """The one-file page opened from disk in Firefox gives zan-report's reports."""
     firefox = Firefox(binary)
     try:
-        compared = 0
-        for path in files:
-            # Each file on a fresh page, as zan-report reads it into a fresh workspace.
-            firefox.call("() => { try { localStorage.clear(); } catch (e) {} }")
-            firefox.send("browsingContext.navigate", {"context": firefox.context, "url": url,
-                                                      "wait": "complete"})
-            Page(None, url).wait(lambda: firefox.call("() => document.body.dataset.ready") == "true")
-            with open(path, "rb") as f:
-                data = base64.b64encode(f.read()).decode()
-            for mode, button in COMMANDS:
-                expected, status = native(zan_report, mode, path)
-                if status == 0:
-                    got = firefox.call(FIREFOX_RUN, os.path.basename(path), data, button)
-                    check(got == expected, "Firefox: %s %s: report differs" % (path, mode))
-                    compared += 1
+        # One page for every file, started afresh for each.
+        firefox.send("browsingContext.navigate", {"context": firefox.context, "url": url,
+                                                  "wait": "complete"})
+        firefox.call("() => { try { localStorage.clear(); } catch (e) {} }")
+        Page(None, url).wait(lambda: firefox.call("() => document.body.dataset.ready") == "true")
+        compared = compare_in_page(lambda *a: firefox.call(*a), zan_report, files, "Firefox")
         print("Firefox: %d reports compared" % compared)
     finally:
         firefox.quit()
@@ -584,12 +789,14 @@ def main():
             compare_reports(one, args.zan_report, designs, folder, False)
             page = one
         check_one_session(page, args.zan_report)
+        check_stale(page, args.zan_report, folder)
         check_messages(page, folder)
         check_project(page, args.zan_report, folder)
         check_memo(page, args.zan_report, args.zan_design, folder)
         check_restore(page)
         check_files(page, folder)
         check_keyboard(page)
+        check_spanish(page, args.zan_report, folder)
         if args.axe:
             check_axe(page, args.axe)
     finally:

@@ -1,30 +1,37 @@
 // The web page's door into the core: one Workspace and the core's commands, readers and
-// chart data, exported to JavaScript with embind. Every decision stays in the core; this file
-// only names the inputs by the page's field ids and turns results into plain values.
+// documents, exported to JavaScript with embind. Every decision stays in the core; this file
+// only names the inputs by the web ids of the core's descriptor table (model/input_ranges.h)
+// and turns the core's values into plain JavaScript values.
 //
 // Texts cross as byte strings: the module is linked with EMBIND_STD_STRING_IS_UTF8=0, so one
-// JavaScript character code (0 to 255) is one Latin-1 byte, the core's own encoding.
+// JavaScript character code (0 to 255) is one Latin-1 byte, the core's own encoding. The texts
+// the core marks for the catalogue (ZAN_TRANSLATE_NOOP) are translated here, where they are
+// shown; every other text comes as the core makes it in the language in force.
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include <optional>
+#include <chrono>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "commands/commands.h"
 #include "io/details_table.h"
 #include "io/memo_page.h"
 #include "io/verdict.h"
-#include "model/calculation_details.h"
-#include "model/damage_curve.h"
-#include "model/design_alternatives.h"
+#include "model/analysis.h"
+#include "model/catalogue.h"
+#include "model/design_search.h"
 #include "model/input_ranges.h"
 #include "model/input_warnings.h"
+#include "model/message.h"
 #include "model/numbers.h"
+#include "model/palette.h"
 #include "model/project_fields.h"
-#include "model/sensitivity.h"
+#include "model/run.h"
 #include "model/workspace.h"
 #include "spectra/axle_spectra.h"
 
@@ -33,11 +40,9 @@ namespace {
 using emscripten::val;
 using namespace zan;
 
-// A command's outcome as the page shows it: the report box's new text and the message box.
+// A command's outcome as the page shows it: the message box and any second box.
 struct WebOutcome {
     int status = 0;
-    bool hasReport = false;
-    std::string report;
     bool hasMessage = false;
     std::string messageText;   // lines separated by CR LF
     std::string messageTitle;  // the application's short name when the core gives none
@@ -55,30 +60,6 @@ struct WebCheck {
     std::string bound;        // the suggested bound's text, for Yes
     std::string keepMessage;  // shown after No; it has no title of its own
 };
-
-// The page's field ids by the core's inputs; an axle-load id also names its row.
-std::optional<InputField> inputField(std::string_view id) {
-    constexpr std::pair<std::string_view, InputField> kFields[] = {
-        {"h", InputField::TrialThickness},
-        {"k", InputField::SubgradeModulus},
-        {"Sc", InputField::ModulusOfRupture},
-        {"ADT", InputField::AverageDailyTraffic},
-        {"TD", InputField::TruckPercent},
-        {"DD", InputField::DirectionPercent},
-        {"LD", InputField::LanePercent},
-        {"grow", InputField::GrowthPercent},
-        {"Years", InputField::DesignPeriod},
-        {"LSF", InputField::LoadSafetyFactor},
-        {"single-load-", InputField::SingleAxleLoad},
-        {"single-count-", InputField::SingleAxleCount},
-        {"tandem-load-", InputField::TandemAxleLoad},
-        {"tandem-count-", InputField::TandemAxleCount},
-    };
-    for (const auto& [key, field] : kFields)
-        if (key.ends_with('-') ? id.starts_with(key) : id == key)
-            return field;
-    return std::nullopt;
-}
 
 // Bytes to download, or the message saying why there are none.
 struct WebBytes {
@@ -108,8 +89,6 @@ const char* iconName(Icon icon) {
 WebOutcome toWeb(const CommandOutcome& outcome) {
     WebOutcome web;
     web.status = static_cast<int>(outcome.status);
-    web.hasReport = outcome.report.has_value();
-    web.report = outcome.report.value_or(std::string());
     if (outcome.message) {
         web.hasMessage = true;
         web.messageText = outcome.message->text;
@@ -135,64 +114,17 @@ WebBytes toWeb(const Expected<std::string, std::string>& bytes) {
     return web;
 }
 
-// Axle row fields are "single-load-N", "single-count-N", "tandem-load-N", "tandem-count-N"
-// with N = 1 to 10; returns the member and the row index, or null.
-template <typename Axles>
-auto* axleText(Axles& axles, std::string_view id) {
-    using Text = std::conditional_t<std::is_const_v<Axles>, const std::string, std::string>;
-    constexpr std::pair<std::string_view, std::string AxleRowTexts::*> kColumns[] = {
-        {"single-load-", &AxleRowTexts::singleLoad},
-        {"single-count-", &AxleRowTexts::singleCount},
-        {"tandem-load-", &AxleRowTexts::tandemLoad},
-        {"tandem-count-", &AxleRowTexts::tandemCount},
-    };
-    for (const auto& [prefix, member] : kColumns) {
-        if (!id.starts_with(prefix))
-            continue;
-        const std::string_view number = id.substr(prefix.size());
-        const int row = number == "10" ? 10 : number.size() == 1 ? number[0] - '0' : 0;
-        if (row < 1 || row > kAxleRows)
-            return static_cast<Text*>(nullptr);
-        return static_cast<Text*>(&(axles.rows[static_cast<std::size_t>(row - 1)].*member));
-    }
-    return static_cast<Text*>(nullptr);
+std::string shown(const char* context, const char* text) {
+    return catalogue::translate(context, text);
 }
 
-template <typename Section>
-auto* pavementText(Section& p, std::string_view id) {
-    return id == "h"    ? &p.thickness
-           : id == "k"  ? &p.subgradeModulus
-           : id == "Sc" ? &p.modulusOfRupture
-                        : nullptr;
-}
-
-template <typename Section>
-auto* trafficText(Section& t, std::string_view id) {
-    return id == "ADT"     ? &t.averageDailyTraffic
-           : id == "TD"    ? &t.truckPercent
-           : id == "grow"  ? &t.growthPercent
-           : id == "DD"    ? &t.directionPercent
-           : id == "LD"    ? &t.lanePercent
-           : id == "LSF"   ? &t.loadSafetyFactor
-           : id == "Years" ? &t.designPeriod
-                           : nullptr;
-}
-
-val numberList(const std::array<float, kAxleRows>& values) {
-    val list = val::array();
-    for (float v : values)
-        list.call<void>("push", v);
-    return list;
-}
-
-// A thickness as the report and the chart tables print it ("0.00"), or the search's message.
-val thicknessValue(const std::optional<float>& thickness, const std::string& message) {
-    val out = val::object();
-    if (thickness) {
-        out.set("thickness", *thickness);
-        out.set("text", formatFixed(*thickness, 2));
-    } else {
-        out.set("message", message);
+// "&Analyse Again" as a button without mnemonics shows it.
+std::string withoutMnemonic(std::string text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size())
+            ++i;
+        out += text[i];
     }
     return out;
 }
@@ -209,11 +141,51 @@ val textList(const std::array<std::string, N>& texts) {
     return textList(std::vector<std::string>(texts.begin(), texts.end()));
 }
 
-val captionedRows(const std::vector<MemoRow>& rows) {
+val numberList(const std::array<float, kAxleRows>& values) {
     val list = val::array();
-    for (const MemoRow& row : rows)
-        list.call<void>("push", textList(std::vector<std::string>{row.caption, row.text}));
+    for (float v : values)
+        list.call<void>("push", v);
     return list;
+}
+
+// ---- One identity per input: the web ids of the core's table, an axle field's with its row
+// ("single-load-1" to "single-load-10"), the pavement and traffic inputs in the table's order,
+// then the axle rows top down.
+
+struct WebInput {
+    const InputRange* entry;
+    std::size_t row;  // 0 to 9 for an axle field
+    std::string id;
+};
+
+const std::vector<WebInput>& webInputs() {
+    static const std::vector<WebInput> inputs = [] {
+        std::vector<WebInput> all;
+        for (const InputRange& entry : inputRanges())
+            if (!isAxleField(entry.field))
+                all.push_back({&entry, 0, entry.webId});
+        for (std::size_t row = 0; row < kAxleRows; ++row)
+            for (const InputRange& entry : inputRanges())
+                if (isAxleField(entry.field))
+                    all.push_back({&entry, row, entry.webId + ("-" + std::to_string(row + 1))});
+        return all;
+    }();
+    return inputs;
+}
+
+const char* groupOf(const InputRange& entry) {
+    return entry.pavementText ? "pavement" : entry.trafficText ? "traffic" : "axles";
+}
+
+bool sectionExists(const Workspace& ws, const InputRange& entry) {
+    return entry.pavementText  ? ws.hasPavement()
+           : entry.trafficText ? ws.hasTraffic()
+                               : ws.hasAxles();
+}
+
+// "in" or "cm": the trial thickness' unit, in which every thickness is given.
+std::string thicknessUnit(UnitSystem units) {
+    return inputRange(InputField::TrialThickness).unit(units).symbol;
 }
 
 // The project fields are "info-" and their key in lower case: "info-project", "info-notes".
@@ -231,33 +203,100 @@ const ProjectField* projectField(std::string_view id) {
     return nullptr;
 }
 
-// The details of one part as the memo prints them: axle, row, load and repetitions, then the
-// part's own columns, `first` to `end`.
-val detailsPart(const DetailsTable& details, UnitSystem units, std::size_t first, std::size_t end) {
-    const auto headings = readableDetailsColumns(units);
-    std::vector<std::size_t> columns = {0, 1, 2, 3};
-    for (std::size_t c = first; c < end; ++c)
-        columns.push_back(c);
-    val part = val::object();
-    val names = val::array();
-    for (std::size_t c : columns)
-        names.call<void>("push", std::string(headings[c]));
-    val rows = val::array();
-    for (const DetailsTableRow& cells : details.rows) {
-        val row = val::array();
-        for (std::size_t c : columns)
-            row.call<void>("push", cells[c]);
-        rows.call<void>("push", row);
+// ---- What the page keeps in the browser's storage, to bring the work back after a reload:
+// the unit system and its lock, the texts of each input section that exists by their web ids,
+// the pavement's captions and options, the axle-load heading, the project, and whether the
+// inputs were saved since they last changed.
+
+constexpr int kStateVersion = 2;
+
+val workspaceState(const Workspace& ws) {
+    val out = val::object();
+    out.set("version", kStateVersion);
+    out.set("units", static_cast<int>(ws.unitSystem()));
+    out.set("locked", ws.unitChoiceLocked());
+    out.set("unsaved", ws.inputsChangedSinceSaved());
+    val texts = val::object();
+    for (const WebInput& input : webInputs())
+        if (sectionExists(ws, *input.entry))
+            texts.set(input.id, inputText(ws, input.entry->field, input.row));
+    out.set("texts", texts);
+    val pavement = val::null();
+    if (const PavementInputs& p = ws.pavement(); ws.hasPavement()) {
+        pavement = val::object();
+        pavement.set("captions", textList(std::vector{p.thicknessCaption, p.subgradeModulusCaption,
+                                                      p.modulusOfRuptureCaption}));
+        pavement.set("shoulder", p.concreteShoulder);
+        pavement.set("dowels", p.doweledJoints);
     }
-    part.set("headings", names);
-    part.set("rows", rows);
-    return part;
+    out.set("pavement", pavement);
+    out.set("traffic", ws.hasTraffic());
+    val axles = val::null();
+    if (ws.hasAxles()) {
+        axles = val::object();
+        axles.set("heading", ws.axles().loadHeading);
+        axles.set("lastTandemRowShown", ws.axles().lastTandemRowShown);
+    }
+    out.set("axles", axles);
+    val project = val::array();
+    for (const ProjectField& field : kProjectFields)
+        project.call<void>("push", ws.project().*field.text);
+    out.set("project", project);
+    return out;
+}
+
+bool present(const val& v) {
+    return !v.isNull() && !v.isUndefined();
+}
+
+// Throws (a JavaScript error) when the stored value is not what workspaceState wrote.
+Workspace restoredWorkspace(const val& state) {
+    Workspace ws;
+    ws.chooseUnitSystem(state["units"].as<int>() == 1 ? UnitSystem::Metric : UnitSystem::English);
+    if (const val pavement = state["pavement"]; present(pavement)) {
+        PavementInputs& p = ws.ensurePavement();
+        p.thicknessCaption = pavement["captions"][0].as<std::string>();
+        p.subgradeModulusCaption = pavement["captions"][1].as<std::string>();
+        p.modulusOfRuptureCaption = pavement["captions"][2].as<std::string>();
+        p.concreteShoulder = pavement["shoulder"].as<bool>();
+        p.doweledJoints = pavement["dowels"].as<bool>();
+    }
+    if (state["traffic"].as<bool>())
+        ws.ensureTraffic();
+    if (const val axles = state["axles"]; present(axles)) {
+        AxleInputs& a = ws.ensureAxles();
+        a.loadHeading = axles["heading"].as<std::string>();
+        a.lastTandemRowShown = axles["lastTandemRowShown"].as<bool>();
+    }
+    for (const WebInput& input : webInputs())
+        if (sectionExists(ws, *input.entry))
+            ensureInputText(ws, input.entry->field, input.row) =
+                state["texts"][input.id].as<std::string>();
+    ProjectInfo project;
+    for (std::size_t i = 0; i < kProjectFields.size(); ++i)
+        project.*kProjectFields[i].text = projectLine(state["project"][i].as<std::string>());
+    ws.setProject(project);
+    if (state["locked"].as<bool>())
+        ws.lockUnitChoice();
+    if (!state["unsaved"].as<bool>())
+        ws.markInputsSaved();
+    return ws;
+}
+
+// ---- A run's documents as the page shows and prints them.
+
+val captionedRows(const std::vector<MemoRow>& rows) {
+    val list = val::array();
+    for (const MemoRow& row : rows)
+        list.call<void>("push", textList(std::vector<std::string>{row.caption, row.text}));
+    return list;
 }
 
 val memoValue(const MemoFirstPage& memo) {
     val out = val::object();
     for (const auto& [name, text] : {std::pair{"title", &memo.title},
                                      {"projectHeading", &memo.projectHeading},
+                                     {"verdict", &memo.verdict},
                                      {"warningsHeading", &memo.warningsHeading},
                                      {"inputsHeading", &memo.inputsHeading},
                                      {"axlesHeading", &memo.axlesHeading},
@@ -268,6 +307,7 @@ val memoValue(const MemoFirstPage& memo) {
                                      {"signatureDate", &memo.signatureDate}})
         out.set(name, *text);
     out.set("project", captionedRows(memo.project));
+    out.set("warnings", textList(memo.warnings));
     out.set("inputColumns", textList(memo.inputColumns));
     out.set("inputs", captionedRows(memo.inputs));
     out.set("axleColumns", textList(memo.axleColumns));
@@ -276,108 +316,6 @@ val memoValue(const MemoFirstPage& memo) {
         rows.call<void>("push", textList(row));
     out.set("axleRows", rows);
     return out;
-}
-
-// ---- What the page keeps in the browser's storage, to bring the work back after a reload:
-// the unit system and its lock, each input section that exists with its texts and captions,
-// the project, and whether the inputs were saved since they last changed.
-
-constexpr std::array<std::string PavementInputs::*, 6> kPavementTexts = {
-    &PavementInputs::thickness,
-    &PavementInputs::subgradeModulus,
-    &PavementInputs::modulusOfRupture,
-    &PavementInputs::thicknessCaption,
-    &PavementInputs::subgradeModulusCaption,
-    &PavementInputs::modulusOfRuptureCaption};
-constexpr std::array<std::string TrafficInputs::*, 7> kTrafficTexts = {
-    &TrafficInputs::averageDailyTraffic, &TrafficInputs::truckPercent,
-    &TrafficInputs::growthPercent,       &TrafficInputs::directionPercent,
-    &TrafficInputs::lanePercent,         &TrafficInputs::loadSafetyFactor,
-    &TrafficInputs::designPeriod};
-constexpr std::array<std::string AxleRowTexts::*, 4> kAxleTexts = {
-    &AxleRowTexts::singleLoad, &AxleRowTexts::singleCount, &AxleRowTexts::tandemLoad,
-    &AxleRowTexts::tandemCount};
-
-template <typename Section, std::size_t N>
-val textsOf(const Section& section, const std::array<std::string Section::*, N>& members) {
-    val list = val::array();
-    for (auto member : members)
-        list.call<void>("push", section.*member);
-    return list;
-}
-
-// Throws (a JavaScript error) when the stored value is not what state() wrote.
-template <typename Section, std::size_t N>
-void setTexts(Section& section, const std::array<std::string Section::*, N>& members,
-              const val& list) {
-    for (std::size_t i = 0; i < N; ++i)
-        section.*members[i] = list[i].as<std::string>();
-}
-
-bool present(const val& v) {
-    return !v.isNull() && !v.isUndefined();
-}
-
-val axlesState(const AxleInputs& axles) {
-    val rows = val::array();
-    for (const AxleRowTexts& row : axles.rows)
-        rows.call<void>("push", textsOf(row, kAxleTexts));
-    val out = val::object();
-    out.set("rows", rows);
-    out.set("heading", axles.loadHeading);
-    out.set("lastTandemRowShown", axles.lastTandemRowShown);
-    return out;
-}
-
-val workspaceState(const Workspace& ws) {
-    val out = val::object();
-    out.set("units", static_cast<int>(ws.unitSystem()));
-    out.set("locked", ws.unitChoiceLocked());
-    out.set("unsaved", ws.inputsChangedSinceSaved());
-    val pavement = val::null();
-    if (ws.hasPavement()) {
-        pavement = val::object();
-        pavement.set("texts", textsOf(ws.pavement(), kPavementTexts));
-        pavement.set("shoulder", ws.pavement().concreteShoulder);
-        pavement.set("dowels", ws.pavement().doweledJoints);
-    }
-    out.set("pavement", pavement);
-    out.set("traffic", ws.hasTraffic() ? textsOf(ws.traffic(), kTrafficTexts) : val::null());
-    out.set("axles", ws.hasAxles() ? axlesState(ws.axles()) : val::null());
-    val project = val::array();
-    for (const ProjectField& field : kProjectFields)
-        project.call<void>("push", ws.project().*field.text);
-    out.set("project", project);
-    return out;
-}
-
-Workspace restoredWorkspace(const val& state) {
-    Workspace ws;
-    ws.chooseUnitSystem(state["units"].as<int>() == 1 ? UnitSystem::Metric : UnitSystem::English);
-    if (const val pavement = state["pavement"]; present(pavement)) {
-        PavementInputs& p = ws.ensurePavement();
-        setTexts(p, kPavementTexts, pavement["texts"]);
-        p.concreteShoulder = pavement["shoulder"].as<bool>();
-        p.doweledJoints = pavement["dowels"].as<bool>();
-    }
-    if (const val traffic = state["traffic"]; present(traffic))
-        setTexts(ws.ensureTraffic(), kTrafficTexts, traffic);
-    if (const val axles = state["axles"]; present(axles)) {
-        AxleInputs& a = ws.ensureAxles();
-        for (std::size_t i = 0; i < a.rows.size(); ++i)
-            setTexts(a.rows[i], kAxleTexts, axles["rows"][i]);
-        a.loadHeading = axles["heading"].as<std::string>();
-        a.lastTandemRowShown = axles["lastTandemRowShown"].as<bool>();
-    }
-    ProjectInfo project;
-    for (std::size_t i = 0; i < kProjectFields.size(); ++i)
-        project.*kProjectFields[i].text = projectLine(state["project"][i].as<std::string>());
-    ws.setProject(project);
-    if (state["locked"].as<bool>())
-        ws.lockUnitChoice();
-    if (!state["unsaved"].as<bool>())
-        ws.markInputsSaved();
-    return ws;
 }
 
 // A report's pieces as a page prints them: the result tables (reportTables) each one piece to
@@ -409,102 +347,335 @@ val piecesOf(const std::string& report) {
     return pieces;
 }
 
+// A thickness as the report and the chart tables print it ("0.00"), or the search's message.
+val thicknessValue(const std::optional<float>& thickness, const std::string& message) {
+    val out = val::object();
+    if (thickness) {
+        out.set("thickness", *thickness);
+        out.set("text", formatFixed(*thickness, 2));
+    } else {
+        out.set("message", message);
+    }
+    return out;
+}
+
+val curveValue(const DamageCurve& curve) {
+    val out = val::object();
+    out.set("step", curve.step);
+    out.set("recommended", curve.recommendedThickness);
+    out.set("recommendedText", formatFixed(curve.recommendedThickness, 2));
+    if (curve.trialThickness)
+        out.set("trial", *curve.trialThickness);
+    val points = val::array();
+    for (const DamagePoint& p : curve.points) {
+        val point = val::object();
+        point.set("h", p.thickness);
+        point.set("fatigue", p.totalFatigueDamage);
+        point.set("erosion", p.totalErosionDamage);
+        points.call<void>("push", point);
+    }
+    out.set("points", points);
+    return out;
+}
+
+// The run's damage per axle row, for the bar chart.
+val rowsValue(const Run& run) {
+    const AnalysisResults& r = run.results();
+    val out = val::object();
+    out.set("fatigueSelected", r.fatigueSelected);
+    out.set("erosionSelected", r.erosionSelected);
+    val fatigue = val::array(), erosion = val::array();
+    for (std::size_t axle = 0; axle < 2; ++axle) {
+        fatigue.call<void>("push", numberList(r.fatigueDamage[axle]));
+        erosion.call<void>("push", numberList(r.erosionDamage[axle]));
+    }
+    out.set("fatigue", fatigue);
+    out.set("erosion", erosion);
+    out.set("lastTandemRowShown", run.inputs().axles.lastTandemRowShown);
+    return out;
+}
+
+val sensitivityValue(const Sensitivity& s) {
+    val out = val::object();
+    out.set("base", thicknessValue(s.base.thickness, s.base.message));
+    val rows = val::array();
+    for (const SensitivityRow& r : s.rows) {
+        val row = val::object();
+        row.set("name", shortInputName(r.input, s.units));
+        row.set("value", formatSignificant(r.value));
+        val lower = thicknessValue(r.lower.thickness, r.lower.message);
+        lower.set("input", r.lower.text);
+        val upper = thicknessValue(r.upper.thickness, r.upper.message);
+        upper.set("input", r.upper.text);
+        row.set("lower", lower);
+        row.set("upper", upper);
+        rows.call<void>("push", row);
+    }
+    out.set("rows", rows);
+    return out;
+}
+
+val alternativesValue(const DesignAlternatives& alternatives) {
+    val out = val::array();
+    for (const DesignAlternative& a : alternatives.alternatives) {
+        val row = thicknessValue(a.thickness, a.message);
+        row.set("shoulder", a.concreteShoulder);
+        row.set("dowels", a.doweledJoints);
+        row.set("entered", a.entered);
+        out.call<void>("push", row);
+    }
+    return out;
+}
+
+// The details of one part as the memo prints them: axle, row, load and repetitions, then the
+// part's own columns, `first` to `end`.
+val detailsPart(const DetailsTable& details, UnitSystem units, std::size_t first, std::size_t end) {
+    const auto headings = readableDetailsColumns(units);
+    std::vector<std::size_t> columns = {0, 1, 2, 3};
+    for (std::size_t c = first; c < end; ++c)
+        columns.push_back(c);
+    val part = val::object();
+    val names = val::array();
+    for (std::size_t c : columns)
+        names.call<void>("push", std::string(headings[c]));
+    val rows = val::array();
+    for (const DetailsTableRow& cells : details.rows) {
+        val row = val::array();
+        for (std::size_t c : columns)
+            row.call<void>("push", cells[c]);
+        rows.call<void>("push", row);
+    }
+    part.set("headings", names);
+    part.set("rows", rows);
+    return part;
+}
+
+// The calculation details in the memo's units, five significant digits and "Unlimited", as a
+// fatigue and an erosion table.
+val detailsValue(const CalculationDetails& calculation, UnitSystem units) {
+    const DetailsTable details = readableDetailsTable(calculation, units);
+    val out = val::object();
+    out.set("modelUnits", details.modelUnits);
+    out.set("fatigue", detailsPart(details, units, kFirstFatigueColumn, kFirstErosionColumn));
+    out.set("erosion", detailsPart(details, units, kFirstErosionColumn, kDetailsColumnCount));
+    return out;
+}
+
+// Everything the charts and tables after the report show, from the run's content computed
+// once: without a recommended thickness, the search's refusal in place of the charts.
+val contentValue(const Run& run) {
+    const RunContent& content = run.content();
+    const UnitSystem units = run.inputs().units;
+    val out = val::object();
+    out.set("unit", thicknessUnit(units));
+    out.set("limit", kDamageLimitPercent);
+    out.set("alternatives", alternativesValue(content.alternatives));
+    out.set("details", detailsValue(content.details, units));
+    if (content.refusal) {
+        out.set("refusal", designSearchErrorMessage(*content.refusal));
+        return out;
+    }
+    out.set("curve", curveValue(content.curve));
+    out.set("rows", rowsValue(run));
+    out.set("sensitivity", sensitivityValue(content.sensitivity));
+    return out;
+}
+
+bool hasTables(const Run& run) {
+    return run.analysed() && (run.results().fatigueSelected || run.results().erosionSelected);
+}
+
+double millisecondsOf(Run::Clock::time_point time) {
+    return static_cast<double>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(time.time_since_epoch()).count());
+}
+
+// The texts of the memo after its first page (io/memo_page.h), by the page's names for them.
+val memoTexts() {
+    using namespace memoText;
+    val out = val::object();
+    for (const auto& [name, text] : {std::pair{"report", kReport},
+                                     {"damageChart", kDamageChart},
+                                     {"curveTitle", kCurveTitle},
+                                     {"curveThicknessAxis", kCurveThicknessAxis},
+                                     {"curveDamageAxis", kCurveDamageAxis},
+                                     {"totalFatigue", kTotalFatigue},
+                                     {"totalErosion", kTotalErosion},
+                                     {"recommendedAt", kRecommendedAt},
+                                     {"rowsTitle", kRowsTitle},
+                                     {"rowsDamageAxis", kRowsDamageAxis},
+                                     {"fatigue", kFatigue},
+                                     {"erosion", kErosion},
+                                     {"tornadoTitle", kTornadoTitle},
+                                     {"lower", kLower},
+                                     {"upper", kUpper},
+                                     {"sensitivity", kSensitivity},
+                                     {"input", kInput},
+                                     {"value", kValue},
+                                     {"valueLower", kValueLower},
+                                     {"valueUpper", kValueUpper},
+                                     {"thickness", kThickness},
+                                     {"recommendedThickness", kRecommendedThickness},
+                                     {"alternatives", kAlternatives},
+                                     {"alternativesNote", kAlternativesNote},
+                                     {"design", kDesign},
+                                     {"asEntered", kAsEntered},
+                                     {"details", kDetails},
+                                     {"noAnalysis", kNoAnalysis},
+                                     {"unsavedInputs", kUnsavedInputs},
+                                     {"pageOfPages", kPageOfPages}})
+        out.set(name, shown(kContext, text));
+    return out;
+}
+
+val paletteValue() {
+    val out = val::object();
+    for (const auto& [name, colour] : {std::pair{"fatigue", palette::kFatigue},
+                                       {"erosion", palette::kErosion},
+                                       {"limit", palette::kLimit},
+                                       {"recommended", palette::kRecommended},
+                                       {"trial", palette::kTrial},
+                                       {"lower", palette::kLower},
+                                       {"upper", palette::kUpper},
+                                       {"grid", palette::kGrid},
+                                       {"axis", palette::kAxis}})
+        out.set(name, std::string(colour));
+    return out;
+}
+
 class Engine {
   public:
+    // ---- The language of every text the core makes from now on, and the catalogue.
+    bool setLanguage(const std::string& code) { return catalogue::setLanguage(code); }
+    std::string language() const { return std::string(catalogue::language()); }
+    std::string matchLanguage(const std::string& tag) const {
+        return std::string(catalogue::matchLanguage(tag));
+    }
+    val languages() const {
+        val list = val::array();
+        for (const catalogue::Language& language : catalogue::languages())
+            list.call<void>("push", std::string(language.code));
+        return list;
+    }
+    std::string translate(const std::string& context, const std::string& text) const {
+        return catalogue::translate(context, text);
+    }
+    std::string translateTo(const std::string& code, const std::string& context,
+                            const std::string& text) const {
+        return catalogue::translateTo(code, context, text);
+    }
+
+    // ---- The inputs.
     int units() const { return static_cast<int>(m_workspace.unitSystem()); }
     bool unitChoiceLocked() const { return m_workspace.unitChoiceLocked(); }
     bool chooseUnits(int units) {
         return m_workspace.chooseUnitSystem(units == 1 ? UnitSystem::Metric : UnitSystem::English);
     }
 
-    // Reading changes nothing: a section not yet created reads as its initial texts.
-    std::string text(const std::string& id) const {
+    // Every numeric input as the page shows it now: its web id, its group, its caption (an
+    // axle field's is its column's), the name that says which it is, its tooltip and its
+    // text. Reading changes nothing: a section not yet created reads as its initial texts.
+    val fields() const {
         const Workspace& ws = m_workspace;
-        if (const std::string* t = pavementText(ws.pavement(), id))
-            return *t;
-        if (const std::string* t = trafficText(ws.traffic(), id))
-            return *t;
-        if (const std::string* t = axleText(ws.axles(), id))
-            return *t;
-        return {};
+        val list = val::array();
+        for (const WebInput& input : webInputs()) {
+            const InputField field = input.entry->field;
+            val item = val::object();
+            item.set("id", input.id);
+            item.set("group", std::string(groupOf(*input.entry)));
+            item.set("caption", isAxleField(field) ? std::string(input.entry->caption)
+                                                   : inputCaption(ws, field, 0));
+            item.set("label", inputCaption(ws, field, input.row));
+            item.set("tooltip", fieldTooltip(field, ws.unitSystem()));
+            item.set("text", inputText(ws, field, input.row));
+            if (isAxleField(field))
+                item.set("row", static_cast<int>(input.row + 1));
+            list.call<void>("push", item);
+        }
+        return list;
+    }
+
+    // The captions around the inputs that are not an input's own.
+    val captions() const {
+        const Workspace& ws = m_workspace;
+        val out = val::object();
+        out.set("axleLoad", ws.axles().loadHeading);
+        out.set("single", std::string(caption::kSingle));
+        out.set("tandem", std::string(caption::kTandem));
+        out.set("axlesPer1000", std::string(caption::kAxlesPer1000));
+        out.set("shoulder", std::string(caption::kShoulderFrame));
+        out.set("dowels", std::string(caption::kDowelFrame));
+        out.set("unit", thicknessUnit(ws.unitSystem()));
+        return out;
+    }
+
+    std::string text(const std::string& id) const {
+        std::size_t row = 0;
+        const InputRange* entry = findInputByWebId(id, &row);
+        return entry ? inputText(m_workspace, entry->field, row) : std::string();
     }
 
     // Editing creates the section, and a pavement or axle-load edit locks the unit choice,
     // as opening the desktop program's dialog does.
     bool setText(const std::string& id, const std::string& value) {
-        std::string* target = nullptr;
-        if (pavementText(std::as_const(m_workspace).pavement(), id))
-            target = pavementText(m_workspace.ensurePavement(), id);
-        else if (trafficText(std::as_const(m_workspace).traffic(), id))
-            target = trafficText(m_workspace.ensureTraffic(), id);
-        else if (axleText(std::as_const(m_workspace).axles(), id))
-            target = axleText(m_workspace.ensureAxles(), id);
-        if (target)
-            *target = value;
-        return target != nullptr;
+        std::size_t row = 0;
+        const InputRange* entry = findInputByWebId(id, &row);
+        if (entry)
+            ensureInputText(m_workspace, entry->field, row) = value;
+        return entry != nullptr;
     }
 
     bool option(const std::string& id) const {
-        const PavementInputs& p = std::as_const(m_workspace).pavement();
+        const PavementInputs& p = m_workspace.pavement();
         return id == "shoulder" ? p.concreteShoulder : p.doweledJoints;
     }
     void setOption(const std::string& id, bool yes) {
         PavementInputs& p = m_workspace.ensurePavement();
         (id == "shoulder" ? p.concreteShoulder : p.doweledJoints) = yes;
     }
-
-    std::string tooltip(const std::string& id) const {
-        const std::optional<InputField> field = inputField(id);
-        return field ? fieldTooltip(*field, m_workspace.unitSystem()) : std::string();
-    }
+    bool lastTandemRowShown() const { return m_workspace.axles().lastTandemRowShown; }
 
     // The check the dialogs' OK applies to a field, on its current text; the page asks the
-    // question and writes the answer back. Acceptable texts are those the dialogs accept: a
-    // whole number text that is not negative (dialogs/range_check.h, isAcceptableValueText).
+    // question and writes the answer back.
     WebCheck checkField(const std::string& id) const {
-        const std::optional<InputField> field = inputField(id);
-        if (!field)
+        std::size_t row = 0;
+        const InputRange* entry = findInputByWebId(id, &row);
+        if (!entry)
             return {};
-        const std::string value = text(id);
-        const FieldRange range = inputRange(*field).range(m_workspace.unitSystem());
+        const std::string& value = inputText(m_workspace, entry->field, row);
+        const FieldRange range = entry->range(m_workspace.unitSystem());
         WebCheck check{"ok", "", kInputCheckTitle, "", keepValueMessage(range.name)};
-        if (checkValueText(value, range) == TextCheck::Invalid) {
-            check.kind = "invalid";
-            check.prompt = invalidNumberMessage(range.name);
-            return check;
+        switch (checkValueText(value, range)) {
+            case TextCheck::Invalid:
+                check.kind = "invalid";
+                check.prompt = invalidNumberMessage(range.name);
+                break;
+            case TextCheck::Below:
+            case TextCheck::Above: {
+                const bool below = checkValueText(value, range) == TextCheck::Below;
+                check.kind = below ? "below" : "above";
+                check.prompt = rangeQuestion(range, below);
+                check.bound = boundText(below ? range.minimum : range.maximum);
+                break;
+            }
+            case TextCheck::Inside:
+                break;
         }
-        const RangePosition position = rangePosition(parseNumber(value), range);
-        if (position == RangePosition::Inside)
-            return check;
-        const bool below = position == RangePosition::Below;
-        check.kind = below ? "below" : "above";
-        check.prompt = rangeQuestion(range, below);
-        check.bound = boundText(below ? range.minimum : range.maximum);
         return check;
     }
-
-    // The unit-dependent captions: "h", "k", "Sc" and "axle-load" (both load columns).
-    std::string caption(const std::string& id) const {
-        const Workspace& ws = m_workspace;
-        if (id == "h")
-            return ws.pavement().thicknessCaption;
-        if (id == "k")
-            return ws.pavement().subgradeModulusCaption;
-        if (id == "Sc")
-            return ws.pavement().modulusOfRuptureCaption;
-        return ws.axles().loadHeading;
-    }
-    bool lastTandemRowShown() const { return m_workspace.axles().lastTandemRowShown; }
 
     void applyCategory(int category) {
         applyAxleLoadCategory(m_workspace, static_cast<AxleLoadCategory>(category));
     }
     void loadStandard() { loadStandardAxleSpectrum(m_workspace); }
 
+    // ---- The commands.
     WebOutcome analyse(int kind) {
         return toWeb(performAnalysis(m_workspace, static_cast<AnalysisKind>(kind)));
     }
     WebOutcome designThickness() { return toWeb(computeDesignThickness(m_workspace)); }
+    // The last run's command on the inputs as they are now.
+    WebOutcome analyseAgain() { return toWeb(repeatLastRun(m_workspace)); }
     WebOutcome readDef(const std::string& bytes, const std::string& name) {
         return toWeb(readDataBytes(m_workspace, bytes, name));
     }
@@ -515,9 +686,51 @@ class Engine {
             m_workspace.markInputsSaved();
         return bytes;
     }
+    // The last run's report, its own inputs beside its own tables.
     WebBytes reportBytes() { return toWeb(reportForSaveOrPrint(m_workspace)); }
+    // The last run's calculation details, as zan-report --details writes them.
+    WebBytes detailsBytes() {
+        const auto run = documentRun(m_workspace);
+        WebBytes bytes;
+        bytes.ok = static_cast<bool>(run);
+        if (run)
+            bytes.bytes = detailsCsv((*run)->content().details);
+        else
+            bytes.error = run.error();
+        return bytes;
+    }
+
+    // ---- The run every document of the page is written from, and whether the inputs have
+    // changed since. `date` is the day the memo is made, as it prints (yyyy-MM-dd).
+    val run(const std::string& date) {
+        const std::shared_ptr<const Run> run = shownRun();
+        val out = val::object();
+        out.set("number", runNumber());
+        out.set("tables", hasTables(*run));
+        out.set("kind", static_cast<int>(run->kind()));
+        out.set("changed", m_workspace.inputsChangedSinceRun());
+        out.set("finished", millisecondsOf(run->finished()));
+        out.set("pieces", hasTables(*run) ? piecesOf(run->report()) : val::array());
+        out.set("memo", memoValue(memoFirstPage(*run, date)));
+        return out;
+    }
+    // The charts and tables of the last run, computed once for it; null before any.
+    val content() const {
+        const auto& run = m_workspace.lastRun();
+        return run && hasTables(*run) ? contentValue(*run) : val::null();
+    }
+    // Counts the runs: a new number for each run the page has not seen yet.
+    int runNumber() {
+        if (m_workspace.lastRun() != m_seenRun) {
+            m_seenRun = m_workspace.lastRun();
+            ++m_runNumber;
+        }
+        return m_runNumber;
+    }
+    bool inputsChanged() const { return m_workspace.inputsChangedSinceRun(); }
     bool hasResults() const {
-        return m_workspace.results().fatigueSelected || m_workspace.results().erosionSelected;
+        const auto& run = m_workspace.lastRun();
+        return run && hasTables(*run);
     }
     // The Both analysis at the trial thickness `runs` times, committing nothing: times the
     // engine against the native benchmark of the same analysis (bench/zan_bench.cpp).
@@ -529,96 +742,14 @@ class Engine {
             if (!runDamageAnalysis(m_workspace, request))
                 break;
     }
-    std::string detailsCsv() const {
-        return zan::detailsCsv(calculationDetails(m_workspace.results()));
-    }
-
-    // The last run's damage per axle row, for the bar chart.
-    val rowDamage() const {
-        const AnalysisResults& r = m_workspace.results();
-        val out = val::object();
-        out.set("fatigueSelected", r.fatigueSelected);
-        out.set("erosionSelected", r.erosionSelected);
-        val fatigue = val::array(), erosion = val::array();
-        for (std::size_t axle = 0; axle < 2; ++axle) {
-            fatigue.call<void>("push", numberList(r.fatigueDamage[axle]));
-            erosion.call<void>("push", numberList(r.erosionDamage[axle]));
-        }
-        out.set("fatigue", fatigue);
-        out.set("erosion", erosion);
-        out.set("lastTandemRowShown", m_workspace.axles().lastTandemRowShown);
-        out.set("totalFatigue", r.totalFatigueDamage);
-        out.set("totalErosion", r.totalErosionDamage);
-        out.set("fatigueText", formatFixed(r.totalFatigueDamage, 1));
-        out.set("erosionText", formatFixed(r.totalErosionDamage, 1));
-        return out;
-    }
-
-    val curve() const {
-        const auto curve = damageCurve(m_workspace);
-        val out = val::object();
-        if (!curve) {
-            out.set("message", designSearchErrorMessage(curve.error()));
-            return out;
-        }
-        out.set("step", curve->step);
-        out.set("recommended", curve->recommendedThickness);
-        out.set("recommendedText", formatFixed(curve->recommendedThickness, 2));
-        if (curve->trialThickness)
-            out.set("trial", *curve->trialThickness);
-        val points = val::array();
-        for (const DamagePoint& p : curve->points) {
-            val point = val::object();
-            point.set("h", p.thickness);
-            point.set("fatigue", p.totalFatigueDamage);
-            point.set("erosion", p.totalErosionDamage);
-            points.call<void>("push", point);
-        }
-        out.set("points", points);
-        return out;
-    }
-
-    val sensitivityRows() const {
-        const Sensitivity s = sensitivity(m_workspace);
-        val out = val::object();
-        out.set("base", thicknessValue(s.base.thickness, s.base.message));
-        val rows = val::array();
-        for (const SensitivityRow& r : s.rows) {
-            val row = val::object();
-            row.set("name", shortInputName(r.input, s.units));
-            row.set("value", formatSignificant(r.value));
-            val lower = thicknessValue(r.lower.thickness, r.lower.message);
-            lower.set("input", r.lower.text);
-            val upper = thicknessValue(r.upper.thickness, r.upper.message);
-            upper.set("input", r.upper.text);
-            row.set("lower", lower);
-            row.set("upper", upper);
-            rows.call<void>("push", row);
-        }
-        out.set("rows", rows);
-        return out;
-    }
-
-    val alternatives() const {
-        val out = val::array();
-        for (const DesignAlternative& a : designAlternatives(m_workspace).alternatives) {
-            val row = thicknessValue(a.thickness, a.message);
-            row.set("shoulder", a.concreteShoulder);
-            row.set("dowels", a.doweledJoints);
-            row.set("entered", a.entered);
-            out.call<void>("push", row);
-        }
-        return out;
-    }
 
     // ---- Project information: ids "info-project" to "info-notes", in file order.
-    std::string projectTitle() const { return kProjectInformationTitle; }
     val projectFields() const {
         val list = val::array();
         for (const ProjectField& field : kProjectFields) {
             val item = val::object();
             item.set("id", projectFieldId(field));
-            item.set("caption", std::string(field.caption));
+            item.set("caption", shown("Project", field.caption));
             item.set("text", m_workspace.project().*field.text);
             list.call<void>("push", item);
         }
@@ -635,33 +766,22 @@ class Engine {
         return project.*field->text;
     }
 
-    // ---- The memo: the page shows and prints what the core says.
-    // The verdict of the last run, under the commands and on the memo's first page.
-    std::string verdict() { return designVerdict(documents()); }
-    val warnings() const { return textList(inputWarnings(m_workspace)); }
-    // The first page's texts but the verdict and the warnings; `date` as "yyyy-MM-dd".
-    val memoPage(const std::string& date) { return memoValue(memoFirstPage(documents(), date)); }
-    // What frames every page and every message box.
+    // The program's names, the texts of runs and of the memo, and the charts' colours, in the
+    // language in force.
     val names() const {
         val out = val::object();
         out.set("program", programLine());
+        out.set("title", std::string(kMainWindowTitle));
         out.set("shortName", std::string(kApplicationShortName));
-        out.set("unsavedInputs", std::string(kUnsavedInputs));
-        out.set("pageOfPages", std::string(kPageOfPages));
         out.set("onlyFirstFileRead", std::string(kOnlyFirstFileRead));
-        return out;
-    }
-    val reportPieces(const std::string& report) const { return piecesOf(report); }
-    // The calculation details in the memo's units, five significant digits and "Unlimited",
-    // as a fatigue and an erosion table.
-    val readableDetails() const {
-        const UnitSystem units = m_workspace.unitSystem();
-        const DetailsTable details =
-            readableDetailsTable(calculationDetails(m_workspace.results()), units);
-        val out = val::object();
-        out.set("modelUnits", details.modelUnits);
-        out.set("fatigue", detailsPart(details, units, kFirstFatigueColumn, kFirstErosionColumn));
-        out.set("erosion", detailsPart(details, units, kFirstErosionColumn, kDetailsColumnCount));
+        out.set("projectTitle", shown("Project", kProjectInformationTitle));
+        out.set("inputsChangedNotice", shown(runText::kContext, runText::kInputsChangedNotice));
+        out.set("analyseAgain", withoutMnemonic(shown(runText::kContext, runText::kAnalyseAgain)));
+        out.set("analyseAgainTip", shown(runText::kContext, runText::kAnalyseAgainTip));
+        out.set("analyseAgainQuestion", shown(runText::kContext, runText::kAnalyseAgainQuestion));
+        out.set("inputsChangedMark", shown(runText::kContext, runText::kInputsChangedMark));
+        out.set("memo", memoTexts());
+        out.set("palette", paletteValue());
         return out;
     }
 
@@ -685,14 +805,19 @@ class Engine {
     bool unsaved() const { return m_workspace.inputsChangedSinceSaved(); }
 
   private:
-    // The run every document is written from (commands.h: documentRun).
-    const Run& documents() {
-        m_documents = *documentRun(m_workspace);
-        return *m_documents;
+    // The last run; before any, the current inputs without tables, made on a copy so that
+    // showing them creates no input section and leaves the unit choice free.
+    std::shared_ptr<const Run> shownRun() const {
+        if (m_workspace.lastRun())
+            return m_workspace.lastRun();
+        Workspace copy = m_workspace;
+        auto run = documentRun(copy);
+        return run ? *run : Run::ofCurrentInputs(copy, std::string());
     }
 
     Workspace m_workspace;
-    std::shared_ptr<const Run> m_documents;
+    std::shared_ptr<const Run> m_seenRun;
+    int m_runNumber = 0;
 };
 
 }  // namespace
@@ -701,8 +826,6 @@ EMSCRIPTEN_BINDINGS(zan_engine) {
     using namespace emscripten;
     value_object<WebOutcome>("Outcome")
         .field("status", &WebOutcome::status)
-        .field("hasReport", &WebOutcome::hasReport)
-        .field("report", &WebOutcome::report)
         .field("hasMessage", &WebOutcome::hasMessage)
         .field("messageText", &WebOutcome::messageText)
         .field("messageTitle", &WebOutcome::messageTitle)
@@ -722,40 +845,41 @@ EMSCRIPTEN_BINDINGS(zan_engine) {
         .field("error", &WebBytes::error);
     class_<Engine>("Engine")
         .constructor<>()
+        .function("setLanguage", &Engine::setLanguage)
+        .function("language", &Engine::language)
+        .function("matchLanguage", &Engine::matchLanguage)
+        .function("languages", &Engine::languages)
+        .function("translate", &Engine::translate)
+        .function("translateTo", &Engine::translateTo)
         .function("units", &Engine::units)
         .function("unitChoiceLocked", &Engine::unitChoiceLocked)
         .function("chooseUnits", &Engine::chooseUnits)
+        .function("fields", &Engine::fields)
+        .function("captions", &Engine::captions)
         .function("text", &Engine::text)
         .function("setText", &Engine::setText)
         .function("option", &Engine::option)
         .function("setOption", &Engine::setOption)
-        .function("caption", &Engine::caption)
-        .function("tooltip", &Engine::tooltip)
-        .function("checkField", &Engine::checkField)
         .function("lastTandemRowShown", &Engine::lastTandemRowShown)
+        .function("checkField", &Engine::checkField)
         .function("applyCategory", &Engine::applyCategory)
         .function("loadStandard", &Engine::loadStandard)
         .function("analyse", &Engine::analyse)
         .function("designThickness", &Engine::designThickness)
+        .function("analyseAgain", &Engine::analyseAgain)
         .function("readDef", &Engine::readDef)
         .function("defBytes", &Engine::defBytes)
         .function("reportBytes", &Engine::reportBytes)
+        .function("detailsBytes", &Engine::detailsBytes)
+        .function("run", &Engine::run)
+        .function("content", &Engine::content)
+        .function("runNumber", &Engine::runNumber)
+        .function("inputsChanged", &Engine::inputsChanged)
         .function("hasResults", &Engine::hasResults)
-        .function("detailsCsv", &Engine::detailsCsv)
         .function("repeatAnalysis", &Engine::repeatAnalysis)
-        .function("rowDamage", &Engine::rowDamage)
-        .function("curve", &Engine::curve)
-        .function("sensitivity", &Engine::sensitivityRows)
-        .function("alternatives", &Engine::alternatives)
-        .function("projectTitle", &Engine::projectTitle)
         .function("projectFields", &Engine::projectFields)
         .function("setProjectText", &Engine::setProjectText)
-        .function("verdict", &Engine::verdict)
-        .function("warnings", &Engine::warnings)
-        .function("memoPage", &Engine::memoPage)
         .function("names", &Engine::names)
-        .function("reportPieces", &Engine::reportPieces)
-        .function("readableDetails", &Engine::readableDetails)
         .function("refusalBySize", &Engine::refusalBySize)
         .function("unreadableFile", &Engine::unreadableFile)
         .function("state", &Engine::state)

@@ -1,0 +1,58 @@
+'use strict';
+// The web page's own texts, in English, each marked for the catalogue (context Web) where it
+// is written and shown through the engine's translate() in the language in force; every other
+// text of the page is the core's. lupdate (scripts/catalogue.py) reads the marks of this file
+// only: its JavaScript reader (Qt 6.4) stops at what it does not know, such as async
+// functions, so this file stays plain. A text must fit Latin-1, as every text of the core.
+
+const PageTexts = (() => {
+  const QT_TRANSLATE_NOOP = (context, text) => text;
+  return {
+    // Each language's own name for itself, the catalogue's translation of this one text.
+    languageName: QT_TRANSLATE_NOOP('Language', 'English'),
+
+    openFile: QT_TRANSLATE_NOOP('Web', 'Open .DEF'),
+    units: QT_TRANSLATE_NOOP('Web', 'Units'),
+    english: QT_TRANSLATE_NOOP('Web', 'English'),
+    metric: QT_TRANSLATE_NOOP('Web', 'Metric'),
+    unitsLocked: QT_TRANSLATE_NOOP('Web', 'The inputs are in these units now; reading a .DEF file changes them.'),
+    saveDef: QT_TRANSLATE_NOOP('Web', 'Save .DEF'),
+    saveReport: QT_TRANSLATE_NOOP('Web', 'Save report .PRN'),
+    saveDetails: QT_TRANSLATE_NOOP('Web', 'Save details .csv'),
+    print: QT_TRANSLATE_NOOP('Web', 'Print memo'),
+    language: QT_TRANSLATE_NOOP('Web', 'Language'),
+    dropHint: QT_TRANSLATE_NOOP('Web', 'Open a .DEF file, or drop one anywhere on the page.'),
+    // %1 is the time the inputs were kept, as HH:MM.
+    restored: QT_TRANSLATE_NOOP('Web', 'Your inputs from %1 were restored'),
+    startAfresh: QT_TRANSLATE_NOOP('Web', 'Start afresh'),
+
+    pavementTitle: QT_TRANSLATE_NOOP('Web', 'Pavement Data'),
+    trafficTitle: QT_TRANSLATE_NOOP('Web', 'Traffic Data'),
+    axlesTitle: QT_TRANSLATE_NOOP('Web', 'Axle-Load Categories'),
+    categories: QT_TRANSLATE_NOOP('Web', 'Axle load category'),
+    // The desktop program's category buttons, spelt as it spells them.
+    light: QT_TRANSLATE_NOOP('Web', 'Light'),
+    medium: QT_TRANSLATE_NOOP('Web', 'Medium'),
+    heavy: QT_TRANSLATE_NOOP('Web', 'Heavry'),
+    veryHeavy: QT_TRANSLATE_NOOP('Web', 'Veray Heavy'),
+    inputAxles: QT_TRANSLATE_NOOP('Web', 'Input Axles'),
+
+    commands: QT_TRANSLATE_NOOP('Web', 'Commands'),
+    fatigueAnalysis: QT_TRANSLATE_NOOP('Web', 'Fatigue Analysis'),
+    erosionAnalysis: QT_TRANSLATE_NOOP('Web', 'Erosion Analysis'),
+    both: QT_TRANSLATE_NOOP('Web', 'Both'),
+    designThickness: QT_TRANSLATE_NOOP('Web', 'Compute Design Thickness'),
+
+    yes: QT_TRANSLATE_NOOP('Web', 'Yes'),
+    no: QT_TRANSLATE_NOOP('Web', 'No'),
+    ok: QT_TRANSLATE_NOOP('Web', 'OK'),
+    cancel: QT_TRANSLATE_NOOP('Web', 'Cancel'),
+    tryAgain: QT_TRANSLATE_NOOP('Web', 'Try Again'),
+    continue: QT_TRANSLATE_NOOP('Web', 'Continue'),
+
+    // A bar of the damage per axle row: S for a single axle row, T for a tandem one; %1 is the
+    // row.
+    singleRow: QT_TRANSLATE_NOOP('Web', 'S%1'),
+    tandemRow: QT_TRANSLATE_NOOP('Web', 'T%1'),
+  };
+})();
