@@ -125,9 +125,8 @@ function refresh() {
   document.querySelectorAll('.per-1000').forEach((th) => { th.textContent = c.axlesPer1000; });
   $('#shoulder-caption').textContent = c.shoulder;
   $('#dowels-caption').textContent = c.dowels;
-  // The options' Yes and No are the page's own, as its message boxes' buttons.
-  document.querySelectorAll('.choice .yes').forEach((s) => { s.textContent = tr('yes'); });
-  document.querySelectorAll('.choice .no').forEach((s) => { s.textContent = tr('no'); });
+  document.querySelectorAll('.choice .yes').forEach((s) => { s.textContent = c.yes; });
+  document.querySelectorAll('.choice .no').forEach((s) => { s.textContent = c.no; });
   const tandemShown = engine.lastTandemRowShown();
   for (const id of ['tandem-load-10', 'tandem-count-10']) document.getElementById(id).hidden = !tandemShown;
   $('#shoulder-yes').checked = engine.option('shoulder');
@@ -271,9 +270,7 @@ function render() {
   $('#no-analysis').hidden = run.tables;
   if (!run.tables) return;
   const content = engine.content();
-  // Yes and No in the alternatives as in the options.
-  const captions = { ...engine.captions(), yes: tr('yes'), no: tr('no') };
-  Charts.draw(content, names.memo, captions, [tr('singleRow'), tr('tandemRow')]);
+  Charts.draw(content, names.memo, engine.captions(), [tr('singleRow'), tr('tandemRow')]);
   Memo.details(content.details, names.memo);
 }
 

@@ -583,7 +583,7 @@ class Engine {
             val item = val::object();
             item.set("id", input.id);
             item.set("group", std::string(groupOf(*input.entry)));
-            item.set("caption", isAxleField(field) ? std::string(input.entry->caption)
+            item.set("caption", isAxleField(field) ? caption::shown(input.entry->caption)
                                                    : inputCaption(ws, field, 0));
             item.set("label", inputCaption(ws, field, input.row));
             item.set("tooltip", fieldTooltip(field, ws.unitSystem()));
@@ -599,12 +599,14 @@ class Engine {
     val captions() const {
         const Workspace& ws = m_workspace;
         val out = val::object();
-        out.set("axleLoad", ws.axles().loadHeading);
-        out.set("single", std::string(caption::kSingle));
-        out.set("tandem", std::string(caption::kTandem));
-        out.set("axlesPer1000", std::string(caption::kAxlesPer1000));
-        out.set("shoulder", std::string(caption::kShoulderFrame));
-        out.set("dowels", std::string(caption::kDowelFrame));
+        out.set("axleLoad", caption::shown(ws.axles().loadHeading));
+        out.set("single", caption::shown(caption::kSingle));
+        out.set("tandem", caption::shown(caption::kTandem));
+        out.set("axlesPer1000", caption::shown(caption::kAxlesPer1000));
+        out.set("shoulder", caption::shown(caption::kShoulderFrame));
+        out.set("dowels", caption::shown(caption::kDowelFrame));
+        out.set("yes", caption::shown(caption::kYes));
+        out.set("no", caption::shown(caption::kNo));
         out.set("unit", thicknessUnit(ws.unitSystem()));
         return out;
     }
@@ -644,7 +646,8 @@ class Engine {
             return {};
         const std::string& value = inputText(m_workspace, entry->field, row);
         const FieldRange range = entry->range(m_workspace.unitSystem());
-        WebCheck check{"ok", "", kInputCheckTitle, "", keepValueMessage(range.name)};
+        WebCheck check{"ok", "", caption::shown(kInputCheckTitle), "",
+                       keepValueMessage(range.name)};
         switch (checkValueText(value, range)) {
             case TextCheck::Invalid:
                 check.kind = "invalid";
