@@ -80,8 +80,18 @@ double AxleDamagePlot::xOf(const QRectF& area, double percent) const {
     return area.left() + percent / m_scaleMax * area.width();
 }
 
+double AxleDamagePlot::labelColumn(const QFontMetricsF& metrics) const {
+    // The rows' labels stand between the load axis' title and the bars; a metric tandem load
+    // ("T 231.4") is wider than the usual column and would run under the title.
+    double widest = 0.0;
+    for (const Row& row : m_rows)
+        widest = std::max(widest, metrics.horizontalAdvance(row.label));
+    return std::max(66.0, widest + kTitleColumn + 4.0);
+}
+
 void AxleDamagePlot::paintChart(QPainter& painter, const QRectF& bounds) const {
-    const QRectF area = bounds.adjusted(66, 52, -44, -44);
+    const QRectF area =
+        bounds.adjusted(labelColumn(QFontMetricsF(painter.font(), painter.device())), 52, -44, -44);
     if (!m_note.isEmpty() || m_rows.empty()) {
         drawNote(painter, area, m_note);
         return;
@@ -100,7 +110,7 @@ void AxleDamagePlot::drawDamageAxis(QPainter& painter, const QRectF& area,
     for (double t : tickValues(0.0, m_scaleMax, tick))
         drawGridLineWithValue(painter, area, xOf(area, t), tickText(t));
     drawTitleBelow(painter, area, 22, fromMemo(memoText::kRowsDamageAxis));
-    drawVerticalTitle(painter, area, bounds.left() + 10, loadAxisTitle());
+    drawVerticalTitle(painter, area, bounds.left() + kTitleColumn / 2, loadAxisTitle());
 }
 
 void AxleDamagePlot::drawBars(QPainter& painter, const QRectF& area, const QRectF& bounds) const {

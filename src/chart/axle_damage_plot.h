@@ -2,6 +2,7 @@
 // The last analysis run's damage per axle row, fatigue and erosion side by side, so the loads
 // that govern stand out.
 
+#include <QFontMetricsF>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -38,6 +39,9 @@ class AxleDamagePlot : public Plot {
     QString title() const override;
     QString loadAxisTitle() const;
     double damageMax() const { return m_scaleMax; }  // the end of the damage axis, percent
+    // Where the bars begin: the load axis' title, then the widest row label.
+    double labelColumn(const QFontMetricsF& metrics) const;
+    static constexpr double kTitleColumn = 20.0;
 
     QSize sizeHint() const override { return {380, 420}; }
     QSize minimumSizeHint() const override { return {260, 260}; }

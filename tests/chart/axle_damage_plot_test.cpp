@@ -58,6 +58,11 @@ TEST_P(AxleDamagePlotTest, BarsAreTheRunsDamagePerRow) {
     }
     EXPECT_GE(plot.damageMax(), largest);
     EXPECT_LT(plot.damageMax(), largest * 2.5);
+    const QFontMetricsF metrics(plot.font());
+    for (const auto& row : plot.rows())  // no label under the load axis' title
+        EXPECT_LE(metrics.horizontalAdvance(row.label) + AxleDamagePlot::kTitleColumn + 4.0,
+                  plot.labelColumn(metrics))
+            << row.label.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
