@@ -147,24 +147,6 @@ const Charts = (() => {
     legend(svg, [[texts.lower, 'lower'], [texts.upper, 'upper']], left, 16);
   }
 
-  function table(id, headings, body) {
-    const t = document.getElementById(id);
-    t.replaceChildren(...t.querySelectorAll('caption'));
-    const head = t.createTHead().insertRow();
-    for (const h of headings) {
-      const th = document.createElement('th');
-      th.scope = 'col';
-      th.textContent = h;
-      head.append(th);
-    }
-    const tbody = t.createTBody();
-    for (const cells of body) {
-      const tr = tbody.insertRow();
-      for (const c of cells) tr.insertCell().textContent = c;
-    }
-    return tbody;
-  }
-
   // The core's colours as the style sheet's custom properties (--fatigue, --erosion, ...).
   function usePalette(palette) {
     for (const [name, colour] of Object.entries(palette)) {
@@ -189,14 +171,14 @@ const Charts = (() => {
       tornado(s, unit, texts);
       document.getElementById('sensitivity-caption').textContent = texts.sensitivity;
       const thickness = arg(texts.thickness, unit);
-      table('sensitivity', [texts.input, texts.value, texts.valueLower, thickness, texts.valueUpper, thickness],
+      Memo.table('sensitivity', [texts.input, texts.value, texts.valueLower, thickness, texts.valueUpper, thickness],
         s.rows.map((r) => [r.name, r.value, r.lower.input, text(r.lower), r.upper.input, text(r.upper)]));
     }
     document.getElementById('alternatives-caption').textContent = texts.alternatives;
     document.getElementById('alternatives-note').textContent = texts.alternativesNote;
     const yesNo = (yes) => (yes ? captions.yes : captions.no);
-    const body = table('alternatives', [captions.shoulder, captions.dowels, arg(texts.recommendedThickness, unit), texts.design],
-      content.alternatives.map((a) => [yesNo(a.shoulder), yesNo(a.dowels), text(a), a.entered ? texts.asEntered : '']));
+    const body = Memo.table('alternatives', [captions.shoulder, captions.dowels, arg(texts.recommendedThickness, unit), texts.design],
+      content.alternatives.map((a) => [yesNo(a.shoulder), yesNo(a.dowels), text(a), a.entered ? texts.asEntered : ''])).tBodies[0];
     content.alternatives.forEach((a, i) => body.rows[i].classList.toggle('entered', a.entered));
   }
 
