@@ -1,13 +1,16 @@
 #include "io/report.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "model/catalogue.h"
+#include "model/input_ranges.h"
 #include "model/numbers.h"
 #include "model/units.h"
 #include "model/workspace.h"
@@ -130,7 +133,6 @@ void writeHeading(ReportText& out) {
 
 void writeInputs(ReportText& out, const Workspace& workspace, const PrintedAxles& printed) {
     const PavementInputs& pavement = workspace.pavement();
-    const TrafficInputs& traffic = workspace.traffic();
     const AxleInputs& axles = workspace.axles();
     auto valueLine = [&](std::string_view caption, const std::string& text, int decimals) {
         out.margin().text(caption).text(" = ").line(inputValue(text, decimals));
@@ -140,21 +142,28 @@ void writeInputs(ReportText& out, const Workspace& workspace, const PrintedAxles
     };
 
     writeHeading(out);
-    valueLine(pavement.thicknessCaption, pavement.thickness, 2);
-    valueLine(pavement.subgradeModulusCaption, pavement.subgradeModulus, 0);
-    valueLine(pavement.modulusOfRuptureCaption, pavement.modulusOfRupture, 0);
-    out.line();
-    choiceLine(caption::kShoulderFrame, pavement.concreteShoulder);
-    choiceLine(caption::kDowelFrame, pavement.doweledJoints);
-    out.line();
-    // The report lists the design period before the load safety factor.
-    valueLine(caption::kAverageDailyTraffic, traffic.averageDailyTraffic, 0);
-    valueLine(caption::kTruckPercent, traffic.truckPercent, 0);
-    valueLine(caption::kGrowthPercent, traffic.growthPercent, 0);
-    valueLine(caption::kDirectionPercent, traffic.directionPercent, 0);
-    valueLine(caption::kLanePercent, traffic.lanePercent, 0);
-    valueLine(caption::kDesignPeriod, traffic.designPeriod, 0);
-    valueLine(caption::kLoadSafetyFactor, traffic.loadSafetyFactor, 2);
+    std::vector<const InputRange*> lines;
+    for (const InputRange& entry : inputRanges())
+        if (entry.reportLine > 0)
+            lines.push_back(&entry);
+    // std::sort, not std::ranges::sort: the WebAssembly build's C++ library has no ranges
+    // algorithms yet.
+    std::sort(lines.begin(), lines.end(), [](const InputRange* a, const InputRange* b) {
+        return a->reportLine < b->reportLine;
+    });
+    bool optionsWritten = false;
+    for (const InputRange* entry : lines) {
+        // The options stand between the pavement's inputs and the traffic's.
+        if (entry->trafficText && !optionsWritten) {
+            out.line();
+            choiceLine(caption::kShoulderFrame, pavement.concreteShoulder);
+            choiceLine(caption::kDowelFrame, pavement.doweledJoints);
+            out.line();
+            optionsWritten = true;
+        }
+        valueLine(storedCaption(workspace, *entry), inputText(workspace, entry->field, 0),
+                  entry->reportDecimals);
+    }
     out.line();
     out.blanks(12).text(axles.loadHeading).blanks(6).line(axles.loadHeading);
     out.blanks(12).text(caption::kSingle).blanks(3).text(caption::kAxlesPer1000).blanks(4);

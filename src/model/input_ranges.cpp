@@ -26,7 +26,10 @@ constexpr std::array<InputRange, 14> kInputRanges = {{
      .englishUnit = {ZAN_TRANSLATE_NOOP("Inputs", "inches"), "in"},
      .metric = {10.16f, 50.8f},
      .metricUnit = {ZAN_TRANSLATE_NOOP("Inputs", "centimetres"), "cm"},
-     .pavementText = &PavementInputs::thickness},
+     .pavementText = &PavementInputs::thickness,
+     .pavementCaption = &PavementInputs::thicknessCaption,
+     .reportLine = 1,
+     .reportDecimals = 2},
     {.field = InputField::SubgradeModulus,
      .id = "subgradeModulus",
      .webId = "k",
@@ -40,7 +43,10 @@ constexpr std::array<InputRange, 14> kInputRanges = {{
      .englishUnit = {ZAN_TRANSLATE_NOOP("Inputs", "psi per inch"), "psi/in"},
      .metric = {5.42f, 271.0f},
      .metricUnit = {ZAN_TRANSLATE_NOOP("Inputs", "kPa per millimetre"), "kPa/mm"},
-     .pavementText = &PavementInputs::subgradeModulus},
+     .pavementText = &PavementInputs::subgradeModulus,
+     .pavementCaption = &PavementInputs::subgradeModulusCaption,
+     .reportLine = 2,
+     .reportDecimals = 0},
     {.field = InputField::ModulusOfRupture,
      .id = "modulusOfRupture",
      .webId = "Sc",
@@ -53,7 +59,10 @@ constexpr std::array<InputRange, 14> kInputRanges = {{
      .englishUnit = {"psi", "psi"},
      .metric = {2756.0f, 13780.0f},
      .metricUnit = {"kPa", "kPa"},
-     .pavementText = &PavementInputs::modulusOfRupture},
+     .pavementText = &PavementInputs::modulusOfRupture,
+     .pavementCaption = &PavementInputs::modulusOfRuptureCaption,
+     .reportLine = 3,
+     .reportDecimals = 0},
     {.field = InputField::AverageDailyTraffic,
      .id = "averageDailyTraffic",
      .webId = "ADT",
@@ -66,7 +75,9 @@ constexpr std::array<InputRange, 14> kInputRanges = {{
      .englishUnit = {ZAN_TRANSLATE_NOOP("Inputs", "vehicles per day in both directions")},
      .metric = {1.0f, 1000000.0f},
      .metricUnit = {ZAN_TRANSLATE_NOOP("Inputs", "vehicles per day in both directions")},
-     .trafficText = &TrafficInputs::averageDailyTraffic},
+     .trafficText = &TrafficInputs::averageDailyTraffic,
+     .reportLine = 4,
+     .reportDecimals = 0},
     {.field = InputField::TruckPercent,
      .id = "truckPercent",
      .webId = "TD",
@@ -79,7 +90,9 @@ constexpr std::array<InputRange, 14> kInputRanges = {{
      .englishUnit = {ZAN_TRANSLATE_NOOP("Inputs", "percent of ADT"), "%"},
      .metric = {0.0f, 100.0f},
      .metricUnit = {ZAN_TRANSLATE_NOOP("Inputs", "percent of ADT"), "%"},
-     .trafficText = &TrafficInputs::truckPercent},
+     .trafficText = &TrafficInputs::truckPercent,
+     .reportLine = 5,
+     .reportDecimals = 0},
     {.field = InputField::DirectionPercent,
      .id = "directionPercent",
      .webId = "DD",
@@ -93,7 +106,9 @@ constexpr std::array<InputRange, 14> kInputRanges = {{
      .metric = {0.0f, 100.0f},
      .metricUnit = {ZAN_TRANSLATE_NOOP("Inputs", "percent of the trucks in the design direction"),
                     "%"},
-     .trafficText = &TrafficInputs::directionPercent},
+     .trafficText = &TrafficInputs::directionPercent,
+     .reportLine = 7,
+     .reportDecimals = 0},
     {.field = InputField::LanePercent,
      .id = "lanePercent",
      .webId = "LD",
@@ -109,7 +124,9 @@ constexpr std::array<InputRange, 14> kInputRanges = {{
      .metricUnit = {ZAN_TRANSLATE_NOOP(
                         "Inputs", "percent of the design direction's trucks in the design lane"),
                     "%"},
-     .trafficText = &TrafficInputs::lanePercent},
+     .trafficText = &TrafficInputs::lanePercent,
+     .reportLine = 8,
+     .reportDecimals = 0},
     {.field = InputField::GrowthPercent,
      .id = "growthPercent",
      .webId = "grow",
@@ -122,7 +139,9 @@ constexpr std::array<InputRange, 14> kInputRanges = {{
      .englishUnit = {ZAN_TRANSLATE_NOOP("Inputs", "percent per year"), "%"},
      .metric = {0.0f, 100.0f},
      .metricUnit = {ZAN_TRANSLATE_NOOP("Inputs", "percent per year"), "%"},
-     .trafficText = &TrafficInputs::growthPercent},
+     .trafficText = &TrafficInputs::growthPercent,
+     .reportLine = 6,
+     .reportDecimals = 0},
     {.field = InputField::DesignPeriod,
      .id = "designPeriod",
      .webId = "Years",
@@ -135,7 +154,9 @@ constexpr std::array<InputRange, 14> kInputRanges = {{
      .englishUnit = {ZAN_TRANSLATE_NOOP("Inputs", "years"), ZAN_TRANSLATE_NOOP("Inputs", "years")},
      .metric = {1.0f, 50.0f},
      .metricUnit = {ZAN_TRANSLATE_NOOP("Inputs", "years"), ZAN_TRANSLATE_NOOP("Inputs", "years")},
-     .trafficText = &TrafficInputs::designPeriod},
+     .trafficText = &TrafficInputs::designPeriod,
+     .reportLine = 9,
+     .reportDecimals = 0},
     {.field = InputField::LoadSafetyFactor,
      .id = "loadSafetyFactor",
      .webId = "LSF",
@@ -148,7 +169,9 @@ constexpr std::array<InputRange, 14> kInputRanges = {{
      .englishUnit = {ZAN_TRANSLATE_NOOP("Inputs", "a multiplier on every axle load")},
      .metric = {1.0f, 1.3f},
      .metricUnit = {ZAN_TRANSLATE_NOOP("Inputs", "a multiplier on every axle load")},
-     .trafficText = &TrafficInputs::loadSafetyFactor},
+     .trafficText = &TrafficInputs::loadSafetyFactor,
+     .reportLine = 10,
+     .reportDecimals = 2},
     {.field = InputField::SingleAxleLoad,
      .id = "singleLoad",
      .webId = "single-load",
@@ -338,21 +361,17 @@ std::string& ensureInputText(Workspace& workspace, InputField field, std::size_t
     return workspace.ensureAxles().rows.at(row).*entry.axleText;
 }
 
+std::string_view storedCaption(const Workspace& workspace, const InputRange& entry) {
+    // The pavement captions change with the unit system and after a file is read.
+    if (entry.pavementCaption)
+        return workspace.pavement().*entry.pavementCaption;
+    return entry.caption ? entry.caption : "";
+}
+
 std::string inputCaption(const Workspace& workspace, InputField field, std::size_t row) {
     const InputRange& entry = inputRange(field);
-    switch (field) {
-        // The pavement captions change with the unit system and after a file is read.
-        case InputField::TrialThickness:
-            return shown(workspace.pavement().thicknessCaption);
-        case InputField::SubgradeModulus:
-            return shown(workspace.pavement().subgradeModulusCaption);
-        case InputField::ModulusOfRupture:
-            return shown(workspace.pavement().modulusOfRuptureCaption);
-        default:
-            break;
-    }
     if (!isAxleField(field))
-        return shown(entry.caption);
+        return shown(storedCaption(workspace, entry));
     const std::string number = std::to_string(row + 1);
     if (const char* symbol = entry.unit(workspace.unitSystem()).symbol)
         return catalogue::arg(catalogue::translate("Inputs", "%1, row %2 (%3)"),

@@ -68,6 +68,12 @@ struct InputRange {
     std::string PavementInputs::*pavementText = nullptr;
     std::string TrafficInputs::*trafficText = nullptr;
     std::string AxleRowTexts::*axleText = nullptr;
+    // A pavement input's caption lives in the workspace beside its text.
+    std::string PavementInputs::*pavementCaption = nullptr;
+    // Its line among the report's inputs, from 1, and the decimals printed there; 0 for the
+    // axle fields, which the report prints as a table of their own.
+    int reportLine = 0;
+    int reportDecimals = 0;
 
     FieldRange range(UnitSystem units) const {
         const Bounds& b = units == UnitSystem::Metric ? metric : english;
@@ -132,6 +138,8 @@ struct OutOfRangeInput {
 const std::string& inputText(const Workspace& workspace, InputField field, std::size_t row);
 std::string& ensureInputText(Workspace& workspace, InputField field, std::size_t row);
 std::string inputCaption(const Workspace& workspace, InputField field, std::size_t row);
+// A pavement or traffic input's caption as stored and reported, never translated.
+std::string_view storedCaption(const Workspace& workspace, const InputRange& entry);
 bool isAxleField(InputField field);
 
 // "The single axle load in row 3 (kips)"; `row` from 1 to 10, for the axle fields.

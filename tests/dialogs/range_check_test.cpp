@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -184,6 +185,14 @@ TEST(RangeTable, EachRowReachesItsOwnTextByItsWebId) {
     }
     for (const char* id : {"single-load-0", "single-load-11", "single-load-", "hh", "", "H"})
         EXPECT_EQ(findInputByWebId(id, nullptr), nullptr) << id;
+    // The report prints every input but the axle table's on a line of its own.
+    std::vector<int> lines;
+    for (const InputRange& entry : inputRanges())
+        if (!isAxleField(entry.field))
+            lines.push_back(entry.reportLine);
+    std::ranges::sort(lines);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i], static_cast<int>(i + 1));
 }
 
 // A typo in either bound shows: the Metric bound is the English one times the program's
