@@ -127,7 +127,15 @@ const Charts = (() => {
     const base = data.base.thickness;
     const values = rowsWithValues.flatMap((r) => [r.lower.thickness, r.upper.thickness]);
     const spread = Math.max(0.5, ...values.map((v) => Math.abs(v - base)));
-    const left = 150;
+    // The names' column as wide as the widest name: some languages' names run past 150.
+    const names = data.rows.map((r) => {
+      const t = el('text', { class: 'tick' }, r.name);
+      svg.append(t);
+      const width = t.getComputedTextLength() || 7 * r.name.length;
+      t.remove();
+      return width;
+    });
+    const left = Math.max(150, 16 + Math.max(0, ...names));
     const sx = (h) => left + ((h - base + spread) / (2 * spread)) * (W - left - M.right);
     data.rows.forEach((r, i) => {
       const y = M.top + i * 26;

@@ -568,6 +568,11 @@ def check_spanish(page, zan_report, folder):
             check(not left, "%d px, Spanish: shown in English: %s" % (width, left))
             check(not [t for t, beyond in shown if beyond], "%d px: beyond the window: %s" % (
                 width, [t for t, beyond in shown if beyond][:5]))
+        cut = page.d.execute_script(
+            "return [...document.querySelectorAll('#charts svg text:not([transform])')].filter(t =>"
+            " { const b = t.getBBox(), v = t.ownerSVGElement.viewBox.baseVal;"
+            " return b.width && (b.x < 0 || b.x + b.width > v.width); }).map(t => t.textContent)")
+        check(not cut, "the charts' texts cut at their edge: %s" % cut)
         check(english["Inputs changed after this analysis"] in page.el("#memo").text,
               "the stale mark in Spanish")
         printed = page.printed("A4", os.path.join(folder, "memo-es.pdf"))
