@@ -60,10 +60,15 @@ const Charts = (() => {
     const x0 = pts[0].h, x1 = pts[pts.length - 1].h;
     const lo = 0, hi = 4;
     const sx = (h) => M.left + ((h - x0) / (x1 - x0 || 1)) * (W - M.left - M.right);
+    // Beyond the axis the curves run off the chart, as the desktop's do: held flat along an
+    // edge, they would read as values.
     const sy = (d) => {
-      const v = Math.min(hi, Math.max(lo, Math.log10(Math.max(d, 1))));
+      const v = Math.log10(Math.max(d, 1e-6));
       return H - M.bottom - ((v - lo) / (hi - lo)) * (H - M.top - M.bottom);
     };
+    const clip = el('clipPath', { id: 'curve-area' });
+    clip.append(el('rect', { x: M.left, y: M.top, width: W - M.left - M.right, height: H - M.top - M.bottom }));
+    svg.append(clip);
     for (let e = lo; e <= hi; ++e) {
       svg.append(el('line', { x1: M.left, x2: W - M.right, y1: sy(10 ** e), y2: sy(10 ** e), class: 'grid' }));
       axisText(svg, M.left - 6, sy(10 ** e) + 4, `${10 ** e} %`, 'end');
@@ -74,7 +79,9 @@ const Charts = (() => {
     axisText(svg, (W + M.left) / 2, H - 6, arg(texts.curveThicknessAxis, unit));
     damageTitle(svg, texts.curveDamageAxis);
     for (const key of ['fatigue', 'erosion']) {
-      svg.append(el('polyline', { points: pts.map((p) => `${sx(p.h)},${sy(p[key])}`).join(' '), class: `line ${key}` }));
+      svg.append(el('polyline', {
+        points: pts.map((p) => `${sx(p.h)},${sy(p[key])}`).join(' '), class: `line ${key}`, 'clip-path': 'url(#curve-area)',
+      }));
     }
     if (data.trial !== undefined && data.trial >= x0 && data.trial <= x1 && data.trial !== data.recommended) {
       marker(svg, sx(data.trial), M.top, H - M.bottom, 'trial', '');
