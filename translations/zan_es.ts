@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>Categories</name>
+    <message>
+        <source>&amp;Light</source>
+        <translation>&amp;Ligero</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Medio</translation>
+    </message>
+    <message>
+        <source>&amp;Heavry</source>
+        <translation>&amp;Pesado</translation>
+    </message>
+    <message>
+        <source>&amp;Veray Heavy</source>
+        <translation>M&amp;uy pesado</translation>
+    </message>
+    <message>
+        <source>&amp;Input Axles</source>
+        <translation>&amp;Introducir ejes</translation>
+    </message>
+</context>
+<context>
     <name>Details</name>
     <message>
         <source>concrete shoulder</source>
@@ -1140,26 +1163,6 @@ Se ignoraron estos archivos:<byte value="xd"/>
         <translation>Categoría de carga por eje</translation>
     </message>
     <message>
-        <source>Light</source>
-        <translation>Ligero</translation>
-    </message>
-    <message>
-        <source>Medium</source>
-        <translation>Medio</translation>
-    </message>
-    <message>
-        <source>Heavry</source>
-        <translation>Pesado</translation>
-    </message>
-    <message>
-        <source>Veray Heavy</source>
-        <translation>Muy pesado</translation>
-    </message>
-    <message>
-        <source>Input Axles</source>
-        <translation>Introducir ejes</translation>
-    </message>
-    <message>
         <source>Commands</source>
         <translation>Comandos</translation>
     </message>
@@ -1561,40 +1564,20 @@ Se ignoraron estos archivos:<byte value="xd"/>
         <translation>Llenar las cargas por eje con un espectro incorporado.</translation>
     </message>
     <message>
-        <source>&amp;Light</source>
-        <translation>&amp;Ligero</translation>
-    </message>
-    <message>
         <source>Replace the axle loads by the Light category: residential streets.</source>
         <translation>Cambiar las cargas por eje por la categoría Ligero: calles residenciales.</translation>
-    </message>
-    <message>
-        <source>&amp;Medium</source>
-        <translation>&amp;Medio</translation>
     </message>
     <message>
         <source>Replace the axle loads by the Medium category: collector streets.</source>
         <translation>Cambiar las cargas por eje por la categoría Medio: calles colectoras.</translation>
     </message>
     <message>
-        <source>&amp;Heavry</source>
-        <translation>&amp;Pesado</translation>
-    </message>
-    <message>
         <source>Replace the axle loads by the Heavy category: arterials, highways.</source>
         <translation>Cambiar las cargas por eje por la categoría Pesado: arterias, carreteras.</translation>
     </message>
     <message>
-        <source>&amp;Veray Heavy</source>
-        <translation>M&amp;uy pesado</translation>
-    </message>
-    <message>
         <source>Replace the axle loads by the Very Heavy category: heavy trucks.</source>
         <translation>Cambiar las cargas por eje por la categoría Muy pesado: camiones pesados.</translation>
-    </message>
-    <message>
-        <source>&amp;Input Axles</source>
-        <translation>&amp;Introducir ejes</translation>
     </message>
     <message>
         <source>Replace the axle loads by the standard spectrum, to type over.</source>

@@ -125,6 +125,9 @@ function refresh() {
   document.querySelectorAll('.per-1000').forEach((th) => { th.textContent = c.axlesPer1000; });
   $('#shoulder-caption').textContent = c.shoulder;
   $('#dowels-caption').textContent = c.dowels;
+  for (const b of document.querySelectorAll('[data-category]')) {
+    b.textContent = b.dataset.category === 'standard' ? c.inputAxles : c.categories[Number(b.dataset.category)];
+  }
   document.querySelectorAll('.choice .yes').forEach((s) => { s.textContent = c.yes; });
   document.querySelectorAll('.choice .no').forEach((s) => { s.textContent = c.no; });
   const tandemShown = engine.lastTandemRowShown();

@@ -30,12 +30,6 @@ const PageTexts = (() => {
     trafficTitle: QT_TRANSLATE_NOOP('Web', 'Traffic Data'),
     axlesTitle: QT_TRANSLATE_NOOP('Web', 'Axle-Load Categories'),
     categories: QT_TRANSLATE_NOOP('Web', 'Axle load category'),
-    // The desktop program's category buttons, spelt as it spells them.
-    light: QT_TRANSLATE_NOOP('Web', 'Light'),
-    medium: QT_TRANSLATE_NOOP('Web', 'Medium'),
-    heavy: QT_TRANSLATE_NOOP('Web', 'Heavry'),
-    veryHeavy: QT_TRANSLATE_NOOP('Web', 'Veray Heavy'),
-    inputAxles: QT_TRANSLATE_NOOP('Web', 'Input Axles'),
 
     commands: QT_TRANSLATE_NOOP('Web', 'Commands'),
     fatigueAnalysis: QT_TRANSLATE_NOOP('Web', 'Fatigue Analysis'),

@@ -210,7 +210,8 @@ QMenu* MainWindow::addMenuBarMenu(const names::MenuItem& item) {
 }
 
 QAction* MainWindow::addItem(QMenu* menu, const names::MenuItem& item) {
-    QAction* action = menu->addAction(tr(item.caption));
+    QAction* action =
+        menu->addAction(QCoreApplication::translate(item.captionContext, item.caption));
     action->setObjectName(QLatin1String(item.name));
     action->setStatusTip(tr(item.tip));
     return action;

@@ -5,17 +5,21 @@
 
 #include <QtGlobal>
 
+#include "spectra/axle_spectra.h"
+
 namespace zan::mainWindowNames {
 
 // Every item carries its status tip, the line on what it does that the status bar shows while
 // the pointer rests on it; the constructor takes all three, so no item is made without one.
 struct MenuItem {
-    constexpr MenuItem(const char* name, const char* caption, const char* tip)
-        : name(name), caption(caption), tip(tip) {}
+    constexpr MenuItem(const char* name, const char* caption, const char* tip,
+                       const char* captionContext = "zan::MainWindow")
+        : name(name), caption(caption), tip(tip), captionContext(captionContext) {}
 
     const char* name;  // the objectName of the item, and of the submenu it opens
     const char* caption;
-    const char* tip;  // short enough for the status bar of the window at its first size
+    const char* tip;             // short enough for the status bar of the window at its first size
+    const char* captionContext;  // the core's, for a caption the web page shows too
 };
 
 // The tip of an item that nothing ever shows.
@@ -86,26 +90,31 @@ inline constexpr MenuItem kAxleLoadCategories{
     "mnuZANAxles", QT_TRANSLATE_NOOP("zan::MainWindow", "&Axle Load Cat..."),
     QT_TRANSLATE_NOOP("zan::MainWindow", "Fill the axle loads from a built-in spectrum.")};
 inline constexpr MenuItem kLight{
-    "mnuLight", QT_TRANSLATE_NOOP("zan::MainWindow", "&Light"),
+    "mnuLight", kCategoryCommands[0],
     QT_TRANSLATE_NOOP("zan::MainWindow",
-                      "Replace the axle loads by the Light category: residential streets.")};
+                      "Replace the axle loads by the Light category: residential streets."),
+    kCategoryCommandContext};
 inline constexpr MenuItem kMedium{
-    "mnuMedium", QT_TRANSLATE_NOOP("zan::MainWindow", "&Medium"),
+    "mnuMedium", kCategoryCommands[1],
     QT_TRANSLATE_NOOP("zan::MainWindow",
-                      "Replace the axle loads by the Medium category: collector streets.")};
+                      "Replace the axle loads by the Medium category: collector streets."),
+    kCategoryCommandContext};
 inline constexpr MenuItem kHeavy{
-    "mnuHeavy", QT_TRANSLATE_NOOP("zan::MainWindow", "&Heavry"),
+    "mnuHeavy", kCategoryCommands[2],
     QT_TRANSLATE_NOOP("zan::MainWindow",
-                      "Replace the axle loads by the Heavy category: arterials, highways.")};
+                      "Replace the axle loads by the Heavy category: arterials, highways."),
+    kCategoryCommandContext};
 inline constexpr MenuItem kVeryHeavy{
-    "mnuVeryHeavy", QT_TRANSLATE_NOOP("zan::MainWindow", "&Veray Heavy"),
+    "mnuVeryHeavy", kCategoryCommands[3],
     QT_TRANSLATE_NOOP("zan::MainWindow",
-                      "Replace the axle loads by the Very Heavy category: heavy trucks.")};
+                      "Replace the axle loads by the Very Heavy category: heavy trucks."),
+    kCategoryCommandContext};
 inline constexpr const char* kLine5 = "line5";
 inline constexpr MenuItem kInputAxles{
-    "mnuAxleInput", QT_TRANSLATE_NOOP("zan::MainWindow", "&Input Axles"),
+    "mnuAxleInput", kInputAxlesCommand,
     QT_TRANSLATE_NOOP("zan::MainWindow",
-                      "Replace the axle loads by the standard spectrum, to type over.")};
+                      "Replace the axle loads by the standard spectrum, to type over."),
+    kCategoryCommandContext};
 
 inline constexpr MenuItem kPerformAnalysis{
     "mnuPerformAnalysis", QT_TRANSLATE_NOOP("zan::MainWindow", "&Perform Analysis"),

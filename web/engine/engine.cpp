@@ -607,6 +607,11 @@ class Engine {
         out.set("dowels", caption::shown(caption::kDowelFrame));
         out.set("yes", caption::shown(caption::kYes));
         out.set("no", caption::shown(caption::kNo));
+        val categories = val::array();
+        for (const char* command : kCategoryCommands)
+            categories.call<void>("push", withoutMnemonic(shown(kCategoryCommandContext, command)));
+        out.set("categories", categories);
+        out.set("inputAxles", withoutMnemonic(shown(kCategoryCommandContext, kInputAxlesCommand)));
         out.set("unit", thicknessUnit(ws.unitSystem()));
         return out;
     }
