@@ -699,6 +699,30 @@
         <source>No analysis has been run yet: run Perform Analysis before exporting to see the calculation details.</source>
         <translation>Aún no se ha realizado ningún análisis: ejecute Realizar análisis antes de exportar para ver los detalles del cálculo.</translation>
     </message>
+    <message>
+        <source>Trial %1 %2</source>
+        <translation>De prueba %1 %2</translation>
+    </message>
+    <message>
+        <source>Axle load (kips)</source>
+        <translation>Carga por eje (kips)</translation>
+    </message>
+    <message>
+        <source>Axle load (kN)</source>
+        <translation>Carga por eje (kN)</translation>
+    </message>
+    <message>
+        <source>No analysis has been run yet. Perform Analysis draws the damage of each axle row here.</source>
+        <translation>Aún no se ha realizado ningún análisis. Realizar análisis dibuja aquí el daño de cada fila de ejes.</translation>
+    </message>
+    <message>
+        <source>No recommended thickness to compare with.</source>
+        <translation>No hay un espesor recomendado con el cual comparar.</translation>
+    </message>
+    <message>
+        <source>no thickness found</source>
+        <translation>no se halló espesor</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1322,29 +1346,6 @@ Se ignoraron estos archivos:<byte value="xd"/>
     </message>
 </context>
 <context>
-    <name>zan::AxleDamagePlot</name>
-    <message>
-        <source>No analysis has been run yet. Perform Analysis draws the damage of each axle row here.</source>
-        <translation>Aún no se ha realizado ningún análisis. Realizar análisis dibuja aquí el daño de cada fila de ejes.</translation>
-    </message>
-    <message>
-        <source>Axle load (kN)</source>
-        <translation>Carga por eje (kN)</translation>
-    </message>
-    <message>
-        <source>Axle load (kips)</source>
-        <translation>Carga por eje (kips)</translation>
-    </message>
-    <message>
-        <source>Design axle load (kN, LSF applied)</source>
-        <translation>Carga por eje de diseño (kN, con LSF)</translation>
-    </message>
-    <message>
-        <source>Design axle load (kips, LSF applied)</source>
-        <translation>Carga por eje de diseño (kips, con LSF)</translation>
-    </message>
-</context>
-<context>
     <name>zan::DamageChartWindow</name>
     <message>
         <source>PNG Image|*.png|SVG Drawing|*.svg</source>
@@ -1361,13 +1362,6 @@ Se ignoraron estos archivos:<byte value="xd"/>
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
-    </message>
-</context>
-<context>
-    <name>zan::DamageCurvePlot</name>
-    <message>
-        <source>Trial %1 %2</source>
-        <translation>De prueba %1 %2</translation>
     </message>
 </context>
 <context>
@@ -1727,17 +1721,6 @@ Se ignoraron estos archivos:<byte value="xd"/>
     <message>
         <source>The printer could not be started.</source>
         <translation>No se pudo iniciar la impresora.</translation>
-    </message>
-</context>
-<context>
-    <name>zan::TornadoPlot</name>
-    <message>
-        <source>No recommended thickness to compare with.</source>
-        <translation>No hay un espesor recomendado con el cual comparar.</translation>
-    </message>
-    <message>
-        <source>no thickness found</source>
-        <translation>no se halló espesor</translation>
     </message>
 </context>
 <context>

@@ -20,13 +20,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "chart/axle_damage_plot.h"
-#include "chart/chart_content.h"
 #include "chart/damage_chart_window_names.h"
-#include "chart/damage_curve_plot.h"
-#include "chart/tornado_plot.h"
+#include "chart/svg_chart_view.h"
+#include "chart/text_table.h"
 #include "commands/commands.h"
-#include "io/memo_page.h"
+#include "io/memo_document.h"
 #include "model/run.h"
 #include "model/workspace.h"
 #include "platform/latin1.h"
@@ -47,7 +45,7 @@ DamageChartWindow::DamageChartWindow(const Workspace& workspace, Platform& platf
                                      QWidget* parent)
     : QDialog(parent), m_workspace(workspace), m_platform(platform) {
     setObjectName(QLatin1String(names::kWindow));
-    setWindowTitle(fromMemo(memoText::kDamageChart));
+    setWindowTitle(fromDocument(memoShown(memoText::kDamageChart)));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
     // On a small screen the charts scroll; the buttons below them stay in view.
@@ -68,6 +66,8 @@ DamageChartWindow::DamageChartWindow(const Workspace& workspace, Platform& platf
     resize(fittingSize(QSize(kPreferredWidth, kPreferredHeight)));
     refresh();
 }
+
+DamageChartWindow::~DamageChartWindow() = default;
 
 QSize DamageChartWindow::fittingSize(const QSize& preferred) const {
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
@@ -90,9 +90,9 @@ void DamageChartWindow::createCharts() {
 
     auto* grid = new QGridLayout(m_charts);
     grid->setContentsMargins(4, 4, 4, 4);
-    m_damagePlot = new DamageCurvePlot(m_charts);
-    m_axlePlot = new AxleDamagePlot(m_charts);
-    m_tornadoPlot = new TornadoPlot(m_charts);
+    m_damagePlot = new SvgChartView(names::kDamagePlot, kCurveChartSize, m_charts);
+    m_axlePlot = new SvgChartView(names::kAxleDamagePlot, kRowsChartSize, m_charts);
+    m_tornadoPlot = new SvgChartView(names::kTornadoPlot, kTornadoChartSize, m_charts);
     grid->addWidget(m_damagePlot, 0, 0);
     grid->addWidget(m_axlePlot, 0, 1);
     grid->addWidget(createTables(m_charts), 1, 0);
@@ -139,11 +139,11 @@ QWidget* DamageChartWindow::createTables(QWidget* parent) {
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     column->addWidget(m_table, 1);
 
-    auto* caption = new QLabel(fromMemo(memoText::kAlternatives), tables);
-    QFont bold = caption->font();
+    m_alternativesCaption = new QLabel(tables);
+    QFont bold = m_alternativesCaption->font();
     bold.setBold(true);
-    caption->setFont(bold);
-    column->addWidget(caption);
+    m_alternativesCaption->setFont(bold);
+    column->addWidget(m_alternativesCaption);
     m_alternatives = readOnlyTable(names::kAlternativesTable, tables);
     m_alternatives->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_alternatives->horizontalHeader()->setStretchLastSection(true);
@@ -178,15 +178,19 @@ void DamageChartWindow::refresh() {
     if (!run)
         run = Run::ofCurrentInputs(m_workspace, std::string());
     m_shown = m_workspace.lastRun();
-    if (const QString refusal = chartRefusal(*run); !refusal.isEmpty()) {
-        showRefusal(refusal);
+    m_document = std::make_unique<const MemoDocument>(memoDocument(*run, MemoOptions{}));
+    const MemoCharts& charts = *m_document->charts;
+    m_alternativesCaption->setText(fromDocument(charts.alternativesHeading));
+    if (!charts.refusal.empty()) {
+        showRefusal(fromDocument(charts.refusal));
         return;
     }
-    const RunContent& content = run->content();
-    fillPlots(*run, *m_damagePlot, *m_axlePlot, *m_tornadoPlot);
-    showTable(*m_table, zan::sensitivityTable(content.sensitivity));
+    m_damagePlot->setDrawing(charts.curve.svg);
+    m_axlePlot->setDrawing(charts.rows.svg);
+    m_tornadoPlot->setDrawing(charts.tornado.svg);
+    showTable(*m_table, textTable(charts.sensitivity));
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    showTable(*m_alternatives, zan::alternativesTable(content.alternatives));
+    showTable(*m_alternatives, textTable(charts.alternatives));
     // All four combinations in view, without scrolling.
     m_alternatives->setFixedHeight(m_alternatives->horizontalHeader()->sizeHint().height() +
                                    4 * m_alternatives->verticalHeader()->defaultSectionSize() +
@@ -200,7 +204,7 @@ void DamageChartWindow::refresh() {
 void DamageChartWindow::showInputsChanged() {
     const bool changed = m_workspace.inputsChangedSinceRun();
     if (changed)
-        m_staleNotice->setText(inputsChangedMark(*m_workspace.lastRun()));
+        m_staleNotice->setText(fromDocument(inputsChangedMark(*m_workspace.lastRun())));
     m_staleNotice->setVisible(changed);
 }
 

@@ -2,7 +2,8 @@
 // Perform Analysis > Damage Chart: the total damage against slab thickness around the
 // recommended thickness, the last run's damage per axle row, how the recommended thickness
 // moves when each main input is 20 % lower or higher, and the recommended thickness with and
-// without a concrete shoulder and dowels. Modeless; it only reads the
+// without a concrete shoulder and dowels, all from the memo document of the run shown
+// (io/memo_document.h), the charts as the core drew them. Modeless; it only reads the
 // workspace (through copies, so that it never creates an input section or locks the unit
 // choice) and is redrawn by refresh() whenever the inputs or the results change: the main
 // window connects it to its announcement of a changed workspace (a command, a keystroke in
@@ -26,9 +27,8 @@ namespace zan {
 class Platform;
 class Run;
 class Workspace;
-class DamageCurvePlot;
-class AxleDamagePlot;
-class TornadoPlot;
+class SvgChartView;
+struct MemoDocument;
 
 class DamageChartWindow : public QDialog {
     Q_OBJECT
@@ -38,6 +38,7 @@ class DamageChartWindow : public QDialog {
     static const QString kImageFilter;
 
     DamageChartWindow(const Workspace& workspace, Platform& platform, QWidget* parent = nullptr);
+    ~DamageChartWindow() override;
 
     // Recomputes everything from the workspace: one search from the trial thickness, one
     // from near its thickness for each other alternative and each sensitivity case, and the
@@ -51,9 +52,11 @@ class DamageChartWindow : public QDialog {
     // names the file and the reason.
     Expected<Done, QString> saveImage(const QString& path);
 
-    DamageCurvePlot* damagePlot() const { return m_damagePlot; }
-    AxleDamagePlot* axlePlot() const { return m_axlePlot; }
-    TornadoPlot* tornadoPlot() const { return m_tornadoPlot; }
+    SvgChartView* damagePlot() const { return m_damagePlot; }
+    SvgChartView* axlePlot() const { return m_axlePlot; }
+    SvgChartView* tornadoPlot() const { return m_tornadoPlot; }
+    // The memo document the window shows; null before the first refresh.
+    const MemoDocument* document() const { return m_document.get(); }
     QTableWidget* sensitivityTable() const { return m_table; }
     QTableWidget* alternativesTable() const { return m_alternatives; }
     // The core's message while it refuses the inputs; empty while the charts are shown.
@@ -86,9 +89,11 @@ class DamageChartWindow : public QDialog {
     QStackedWidget* m_pages = nullptr;
     QWidget* m_charts = nullptr;
     QLabel* m_message = nullptr;
-    DamageCurvePlot* m_damagePlot = nullptr;
-    AxleDamagePlot* m_axlePlot = nullptr;
-    TornadoPlot* m_tornadoPlot = nullptr;
+    std::unique_ptr<const MemoDocument> m_document;
+    QLabel* m_alternativesCaption = nullptr;
+    SvgChartView* m_damagePlot = nullptr;
+    SvgChartView* m_axlePlot = nullptr;
+    SvgChartView* m_tornadoPlot = nullptr;
     QTableWidget* m_table = nullptr;
     QTableWidget* m_alternatives = nullptr;
     QPushButton* m_save = nullptr;

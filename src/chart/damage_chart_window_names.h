@@ -1,6 +1,6 @@
 #pragma once
 // The damage chart window's control names and its own captions (its title and the
-// alternatives' caption are the memo's, io/memo_page.h). These are the program's
+// alternatives' caption are the memo's, io/memo_document.h). These are the program's
 // established names, which tests and users rely on: keep them exactly.
 
 #include <QtGlobal>

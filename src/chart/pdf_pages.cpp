@@ -6,9 +6,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
-#include "chart/plot.h"
-#include "io/memo_page.h"
-#include "platform/latin1.h"
+#include "model/palette.h"
 
 namespace zan {
 
@@ -32,7 +30,7 @@ QFont frameFont() {
 
 void drawHeader(QPainter& painter, const QRectF& area, const PdfPageHeader& header) {
     painter.setFont(frameFont());
-    painter.setPen(chart::kAxis);
+    painter.setPen(QColor(palette::kAxis));
     const QFontMetricsF metrics(painter.font(), painter.device());
     const QRectF first(area.left(), area.top(), area.width(), metrics.height());
     painter.drawText(first, Qt::AlignLeft | Qt::AlignVCenter, header.program);
@@ -46,19 +44,19 @@ void drawHeader(QPainter& painter, const QRectF& area, const PdfPageHeader& head
         painter.drawText(first, Qt::AlignHCenter | Qt::AlignVCenter, header.notice);
         painter.restore();
     }
-    // A path too long for the line keeps its start and its file name.
+    // A name too long for the line keeps its start and its end.
     const QRectF second = first.translated(0, metrics.lineSpacing());
     painter.drawText(second, Qt::AlignLeft | Qt::AlignVCenter,
                      metrics.elidedText(header.inputs, Qt::ElideMiddle, second.width()));
-    painter.setPen(QPen(chart::kAxis, 0));
+    painter.setPen(QPen(QColor(palette::kAxis), 0));
     painter.drawLine(QPointF(area.left(), area.bottom()), QPointF(area.right(), area.bottom()));
 }
 
-void drawFooter(QPainter& painter, const QRectF& area, std::size_t page, std::size_t pages) {
+void drawFooter(QPainter& painter, const QRectF& area, const QString& pageOfPages, std::size_t page,
+                std::size_t pages) {
     painter.setFont(frameFont());
-    painter.setPen(chart::kAxis);
-    painter.drawText(area, Qt::AlignHCenter | Qt::AlignBottom,
-                     fromCatalogue("Memo", kPageOfPages).arg(page).arg(pages));
+    painter.setPen(QColor(palette::kAxis));
+    painter.drawText(area, Qt::AlignHCenter | Qt::AlignBottom, pageOfPages.arg(page).arg(pages));
 }
 
 }  // namespace
@@ -124,7 +122,7 @@ Expected<Done, QString> drawPages(QPagedPaintDevice& device, const PdfPageHeader
                                        frame.content.width(), block.height));
             painter.restore();
         }
-        drawFooter(painter, frame.footer, p + 1, pages.size());
+        drawFooter(painter, frame.footer, header.pageOfPages, p + 1, pages.size());
     }
     if (!painter.end())
         return failure(tr("The PDF document could not be finished."));

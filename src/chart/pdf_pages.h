@@ -28,11 +28,12 @@ struct PdfBlock {
 
 struct PdfPageHeader {
     QString program;
-    QString inputs;   // the file the inputs came from, or what stands for none
+    QString inputs;   // the name of the file the inputs came from, or what stands for none
     QString created;  // date and time
     // Said in the middle of every page's header when not empty: that the inputs have changed
     // since the run the memo was written from.
     QString notice;
+    QString pageOfPages;  // "page %1 of %2"
 };
 
 // The areas of a page in device pixels: the header at the top, the footer at the foot and

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -9,20 +10,14 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
+#include <chrono>
 #include <memory>
 
-#include "chart/axle_damage_plot.h"
-#include "chart/chart_content.h"
-#include "chart/damage_curve_plot.h"
 #include "chart/pdf_pages.h"
+#include "chart/svg_drawing.h"
 #include "chart/text_table.h"
-#include "chart/tornado_plot.h"
 #include "commands/commands.h"
-#include "io/details_table.h"
-#include "io/memo_page.h"
-#include "io/report.h"
-#include "model/calculation_details.h"
-#include "model/input_ranges.h"
+#include "io/memo_document.h"
 #include "model/message.h"
 #include "model/run.h"
 #include "model/version.h"
@@ -270,11 +265,27 @@ std::pair<std::size_t, std::size_t> paperUsed(const std::vector<PdfBlock>& block
     return {pages.size(), sparse};
 }
 
+// The report's lines, and where its result tables lie among them.
+QStringList reportLines(const std::vector<ReportPiece>& pieces, std::vector<LineSpan>& tables) {
+    QStringList lines;
+    for (const ReportPiece& piece : pieces) {
+        QStringList more = fromDocument(piece.text).split(QLatin1String("\r\n"));
+        if (!more.isEmpty() && more.back().isEmpty())
+            more.removeLast();
+        const auto first = static_cast<std::size_t>(lines.size());
+        lines << more;
+        if (piece.table)
+            tables.push_back({first, static_cast<std::size_t>(lines.size())});
+    }
+    return lines;
+}
+
 // The report at the largest size that fits its lines, or a little smaller where that saves a
 // page or fills a page that would stay mostly empty.
-void addReport(std::vector<PdfBlock>& blocks, const Page& page, const std::string& report) {
-    const QStringList lines = fromCoreLineList(report);
-    const std::vector<LineSpan> tables = reportTables(report);
+void addReport(std::vector<PdfBlock>& blocks, const Page& page,
+               const std::vector<ReportPiece>& pieces) {
+    std::vector<LineSpan> tables;
+    const QStringList lines = reportLines(pieces, tables);
     const QFont fitting = reportFont(page, lines);
     std::vector<PdfBlock> best = reportBlocks(page, lines, tables, fitting);
     auto bestUse = paperUsed(best, page.content.height());
@@ -292,184 +303,120 @@ void addReport(std::vector<PdfBlock>& blocks, const Page& page, const std::strin
                   std::make_move_iterator(best.end()));
 }
 
-TableRow wordRow(const QStringList& cells) {
-    TableRow row;
-    for (const QString& cell : cells)
-        row.cells.push_back(TableCell{cell, true});
-    return row;
-}
-
-TextTable captionedTable(const QString& caption, const QString& text,
-                         const std::vector<MemoRow>& rows) {
-    TextTable table;
-    table.headings << caption << text;
-    for (const MemoRow& row : rows)
-        table.rows.push_back(wordRow({fromCore(row.caption), fromCore(row.text)}));
-    return table;
-}
-
-TextTable axleInputsTable(const MemoFirstPage& memo) {
-    TextTable table;
-    for (const std::string& heading : memo.axleColumns)
-        table.headings << fromCore(heading);
-    for (const MemoAxleRow& cells : memo.axleRows) {
-        TableRow row;
-        for (const std::string& cell : cells)
-            row.cells.push_back(TableCell{fromCore(cell)});
-        table.rows.push_back(std::move(row));
-    }
-    return table;
-}
-
-// The page a reviewer reads first and signs (io/memo_page.h), laid out: a long text wraps
+// The page a reviewer reads first and signs (io/memo_document.h), laid out: a long text wraps
 // within the page, a word longer than a line broken anywhere.
-void addMemoPage(std::vector<PdfBlock>& blocks, const Page& page, const Run& run,
-                 const PdfReportOptions& options) {
-    const MemoFirstPage memo =
-        memoFirstPage(run, toCore(options.created.toString(QStringLiteral("yyyy-MM-dd"))));
+void addMemoPage(std::vector<PdfBlock>& blocks, const Page& page, const MemoFirstPage& memo) {
     const double gap = QFontMetricsF(sansFont(kBodyPoints), &page.device).lineSpacing();
-    const auto unbroken = [](const std::string& text) {
-        return fromCore(text).replace(QLatin1Char(' '), QChar::Nbsp);
-    };
-    blocks.push_back(heading(page, fromCore(memo.title), false, kHeadingPoints));
-    addTable(blocks, page, captionedTable(unbroken(memo.projectHeading), QString(), memo.project),
-             0.5 * gap, TableWidth::Full, sansFont(kTablePoints), LongWords::Break);
-    blocks.push_back(textBlock(page, fromCore(memo.verdict), sansFont(kBodyPoints + 1, true), gap));
+    const QFont table = sansFont(kTablePoints);
+    blocks.push_back(heading(page, fromDocument(memo.title), false, kHeadingPoints));
+    addTable(blocks, page, textTable(memo.project), 0.5 * gap, TableWidth::Full, table,
+             LongWords::Break);
+    blocks.push_back(
+        textBlock(page, fromDocument(memo.verdict), sansFont(kBodyPoints + 1, true), gap));
     if (!memo.warnings.empty()) {
-        blocks.push_back(heading(page, fromCore(memo.warningsHeading), false, kBodyPoints + 1));
+        blocks.push_back(heading(page, fromDocument(memo.warningsHeading), false, kBodyPoints + 1));
         QStringList warnings;
         for (const std::string& warning : memo.warnings)
-            warnings << fromCore(warning);
+            warnings << fromDocument(warning);
         addText(blocks, page, warnings.join(QLatin1Char('\n')), sansFont(kBodyPoints), 0.0);
     }
-    blocks.push_back(heading(page, fromCore(memo.inputsHeading), false, kBodyPoints + 1));
-    addTable(
-        blocks, page,
-        captionedTable(fromCore(memo.inputColumns[0]), unbroken(memo.inputColumns[1]), memo.inputs),
-        0.5 * gap, TableWidth::Natural, sansFont(kTablePoints), LongWords::Break);
-    blocks.push_back(heading(page, fromCore(memo.axlesHeading), false, kBodyPoints + 1));
-    addTable(blocks, page, axleInputsTable(memo), 0.5 * gap, TableWidth::Full,
-             sansFont(kTablePoints), LongWords::Break);
+    blocks.push_back(heading(page, fromDocument(memo.inputsHeading), false, kBodyPoints + 1));
+    addTable(blocks, page, textTable(memo.inputs), 0.5 * gap, TableWidth::Natural, table,
+             LongWords::Break);
+    blocks.push_back(heading(page, fromDocument(memo.axlesHeading), false, kBodyPoints + 1));
+    addTable(blocks, page, textTable(memo.axles), 0.5 * gap, TableWidth::Full, table,
+             LongWords::Break);
     const QString signature = QStringLiteral("  ________________________   ");
-    const QString lines = fromCore(memo.computedWith) + QLatin1String("\n\n") +
-                          fromCore(memo.date) + QLatin1String("\n\n") + fromCore(memo.designedBy) +
-                          signature + fromCore(memo.signatureDate) + QLatin1String("\n\n") +
-                          fromCore(memo.checkedBy) + signature + fromCore(memo.signatureDate);
+    const QString date = fromDocument(memo.signatureDate);
+    const QString lines = fromDocument(memo.computedWith) + QLatin1String("\n\n") +
+                          fromDocument(memo.date) + QLatin1String("\n\n") +
+                          fromDocument(memo.designedBy) + signature + date + QLatin1String("\n\n") +
+                          fromDocument(memo.checkedBy) + signature + date;
     addText(blocks, page, lines, sansFont(kBodyPoints), 1.5 * gap);
 }
 
-// The plots of the damage chart window, filled as the window fills them; they live until the
-// pages are drawn.
-struct Plots {
-    DamageCurvePlot damage;
-    AxleDamagePlot axles;
-    TornadoPlot tornado;
-};
-
-PdfBlock plotBlock(const Plot& plot, double height, double spaceAbove) {
+// A chart as the core drew it, as vectors: as wide as the page, or as tall as `room` allows.
+PdfBlock chartBlock(const Page& page, const std::string& svg, ChartSize size, double room,
+                    double spaceAbove) {
+    const auto drawing = std::make_shared<const SvgDrawing>(svg);
     PdfBlock block;
-    block.height = height;
+    block.height = std::min(page.content.width() * size.height / size.width, room);
     block.spaceAbove = spaceAbove;
-    block.draw = [&plot](QPainter& painter, const QRectF& area) {
-        painter.setFont(unhinted(QGuiApplication::font()));
-        plot.paint(painter, area);
-    };
+    block.draw = [drawing](QPainter& painter, const QRectF& area) { drawing->draw(painter, area); };
     return block;
 }
 
-void addAlternatives(std::vector<PdfBlock>& blocks, const Page& page,
-                     const DesignAlternatives& alternatives) {
+void addAlternatives(std::vector<PdfBlock>& blocks, const Page& page, const MemoCharts& charts) {
     const double gap = QFontMetricsF(sansFont(kBodyPoints), &page.device).lineSpacing();
-    blocks.push_back(heading(page, fromMemo(memoText::kAlternatives), false, kHeadingPoints));
+    blocks.push_back(
+        heading(page, fromDocument(charts.alternativesHeading), false, kHeadingPoints));
     PdfBlock note =
-        textBlock(page, fromMemo(memoText::kAlternativesNote), sansFont(kBodyPoints), 0.0);
+        textBlock(page, fromDocument(charts.alternativesNote), sansFont(kBodyPoints), 0.0);
     note.keepWithNext = true;
     blocks.push_back(std::move(note));
-    addTable(blocks, page, alternativesTable(alternatives), 0.5 * gap, TableWidth::Natural,
+    addTable(blocks, page, textTable(charts.alternatives), 0.5 * gap, TableWidth::Natural,
              sansFont(kTablePoints));
 }
 
 // The damage curve and the bars on one page; the sensitivity table, the tornado and the
 // design alternatives on the next. Without a recommended thickness, the search's message in
 // place of the charts, as the window shows it, and the alternatives.
-void addCharts(std::vector<PdfBlock>& blocks, const Page& page, const Run& run, Plots& plots) {
-    const RunContent& content = run.content();
-    const QString title = fromMemo(memoText::kDamageChart);
-    blocks.push_back(heading(page, title, true, kHeadingPoints));
-    if (const QString refusal = chartRefusal(run); !refusal.isEmpty()) {
-        blocks.push_back(textBlock(page, refusal, sansFont(kBodyPoints), 0.0));
-        addAlternatives(blocks, page, content.alternatives);
+void addCharts(std::vector<PdfBlock>& blocks, const Page& page, const MemoCharts& charts) {
+    blocks.push_back(heading(page, fromDocument(charts.heading), true, kHeadingPoints));
+    if (!charts.refusal.empty()) {
+        blocks.push_back(textBlock(page, fromDocument(charts.refusal), sansFont(kBodyPoints), 0.0));
+        addAlternatives(blocks, page, charts);
         return;
     }
-    fillPlots(run, plots.damage, plots.axles, plots.tornado);
     const double gap = QFontMetricsF(sansFont(kBodyPoints), &page.device).lineSpacing();
     const double room = page.content.height() - blocks.back().height - 2 * gap;
-    const double curveHeight = std::min(0.66 * page.content.width(), 0.48 * room);
-    blocks.push_back(plotBlock(plots.damage, curveHeight, gap));
-    blocks.push_back(plotBlock(plots.axles, room - curveHeight - gap, gap));
+    PdfBlock curve = chartBlock(page, charts.curve.svg, kCurveChartSize, 0.52 * room, gap);
+    const double rowsRoom = room - curve.height - gap;
+    blocks.push_back(std::move(curve));
+    blocks.push_back(chartBlock(page, charts.rows.svg, kRowsChartSize, rowsRoom, gap));
 
-    PdfBlock tableHeading = heading(page, fromMemo(memoText::kSensitivity), true, kBodyPoints + 1);
-    PdfBlock table = tableBlock(page, sensitivityTable(content.sensitivity), 0.5 * gap);
+    PdfBlock tableHeading =
+        heading(page, fromDocument(charts.sensitivityHeading), true, kBodyPoints + 1);
+    PdfBlock table = tableBlock(page, textTable(charts.sensitivity), 0.5 * gap);
     const double left = page.content.height() - tableHeading.height - table.height - 2 * gap;
     blocks.push_back(std::move(tableHeading));
     blocks.push_back(std::move(table));
-    blocks.push_back(plotBlock(plots.tornado, std::min(0.5 * page.content.width(), left), gap));
-    addAlternatives(blocks, page, content.alternatives);
+    blocks.push_back(chartBlock(page, charts.tornado.svg, kTornadoChartSize,
+                                std::min(0.55 * page.content.width(), left), gap));
+    addAlternatives(blocks, page, charts);
 }
 
-// The columns of one part: axle, row, load and repetitions, then the part's own.
-TextTable detailsPart(const DetailsTable& details, UnitSystem units, std::size_t first,
-                      std::size_t end) {
-    const auto headings = readableDetailsColumns(units);
-    TextTable table;
-    const auto columns = [&](auto&& each) {
-        for (std::size_t c = 0; c < 4; ++c)
-            each(c);
-        for (std::size_t c = first; c < end; ++c)
-            each(c);
-    };
-    columns([&](std::size_t c) {
-        QString name = fromCore(headings[c]);
-        name[0] = name[0].toUpper();
-        table.headings << name;
-    });
-    for (const DetailsTableRow& cells : details.rows) {
-        TableRow row;
-        columns([&](std::size_t c) { row.cells.push_back(TableCell{fromCore(cells[c]), c == 0}); });
-        table.rows.push_back(std::move(row));
-    }
-    return table;
-}
-
-void addDetails(std::vector<PdfBlock>& blocks, const Page& page, const Run& run) {
-    const AnalysisResults& results = run.results();
-    blocks.push_back(heading(page, fromMemo(memoText::kDetails), true, kHeadingPoints));
-    if (!results.fatigueSelected && !results.erosionSelected) {
-        blocks.push_back(
-            textBlock(page, fromMemo(memoText::kNoAnalysis), sansFont(kBodyPoints), 0.0));
+void addDetails(std::vector<PdfBlock>& blocks, const Page& page, const MemoDetails& details) {
+    blocks.push_back(heading(page, fromDocument(details.heading), true, kHeadingPoints));
+    if (!details.note.empty()) {
+        blocks.push_back(textBlock(page, fromDocument(details.note), sansFont(kBodyPoints), 0.0));
         return;
     }
-    const UnitSystem units = run.inputs().units;
-    const DetailsTable details = readableDetailsTable(run.content().details, units);
-    blocks.push_back(textBlock(page, fromCore(details.modelUnits), sansFont(kBodyPoints), 0.0));
+    blocks.push_back(textBlock(page, fromDocument(details.modelUnits), sansFont(kBodyPoints), 0.0));
     const double gap = QFontMetricsF(sansFont(kBodyPoints), &page.device).lineSpacing();
-    TextTable fatigue = detailsPart(details, units, kFirstFatigueColumn, kFirstErosionColumn);
-    TextTable erosion = detailsPart(details, units, kFirstErosionColumn, kDetailsColumnCount);
+    const TextTable fatigue = textTable(details.fatigue);
     // The wider fatigue table sets the size of both.
     const QFont font =
         layoutTable(fatigue, page.device, page.content.width(), sansFont(kTablePoints)).font;
-    blocks.push_back(heading(page, fromMemo(memoText::kFatigue), false, kBodyPoints + 1));
+    blocks.push_back(heading(page, fromDocument(details.fatigueHeading), false, kBodyPoints + 1));
     addTable(blocks, page, fatigue, 0.5 * gap, TableWidth::Full, font);
-    blocks.push_back(heading(page, fromMemo(memoText::kErosion), false, kBodyPoints + 1));
-    addTable(blocks, page, erosion, 0.5 * gap, TableWidth::Full, font);
+    blocks.push_back(heading(page, fromDocument(details.erosionHeading), false, kBodyPoints + 1));
+    addTable(blocks, page, textTable(details.erosion), 0.5 * gap, TableWidth::Full, font);
 }
 
-PdfPageHeader pageHeader(const Run& run, const PdfReportOptions& options) {
-    return PdfPageHeader{
-        fromCore(programLine()),
-        options.inputFile.isEmpty() ? fromCatalogue("Memo", kUnsavedInputs) : options.inputFile,
-        options.created.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-        options.inputsChanged ? inputsChangedMark(run) : QString()};
+PdfPageHeader pageHeader(const MemoFrame& frame) {
+    return PdfPageHeader{fromDocument(frame.program), fromDocument(frame.inputs),
+                         fromDocument(frame.made), fromDocument(frame.notice),
+                         fromDocument(frame.pageOfPages)};
+}
+
+MemoOptions memoOptions(const PdfReportOptions& options) {
+    MemoOptions memo;
+    memo.fileName = QFileInfo(options.inputFile).fileName().toStdString();
+    memo.made = std::chrono::system_clock::time_point(
+        std::chrono::milliseconds(options.created.toMSecsSinceEpoch()));
+    memo.inputsChanged = options.inputsChanged;
+    return memo;
 }
 
 void setUp(QPdfWriter& writer, const PdfReportOptions& options) {
@@ -509,13 +456,13 @@ Expected<QByteArray, QString> buildPdfReport(const Run& run, const PdfReportOpti
     setUp(writer, options);
     const Page page{writer, pageFrame(writer).content};
 
+    const MemoDocument memo = memoDocument(run, memoOptions(options));
     std::vector<PdfBlock> blocks;
-    addMemoPage(blocks, page, run, options);
-    addReport(blocks, page, run.report());
-    Plots plots;
-    addCharts(blocks, page, run, plots);
-    addDetails(blocks, page, run);
-    if (auto drawn = drawPages(writer, pageHeader(run, options), blocks); !drawn)
+    addMemoPage(blocks, page, memo.firstPage);
+    addReport(blocks, page, memo.report);
+    addCharts(blocks, page, *memo.charts);
+    addDetails(blocks, page, memo.details);
+    if (auto drawn = drawPages(writer, pageHeader(memo.frame), blocks); !drawn)
         return failure(drawn.error());
     return bytes;
 }

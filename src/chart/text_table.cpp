@@ -10,7 +10,8 @@
 #include <cmath>
 #include <numeric>
 
-#include "chart/plot.h"
+#include "io/memo_document.h"
+#include "model/palette.h"
 
 namespace zan {
 
@@ -183,6 +184,20 @@ void drawHeadings(QPainter& painter, const QPointF& topLeft, const TextTable& ta
 
 }  // namespace
 
+TextTable textTable(const MemoTable& memo) {
+    TextTable table;
+    for (const std::string& heading : memo.headings)
+        table.headings << fromDocument(heading);
+    for (const MemoTableRow& memoRow : memo.rows) {
+        TableRow row;
+        row.emphasised = memoRow.emphasised;
+        for (const MemoCell& cell : memoRow.cells)
+            row.cells.push_back(TableCell{fromDocument(cell.text), cell.words});
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
 double TableLayout::width() const {
     return std::accumulate(columnWidths.begin(), columnWidths.end(), 0.0);
 }
@@ -289,11 +304,11 @@ void drawTable(QPainter& painter, const QPointF& topLeft, const TextTable& table
         y += height;
         if (r + 1 < table.rows.size() && table.rows[r + 1].continued)
             continue;
-        painter.setPen(QPen(chart::kGrid, 0));
+        painter.setPen(QPen(QColor(palette::kGrid), 0));
         painter.drawLine(QPointF(topLeft.x(), y), QPointF(topLeft.x() + width, y));
         painter.setPen(Qt::black);
     }
-    painter.setPen(QPen(chart::kAxis, 0));
+    painter.setPen(QPen(QColor(palette::kAxis), 0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(topLeft, QSizeF(width, layout.height())));
     painter.drawLine(QPointF(topLeft.x(), topLeft.y() + layout.headingHeight),

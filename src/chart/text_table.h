@@ -1,11 +1,12 @@
 #pragma once
-// A table as texts: column headings and one text per cell. The damage chart window shows it
-// in a QTableWidget and the PDF memo draws it on a page, from the same texts, so the two
-// never disagree.
+// A table as texts: column headings and one text per cell, as the memo document holds it
+// (io/memo_document.h: MemoTable). The damage chart window shows it in a QTableWidget and the
+// PDF memo lays it out and draws it on a page.
 
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <string_view>
 #include <vector>
 
 class QPaintDevice;
@@ -14,6 +15,13 @@ class QPointF;
 class QTableWidget;
 
 namespace zan {
+
+struct MemoTable;
+
+// A text of the memo document (UTF-8).
+inline QString fromDocument(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 struct TableCell {
     QString text;
@@ -33,6 +41,8 @@ struct TextTable {
     std::vector<TableRow> rows;
     bool operator==(const TextTable&) const = default;
 };
+
+TextTable textTable(const MemoTable& table);
 
 // Fills `widget` with the table: headings, read-only cells, the emphasised rows in bold, and
 // each word cell's text also as its tool tip, since the window's columns may cut it.

@@ -55,27 +55,6 @@ CommandOutcome computeDesignThickness(Workspace& workspace);
 // Thickness, the search again). Before any run it does nothing.
 CommandOutcome repeatLastRun(Workspace& workspace);
 
-// What every front end says while the inputs differ from the last run's.
-namespace runText {
-inline constexpr const char* kContext = "Runs";
-// Beside the results (the desktop's status bar, the web page's verdict).
-inline constexpr const char* kInputsChangedNotice = ZAN_TRANSLATE_NOOP(
-    "Runs",
-    "The inputs changed after the last analysis: the report's tables are from the earlier "
-    "inputs.");
-inline constexpr const char* kAnalyseAgain = ZAN_TRANSLATE_NOOP("Runs", "&Analyse Again");
-inline constexpr const char* kAnalyseAgainTip =
-    ZAN_TRANSLATE_NOOP("Runs", "Run the last analysis again at the inputs as they are now.");
-// Before a document leaves; Yes analyses again, No writes the last run as it was.
-inline constexpr const char* kAnalyseAgainQuestion = ZAN_TRANSLATE_NOOP(
-    "Runs",
-    "The inputs have changed since the last analysis, so the tables do not belong to them. "
-    "Analyse again first?");
-// On every page of a document written from the last run after No, with the run's time.
-inline constexpr const char* kInputsChangedMark =
-    ZAN_TRANSLATE_NOOP("Runs", "Inputs changed after this analysis");
-}  // namespace runText
-
 // The run every document is written from: the last run, whatever the inputs are now (the
 // front end says when they differ and asks before a document leaves); before any run, the
 // current inputs without tables, as their report has always been. Creates the input sections

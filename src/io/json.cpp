@@ -1,5 +1,7 @@
 #include "io/json.h"
 
+#include "io/utf8.h"
+
 #include <fast_float/fast_float.h>
 #include <fmt/format.h>
 
@@ -12,44 +14,6 @@ namespace zan::json {
 namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
-
-// The length of the valid UTF-8 sequence at the start of `text`, or 0 when it is not one
-// (overlong forms, surrogates and code points beyond U+10FFFF are not valid).
-std::size_t utf8Length(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80)
-        return 1;
-    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-    if (length == 0 || lead > 0xF4 || text.size() < length)
-        return 0;
-    for (std::size_t i = 1; i < length; ++i)
-        if ((byte(i) & 0xC0) != 0x80)
-            return 0;
-    const unsigned char second = byte(1);
-    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) ||
-        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90))
-        return 0;
-    return length;
-}
-
-void appendUtf8(std::string& out, std::uint32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
 
 // The escape of one ASCII character, or empty for one that goes as it is.
 std::string escapeOf(char c) {
@@ -208,7 +172,7 @@ class Reader {
         } else if (*code >= 0xDC00 && *code < 0xE000) {
             return false;
         }
-        appendUtf8(out, *code);
+        utf8::append(out, static_cast<char32_t>(*code));
         return true;
     }
 
@@ -265,7 +229,7 @@ class Reader {
                 }
                 continue;
             }
-            const std::size_t length = utf8Length(m_text.substr(m_at));
+            const std::size_t length = utf8::sequenceLength(m_text.substr(m_at));
             if (length == 0) {
                 fail("a string that is not UTF-8");
                 return std::nullopt;
@@ -327,7 +291,7 @@ class Reader {
 std::string quote(std::string_view text) {
     std::string out = "\"";
     for (std::size_t at = 0; at < text.size();) {
-        const std::size_t length = utf8Length(text.substr(at));
+        const std::size_t length = utf8::sequenceLength(text.substr(at));
         if (length == 0) {
             out += kReplacement;
             ++at;

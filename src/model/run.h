@@ -16,6 +16,7 @@
 
 #include "model/analysis.h"
 #include "model/calculation_details.h"
+#include "model/catalogue.h"
 #include "model/damage_curve.h"
 #include "model/design_alternatives.h"
 #include "model/sensitivity.h"
@@ -36,6 +37,27 @@ struct RunContent {
     // The twenty loads as the report lists them (single rows, then tandem rows).
     std::array<std::string, 2 * kAxleRows> listedLoads;
 };
+
+// What every front end says while the inputs differ from the last run's.
+namespace runText {
+inline constexpr const char* kContext = "Runs";
+// Beside the results (the desktop's status bar, the web page's verdict).
+inline constexpr const char* kInputsChangedNotice = ZAN_TRANSLATE_NOOP(
+    "Runs",
+    "The inputs changed after the last analysis: the report's tables are from the earlier "
+    "inputs.");
+inline constexpr const char* kAnalyseAgain = ZAN_TRANSLATE_NOOP("Runs", "&Analyse Again");
+inline constexpr const char* kAnalyseAgainTip =
+    ZAN_TRANSLATE_NOOP("Runs", "Run the last analysis again at the inputs as they are now.");
+// Before a document leaves; Yes analyses again, No writes the last run as it was.
+inline constexpr const char* kAnalyseAgainQuestion = ZAN_TRANSLATE_NOOP(
+    "Runs",
+    "The inputs have changed since the last analysis, so the tables do not belong to them. "
+    "Analyse again first?");
+// On every page of a document written from the last run after No, with the run's time.
+inline constexpr const char* kInputsChangedMark =
+    ZAN_TRANSLATE_NOOP("Runs", "Inputs changed after this analysis");
+}  // namespace runText
 
 class Run {
   public:

@@ -17,10 +17,9 @@
 #include <memory>
 #include <string>
 
-#include "chart/axle_damage_plot.h"
-#include "chart/damage_curve_plot.h"
-#include "chart/tornado_plot.h"
+#include "chart/svg_chart_view.h"
 #include "commands/commands.h"
+#include "io/memo_document.h"
 #include "model/design_search.h"
 #include "model/input_ranges.h"
 #include "model/numbers.h"
@@ -40,6 +39,7 @@ class ChartWindowTest : public ::testing::Test {
         return *window;
     }
     QPushButton* button(const char* name) { return window->findChild<QPushButton*>(name); }
+    const MemoCharts& charts() const { return *window->document()->charts; }
 
     Workspace workspace;
     FakePlatform platform;
@@ -73,30 +73,33 @@ TEST_P(InitialDesign, PlotsBothCurvesTheLimitAndTheThicknessTheCommandFinds) {
     // What Compute Design Thickness writes into the trial thickness field.
     Workspace commanded = workspace;
     ASSERT_TRUE(computeDesignThickness(commanded).ok());
-    const DamageCurve& curve = w.damagePlot()->curve();
-    EXPECT_EQ(formatSignificant(curve.recommendedThickness), commanded.pavement().thickness);
-    EXPECT_EQ(w.damagePlot()->recommendedLabel(), GetParam().recommendedLabel);
-    EXPECT_EQ(w.damagePlot()->trialLabel(), GetParam().trialLabel);
+    const DamageCurveChart& curve = charts().curve;
+    EXPECT_EQ(formatSignificant(curve.recommended), commanded.pavement().thickness);
+    EXPECT_EQ(curve.recommendedLabel, GetParam().recommendedLabel);
+    EXPECT_EQ(curve.trialLabel, GetParam().trialLabel);
+    EXPECT_EQ(w.damagePlot()->svg(), curve.svg);
+    EXPECT_TRUE(w.damagePlot()->drawing().valid());
 
     Workspace analysed = workspace;
     for (float h : GetParam().thicknesses) {
         SCOPED_TRACE(h);
         auto run = runDamageAnalysis(analysed, AnalysisRequest{EnteredThickness{h}, true, true});
         ASSERT_TRUE(run.ok());
-        auto p = std::find_if(curve.points.begin(), curve.points.end(),
-                              [&](const DamagePoint& q) { return q.thickness == h; });
-        ASSERT_NE(p, curve.points.end());
-        EXPECT_EQ(p->totalFatigueDamage, run->totalFatigueDamage);
-        EXPECT_EQ(p->totalErosionDamage, run->totalErosionDamage);
+        for (std::size_t part = 0; part < 2; ++part) {
+            const auto& points = curve.series[part].pieces.front();
+            auto p = std::find_if(points.begin(), points.end(),
+                                  [&](const auto& q) { return q.first == h; });
+            ASSERT_NE(p, points.end());
+            EXPECT_EQ(p->second, part == 0 ? run->totalFatigueDamage : run->totalErosionDamage);
+        }
     }
     // Both curves cross the 100 % line, which lies inside the damage axis.
-    for (float DamagePoint::*total :
-         {&DamagePoint::totalFatigueDamage, &DamagePoint::totalErosionDamage}) {
-        EXPECT_GE(curve.points.front().*total, 100.0f);
-        EXPECT_LT(curve.points.back().*total, 100.0f);
+    for (const ChartSeries& series : curve.series) {
+        EXPECT_GE(series.pieces.front().front().second, 100.0);
+        EXPECT_LT(series.pieces.back().back().second, 100.0);
     }
-    EXPECT_LT(w.damagePlot()->decades().lowest, 2);
-    EXPECT_GT(w.damagePlot()->decades().highest, 2);
+    EXPECT_LT(curve.decades.lowest, 2);
+    EXPECT_GT(curve.decades.highest, 2);
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -121,8 +124,8 @@ TEST_P(InitialDesign, SensitivityTableIsSeparateSearchesWithTheChangedTexts) {
                       fromCore(formatFixed(found->thickness, 2)));
         }
     }
-    EXPECT_EQ(w.tornadoPlot()->bars().size(), kSensitivityInputs.size());
-    EXPECT_EQ(w.tornadoPlot()->bars().front().name, "LSF");  // the widest swing
+    EXPECT_EQ(charts().tornado.bars.size(), kSensitivityInputs.size());
+    EXPECT_EQ(charts().tornado.bars.front().name, "LSF");  // the widest swing
 }
 
 // Each alternative is what Compute Design Thickness finds on a copy with that combination.
@@ -230,19 +233,19 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ChartWindowTest, RefreshFollowsTheInputsAndTheResults) {
     DamageChartWindow& w = open();
-    EXPECT_FALSE(w.axlePlot()->note().isEmpty());  // nothing run yet
+    EXPECT_FALSE(charts().rows.note.empty());  // nothing run yet
 
     workspace.ensureTraffic().loadSafetyFactor = "1.44";
     w.refresh();
-    EXPECT_EQ(w.damagePlot()->curve().recommendedThickness, 10.75f) << "before a run: the inputs";
+    EXPECT_EQ(charts().curve.recommended, 10.75) << "before a run: the inputs";
     ASSERT_TRUE(performAnalysis(workspace, AnalysisKind::Both).ok());
     w.refresh();
-    EXPECT_EQ(w.damagePlot()->curve().recommendedThickness,
-              searchDesignThickness(workspace)->thickness);
-    ASSERT_EQ(w.axlePlot()->rows().size(), 20u);
+    EXPECT_EQ(charts().curve.recommended, searchDesignThickness(workspace)->thickness);
+    ASSERT_EQ(charts().rows.rows.size(), 20u);
+    EXPECT_EQ(w.axlePlot()->svg(), charts().rows.svg);
     // Labelled with the load the report lists, not the one the LSF makes of it.
-    EXPECT_EQ(w.axlePlot()->rows().front().label, "S 30.0");
-    EXPECT_EQ(w.axlePlot()->rows().front().fatigueDamage, workspace.results().fatigueDamage[0][0]);
+    EXPECT_EQ(charts().rows.rows.front().label, "S 30.0");
+    EXPECT_EQ(charts().rows.rows.front().fatigue, workspace.results().fatigueDamage[0][0]);
     auto* notice = w.findChild<QLabel*>("lblChartInputsChanged");
     ASSERT_NE(notice, nullptr);
     EXPECT_TRUE(notice->isHidden());
@@ -250,7 +253,7 @@ TEST_F(ChartWindowTest, RefreshFollowsTheInputsAndTheResults) {
     // After the run the charts are the run's, marked while the inputs differ from its own.
     workspace.ensureTraffic().loadSafetyFactor = "1.2";
     w.refresh();
-    EXPECT_EQ(w.damagePlot()->curve().recommendedThickness, 10.75f);
+    EXPECT_EQ(charts().curve.recommended, 10.75);
     EXPECT_FALSE(notice->isHidden());
     EXPECT_TRUE(notice->text().startsWith("Inputs changed after this analysis ("));
 }

@@ -14,9 +14,8 @@
 #include <ctime>
 #include <string>
 
-#include "chart/axle_damage_plot.h"
 #include "chart/damage_chart_window.h"
-#include "chart/damage_curve_plot.h"
+#include "io/memo_document.h"
 #include "model/design_search.h"
 #include "shell/main_window.h"
 #include "support/fake_platform.h"
@@ -38,6 +37,7 @@ class ChartMenu : public ::testing::Test {
     DamageChartWindow* chart() const {
         return window.findChild<DamageChartWindow*>(QStringLiteral("frmDamageChart"));
     }
+    const MemoCharts& charts() const { return *chart()->document()->charts; }
     float searched() {
         Workspace copy = window.workspace();
         auto found = searchDesignThickness(copy);
@@ -54,7 +54,7 @@ TEST_F(ChartMenu, OpensOneModelessChartThatLeavesTheUnitChoiceFree) {
     ASSERT_NE(chart(), nullptr);
     EXPECT_TRUE(chart()->isVisible());
     EXPECT_FALSE(chart()->isModal());
-    EXPECT_EQ(chart()->damagePlot()->curve().recommendedThickness, 9.5f);
+    EXPECT_EQ(charts().curve.recommended, 9.5f);
     EXPECT_FALSE(window.workspace().unitChoiceLocked());
     EXPECT_TRUE(window.findChild<QAction*>("MetricOption")->isEnabled());
 
@@ -69,8 +69,8 @@ TEST_F(ChartMenu, FollowsAUnitSwitch) {
     trigger("mnuDamageChart");
     trigger("MetricOption");
     ASSERT_NE(chart(), nullptr);
-    EXPECT_EQ(chart()->damagePlot()->curve().recommendedThickness, searched());
-    EXPECT_EQ(chart()->damagePlot()->curve().units, UnitSystem::Metric);
+    EXPECT_EQ(charts().curve.recommended, searched());
+    EXPECT_EQ(charts().curve.unit, "cm");
 }
 
 struct CommandCase {
@@ -90,13 +90,13 @@ TEST_P(ChartAfterCommand, RedrawsFromTheNewInputsAndResults) {
     window.workspace().ensurePavement().thickness = "12";
     trigger("mnuDamageChart");
     ASSERT_NE(chart(), nullptr);
-    EXPECT_TRUE(chart()->axlePlot()->rows().empty());
-    EXPECT_EQ(chart()->damagePlot()->trialLabel(), "Trial 12.00 in");
+    EXPECT_TRUE(charts().rows.rows.empty());
+    EXPECT_EQ(charts().curve.trialLabel, "Trial 12.00 in");
 
     trigger(GetParam().item);
-    EXPECT_EQ(chart()->axlePlot()->rows().size(), GetParam().axleRows);
-    EXPECT_EQ(chart()->damagePlot()->trialLabel(), GetParam().trialLabel);
-    EXPECT_EQ(chart()->damagePlot()->curve().recommendedThickness, searched());
+    EXPECT_EQ(charts().rows.rows.size(), GetParam().axleRows);
+    EXPECT_EQ(charts().curve.trialLabel, GetParam().trialLabel);
+    EXPECT_EQ(charts().curve.recommended, searched());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -163,7 +163,7 @@ TEST_P(ChartWhileTyping, EachKeystrokeRecomputesTheChartOnceWithFewRuns) {
         worstCpuMs = std::max(worstCpuMs, cpuMs);
     }
     EXPECT_EQ(window.workspace().pavement().thickness, GetParam().typed);
-    EXPECT_EQ(chart()->damagePlot()->curve().recommendedThickness, 9.5f);
+    EXPECT_EQ(charts().curve.recommended, 9.5f);
     EXPECT_LE(worstRuns, GetParam().maxRuns);
     RecordProperty("worst_keystroke_runs", static_cast<int>(worstRuns));
     RecordProperty("worst_keystroke_us", static_cast<int>(worstMs * 1000.0));
@@ -187,14 +187,14 @@ TEST_F(ChartMenu, FollowsTheTypingInAnInputDialog) {
     ASSERT_NE(lsf, nullptr);
     lsf->selectAll();
     QTest::keyClicks(lsf, QStringLiteral("1.44"));
-    EXPECT_EQ(chart()->damagePlot()->curve().recommendedThickness, 10.75f);
+    EXPECT_EQ(charts().curve.recommended, 10.75f);
 
     // Cancel puts the remembered text back, and the chart follows that too.
     auto* cancel = traffic->findChild<QPushButton*>(QStringLiteral("cancel"));
     ASSERT_NE(cancel, nullptr);
     QTest::mouseClick(cancel, Qt::LeftButton);
     EXPECT_EQ(window.workspace().traffic().loadSafetyFactor, "1.2");
-    EXPECT_EQ(chart()->damagePlot()->curve().recommendedThickness, 9.5f);
+    EXPECT_EQ(charts().curve.recommended, 9.5f);
 }
 
 TEST_F(ChartMenu, ClosesWithTheProgram) {

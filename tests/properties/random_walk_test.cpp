@@ -38,13 +38,13 @@
 #include <vector>
 
 #include "chart/damage_chart_window.h"
-#include "chart/damage_curve_plot.h"
 #include "commands/commands.h"
 #include "dialogs/axle_load_dialog_names.h"
 #include "dialogs/pavement_dialog_names.h"
 #include "dialogs/range_check.h"
 #include "dialogs/traffic_dialog_names.h"
 #include "io/def_file.h"
+#include "io/memo_document.h"
 #include "io/report.h"
 #include "model/design_search.h"
 #include "model/run.h"
@@ -700,10 +700,11 @@ class Walk {
         // them it shows the core's message instead of the plots.
         if (chart() && chart()->refusal().isEmpty()) {
             const Workspace& shown = ws.lastRun() ? ws.lastRun()->workspace() : ws;
-            const DamageCurve& curve = chart()->damagePlot()->curve();
-            EXPECT_EQ(curve.units, shown.unitSystem()) << "the chart shows the other units";
+            const DamageCurveChart& curve = chart()->document()->charts->curve;
+            EXPECT_EQ(curve.unit, shown.unitSystem() == UnitSystem::Metric ? "cm" : "in")
+                << "the chart shows the other units";
             if (auto found = searchDesignThickness(shown)) {
-                EXPECT_EQ(curve.recommendedThickness, found->thickness) << "the chart is stale";
+                EXPECT_EQ(curve.recommended, found->thickness) << "the chart is stale";
             }
         }
     }
