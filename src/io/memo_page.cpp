@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "io/verdict.h"
+#include "model/axle_spectra.h"
 #include "model/catalogue.h"
 #include "model/input_ranges.h"
 #include "model/message.h"
@@ -10,7 +11,6 @@
 #include "model/run.h"
 #include "model/version.h"
 #include "model/workspace.h"
-#include "spectra/axle_spectra.h"
 
 namespace zan {
 namespace {

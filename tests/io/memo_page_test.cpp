@@ -7,9 +7,9 @@
 
 #include "commands/commands.h"
 #include "io_test_support.h"
+#include "model/axle_spectra.h"
 #include "model/run.h"
 #include "model/workspace.h"
-#include "spectra/axle_spectra.h"
 
 namespace zan {
 namespace {
