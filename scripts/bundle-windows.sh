@@ -2,7 +2,8 @@
 # Makes the Windows bundle build-windows/zan-thickness-design-VERSION-windows-x64.zip: unzip and
 # use, nothing to install. It holds zan-report.exe (built here with the windows preset), the
 # one-file web page zan-design.html when the wasm preset has built it
-# (build-wasm/web/zan-design.html), the examples, the user guide as HTML and README.txt.
+# (build-wasm/web/zan-design.html), the examples, the user guide as HTML, README.txt and the
+# licence, COPYING.txt.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh windows
@@ -35,5 +36,6 @@ fi
 } > "$stage/user-guide.html"
 # Notepad and every Windows editor read CR LF.
 sed "s/@VERSION@/$version/; s/\$/\r/" packaging/windows/README.txt.in > "$stage/README.txt"
+sed 's/$/\r/' COPYING > "$stage/COPYING.txt"
 (cd build-windows/bundle && zip -q -r -X "../$name.zip" "$name")
 echo "bundle: build-windows/$name.zip"

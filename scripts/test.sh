@@ -13,8 +13,9 @@
 #   release  the build a distribution makes (Release, Debian's hardening flags, warnings not
 #         errors) in build-release/, the whole suite on it, and the .deb packed from it with
 #         the one-file web page (build-wasm/web/zan-design.html) and checked by lintian (an
-#         error fails the stage); run
-#         only when named (scripts/test.sh release), as it doubles the dev stage's time
+#         error fails the stage); then the plain build of the README with CMake's default
+#         generator (build-plain/); run only when named (scripts/test.sh release), as it
+#         more than doubles the dev stage's time
 # With no argument dev, asan, fuzz, web and windows run, in that order; name stages to run only those
 # (scripts/test.sh asan). Any failing stage fails the script; the time of each is printed.
 set -euo pipefail
@@ -90,6 +91,10 @@ run_stage() {
             # Errors fail the stage; warnings and infos are listed.
             scripts/install-deps.sh release
             lintian --pedantic --display-info --fail-on error build-release/zan-thickness-design_*.deb
+            # What a newcomer types (README): no preset, CMake's default generator (Unix
+            # Makefiles), which makes fewer folders for the build than Ninja does.
+            env -u CMAKE_GENERATOR cmake -B build-plain -DCMAKE_BUILD_TYPE=Release >/dev/null
+            cmake --build build-plain --parallel 2
             ;;
         fuzz)
             cmake --preset fuzz >/dev/null

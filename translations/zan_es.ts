@@ -952,6 +952,18 @@ Se ignoraron estos archivos:<byte value="xd"/>
         <source>tandem</source>
         <translation>tándem</translation>
     </message>
+    <message>
+        <source>Windows keeps this name for the device %1, with any extension and in any folder</source>
+        <translation>Windows reserva este nombre para el dispositivo %1, con cualquier extensión y en cualquier carpeta</translation>
+    </message>
+    <message>
+        <source>it names a stream inside a file, not a file</source>
+        <translation>nombra un flujo dentro de un archivo, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is the console, and the program runs without one</source>
+        <translation>es la consola, y el programa se ejecuta sin ella</translation>
+    </message>
 </context>
 <context>
     <name>Project</name>

@@ -49,7 +49,8 @@ constexpr std::string_view kHelp =
     "  --summary   one CSV line for each FILE.DEF instead of a report (see below)\n"
     "  -o OUT      write the report to OUT instead of standard output; OUT is replaced only\n"
     "              when the whole report has been written, so a failure keeps the old OUT;\n"
-    "              an OUT that is one of the input files, or an input data file, is refused\n"
+    "              an OUT that is one of the input files, or an input data file, is refused,\n"
+    "              as is one that starts with '-' (write ./-OUT for such a name)\n"
     "  --help      show this text\n"
     "  --version   show the version\n"
     "  --          ends the options (for a file name that starts with '-')\n"
@@ -64,8 +65,8 @@ constexpr std::string_view kHelp =
     "Exit status:\n"
     "  0  done (also when a damage total exceeds 100 %)\n"
     "  2  wrong usage: unknown option, no file, more than one file without --summary, more\n"
-    "     than one command, -o given twice or without a name, or an -o that would\n"
-    "     overwrite an input\n"
+    "     than one command, -o given twice, without a name or with one that starts with\n"
+    "     '-', or an -o that would overwrite an input\n"
     "  3  FILE.DEF is not an input data file (\"Incorrect Input File!\")\n"
     "  4  FILE.DEF cannot be read, or it ends before the tenth axle row\n"
     "  5  the analysis refused the inputs (for example a zero thickness or modulus)\n"
@@ -201,6 +202,11 @@ zan::Expected<Options, UsageError> parseArguments(const std::vector<std::string_
                     return zan::failure(UsageError{"-o given twice"});
                 if (i + 1 == args.size())
                     return zan::failure(UsageError{"-o needs a file name"});
+                // A forgotten name would take the next option for one (-o --design FILE).
+                if (args[i + 1].starts_with('-'))
+                    return zan::failure(UsageError{
+                        "-o needs the name of the file to write before anything else, not " +
+                        std::string(args[i + 1])});
                 options.output = std::string(args[++i]);
             } else if (std::optional<Mode> mode = modeOption(arg)) {
                 if (modeGiven)

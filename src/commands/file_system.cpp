@@ -43,6 +43,22 @@ std::string noPipeReader() {
     return catalogue::translate("Messages", "no program reads from this named pipe");
 }
 
+std::string reservedDeviceName(const std::string& device) {
+    return catalogue::arg(
+        catalogue::translate("Messages",
+                             "Windows keeps this name for the device %1, with any extension "
+                             "and in any folder"),
+        {device});
+}
+
+std::string namedStream() {
+    return catalogue::translate("Messages", "it names a stream inside a file, not a file");
+}
+
+std::string noConsole() {
+    return catalogue::translate("Messages", "it is the console, and the program runs without one");
+}
+
 std::string systemError(int error, const char* fallback) {
     return error != 0 ? std::generic_category().message(error)
                       : catalogue::translate("Messages", fallback);

@@ -25,8 +25,10 @@ Expected<std::string, std::string> readRegularFile(const std::string& path,
 // Bytes on their way to `path`: into a new temporary file beside the file they replace until
 // commit() flushes it to the disk and puts it in the file's place, so a failure or an
 // interruption at any point keeps the previous file whole. A pipe or a character device
-// (/dev/null, NUL, CON) takes them straight through. A link is followed, a write-protected
-// file refused; the replaced file's permissions (and, where allowed, owner) are kept.
+// (/dev/null, NUL, CON) takes them straight through; on Windows a file's name that the system
+// takes for a device (aux.PRN), a stream inside a file, a disk or a volume is refused. A link
+// is followed, a write-protected file refused; the replaced file's permissions (and, where
+// allowed, owner) are kept.
 class PendingFile {
   public:
     static Expected<PendingFile, std::string> open(const std::string& path);
@@ -94,6 +96,11 @@ std::string notRegular();
 std::string tooLarge(std::uintmax_t maxBytes);
 std::string writeProtected();
 std::string noPipeReader();
+// Windows' own: a file's name that Windows takes for the device `device` (aux.PRN is AUX), a
+// name of a stream inside a file (design.PRN:notes), CON without a console.
+std::string reservedDeviceName(const std::string& device);
+std::string namedStream();
+std::string noConsole();
 // The system's own wording of an error number (errno), or `fallback` (a text marked for the
 // catalogue's "Messages") for none.
 std::string systemError(int error, const char* fallback);

@@ -74,19 +74,109 @@ HANDLE openExisting(const std::wstring& name, DWORD access) {
                          FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
-// NUL, CON, COM1, \\.\pipe\NAME: names the system gives to devices and pipes in any folder.
-bool isDeviceName(const std::wstring& name) {
-    wchar_t full[MAX_PATH];
-    const DWORD size = ::GetFullPathNameW(name.c_str(), MAX_PATH, full, nullptr);
-    return size > 4 && size < MAX_PATH && std::wstring_view(full, 4) == L"\\\\.\\";
+// The full name: Wine's ReplaceFileW takes no other (Windows' takes any).
+std::wstring fullName(const std::wstring& name) {
+    std::wstring full(32768, L'\0');
+    const DWORD size =
+        ::GetFullPathNameW(name.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (size == 0 || size >= full.size())
+        return name;
+    full.resize(size);
+    return full;
 }
 
-std::string deviceReason(const std::wstring& name) {
-    wchar_t full[MAX_PATH];
-    const DWORD size = ::GetFullPathNameW(name.c_str(), MAX_PATH, full, nullptr);
-    const bool pipe =
-        size < MAX_PATH && std::wstring_view(full, size).starts_with(L"\\\\.\\pipe\\");
-    return pipe ? reasons::isPipe() : reasons::isDevice();
+std::wstring upper(std::wstring_view text) {
+    std::wstring result(text);
+    for (wchar_t& c : result)
+        if (c >= L'a' && c <= L'z')
+            c = static_cast<wchar_t>(c - L'a' + L'A');
+    return result;
+}
+
+// The names Windows keeps for its devices in every folder, whatever follows a dot.
+bool isDosDeviceName(const std::wstring& name) {
+    for (const wchar_t* device : {L"NUL", L"CON", L"PRN", L"AUX", L"CONIN$", L"CONOUT$"})
+        if (name == device)
+            return true;
+    return name.size() == 4 && (name.starts_with(L"COM") || name.starts_with(L"LPT")) &&
+           name[3] >= L'0' && name[3] <= L'9';
+}
+
+bool isConsoleName(const std::wstring& device) {
+    return device == L"CON" || device == L"CONIN$" || device == L"CONOUT$";
+}
+
+// X:\..., where a path on a drive starts.
+bool isDrivePath(std::wstring_view name) {
+    return name.size() >= 3 && name[1] == L':' && (name[2] == L'\\' || name[2] == L'/') &&
+           ((name[0] >= L'A' && name[0] <= L'Z') || (name[0] >= L'a' && name[0] <= L'z'));
+}
+
+// What a name stands for to Windows, told from the name before anything is opened: opening a
+// device or a pipe to ask would already connect to it. Decided so, a device namespace name of
+// a file (\\.\C:\reports\design.DEF) is that file and a stream name (design.DEF::$DATA) its
+// file, so that neither passes for a device, nor for a file other than itself.
+struct NameMeaning {
+    enum class Kind { File, NamedStream, Device, ReservedName, OtherDevice, Pipe };
+    Kind kind = Kind::File;
+    std::wstring file;    // File, NamedStream: the file's name, stream and device prefix taken off
+    std::wstring device;  // Device, ReservedName: NUL, CON, COM1
+};
+
+// FILE:STREAM and FILE::$DATA stand for FILE; `full` is the full name of `name`.
+NameMeaning fileOrStream(const std::wstring& name, const std::wstring& full) {
+    const std::size_t start =
+        std::max(full.find_last_of(L"\\/") + 1, std::size_t{isDrivePath(full) ? 3u : 0u});
+    const std::size_t colon = full.find(L':', start);
+    if (colon == std::wstring::npos)
+        return {NameMeaning::Kind::File, name, {}};
+    // ::$DATA is the file's own bytes; any other stream is kept inside the file.
+    const bool ownBytes = upper(std::wstring_view(full).substr(colon)) == L"::$DATA";
+    return {ownBytes ? NameMeaning::Kind::File : NameMeaning::Kind::NamedStream,
+            full.substr(0, colon),
+            {}};
+}
+
+NameMeaning meaningOf(const std::wstring& name) {
+    using Kind = NameMeaning::Kind;
+    const std::wstring full = fullName(name);
+    if (!full.starts_with(L"\\\\.\\") && !full.starts_with(L"\\\\?\\"))
+        return fileOrStream(name, full);
+    const std::wstring_view rest = std::wstring_view(full).substr(4);
+    const std::wstring folder = upper(rest.substr(0, rest.find(L'\\') + 1));
+    if (folder == L"PIPE\\")
+        return {Kind::Pipe, {}, {}};
+    // \\?\ keeps the name as it is: C:\reports\aux.PRN stays a file there, never the device.
+    if (isDrivePath(rest) || folder == L"UNC\\")
+        return fileOrStream(L"\\\\?\\" + std::wstring(rest), L"\\\\?\\" + std::wstring(rest));
+    const std::wstring device = upper(rest);
+    if (!isDosDeviceName(device))
+        return {Kind::OtherDevice, {}, {}};  // a volume, a disk: never written to
+    // The device asked for by its name; any other spelling (NUL.PRN, aux.txt, C:\x\con) is a
+    // file's name that Windows takes for the device.
+    const std::wstring given = upper(name);
+    const bool asked =
+        given == device || given == L"\\\\.\\" + device || given == L"\\\\?\\" + device;
+    return {asked ? Kind::Device : Kind::ReservedName, {}, device};
+}
+
+// Why a name that is not a file's is not read or replaced.
+std::string refusalOf(const NameMeaning& named) {
+    using Kind = NameMeaning::Kind;
+    switch (named.kind) {
+        case Kind::Pipe:
+            return reasons::isPipe();
+        case Kind::ReservedName:
+            return reasons::reservedDeviceName(utf8(named.device));
+        case Kind::NamedStream:
+            return reasons::namedStream();
+        case Kind::File:
+            return {};
+        case Kind::Device:
+        case Kind::OtherDevice:
+            break;
+    }
+    return reasons::isDevice();
 }
 
 // Why what the handle stands for is not read or replaced; empty for a regular file.
@@ -149,17 +239,6 @@ std::wstring folderOf(const std::wstring& name) {
     return end == std::wstring::npos ? std::wstring() : name.substr(0, end + 1);
 }
 
-// The full name: Wine's ReplaceFileW takes no other (Windows' takes any).
-std::wstring fullName(const std::wstring& name) {
-    std::wstring full(32768, L'\0');
-    const DWORD size =
-        ::GetFullPathNameW(name.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (size == 0 || size >= full.size())
-        return name;
-    full.resize(size);
-    return full;
-}
-
 // A link's final target, so that a link stays a link and its target gets the new bytes.
 std::wstring finalName(HANDLE file, const std::wstring& name) {
     std::wstring final(32768, L'\0');
@@ -205,15 +284,28 @@ Expected<HANDLE, std::string> createTemporary(const std::wstring& folder, std::w
     return failure(windowsReason(ERROR_FILE_EXISTS, "no temporary file could be created"));
 }
 
+// A device or a pipe takes the bytes as they come; there is nothing to replace.
+Expected<HANDLE, std::string> openThrough(const std::wstring& name, const std::wstring& device) {
+    const HANDLE through =
+        ::CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                      OPEN_EXISTING, 0, nullptr);
+    if (through != INVALID_HANDLE_VALUE)
+        return through;
+    // Started without a console (by another program, a service), CON is no device at all.
+    if (isConsoleName(device))
+        return failure(reasons::noConsole());
+    return failure(lastErrorReason("it cannot be opened"));
+}
+
 }  // namespace
 
 Expected<std::string, std::string> readRegularFile(const std::string& path,
                                                    std::uintmax_t maxBytes) {
-    const std::wstring name = wide(path);
+    const NameMeaning named = meaningOf(wide(path));
     // Refused unopened: reading CON would wait for the keyboard.
-    if (isDeviceName(name))
-        return failure(deviceReason(name));
-    Handle file{openExisting(name, GENERIC_READ)};
+    if (named.kind != NameMeaning::Kind::File)
+        return failure(refusalOf(named));
+    Handle file{openExisting(named.file, GENERIC_READ)};
     if (!file.valid())
         return failure(lastErrorReason("it cannot be opened"));
     if (std::string reason = notRegularReason(file.handle); !reason.empty())
@@ -239,22 +331,25 @@ Expected<std::string, std::string> readRegularFile(const std::string& path,
 }
 
 Expected<PendingFile, std::string> PendingFile::open(const std::string& path) {
+    using Kind = NameMeaning::Kind;
     PendingFile file;
-    std::wstring target = wide(path);
-    const DWORD attributes = ::GetFileAttributesW(target.c_str());  // of a link, not its target
+    const NameMeaning named = meaningOf(wide(path));
+    if (named.kind != Kind::File && named.kind != Kind::Device && named.kind != Kind::Pipe)
+        return failure(refusalOf(named));
+    std::wstring target = named.kind == Kind::File ? named.file : wide(path);
+    // Of a link, not its target.
+    const DWORD attributes =
+        named.kind == Kind::File ? ::GetFileAttributesW(target.c_str()) : INVALID_FILE_ATTRIBUTES;
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-    const bool device = isDeviceName(target);
-    Handle existing{exists || device ? openExisting(target, 0) : INVALID_HANDLE_VALUE};
+    Handle existing{exists ? openExisting(target, 0) : INVALID_HANDLE_VALUE};
     const DWORD openError = ::GetLastError();
-    if (device || (existing.valid() && (::GetFileType(existing.handle) == FILE_TYPE_CHAR ||
-                                        ::GetFileType(existing.handle) == FILE_TYPE_PIPE))) {
-        // A device or a pipe takes the bytes as they come; there is nothing to replace.
-        const HANDLE through =
-            ::CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                          nullptr, OPEN_EXISTING, 0, nullptr);
-        if (through == INVALID_HANDLE_VALUE)
-            return failure(lastErrorReason("it cannot be opened"));
-        file.m_handle = reinterpret_cast<std::intptr_t>(through);
+    if (named.kind != Kind::File ||
+        (existing.valid() && (::GetFileType(existing.handle) == FILE_TYPE_CHAR ||
+                              ::GetFileType(existing.handle) == FILE_TYPE_PIPE))) {
+        auto through = openThrough(target, named.device);
+        if (!through)
+            return failure(through.error());
+        file.m_handle = reinterpret_cast<std::intptr_t>(*through);
         return file;
     }
     if (exists) {
@@ -336,10 +431,12 @@ void removeTemporaryOnInterrupt() {
 }
 
 std::optional<FileIdentity> regularFileIdentity(const std::string& path) {
-    const std::wstring name = wide(path);
-    if (isDeviceName(name))
+    using Kind = NameMeaning::Kind;
+    const NameMeaning named = meaningOf(wide(path));
+    // A stream is kept inside its file: it is that file.
+    if (named.kind != Kind::File && named.kind != Kind::NamedStream)
         return std::nullopt;
-    Handle file{openExisting(name, 0)};
+    Handle file{openExisting(named.file, 0)};
     BY_HANDLE_FILE_INFORMATION information{};
     if (!file.valid() || !notRegularReason(file.handle).empty() ||
         !::GetFileInformationByHandle(file.handle, &information))

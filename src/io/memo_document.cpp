@@ -15,7 +15,7 @@
 #include "model/run.h"
 #include "model/version.h"
 #include "model/workspace.h"
-#include "spectra/axle_spectra.h"
+#include "model/axle_spectra.h"
 
 namespace zan {
 

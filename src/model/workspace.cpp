@@ -1,6 +1,6 @@
 #include "workspace.h"
 
-#include "axle_spectrum_tables.h"
+#include "axle_spectra.h"
 #include "run.h"
 
 namespace zan {

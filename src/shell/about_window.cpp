@@ -155,7 +155,10 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    // The window is as tall as the longer text needs, so that neither is cut.
+    // The text box is laid out taller (4815 twips) than the window's client area (4080), whose
+    // lower edge would cut the last lines of the text, the release among them. Showing the
+    // whole text is the sound choice: the window grows to the height the longer of the two
+    // texts needs, and keeps its laid-out width.
     const int height = std::max(px(0, 0, 7845, 4080).height(), textHeight());
     setFixedSize(px(0, 0, 7845, 4080).width(), height);
     m_text->setFixedHeight(std::max(m_text->height(), height));

@@ -28,6 +28,7 @@
 #include "dialogs/project_dialog.h"
 #include "io/def_file.h"
 #include "io/report.h"
+#include "model/axle_spectra.h"
 #include "platform/fixed_font.h"
 #include "platform/latin1.h"
 #include "platform/platform.h"
@@ -36,7 +37,6 @@
 #include "shell/main_window_names.h"
 #include "shell/status_tips.h"
 #include "shell/user_guide_window.h"
-#include "spectra/axle_spectra.h"
 
 namespace zan {
 

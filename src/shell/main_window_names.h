@@ -5,7 +5,7 @@
 
 #include <QtGlobal>
 
-#include "spectra/axle_spectra.h"
+#include "model/axle_spectra.h"
 
 namespace zan::mainWindowNames {
 

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "io/def_file.h"
-#include "spectra/axle_spectra.h"
+#include "model/axle_spectra.h"
 #include "support/files.h"
 
 namespace zan {

@@ -33,9 +33,10 @@ TEST_P(WrongUsage, ExitsWithTwoAndTheUsageOnStandardError) {
     for (std::string& arg : args)
         if (arg == "EXAMPLE")
             arg = example("initial-english.DEF");
-    const Outcome r = run(args);
+    const Outcome r = run(args, dir());
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
+    EXPECT_TRUE(fs::is_empty(dir())) << "a file was written";
     EXPECT_NE(r.err.find(GetParam().reason), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("Usage: zan-report"), std::string::npos) << r.err;
 }
@@ -53,7 +54,11 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"DetailsAndAReport", {"--details", "--design", "EXAMPLE"}, "only one of"},
         UsageCase{"DetailsOfTwoFiles", {"--details", "EXAMPLE", "EXAMPLE"}, "only one input file"},
         UsageCase{"OutputWithoutName", {"EXAMPLE", "-o"}, "-o needs a file name"},
-        UsageCase{"TwoOutputs", {"-o", "a", "-o", "b", "EXAMPLE"}, "-o given twice"}),
+        UsageCase{"TwoOutputs", {"-o", "a", "-o", "b", "EXAMPLE"}, "-o given twice"},
+        UsageCase{"OutputNamedAsAnOption", {"-o", "--design", "EXAMPLE"}, "not --design"},
+        UsageCase{"SummaryOutputNamedAsAnOption",
+                  {"--summary", "-o", "--both", "EXAMPLE"},
+                  "not --both"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ZanReport, HelpExplainsOptionsAndEveryExitStatus) {

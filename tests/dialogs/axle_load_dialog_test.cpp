@@ -1,7 +1,7 @@
 #include <QLabel>
 
 #include "dialogs/dialog_fixture.h"
-#include "spectra/axle_spectra.h"
+#include "model/axle_spectra.h"
 
 namespace zan::test {
 namespace {

@@ -21,7 +21,7 @@
 #include "model/numbers.h"
 #include "model/run.h"
 #include "model/workspace.h"
-#include "spectra/axle_spectra.h"
+#include "model/axle_spectra.h"
 
 namespace zan {
 namespace {

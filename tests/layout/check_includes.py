@@ -8,8 +8,8 @@ import pathlib
 import re
 import sys
 
-LAYERS = ["model", "spectra", "io", "commands", "platform", "dialogs", "chart", "shell", "app"]
-QT_FREE = {"model", "spectra", "io", "commands"}
+LAYERS = ["model", "io", "commands", "platform", "dialogs", "chart", "shell", "app"]
+QT_FREE = {"model", "io", "commands"}
 QUOTED = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
 ANGLED = re.compile(r'^\s*#\s*include\s+<([^>]+)>')
 

@@ -46,12 +46,12 @@
 #include "io/def_file.h"
 #include "io/memo_document.h"
 #include "io/report.h"
+#include "model/axle_spectra.h"
 #include "model/design_search.h"
 #include "model/run.h"
 #include "platform/latin1.h"
 #include "report_checks.h"
 #include "shell/main_window.h"
-#include "spectra/axle_spectra.h"
 #include "support/fake_platform.h"
 
 namespace zan {

@@ -10,8 +10,10 @@ Checks, each a row of a table:
   - every example in every mode, a summary and -o: the same stdout bytes, stderr lines and
     exit status as the native program (binary streams: no CR LF doubled);
   - the file cases Windows has its own code for: -o over an input refused, a read-only
-    target refused, NUL as /dev/null, a name in Cyrillic read and named in messages, and a
-    summary interrupted by Ctrl+C that leaves the old file whole and no temporary behind.
+    target refused, NUL as /dev/null, the names Windows reads its own way (\\.\ and stream
+    names of a file, reserved device names, the console, a volume), a name in Cyrillic read
+    and named in messages, and a summary interrupted by Ctrl+C that leaves the old file whole
+    and no temporary behind.
 Prints "N passed, M failed"; exits 1 on any failure.
 """
 
@@ -100,12 +102,56 @@ def file_rows(checks, scratch):
     checks.same_as_native("-o into a missing folder",
                           ["-o", os.path.join(scratch, "gone", "x"), "examples/heavy.DEF"])
 
+    windows_name_rows(checks, scratch, kept, heavy)
+
     put("проект.DEF", heavy)
     put("проект-kurz.DEF", heavy[: len(heavy) // 2])
     for name in ("проект.DEF", "проект-kurz.DEF"):
         for mode in ("--both", "--summary"):
             checks.same_as_native("%s %s" % (mode, name), [mode, name], cwd=scratch)
     interrupted_summary(checks, scratch, heavy)
+
+
+def windows_name_rows(checks, scratch, kept, design):
+    """Names that Windows reads its own way: what each really names decides, before anything
+    is written. Each row: arguments, the status, a piece of the message (or "" for none) and
+    the file that then holds the report."""
+    def dos(path):
+        return "Z:" + path.replace("/", "\\")
+
+    heavy = os.path.abspath("examples/heavy.DEF")
+    report = checks.run(checks.native, ["--both", heavy])[0]
+    new, other = os.path.join(scratch, "new.PRN"), os.path.join(scratch, "other.PRN")
+    input_ = "it is one of the input files"
+    reserved = "Windows keeps this name for the device %s"
+    rows = [
+        (["-o", "\\\\.\\" + dos(kept), kept], 2, input_, None),
+        (["--summary", "-o", "\\\\.\\" + dos(kept), kept], 2, input_, None),
+        (["-o", kept + "::$DATA", kept], 2, input_, None),
+        (["-o", kept + ":notes", kept], 2, input_, None),
+        (["-o", "\\\\.\\" + dos(new), heavy], 0, "", new),
+        (["-o", other + "::$DATA", heavy], 0, "", other),
+        (["-o", other + ":notes", heavy], 7, "a stream inside a file", None),
+        (["-o", "\\\\.\\NUL", heavy], 0, "", None),
+        (["-o", "aux.PRN", heavy], 7, reserved % "AUX", None),
+        (["-o", "NUL.PRN", heavy], 7, reserved % "NUL", None),
+        (["-o", "CON", heavy], 7, "it is the console", None),
+        (["-o", "\\\\.\\Z:", heavy], 7, "it is a device", None),
+    ]
+    for args, status, said, written in rows:
+        name = "Windows name: " + " ".join(args)
+        _, err, got = checks.run(checks.exe, args, cwd=scratch)
+        checks.expect(name, (got, said in err, bool(said) or err == ""), (status, True, True))
+        if written:
+            with open(written, "rb") as f:
+                checks.expect(name + ": the report", f.read(), report)
+    checks.expect("an input named through \\\\.\\ read as itself",
+                  checks.run(checks.exe, ["--both", "\\\\.\\" + dos(kept)])[0],
+                  checks.run(checks.native, ["--both", kept])[0])
+    checks.expect("an input kept whole by every Windows name", open(kept, "rb").read(), design)
+    checks.expect("no file made of a stream's or a device's name",
+                  sorted(n for n in os.listdir(scratch)
+                         if ":" in n or n.split(".")[0].upper() in ("AUX", "NUL", "CON")), [])
 
 
 def interrupted_summary(checks, scratch, design):

@@ -23,6 +23,7 @@
 #include "io/memo_page.h"
 #include "io/verdict.h"
 #include "model/analysis.h"
+#include "model/axle_spectra.h"
 #include "model/catalogue.h"
 #include "model/design_search.h"
 #include "model/input_ranges.h"
@@ -33,7 +34,6 @@
 #include "model/project_fields.h"
 #include "model/run.h"
 #include "model/workspace.h"
-#include "spectra/axle_spectra.h"
 
 namespace {
 

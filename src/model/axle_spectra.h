@@ -1,14 +1,35 @@
 #pragma once
-// The commands that write a built-in axle-load spectrum (model/axle_spectrum_tables.h) into
-// the workspace: an axle-load category of Edit > Axle Load Cat..., or the standard spectrum
-// of Input Axles.
+// The built-in axle-load spectra and the commands that write one into the workspace: the four
+// axle-load categories of Edit > Axle Load Cat... and the standard spectrum of Input Axles,
+// which is also what a new axle-load section holds. Loads are kept in whole kips and converted
+// to kN only when texts are written, so both unit systems show the same spectrum.
 
 #include <array>
 
-#include "model/axle_spectrum_tables.h"
-#include "model/workspace.h"
+#include "workspace.h"
 
 namespace zan {
+
+enum class AxleLoadCategory { Light, Medium, Heavy, VeryHeavy };
+
+struct SpectrumRow {
+    int singleKips;
+    double singleCount;  // axles per 1000 trucks
+    int tandemKips;
+    double tandemCount;  // axles per 1000 trucks
+};
+
+struct AxleSpectrum {
+    std::array<SpectrumRow, kAxleRows> rows;  // row 0 holds the heaviest loads
+    bool lastTandemRowShown;
+};
+
+const AxleSpectrum& axleLoadCategory(AxleLoadCategory category);
+const AxleSpectrum& standardAxleSpectrum();
+
+// The 40 texts, the load heading and the row-9 visibility the axle-load section shows for
+// `spectrum` in `units`.
+AxleInputs axleInputsFor(const AxleSpectrum& spectrum, UnitSystem units);
 
 // The commands that write them, as the window's menu and the web page's buttons name them:
 // spelt as the program has always spelt them, the categories in AxleLoadCategory's order.

@@ -1,5 +1,8 @@
-#include "axle_spectrum_tables.h"
+#include "axle_spectra.h"
 
+#include <utility>
+
+#include "catalogue.h"
 #include "numbers.h"
 
 namespace zan {
@@ -88,6 +91,11 @@ constexpr AxleSpectrum kStandard = {
     .lastTandemRowShown = true,
 };
 
+void writeSpectrum(Workspace& workspace, const AxleSpectrum& spectrum) {
+    workspace.ensureAxles() = axleInputsFor(spectrum, workspace.unitSystem());
+    workspace.lockUnitChoice();
+}
+
 std::string loadText(int kips, UnitSystem units) {
     if (units == UnitSystem::Metric)
         return formatFixed(kipsToKilonewtons(kips), 1);
@@ -127,6 +135,29 @@ AxleInputs axleInputsFor(const AxleSpectrum& spectrum, UnitSystem units) {
     axles.loadHeading = caption::axleLoadHeading(units);
     axles.lastTandemRowShown = spectrum.lastTandemRowShown;
     return axles;
+}
+
+const char* builtInSpectrumName(const AxleInputs& axles, UnitSystem units) {
+    const std::pair<AxleLoadCategory, const char*> categories[] = {
+        {AxleLoadCategory::Light, ZAN_TRANSLATE_NOOP("Spectra", "Light")},
+        {AxleLoadCategory::Medium, ZAN_TRANSLATE_NOOP("Spectra", "Medium")},
+        {AxleLoadCategory::Heavy, ZAN_TRANSLATE_NOOP("Spectra", "Heavy")},
+        {AxleLoadCategory::VeryHeavy, ZAN_TRANSLATE_NOOP("Spectra", "Very Heavy")},
+    };
+    for (const auto& [category, name] : categories)
+        if (axles.rows == axleInputsFor(axleLoadCategory(category), units).rows)
+            return name;
+    if (axles.rows == axleInputsFor(standardAxleSpectrum(), units).rows)
+        return ZAN_TRANSLATE_NOOP("Spectra", "Standard");
+    return nullptr;
+}
+
+void applyAxleLoadCategory(Workspace& workspace, AxleLoadCategory category) {
+    writeSpectrum(workspace, axleLoadCategory(category));
+}
+
+void loadStandardAxleSpectrum(Workspace& workspace) {
+    writeSpectrum(workspace, standardAxleSpectrum());
 }
 
 }  // namespace zan

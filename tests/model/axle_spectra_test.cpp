@@ -1,4 +1,4 @@
-#include "spectra/axle_spectra.h"
+#include "model/axle_spectra.h"
 
 #include <gtest/gtest.h>
 
