@@ -6,6 +6,7 @@
 #include "io/details_table.h"
 #include "io/utf8.h"
 #include "io/verdict.h"
+#include "model/axle_spectra.h"
 #include "model/catalogue.h"
 #include "model/design_search.h"
 #include "model/input_ranges.h"
@@ -15,7 +16,6 @@
 #include "model/run.h"
 #include "model/version.h"
 #include "model/workspace.h"
-#include "model/axle_spectra.h"
 
 namespace zan {
 

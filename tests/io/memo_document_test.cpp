@@ -17,11 +17,11 @@
 #include "io/memo_json.h"
 #include "io/svg.h"
 #include "io_test_support.h"
+#include "model/axle_spectra.h"
 #include "model/catalogue.h"
 #include "model/numbers.h"
 #include "model/run.h"
 #include "model/workspace.h"
-#include "model/axle_spectra.h"
 
 namespace zan {
 namespace {
