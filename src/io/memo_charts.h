@@ -138,7 +138,7 @@ struct TornadoChart {
 
 inline constexpr ChartSize kCurveChartSize{640, 420};
 inline constexpr ChartSize kRowsChartSize{480, 420};
-inline constexpr ChartSize kTornadoChartSize{520, 280};
+inline constexpr ChartSize kTornadoChartSize{460, 300};
 
 DamageCurveChart damageCurveChart(const DamageCurve& curve);
 // The rows are labelled with the loads as the report lists them (RunContent::listedLoads).

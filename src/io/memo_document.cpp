@@ -263,7 +263,9 @@ MemoFrame memoFrame(const Run& run, const MemoOptions& options) {
     std::string name = options.fileName;
     if (const std::size_t slash = name.rfind('/'); slash != std::string::npos)
         name.erase(0, slash + 1);
-    return MemoFrame{shown(programLine()), name.empty() ? memoShown(kUnsavedInputs) : name,
+    // On its one line of every page, a control character in the name shows as its picture.
+    return MemoFrame{shown(programLine()),
+                     name.empty() ? memoShown(kUnsavedInputs) : utf8::withVisibleControls(name),
                      localMinute(options.made),
                      options.inputsChanged ? inputsChangedMark(run) : std::string(),
                      memoShown(kPageOfPages)};

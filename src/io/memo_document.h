@@ -53,10 +53,10 @@ struct MemoTable {
 };
 
 struct MemoFrame {
-    std::string program;      // "ZAN Thickness Design 1.0.0", top left
-    std::string inputs;       // the file's name, or "unsaved inputs"
-    std::string made;         // "2024-05-17 14:30", top right
-    std::string notice;       // "Inputs changed after this analysis (...)", or empty
+    std::string program;  // "ZAN Thickness Design 1.0.0", top left
+    std::string inputs;   // the file's name (control characters as pictures), or "unsaved inputs"
+    std::string made;     // "2024-05-17 14:30", top right
+    std::string notice;   // "Inputs changed after this analysis (...)", or empty
     std::string pageOfPages;  // "page %1 of %2": %1 the page, %2 the number of pages
 };
 

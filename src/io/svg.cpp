@@ -67,12 +67,8 @@ std::string escaped(std::string_view text) {
                 out += "&#39;";
                 break;
             default:
-                if (code < 0x20 || code == 0x7F)
-                    utf8::append(out, code == 0x7F ? U'\u2421' : U'\u2400' + code);
-                else if (code == 0xFFFE || code == 0xFFFF)
-                    utf8::append(out, U'\uFFFD');
-                else
-                    utf8::append(out, code);
+                utf8::append(out,
+                             code == 0xFFFE || code == 0xFFFF ? U'\uFFFD' : utf8::visible(code));
         }
     }
     return out;

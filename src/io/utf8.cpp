@@ -61,6 +61,19 @@ void append(std::string& out, char32_t code) {
     }
 }
 
+char32_t visible(char32_t code) {
+    if (code == 0x7F)
+        return U'\u2421';
+    return code < 0x20 ? U'\u2400' + code : code;
+}
+
+std::string withVisibleControls(std::string_view text) {
+    std::string out;
+    for (const char32_t code : decode(text))
+        append(out, visible(code));
+    return out;
+}
+
 std::string fromLatin1(std::string_view text) {
     std::string out;
     out.reserve(text.size());

@@ -17,7 +17,14 @@ std::u32string decode(std::string_view text);
 
 void append(std::string& out, char32_t code);
 
+// A control character as its visible picture (U+2400 to U+241F, U+2421 for DEL), for a text
+// shown on one line, or where (as in XML) it cannot stand.
+char32_t visible(char32_t code);
+
 // Latin-1 bytes, one character per byte, as UTF-8.
 std::string fromLatin1(std::string_view text);
+
+// The text with every control character as its picture.
+std::string withVisibleControls(std::string_view text);
 
 }  // namespace zan::utf8
