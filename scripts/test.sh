@@ -104,7 +104,7 @@ run_stage() {
         web)
             scripts/install-deps.sh web
             cmake --preset dev >/dev/null
-            cmake --build --preset dev --target zan-report zan-design zan_bench
+            cmake --build --preset dev --target zan-report zan-design zan_bench zan_memo_json
             scripts/build-web.sh
             (cd tests/web && npm ci --no-audit --no-fund --silent)
             echo "native analysis: $(build/bin/zan_bench --benchmark_filter=analysisBothParts \
@@ -113,6 +113,7 @@ run_stage() {
             /usr/bin/python3 tests/web/page_test.py --page build-wasm/web/index.html \
                 --one-file build-wasm/web/zan-design.html --zan-report build/bin/zan-report \
                 --zan-design build/bin/zan-design --firefox /usr/bin/firefox-esr \
+                --memo-json build/bin/zan_memo_json --engine build-wasm/web/engine.js \
                 --axe tests/web/node_modules/axe-core/axe.min.js
             ;;
         windows)

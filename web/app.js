@@ -24,7 +24,6 @@ let accepted = {};      // each field's text when it was last accepted, for a re
 const latin1 = (text) => text.replace(/[^\u0000-\u00ff]/g, '?');
 const lf = (text) => text.replace(/\r\n/g, '\n');
 const two = (n) => String(n).padStart(2, '0');
-const day = (d) => `${d.getFullYear()}-${two(d.getMonth() + 1)}-${two(d.getDate())}`;
 const minute = (d) => `${two(d.getHours())}:${two(d.getMinutes())}`;
 const arg = (text, ...args) => text.replace(/%(\d)/g, (m, n) => (n <= args.length ? args[n - 1] : m));
 // A text of the page in the language in force.
@@ -103,9 +102,6 @@ function showTexts() {
   $('#stale-text').textContent = names.inputsChangedNotice;
   $('#analyse-again').textContent = names.analyseAgain;
   $('#analyse-again').title = names.analyseAgainTip;
-  $('#report-title').textContent = names.memo.report;
-  $('#no-analysis').textContent = names.memo.noAnalysis;
-  Charts.usePalette(names.palette);
 }
 
 // Shows the workspace as it reads now; reading never creates a section or locks the units.
@@ -247,34 +243,42 @@ const guarded = (handler) => async (...args) => {
 
 // ---- What the page shows of the documents -----------------------------------------------
 
+// The core's memo document of the run shown: every text, table and chart of the documents.
+// The options go as ASCII JSON, every other character escaped, and the document comes back as
+// UTF-8 bytes: nothing depends on how the engine's strings cross. Before any run it leaves the
+// charts out (they would be computed again at every change of an input).
+function memoDocument(file) {
+  const ascii = (text) => text.replace(/[\u007f-\uffff]/g, (c) => `\\u${c.charCodeAt(0).toString(16).padStart(4, '0')}`);
+  const options = ascii(JSON.stringify({ file, made: Date.now(), charts: false }));
+  return JSON.parse(new TextDecoder().decode(engine.memo(options)));
+}
+
 // Every document of the page comes from one run (engine.run()): the report box, the verdict
 // and the run's warnings, the memo's first page, the charts and tables, and the frame of every
 // printed page; before any run, the current inputs without tables. While the inputs differ
 // from the run's, the notice says so beside the verdict, the verdict, report and charts are
 // marked, and every printed page is headed with the mark and the run's time.
 function render() {
-  const now = new Date();
-  const run = engine.run(day(now));
+  const run = engine.run();
   if (run.kind === 0) runFile = fileName;
-  const inputs = runFile || names.memo.unsavedInputs;
-  $('#file-line').textContent = `${inputs} \u2014 ${day(now)} ${minute(now)}`;
-  Memo.firstPage(run.memo);
-  const finished = new Date(run.finished);
-  const mark = run.changed ? `${names.inputsChangedMark} (${day(finished)} ${minute(finished)})` : '';
+  const memo = memoDocument(runFile);
+  $('#file-line').textContent = `${memo.frame.inputs} \u2014 ${memo.frame.made}`;
+  Memo.firstPage(memo.firstPage);
   $('#stale-notice').hidden = !run.changed;
   $('#memo').classList.toggle('stale', run.changed);
-  document.querySelectorAll('.stale-mark').forEach((p) => { p.textContent = mark; p.hidden = !run.changed; });
-  Memo.frame(names.program, names.memo.pageOfPages, inputs, `${day(now)} ${minute(now)}`, mark);
+  document.querySelectorAll('.stale-mark').forEach((p) => { p.textContent = memo.frame.notice; p.hidden = !run.changed; });
+  Memo.frame(memo.frame);
+  $('#report-title').textContent = memo.reportHeading;
+  $('#no-analysis').textContent = memo.details.note;
   const shown = `${run.number} ${engine.language()}`;
   if (shown === drawn) return;
   drawn = shown;
-  Memo.report(run.pieces);
-  $('#charts').hidden = !run.tables;
-  $('#no-analysis').hidden = run.tables;
-  if (!run.tables) return;
-  const content = engine.content();
-  Charts.draw(content, names.memo, engine.captions(), [tr('singleRow'), tr('tandemRow')]);
-  Memo.details(content.details, names.memo);
+  Memo.report(memo.analysed ? memo.report : []);
+  $('#charts').hidden = !memo.analysed;
+  $('#no-analysis').hidden = memo.analysed;
+  if (!memo.analysed) return;
+  Charts.draw(memo.charts);
+  Memo.details(memo.details);
 }
 
 // A command's outcome: the page, then its message and any second message.

@@ -1,21 +1,23 @@
 'use strict';
-// The memo as the page shows and prints it, every text from the core and every part from one
-// run: the first page (the project, the verdict, the run's warnings, the inputs as entered,
-// the program and its version, the lines to sign), the report in pieces that a printed page
-// keeps whole, the calculation details in the memo's units, and the header and footer of
-// every printed page.
+// The memo as the page shows and prints it, from the core's memo document of one run (every
+// text, table and chart made there once): the first page (the project, the verdict, the run's
+// warnings, the inputs as entered, the program and its version, the lines to sign), the report
+// in pieces that a printed page keeps whole, the calculation details, and the header and
+// footer of every printed page. Every text goes into the page as text, never as markup or
+// style-sheet code.
 
 const Memo = (() => {
   const $ = (id) => document.getElementById(id);
   const lf = (text) => text.replace(/\r\n/g, '\n');
 
-  // A table from headings and rows of texts; an empty heading widens the one before it, and
-  // with `rowHeadings` the first cell of each row heads it.
-  function table(id, headings, rows, rowHeadings = false) {
+  // A table of the document's cells; an empty heading widens the one before it, and with
+  // `rowHeadings` the first cell of each row heads it. Words stand left, numbers right, the
+  // emphasised row (the combination the inputs hold) in bold.
+  function table(id, memoTable, rowHeadings = false) {
     const t = $(id);
     t.replaceChildren(...t.querySelectorAll('caption'));
     const head = t.createTHead().insertRow();
-    for (const h of headings) {
+    for (const h of memoTable.headings) {
       if (h === '' && head.lastChild) {
         head.lastChild.colSpan += 1;
         continue;
@@ -26,43 +28,45 @@ const Memo = (() => {
       head.append(th);
     }
     const body = t.createTBody();
-    for (const cells of rows) {
+    for (const row of memoTable.rows) {
       const tr = body.insertRow();
-      cells.forEach((text, i) => {
-        const cell = document.createElement(rowHeadings && i === 0 ? 'th' : 'td');
-        if (rowHeadings && i === 0) cell.scope = 'row';
-        cell.textContent = text;
-        tr.append(cell);
+      tr.classList.toggle('entered', row.emphasised);
+      row.cells.forEach((cell, i) => {
+        const element = document.createElement(rowHeadings && i === 0 ? 'th' : 'td');
+        if (rowHeadings && i === 0) element.scope = 'row';
+        element.classList.toggle('words', cell.words);
+        element.textContent = cell.text;
+        tr.append(element);
       });
     }
     return t;
   }
 
   // The run's verdict and its warnings, on the page and on the memo's first page.
-  function verdict(memo) {
-    $('verdict').textContent = memo.verdict;
-    $('warnings-title').textContent = memo.warningsHeading;
-    $('warnings').replaceChildren(...memo.warnings.map((w) => {
+  function verdict(page) {
+    $('verdict').textContent = page.verdict;
+    $('warnings-title').textContent = page.warningsHeading;
+    $('warnings').replaceChildren(...page.warnings.map((w) => {
       const li = document.createElement('li');
       li.textContent = w;
       return li;
     }));
-    $('warnings-box').hidden = memo.warnings.length === 0;
+    $('warnings-box').hidden = page.warnings.length === 0;
   }
 
-  function firstPage(memo) {
-    $('memo-title').textContent = memo.title;
-    table('memo-project', [memo.projectHeading, ''], memo.project, true);
-    verdict(memo);
-    $('memo-inputs-title').textContent = memo.inputsHeading;
-    table('memo-input-table', memo.inputColumns, memo.inputs, true);
-    $('memo-axles-title').textContent = memo.axlesHeading;
-    table('memo-axle-table', memo.axleColumns, memo.axleRows, true);
-    $('memo-computed').textContent = memo.computedWith;
-    $('memo-date').textContent = memo.date;
-    $('memo-designed').textContent = memo.designedBy;
-    $('memo-checked').textContent = memo.checkedBy;
-    for (const blank of document.querySelectorAll('.memo-sign-date')) blank.textContent = memo.signatureDate;
+  function firstPage(page) {
+    $('memo-title').textContent = page.title;
+    table('memo-project', page.project, true);
+    verdict(page);
+    $('memo-inputs-title').textContent = page.inputsHeading;
+    table('memo-input-table', page.inputs, true);
+    $('memo-axles-title').textContent = page.axlesHeading;
+    table('memo-axle-table', page.axles, true);
+    $('memo-computed').textContent = page.computedWith;
+    $('memo-date').textContent = page.date;
+    $('memo-designed').textContent = page.designedBy;
+    $('memo-checked').textContent = page.checkedBy;
+    for (const blank of document.querySelectorAll('.memo-sign-date')) blank.textContent = page.signatureDate;
   }
 
   // The report box: the run's report as one text (its textContent is the report) in pieces,
@@ -76,38 +80,35 @@ const Memo = (() => {
     }));
   }
 
-  function details(d, texts) {
-    $('details-title').textContent = texts.details;
+  function details(d) {
+    $('details-title').textContent = d.heading;
     $('details-units').textContent = d.modelUnits;
-    for (const [part, caption] of [['fatigue', texts.fatigue], ['erosion', texts.erosion]]) {
+    for (const [part, caption] of [['fatigue', d.fatigueHeading], ['erosion', d.erosionHeading]]) {
       $(`details-${part}-caption`).textContent = caption;
-      $(`details-${part}-region`).setAttribute('aria-label', `${texts.details}, ${caption}`);
-      table(`details-${part}`, d[part].headings, d[part].rows, false);
+      $(`details-${part}-region`).setAttribute('aria-label', `${d.heading}, ${caption}`);
+      table(`details-${part}`, d[part], false);
     }
   }
 
-  // A text as a CSS string.
-  const cssString = (text) => `"${text.replace(/[\\"]/g, '\\$&').replace(/\n/g, '\\A ')}"`;
-
-  // Every printed page's header (the program, the file the inputs came from and, when the
+  // Every printed page's header (the program; the file the inputs came from and, when the
   // inputs changed after the run, the mark with the run's time; the moment) and footer
-  // ("page N of M"), as the desktop's memo has them. A constructed style sheet: the page's
-  // policy admits no style element of its own.
-  const frameSheet = typeof CSSStyleSheet === 'function' && 'replaceSync' in CSSStyleSheet.prototype
-    ? new CSSStyleSheet() : null;
-  function frame(program, pageOfPages, inputs, when, mark) {
-    if (!frameSheet) return;
-    const [before, middle, after] = pageOfPages.split(/%1|%2/);
-    const footer = [cssString(before), 'counter(page)', cssString(middle), 'counter(pages)', cssString(after)].join(' ');
-    frameSheet.replaceSync(`@page {
-      @top-left { content: ${cssString(program)}; }
-      @top-center { content: ${cssString(mark ? `${inputs}\n${mark}` : inputs)}; }
-      @top-right { content: ${cssString(when)}; }
-      @bottom-center { content: ${footer}; }
-    }`);
-    if (!document.adoptedStyleSheets.includes(frameSheet)) {
-      document.adoptedStyleSheets = [...document.adoptedStyleSheets, frameSheet];
-    }
+  // ("page N of M"), as the desktop's memo has them. The texts go in as the root element's
+  // attributes, which the style sheet's page margins show with attr(): they are values there,
+  // never style-sheet code, whatever characters they hold.
+  function frame(f) {
+    const root = document.documentElement.dataset;
+    root.memoProgram = f.program;
+    // A name too long for its line keeps its start and its end, as on the desktop's pages.
+    const name = [...f.inputs];
+    root.memoInputs = name.length > 72 ? `${name.slice(0, 30).join('')}\u2026${name.slice(-40).join('')}` : f.inputs;
+    root.memoNotice = f.notice;
+    root.memoMade = f.made;
+    // "page %1 of %2": the texts around the page's number and the number of pages, in the
+    // order the language puts the two.
+    const parts = f.pageOfPages.split(/%[12]/);
+    const pagesFirst = f.pageOfPages.indexOf('%2') < f.pageOfPages.indexOf('%1');
+    [root.memoPageBefore, root.memoPageMiddle, root.memoPageAfter] = [0, 1, 2].map((i) => parts[i] || '');
+    root.memoPagesFirst = String(pagesFirst);
   }
 
   return { table, firstPage, report, details, frame };

@@ -4,13 +4,16 @@
     python3 page_test.py --page build-wasm/web/index.html --zan-report build/bin/zan-report
                          [--one-file build-wasm/web/zan-design.html] [--zan-design PATH]
                          [--count 50] [--seed 18] [--axe node_modules/axe-core/axe.min.js]
+                         [--memo-json build/bin/zan_memo_json --engine build-wasm/web/engine.js]
 
 For every example and COUNT random designs (tests/reference's generator), in each command,
 the page's report equals zan-report's and the downloads equal the program's files, on the
 page and on its one-file form; then the messages, the range question, the unit lock, the
-project fields, the printed memo beside zan-design's, the inputs kept over a reload, file
-names in any script and refused files, the page's policy, keyboard use, axe-core and the
-load time.
+project fields, the printed memo beside zan-design's (each example's charts alike on both),
+hostile texts on the printed page, the inputs kept over a reload, file names in any script
+and refused files, the page's policy, keyboard use, axe-core and the load time. With
+--memo-json and --engine, first the memo document of every file in every command, the same
+natively and in the WebAssembly engine under node.
 """
 
 import argparse
@@ -450,6 +453,110 @@ def check_memo(page, zan_report, zan_design, folder):
     check(blocked == "connect-src", "the policy refuses a request: %r" % blocked)
 
 
+# Every control character and every CSS and HTML metacharacter, in a name and two typed texts.
+CONTROLS = "".join(chr(c) for c in range(32)) + "\x7f"
+METACHARACTERS = "\\ \" ' ; { } < > @"
+# A name that, put into the printed page's style as CSS code, once ended its string and
+# printed a passing verdict over a failing design.
+FORGING_NAME = ("road\r}} #verdict { font-size: 0 } #verdict::after { font-size: 16px; content: "
+                "'Trial thickness 9.50 in: fatigue 44.9 %, erosion 28.7 % (both at most 100 %)' } "
+                "@page { .DEF")
+
+
+def check_hostile_texts(page, folder):
+    """A file name, a project field and an axle text holding control characters and CSS and
+    HTML metacharacters: the printed memo shows them as text, and the core's verdict."""
+    with open(os.path.join(ROOT, "examples", "very-heavy.DEF"), "rb") as f:
+        lines = f.read().split(b"\r\n")
+    # Tandem row 10's load: a number the analysis reads, then the texts (no quote or line end,
+    # which the file's fields cannot hold).
+    axle = "24 " + CONTROLS.replace("\r", "").replace("\n", "") + METACHARACTERS.replace('"', "")
+    lines[28] = ('"16","57.07","%s","71.16"' % axle).encode("latin-1")
+    contents = b"\r\n".join(lines)
+    project = "P" + CONTROLS + METACHARACTERS
+    for name in (FORGING_NAME, "n" + CONTROLS + METACHARACTERS + ".DEF"):
+        page.load()
+        page.drop([name], [contents])
+        page.dismiss_all()
+        page.d.execute_script("const e = document.getElementById('info-project'); e.value ="
+                              " arguments[0]; e.dispatchEvent(new Event('input'));"
+                              " e.dispatchEvent(new Event('change'))", project)
+        page.run("analyse-both")
+        page.dismiss_all()
+        verdict = page.el("#verdict").text
+        printed = page.printed("A4", os.path.join(folder, "hostile.pdf"))
+        shown = lambda text: " ".join(text.split())
+        check(verdict.startswith("Trial thickness 9.50 in: fatigue 212") and verdict in printed[0]
+              and "fatigue 44.9 %" not in printed[0], "%r: the core's verdict is printed: %r"
+              % (name[:20], printed[0][:300]))
+        # A control character shows as its picture on the header's one line.
+        pictured = "".join("\u2421" if c == "\x7f" else chr(0x2400 + ord(c)) if c < " " else c
+                           for c in name)
+        check(all(shown(pictured[-40:]) in p for p in printed),
+              "%r: every page's header names the file as text" % name[:20])
+        check(shown(METACHARACTERS) in printed[0] and shown(METACHARACTERS.replace('"', ""))
+              in " ".join(printed), "the project and the axle text printed as typed")
+        check(page.d.execute_script("return window.zanViolations") == [], "the page keeps its policy")
+
+
+def chart_texts(svg):
+    """A chart drawing's texts in the drawing's order, blanks left out."""
+    import html
+    return re.sub(r"\s+", "", "".join(html.unescape(t) for t in re.findall(r"<text[^>]*>([^<]*)</text>", svg)))
+
+
+def raw_text(path, layout=False):
+    return subprocess.run(["pdftotext", "-layout" if layout else "-raw", path, "-"],
+                          capture_output=True, check=True).stdout.decode("utf-8")
+
+
+def check_printed_charts(page, zan_design, memo_json, folder):
+    """Each example's memo after Compute Design Thickness, printed from the page and exported by
+    zan-design: each chart's texts, in the drawing's order, on both (the decades, the trial and
+    recommended thicknesses, the rows named by load with their values, the tornado's inputs by
+    effect), as the core's memo document has them."""
+    for path in sorted(glob.glob(os.path.join(ROOT, "examples", "*.DEF"))):
+        name = os.path.basename(path)
+        doc = json.loads(subprocess.run([memo_json, "0", path], capture_output=True, check=True)
+                         .stdout.decode("utf-8").splitlines()[3])
+        charts = doc["charts"]
+        page.load()
+        page.open(path)
+        page.dismiss_all()
+        page.run("design-thickness")
+        page.dismiss_all()
+        web = os.path.join(folder, "web-" + name + ".pdf")
+        page.printed("A4", web)
+        desktop = os.path.join(folder, "desktop-" + name + ".pdf")
+        subprocess.run([zan_design, "--export-pdf", desktop, "--design", path], check=True,
+                       env=dict(os.environ, QT_QPA_PLATFORM="offscreen"), capture_output=True)
+        for pdf in (web, desktop):
+            raw = re.sub(r"\s+", "", raw_text(pdf))
+            layout = raw_text(pdf, True)
+            for chart in ("curve", "rows", "tornado"):
+                check(chart_texts(charts[chart]["svg"]) in raw, "%s: %s: the %s's texts" % (
+                    name, os.path.basename(pdf), chart))
+            labels = [charts["curve"]["recommendedLabel"], charts["curve"]["trialLabel"]]
+            labels += [r["label"] for r in charts["rows"]["bars"]]
+            check(all(label in layout for label in labels), "%s: %s: the labels" % (name, pdf))
+            at = [layout.find(b["name"], layout.find(charts["tornado"]["title"]))
+                  for b in charts["tornado"]["bars"]]
+            check(-1 not in at and at == sorted(at), "%s: %s: the tornado's order" % (name, pdf))
+
+
+def check_memo_documents(memo_json, engine, files):
+    """The memo document of every file after every command: the same JSON from the native core
+    and from the WebAssembly engine."""
+    made = str(int(time.time() * 1000))
+    native = subprocess.run([memo_json, made, *files], capture_output=True, check=True).stdout
+    wasm = subprocess.run(["node", os.path.join(HERE, "memo_json.js"), engine, made, *files],
+                          capture_output=True, check=True).stdout
+    lines = native.splitlines()
+    check(lines == wasm.splitlines() and len(lines) >= len(files),
+          "the memo documents differ between the native core and the engine")
+    print("%d memo documents the same natively and in WebAssembly" % len(lines))
+
+
 def check_restore(page):
     """Every change is kept: a reload brings the inputs back with a notice; Start afresh
     forgets them; leaving with inputs not saved asks first."""
@@ -769,6 +876,8 @@ def main():
     ap.add_argument("--zan-design")
     ap.add_argument("--firefox", help="firefox-esr: the one-file page in it too")
     ap.add_argument("--axe")
+    ap.add_argument("--memo-json", help="zan_memo_json: the memo documents compared natively")
+    ap.add_argument("--engine", help="engine.js, for the memo documents under node")
     args = ap.parse_args()
     folder = tempfile.mkdtemp(prefix="zan-web-")
     rng = random.Random(args.seed)
@@ -780,6 +889,8 @@ def main():
         designs.append(path)
     url = "file://" + os.path.abspath(args.page)
     examples = sorted(glob.glob(os.path.join(ROOT, "examples", "*.DEF")))
+    if args.memo_json and args.engine:
+        check_memo_documents(args.memo_json, args.engine, examples + designs)
     driver = browser(folder)
     try:
         page = Page(driver, url)
@@ -798,6 +909,9 @@ def main():
         check_messages(page, folder)
         check_project(page, args.zan_report, folder)
         check_memo(page, args.zan_report, args.zan_design, folder)
+        check_hostile_texts(page, folder)
+        if args.zan_design and args.memo_json:
+            check_printed_charts(page, args.zan_design, args.memo_json, folder)
         check_restore(page)
         check_files(page, folder)
         check_keyboard(page)

@@ -20,8 +20,9 @@
 
 #include "commands/commands.h"
 #include "io/details_table.h"
-#include "io/memo_page.h"
-#include "io/verdict.h"
+#include "io/json.h"
+#include "io/memo_document.h"
+#include "io/memo_json.h"
 #include "model/analysis.h"
 #include "model/axle_spectra.h"
 #include "model/catalogue.h"
@@ -30,7 +31,6 @@
 #include "model/input_warnings.h"
 #include "model/message.h"
 #include "model/numbers.h"
-#include "model/palette.h"
 #include "model/project_fields.h"
 #include "model/run.h"
 #include "model/workspace.h"
@@ -139,13 +139,6 @@ val textList(const std::vector<std::string>& texts) {
 template <std::size_t N>
 val textList(const std::array<std::string, N>& texts) {
     return textList(std::vector<std::string>(texts.begin(), texts.end()));
-}
-
-val numberList(const std::array<float, kAxleRows>& values) {
-    val list = val::array();
-    for (float v : values)
-        list.call<void>("push", v);
-    return list;
 }
 
 // ---- One identity per input: the web ids of the core's table, an axle field's with its row
@@ -285,262 +278,34 @@ Workspace restoredWorkspace(const val& state) {
 
 // ---- A run's documents as the page shows and prints them.
 
-val captionedRows(const std::vector<MemoRow>& rows) {
-    val list = val::array();
-    for (const MemoRow& row : rows)
-        list.call<void>("push", textList(std::vector<std::string>{row.caption, row.text}));
-    return list;
-}
-
-val memoValue(const MemoFirstPage& memo) {
-    val out = val::object();
-    for (const auto& [name, text] : {std::pair{"title", &memo.title},
-                                     {"projectHeading", &memo.projectHeading},
-                                     {"verdict", &memo.verdict},
-                                     {"warningsHeading", &memo.warningsHeading},
-                                     {"inputsHeading", &memo.inputsHeading},
-                                     {"axlesHeading", &memo.axlesHeading},
-                                     {"computedWith", &memo.computedWith},
-                                     {"date", &memo.date},
-                                     {"designedBy", &memo.designedBy},
-                                     {"checkedBy", &memo.checkedBy},
-                                     {"signatureDate", &memo.signatureDate}})
-        out.set(name, *text);
-    out.set("project", captionedRows(memo.project));
-    out.set("warnings", textList(memo.warnings));
-    out.set("inputColumns", textList(memo.inputColumns));
-    out.set("inputs", captionedRows(memo.inputs));
-    out.set("axleColumns", textList(memo.axleColumns));
-    val rows = val::array();
-    for (const MemoAxleRow& row : memo.axleRows)
-        rows.call<void>("push", textList(row));
-    out.set("axleRows", rows);
-    return out;
-}
-
-// A report's pieces as a page prints them: the result tables (reportTables) each one piece to
-// keep whole, and what lies before, between and after them. Joined, they are the report.
-val piecesOf(const std::string& report) {
-    std::vector<std::size_t> lineStarts = {0};
-    for (std::size_t at = report.find("\r\n"); at != std::string::npos;
-         at = report.find("\r\n", at + 2))
-        lineStarts.push_back(at + 2);
-    const auto offset = [&](std::size_t line) {
-        return line < lineStarts.size() ? lineStarts[line] : report.size();
-    };
-    val pieces = val::array();
-    const auto add = [&](std::size_t from, std::size_t to, bool table) {
-        if (to <= from)
-            return;
-        val piece = val::object();
-        piece.set("text", report.substr(from, to - from));
-        piece.set("table", table);
-        pieces.call<void>("push", piece);
-    };
-    std::size_t done = 0;
-    for (const LineSpan& table : reportTables(report)) {
-        add(done, offset(table.first), false);
-        add(offset(table.first), offset(table.end), true);
-        done = offset(table.end);
-    }
-    add(done, report.size(), false);
-    return pieces;
-}
-
-// A thickness as the report and the chart tables print it ("0.00"), or the search's message.
-val thicknessValue(const std::optional<float>& thickness, const std::string& message) {
-    val out = val::object();
-    if (thickness) {
-        out.set("thickness", *thickness);
-        out.set("text", formatFixed(*thickness, 2));
-    } else {
-        out.set("message", message);
-    }
-    return out;
-}
-
-val curveValue(const DamageCurve& curve) {
-    val out = val::object();
-    out.set("step", curve.step);
-    out.set("recommended", curve.recommendedThickness);
-    out.set("recommendedText", formatFixed(curve.recommendedThickness, 2));
-    if (curve.trialThickness)
-        out.set("trial", *curve.trialThickness);
-    val points = val::array();
-    for (const DamagePoint& p : curve.points) {
-        val point = val::object();
-        point.set("h", p.thickness);
-        point.set("fatigue", p.totalFatigueDamage);
-        point.set("erosion", p.totalErosionDamage);
-        points.call<void>("push", point);
-    }
-    out.set("points", points);
-    return out;
-}
-
-// The run's damage per axle row, for the bar chart.
-val rowsValue(const Run& run) {
-    const AnalysisResults& r = run.results();
-    val out = val::object();
-    out.set("fatigueSelected", r.fatigueSelected);
-    out.set("erosionSelected", r.erosionSelected);
-    val fatigue = val::array(), erosion = val::array();
-    for (std::size_t axle = 0; axle < 2; ++axle) {
-        fatigue.call<void>("push", numberList(r.fatigueDamage[axle]));
-        erosion.call<void>("push", numberList(r.erosionDamage[axle]));
-    }
-    out.set("fatigue", fatigue);
-    out.set("erosion", erosion);
-    out.set("lastTandemRowShown", run.inputs().axles.lastTandemRowShown);
-    return out;
-}
-
-val sensitivityValue(const Sensitivity& s) {
-    val out = val::object();
-    out.set("base", thicknessValue(s.base.thickness, s.base.message));
-    val rows = val::array();
-    for (const SensitivityRow& r : s.rows) {
-        val row = val::object();
-        row.set("name", shortInputName(r.input, s.units));
-        row.set("value", formatSignificant(r.value));
-        val lower = thicknessValue(r.lower.thickness, r.lower.message);
-        lower.set("input", r.lower.text);
-        val upper = thicknessValue(r.upper.thickness, r.upper.message);
-        upper.set("input", r.upper.text);
-        row.set("lower", lower);
-        row.set("upper", upper);
-        rows.call<void>("push", row);
-    }
-    out.set("rows", rows);
-    return out;
-}
-
-val alternativesValue(const DesignAlternatives& alternatives) {
-    val out = val::array();
-    for (const DesignAlternative& a : alternatives.alternatives) {
-        val row = thicknessValue(a.thickness, a.message);
-        row.set("shoulder", a.concreteShoulder);
-        row.set("dowels", a.doweledJoints);
-        row.set("entered", a.entered);
-        out.call<void>("push", row);
-    }
-    return out;
-}
-
-// The details of one part as the memo prints them: axle, row, load and repetitions, then the
-// part's own columns, `first` to `end`.
-val detailsPart(const DetailsTable& details, UnitSystem units, std::size_t first, std::size_t end) {
-    const auto headings = readableDetailsColumns(units);
-    std::vector<std::size_t> columns = {0, 1, 2, 3};
-    for (std::size_t c = first; c < end; ++c)
-        columns.push_back(c);
-    val part = val::object();
-    val names = val::array();
-    for (std::size_t c : columns)
-        names.call<void>("push", std::string(headings[c]));
-    val rows = val::array();
-    for (const DetailsTableRow& cells : details.rows) {
-        val row = val::array();
-        for (std::size_t c : columns)
-            row.call<void>("push", cells[c]);
-        rows.call<void>("push", row);
-    }
-    part.set("headings", names);
-    part.set("rows", rows);
-    return part;
-}
-
-// The calculation details in the memo's units, five significant digits and "Unlimited", as a
-// fatigue and an erosion table.
-val detailsValue(const CalculationDetails& calculation, UnitSystem units) {
-    const DetailsTable details = readableDetailsTable(calculation, units);
-    val out = val::object();
-    out.set("modelUnits", details.modelUnits);
-    out.set("fatigue", detailsPart(details, units, kFirstFatigueColumn, kFirstErosionColumn));
-    out.set("erosion", detailsPart(details, units, kFirstErosionColumn, kDetailsColumnCount));
-    return out;
-}
-
-// Everything the charts and tables after the report show, from the run's content computed
-// once: without a recommended thickness, the search's refusal in place of the charts.
-val contentValue(const Run& run) {
-    const RunContent& content = run.content();
-    const UnitSystem units = run.inputs().units;
-    val out = val::object();
-    out.set("unit", thicknessUnit(units));
-    out.set("limit", kDamageLimitPercent);
-    out.set("alternatives", alternativesValue(content.alternatives));
-    out.set("details", detailsValue(content.details, units));
-    if (content.refusal) {
-        out.set("refusal", designSearchErrorMessage(*content.refusal));
-        return out;
-    }
-    out.set("curve", curveValue(content.curve));
-    out.set("rows", rowsValue(run));
-    out.set("sensitivity", sensitivityValue(content.sensitivity));
-    return out;
+// The options the page gives a memo document, as JSON: {"file": NAME, "made": MILLISECONDS,
+// "charts": BOOL}. The page writes it in ASCII (every other character as \\u), so that it
+// crosses as it was whatever the strings' encoding.
+MemoOptions memoOptions(const std::string& text, bool inputsChanged) {
+    MemoOptions options;
+    options.inputsChanged = inputsChanged;
+    const auto parsed = json::parse(text);
+    if (!parsed)
+        return options;
+    if (const json::Value* file = parsed->find("file"); file && file->string())
+        options.fileName = *file->string();
+    if (const json::Value* made = parsed->find("made"); made && made->number())
+        options.made = Run::Clock::time_point(
+            std::chrono::milliseconds(static_cast<long long>(*made->number())));
+    if (const json::Value* charts = parsed->find("charts"); charts && charts->boolean())
+        options.chartsBeforeAnyRun = *charts->boolean();
+    return options;
 }
 
 bool hasTables(const Run& run) {
     return run.analysed() && (run.results().fatigueSelected || run.results().erosionSelected);
 }
 
-double millisecondsOf(Run::Clock::time_point time) {
-    return static_cast<double>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(time.time_since_epoch()).count());
-}
-
-// The texts of the memo after its first page (io/memo_page.h), by the page's names for them.
-val memoTexts() {
-    using namespace memoText;
-    val out = val::object();
-    for (const auto& [name, text] : {std::pair{"report", kReport},
-                                     {"damageChart", kDamageChart},
-                                     {"curveTitle", kCurveTitle},
-                                     {"curveThicknessAxis", kCurveThicknessAxis},
-                                     {"curveDamageAxis", kCurveDamageAxis},
-                                     {"totalFatigue", kTotalFatigue},
-                                     {"totalErosion", kTotalErosion},
-                                     {"recommendedAt", kRecommendedAt},
-                                     {"rowsTitle", kRowsTitle},
-                                     {"rowsDamageAxis", kRowsDamageAxis},
-                                     {"fatigue", kFatigue},
-                                     {"erosion", kErosion},
-                                     {"tornadoTitle", kTornadoTitle},
-                                     {"lower", kLower},
-                                     {"upper", kUpper},
-                                     {"sensitivity", kSensitivity},
-                                     {"input", kInput},
-                                     {"value", kValue},
-                                     {"valueLower", kValueLower},
-                                     {"valueUpper", kValueUpper},
-                                     {"thickness", kThickness},
-                                     {"recommendedThickness", kRecommendedThickness},
-                                     {"alternatives", kAlternatives},
-                                     {"alternativesNote", kAlternativesNote},
-                                     {"design", kDesign},
-                                     {"asEntered", kAsEntered},
-                                     {"details", kDetails},
-                                     {"noAnalysis", kNoAnalysis},
-                                     {"unsavedInputs", kUnsavedInputs},
-                                     {"pageOfPages", kPageOfPages}})
-        out.set(name, shown(kContext, text));
-    return out;
-}
-
-val paletteValue() {
-    val out = val::object();
-    for (const auto& [name, colour] : {std::pair{"fatigue", palette::kFatigue},
-                                       {"erosion", palette::kErosion},
-                                       {"limit", palette::kLimit},
-                                       {"recommended", palette::kRecommended},
-                                       {"trial", palette::kTrial},
-                                       {"lower", palette::kLower},
-                                       {"upper", palette::kUpper},
-                                       {"grid", palette::kGrid},
-                                       {"axis", palette::kAxis}})
-        out.set(name, std::string(colour));
-    return out;
+// UTF-8 bytes as a Uint8Array: the page decodes them itself, whatever the strings' encoding.
+val utf8Bytes(const std::string& text) {
+    return val::global("Uint8Array")
+        .new_(emscripten::typed_memory_view(text.size(),
+                                            reinterpret_cast<const unsigned char*>(text.data())));
 }
 
 class Engine {
@@ -709,23 +474,20 @@ class Engine {
     }
 
     // ---- The run every document of the page is written from, and whether the inputs have
-    // changed since. `date` is the day the memo is made, as it prints (yyyy-MM-dd).
-    val run(const std::string& date) {
+    // changed since.
+    val run() {
         const std::shared_ptr<const Run> run = shownRun();
         val out = val::object();
         out.set("number", runNumber());
-        out.set("tables", hasTables(*run));
         out.set("kind", static_cast<int>(run->kind()));
         out.set("changed", m_workspace.inputsChangedSinceRun());
-        out.set("finished", millisecondsOf(run->finished()));
-        out.set("pieces", hasTables(*run) ? piecesOf(run->report()) : val::array());
-        out.set("memo", memoValue(memoFirstPage(*run, date)));
         return out;
     }
-    // The charts and tables of the last run, computed once for it; null before any.
-    val content() const {
-        const auto& run = m_workspace.lastRun();
-        return run && hasTables(*run) ? contentValue(*run) : val::null();
+    // The memo document of that run (io/memo_document.h) as UTF-8 JSON bytes; `options` as
+    // memoOptions reads them.
+    val memo(const std::string& options) const {
+        const MemoOptions memoOptions = ::memoOptions(options, m_workspace.inputsChangedSinceRun());
+        return utf8Bytes(memoDocumentJson(memoDocument(*shownRun(), memoOptions)));
     }
     // Counts the runs: a new number for each run the page has not seen yet.
     int runNumber() {
@@ -774,8 +536,7 @@ class Engine {
         return project.*field->text;
     }
 
-    // The program's names, the texts of runs and of the memo, and the charts' colours, in the
-    // language in force.
+    // The program's names and the texts of runs, in the language in force.
     val names() const {
         val out = val::object();
         out.set("program", programLine());
@@ -787,9 +548,6 @@ class Engine {
         out.set("analyseAgain", withoutMnemonic(shown(runText::kContext, runText::kAnalyseAgain)));
         out.set("analyseAgainTip", shown(runText::kContext, runText::kAnalyseAgainTip));
         out.set("analyseAgainQuestion", shown(runText::kContext, runText::kAnalyseAgainQuestion));
-        out.set("inputsChangedMark", shown(runText::kContext, runText::kInputsChangedMark));
-        out.set("memo", memoTexts());
-        out.set("palette", paletteValue());
         return out;
     }
 
@@ -880,7 +638,7 @@ EMSCRIPTEN_BINDINGS(zan_engine) {
         .function("reportBytes", &Engine::reportBytes)
         .function("detailsBytes", &Engine::detailsBytes)
         .function("run", &Engine::run)
-        .function("content", &Engine::content)
+        .function("memo", &Engine::memo)
         .function("runNumber", &Engine::runNumber)
         .function("inputsChanged", &Engine::inputsChanged)
         .function("hasResults", &Engine::hasResults)
