@@ -1242,14 +1242,6 @@ Se ignoraron estos archivos:<byte value="xd"/>
         <source>Continue</source>
         <translation>Continuar</translation>
     </message>
-    <message>
-        <source>S%1</source>
-        <translation>S%1</translation>
-    </message>
-    <message>
-        <source>T%1</source>
-        <translation>T%1</translation>
-    </message>
 </context>
 <context>
     <name>zan</name>

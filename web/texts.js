@@ -43,10 +43,5 @@ const PageTexts = (() => {
     cancel: QT_TRANSLATE_NOOP('Web', 'Cancel'),
     tryAgain: QT_TRANSLATE_NOOP('Web', 'Try Again'),
     continue: QT_TRANSLATE_NOOP('Web', 'Continue'),
-
-    // A bar of the damage per axle row: S for a single axle row, T for a tandem one; %1 is the
-    // row.
-    singleRow: QT_TRANSLATE_NOOP('Web', 'S%1'),
-    tandemRow: QT_TRANSLATE_NOOP('Web', 'T%1'),
   };
 })();
