@@ -491,6 +491,61 @@
     </message>
 </context>
 <context>
+    <name>Kept inputs</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>%1 is not true or false</source>
+        <translation>%1 no es verdadero ni falso</translation>
+    </message>
+    <message>
+        <source>%1 is not a text</source>
+        <translation>%1 no es un texto</translation>
+    </message>
+    <message>
+        <source>%1 holds a character that no typed text can hold</source>
+        <translation>%1 contiene un carácter que ningún texto escrito puede contener</translation>
+    </message>
+    <message>
+        <source>%1 is not a list</source>
+        <translation>%1 no es una lista</translation>
+    </message>
+    <message>
+        <source>%1 is not a list of %2 values</source>
+        <translation>%1 no es una lista de %2 valores</translation>
+    </message>
+    <message>
+        <source>%1 is not a group of values</source>
+        <translation>%1 no es un grupo de valores</translation>
+    </message>
+    <message>
+        <source>%1 is not a caption this program writes</source>
+        <translation>%1 no es un rótulo que escriba este programa</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 no es un número</translation>
+    </message>
+    <message>
+        <source>its format %1 is unknown to this version of the page</source>
+        <translation>esta versión de la página no conoce su formato %1</translation>
+    </message>
+    <message>
+        <source>they are not in a format the page keeps (%1)</source>
+        <translation>no están en un formato que guarde la página (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a time a clock can show</source>
+        <translation>%1 no es una hora que un reloj pueda mostrar</translation>
+    </message>
+    <message>
+        <source>%1 is neither 0 (English) nor 1 (Metric)</source>
+        <translation>%1 no es ni 0 (inglés) ni 1 (métrico)</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>English</source>
