@@ -1194,10 +1194,6 @@ Se ignoraron estos archivos:<byte value="xd"/>
         <translation>Abra un archivo .DEF, o suéltelo en cualquier lugar de la página.</translation>
     </message>
     <message>
-        <source>Your inputs from %1 were restored</source>
-        <translation>Se restauraron sus datos de las %1</translation>
-    </message>
-    <message>
         <source>Start afresh</source>
         <translation>Empezar de nuevo</translation>
     </message>
@@ -1268,6 +1264,34 @@ Se ignoraron estos archivos:<byte value="xd"/>
     <message>
         <source>T%1</source>
         <translation>T%1</translation>
+    </message>
+    <message>
+        <source>Your inputs kept on %1 at %2 were restored</source>
+        <translation>Se restauraron sus datos guardados el %1 a las %2</translation>
+    </message>
+    <message>
+        <source>Your inputs from %1, kept on %2 at %3, were restored</source>
+        <translation>Se restauraron sus datos de %1, guardados el %2 a las %3</translation>
+    </message>
+    <message>
+        <source>Start afresh with the initial design? Your inputs hold changes not saved to a .DEF file, which will be lost.</source>
+        <translation>¿Empezar de nuevo con el diseño inicial? Sus datos tienen cambios que no se guardaron en un archivo .DEF y que se perderán.</translation>
+    </message>
+    <message>
+        <source>Inputs kept from an earlier version could not be restored: %1</source>
+        <translation>No se pudieron restaurar los datos guardados por una versión anterior: %1</translation>
+    </message>
+    <message>
+        <source>Discard them</source>
+        <translation>Descartarlos</translation>
+    </message>
+    <message>
+        <source>Discard the inputs kept from an earlier version? This version of the page cannot restore them; the version that kept them may.</source>
+        <translation>¿Descartar los datos guardados por una versión anterior? Esta versión de la página no puede restaurarlos; la versión que los guardó quizá sí.</translation>
+    </message>
+    <message>
+        <source>Your last change could not be kept in this browser: its storage is full or refused. Save a .DEF file to keep your inputs.</source>
+        <translation>Su último cambio no se pudo guardar en este navegador: su almacenamiento está lleno o no lo admite. Guarde un archivo .DEF para conservar sus datos.</translation>
     </message>
 </context>
 <context>

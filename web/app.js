@@ -10,7 +10,11 @@
 // leaves while the inputs differ from the last run's (tablesMayGoOut).
 
 const $ = (selector) => document.querySelector(selector);
+// Each tab keeps its inputs under a key of its own, STORE + ':' + an id that lasts over the
+// tab's reloads (TAB_STORE, in the tab's own storage), so that no tab writes over another's.
+// STORE alone is where the page kept them before.
 const STORE = 'zan-design-inputs';
+const TAB_STORE = 'zan-design-tab';
 const LANGUAGE_STORE = 'zan-design-language';
 
 let core;               // the module: the catalogue, and the session's class
@@ -160,43 +164,120 @@ function refreshUnits(view = ask('view')) {
 
 // ---- Nothing typed is lost -------------------------------------------------------------
 
-// Every change goes into the browser's storage at once, with its time.
+let slot = '';          // this tab's key in the browser's storage
+let keptText = null;    // what this tab last wrote there, or brought back from it
+let restoredKey = '';   // where the inputs of this visit came from, or could not
+let notice = null;      // the session's answer when they came back, or could not
+
+function stored(key) {
+  try { return localStorage.getItem(key); } catch (error) { return null; }
+}
+
+function forget(key) {
+  try { localStorage.removeItem(key); } catch (error) { /* nothing was kept */ }
+}
+
+function takeSlot(key) {
+  slot = key || `${STORE}:${Date.now().toString(36)}-${Math.random().toString(36).slice(2, 10)}`;
+  try { sessionStorage.setItem(TAB_STORE, slot); } catch (error) { /* for this visit only */ }
+}
+
+// Every change goes into the browser's storage at once, with its time; a change that cannot be
+// kept (the storage full or refused) is said until one can.
 function remember() {
+  const text = fromEngine(engine.keptInputs(Date.now()));
+  let kept = true;
   try {
-    localStorage.setItem(STORE, fromEngine(engine.keptInputs(Date.now())));
+    localStorage.setItem(slot, text);
+    keptText = text;
   } catch (error) {
-    // Storage refused or full: the leave-page question still guards the inputs.
+    kept = false;
   }
+  $('#not-kept').hidden = kept;
 }
 
-function forget() {
-  try { localStorage.removeItem(STORE); } catch (error) { /* nothing was kept */ }
+// Kept inputs of every tab, and the page's earlier key; the latest by the time they were kept.
+function latestKept() {
+  let latest = '';
+  let time = -Infinity;
+  try {
+    for (let i = 0; i < localStorage.length; i++) {
+      const key = localStorage.key(i);
+      if (key !== STORE && !key.startsWith(`${STORE}:`)) continue;
+      const t = core.Engine.keptTime(toEngine(stored(key) || ''));
+      if (t > time) [latest, time] = [key, t];
+    }
+  } catch (error) { /* none kept */ }
+  return latest;
 }
 
-// Brings back the inputs of the last visit; what the session cannot restore stays as it is.
-let restoredAt = null;
+// A reload brings back the tab's own inputs; a new tab the latest kept in any tab, whose key it
+// takes over (if that tab is still open, the first of the two to write keeps the key and the
+// other takes a new one: see the storage listener). What the session cannot restore stays kept
+// as it is, the notice says why, and the tab writes elsewhere.
 function recall() {
-  let kept = null;
-  try { kept = localStorage.getItem(STORE); } catch (error) { return; }
-  if (kept === null) return;
-  const result = ask('restore', kept);
-  if (!result.restored) return;
-  restoredAt = result.time;
+  let own = '';
+  try { own = sessionStorage.getItem(TAB_STORE) || ''; } catch (error) { /* a new tab */ }
+  const key = own ? (stored(own) === null ? '' : own) : latestKept();
+  let mine = own;
+  if (key) {
+    const text = stored(key);
+    notice = ask('restore', text);
+    restoredKey = key;
+    if (notice.restored && key !== STORE) {
+      mine = key;
+      keptText = text;
+    } else if (key === own) {
+      mine = '';
+    }
+  }
+  takeSlot(mine);
   showNotice();
+}
+
+// Another page wrote or removed this tab's key: a copy of this tab (duplicated, or a new tab
+// that brought back its inputs), or any page opened from disk in this browser. This tab goes on
+// under a key of its own and keeps its inputs there at once, so neither loses a change.
+function onStorage(event) {
+  if (event.key !== null && event.key !== slot) return;
+  if (stored(slot) === keptText) return;
+  takeSlot('');
+  keptText = null;
+  remember();
 }
 
 function showNotice() {
-  $('#restored').hidden = restoredAt === null;
-  if (restoredAt !== null) $('#restored-text').textContent = arg(tr('restored'), minute(new Date(restoredAt)));
+  $('#restored').hidden = !notice;
+  if (!notice) return;
+  const kept = new Date(notice.time);
+  $('#restored-text').textContent = !notice.restored ? arg(tr('notRestored'), notice.reason)
+    : notice.file ? arg(tr('restoredFile'), notice.file, day(kept), minute(kept))
+      : arg(tr('restored'), day(kept), minute(kept));
+  $('#start-afresh').hidden = !notice.restored;
+  $('#discard-kept').hidden = notice.restored;
 }
 
-function startAfresh() {
+// Restored inputs never saved are lost to the initial design only when the user says so.
+async function startAfresh() {
+  const asks = notice && notice.restored && engine.unsaved();
+  if (asks && (await showMessage(tr('startAfreshQuestion'), names.shortName, 'yes-no')) !== 'yes') return;
   engine.reset();
-  forget();
-  restoredAt = null;
+  for (const key of [slot, restoredKey]) if (key) forget(key);
+  keptText = null;
+  restoredKey = '';
+  notice = null;
   showNotice();
   refresh();
   render();
+}
+
+// What could not be restored goes only at the user's word.
+async function discardKept() {
+  if ((await showMessage(tr('discardKeptQuestion'), names.shortName, 'yes-no')) !== 'yes') return;
+  forget(restoredKey);
+  restoredKey = '';
+  notice = null;
+  showNotice();
 }
 
 // After any change of the inputs: kept, and the documents say whether they still belong.
@@ -475,6 +556,8 @@ function wireCommands() {
   // inputs changed since.
   window.addEventListener('beforeprint', () => { render(); $('#details-box').open = true; });
   $('#start-afresh').addEventListener('click', guarded(startAfresh));
+  $('#discard-kept').addEventListener('click', guarded(discardKept));
+  window.addEventListener('storage', onStorage);
   // The browser's own leave-page question, while the inputs differ from the last .DEF.
   window.addEventListener('beforeunload', (event) => {
     if (!engine.unsaved()) return;
