@@ -222,7 +222,11 @@ function recall() {
   let mine = own;
   if (key) {
     const text = stored(key);
-    notice = ask('restore', text);
+    try {
+      notice = ask('restore', text);
+    } catch (error) {
+      notice = { restored: false, reason: String((error && error.message) || error) };
+    }
     restoredKey = key;
     if (notice.restored && key !== STORE) {
       mine = key;
