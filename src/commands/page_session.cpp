@@ -12,11 +12,11 @@
 #include "io/json.h"
 #include "io/memo_page.h"
 #include "model/analysis.h"
+#include "model/axle_spectra.h"
 #include "model/catalogue.h"
 #include "model/input_ranges.h"
 #include "model/numbers.h"
 #include "model/project_fields.h"
-#include "model/axle_spectra.h"
 
 namespace zan {
 namespace {
