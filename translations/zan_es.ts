@@ -491,6 +491,61 @@
     </message>
 </context>
 <context>
+    <name>Kept inputs</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>%1 is not true or false</source>
+        <translation>%1 no es verdadero ni falso</translation>
+    </message>
+    <message>
+        <source>%1 is not a text</source>
+        <translation>%1 no es un texto</translation>
+    </message>
+    <message>
+        <source>%1 holds a character that no typed text can hold</source>
+        <translation>%1 contiene un carácter que ningún texto escrito puede contener</translation>
+    </message>
+    <message>
+        <source>%1 is not a list</source>
+        <translation>%1 no es una lista</translation>
+    </message>
+    <message>
+        <source>%1 is not a list of %2 values</source>
+        <translation>%1 no es una lista de %2 valores</translation>
+    </message>
+    <message>
+        <source>%1 is not a group of values</source>
+        <translation>%1 no es un grupo de valores</translation>
+    </message>
+    <message>
+        <source>%1 is not a caption this program writes</source>
+        <translation>%1 no es un rótulo que escriba este programa</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 no es un número</translation>
+    </message>
+    <message>
+        <source>its format %1 is unknown to this version of the page</source>
+        <translation>esta versión de la página no conoce su formato %1</translation>
+    </message>
+    <message>
+        <source>they are not in a format the page keeps (%1)</source>
+        <translation>no están en un formato que guarde la página (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a time a clock can show</source>
+        <translation>%1 no es una hora que un reloj pueda mostrar</translation>
+    </message>
+    <message>
+        <source>%1 is neither 0 (English) nor 1 (Metric)</source>
+        <translation>%1 no es ni 0 (inglés) ni 1 (métrico)</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>English</source>
@@ -1175,10 +1230,6 @@ Se ignoraron estos archivos:<byte value="xd"/>
         <translation>Abra un archivo .DEF, o suéltelo en cualquier lugar de la página.</translation>
     </message>
     <message>
-        <source>Your inputs from %1 were restored</source>
-        <translation>Se restauraron sus datos de las %1</translation>
-    </message>
-    <message>
         <source>Start afresh</source>
         <translation>Empezar de nuevo</translation>
     </message>
@@ -1241,6 +1292,34 @@ Se ignoraron estos archivos:<byte value="xd"/>
     <message>
         <source>Continue</source>
         <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Your inputs kept on %1 at %2 were restored</source>
+        <translation>Se restauraron sus datos guardados el %1 a las %2</translation>
+    </message>
+    <message>
+        <source>Your inputs from %1, kept on %2 at %3, were restored</source>
+        <translation>Se restauraron sus datos de %1, guardados el %2 a las %3</translation>
+    </message>
+    <message>
+        <source>Start afresh with the initial design? Your inputs hold changes not saved to a .DEF file, which will be lost.</source>
+        <translation>¿Empezar de nuevo con el diseño inicial? Sus datos tienen cambios que no se guardaron en un archivo .DEF y que se perderán.</translation>
+    </message>
+    <message>
+        <source>Inputs kept from an earlier version could not be restored: %1</source>
+        <translation>No se pudieron restaurar los datos guardados por una versión anterior: %1</translation>
+    </message>
+    <message>
+        <source>Discard them</source>
+        <translation>Descartarlos</translation>
+    </message>
+    <message>
+        <source>Discard the inputs kept from an earlier version? This version of the page cannot restore them; the version that kept them may.</source>
+        <translation>¿Descartar los datos guardados por una versión anterior? Esta versión de la página no puede restaurarlos; la versión que los guardó quizá sí.</translation>
+    </message>
+    <message>
+        <source>Your last change could not be kept in this browser: its storage is full or refused. Save a .DEF file to keep your inputs.</source>
+        <translation>Su último cambio no se pudo guardar en este navegador: su almacenamiento está lleno o no lo admite. Guarde un archivo .DEF para conservar sus datos.</translation>
     </message>
 </context>
 <context>

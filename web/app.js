@@ -1,38 +1,52 @@
 'use strict';
 // The page is a front end only: every text, rule and number comes from the core (engine.js,
-// the C++ core in WebAssembly), the page's own texts from the same catalogue (texts.js). Texts
-// cross as Latin-1 strings, one character per byte.
+// the C++ core in WebAssembly: the page's session and the catalogue), the page's own texts
+// from the same catalogue (texts.js). The session decides; the page shows what it says and
+// passes the user's gestures in.
 //
-// Organised as the desktop program is: the inputs built and shown from the engine (build,
+// Organised as the desktop program is: the inputs built and shown from the session (build,
 // refresh), every change kept at once (changed), the commands and files (run, openFiles), the
 // documents of the last run drawn in one place (render), and the question before a document
 // leaves while the inputs differ from the last run's (tablesMayGoOut).
 
 const $ = (selector) => document.querySelector(selector);
+// Each tab keeps its inputs under a key of its own, STORE + ':' + an id that lasts over the
+// tab's reloads (TAB_STORE, in the tab's own storage), so that no tab writes over another's.
+// STORE alone is where the page kept them before.
 const STORE = 'zan-design-inputs';
+const TAB_STORE = 'zan-design-tab';
 const LANGUAGE_STORE = 'zan-design-language';
 
-let engine;
-let names;              // the program's names, the run's and the memo's texts (engine.names())
+let core;               // the module: the catalogue, and the session's class
+let engine;             // the page's session
+let names;              // the program's names and the run's texts
 let fieldIds = [];      // every numeric input's web id, in the core's order
-let fileName = '';      // the opened file's name as the system gave it, for the memo and the downloads
-let runFile = '';       // the name of the file the last run's inputs came from
 let drawn = '';         // the run and the language the report and the charts show
-let accepted = {};      // each field's text when it was last accepted, for a refused edit
 
-// Characters beyond Latin-1 cannot be stored in a .DEF file; they become '?'.
-const latin1 = (text) => text.replace(/[^\u0000-\u00ff]/g, '?');
+// The session's texts cross as UTF-8, one character per byte, and its structured results (the
+// memo document too) are JSON; the catalogue's texts cross as Latin-1, one character per byte.
+const binary = (bytes) => {
+  let text = '';
+  for (let i = 0; i < bytes.length; i += 8192) text += String.fromCharCode(...bytes.subarray(i, i + 8192));
+  return text;
+};
+const toEngine = (text) => binary(new TextEncoder().encode(text));
+const fromEngine = (bytes) => new TextDecoder().decode(Uint8Array.from(bytes, (c) => c.charCodeAt(0)));
+// A call of the session: its texts in, its JSON result out.
+const ask = (method, ...args) => JSON.parse(fromEngine(engine[method](
+  ...args.map((a) => (typeof a === 'string' ? toEngine(a) : a)))));
 const lf = (text) => text.replace(/\r\n/g, '\n');
 const two = (n) => String(n).padStart(2, '0');
+const day = (d) => `${d.getFullYear()}-${two(d.getMonth() + 1)}-${two(d.getDate())}`;
 const minute = (d) => `${two(d.getHours())}:${two(d.getMinutes())}`;
 const arg = (text, ...args) => text.replace(/%(\d)/g, (m, n) => (n <= args.length ? args[n - 1] : m));
 // A text of the page in the language in force.
-const tr = (key) => engine.translate('Web', PageTexts[key]);
+const tr = (key) => core.translate('Web', PageTexts[key]);
 
 // ---- The page's parts, made from the engine ---------------------------------------------
 
 function buildInputs() {
-  const fields = engine.fields();
+  const fields = ask('view').fields;
   fieldIds = fields.map((f) => f.id);
   const rows = new Map();
   for (const f of fields) {
@@ -59,7 +73,7 @@ function buildInputs() {
 }
 
 function buildProjectFields() {
-  for (const field of engine.projectFields()) {
+  for (const field of ask('view').project) {
     const label = document.createElement('label');
     label.htmlFor = field.id;
     label.id = `${field.id}-caption`;
@@ -74,31 +88,31 @@ function buildProjectFields() {
 // The language chosen before on this browser, or else the first of the browser's languages
 // the program has, or else English.
 function chooseLanguage() {
-  const codes = engine.languages();
+  const codes = core.languages();
   let code = '';
   try { code = localStorage.getItem(LANGUAGE_STORE) || ''; } catch (error) { /* none kept */ }
   if (!codes.includes(code)) {
     code = '';
     for (const tag of navigator.languages || [navigator.language || '']) {
-      code = engine.matchLanguage(tag);
+      code = core.matchLanguage(tag);
       if (code) break;
     }
   }
-  engine.setLanguage(code || codes[0]);
+  core.setLanguage(code || codes[0]);
   const select = $('#language');
-  select.replaceChildren(...codes.map((c) => new Option(engine.translateTo(c, 'Language', PageTexts.languageName), c)));
-  select.value = engine.language();
+  select.replaceChildren(...codes.map((c) => new Option(core.translateTo(c, 'Language', PageTexts.languageName), c)));
+  select.value = core.language();
 }
 
 // The texts that do not follow the inputs, in the language in force.
 function showTexts() {
-  names = engine.names();
-  document.documentElement.lang = engine.language();
+  names = ask('names');
+  document.documentElement.lang = core.language();
   document.title = $('#title').textContent = names.title;
   for (const e of document.querySelectorAll('[data-text]')) e.textContent = tr(e.dataset.text);
   for (const e of document.querySelectorAll('[data-label]')) e.setAttribute('aria-label', tr(e.dataset.label));
   $('#project-title').textContent = names.projectTitle;
-  for (const field of engine.projectFields()) $(`#${field.id}-caption`).textContent = field.caption;
+  for (const field of ask('view').project) $(`#${field.id}-caption`).textContent = field.caption;
   $('#stale-text').textContent = names.inputsChangedNotice;
   $('#analyse-again').textContent = names.analyseAgain;
   $('#analyse-again').title = names.analyseAgainTip;
@@ -106,15 +120,16 @@ function showTexts() {
 
 // Shows the workspace as it reads now; reading never creates a section or locks the units.
 function refresh() {
-  for (const f of engine.fields()) {
+  const view = ask('view');
+  for (const f of view.fields) {
     const input = document.getElementById(f.id);
-    input.value = accepted[f.id] = f.text;
+    input.value = f.text;
     input.title = f.tooltip;
     if (f.group === 'axles') input.setAttribute('aria-label', f.label);
     else document.getElementById(`${f.id}-caption`).textContent = f.caption;
   }
-  for (const field of engine.projectFields()) document.getElementById(field.id).value = field.text;
-  const c = engine.captions();
+  for (const field of view.project) document.getElementById(field.id).value = field.text;
+  const c = view.captions;
   document.querySelectorAll('.load-heading').forEach((th) => { th.textContent = c.axleLoad; });
   $('#single-heading').textContent = c.single;
   $('#tandem-heading').textContent = c.tandem;
@@ -126,70 +141,144 @@ function refresh() {
   }
   document.querySelectorAll('.choice .yes').forEach((s) => { s.textContent = c.yes; });
   document.querySelectorAll('.choice .no').forEach((s) => { s.textContent = c.no; });
-  const tandemShown = engine.lastTandemRowShown();
-  for (const id of ['tandem-load-10', 'tandem-count-10']) document.getElementById(id).hidden = !tandemShown;
-  $('#shoulder-yes').checked = engine.option('shoulder');
-  $('#shoulder-no').checked = !engine.option('shoulder');
-  $('#dowels-yes').checked = engine.option('dowels');
-  $('#dowels-no').checked = !engine.option('dowels');
-  refreshUnits();
+  for (const id of ['tandem-load-10', 'tandem-count-10']) document.getElementById(id).hidden = !view.lastTandemRowShown;
+  $('#shoulder-yes').checked = view.shoulder;
+  $('#shoulder-no').checked = !view.shoulder;
+  $('#dowels-yes').checked = view.dowels;
+  $('#dowels-no').checked = !view.dowels;
+  refreshUnits(view);
 }
 
-function refreshUnits() {
-  const metric = engine.units() === 1;
+function refreshUnits(view = ask('view')) {
+  const metric = view.units === 1;
   $('#unit-english').checked = !metric;
   $('#unit-metric').checked = metric;
-  const locked = engine.unitChoiceLocked();
-  $('#unit-english').disabled = $('#unit-metric').disabled = locked;
-  $('#units').title = locked ? tr('unitsLocked') : '';
-  const results = engine.hasResults();
-  $('#download-report').disabled = !results;
-  $('#download-details').disabled = !results;
+  $('#unit-english').disabled = $('#unit-metric').disabled = view.locked;
+  $('#units').title = view.locked ? tr('unitsLocked') : '';
+  $('#download-report').disabled = !view.results;
+  $('#download-details').disabled = !view.results;
 }
 
 // ---- Nothing typed is lost -------------------------------------------------------------
 
-// Every change goes into the browser's storage at once, with its time.
+let slot = '';          // this tab's key in the browser's storage
+let keptText = null;    // what this tab last wrote there, or brought back from it
+let restoredKey = '';   // where the inputs of this visit came from, or could not
+let notice = null;      // the session's answer when they came back, or could not
+
+function stored(key) {
+  try { return localStorage.getItem(key); } catch (error) { return null; }
+}
+
+function forget(key) {
+  try { localStorage.removeItem(key); } catch (error) { /* nothing was kept */ }
+}
+
+function takeSlot(key) {
+  slot = key || `${STORE}:${Date.now().toString(36)}-${Math.random().toString(36).slice(2, 10)}`;
+  try { sessionStorage.setItem(TAB_STORE, slot); } catch (error) { /* for this visit only */ }
+}
+
+// Every change goes into the browser's storage at once, with its time; a change that cannot be
+// kept (the storage full or refused) is said until one can.
 function remember() {
+  const text = fromEngine(engine.keptInputs(Date.now()));
+  let kept = true;
   try {
-    localStorage.setItem(STORE, JSON.stringify({ time: Date.now(), fileName, state: engine.state() }));
+    localStorage.setItem(slot, text);
+    keptText = text;
   } catch (error) {
-    // Storage refused or full: the leave-page question still guards the inputs.
+    kept = false;
   }
+  $('#not-kept').hidden = kept;
 }
 
-function forget() {
-  try { localStorage.removeItem(STORE); } catch (error) { /* nothing was kept */ }
+// Kept inputs of every tab, and the page's earlier key; the latest by the time they were kept.
+function latestKept() {
+  let latest = '';
+  let time = -Infinity;
+  try {
+    for (let i = 0; i < localStorage.length; i++) {
+      const key = localStorage.key(i);
+      if (key !== STORE && !key.startsWith(`${STORE}:`)) continue;
+      const t = core.Engine.keptTime(toEngine(stored(key) || ''));
+      if (t > time) [latest, time] = [key, t];
+    }
+  } catch (error) { /* none kept */ }
+  return latest;
 }
 
-// Brings back the inputs of the last visit; a stored value the engine cannot take is dropped.
+// A reload brings back the tab's own inputs; a new tab the latest kept in any tab, whose key it
+// takes over (if that tab is still open, the first of the two to write keeps the key and the
+// other takes a new one: see the storage listener). What the session cannot restore stays kept
+// as it is, the notice says why, and the tab writes elsewhere.
 function recall() {
-  let kept;
-  try { kept = JSON.parse(localStorage.getItem(STORE)); } catch (error) { return; }
-  if (!kept || !kept.state) return;
-  try {
-    engine.restore(kept.state);
-  } catch (error) {
-    forget();
-    return;
+  let own = '';
+  try { own = sessionStorage.getItem(TAB_STORE) || ''; } catch (error) { /* a new tab */ }
+  const key = own ? (stored(own) === null ? '' : own) : latestKept();
+  let mine = own;
+  if (key) {
+    const text = stored(key);
+    try {
+      notice = ask('restore', text);
+    } catch (error) {
+      notice = { restored: false, reason: String((error && error.message) || error) };
+    }
+    restoredKey = key;
+    if (notice.restored && key !== STORE) {
+      mine = key;
+      keptText = text;
+    } else if (key === own) {
+      mine = '';
+    }
   }
-  fileName = typeof kept.fileName === 'string' ? kept.fileName : '';
-  showRestored(kept.time);
+  takeSlot(mine);
+  showNotice();
 }
 
-function showRestored(time) {
-  $('#restored-text').textContent = arg(tr('restored'), minute(new Date(time)));
-  $('#restored').hidden = false;
-  $('#restored').dataset.time = time;
+// Another page wrote or removed this tab's key: a copy of this tab (duplicated, or a new tab
+// that brought back its inputs), or any page opened from disk in this browser. This tab goes on
+// under a key of its own and keeps its inputs there at once, so neither loses a change.
+function onStorage(event) {
+  if (event.key !== null && event.key !== slot) return;
+  if (stored(slot) === keptText) return;
+  takeSlot('');
+  keptText = null;
+  remember();
 }
 
-function startAfresh() {
+function showNotice() {
+  $('#restored').hidden = !notice;
+  if (!notice) return;
+  const kept = new Date(notice.time);
+  $('#restored-text').textContent = !notice.restored ? arg(tr('notRestored'), notice.reason)
+    : notice.file ? arg(tr('restoredFile'), notice.file, day(kept), minute(kept))
+      : arg(tr('restored'), day(kept), minute(kept));
+  $('#start-afresh').hidden = !notice.restored;
+  $('#discard-kept').hidden = notice.restored;
+}
+
+// Restored inputs never saved are lost to the initial design only when the user says so.
+async function startAfresh() {
+  const asks = notice && notice.restored && engine.unsaved();
+  if (asks && (await showMessage(tr('startAfreshQuestion'), names.shortName, 'yes-no')) !== 'yes') return;
   engine.reset();
-  fileName = runFile = '';
-  forget();
-  $('#restored').hidden = true;
+  for (const key of [slot, restoredKey]) if (key) forget(key);
+  keptText = null;
+  restoredKey = '';
+  notice = null;
+  showNotice();
   refresh();
   render();
+}
+
+// What could not be restored goes only at the user's word.
+async function discardKept() {
+  if ((await showMessage(tr('discardKeptQuestion'), names.shortName, 'yes-no')) !== 'yes') return;
+  forget(restoredKey);
+  restoredKey = '';
+  notice = null;
+  showNotice();
 }
 
 // After any change of the inputs: kept, and the documents say whether they still belong.
@@ -244,13 +333,10 @@ const guarded = (handler) => async (...args) => {
 // ---- What the page shows of the documents -----------------------------------------------
 
 // The core's memo document of the run shown: every text, table and chart of the documents.
-// The options go as ASCII JSON, every other character escaped, and the document comes back as
-// UTF-8 bytes: nothing depends on how the engine's strings cross. Before any run it leaves the
-// charts out (they would be computed again at every change of an input).
+// Before any run it leaves the charts out (they would be computed again at every change of an
+// input).
 function memoDocument(file) {
-  const ascii = (text) => text.replace(/[\u007f-\uffff]/g, (c) => `\\u${c.charCodeAt(0).toString(16).padStart(4, '0')}`);
-  const options = ascii(JSON.stringify({ file, made: Date.now(), charts: false }));
-  return JSON.parse(new TextDecoder().decode(engine.memo(options)));
+  return ask('memo', JSON.stringify({ file, made: Date.now(), charts: false }));
 }
 
 // Every document of the page comes from one run (engine.run()): the report box, the verdict
@@ -259,9 +345,8 @@ function memoDocument(file) {
 // from the run's, the notice says so beside the verdict, the verdict, report and charts are
 // marked, and every printed page is headed with the mark and the run's time.
 function render() {
-  const run = engine.run();
-  if (run.kind === 0) runFile = fileName;
-  const memo = memoDocument(runFile);
+  const run = ask('run');
+  const memo = memoDocument(run.file);
   $('#file-line').textContent = `${memo.frame.inputs} \u2014 ${memo.frame.made}`;
   Memo.firstPage(memo.firstPage);
   $('#stale-notice').hidden = !run.changed;
@@ -270,7 +355,7 @@ function render() {
   Memo.frame(memo.frame);
   $('#report-title').textContent = memo.reportHeading;
   $('#no-analysis').textContent = memo.details.note;
-  const shown = `${run.number} ${engine.language()}`;
+  const shown = `${run.number} ${core.language()}`;
   if (shown === drawn) return;
   drawn = shown;
   Memo.report(memo.analysed ? memo.report : []);
@@ -282,18 +367,16 @@ function render() {
 }
 
 // A command's outcome: the page, then its message and any second message.
-// `shownName` gives the name a message shows for the Latin-1 name the core was given.
-async function show(outcome, shownName = (text) => text) {
+async function show(outcome) {
   refresh();
   remember();
   render();
-  if (outcome.hasMessage) await showMessage(shownName(outcome.messageText), outcome.messageTitle, outcome.buttons);
-  if (outcome.hasWarning) await showMessage(shownName(outcome.warningText));
+  if (outcome.message) await showMessage(outcome.message.text, outcome.message.title, outcome.message.buttons);
+  if (outcome.warning) await showMessage(outcome.warning.text);
 }
 
 async function run(command) {
   await checkAllFields();
-  const before = engine.runNumber();
   document.body.classList.add('busy');
   let outcome;
   try {
@@ -301,14 +384,12 @@ async function run(command) {
   } finally {
     document.body.classList.remove('busy');
   }
-  // A new run's inputs come from the file open now.
-  if (engine.runNumber() !== before) runFile = fileName;
   await show(outcome);
 }
 
 // The last run's command again, on the inputs as they are now (after Compute Design
 // Thickness, the search).
-const analyseAgain = () => run(() => engine.analyseAgain());
+const analyseAgain = () => run(() => ask('analyseAgain'));
 
 // Before a document of the last run leaves: while the inputs differ from the run's, the core's
 // question. Yes analyses again with the run's command and the new run goes; No lets the last
@@ -324,29 +405,21 @@ async function tablesMayGoOut() {
 
 // ---- Files ------------------------------------------------------------------------------
 
-// The file's bytes as a Latin-1 string, one character per byte.
-async function readBytes(file) {
-  const bytes = new Uint8Array(await file.arrayBuffer());
-  let text = '';
-  for (let i = 0; i < bytes.length; i += 8192) text += String.fromCharCode(...bytes.subarray(i, i + 8192));
-  return text;
-}
+// The file's bytes, one character per byte.
+const readBytes = async (file) => binary(new Uint8Array(await file.arrayBuffer()));
 
 // Reads one file as the desktop does: refused by its size before a byte is read, and any
 // failure said in a message, the inputs left as they were.
 async function openFile(file) {
-  const name = latin1(file.name);
-  const shownName = (text) => text.split(name).join(file.name);
-  let outcome = engine.refusalBySize(file.size, name);
-  if (!outcome.hasMessage) {
+  let outcome = ask('refusalBySize', file.size, file.name);
+  if (!outcome.message) {
     try {
-      outcome = engine.readDef(await readBytes(file), name);
+      outcome = JSON.parse(fromEngine(engine.readFile(await readBytes(file), toEngine(file.name))));
     } catch (error) {
-      outcome = engine.unreadableFile(name, latin1(String((error && error.message) || error)));
+      outcome = ask('unreadableFile', file.name, String((error && error.message) || error));
     }
   }
-  if (outcome.status === 0) fileName = file.name;
-  await show(outcome, shownName);
+  await show(outcome);
 }
 
 // One file is read at a time: the first, and a message names it and the others.
@@ -378,44 +451,37 @@ const baseName = (name) => (name || 'design').replace(/\.[^.]*$/, '');
 async function save(result, name, extension, type) {
   refreshUnits();
   remember();
-  if (!result.ok) return showMessage(result.error);
+  if (result.error !== undefined) return showMessage(result.error);
   download(result.bytes, `${baseName(name)}${extension}`, type);
 }
 
 // ---- The range check --------------------------------------------------------------------
 
-// Checks one field as the desktop program's OK does: an invalid text is refused and the
-// field goes back to its last accepted text; an out-of-range value brings the range question.
+// Checks one field as the desktop program's OK does, one at a time: the session says each
+// message to answer (an invalid text, an out-of-range value's question) and the text the field
+// keeps.
 let checking = Promise.resolve();
+const queued = new Set();
 function checkField(id) {
-  checking = checking.then(() => checkNow(id)).catch(showFailure);
+  if (queued.has(id)) return checking;
+  queued.add(id);
+  checking = checking.then(() => { queued.delete(id); return checkNow(id); }).catch(showFailure);
   return checking;
 }
 
 async function checkNow(id) {
-  const input = document.getElementById(id);
-  const check = engine.checkField(id);
-  if (check.kind === 'invalid') {
-    await showMessage(check.prompt, check.title, 'cancel-try-again-continue');
-    engine.setText(id, accepted[id]);
-  } else if (check.kind === 'below' || check.kind === 'above') {
-    const answer = await showMessage(check.prompt, check.title, 'yes-no');
-    if (answer === 'yes') {
-      engine.setText(id, check.bound);
-    } else {
-      await showMessage(check.keepMessage);
-    }
+  let step = ask('checkField', id);
+  while (step.message) {
+    const { text, title, buttons } = step.message;
+    step = ask('answerCheck', id, await showMessage(text, title, buttons));
   }
-  input.value = accepted[id] = engine.text(id);
+  document.getElementById(id).value = step.text;
   changed();
 }
 
-const pending = new Set();
+// Every field typed in, or restored, and not checked yet.
 async function checkAllFields() {
-  for (const id of [...pending]) {
-    pending.delete(id);
-    checkField(id);
-  }
+  for (const id of ask('pendingChecks')) checkField(id);
   await checking;
 }
 
@@ -424,17 +490,14 @@ async function checkAllFields() {
 function wireInputs() {
   for (const id of fieldIds) {
     const input = document.getElementById(id);
-    input.addEventListener('input', () => {
-      engine.setText(id, latin1(input.value));
-      pending.add(id);
-      changed();
-    });
-    input.addEventListener('change', () => { pending.delete(id); checkField(id); });
+    input.addEventListener('input', () => { engine.setText(id, toEngine(input.value)); changed(); });
+    input.addEventListener('change', () => checkField(id));
   }
-  for (const field of engine.projectFields()) {
+  for (const field of ask('view').project) {
     const input = document.getElementById(field.id);
-    input.addEventListener('input', () => { engine.setProjectText(field.id, latin1(input.value)); changed(); });
-    input.addEventListener('change', () => { input.value = engine.setProjectText(field.id, latin1(input.value)); });
+    const set = () => fromEngine(engine.setProjectText(field.id, toEngine(input.value)));
+    input.addEventListener('input', () => { set(); changed(); });
+    input.addEventListener('change', () => { input.value = set(); });
   }
   for (const [id, option, yes] of [['shoulder-yes', 'shoulder', true], ['shoulder-no', 'shoulder', false],
     ['dowels-yes', 'dowels', true], ['dowels-no', 'dowels', false]]) {
@@ -452,20 +515,20 @@ function wireInputs() {
     });
   }
   $('#language').addEventListener('change', () => {
-    engine.setLanguage($('#language').value);
-    try { localStorage.setItem(LANGUAGE_STORE, engine.language()); } catch (error) { /* for this visit */ }
+    core.setLanguage($('#language').value);
+    try { localStorage.setItem(LANGUAGE_STORE, core.language()); } catch (error) { /* for this visit */ }
     showTexts();
     refresh();
-    if (!$('#restored').hidden) showRestored(Number($('#restored').dataset.time));
+    showNotice();
     render();
   });
 }
 
 function wireCommands() {
   for (const button of document.querySelectorAll('[data-kind]')) {
-    button.addEventListener('click', guarded(() => run(() => engine.analyse(Number(button.dataset.kind)))));
+    button.addEventListener('click', guarded(() => run(() => ask('analyse', Number(button.dataset.kind)))));
   }
-  $('#design-thickness').addEventListener('click', guarded(() => run(() => engine.designThickness())));
+  $('#design-thickness').addEventListener('click', guarded(() => run(() => ask('designThickness'))));
   $('#analyse-again').addEventListener('click', guarded(analyseAgain));
   $('#inputs').addEventListener('submit', (event) => event.preventDefault());
   $('#open-file').addEventListener('change', guarded(async (event) => {
@@ -480,13 +543,13 @@ function wireCommands() {
   }));
   $('#download-def').addEventListener('click', guarded(async () => {
     await checkAllFields();
-    await save(engine.defBytes(), fileName, '.DEF', 'application/octet-stream');
+    await save(ask('defBytes'), ask('view').file, '.DEF', 'application/octet-stream');
   }));
   $('#download-report').addEventListener('click', guarded(async () => {
-    if (await tablesMayGoOut()) await save(engine.reportBytes(), runFile, '.PRN', 'text/plain');
+    if (await tablesMayGoOut()) await save(ask('reportBytes'), ask('run').file, '.PRN', 'text/plain');
   }));
   $('#download-details').addEventListener('click', guarded(async () => {
-    if (await tablesMayGoOut()) await save(engine.detailsBytes(), runFile, '.csv', 'text/csv');
+    if (await tablesMayGoOut()) await save(ask('detailsBytes'), ask('run').file, '.csv', 'text/csv');
   }));
   $('#print').addEventListener('click', guarded(async () => {
     if (!(await tablesMayGoOut())) return;
@@ -498,6 +561,8 @@ function wireCommands() {
   // inputs changed since.
   window.addEventListener('beforeprint', () => { render(); $('#details-box').open = true; });
   $('#start-afresh').addEventListener('click', guarded(startAfresh));
+  $('#discard-kept').addEventListener('click', guarded(discardKept));
+  window.addEventListener('storage', onStorage);
   // The browser's own leave-page question, while the inputs differ from the last .DEF.
   window.addEventListener('beforeunload', (event) => {
     if (!engine.unsaved()) return;
@@ -508,8 +573,8 @@ function wireCommands() {
 
 async function start() {
   try {
-    const module = await createZanEngine();
-    engine = new module.Engine();
+    core = await createZanEngine();
+    engine = new core.Engine();
     chooseLanguage();
     buildInputs();
     buildProjectFields();
@@ -525,6 +590,8 @@ async function start() {
   }
   document.body.dataset.readyAt = performance.now().toFixed(0);  // after navigation start
   document.body.dataset.ready = 'true';
+  // Restored texts meet the questions typed ones do.
+  checkAllFields().catch(showFailure);
 }
 
 if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', start); else start();

@@ -22,9 +22,17 @@ const PageTexts = (() => {
     print: QT_TRANSLATE_NOOP('Web', 'Print memo'),
     language: QT_TRANSLATE_NOOP('Web', 'Language'),
     dropHint: QT_TRANSLATE_NOOP('Web', 'Open a .DEF file, or drop one anywhere on the page.'),
-    // %1 is the time the inputs were kept, as HH:MM.
-    restored: QT_TRANSLATE_NOOP('Web', 'Your inputs from %1 were restored'),
+    // Inputs kept in the browser and brought back: %1 is the day they were kept (yyyy-MM-dd),
+    // %2 the time (HH:MM); with a file, %1 is the file's name, %2 the day and %3 the time.
+    restored: QT_TRANSLATE_NOOP('Web', 'Your inputs kept on %1 at %2 were restored'),
+    restoredFile: QT_TRANSLATE_NOOP('Web', 'Your inputs from %1, kept on %2 at %3, were restored'),
     startAfresh: QT_TRANSLATE_NOOP('Web', 'Start afresh'),
+    startAfreshQuestion: QT_TRANSLATE_NOOP('Web', 'Start afresh with the initial design? Your inputs hold changes not saved to a .DEF file, which will be lost.'),
+    // %1 says why, as the core gives it.
+    notRestored: QT_TRANSLATE_NOOP('Web', 'Inputs kept from an earlier version could not be restored: %1'),
+    discardKept: QT_TRANSLATE_NOOP('Web', 'Discard them'),
+    discardKeptQuestion: QT_TRANSLATE_NOOP('Web', 'Discard the inputs kept from an earlier version? This version of the page cannot restore them; the version that kept them may.'),
+    notKept: QT_TRANSLATE_NOOP('Web', 'Your last change could not be kept in this browser: its storage is full or refused. Save a .DEF file to keep your inputs.'),
 
     pavementTitle: QT_TRANSLATE_NOOP('Web', 'Pavement Data'),
     trafficTitle: QT_TRANSLATE_NOOP('Web', 'Traffic Data'),

@@ -14,10 +14,11 @@ createZanEngine().then((module) => {
     const bytes = fs.readFileSync(file).toString('latin1');
     for (const command of commands) {
       const engine = new module.Engine();
-      if (engine.readDef(bytes, name).status !== 0) break;
+      if (JSON.parse(engine.readFile(bytes, name)).status !== 0) break;
       command(engine);
+      // The session's texts cross as UTF-8 bytes, one character each.
       const options = JSON.stringify({ file: name, made, charts: true });
-      out.push(new TextDecoder().decode(engine.memo(options)));
+      out.push(Buffer.from(engine.memo(options), 'latin1').toString('utf8'));
       engine.delete();
     }
   }

@@ -10,10 +10,11 @@ For every example and COUNT random designs (tests/reference's generator), in eac
 the page's report equals zan-report's and the downloads equal the program's files, on the
 page and on its one-file form; then the messages, the range question, the unit lock, the
 project fields, the printed memo beside zan-design's (each example's charts alike on both),
-hostile texts on the printed page, the inputs kept over a reload, file names in any script
-and refused files, the page's policy, keyboard use, axe-core and the load time. With
---memo-json and --engine, first the memo document of every file in every command, the same
-natively and in the WebAssembly engine under node.
+hostile texts on the printed page, the inputs kept over a reload (in two tabs, from earlier
+formats, refused when bad, said when the storage is full), file names in any script and
+refused files, the page's policy, keyboard use, axe-core and the load time. With --memo-json
+and --engine, first the memo document of every file in every command, the same natively and
+in the WebAssembly engine under node.
 """
 
 import argparse
@@ -558,8 +559,9 @@ def check_memo_documents(memo_json, engine, files):
 
 
 def check_restore(page):
-    """Every change is kept: a reload brings the inputs back with a notice; Start afresh
-    forgets them; leaving with inputs not saved asks first."""
+    """Every change is kept: a reload brings the inputs back with a notice naming their file and
+    time; Start afresh asks before it forgets inputs never saved; leaving with inputs not saved
+    asks first."""
     page.load()
     check(not page.el("#restored").is_displayed() and not page.leave_asks(), "a first visit")
     page.type("#h", "8.5")
@@ -570,13 +572,130 @@ def check_restore(page):
           "a reload brings the inputs back")
     notice = page.el("#restored-text").text
     check(page.el("#restored").is_displayed() and re.fullmatch(
-        r"Your inputs from \d\d:\d\d were restored", notice), "the notice: %r" % notice)
+        r"Your inputs kept on \d{4}-\d\d-\d\d at \d\d:\d\d were restored", notice),
+          "the notice: %r" % notice)
     check(page.leave_asks(), "restored inputs are still not saved")
     page.el("#start-afresh").click()
+    check(page.message() == ("Start afresh with the initial design? Your inputs hold changes not "
+                             "saved to a .DEF file, which will be lost.", ["message-yes", "message-no"]),
+          "Start afresh asks first: %r" % (page.message(),))
+    page.answer("no")
+    check(page.value("#h") == "8.5" and page.el("#restored").is_displayed(), "No keeps them")
+    page.el("#start-afresh").click()
+    page.answer("yes")
     check((page.value("#h"), page.value("#info-designer")) == ("9.5", "") and not
           page.el("#restored").is_displayed(), "Start afresh gives the initial design")
     page.load(keep=True)
     check(page.value("#h") == "9.5" and not page.el("#restored").is_displayed(), "forgotten")
+    page.open(os.path.join(ROOT, "examples", "heavy.DEF"))
+    page.dismiss_all()
+    page.type("#k", "222")
+    page.load(keep=True)
+    notice = page.el("#restored-text").text
+    check(re.fullmatch(r"Your inputs from heavy.DEF, kept on \d{4}-\d\d-\d\d at \d\d:\d\d, "
+                       r"were restored", notice) and page.value("#k") == "222", "the notice names"
+          " the file: %r" % notice)
+
+
+# What the page kept in its first format and its second (the previous one), as they wrote it.
+EARLIER = [
+    '{"time":1714707840000,"fileName":"heavy.DEF","state":{"units":0,"locked":true,'
+    '"unsaved":true,"pavement":{"texts":["8.5","130","777","Trial Thickness, h (in)",'
+    '"Subgrade Modulus, K (psi/in)","Modulus of Rupture, Sc (psi)"],"shoulder":true,'
+    '"dowels":false},"traffic":null,"axles":null,"project":["Ring road","K\u00f6ln","","","",'
+    '"",""]}}',
+    '{"time":1714707840000,"fileName":"heavy.DEF","state":{"version":2,"units":0,'
+    '"locked":true,"unsaved":true,"texts":{"h":"8.5","k":"130","Sc":"777"},"pavement":'
+    '{"captions":["Trial Thickness, h (in)","Subgrade Modulus, K (psi/in)",'
+    '"Modulus of Rupture, Sc (psi)"],"shoulder":true,"dowels":false},"traffic":false,'
+    '"axles":null,"project":["Ring road","K\u00f6ln","","","","",""]}}']
+KEPT_KEYS = ("return Object.keys(localStorage).filter((k) => k.startsWith('zan-design-inputs'))"
+             ".sort().map((k) => [k, localStorage.getItem(k)])")
+
+
+def plant(page, text):
+    """A kept value as an earlier page, or any page opened from disk, leaves it; then the page
+    is opened in a new tab."""
+    page.d.execute_script("localStorage.clear(); sessionStorage.clear();"
+                          " localStorage.setItem('zan-design-inputs', arguments[0])", text)
+    page.load(keep=True)
+
+
+def check_kept(page):
+    """Kept inputs of the earlier formats come back; a value the page cannot read is kept and
+    said, and goes only at the user's word; restored texts meet the range check; a change the
+    browser's storage cannot take is said."""
+    page.load()
+    for text in EARLIER:
+        plant(page, text)
+        check((page.value("#Sc"), page.value("#info-location"), page.el("#shoulder-yes")
+               .is_selected()) == ("777", "K\u00f6ln", True) and page.el("#restored-text").text
+              .startswith("Your inputs from heavy.DEF, kept on 2024-05-0"), "an earlier format"
+              " restored: %r" % page.el("#restored-text").text)
+    page.load()
+    bad = EARLIER[1].replace("1714707840000", '"03:44"')
+    plant(page, bad)
+    said = page.el("#restored-text").text
+    check(said == "Inputs kept from an earlier version could not be restored: time is not a "
+          "number" and page.value("#Sc") == "650", "a bad value is said: %r" % said)
+    page.type("#Sc", "700")
+    check(page.d.execute_script(KEPT_KEYS)[0] == ["zan-design-inputs", bad], "and kept as it was")
+    for answer in ("no", "yes"):
+        page.el("#discard-kept").click()
+        check(page.message()[0].startswith("Discard the inputs kept from an earlier version?"),
+              "Discard asks first")
+        page.answer(answer)
+    check(page.d.execute_script(KEPT_KEYS)[0][0] != "zan-design-inputs" and page.value("#Sc") ==
+          "700" and not page.el("#restored").is_displayed(), "Yes discards it, and it alone")
+    plant(page, EARLIER[1].replace('"h":"8.5"', '"h":"3"'))
+    page.wait(lambda: page.message() is not None)
+    check(page.message()[0].startswith("h1 is not within the typical data range( 4,  20)"),
+          "a restored value meets the range check: %r" % (page.message(),))
+    page.answer("yes")
+    check(page.value("#h") == "4", "Yes writes the bound")
+    page.d.execute_script(
+        "let n = 1 << 20, i = 0; while (n > 64) { try { localStorage.setItem('filler-' + i++,"
+        " 'x'.repeat(n)); } catch (e) { n >>= 1; } }")
+    page.d.execute_script("const notes = document.getElementById('info-notes');"
+                          " notes.value = 'n'.repeat(500); notes.dispatchEvent(new Event('input'))")
+    full = page.el("#not-kept").text
+    page.d.execute_script("Object.keys(localStorage).filter((k) => k.startsWith('filler-'))"
+                          ".forEach((k) => localStorage.removeItem(k))")
+    page.type("#Sc", "720")
+    check(full.startswith("Your last change could not be kept in this browser") and not
+          page.el("#not-kept").is_displayed(), "a change the storage cannot take is said, until"
+          " one can be kept: %r" % full)
+
+
+def check_tabs(page):
+    """Two tabs of the page: each keeps its own inputs, so neither loses a change; a tab opened
+    later brings back the latest, and when both then write, each keeps its own."""
+    page.load()
+    tabs = [page.d.current_window_handle]
+    for _ in range(2):
+        page.d.switch_to.new_window("tab")
+        tabs.append(page.d.current_window_handle)
+        page.d.get(page.url)
+        page.wait(lambda: page.d.execute_script("return document.body.dataset.ready") == "true")
+        if len(tabs) == 2:
+            page.type("#k", "222")  # in B
+            page.d.switch_to.window(tabs[0])
+            page.type("#Sc", "777")  # in A, after B
+            page.d.switch_to.window(tabs[1])
+    shown = lambda: (page.value("#k"), page.value("#Sc"))
+    check(shown() == ("130", "777"), "a tab opened later brings back the latest: %r" % (shown(),))
+    page.type("#h", "8")  # in C, on A's inputs
+    page.d.switch_to.window(tabs[0])
+    page.wait(lambda: len(page.d.execute_script(KEPT_KEYS)) == 3)
+    wanted = [("222", "650", "9.5"), ("130", "777", "9.5"), ("130", "777", "8")]
+    for tab, values in zip((tabs[1], tabs[0], tabs[2]), wanted):
+        page.d.switch_to.window(tab)
+        page.load(keep=True)
+        check(shown() + (page.value("#h"),) == values, "each tab keeps its own: %r" % (shown(),))
+    for tab in tabs[1:]:
+        page.d.switch_to.window(tab)
+        page.d.close()
+    page.d.switch_to.window(tabs[0])
 
 
 def check_files(page, folder):
@@ -913,6 +1032,8 @@ def main():
         if args.zan_design and args.memo_json:
             check_printed_charts(page, args.zan_design, args.memo_json, folder)
         check_restore(page)
+        check_kept(page)
+        check_tabs(page)
         check_files(page, folder)
         check_keyboard(page)
         check_spanish(page, args.zan_report, folder)
