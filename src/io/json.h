@@ -67,11 +67,13 @@ using Object = std::vector<Member>;  // in the text's order
 class Value {
   public:
     Value() = default;  // null
-    explicit Value(bool flag) : m_data(flag) {}
-    explicit Value(double number) : m_data(number) {}
-    explicit Value(std::string text) : m_data(std::move(text)) {}
-    explicit Value(Array items) : m_data(std::move(items)) {}
-    explicit Value(Object members) : m_data(std::move(members)) {}
+    // Defined after Member: a constructor's body needs every alternative complete, and clang
+    // (libFuzzer's build) will not wait for the end of the header as g++ does.
+    explicit Value(bool flag);
+    explicit Value(double number);
+    explicit Value(std::string text);
+    explicit Value(Array items);
+    explicit Value(Object members);
 
     bool isNull() const { return m_data.index() == 0; }
     // Null when the value is of another kind.
@@ -93,6 +95,12 @@ struct Member {
     std::string key;
     Value value;
 };
+
+inline Value::Value(bool flag) : m_data(flag) {}
+inline Value::Value(double number) : m_data(number) {}
+inline Value::Value(std::string text) : m_data(std::move(text)) {}
+inline Value::Value(Array items) : m_data(std::move(items)) {}
+inline Value::Value(Object members) : m_data(std::move(members)) {}
 
 inline constexpr std::size_t kMaxDepth = 64;
 
