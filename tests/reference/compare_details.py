@@ -25,7 +25,6 @@ import random
 import re
 import shlex
 import struct
-import subprocess
 import sys
 import tempfile
 from concurrent.futures import ThreadPoolExecutor
@@ -34,6 +33,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 import zan_reference as ref  # noqa: E402
 from compare_reports import random_design  # noqa: E402
+import program_runs  # noqa: E402
 
 ROWS = [(axle, r) for axle in ref.AXLE_WORDS for r in range(1, 11)]
 FIELDS = 2 + len(ref.DETAIL_COLUMNS)
@@ -107,12 +107,8 @@ def ne_with_single_product(row, shoulder):
 
 
 def run_program(exe, path, timeout):
-    try:
-        p = subprocess.run(exe + ["--details", path], stdout=subprocess.PIPE,
-                           stderr=subprocess.PIPE, timeout=timeout)
-    except subprocess.TimeoutExpired:
-        return b"", "timed out after %d s" % timeout, None
-    return p.stdout, p.stderr.decode("latin-1").strip(), p.returncode
+    stdout, stderr, status = program_runs.run(exe, ["--details", path], timeout)
+    return stdout, stderr.strip(), status
 
 
 def describe_design(ws):
@@ -187,6 +183,8 @@ def main():
     ap.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
     ap.add_argument("--timeout", type=int, default=60, help="seconds per program run")
     ap.add_argument("--keep", metavar="DIR", help="write the designs to DIR and keep them")
+    ap.add_argument("--whole", type=int, metavar="N",
+                    help="compare the details of N designs spread over the set (all)")
     args = ap.parse_args()
 
     rng = random.Random(args.seed)
@@ -204,6 +202,7 @@ def main():
         with open(path, "wb") as fh:
             fh.write(data)
         designs.append((path, data))
+    designs = program_runs.spread(designs, args.whole)
 
     exe = shlex.split(args.run_with) + [os.path.abspath(args.zan_report)]
     with ThreadPoolExecutor(max_workers=max(1, args.jobs)) as pool:
@@ -213,13 +212,17 @@ def main():
 
     tally = Tally()
     for (path, data), exp, got in zip(designs, expected, actual):
+        if program_runs.failed_start(*got):
+            tally.fail(os.path.basename(path),
+                       "the program did not start (status %d, no output)" % got[2])
+            continue
         check_design(tally, os.path.basename(path), data, exp, got)
     if tmp is not None:
         tmp.cleanup()
 
     refused = ", ".join("status %d: %d" % kv for kv in sorted(tally.refused.items())) or "none"
     print("designs: %d generated, %d compared, refused by both: %s"
-          % (len(designs), tally.compared, refused))
+          % (args.count, tally.compared, refused))
     print("rows compared: %d (%d values)" % (tally.rows, tally.rows * len(ref.DETAIL_COLUMNS)))
     print("mismatches per column:")
     for column, key in ref.DETAIL_COLUMNS:
@@ -229,9 +232,9 @@ def main():
         print("  " + line)
     if len(tally.failures) > args.show:
         print("  ... %d more" % (len(tally.failures) - args.show))
-    print("%d designs agree, %d differ (%d findings)"
+    print("%d designs agree, %d differ (%d findings; %d program starts)"
           % (len(designs) - len(tally.failing_designs), len(tally.failing_designs),
-             len(tally.failures)))
+             len(tally.failures), program_runs.starts))
     return 1 if tally.failures else 0
 
 

@@ -21,7 +21,6 @@ import difflib
 import os
 import random
 import shlex
-import subprocess
 import sys
 import tempfile
 from concurrent.futures import ThreadPoolExecutor
@@ -29,6 +28,7 @@ from concurrent.futures import ThreadPoolExecutor
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 import zan_reference as ref  # noqa: E402
+import program_runs  # noqa: E402
 
 MODES = ("--fatigue", "--erosion", "--both", "--design", "--inputs")
 STATUSES_WITH_FIXED_MESSAGES = (0, 3)
@@ -235,9 +235,8 @@ def random_design(rng, index):
 # ---------------------------------------------------------------------------
 
 def run_native(exe, mode, path):
-    p = subprocess.run(exe + [mode, path], stdout=subprocess.PIPE, stderr=subprocess.PIPE,
-                       timeout=120)
-    return p.stdout, _lines(p.stderr.decode("latin-1")), p.returncode
+    stdout, stderr, status = program_runs.run(exe, [mode, path], 120)
+    return stdout, _lines(stderr), status
 
 
 def _lines(text):
@@ -265,6 +264,10 @@ def main():
     ap.add_argument("--show", type=int, default=3, help="mismatches to print in full")
     ap.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
     ap.add_argument("--keep", metavar="DIR", help="write the designs to DIR and keep them")
+    ap.add_argument("--whole", type=int, metavar="N",
+                    help="compare the whole reports of N designs spread over the set (all)")
+    ap.add_argument("--summary-with", metavar="NATIVE",
+                    help="and every design through one --summary, against NATIVE's")
     args = ap.parse_args()
 
     rng = random.Random(args.seed)
@@ -276,13 +279,13 @@ def main():
         tmp = tempfile.TemporaryDirectory(prefix="zan-compare-")
         folder = tmp.name
 
-    cases = []
+    paths = []
     for n in range(args.count):
         path = os.path.join(folder, "design%04d.DEF" % n)
         with open(path, "wb") as fh:
             fh.write(random_design(rng, n))
-        for mode in MODES:
-            cases.append((path, mode))
+        paths.append(path)
+    cases = [(path, mode) for path in program_runs.spread(paths, args.whole) for mode in MODES]
 
     exe = shlex.split(args.run_with) + [os.path.abspath(args.zan_report)]
     with ThreadPoolExecutor(max_workers=max(1, args.jobs)) as pool:
@@ -294,6 +297,11 @@ def main():
     statuses = {}
     for (path, mode), exp, got in zip(cases, expected, actual):
         statuses[exp[2]] = statuses.get(exp[2], 0) + 1
+        if program_runs.failed_start(got[0], "\n".join(got[1]), got[2]):
+            failed += 1
+            print("%s %s: the program did not start (status %d, no output)"
+                  % (mode, os.path.basename(path), got[2]))
+            continue
         messages = exp[2] in STATUSES_WITH_FIXED_MESSAGES
         same = exp[2] == got[2] and exp[0] == got[0] and (not messages or exp[1] == got[1])
         if same:
@@ -308,11 +316,17 @@ def main():
                 [l + "\n" for l in describe(*got, compare_messages=messages)],
                 fromfile="reference " + name, tofile="zan-report " + name)))
             sys.stdout.write("\n")
+    if args.summary_with:
+        differences = program_runs.summary_differences(
+            exe, [os.path.abspath(args.summary_with)], paths, 600)
+        print("\n".join(differences))
+        failed += 1 if differences else 0
+        passed += 0 if differences else 1
     if tmp is not None:
         tmp.cleanup()
     summary = ", ".join("status %d: %d" % kv for kv in sorted(statuses.items()))
     print("reference outcomes: " + summary)
-    print("%d passed, %d failed" % (passed, failed))
+    print("%d passed, %d failed (%d program starts)" % (passed, failed, program_runs.starts))
     return 1 if failed else 0
 
 

@@ -27,6 +27,9 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "reference"))
+from program_runs import failed_start  # noqa: E402
+
 MODES = ["--fatigue", "--erosion", "--both", "--design", "--inputs", "--details"]
 
 
@@ -34,11 +37,18 @@ class Checks:
     def __init__(self, exe, native):
         self.exe, self.native = ["wine", exe], [native]
         self.passed, self.failed = 0, []
+        self.starts = 0
 
     def run(self, program, args, cwd=None):
         p = subprocess.run(program + args, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
                            cwd=cwd, timeout=120)
-        return p.stdout, p.stderr.decode("utf-8", "replace").replace("\r\n", "\n"), p.returncode
+        result = p.stdout, p.stderr.decode("utf-8", "replace").replace("\r\n", "\n"), p.returncode
+        if program is self.exe:
+            self.starts += 1
+            if failed_start(*result):
+                self.failed.append("%s: the program did not start (status %d, no output)"
+                                   % (" ".join(args), p.returncode))
+        return result
 
     def expect(self, name, got, wanted):
         if got == wanted:
@@ -195,7 +205,8 @@ def main():
         shutil.rmtree(scratch, ignore_errors=True)
     for failure in checks.failed:
         print(failure)
-    print("%d passed, %d failed" % (checks.passed, len(checks.failed)))
+    print("%d passed, %d failed (%d program starts)"
+          % (checks.passed, len(checks.failed), checks.starts + 1))
     return 1 if checks.failed else 0
 
 
