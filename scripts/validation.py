@@ -159,7 +159,7 @@ def reference_comparison(zan_report, count):
                            "--zan-report", zan_report, "--count", str(count),
                            "--seed", str(REFERENCE_SEED), "--jobs", "2"],
                           capture_output=True, text=True)
-    passed = re.search(r"^(\d+) passed, (\d+) failed$", done.stdout, re.M)
+    passed = re.search(r"^(\d+) passed, (\d+) failed\b", done.stdout, re.M)
     outcomes = re.search(r"^reference outcomes: (.*)$", done.stdout, re.M)
     if done.returncode != 0 or not passed or not outcomes:
         sys.stderr.write(done.stdout + done.stderr)

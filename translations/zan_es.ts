@@ -1063,7 +1063,7 @@ Se ignoraron estos archivos:<byte value="xd"/>
     </message>
     <message>
         <source>&amp;Analyse Again</source>
-        <translation>&amp;Analizar de nuevo</translation>
+        <translation>Analizar de &amp;nuevo</translation>
     </message>
     <message>
         <source>Run the last analysis again at the inputs as they are now.</source>

@@ -129,9 +129,9 @@ constexpr std::string_view kHelp =
     "is empty only for a file that was not read.\n"
     "Fields holding a comma, a double quote or a line end are quoted, inner quotes doubled.\n"
     "So that a spreadsheet shows the texts and never runs them as formulas, a text field\n"
-    "(file, status, project, warnings) that begins with =, +, -, @, a tab or a carriage\n"
-    "return gets a leading apostrophe ('), and control characters appear as \\xHH, as on a\n"
-    "terminal; the numbers stay as they are.\n"
+    "(file, status, project, warnings) that begins with =, +, -, @ or a carriage return\n"
+    "gets a leading apostrophe ('), and control characters, a tab among them, appear as\n"
+    "\\xHH, as on a terminal; the numbers stay as they are.\n"
     "The summary exits with 0 when every file is ok, otherwise with the status of the first\n"
     "file that failed; with 7 when the summary could not be written. With -o, OUT is replaced\n"
     "only once the whole summary has been written.\n";

@@ -30,8 +30,12 @@ std::string escapeControls(std::string_view text) {
 }
 
 std::string spreadsheetText(std::string_view text) {
-    std::string cell = escapeControls(text);
-    if (!cell.empty() && std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos)
+    // A tab is a control character as the others are: a spreadsheet would take it for a cell
+    // break or hide it, so the cell shows it as \x09.
+    std::string cell;
+    for (const char c : escapeControls(text))
+        cell += c == '\t' ? std::string("\\x09") : std::string(1, c);
+    if (!cell.empty() && std::string_view("=+-@\r").find(cell.front()) != std::string_view::npos)
         cell.insert(cell.begin(), '\'');
     return cell;
 }

@@ -18,9 +18,9 @@ std::string csvField(std::string_view text);
 // follows) or hide in a spreadsheet's cell.
 std::string escapeControls(std::string_view text);
 
-// A text cell as a spreadsheet shows it and never evaluates it: its control characters
-// escaped, and a leading apostrophe when it begins with '=', '+', '-', '@', a tab or a CR, the
-// characters that start a formula.
+// A text cell as a spreadsheet shows it and never evaluates it: its control characters, tab
+// included, escaped, and a leading apostrophe when it begins with '=', '+', '-', '@' or a CR,
+// the characters that start a formula.
 std::string spreadsheetText(std::string_view text);
 
 }  // namespace zan

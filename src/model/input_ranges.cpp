@@ -313,6 +313,10 @@ std::string keepValueMessage(std::string_view name) {
 }
 
 RangePosition rangePosition(double value, const FieldRange& range) {
+    // The sign before rounding, as the analysis tests it: -1e-46 rounds to -0, which no range
+    // of zero or more would stop, and the analysis then refuses it as negative.
+    if (value < 0.0 && !(range.minimum < 0.0f))
+        return RangePosition::Below;
     const float v = toSingle(value);
     if (v < range.minimum)
         return RangePosition::Below;

@@ -483,6 +483,9 @@ void MainWindow::createRunNotice() {
     auto* text =
         new QLabel(fromCatalogue(runText::kContext, runText::kInputsChangedNotice), m_runNotice);
     text->setObjectName(QLatin1String(names::kRunNotice));
+    // The notice wraps within the window's width: unwrapped, its one line made the window
+    // wider (723 px in Spanish) and the window never narrowed again.
+    text->setWordWrap(true);
     auto* again =
         new QPushButton(fromCatalogue(runText::kContext, runText::kAnalyseAgain), m_runNotice);
     again->setObjectName(QLatin1String(names::kAnalyseAgain));

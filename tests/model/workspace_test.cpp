@@ -222,6 +222,10 @@ INSTANTIATE_TEST_SUITE_P(
                      "Tandem Axle Load, row 3 (kN) = 891 is outside the typical range 17.8 to 890",
                      "Tandem Axles per 1000 Trucks, row 10 = 20000 is outside the typical range 0 "
                      "to 10000"}},
+        WarningCase{"ANegativeThatRoundsToZeroIsBelow",
+                    UnitSystem::English,
+                    [](Workspace& w) { w.ensureTraffic().truckPercent = "-1e-46"; },
+                    {"Proportion of Trucks,% = -1e-46 is outside the typical range 0 to 100"}},
         WarningCase{"RepeatedKeyKeptUnread",
                     UnitSystem::English,
                     [](Workspace& w) { w.setProject(projectWith("p", {"Project:q"})); },

@@ -1,9 +1,12 @@
 // The main window: start-up state, the menu tree, the report box layout and the unit switch
 // with its lock.
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDialog>
 #include <QFontInfo>
 #include <QFormLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,7 +16,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <map>
+
 #include "commands/commands.h"
+#include "model/catalogue.h"
+#include "shell/language.h"
 #include "shell/shell_test.h"
 
 namespace zan::test {
@@ -276,6 +283,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, UnitLock,
 TEST_F(ShellTest, ProjectInformationIsKeptOnOkOnly) {
     window.show();
     trigger("mnuBothAnalysis");
+    const int width = window.width();
     trigger("mnuProjectInfo");
     auto* dialog = window.findChild<QDialog*>("frmProjectInfo");
     ASSERT_NE(dialog, nullptr);
@@ -300,9 +308,46 @@ TEST_F(ShellTest, ProjectInformationIsKeptOnOkOnly) {
               (ProjectInfo{"Route 9", "", "", "", "", "", "two lines"}));
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_TRUE(window.findChild<QWidget*>("lblInputsChanged")->isVisible());
+    QApplication::processEvents();
+    EXPECT_EQ(window.width(), width) << "the notice fits the window as the user sized it";
     QTest::mouseClick(window.findChild<QPushButton*>("cmdAnalyseAgain"), Qt::LeftButton);
     EXPECT_FALSE(window.workspace().inputsChangedSinceRun());
     EXPECT_FALSE(window.findChild<QWidget*>("lblInputsChanged")->isVisible());
+}
+
+// Alt and a letter reaches one thing on screen in every language: the menu bar's titles and the
+// buttons the window shows with its inputs-changed notice (in Spanish "&Analizar de nuevo"
+// took Alt+A from "&Archivo").
+TEST(AccessKeys, AreUniqueOnTheMainWindowInEveryLanguage) {
+    for (const catalogue::Language& language : catalogue::languages()) {
+        ASSERT_TRUE(useLanguage(language.code));
+        FakePlatform platform;
+        MainWindow window{platform};
+        window.show();
+        window.findChild<QAction*>("mnuBothAnalysis")->trigger();
+        window.workspace().ensureTraffic().averageDailyTraffic = "13000";
+        window.findChild<QAction*>("mnuProjectInfo")->trigger();
+        auto* dialog = window.findChild<QDialog*>("frmProjectInfo");
+        dialog->findChild<QLineEdit*>("txtProject")->setText("x");
+        QTest::mouseClick(dialog->findChild<QPushButton*>("cmdProjectOk"), Qt::LeftButton);
+        ASSERT_TRUE(window.findChild<QWidget*>("lblInputsChanged")->isVisible());
+        QStringList texts;
+        for (const QAction* menu : window.menuBar()->actions())
+            texts << menu->text();
+        for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+            if (button->isVisible())
+                texts << button->text();
+        std::map<QKeySequence, QString> owner;
+        for (const QString& text : texts) {
+            const QKeySequence key = QKeySequence::mnemonic(text);
+            if (key.isEmpty())
+                continue;
+            const auto [it, added] = owner.emplace(key, text);
+            EXPECT_TRUE(added) << language.code << ": " << qPrintable(text) << " and "
+                               << qPrintable(it->second);
+        }
+    }
+    useLanguage("en");
 }
 
 // A text longer than a line edit's 32767 characters is kept whole, and so are the file's
