@@ -29,7 +29,7 @@ namespace zan::catalogue {
 struct Entry {
     std::string_view context;
     std::string_view source;       // the English text
-    std::string_view translation;  // Latin-1, as every text of the core
+    std::string_view translation;  // UTF-8, as every text of the core
 };
 
 struct Language {

@@ -25,7 +25,7 @@
 #include "model/numbers.h"
 #include "model/sensitivity.h"
 #include "model/workspace.h"
-#include "platform/latin1.h"
+#include "platform/core_text.h"
 #include "support/fake_platform.h"
 
 namespace zan::test {

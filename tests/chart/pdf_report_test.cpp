@@ -26,7 +26,7 @@
 #include "model/numbers.h"
 #include "model/version.h"
 #include "model/workspace.h"
-#include "platform/latin1.h"
+#include "platform/core_text.h"
 #include "support/pdf_tools.h"
 
 namespace zan::test {
