@@ -56,6 +56,8 @@ std::string_view languageFromEnvironment(std::string_view languageList, std::str
 // The language in force for the whole program, English until set. A program sets it once,
 // before it makes any text; a code without a catalogue leaves it unchanged and gives false.
 bool setLanguage(std::string_view code);
+// The same for a catalogue the build does not ship (a test's); it must outlive its use.
+void useLanguage(const Language& language);
 std::string_view language();
 
 // The text in the given language or the language in force; the English source when the
