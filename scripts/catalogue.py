@@ -68,20 +68,11 @@ def messages(path):
     return found
 
 
-def latin1(text, where):
-    """The core keeps every text as Latin-1 bytes (a .DEF maps byte for byte onto its text, and
-    the web engine passes one byte per character), so a catalogue's texts must fit Latin-1."""
-    try:
-        return text.encode("latin-1")
-    except UnicodeEncodeError:
-        sys.exit("%s: %r has characters outside Latin-1, which the program's texts cannot "
-                 "hold yet" % (where, text))
-
-
-def cpp_literal(text, where="catalogue"):
-    """A C++ string literal of the text's Latin-1 bytes, octal-escaped outside printable ASCII."""
+def cpp_literal(text):
+    """A C++ string literal of the text's UTF-8 bytes, octal-escaped outside printable ASCII: the
+    core's texts are UTF-8, so a catalogue may hold any character."""
     out = ['"']
-    for byte in latin1(text, where):
+    for byte in text.encode("utf-8"):
         c = chr(byte)
         if c in '"\\':
             out.append("\\" + c)
@@ -100,13 +91,14 @@ def table(output, ts_files, function="languages"):
     languages = []
     for path in sorted(ts_files, key=language_of):
         code = language_of(path)
-        entries = sorted(((latin1(c, path), latin1(s, path), t) for (c, s), (t, done)
+        # Sorted by their bytes, as the core looks them up.
+        entries = sorted(((c.encode("utf-8"), s.encode("utf-8"), t) for (c, s), (t, done)
                           in messages(path).items() if done and t and not is_desktop(c)))
         if entries:
             lines.append("constexpr Entry k_%s[] = {" % code)
-            lines += ["    {%s, %s, %s}," % (cpp_literal(c.decode("latin-1"), path),
-                                             cpp_literal(s.decode("latin-1"), path),
-                                             cpp_literal(t, path)) for c, s, t in entries]
+            lines += ["    {%s, %s, %s}," % (cpp_literal(c.decode("utf-8")),
+                                             cpp_literal(s.decode("utf-8")),
+                                             cpp_literal(t)) for c, s, t in entries]
             lines.append("};")
         languages.append('    {"%s", %s},' % (code, "k_" + code if entries else "{}"))
     lines += ["", "constexpr Language kLanguages[] = {", '    {kSourceLanguage, {}},']

@@ -23,8 +23,8 @@ let names;              // the program's names and the run's texts
 let fieldIds = [];      // every numeric input's web id, in the core's order
 let drawn = '';         // the run and the language the report and the charts show
 
-// The session's texts cross as UTF-8, one character per byte, and its structured results (the
-// memo document too) are JSON; the catalogue's texts cross as Latin-1, one character per byte.
+// The session's and the catalogue's texts cross as UTF-8, one character per byte, and the
+// session's structured results (the memo document too) are JSON.
 const binary = (bytes) => {
   let text = '';
   for (let i = 0; i < bytes.length; i += 8192) text += String.fromCharCode(...bytes.subarray(i, i + 8192));
@@ -41,7 +41,7 @@ const day = (d) => `${d.getFullYear()}-${two(d.getMonth() + 1)}-${two(d.getDate(
 const minute = (d) => `${two(d.getHours())}:${two(d.getMinutes())}`;
 const arg = (text, ...args) => text.replace(/%(\d)/g, (m, n) => (n <= args.length ? args[n - 1] : m));
 // A text of the page in the language in force.
-const tr = (key) => core.translate('Web', PageTexts[key]);
+const tr = (key) => fromEngine(core.translate('Web', toEngine(PageTexts[key])));
 
 // ---- The page's parts, made from the engine ---------------------------------------------
 
@@ -100,7 +100,7 @@ function chooseLanguage() {
   }
   core.setLanguage(code || codes[0]);
   const select = $('#language');
-  select.replaceChildren(...codes.map((c) => new Option(core.translateTo(c, 'Language', PageTexts.languageName), c)));
+  select.replaceChildren(...codes.map((c) => new Option(fromEngine(core.translateTo(c, 'Language', toEngine(PageTexts.languageName))), c)));
   select.value = core.language();
 }
 

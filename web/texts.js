@@ -3,7 +3,7 @@
 // is written and shown through the engine's translate() in the language in force; every other
 // text of the page is the core's. lupdate (scripts/catalogue.py) reads the marks of this file
 // only: its JavaScript reader (Qt 6.4) stops at what it does not know, such as async
-// functions, so this file stays plain. A text must fit Latin-1, as every text of the core.
+// functions, so this file stays plain.
 
 const PageTexts = (() => {
   const QT_TRANSLATE_NOOP = (context, text) => text;

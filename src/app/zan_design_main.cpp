@@ -24,7 +24,7 @@
 #include "io/csv.h"
 #include "model/catalogue.h"
 #include "model/workspace.h"
-#include "platform/latin1.h"
+#include "platform/core_text.h"
 #include "platform/qt_platform.h"
 #include "shell/language.h"
 #include "shell/main_window.h"

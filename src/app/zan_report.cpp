@@ -18,6 +18,7 @@
 #include "commands/summary.h"
 #include "io/csv.h"
 #include "io/details_table.h"
+#include "io/report.h"
 #include "model/calculation_details.h"
 #include "model/expected.h"
 #include "model/input_warnings.h"
@@ -321,7 +322,8 @@ int run(const Options& options) {
         writeMessage(*outcome.message, input);
     if (!outcome.ok())
         return static_cast<int>(outcome.status);
-    const std::string_view report = outcome.report ? std::string_view(*outcome.report) : "";
+    // The report's file, as it has always been: Windows-1252.
+    const std::string report = zan::reportFileBytes(outcome.report ? *outcome.report : "");
 
     if (options.output) {
         if (auto written = zan::writeFileSafely(*options.output, report); !written) {

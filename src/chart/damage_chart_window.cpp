@@ -27,7 +27,7 @@
 #include "io/memo_document.h"
 #include "model/run.h"
 #include "model/workspace.h"
-#include "platform/latin1.h"
+#include "platform/core_text.h"
 #include "platform/platform.h"
 
 namespace zan {

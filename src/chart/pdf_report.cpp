@@ -22,8 +22,8 @@
 #include "model/run.h"
 #include "model/version.h"
 #include "model/workspace.h"
+#include "platform/core_text.h"
 #include "platform/fixed_font.h"
-#include "platform/latin1.h"
 
 namespace zan {
 

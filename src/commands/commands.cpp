@@ -373,4 +373,11 @@ Expected<std::string, std::string> reportForSaveOrPrint(Workspace& workspace) {
     return (*run)->report();
 }
 
+Expected<std::string, std::string> reportFileForSave(Workspace& workspace) {
+    auto report = reportForSaveOrPrint(workspace);
+    if (!report)
+        return report;
+    return reportFileBytes(*report);
+}
+
 }  // namespace zan

@@ -109,6 +109,8 @@ std::optional<std::string> projectTooLong(const Workspace& workspace);
 // File > Save Report and File > Print Report: the report of the document run, its own inputs
 // beside its own tables, or the message saying why it cannot be written.
 Expected<std::string, std::string> reportForSaveOrPrint(Workspace& workspace);
+// The same as File > Save Report writes it: the file's bytes (io/report.h's reportFileBytes).
+Expected<std::string, std::string> reportFileForSave(Workspace& workspace);
 
 // Writes `bytes` to `path` through a temporary file beside it, flushed to the disk, and a
 // rename, so the previous file survives any failure. A link is followed (its target is

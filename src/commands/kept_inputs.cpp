@@ -101,15 +101,16 @@ class Reader {
         return fail<bool>(ZAN_TRANSLATE_NOOP("Kept inputs", "%1 is not true or false"), where);
     }
 
-    // A text that a field could hold: every character one the core keeps, and one line unless
-    // it is a file's name, which is only shown.
+    // A text that a field could hold: every character one the input data file keeps (any,
+    // for a project text), and one line unless it is a file's name, which is only shown.
     std::optional<std::string> text(const json::Value* v, std::string_view where,
-                                    bool shownOnly = false) {
+                                    bool shownOnly = false, bool project = false) {
         if (!v || !v->string())
             return fail<std::string>(ZAN_TRANSLATE_NOOP("Kept inputs", "%1 is not a text"), where);
         if (shownOnly)
             return *v->string();
-        std::optional<std::string> core = pageText::toCore(*v->string(), 0);
+        std::optional<std::string> core =
+            project ? pageText::toCore(*v->string()) : pageText::toInputText(*v->string(), 0);
         if (!core || core->find_first_of("\r\n") != std::string::npos)
             return fail<std::string>(
                 ZAN_TRANSLATE_NOOP("Kept inputs",
@@ -260,7 +261,7 @@ ProjectInfo readProject(Reader& r, const json::Value& state, int format, const s
                                              : in + "project." + std::string(field.key);
         const json::Value* v =
             list ? &(*list)[i] : r.in(r.section(given, in + "project"), field.key, where);
-        project.*field.text = r.text(v, where).value_or("");
+        project.*field.text = r.text(v, where, false, true).value_or("");
     }
     if (format < 3)
         return project;
@@ -268,7 +269,8 @@ ProjectInfo readProject(Reader& r, const json::Value& state, int format, const s
     if (const json::Array* lines = r.list(r.in(&state, where, where), 0, where))
         for (std::size_t i = 0; i < lines->size() && !r.failed(); ++i)
             project.otherLines.push_back(
-                r.text(&(*lines)[i], where + "[" + std::to_string(i) + "]").value_or(""));
+                r.text(&(*lines)[i], where + "[" + std::to_string(i) + "]", false, true)
+                    .value_or(""));
     return project;
 }
 

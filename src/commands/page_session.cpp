@@ -11,6 +11,7 @@
 #include "io/details_table.h"
 #include "io/json.h"
 #include "io/memo_document.h"
+#include "io/utf8.h"
 #include "model/analysis.h"
 #include "model/axle_spectra.h"
 #include "model/catalogue.h"
@@ -96,8 +97,8 @@ void writeMessage(json::Writer& w, const Message& m) {
     writeMessage(w, m, [](const std::string& text) { return fromCore(text); });
 }
 
-// A file's name as the system gave it, and as the core's texts hold it until they are UTF-8:
-// a message names the file as given.
+// A file's name as the page gave it, and as the core holds it (a byte that is not UTF-8 as its
+// Windows-1252 character): a message names the file as given.
 struct FileName {
     explicit FileName(const std::string& given) : given(given), core(pageText::toCore(given)) {}
     std::string operator()(const std::string& text) const {
@@ -127,7 +128,7 @@ std::string bytesJson(const Expected<std::string, std::string>& bytes) {
     json::Writer w;
     w.beginObject();
     if (bytes)
-        w.member("bytes", fromCore(*bytes));  // each byte the character of its number
+        w.member("bytes", utf8::fromLatin1(*bytes));  // each byte the character of its number
     else
         w.member("error", fromCore(bytes.error()));
     w.endObject();
@@ -274,7 +275,7 @@ bool PageSession::setText(const std::string& id, const std::string& text) {
     if (i == webInputs().size())
         return false;
     const WebInput& input = webInputs()[i];
-    ensureInputText(m_workspace, input.entry->field, input.row) = pageText::toCore(text);
+    ensureInputText(m_workspace, input.entry->field, input.row) = pageText::toInputText(text);
     m_pending[i] = true;
     return true;
 }
@@ -406,7 +407,7 @@ std::string PageSession::defBytes() {
 }
 
 std::string PageSession::reportBytes() {
-    return bytesJson(reportForSaveOrPrint(m_workspace));
+    return bytesJson(reportFileForSave(m_workspace));
 }
 
 std::string PageSession::detailsBytes() {

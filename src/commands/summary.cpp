@@ -5,6 +5,7 @@
 
 #include "model/design_search.h"
 #include "model/numbers.h"
+#include "model/text_encoding.h"
 #include "model/workspace.h"
 
 namespace zan {
@@ -105,9 +106,11 @@ std::string csvLine(const SummaryLine& line) {
         numberCell(line.totalErosion),   numberCell(line.recommendedThickness),
         spreadsheetText(line.status),    spreadsheetText(line.project),
         spreadsheetText(line.warnings)};
-    std::string text = csvField(cells[0]);
+    // One encoding for the whole file, UTF-8: a name's bytes that are not are read as the
+    // Windows-1252 characters they are on a system that names files so.
+    std::string text = csvField(textEncoding::validUtf8(cells[0]));
     for (std::size_t i = 1; i < std::size(cells); ++i)
-        (text += ',') += csvField(cells[i]);
+        (text += ',') += csvField(textEncoding::validUtf8(cells[i]));
     return text;
 }
 

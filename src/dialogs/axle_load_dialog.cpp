@@ -11,7 +11,7 @@
 #include "axle_load_dialog_names.h"
 #include "field_tips.h"
 #include "model/workspace.h"
-#include "platform/latin1.h"
+#include "platform/core_text.h"
 #include "platform/platform.h"
 
 namespace zan {

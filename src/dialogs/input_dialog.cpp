@@ -14,7 +14,7 @@
 #include <QWindow>
 
 #include "field_tips.h"
-#include "platform/latin1.h"
+#include "platform/core_text.h"
 #include "platform/platform.h"
 
 namespace zan {
@@ -93,8 +93,8 @@ QLineEdit* InputDialog::addValueField(const char* objectName, std::function<std:
         QString entered = typed;
         entered.replace(QLatin1Char('\r'), QLatin1Char(' '))
             .replace(QLatin1Char('\n'), QLatin1Char(' '));
-        field.text() = toCore(entered);
-        // A character outside Latin-1 cannot be stored either; show what the workspace holds.
+        field.text() = toInputText(entered);
+        // Nor can a character the file has no byte for; show what the workspace holds.
         const QString stored = fromCore(field.text());
         if (stored != typed) {
             const int cursor = field.edit->cursorPosition();

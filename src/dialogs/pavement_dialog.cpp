@@ -13,7 +13,7 @@
 #include "field_tips.h"
 #include "model/workspace.h"
 #include "pavement_dialog_names.h"
-#include "platform/latin1.h"
+#include "platform/core_text.h"
 #include "platform/platform.h"
 
 namespace zan {

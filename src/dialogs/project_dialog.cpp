@@ -10,7 +10,7 @@
 #include "commands/commands.h"
 #include "model/project_fields.h"
 #include "model/workspace.h"
-#include "platform/latin1.h"
+#include "platform/core_text.h"
 #include "platform/platform.h"
 #include "platform/window_placement.h"
 

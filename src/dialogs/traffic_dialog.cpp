@@ -11,7 +11,7 @@
 #include "field_tips.h"
 #include "model/input_ranges.h"
 #include "model/workspace.h"
-#include "platform/latin1.h"
+#include "platform/core_text.h"
 #include "traffic_dialog_names.h"
 
 namespace zan {

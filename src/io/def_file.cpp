@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/project_fields.h"
+#include "model/text_encoding.h"
 
 namespace zan {
 namespace {
@@ -19,6 +20,9 @@ constexpr std::string_view kFileMarker = "***ZAN***";
 constexpr std::string_view kEndMarker = "ZAN Data End";
 constexpr std::string_view kYesText = "Yes";
 constexpr std::string_view kKeySeparator = ": ";
+// The first line of a project block whose texts hold characters Windows-1252 has no byte for:
+// its lines are UTF-8. A block without it is Windows-1252, as every file has been.
+constexpr std::string_view kUtf8Trailer = "Encoding: UTF-8";
 
 // Lines 1 to 19 are read whole; the axle rows that follow are read field by field.
 constexpr std::size_t kHeaderLines = 19;
@@ -109,6 +113,11 @@ void appendLine(std::string& out, std::string_view text) {
     out.append("\r\n");
 }
 
+// An input text's line. The dialogs and the page keep to the characters the file can hold.
+void appendText(std::string& out, std::string_view text) {
+    appendLine(out, textEncoding::toWindows1252(text, '?'));
+}
+
 std::string quoted(const std::string& text) {
     return '"' + text + '"';
 }
@@ -158,10 +167,20 @@ ProjectInfo readProject(DefReader& reader) {
     std::array<bool, kProjectFields.size()> given{};
     bool endSeen = false;
     bool inProject = false;
-    std::string line;
-    while (reader.readLine(line)) {
-        if (isBlankLine(line))
+    bool justEntered = false;  // the next line is the block's first
+    bool utf8 = false;
+    std::string bytes;
+    while (reader.readLine(bytes)) {
+        if (isBlankLine(bytes))
             continue;
+        const bool firstInProject = std::exchange(justEntered, false);
+        if (firstInProject && bytes == kUtf8Trailer) {
+            utf8 = true;
+            continue;
+        }
+        // A line of a UTF-8 block that is not UTF-8 was edited elsewhere: read as the rest.
+        const bool asUtf8 = utf8 && textEncoding::validUtf8(bytes) == bytes;
+        const std::string line = asUtf8 ? bytes : textEncoding::fromWindows1252(bytes);
         if (!inProject && !endSeen && isEndMarker(line)) {
             endSeen = true;
             continue;
@@ -169,6 +188,7 @@ ProjectInfo readProject(DefReader& reader) {
         // A marker after text that is not read belongs to that text (a second design's).
         if (!inProject && line == kProjectMarker && project.otherLines.empty()) {
             inProject = true;
+            justEntered = true;
             continue;
         }
         const std::optional<std::size_t> key = inProject ? knownKey(line) : std::nullopt;
@@ -203,6 +223,8 @@ Expected<DefFileContents, DefReadError> parseDefFile(std::string_view bytes) {
 
     DefFileContents contents;
     contents.units = unitMarker(lines[0]);
+    for (std::string& line : lines)
+        line = textEncoding::fromWindows1252(line);
     // Line n of the file is lines[n - 1]; the texts are taken verbatim, blanks included.
     contents.thickness = lines[4];
     contents.subgradeModulus = lines[5];
@@ -226,9 +248,11 @@ Expected<DefFileContents, DefReadError> parseDefFile(std::string_view bytes) {
         fields[4 * i + 2] = &row.tandemLoad;
         fields[4 * i + 3] = &row.tandemCount;
     }
-    for (std::string* field : fields)
+    for (std::string* field : fields) {
         if (!reader.readField(*field))
             return failure(DefReadError::EndsEarly);
+        *field = textEncoding::fromWindows1252(*field);
+    }
     contents.project = readProject(reader);
     return contents;
 }
@@ -270,37 +294,43 @@ std::string writeDefFile(const Workspace& workspace) {
     appendLine(out, "");
     appendLine(out, kFileMarker);
     appendLine(out, "");
-    appendLine(out, pavement.thickness);
-    appendLine(out, pavement.subgradeModulus);
-    appendLine(out, pavement.modulusOfRupture);
+    appendText(out, pavement.thickness);
+    appendText(out, pavement.subgradeModulus);
+    appendText(out, pavement.modulusOfRupture);
     appendLine(out, "");
     appendLine(out, pavement.concreteShoulder ? "Yes" : "No");
     appendLine(out, pavement.doweledJoints ? "Yes" : "No");
     appendLine(out, "");
     // The file keeps the load safety factor before the design period.
-    appendLine(out, traffic.averageDailyTraffic);
-    appendLine(out, traffic.truckPercent);
-    appendLine(out, traffic.growthPercent);
-    appendLine(out, traffic.directionPercent);
-    appendLine(out, traffic.lanePercent);
-    appendLine(out, traffic.loadSafetyFactor);
-    appendLine(out, traffic.designPeriod);
+    appendText(out, traffic.averageDailyTraffic);
+    appendText(out, traffic.truckPercent);
+    appendText(out, traffic.growthPercent);
+    appendText(out, traffic.directionPercent);
+    appendText(out, traffic.lanePercent);
+    appendText(out, traffic.loadSafetyFactor);
+    appendText(out, traffic.designPeriod);
     appendLine(out, "");
     for (const AxleRowTexts& row : axles.rows) {
-        appendLine(out, quoted(row.singleLoad) + ',' + quoted(row.singleCount) + ',' +
+        appendText(out, quoted(row.singleLoad) + ',' + quoted(row.singleCount) + ',' +
                             quoted(row.tandemLoad) + ',' + quoted(row.tandemCount));
     }
     appendLine(out, "");
     appendLine(out, kEndMarker);
     const ProjectInfo& project = workspace.project();
-    if (!project.empty()) {
-        appendLine(out, kProjectMarker);
-        for (const ProjectField& field : kProjectFields)
-            appendLine(out,
-                       std::string(field.key) + std::string(kKeySeparator) + project.*field.text);
-        for (const std::string& line : project.otherLines)
-            appendLine(out, line);
-    }
+    if (project.empty())
+        return out;
+    std::vector<std::string> lines;
+    for (const ProjectField& field : kProjectFields)
+        lines.push_back(std::string(field.key) + std::string(kKeySeparator) + project.*field.text);
+    lines.insert(lines.end(), project.otherLines.begin(), project.otherLines.end());
+    const bool utf8 = std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+        return !textEncoding::toWindows1252(line);
+    });
+    appendLine(out, kProjectMarker);
+    if (utf8)
+        appendLine(out, kUtf8Trailer);
+    for (const std::string& line : lines)
+        appendLine(out, utf8 ? textEncoding::validUtf8(line) : *textEncoding::toWindows1252(line));
     return out;
 }
 

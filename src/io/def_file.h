@@ -14,6 +14,12 @@
 // Any other line after the axle rows (an unknown key, a key or the marker repeated, text that
 // is no "Key: text") is kept in ProjectInfo::otherLines, the first of a key being the one
 // read, and written back after the known keys.
+//
+// The file is Windows-1252; the texts it gives and takes are UTF-8. Every byte reads as a
+// character of its own and writes back as that byte, so a file saved again is the same bytes.
+// A project text with a character Windows-1252 has no byte for ("Łódź") is kept as typed: the
+// block then starts "Encoding: UTF-8" after its marker and its lines are UTF-8 (a reader of
+// an earlier version keeps that line and those bytes as lines it does not read).
 
 #include <array>
 #include <optional>

@@ -293,8 +293,7 @@ std::vector<RowBar> rowBars(const Run& run, const RunContent& content) {
             if (a == 1 && r == kAxleRows - 1 && !run.inputs().axles.lastTandemRowShown)
                 continue;
             RowBar row;
-            row.label =
-                (a == 0 ? "S " : "T ") + utf8::fromLatin1(content.listedLoads[a * kAxleRows + r]);
+            row.label = (a == 0 ? "S " : "T ") + content.listedLoads[a * kAxleRows + r];
             if (results.fatigueSelected)
                 row.fatigue = results.fatigueDamage[a][r];
             if (results.erosionSelected)
@@ -476,7 +475,7 @@ std::vector<TornadoBar> tornadoBars(const Sensitivity& s) {
     };
     std::vector<TornadoBar> bars;
     for (const SensitivityRow& row : s.rows) {
-        TornadoBar bar{utf8::fromLatin1(shortInputName(row.input, s.units)),
+        TornadoBar bar{std::string(shortInputName(row.input, s.units)),
                        {},
                        {},
                        text(row.lower),

@@ -21,10 +21,10 @@ namespace zan {
 
 namespace {
 
-// The core keeps its texts as Latin-1; the memo document holds UTF-8. Every text the document
-// takes from the rest of the core passes here, and nowhere else.
+// Every text the document takes from the rest of the core passes here, and nowhere else: the
+// core's texts are UTF-8, as the document's are.
 std::string shown(std::string_view coreText) {
-    return utf8::fromLatin1(coreText);
+    return std::string(coreText);
 }
 
 // A text of the catalogue in the language in force, as the document holds it. Named as the
@@ -217,9 +217,12 @@ std::string capitalised(std::string text) {
     if (text.empty())
         return text;
     const auto first = static_cast<unsigned char>(text[0]);
-    const bool latin1Small = first >= 0xE0 && first != 0xF7 && first != 0xFF;
-    if ((first >= 'a' && first <= 'z') || latin1Small)
+    if (first >= 'a' && first <= 'z')
         text[0] = static_cast<char>(first - 0x20);
+    // A small letter of Latin-1 (U+00E0 to U+00FE but the division sign), C3 A0 to C3 BE.
+    const auto second = text.size() > 1 ? static_cast<unsigned char>(text[1]) : 0;
+    if (first == 0xC3 && second >= 0xA0 && second <= 0xBE && second != 0xB7)
+        text[1] = static_cast<char>(second - 0x20);
     return text;
 }
 

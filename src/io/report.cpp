@@ -12,6 +12,7 @@
 #include "model/catalogue.h"
 #include "model/input_ranges.h"
 #include "model/numbers.h"
+#include "model/text_encoding.h"
 #include "model/units.h"
 #include "model/workspace.h"
 
@@ -42,8 +43,8 @@ class ReportText {
     }
     // `text` right-aligned in `width` characters; a longer text is written whole.
     ReportText& right(std::string_view text, std::size_t width) {
-        if (text.size() < width)
-            blanks(width - text.size());
+        if (const std::size_t shown = textEncoding::characterCount(text); shown < width)
+            blanks(width - shown);
         return this->text(text);
     }
     template <typename T>
@@ -371,6 +372,10 @@ Expected<std::string, ReportError> writeReport(const Workspace& workspace,
 
 Expected<std::string, ReportError> writeReport(const Workspace& workspace) {
     return writeReport(workspace, workspace.results());
+}
+
+std::string reportFileBytes(std::string_view report) {
+    return textEncoding::toWindows1252(report, '?');
 }
 
 }  // namespace zan

@@ -1,9 +1,11 @@
 #pragma once
 // The analysis report: a fixed-layout text for a fixed-pitch font, every line ended by CR LF.
 // It shows the inputs as the workspace holds them now and the tables of `results`, as the
-// selection flags of that run ask.
+// selection flags of that run ask. The text is UTF-8 and its widths count characters, so
+// that its file (reportFileBytes) is the same Windows-1252 bytes, column for column.
 
 #include <string>
+#include <string_view>
 
 #include "model/analysis.h"
 #include "model/expected.h"
@@ -22,5 +24,9 @@ struct ReportError {
 Expected<std::string, ReportError> writeReport(const Workspace& workspace,
                                                const AnalysisResults& results);
 Expected<std::string, ReportError> writeReport(const Workspace& workspace);
+
+// The report as its file (.PRN) and zan-report's output hold it: Windows-1252. Its input
+// texts are ones the input data file can hold, so no character is lost.
+std::string reportFileBytes(std::string_view report);
 
 }  // namespace zan

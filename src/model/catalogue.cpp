@@ -64,12 +64,16 @@ bool setLanguage(std::string_view code) {
     return l != nullptr;
 }
 
+void useLanguage(const Language& language) {
+    g_inForce = &language;
+}
+
 std::string_view language() {
     return g_inForce ? g_inForce->code : kSourceLanguage;
 }
 
 std::string translate(std::string_view context, std::string_view source) {
-    return translateTo(language(), context, source);
+    return std::string(g_inForce ? lookUp(*g_inForce, context, source) : source);
 }
 
 std::string translateTo(std::string_view code, std::string_view context, std::string_view source) {

@@ -29,7 +29,7 @@ namespace zan::catalogue {
 struct Entry {
     std::string_view context;
     std::string_view source;       // the English text
-    std::string_view translation;  // Latin-1, as every text of the core
+    std::string_view translation;  // UTF-8, as every text of the core
 };
 
 struct Language {
@@ -56,6 +56,8 @@ std::string_view languageFromEnvironment(std::string_view languageList, std::str
 // The language in force for the whole program, English until set. A program sets it once,
 // before it makes any text; a code without a catalogue leaves it unchanged and gives false.
 bool setLanguage(std::string_view code);
+// The same for a catalogue the build does not ship (a test's); it must outlive its use.
+void useLanguage(const Language& language);
 std::string_view language();
 
 // The text in the given language or the language in force; the English source when the

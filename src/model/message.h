@@ -18,7 +18,7 @@ struct Message {
     Icon icon = Icon::None;
     Buttons buttons = Buttons::Ok;
     // A file the text names by these bytes, as the file system holds its name (which need not
-    // be Latin-1); a window shows the name there as the file system decodes it. Empty: none.
+    // be UTF-8); a window shows the name there as the file system decodes it. Empty: none.
     std::string fileName = {};
 
     bool operator==(const Message&) const = default;

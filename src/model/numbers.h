@@ -1,8 +1,8 @@
 #pragma once
 // Reading and writing the numbers of input texts, results and reports.
 //
-// Every core text is a byte string in Latin-1: one char is one character, so field widths
-// count chars. All conversions here use '.' as the decimal separator whatever the locale.
+// Every core text is UTF-8; the numbers' texts are ASCII. All conversions here use '.' as the
+// decimal separator whatever the locale.
 
 #include <array>
 #include <cstddef>

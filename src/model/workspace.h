@@ -37,7 +37,8 @@
 // are in that unit system. Every reader parses the current texts when it needs them; no
 // parsed copy is kept.
 //
-// All texts are Latin-1 byte strings (one char per character).
+// All texts are UTF-8 (model/text_encoding.h: the files they come from and go to are
+// Windows-1252, converted where they are read and written).
 
 #include <array>
 #include <memory>

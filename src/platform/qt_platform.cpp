@@ -15,8 +15,8 @@
 #include <QPushButton>
 
 #include "commands/commands.h"
+#include "platform/core_text.h"
 #include "platform/fixed_font.h"
-#include "platform/latin1.h"
 
 namespace zan {
 

@@ -15,7 +15,7 @@
 
 #include "model/message.h"
 #include "model/version.h"
-#include "platform/latin1.h"
+#include "platform/core_text.h"
 #include "shell/about_window_names.h"
 
 namespace zan {

@@ -29,8 +29,8 @@
 #include "io/def_file.h"
 #include "io/report.h"
 #include "model/axle_spectra.h"
+#include "platform/core_text.h"
 #include "platform/fixed_font.h"
-#include "platform/latin1.h"
 #include "platform/platform.h"
 #include "platform/window_placement.h"
 #include "shell/about_window.h"
@@ -432,9 +432,8 @@ MainWindow::SaveResult MainWindow::saveReport() {
     const std::optional<QString> path = m_platform.chooseSaveFile(kReportFileFilter);
     if (!path)
         return SaveResult::Cancelled;
-    return saveFile(*path, [this] { return reportForSaveOrPrint(m_workspace); })
-               ? SaveResult::Saved
-               : SaveResult::Failed;
+    return saveFile(*path, [this] { return reportFileForSave(m_workspace); }) ? SaveResult::Saved
+                                                                              : SaveResult::Failed;
 }
 
 bool MainWindow::saveFile(const QString& path,

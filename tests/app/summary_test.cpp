@@ -301,6 +301,21 @@ TEST_F(Summary, FormulasInAProjectOrAFileNameAreShownNotRun) {
     }
 }
 
+// One encoding for the whole file: a Windows-1252 project and a name of Latin-1 bytes come
+// out UTF-8 beside a UTF-8 project.
+TEST_F(Summary, IsUtf8Throughout) {
+    const std::string design = readBytes(kExamples / "initial-english.DEF");
+    const fs::path latin = file("\xe9t\xe9.DEF", design + "***Project***\r\nProject: Caf\xe9\r\n");
+    const fs::path utf8 = file("b.DEF", design +
+                                            "***Project***\r\nEncoding: UTF-8\r\n"
+                                            "Project: \u0141\u00f3d\u017a\r\n");
+    const Outcome r = run({"--summary", latin.filename().string(), "b.DEF"}, dir());
+    EXPECT_EQ(r.status, 0) << r.err;
+    const std::string fields = ",English,9.50,63.3,38.6,9.50,ok,";
+    EXPECT_EQ(r.out, kHeader + "\u00e9t\u00e9.DEF" + fields + "Caf\u00e9,0\r\nb.DEF" + fields +
+                         "\u0141\u00f3d\u017a,0\r\n");
+}
+
 TEST_F(Summary, QuotesAPathWithACommaOrAQuote) {
     const std::string design = readBytes(kExamples / "initial-english.DEF");
     const fs::path comma = file("road 7, km 12.DEF", design);

@@ -25,8 +25,12 @@
 #include "model/numbers.h"
 #include "model/sensitivity.h"
 #include "model/workspace.h"
-#include "platform/latin1.h"
+#include "platform/core_text.h"
 #include "support/fake_platform.h"
+
+namespace zan::catalogue {
+std::span<const Language> polishLanguages();  // tests/chart's Polish catalogue
+}  // namespace zan::catalogue
 
 namespace zan::test {
 namespace {
@@ -170,6 +174,16 @@ INSTANTIATE_TEST_SUITE_P(Units, InitialDesign,
                                                       "Recommended 24.00 cm",
                                                       "Trial 24.10 cm"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A language the program does not ship, beyond Latin-1 (tests/chart/CMakeLists.txt), in the
+// window's chart.
+TEST_F(ChartWindowTest, ShowsALanguageBeyondLatin1) {
+    catalogue::useLanguage(catalogue::polishLanguages()[1]);
+    const QString svg = fromCore(open().damagePlot()->svg());
+    catalogue::setLanguage(catalogue::kSourceLanguage);
+    EXPECT_TRUE(svg.contains(QStringLiteral("\u0141\u0105czna szkoda zm\u0119czeniowa")));
+    EXPECT_TRUE(window->damagePlot()->drawing().valid());
+}
 
 TEST_F(ChartWindowTest, ReadsTheWorkspaceWithoutTouchingIt) {
     const Workspace before = workspace;

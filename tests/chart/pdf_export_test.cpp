@@ -18,7 +18,7 @@
 #include "chart/pdf_report.h"
 #include "commands/commands.h"
 #include "model/workspace.h"
-#include "platform/latin1.h"
+#include "platform/core_text.h"
 
 namespace zan::test {
 namespace {

@@ -26,8 +26,13 @@
 #include "model/numbers.h"
 #include "model/version.h"
 #include "model/workspace.h"
-#include "platform/latin1.h"
+#include "platform/core_text.h"
 #include "support/pdf_tools.h"
+
+namespace zan::catalogue {
+// The table of tests/chart's Polish catalogue.
+std::span<const Language> polishLanguages();
+}  // namespace zan::catalogue
 
 namespace zan::test {
 namespace {
@@ -187,6 +192,31 @@ INSTANTIATE_TEST_SUITE_P(
         DesignCase{"BeforeAnyAnalysis", [] { return Workspace(); }, 1},
         DesignCase{"HeavyExample", [] { return example("heavy.DEF"); }, 2}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A language the program does not ship, beyond Latin-1 (tests/chart/CMakeLists.txt): the
+// memo prints its text, in a font it embeds, and a project typed in any script as typed.
+TEST_F(PdfMemo, PrintsALanguageAndAProjectBeyondLatin1) {
+    catalogue::useLanguage(catalogue::polishLanguages()[1]);
+    Workspace w;
+    w.setProject(
+        ProjectInfo{"O\u2019Hare Road \u2013 \u0141\u00F3d\u017A", "", "", "", "", "", ""});
+    ASSERT_TRUE(performAnalysis(w, AnalysisKind::Both).ok());
+    build(w);
+    catalogue::setLanguage(catalogue::kSourceLanguage);
+    QString all;
+    for (const QStringList& page : pages)
+        all += page.join('\n');
+    EXPECT_TRUE(all.contains(QStringLiteral("\u0141\u0105czna szkoda zm\u0119czeniowa")));
+    EXPECT_TRUE(all.contains(QStringLiteral("O\u2019Hare Road \u2013 \u0141\u00F3d\u017A")));
+    if (const auto fonts = runTool(QStringLiteral("pdffonts"), {file})) {
+        for (const QString& line : fonts->split('\n').mid(2)) {
+            if (!line.isEmpty()) {
+                EXPECT_TRUE(line.contains(QStringLiteral(" yes "))) << qPrintable(line);
+            }
+        }
+        EXPECT_TRUE(fonts->contains(QStringLiteral("DejaVuSans"))) << qPrintable(*fonts);
+    }
+}
 
 TEST_F(PdfMemo, ChartPagesCarryThePlotsTexts) {
     build(analysed(UnitSystem::English, AnalysisKind::Both));

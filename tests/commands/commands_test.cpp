@@ -298,7 +298,7 @@ TEST_F(FileCommands, ReadDataFileReportsWhyItCannotRead) {
 TEST_F(FileCommands, ReadDataFileLoadsWhatSaveWrote) {
     Workspace saved;
     saved.ensurePavement().thickness = " 10.25 ";
-    saved.ensureAxles().rows[3].tandemLoad = "\xB0 40,5";
+    saved.ensureAxles().rows[3].tandemLoad = "\u00B0 40,5";
     const fs::path path = m_dir / "design.DEF";
     ASSERT_TRUE(writeFileSafely(path.string(), writeDefFile(saved)).ok());
     Workspace loaded;
@@ -398,7 +398,13 @@ TEST(OutputCommands, SaveOnlyInputsTheFileGivesBackAsTyped) {
          },
          nullptr},
         {"BlanksCommasAndLatin1",
-         [](Workspace& w) { w.ensureAxles().rows[4].tandemLoad = " 4,5 \xE9"; }, nullptr},
+         [](Workspace& w) { w.ensureAxles().rows[4].tandemLoad = " 4,5 \u00E9"; }, nullptr},
+        {"ProjectBeyondWindows1252",
+         [](Workspace& w) {
+             w.setProject(ProjectInfo{"O\u2019Hare Road \u2013 \u0141\u00F3d\u017A", "", "", "", "",
+                                      "", ""});
+         },
+         nullptr},
     };
     for (const Case& c : cases) {
         Workspace ws = touchedWorkspace();

@@ -11,6 +11,8 @@
 
 #include "commands/page_session.h"
 #include "io/json.h"
+#include "io/memo_document.h"
+#include "io/utf8.h"
 #include "support/files.h"
 
 namespace zan {
@@ -59,7 +61,7 @@ TEST(KeptInputs, EarlierFormatsAreRead) {
         EXPECT_EQ(ws.pavement().subgradeModulusCaption, "Subgrade Modulus, K (psi/in)");
         EXPECT_TRUE(ws.pavement().concreteShoulder && ws.hasTraffic() && !ws.hasAxles());
         EXPECT_EQ(ws.traffic().growthPercent, "2");
-        EXPECT_EQ(ws.project().location, "K\xF6ln");
+        EXPECT_EQ(ws.project().location, "K\u00F6ln");
         EXPECT_TRUE(ws.unitChoiceLocked() && page.unsaved());
         EXPECT_EQ(page.pendingChecks(), "[]");
     }
@@ -128,7 +130,7 @@ const BadCase kBad[] = {
     {"NumberForText", R"("h":"8.5")", R"("h":8.5)", "state.texts.h is not a text"},
     {"TextMissing", R"("h":"8.5",)", "", "state.texts.h is missing"},
     {"ShortProject", R"("","","","",""])", R"("","","",""])", "state.project is not a list of 7"},
-    {"BeyondLatin1", "K\\u00f6ln", "\\u0141\\u00f3d\\u017a", "state.project[1] holds a character"},
+    {"BeyondTheFile", R"("h":"8.5")", R"("h":"8.5\u0141")", "state.texts.h holds a character"},
     {"LineEnd", R"("Sc":"777")", R"("Sc":"777\r\nh = 6")", "state.texts.Sc holds a character"},
     {"TimeNotNumber", "1714707840000", R"("03:44")", "time is not a number"},
     {"TimeNoClockShows", "1714707840000", "1e300", "time is not a time a clock can show"},
@@ -209,6 +211,20 @@ TEST(PageSession, TypedAndRestoredTextsMeetTheRangeCheck) {
             EXPECT_EQ(page.pendingChecks(), "[]");
         }
     }
+}
+
+// A project text is kept as typed, in the saved file and on the memo; an input text keeps to
+// what the file can hold, and the page is told what it holds.
+TEST(PageSession, TypedTextsAreKeptOrShownAsKept) {
+    PageSession page;
+    const std::string typed = "O\u2019Hare Road \u2013 \u0141\u00F3d\u017A";
+    EXPECT_EQ(page.setProjectText("info-project", typed), typed);
+    page.setText("h", "9.5 \u0141");
+    EXPECT_EQ(page.workspace().pavement().thickness, "9.5 ?");
+    const std::string bytes = utf8::fromLatin1("Project: " + typed);  // as the page gets them
+    EXPECT_NE(member(page.defBytes(), "bytes").find(bytes), std::string::npos);
+    page.analyse(2);
+    EXPECT_EQ(memoDocument(*page.shownRun(), {}).firstPage.project.rows[0].cells[1].text, typed);
 }
 
 TEST(PageSession, RunsAreCountedAndNamedByTheirFile) {

@@ -58,17 +58,17 @@ TEST(DefFileRoundTrip, EveryTextSurvivesExactly) {
     PavementInputs& p = ws.ensurePavement();
     p.thickness = "";
     p.subgradeModulus = "  130 ";
-    p.modulusOfRupture = "\x80\xA0\xE9\xFF 650";
+    p.modulusOfRupture = "\u20AC\u00A0\u00E9\u00FF 650";
     p.concreteShoulder = true;
     p.doweledJoints = false;
-    ws.ensureTraffic() = TrafficInputs{"12,900", " 19", "4 ", "", "\xB5\xC4", "1.2", "20 years"};
-    ws.ensureAxles().rows[0] = AxleRowTexts{"30,5", " 0.58 ", "", "\xFE\x81"};
+    ws.ensureTraffic() =
+        TrafficInputs{"12,900", " 19", "4 ", "", "\u00B5\u00C4", "1.2", "20 years"};
+    ws.ensureAxles().rows[0] = AxleRowTexts{"30,5", " 0.58 ", "", "\u00FE\u0081"};
     ws.ensureAxles().rows[9] = AxleRowTexts{};
     ws.setProject(ProjectInfo{"Route 9: Main St",
                               "",
                               " Town ",
-                              "A. \xC9"
-                              "crivain",
+                              "A. \u00C9crivain",
                               "Notes: no",
                               "",
                               "a \"quoted\", comma",
@@ -76,6 +76,9 @@ TEST(DefFileRoundTrip, EveryTextSurvivesExactly) {
     std::string bytes = writeDefFile(ws);
     const std::vector<std::string> lines = test::crlfLines(bytes);
     ASSERT_EQ(lines.size(), 41u) << "the project block follows the 31 lines";
+    // The file is Windows-1252, a byte a character.
+    EXPECT_EQ(lines[6], "\x80\xA0\xE9\xFF 650");
+    EXPECT_EQ(lines[19], "\"30,5\",\" 0.58 \",\"\",\"\xFE\x81\"");
     EXPECT_EQ(lines[30], "ZAN Data End");
     EXPECT_EQ(lines[31], "***Project***");
     EXPECT_EQ(lines[32], "Project: Route 9: Main St");
@@ -90,6 +93,58 @@ TEST(DefFileRoundTrip, EveryTextSurvivesExactly) {
     applyDefFile(loaded, *parsed);
     EXPECT_EQ(contentsOf(loaded), contentsOf(ws));
     EXPECT_EQ(writeDefFile(loaded), bytes);
+}
+
+// Every byte reads as a character and writes back as itself, so a file of any bytes saved
+// again is the same file.
+TEST(DefFileRoundTrip, EveryByteSavedAgainIsTheSame) {
+    std::vector<std::string> lines = goldenLines();
+    std::string all;
+    for (int b = 0x20; b < 0x100; ++b)
+        all += static_cast<char>(b);
+    lines[4] = all;
+    lines.insert(lines.end(),
+                 {"***Project***", "Project: " + all, "Location: ", "Client: \x81\x8D\x8F\x90\x9D",
+                  "Designer: ", "Checker: ", "Revision: ", "Notes: "});
+    const std::string bytes = joined(lines);
+    auto parsed = parseDefFile(bytes);
+    ASSERT_TRUE(parsed.ok());
+    EXPECT_EQ(parsed->project.client, "\u0081\u008D\u008F\u0090\u009D");
+    EXPECT_NE(parsed->thickness.find("\u20AC\u0081\u201A\u0192"), std::string::npos);
+    Workspace ws;
+    applyDefFile(ws, *parsed);
+    EXPECT_EQ(writeDefFile(ws), bytes);
+}
+
+// A project text Windows-1252 cannot hold is kept as typed: its block is marked UTF-8, and
+// reads back as written; a block without characters beyond stays Windows-1252.
+TEST(DefFileRoundTrip, ProjectBeyondWindows1252IsKeptInUtf8) {
+    Workspace ws;
+    ws.setProject(ProjectInfo{"O\u2019Hare Road \u2013 \u0141\u00F3d\u017A",
+                              "",
+                              "",
+                              "",
+                              "",
+                              "",
+                              "Caf\u00E9",
+                              {"Station \u00BD"}});
+    const std::string bytes = writeDefFile(ws);
+    const std::vector<std::string> lines = test::crlfLines(bytes);
+    ASSERT_EQ(lines.size(), 41u);
+    EXPECT_EQ(lines[31], "***Project***");
+    EXPECT_EQ(lines[32], "Encoding: UTF-8");
+    EXPECT_EQ(lines[33], "Project: O\u2019Hare Road \u2013 \u0141\u00F3d\u017A");
+    EXPECT_EQ(lines[39], "Notes: Caf\u00E9");
+    EXPECT_EQ(lines[40], "Station \u00BD");
+    EXPECT_EQ(bytes.substr(0, 100), writeDefFile(Workspace{}).substr(0, 100));
+    auto parsed = parseDefFile(bytes);
+    ASSERT_TRUE(parsed.ok());
+    EXPECT_EQ(parsed->project, ws.project());
+
+    ProjectInfo plain = ws.project();
+    plain.project = "O\u2019Hare Road \u2013 Lodz";
+    ws.setProject(plain);
+    EXPECT_EQ(test::crlfLines(writeDefFile(ws))[32], "Project: O\x92Hare Road \x96 Lodz");
 }
 
 TEST(DefFileReader, LinesAndFields) {
@@ -127,6 +182,35 @@ TEST(DefFileReader, LinesAndFields) {
              c.project.client = " two ";
              c.project.project = "P1";
              c.project.otherLines = {"Unknown: x", "Notes"};
+         }},
+        {"Windows1252Project",
+         [](auto& l) {
+             l.push_back("***Project***");
+             l.push_back("Project: O\x92Hare \x96 \xA3");
+         },
+         "\r\n", [](DefFileContents& c) { c.project.project = "O\u2019Hare \u2013 \u00A3"; }},
+        {"Utf8Project",
+         [](auto& l) {
+             l.push_back("***Project***");
+             l.push_back("Encoding: UTF-8");
+             l.push_back("Project: \u0141\u00F3d\u017A");
+             l.push_back("Client: \xE9t\xE9");  // edited elsewhere, not UTF-8
+         },
+         "\r\n",
+         [](DefFileContents& c) {
+             c.project.project = "\u0141\u00F3d\u017A";
+             c.project.client = "\u00E9t\u00E9";
+         }},
+        {"EncodingOnlyFirstInTheBlock",
+         [](auto& l) {
+             l.push_back("***Project***");
+             l.push_back("Project: \xC5\x81");
+             l.push_back("Encoding: UTF-8");
+         },
+         "\r\n",
+         [](DefFileContents& c) {
+             c.project.project = "\u00C5\u0081";
+             c.project.otherLines = {"Encoding: UTF-8"};
          }},
         {"KeyWithoutBlankAfterItsColon",
          [](auto& l) {

@@ -103,10 +103,10 @@ TEST(MemoFirstPage, TextsFollowTheInputs) {
 }
 
 // The header names the file, never its folder, and marks a document of a run whose inputs
-// changed since; a typed text beyond ASCII comes out as UTF-8.
+// changed since; a typed text beyond ASCII, and beyond Windows-1252, comes out as typed.
 TEST(MemoFrame, NamesTheFileAndMarksChangedInputs) {
     Workspace ws;
-    ws.setProject(ProjectInfo{"K\xF6ln", "", "", "", "", "", ""});
+    ws.setProject(ProjectInfo{"K\u00F6ln \u0141\u00F3d\u017A", "", "", "", "", "", ""});
     performAnalysis(ws, AnalysisKind::Both);
     MemoOptions options;
     options.fileName = "/home/engineer/designs/route 7.DEF";
@@ -115,7 +115,9 @@ TEST(MemoFrame, NamesTheFileAndMarksChangedInputs) {
     EXPECT_EQ(memo.frame.inputs, "route 7.DEF");
     EXPECT_EQ(memo.frame.notice.rfind("Inputs changed after this analysis (", 0), 0u);
     EXPECT_EQ(memo.frame.pageOfPages, "page %1 of %2");
-    EXPECT_EQ(memo.firstPage.project.rows[0].cells[1].text, "K\xC3\xB6ln");
+    EXPECT_EQ(memo.firstPage.project.rows[0].cells[1].text,
+              "K\xC3\xB6ln \xC5\x81\xC3\xB3"
+              "d\xC5\xBA");
     EXPECT_EQ(memoDocument(**documentRun(ws), MemoOptions{}).frame.inputs, "unsaved inputs");
 }
 

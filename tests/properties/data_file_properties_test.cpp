@@ -8,6 +8,7 @@
 
 #include "commands/commands.h"
 #include "io/def_file.h"
+#include "model/text_encoding.h"
 #include "random_design.h"
 #include "report_checks.h"
 
@@ -42,7 +43,8 @@ void expectSameInputs(Workspace& actual, Workspace& expected, const std::string&
 
 TEST(DataFileProperty, SavedDesignReadsBackToTheSameTexts) {
     Random r(20240601);
-    // Texts of every Latin-1 byte but the quote and the line ends, blanks around them, empty.
+    // Texts of every Windows-1252 character but the quote and the line ends, blanks around
+    // them, empty.
     test::DesignFlavour odd{60, 10};
     for (int i = 0; i < 3000; ++i) {
         Workspace saved = test::randomDesign(r, odd);
@@ -71,6 +73,7 @@ TEST(DataFileProperty, EveryAllowedByteSurvivesInEveryField) {
     for (int b = 0; b < 256; ++b)
         if (b != '"' && b != '\r' && b != '\n')
             all.push_back(static_cast<char>(b));
+    all = textEncoding::fromWindows1252(all);
     Workspace saved;
     for (std::string* s :
          {&saved.ensurePavement().thickness, &saved.ensurePavement().modulusOfRupture,

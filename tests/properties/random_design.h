@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/text_encoding.h"
 #include "model/workspace.h"
 
 namespace zan::test {
@@ -35,8 +36,8 @@ class Random {
     std::uint64_t m_state;
 };
 
-// Any Latin-1 byte but the double quote and the line ends: every text a dialog field can hold
-// and the .DEF format can carry. NUL and 8-bit characters included.
+// Any Windows-1252 character but the double quote and the line ends, as UTF-8: every text a
+// dialog field can hold and the .DEF format can carry. NUL and 8-bit characters included.
 inline std::string anyText(Random& r, std::size_t maxLength) {
     std::string s(r.below(maxLength + 1), ' ');
     for (char& c : s) {
@@ -46,7 +47,7 @@ inline std::string anyText(Random& r, std::size_t maxLength) {
         while (b == '"' || b == '\r' || b == '\n');
         c = static_cast<char>(b);
     }
-    return s;
+    return textEncoding::fromWindows1252(s);
 }
 
 // Texts that read as plausible design values, written the ways people type them.
@@ -100,7 +101,7 @@ inline const std::array<std::string, 24>& edgeTexts() {
                                                    "  7  ",
                                                    "NaN",
                                                    "Infinity",
-                                                   "\xff\xe9",
+                                                   "\u00ff\u00e9",
                                                    "3.4028236e38"};
     return texts;
 }

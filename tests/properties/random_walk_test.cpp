@@ -49,7 +49,7 @@
 #include "model/axle_spectra.h"
 #include "model/design_search.h"
 #include "model/run.h"
-#include "platform/latin1.h"
+#include "platform/core_text.h"
 #include "report_checks.h"
 #include "shell/main_window.h"
 #include "support/fake_platform.h"
@@ -108,7 +108,7 @@ FieldTexts axleFields(const Workspace& w) {
 }
 
 // What a user may type: numbers in and out of range, 0, huge, signs, separators, words,
-// blanks, Latin-1 and other characters, and (pasted) a line end and a double quote.
+// blanks, Latin-1, Windows-1252 and other characters, and (pasted) a line end and a quote.
 const std::vector<QString> kTypedTexts = [] {
     std::vector<QString> texts;
     for (const char* t : {"9.5",  "8",  "100",   "650",  "24.1",  "45",   "0.58",  "1.2", "20",
@@ -116,8 +116,8 @@ const std::vector<QString> kTypedTexts = [] {
                           "",     " ",  "abc",   " 7 ",  "3.",    ".5",   "1.2.3", "+4",  "1e-40",
                           "1200", "54", "12\"",  "4\n5", "6\r\n", "\xE9", "5\xB0"})
         texts.push_back(QString::fromLatin1(t));
-    texts.push_back(QString::fromUtf8("\u20AC5"));  // outside Latin-1
-    texts.push_back(QString::fromUtf8("\u4E2D"));
+    texts.push_back(QString::fromUtf8("\u20AC5"));  // Windows-1252, outside Latin-1
+    texts.push_back(QString::fromUtf8("\u4E2D"));   // beyond the input data file
     return texts;
 }();
 
@@ -455,7 +455,7 @@ class Walk {
 
     void saveReport() {
         Workspace expected = m_window->workspace();
-        save("mnuSaveReport", "PRN", reportForSaveOrPrint(expected));
+        save("mnuSaveReport", "PRN", reportFileForSave(expected));
     }
 
     void printReport() {
@@ -598,7 +598,7 @@ class Walk {
         QString stored = text;
         stored.replace(QLatin1Char('\r'), QLatin1Char(' '))
             .replace(QLatin1Char('\n'), QLatin1Char(' '));
-        EXPECT_EQ(field->text(), fromCore(toCore(stored)));
+        EXPECT_EQ(field->text(), fromCore(toInputText(stored)));
     }
 
     // QTest types ASCII only: every character as the key event a keyboard layout would send.

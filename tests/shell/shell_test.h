@@ -10,7 +10,7 @@
 #include <string>
 
 #include "io/report.h"
-#include "platform/latin1.h"
+#include "platform/core_text.h"
 #include "shell/main_window.h"
 #include "support/fake_platform.h"
 

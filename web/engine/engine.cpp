@@ -4,8 +4,7 @@
 //
 // Texts cross as byte strings: the module is linked with EMBIND_STD_STRING_IS_UTF8=0, so one
 // JavaScript character code (0 to 255) is one byte. The session's texts are UTF-8 (its JSON
-// results and the memo document too), which the page decodes; the catalogue's are Latin-1,
-// one character code per byte, as the core still keeps them.
+// results and the memo document too) and the catalogue's are UTF-8, which the page decodes.
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>

@@ -1,9 +1,9 @@
 #pragma once
-// The one bridge between the core's texts and Qt's. The core keeps every text as Latin-1
-// bytes, so that a .DEF or .PRN file maps byte for byte onto its text, and breaks lines with
+// The one bridge between the core's texts and Qt's. The core keeps every text as UTF-8 (its
+// files are Windows-1252, converted where they are read and written) and breaks lines with
 // CR LF as those files do; the windows work with QString, and a label, message box or text
 // box breaks lines on a plain line feed. File names are the exception: the core opens them by
-// the file system's own bytes, which are not Latin-1.
+// the file system's own bytes.
 
 #include <QDir>
 #include <QFile>
@@ -13,24 +13,30 @@
 #include <string_view>
 
 #include "model/catalogue.h"
+#include "model/text_encoding.h"
 
 namespace zan {
 
 // A text of the core's catalogue in the language in force.
 inline QString fromCatalogue(std::string_view context, std::string_view text) {
     const std::string shown = catalogue::translate(context, text);
-    return QString::fromLatin1(shown.data(), static_cast<qsizetype>(shown.size()));
+    return QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size()));
 }
 
-// Every byte becomes the character of the same code, so no text is lost or changed.
 inline QString fromCore(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A character outside Latin-1 has no byte in the core's texts: it becomes '?'.
+// Every character as it is: the core holds any text.
 inline std::string toCore(const QString& text) {
-    const QByteArray bytes = text.toLatin1();
+    const QByteArray bytes = text.toUtf8();
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+// A typed input text as the input data file can hold it: a character Windows-1252 has no byte
+// for becomes '?' (the dialog then shows what is kept).
+inline std::string toInputText(const QString& text) {
+    return textEncoding::fromWindows1252(textEncoding::toWindows1252(toCore(text), '?'));
 }
 
 // CR LF as a line feed; a lone CR or LF stays as it is.

@@ -1,7 +1,7 @@
-// The bridge between the core's Latin-1 texts and QString: no byte may be lost or changed on
-// the way, and only CR LF pairs become line feeds.
+// The bridge between the core's UTF-8 texts and QString: no character may be lost or changed
+// on the way, and only CR LF pairs become line feeds.
 
-#include "platform/latin1.h"
+#include "platform/core_text.h"
 
 #include <gtest/gtest.h>
 
@@ -10,15 +10,12 @@
 namespace zan::test {
 namespace {
 
-TEST(Latin1, EveryByteSurvivesTheRoundTrip) {
-    std::string bytes;
-    for (int b = 0; b < 256; ++b)
-        bytes.push_back(static_cast<char>(b));
-    const QString text = fromCore(bytes);
-    ASSERT_EQ(text.size(), 256);  // the NUL byte does not end the text
-    for (int b = 0; b < 256; ++b)
-        EXPECT_EQ(text[b].unicode(), b) << b;
-    EXPECT_EQ(toCore(text), bytes);
+TEST(CoreText, EveryCharacterSurvivesTheRoundTrip) {
+    QString text;
+    for (char16_t c = 0; c < 0x800; ++c)
+        text += QChar(c);
+    text += QStringLiteral("O\u2019Hare Road \u2013 \u0141\u00f3d\u017a \U0001F600");
+    EXPECT_EQ(fromCore(toCore(text)), text);  // the NUL character does not end the text
 }
 
 struct ToCoreCase {
@@ -33,19 +30,20 @@ void PrintTo(const ToCoreCase& c, std::ostream* os) {
 
 class ToCore : public ::testing::TestWithParam<ToCoreCase> {};
 
-TEST_P(ToCore, GivesTheLatin1Bytes) {
-    EXPECT_EQ(toCore(GetParam().text), GetParam().bytes);
+// An input text keeps to the characters of the input data file.
+TEST_P(ToCore, GivesWhatAnInputTextKeeps) {
+    EXPECT_EQ(toInputText(GetParam().text), GetParam().bytes);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ToCore,
     ::testing::Values(ToCoreCase{"Ascii", QStringLiteral("h1 = 9.5"), "h1 = 9.5"},
                       ToCoreCase{"Empty", QString(), ""},
-                      ToCoreCase{"AccentedLetter", QStringLiteral("D\u00e9bit"),
-                                 "D\xe9"
-                                 "bit"},
+                      ToCoreCase{"AccentedLetter", QStringLiteral("D\u00e9bit"), "D\u00e9bit"},
                       ToCoreCase{"LineBreaksKept", QStringLiteral("a\r\nb\nc"), "a\r\nb\nc"},
-                      ToCoreCase{"OutsideLatin1", QStringLiteral("100 \u20ac"), "100 ?"}),
+                      ToCoreCase{"Euro", QStringLiteral("100 \u20ac"), "100 \u20ac"},
+                      ToCoreCase{"BeyondTheFile", QStringLiteral("\u0141\u00f3d\u017a"),
+                                 "?\u00f3d?"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct LinesCase {
@@ -71,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LinesCase{"LoneCr", "a\rb", QStringLiteral("a\rb")},
                       LinesCase{"LoneLf", "a\nb", QStringLiteral("a\nb")},
                       LinesCase{"CrBeforeCrLf", "a\r\r\nb", QStringLiteral("a\r\nb")},
-                      LinesCase{"HighByte", "\xb0\r\n", QStringLiteral("\u00b0\n")}),
+                      LinesCase{"Degree", "\u00b0\r\n", QStringLiteral("\u00b0\n")}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct LineListCase {
@@ -96,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LineListCase{"NoFinalCrLf", "a\r\nb", {"a", "b"}},
                       LineListCase{"EmptyLinesKept", "\r\n\r\na\r\n\r\n", {"", "", "a", ""}},
                       LineListCase{"LoneLfStaysInItsLine", "a\nb\r\n", {"a\nb"}},
-                      LineListCase{"HighByte", "\xb0\r\n", {QStringLiteral("\u00b0")}}),
+                      LineListCase{"Degree", "\u00b0\r\n", {QStringLiteral("\u00b0")}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct PathCase {
@@ -126,14 +124,14 @@ TEST_P(ShownPath, NamesTheFileAsTheUserChoseIt) {
 }
 
 // A message box names a file in any script, as the file system decodes its bytes; the rest of
-// the text stays Latin-1 with its lines broken anew.
+// the text stays as it is with its lines broken anew.
 TEST(MessageText, ShowsTheFileNameInAnyScript) {
     const QString path = QStringLiteral("/tmp/\u043f\u0440\u043e\u0435\u043a\u0442.DEF");
     const std::string bytes = toCorePath(path);
     EXPECT_EQ(messageText(bytes + "  Loaded!\r\nNext", bytes),
               path + QStringLiteral("  Loaded!\nNext"));
     EXPECT_EQ(messageText("A " + bytes + " B " + bytes, bytes), "A " + path + " B " + path);
-    EXPECT_EQ(messageText("caf\xe9", ""), QStringLiteral("caf\u00e9"));
+    EXPECT_EQ(messageText("caf\u00e9", ""), QStringLiteral("caf\u00e9"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
