@@ -40,7 +40,9 @@ constexpr std::string_view kUsage =
 
 constexpr std::string_view kHelp =
     "Reads an input data file (.DEF) into a fresh workspace, exactly as File > Read Data\n"
-    "From File does in ZAN Thickness Design, runs one command and writes the report.\n"
+    "From File does in ZAN Thickness Design, runs one command and writes the report. A\n"
+    "design memo (PDF) that File > Export PDF wrote is read as the input data file it\n"
+    "carries.\n"
     "\n"
     "  --both      fatigue and erosion analysis of the trial thickness (the default)\n"
     "  --fatigue   fatigue analysis only\n"
