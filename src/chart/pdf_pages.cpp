@@ -58,6 +58,10 @@ void drawFooter(QPainter& painter, const QRectF& area, const PdfPageHeader& head
     painter.setPen(QColor(palette::kAxis));
     painter.drawText(area, Qt::AlignHCenter | Qt::AlignBottom,
                      header.pageOfPages.arg(page).arg(pages));
+    // Without ligatures: "ff" in a fingerprint must stay two letters when it is copied.
+    QFont digits = painter.font();
+    digits.setLetterSpacing(QFont::AbsoluteSpacing, 0.02);
+    painter.setFont(digits);
     painter.drawText(area, Qt::AlignLeft | Qt::AlignBottom, header.fingerprint);
 }
 

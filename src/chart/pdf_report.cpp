@@ -382,7 +382,10 @@ void addProof(std::vector<PdfBlock>& blocks, const Page& page, const MemoProof& 
     if (!proof.attached.empty())
         lines << fromDocument(proof.attached);
     lines << fromDocument(proof.fingerprintLine) << fromDocument(proof.codeNote);
-    addText(blocks, page, lines.join(QLatin1Char('\n')), sansFont(kTablePoints), gap);
+    // Without ligatures: "ff" in the fingerprint must stay two letters when it is copied.
+    QFont font = sansFont(kTablePoints);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.02);
+    addText(blocks, page, lines.join(QLatin1Char('\n')), font, gap);
 }
 
 // A chart as the core drew it, as vectors: as wide as the page, or as tall as `room` allows.

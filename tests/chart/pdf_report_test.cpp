@@ -20,6 +20,7 @@
 #include "commands/commands.h"
 #include "io/details_table.h"
 #include "io/report.h"
+#include "io/sha256.h"
 #include "model/calculation_details.h"
 #include "model/design_alternatives.h"
 #include "model/design_search.h"
@@ -369,6 +370,21 @@ TEST_F(PdfMemo, ALongLineIsPrintedWholeInASmallerFont) {
     ASSERT_TRUE(performAnalysis(w, AnalysisKind::Both).ok());
     build(w);
     EXPECT_EQ(reportBodies(), reportLines(w));
+}
+
+// A checker copies the fingerprint from the PDF: "ff" in it must not come out as a ligature.
+TEST_F(PdfMemo, TheFingerprintCopiesAsItsDigits) {
+    Workspace w;
+    w.createInputSections();
+    std::string digits;
+    for (int i = 0; digits.find("ff") == std::string::npos; ++i) {
+        w.setProject(ProjectInfo{"Road " + std::to_string(i), "", "", "", "", "", ""});
+        digits = sha256Hex(*savedInputBytes(w));
+    }
+    build(w);
+    EXPECT_TRUE(pages[0].join('\n').contains(QString::fromStdString(digits))) << digits;
+    EXPECT_TRUE(pages[0].back().startsWith(
+        QString::fromStdString("Inputs SHA-256 " + digits.substr(0, 16))));
 }
 
 TEST_F(PdfMemo, ALineTooLongForALegibleFontGoesOnOverTheNextLines) {
