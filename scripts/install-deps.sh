@@ -11,7 +11,11 @@ packages=(
     qt6-l10n-tools  # lrelease and lupdate: the translation catalogues translations/zan_*.ts
     qt6-translations-l10n  # Qt's own texts (standard buttons, file and print dialogs) translated
     xvfb xauth fonts-dejavu-core
-    poppler-utils  # pdftotext: the printing test reads the text back from a PDF
+    poppler-utils  # pdftotext, pdfdetach, pdftoppm: the tests read the memo's text, attachment and page 1
+    libqpdf-dev  # zan-design and zan-report read the input data file a design memo carries
+    qpdf  # the tests re-save a memo as another PDF program would
+    libqrcodegencpp-dev  # the QR code on the memo's first page
+    zbar-tools  # zbarimg: the tests scan the memo's QR code back
     python3
     clang libclang-rt-14-dev
     dpkg-dev  # dpkg-shlibdeps: the Debian package depends on the libraries the programs load

@@ -778,6 +778,26 @@
         <source>no thickness found</source>
         <translation>no se halló espesor</translation>
     </message>
+    <message>
+        <source>Inputs SHA-256 %1</source>
+        <translation>Datos SHA-256 %1</translation>
+    </message>
+    <message>
+        <source>The design&apos;s inputs are attached to this PDF as %1</source>
+        <translation>Los datos del diseño van adjuntos a este PDF como %1</translation>
+    </message>
+    <message>
+        <source>SHA-256 of %1: %2</source>
+        <translation>SHA-256 de %1: %2</translation>
+    </message>
+    <message>
+        <source>The QR code holds %1: a phone&apos;s QR reader gives its text back.</source>
+        <translation>El código QR contiene %1: el lector de QR de un teléfono devuelve su texto.</translation>
+    </message>
+    <message>
+        <source>%1 is too long for a QR code: the code holds its SHA-256 fingerprint.</source>
+        <translation>%1 es demasiado largo para un código QR: el código contiene su huella SHA-256.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1018,6 +1038,18 @@ Se ignoraron estos archivos:<byte value="xd"/>
     <message>
         <source>it is the console, and the program runs without one</source>
         <translation>es la consola, y el programa se ejecuta sin ella</translation>
+    </message>
+    <message>
+        <source>it is a damaged PDF</source>
+        <translation>es un PDF dañado</translation>
+    </message>
+    <message>
+        <source>it is a PDF without an attached input data file (.DEF); a design memo exported by this program carries one</source>
+        <translation>es un PDF sin archivo de datos de entrada (.DEF) adjunto; una memoria de diseño exportada por este programa lleva uno</translation>
+    </message>
+    <message>
+        <source>it is a PDF, and this build of the program cannot read the input data file attached to a design memo; read the .DEF file instead</source>
+        <translation>es un PDF, y esta compilación del programa no puede leer el archivo de datos de entrada adjunto a una memoria de diseño; lea en su lugar el archivo .DEF</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,7 @@
 #include "io/csv.h"
 #include "model/catalogue.h"
 #include "model/workspace.h"
+#include "pdf/memo_file.h"
 #include "platform/core_text.h"
 #include "platform/qt_platform.h"
 #include "shell/language.h"
@@ -139,7 +140,7 @@ class EnglishMessages {
 int analyseForMemo(zan::Workspace& workspace, const QString& input, const QString& shownPath,
                    bool design) {
     const EnglishMessages english;
-    const zan::CommandOutcome read = zan::readDataFile(
+    const zan::CommandOutcome read = zan::readDesignFile(
         workspace, zan::toCorePath(QFileInfo(input).absoluteFilePath()), zan::toCore(shownPath));
     if (!read.ok()) {
         if (read.message)

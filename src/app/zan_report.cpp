@@ -19,27 +19,31 @@
 #include "io/csv.h"
 #include "io/details_table.h"
 #include "io/report.h"
+#include "io/sha256.h"
 #include "model/calculation_details.h"
 #include "model/expected.h"
 #include "model/input_warnings.h"
 #include "model/workspace.h"
+#include "pdf/memo_file.h"
 
 namespace {
 
-enum class Mode { Fatigue, Erosion, Both, Design, Inputs, Details, Summary };
+enum class Mode { Fatigue, Erosion, Both, Design, Inputs, Details, Summary, Fingerprint };
 
 // Exit statuses of our own; the others are the commands' CommandStatus values.
 constexpr int kExitWrongUsage = 2;
 constexpr int kExitOutputNotWritten = 7;
 
 constexpr std::string_view kUsage =
-    "Usage: zan-report [--fatigue | --erosion | --both | --design | --inputs | --details]\n"
-    "                  [-o OUT] FILE.DEF\n"
+    "Usage: zan-report [--fatigue | --erosion | --both | --design | --inputs | --details |\n"
+    "                   --fingerprint] [-o OUT] FILE.DEF\n"
     "       zan-report --summary [-o OUT] FILE.DEF...\n";
 
 constexpr std::string_view kHelp =
     "Reads an input data file (.DEF) into a fresh workspace, exactly as File > Read Data\n"
-    "From File does in ZAN Thickness Design, runs one command and writes the report.\n"
+    "From File does in ZAN Thickness Design, runs one command and writes the report. A\n"
+    "design memo (PDF) that File > Export PDF wrote is read as the input data file it\n"
+    "carries.\n"
     "\n"
     "  --both      fatigue and erosion analysis of the trial thickness (the default)\n"
     "  --fatigue   fatigue analysis only\n"
@@ -48,6 +52,10 @@ constexpr std::string_view kHelp =
     "  --inputs    the report of the inputs alone; no analysis is run\n"
     "  --details   the values behind the Both analysis's tables, as CSV (see below)\n"
     "  --summary   one CSV line for each FILE.DEF instead of a report (see below)\n"
+    "  --fingerprint  the SHA-256 of the input data file that Save Input Data would write for\n"
+    "              the inputs read, as 64 hexadecimal digits and a line end: the fingerprint\n"
+    "              a design memo prints on every page (for a file the program saved, what\n"
+    "              sha256sum FILE.DEF gives)\n"
     "  -o OUT      write the report to OUT instead of standard output; OUT is replaced only\n"
     "              when the whole report has been written, so a failure keeps the old OUT;\n"
     "              an OUT that is one of the input files, or an input data file, is refused,\n"
@@ -112,7 +120,7 @@ constexpr std::string_view kHelp =
     "and Compute Design Thickness runs after it. The CSV (RFC 4180, lines ended by CR LF)\n"
     "starts with the header line\n"
     "  file,unit system,trial thickness,total fatigue %,total erosion %,recommended thickness,"
-    "status,project,warnings\n"
+    "status,project,warnings,fingerprint\n"
     "and has one line for each file, in the order given. Thicknesses are printed as the report\n"
     "prints them (0.00, in inches or centimetres as the file's unit system), damage totals as\n"
     "the report's sums (0.0). A file that fails keeps its line, with the fields it did not\n"
@@ -126,8 +134,9 @@ constexpr std::string_view kHelp =
     "  4  ends early (before the tenth axle row)\n"
     "  5  refused: MESSAGE (the analysis or the thickness search refused the inputs)\n"
     "  6  no passing thickness up to 50 in (127 cm for a Metric file)\n"
-    "The last column, warnings, counts the warnings written to standard error as above; it\n"
-    "is empty only for a file that was not read.\n"
+    "The column warnings counts the warnings written to standard error as above; it is empty\n"
+    "only for a file that was not read. The last column, fingerprint, is the file's as\n"
+    "--fingerprint prints it.\n"
     "Fields holding a comma, a double quote or a line end are quoted, inner quotes doubled.\n"
     "So that a spreadsheet shows the texts and never runs them as formulas, a text field\n"
     "(file, status, project, warnings) that begins with =, +, -, @ or a carriage return\n"
@@ -166,6 +175,8 @@ std::optional<Mode> modeOption(std::string_view arg) {
         return Mode::Details;
     if (arg == "--summary")
         return Mode::Summary;
+    if (arg == "--fingerprint")
+        return Mode::Fingerprint;
     return std::nullopt;
 }
 
@@ -213,7 +224,7 @@ zan::Expected<Options, UsageError> parseArguments(const std::vector<std::string_
                 if (modeGiven)
                     return zan::failure(
                         UsageError{"give only one of --fatigue, --erosion, --both, --design, "
-                                   "--inputs, --details, --summary"});
+                                   "--inputs, --details, --summary, --fingerprint"});
                 modeGiven = true;
                 options.mode = *mode;
             } else {
@@ -261,6 +272,19 @@ void writeWarnings(const std::string& file, const std::vector<zan::InputWarning>
         writeError("zan-report: warning: " + file + ": " + warning.text + "\n");
 }
 
+// The fingerprint of the inputs as read, as a memo of them prints it: of the file Save Input
+// Data writes, so that the spacing of a hand-made file does not change it.
+zan::CommandOutcome fingerprint(const zan::Workspace& workspace) {
+    zan::CommandOutcome outcome;
+    if (auto saved = zan::savedInputBytes(workspace)) {
+        outcome.report = zan::sha256Hex(*saved) + "\n";
+    } else {
+        outcome.status = zan::CommandStatus::Refused;
+        outcome.message = zan::Message{saved.error(), ""};
+    }
+    return outcome;
+}
+
 zan::CommandOutcome runCommand(zan::Workspace& workspace, Mode mode) {
     switch (mode) {
         case Mode::Fatigue:
@@ -278,6 +302,8 @@ zan::CommandOutcome runCommand(zan::Workspace& workspace, Mode mode) {
         }
         case Mode::Design:
             return zan::computeDesignThickness(workspace);
+        case Mode::Fingerprint:
+            return fingerprint(workspace);
         case Mode::Inputs:
         case Mode::Summary:
             break;
@@ -307,7 +333,7 @@ bool writeStandardOutput(std::string_view bytes) {
 int run(const Options& options) {
     const std::string input(options.inputs.front());
     zan::Workspace workspace;
-    const zan::CommandOutcome read = zan::readDataFile(workspace, input);
+    const zan::CommandOutcome read = zan::readDesignFile(workspace, input, input);
     if (!read.ok()) {
         if (read.message)
             writeMessage(*read.message, input);
@@ -393,7 +419,7 @@ int runSummary(const Options& options) {
     int status = 0;
     for (const std::string_view name : options.inputs) {
         const std::string input(name);
-        const zan::SummaryLine line = zan::summarizeDataFile(input);
+        const zan::SummaryLine line = zan::summarizeDataFile(input, zan::readDesignBytes);
         writeWarnings(input, line.inputWarnings);
         if (status == 0 && line.outcome != zan::CommandStatus::Done)
             status = static_cast<int>(line.outcome);

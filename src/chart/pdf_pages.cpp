@@ -52,11 +52,17 @@ void drawHeader(QPainter& painter, const QRectF& area, const PdfPageHeader& head
     painter.drawLine(QPointF(area.left(), area.bottom()), QPointF(area.right(), area.bottom()));
 }
 
-void drawFooter(QPainter& painter, const QRectF& area, const QString& pageOfPages, std::size_t page,
-                std::size_t pages) {
+void drawFooter(QPainter& painter, const QRectF& area, const PdfPageHeader& header,
+                std::size_t page, std::size_t pages) {
     painter.setFont(frameFont());
     painter.setPen(QColor(palette::kAxis));
-    painter.drawText(area, Qt::AlignHCenter | Qt::AlignBottom, pageOfPages.arg(page).arg(pages));
+    painter.drawText(area, Qt::AlignHCenter | Qt::AlignBottom,
+                     header.pageOfPages.arg(page).arg(pages));
+    // Without ligatures: "ff" in a fingerprint must stay two letters when it is copied.
+    QFont digits = painter.font();
+    digits.setLetterSpacing(QFont::AbsoluteSpacing, 0.02);
+    painter.setFont(digits);
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignBottom, header.fingerprint);
 }
 
 }  // namespace
@@ -122,7 +128,7 @@ Expected<Done, QString> drawPages(QPagedPaintDevice& device, const PdfPageHeader
                                        frame.content.width(), block.height));
             painter.restore();
         }
-        drawFooter(painter, frame.footer, header.pageOfPages, p + 1, pages.size());
+        drawFooter(painter, frame.footer, header, p + 1, pages.size());
     }
     if (!painter.end())
         return failure(tr("The PDF document could not be finished."));

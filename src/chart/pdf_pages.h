@@ -34,6 +34,7 @@ struct PdfPageHeader {
     // since the run the memo was written from.
     QString notice;
     QString pageOfPages;  // "page %1 of %2"
+    QString fingerprint;  // at the foot's left: the start of the inputs' fingerprint, or empty
 };
 
 // The areas of a page in device pixels: the header at the top, the footer at the foot and

@@ -11,7 +11,9 @@
 #include <QPdfWriter>
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <memory>
+#include <qrcodegen.hpp>
 
 #include "chart/pdf_pages.h"
 #include "chart/svg_drawing.h"
@@ -39,6 +41,9 @@ constexpr double kReportCompactPoints = 8.0;
 constexpr double kBodyPoints = 9.0;
 constexpr double kTablePoints = 8.0;
 constexpr double kHeadingPoints = 12.0;
+// The QR code's side with its quiet zone, at most: a version 25 code keeps modules of 0.35 mm,
+// which a phone or a 150 dpi scan reads.
+constexpr double kCodeMillimetres = 44.0;
 
 // The page's fonts are not hinted: hinting would fit the glyphs and their advances to whole
 // pixels of the 96 dpi layout, and on paper or zoomed in the text should keep its true
@@ -305,7 +310,9 @@ void addReport(std::vector<PdfBlock>& blocks, const Page& page,
 
 // The page a reviewer reads first and signs (io/memo_document.h), laid out: a long text wraps
 // within the page, a word longer than a line broken anywhere.
-void addMemoPage(std::vector<PdfBlock>& blocks, const Page& page, const MemoFirstPage& memo) {
+// Returns the block of the inputs table's first rows.
+std::size_t addMemoPage(std::vector<PdfBlock>& blocks, const Page& page,
+                        const MemoFirstPage& memo) {
     const double gap = QFontMetricsF(sansFont(kBodyPoints), &page.device).lineSpacing();
     const QFont table = sansFont(kTablePoints);
     blocks.push_back(heading(page, fromDocument(memo.title), false, kHeadingPoints));
@@ -321,6 +328,7 @@ void addMemoPage(std::vector<PdfBlock>& blocks, const Page& page, const MemoFirs
         addText(blocks, page, warnings.join(QLatin1Char('\n')), sansFont(kBodyPoints), 0.0);
     }
     blocks.push_back(heading(page, fromDocument(memo.inputsHeading), false, kBodyPoints + 1));
+    const std::size_t inputs = blocks.size();
     addTable(blocks, page, textTable(memo.inputs), 0.5 * gap, TableWidth::Natural, table,
              LongWords::Break);
     blocks.push_back(heading(page, fromDocument(memo.axlesHeading), false, kBodyPoints + 1));
@@ -333,6 +341,51 @@ void addMemoPage(std::vector<PdfBlock>& blocks, const Page& page, const MemoFirs
                           fromDocument(memo.designedBy) + signature + date + QLatin1String("\n\n") +
                           fromDocument(memo.checkedBy) + signature + date;
     addText(blocks, page, lines, sansFont(kBodyPoints), 1.5 * gap);
+    return inputs;
+}
+
+// The QR code of the memo document's bytes at level M, as black squares from `area`'s top
+// left, with the quiet zone of four modules the standard asks for inside `side`.
+void drawCode(QPainter& painter, const qrcodegen::QrCode& code, QPointF topLeft, double side) {
+    const int size = code.getSize();
+    const double module = side / (size + 8);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            if (code.getModule(x, y))
+                painter.drawRect(QRectF(topLeft.x() + (x + 4) * module,
+                                        topLeft.y() + (y + 4) * module, module, module));
+}
+
+// What ties the memo to its input data file on page 1: the QR code at the right of the inputs
+// table (`beside`, the block of its first rows), as tall as that block allows, and at the
+// foot the attachment's name, the whole fingerprint that every page's footer begins and what
+// the code holds.
+void addProof(std::vector<PdfBlock>& blocks, const Page& page, const MemoProof& proof,
+              std::size_t beside) {
+    if (proof.inputFile.empty())
+        return;
+    const double gap = QFontMetricsF(sansFont(kBodyPoints), &page.device).lineSpacing();
+    const std::vector<std::uint8_t> bytes(proof.code.begin(), proof.code.end());
+    const auto code = std::make_shared<const qrcodegen::QrCode>(qrcodegen::QrCode::encodeSegments(
+        {qrcodegen::QrSegment::makeBytes(bytes)}, qrcodegen::QrCode::Ecc::MEDIUM, 1,
+        kCodeMaxVersion, -1, false));
+    const double side =
+        std::min(kCodeMillimetres * page.device.logicalDpiX() / 25.4, blocks[beside].height);
+    blocks[beside].draw = [code, side, table = blocks[beside].draw](QPainter& painter,
+                                                                    const QRectF& area) {
+        table(painter, area);
+        drawCode(painter, *code, QPointF(area.right() - side, area.top()), side);
+    };
+    QStringList lines;
+    if (!proof.attached.empty())
+        lines << fromDocument(proof.attached);
+    lines << fromDocument(proof.fingerprintLine) << fromDocument(proof.codeNote);
+    // Without ligatures: "ff" in the fingerprint must stay two letters when it is copied.
+    QFont font = sansFont(kTablePoints);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.02);
+    addText(blocks, page, lines.join(QLatin1Char('\n')), font, gap);
 }
 
 // A chart as the core drew it, as vectors: as wide as the page, or as tall as `room` allows.
@@ -405,9 +458,9 @@ void addDetails(std::vector<PdfBlock>& blocks, const Page& page, const MemoDetai
 }
 
 PdfPageHeader pageHeader(const MemoFrame& frame) {
-    return PdfPageHeader{fromDocument(frame.program), fromDocument(frame.inputs),
-                         fromDocument(frame.made), fromDocument(frame.notice),
-                         fromDocument(frame.pageOfPages)};
+    return PdfPageHeader{fromDocument(frame.program),     fromDocument(frame.inputs),
+                         fromDocument(frame.made),        fromDocument(frame.notice),
+                         fromDocument(frame.pageOfPages), fromDocument(frame.fingerprint)};
 }
 
 MemoOptions memoOptions(const PdfReportOptions& options) {
@@ -416,6 +469,7 @@ MemoOptions memoOptions(const PdfReportOptions& options) {
     memo.made = std::chrono::system_clock::time_point(
         std::chrono::milliseconds(options.created.toMSecsSinceEpoch()));
     memo.inputsChanged = options.inputsChanged;
+    memo.attachesInputFile = true;
     return memo;
 }
 
@@ -456,9 +510,16 @@ Expected<QByteArray, QString> buildPdfReport(const Run& run, const PdfReportOpti
     setUp(writer, options);
     const Page page{writer, pageFrame(writer).content};
 
-    const MemoDocument memo = memoDocument(run, memoOptions(options));
+    MemoOptions memoOptionsOfRun = memoOptions(options);
+    if (auto inputFile = savedInputBytes(run.workspace()))
+        memoOptionsOfRun.inputFile = std::move(*inputFile);
+    const MemoDocument memo = memoDocument(run, memoOptionsOfRun);
+    if (!memo.proof.inputFile.empty())
+        writer.addFileAttachment(QString::fromStdString(memo.proof.fileName),
+                                 QByteArray::fromStdString(memo.proof.inputFile),
+                                 QStringLiteral("text/plain"));
     std::vector<PdfBlock> blocks;
-    addMemoPage(blocks, page, memo.firstPage);
+    addProof(blocks, page, memo.proof, addMemoPage(blocks, page, memo.firstPage));
     addReport(blocks, page, memo.report);
     addCharts(blocks, page, *memo.charts);
     addDetails(blocks, page, memo.details);

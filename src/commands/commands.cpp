@@ -328,6 +328,10 @@ std::optional<std::string> projectTooLong(const Workspace& workspace) {
 
 Expected<std::string, std::string> inputDataFileBytes(Workspace& workspace) {
     workspace.createInputSections();
+    return savedInputBytes(workspace);
+}
+
+Expected<std::string, std::string> savedInputBytes(const Workspace& workspace) {
     if (auto message = unsavedMessage(workspace))
         return failure(std::move(*message));
     std::string bytes = writeDefFile(workspace);

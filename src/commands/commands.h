@@ -100,6 +100,9 @@ inline constexpr const char* kOnlyFirstFileRead = ZAN_TRANSLATE_NOOP(
 // saying why they cannot be saved. The file has no escape, so a line end in any text, or a
 // double quote in an axle-load text, would read back as other inputs than those saved.
 Expected<std::string, std::string> inputDataFileBytes(Workspace& workspace);
+// The same for a workspace whose sections are all created, such as a run's inputs: the bytes a
+// memo carries and prints the fingerprint of.
+Expected<std::string, std::string> savedInputBytes(const Workspace& workspace);
 
 // Edit > Project Information's OK: why these inputs could not be kept in an input data file
 // the program reads back (it would be larger than kMaxInputDataFileBytes); nothing when they

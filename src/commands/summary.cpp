@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "io/sha256.h"
 #include "model/design_search.h"
 #include "model/numbers.h"
 #include "model/text_encoding.h"
@@ -43,11 +44,11 @@ std::string numberCell(const std::string& text) {
 
 }  // namespace
 
-SummaryLine summarizeDataFile(const std::string& path) {
+SummaryLine summarizeDataFile(const std::string& path, DesignFileReader readFile) {
     SummaryLine line;
     line.file = path;
 
-    const auto file = readInputDataFile(path);
+    const auto file = readFile(path);
     if (!file) {
         line.outcome = CommandStatus::FileUnreadable;
         line.status = "cannot be read: " + file.error();
@@ -61,6 +62,9 @@ SummaryLine summarizeDataFile(const std::string& path) {
                                                                      : "ends early";
         return line;
     }
+    // Of the inputs as read: the analyses and the search change the trial thickness.
+    if (const auto saved = savedInputBytes(workspace))
+        line.fingerprint = sha256Hex(*saved);
     line.project = workspace.project().project;
     line.inputWarnings = read.warnings;
     line.warnings = std::to_string(line.inputWarnings.size());
@@ -105,7 +109,7 @@ std::string csvLine(const SummaryLine& line) {
         numberCell(line.trialThickness), numberCell(line.totalFatigue),
         numberCell(line.totalErosion),   numberCell(line.recommendedThickness),
         spreadsheetText(line.status),    spreadsheetText(line.project),
-        spreadsheetText(line.warnings)};
+        spreadsheetText(line.warnings), line.fingerprint};
     // One encoding for the whole file, UTF-8: a name's bytes that are not are read as the
     // Windows-1252 characters they are on a system that names files so.
     std::string text = csvField(textEncoding::validUtf8(cells[0]));

@@ -21,7 +21,7 @@ namespace zan {
 // The header line, without its line end.
 inline constexpr std::string_view kSummaryHeader =
     "file,unit system,trial thickness,total fatigue %,total erosion %,recommended thickness,"
-    "status,project,warnings";
+    "status,project,warnings,fingerprint";
 
 inline constexpr std::string_view kSummaryLineEnd = kCsvLineEnd;
 
@@ -35,18 +35,24 @@ struct SummaryLine {
     std::string status;                // "ok", or why the file failed
     std::string project;               // the file's project name; empty when it has none
     std::string warnings;              // how many warnings the read gave
+    std::string fingerprint;  // SHA-256 of the file Save Input Data writes for the inputs read
     CommandStatus outcome = CommandStatus::Done;  // what the single-file modes would exit with
     std::vector<InputWarning> inputWarnings;      // as read, before any command ran
 };
 
+// What reads a file's bytes: readInputDataFile, or a front end's reader that also takes the
+// input data file out of a design memo.
+using DesignFileReader = Expected<std::string, std::string> (*)(const std::string& path);
+
 // Reads `path` and runs both commands; never throws on a bad file.
-SummaryLine summarizeDataFile(const std::string& path);
+SummaryLine summarizeDataFile(const std::string& path,
+                              DesignFileReader readFile = readInputDataFile);
 
 // "ok", or for a design the read warned about "ok, 1 input not read as written" (the counts
 // of warningCounts): such a design is never reported as plainly ok.
 std::string okStatus(const std::vector<InputWarning>& warnings);
 
-// The line's eight fields joined by commas, without the line end.
+// The line's fields joined by commas, without the line end.
 std::string csvLine(const SummaryLine& line);
 
 }  // namespace zan

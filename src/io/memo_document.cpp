@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "io/details_table.h"
+#include "io/sha256.h"
 #include "io/utf8.h"
 #include "io/verdict.h"
 #include "model/axle_spectra.h"
@@ -271,7 +272,30 @@ MemoFrame memoFrame(const Run& run, const MemoOptions& options) {
                      name.empty() ? memoShown(kUnsavedInputs) : utf8::withVisibleControls(name),
                      localMinute(options.made),
                      options.inputsChanged ? inputsChangedMark(run) : std::string(),
-                     memoShown(kPageOfPages)};
+                     memoShown(kPageOfPages),
+                     options.inputFile
+                         ? catalogue::arg(memoShown(kFingerprintFooter),
+                                          {sha256Hex(*options.inputFile).substr(0, 16)})
+                         : std::string()};
+}
+
+MemoProof memoProof(const MemoOptions& options) {
+    MemoProof proof;
+    if (!options.inputFile)
+        return proof;
+    proof.fileName = attachedFileName(options.fileName);
+    proof.inputFile = *options.inputFile;
+    proof.fingerprint = sha256Hex(proof.inputFile);
+    const std::string name = utf8::withVisibleControls(proof.fileName);
+    if (options.attachesInputFile)
+        proof.attached = catalogue::arg(memoShown(memoText::kAttached), {name});
+    proof.fingerprintLine =
+        catalogue::arg(memoShown(memoText::kFingerprintLine), {name, proof.fingerprint});
+    const bool fits = proof.inputFile.size() <= kCodeMaxBytes;
+    proof.code = fits ? proof.inputFile : proof.fingerprint;
+    proof.codeNote = catalogue::arg(
+        memoShown(fits ? memoText::kCodeHoldsFile : memoText::kCodeHoldsFingerprint), {name});
+    return proof;
 }
 
 }  // namespace
@@ -310,6 +334,17 @@ std::vector<LineSpan> reportTables(std::string_view report) {
         tables.push_back({i, lines.size()});
     }
     return tables;
+}
+
+std::string attachedFileName(std::string_view inputsFileName) {
+    std::string name(inputsFileName.substr(inputsFileName.find_last_of("/\\") + 1));
+    if (const std::size_t dot = name.rfind('.'); dot != std::string::npos && dot > 0)
+        name.erase(dot);
+    // The name goes into the PDF and onto a checker's disk: no control character, no folder.
+    for (char& c : name)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F || c == ':')
+            c = '_';
+    return (name.empty() ? std::string("design") : name) + ".DEF";
 }
 
 std::string programLine() {
@@ -353,6 +388,7 @@ MemoDocument memoDocument(const Run& run, const MemoOptions& options) {
     if (run.analysed() || options.chartsBeforeAnyRun)
         memo.charts = memoCharts(run);
     memo.details = memoDetails(run, memo.analysed);
+    memo.proof = memoProof(options);
     return memo;
 }
 

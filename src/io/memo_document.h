@@ -31,6 +31,11 @@ struct MemoOptions {
     // Whether a workspace's documents before any run hold the charts and tables of its inputs
     // as they are (the desktop's); the web page, which redraws on every change, leaves them out.
     bool chartsBeforeAnyRun = true;
+    // The bytes Save Input Data writes for the run's inputs, which the memo carries and prints
+    // the fingerprint of; none when its texts cannot be kept in an input data file.
+    std::optional<std::string> inputFile;
+    // The desktop's PDF carries the file as an attachment; a page printed from the web does not.
+    bool attachesInputFile = false;
 };
 
 struct MemoCell {
@@ -58,6 +63,27 @@ struct MemoFrame {
     std::string made;     // "2024-05-17 14:30", top right
     std::string notice;   // "Inputs changed after this analysis (...)", or empty
     std::string pageOfPages;  // "page %1 of %2": %1 the page, %2 the number of pages
+    std::string fingerprint;  // "Inputs SHA-256 1a2b3c4d5e6f7a8b", or empty without an input file
+};
+
+// The largest input data file the QR code on page 1 holds: version 25 at level M, 117 modules
+// (about 0.35 mm each on the printed page, which a phone or a 150 dpi scan still reads).
+inline constexpr std::size_t kCodeMaxBytes = 997;
+inline constexpr int kCodeMaxVersion = 25;
+
+// What ties a memo to the input data file it was written from, so that a checker can take the
+// exact inputs back from the PDF, or compare a .DEF with the paper. Empty when the run's texts
+// cannot be kept in an input data file.
+struct MemoProof {
+    std::string fileName;     // "heavy.DEF": the name the PDF's attachment has
+    std::string inputFile;    // its bytes, exactly as Save Input Data writes them
+    std::string fingerprint;  // SHA-256 of those bytes: 64 lowercase hexadecimal digits
+    std::string attached;  // "The design's inputs are attached to this PDF as heavy.DEF", or empty
+    std::string fingerprintLine;  // "SHA-256 of heavy.DEF: " and the 64 digits
+    // What the QR code holds, encoded as bytes at level M: the file, or its fingerprint when
+    // the file is longer than kCodeMaxBytes; `codeNote` says which.
+    std::string code;
+    std::string codeNote;
 };
 
 struct MemoFirstPage {
@@ -118,6 +144,7 @@ struct MemoDocument {
     std::vector<ReportPiece> report;
     std::optional<MemoCharts> charts;  // left out before any run when the options say so
     MemoDetails details;
+    MemoProof proof;
 };
 
 MemoDocument memoDocument(const Run& run, const MemoOptions& options);
@@ -143,6 +170,10 @@ struct LineSpan {
 // The report's result tables, each from its title ("Fatigue Analysis Solutions", ...) to the
 // line before the two empty lines that precede the next title, or to the report's end.
 std::vector<LineSpan> reportTables(std::string_view report);
+
+// The name a memo gives the input data file it carries: the inputs' own file name with the
+// extension .DEF ("heavy.DEF" for heavy.def or heavy.pdf), "design.DEF" without one.
+std::string attachedFileName(std::string_view inputsFileName);
 
 // The program's name and version, as every page of the memo names it.
 std::string programLine();

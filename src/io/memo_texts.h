@@ -16,7 +16,19 @@ inline constexpr const char* kUnsavedInputs = ZAN_TRANSLATE_NOOP("Memo", "unsave
 // Every page's footer: %1 is the page, %2 the number of pages.
 inline constexpr const char* kPageOfPages = ZAN_TRANSLATE_NOOP("Memo", "page %1 of %2");
 
+// Every page's footer when the memo carries its inputs: %1 is the fingerprint's first 16 digits.
+inline constexpr const char* kFingerprintFooter = ZAN_TRANSLATE_NOOP("Memo", "Inputs SHA-256 %1");
+
 namespace memoText {
+// Page 1 of the desktop's PDF: %1 is the attached file's name.
+inline constexpr const char* kAttached =
+    ZAN_TRANSLATE_NOOP("Memo", "The design's inputs are attached to this PDF as %1");
+// Page 1: %1 is the file's name, %2 the 64 digits of its SHA-256.
+inline constexpr const char* kFingerprintLine = ZAN_TRANSLATE_NOOP("Memo", "SHA-256 of %1: %2");
+inline constexpr const char* kCodeHoldsFile =
+    ZAN_TRANSLATE_NOOP("Memo", "The QR code holds %1: a phone's QR reader gives its text back.");
+inline constexpr const char* kCodeHoldsFingerprint = ZAN_TRANSLATE_NOOP(
+    "Memo", "%1 is too long for a QR code: the code holds its SHA-256 fingerprint.");
 inline constexpr const char* kContext = "Memo";
 inline constexpr const char* kReport = ZAN_TRANSLATE_NOOP("Memo", "Report");
 inline constexpr const char* kDamageChart = ZAN_TRANSLATE_NOOP("Memo", "Damage Chart");

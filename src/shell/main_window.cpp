@@ -29,6 +29,7 @@
 #include "io/def_file.h"
 #include "io/report.h"
 #include "model/axle_spectra.h"
+#include "pdf/memo_file.h"
 #include "platform/core_text.h"
 #include "platform/fixed_font.h"
 #include "platform/platform.h"
@@ -53,6 +54,8 @@ constexpr double kReportHeightShare = 0.91;
 constexpr int kReportPointSize = 12;
 
 const QString kDataFileFilter = QStringLiteral("(*.DEF)|*.DEF");
+// Read Data From File also opens a design memo, which carries its input data file.
+const QString kReadFileFilter = QStringLiteral("(*.DEF *.pdf)|*.DEF *.pdf");
 const QString kReportFileFilter = QStringLiteral("(*.PRN)|*.PRN");
 constexpr const char* kPdfFileFilter =
     QT_TRANSLATE_NOOP("zan::MainWindow", "PDF files (*.pdf)|*.pdf");
@@ -73,7 +76,8 @@ std::optional<QString> droppedDataFile(const QMimeData& data) {
     if (urls.size() != 1 || !urls.front().isLocalFile())
         return std::nullopt;
     const QFileInfo file(urls.front().toLocalFile());
-    if (file.isDir() || !file.fileName().endsWith(QLatin1String(".def"), Qt::CaseInsensitive))
+    if (file.isDir() || !(file.fileName().endsWith(QLatin1String(".def"), Qt::CaseInsensitive) ||
+                          file.fileName().endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)))
         return std::nullopt;
     return file.absoluteFilePath();
 }
@@ -334,7 +338,7 @@ void MainWindow::showFailure(const QString& text) {
 }
 
 void MainWindow::readDataFile() {
-    const std::optional<QString> path = m_platform.chooseOpenFile(kDataFileFilter);
+    const std::optional<QString> path = m_platform.chooseOpenFile(kReadFileFilter);
     if (!path)
         return;
     readDataFileAt(*path, AfterRead::AnnounceLoaded);
@@ -345,14 +349,14 @@ void MainWindow::readDataFileAt(const QString& path, AfterRead after, const std:
         // The messages name the file by its full path's own bytes, shown as the user knows it.
         const std::string opened = bytes.empty() ? toCorePath(path) : bytes;
         const std::string named = bytes.empty() ? toCorePath(nativePath(path)) : bytes;
-        CommandOutcome outcome = zan::readDataFile(m_workspace, opened, named);
+        CommandOutcome outcome = zan::readDesignFile(m_workspace, opened, named);
         for (std::optional<Message>* shown : {&outcome.message, &outcome.warning})
             if (*shown)
                 (*shown)->fileName = named;
         if (outcome.ok()) {
             m_inputFile = nativePath(path);
             // Read from the command line or dropped, it is still the file the user chose.
-            m_platform.rememberChosenFile(kDataFileFilter, path);
+            m_platform.rememberChosenFile(kReadFileFilter, path);
         }
         if (outcome.ok() && after == AfterRead::ShowInputsReport)
             showInputsReportInstead(outcome);

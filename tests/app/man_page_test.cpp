@@ -142,7 +142,7 @@ TEST_F(ManPage, DescribesEverythingTheHelpNames) {
     const Outcome help = run({"--help"});
     ASSERT_EQ(help.status, 0);
     const HelpItems items = readHelp(help.out);
-    ASSERT_EQ(items.options.size(), 11u) << help.out;
+    ASSERT_EQ(items.options.size(), 12u) << help.out;
     ASSERT_EQ(items.exitStatuses.size(), 7u) << help.out;
     ASSERT_EQ(items.summaryStatuses.size(), 7u) << help.out;
 
@@ -153,7 +153,8 @@ TEST_F(ManPage, DescribesEverythingTheHelpNames) {
     for (const std::string& status : items.summaryStatuses)
         EXPECT_TRUE(hasTag(tags, "SUMMARY", status)) << status;
     EXPECT_NE(plainText(page).find("file,unit system,trial thickness,total fatigue %,"
-                                   "total erosion %,recommended thickness,status,project,warnings"),
+                                   "total erosion %,recommended thickness,status,project,warnings,"
+                                   "fingerprint"),
               std::string::npos);
     EXPECT_NE(plainText(page).find(
                   "axle,row,design load (kips),expected repetitions,radius of relative stiffness "

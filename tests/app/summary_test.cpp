@@ -19,7 +19,7 @@ using namespace zan_report_test;
 
 const std::string kHeader =
     "file,unit system,trial thickness,total fatigue %,total erosion %,recommended thickness,"
-    "status,project,warnings\r\n";
+    "status,project,warnings,fingerprint\r\n";
 
 std::vector<std::string> exampleFiles() {
     std::vector<std::string> files;
@@ -47,6 +47,12 @@ std::string trimmed(std::string text) {
 
 class Summary : public ZanReport {
   protected:
+    // The last column: what --fingerprint prints for the file, empty for one it cannot read.
+    std::string fingerprintOf(const std::string& path) const {
+        const Outcome r = run({"--fingerprint", path});
+        return r.status == 0 ? r.out.substr(0, r.out.size() - 1) : "";
+    }
+
     // The summary line of a good file, put together from the single-file modes: the trial
     // thickness and the two sums of the Both report, and the thickness --design announces.
     std::string lineFromSingleModes(const std::string& path) const {
@@ -65,7 +71,7 @@ class Summary : public ZanReport {
         // The project as the file names it (the single modes print none).
         const std::string project = after(readBytes(path), "\r\nProject: ");
         return path + "," + (metric ? "Metric" : "English") + "," + trial + "," + fatigue + "," +
-               erosion + "," + found + ",ok," + project + ",0\r\n";
+               erosion + "," + found + ",ok," + project + ",0," + fingerprintOf(path) + "\r\n";
     }
 };
 
@@ -86,10 +92,10 @@ TEST_F(Summary, OfAllExamplesAndABrokenFileAgreesWithTheSingleModes) {
     std::string expected = kHeader;
     for (std::size_t i = 0; i < examples.size(); ++i) {
         if (i == 3)
-            expected += broken.string() + ",,,,,,not an input data file,,\r\n";
+            expected += broken.string() + ",,,,,,not an input data file,,,\r\n";
         expected += lineFromSingleModes(examples[i]);
     }
-    expected += missing.string() + ",,,,,,cannot be read: No such file or directory,,\r\n";
+    expected += missing.string() + ",,,,,,cannot be read: No such file or directory,,,\r\n";
     EXPECT_EQ(r.out, expected);
     EXPECT_EQ(r.status, 3) << "the first failure's status";
     EXPECT_EQ(r.err, "") << "no message boxes, not even \"Loaded!\"";
@@ -111,7 +117,8 @@ class SummaryOfInitialDesign : public Summary, public ::testing::WithParamInterf
 TEST_P(SummaryOfInitialDesign, PrintsTheReportsNumbers) {
     const Outcome r = run({"--summary", example(GetParam().file)});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, kHeader + example(GetParam().file) + "," + GetParam().fields + "\r\n");
+    EXPECT_EQ(r.out, kHeader + example(GetParam().file) + "," + GetParam().fields + "," +
+                         fingerprintOf(example(GetParam().file)) + "\r\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -147,7 +154,7 @@ TEST_P(SummaryFailure, KeepsTheLineAndSaysWhyAndExitsAsTheSingleModesWould) {
     // None of these files names a project: an empty field before the warnings.
     const std::size_t warnings = c.fields.rfind(',');
     EXPECT_EQ(r.out, kHeader + path.string() + "," + c.fields.substr(0, warnings) + "," +
-                         c.fields.substr(warnings) + "\r\n");
+                         c.fields.substr(warnings) + "," + fingerprintOf(path.string()) + "\r\n");
     EXPECT_EQ(r.status, c.status);
     EXPECT_EQ(run({"--design", path.string()}).status, c.status) << "--design fails the same way";
 }
@@ -219,7 +226,7 @@ TEST_F(Summary, WarnsOnStandardErrorAsTheSingleModes) {
 
 TEST_F(Summary, OfAFolderSaysItCannotBeRead) {
     const Outcome r = run({"--summary", dir().string()});
-    EXPECT_EQ(r.out, kHeader + dir().string() + ",,,,,,cannot be read: Is a directory,,\r\n");
+    EXPECT_EQ(r.out, kHeader + dir().string() + ",,,,,,cannot be read: Is a directory,,,\r\n");
     EXPECT_EQ(r.status, 4);
 }
 
@@ -290,8 +297,11 @@ TEST_F(Summary, FormulasInAProjectOrAFileNameAreShownNotRun) {
     const Outcome r = run({"--summary", "--", "=1+2.DEF", example("heavy.DEF")}, dir());
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, kHeader + "'=1+2.DEF,English,9.50,63.3,38.6,9.50,ok,\"'" +
-                         zan::csvField(project).substr(1) + ",0\r\n" + example("heavy.DEF") +
-                         ",English,9.50,44.9,28.7,9.25,ok,County Road 12 reconstruction,0\r\n");
+                         zan::csvField(project).substr(1) + ",0," +
+                         fingerprintOf((dir() / "=1+2.DEF").string()) + "\r\n" +
+                         example("heavy.DEF") +
+                         ",English,9.50,44.9,28.7,9.25,ok,County Road 12 reconstruction,0," +
+                         fingerprintOf(example("heavy.DEF")) + "\r\n");
     writeBytes(dir() / "summary.csv", r.out);
     const std::string rows = "python3 -c \"import csv; print(len(list(csv.reader(open('" +
                              (dir() / "summary.csv").string() + "', newline='')))))\" > " +
@@ -322,7 +332,8 @@ TEST_F(Summary, QuotesAPathWithACommaOrAQuote) {
     const fs::path quote = file("the \"old\" road.DEF", design);
     const Outcome r = run({"--summary", comma.string(), quote.string()});
     EXPECT_EQ(r.status, 0) << r.err;
-    const std::string fields = ",English,9.50,63.3,38.6,9.50,ok,,0\r\n";
+    const std::string fields =
+        ",English,9.50,63.3,38.6,9.50,ok,,0," + fingerprintOf(comma.string()) + "\r\n";
     EXPECT_EQ(r.out, kHeader + "\"" + comma.string() + "\"" + fields + "\"" +
                          (dir() / "the \"\"old\"\" road.DEF").string() + "\"" + fields);
 }
@@ -366,9 +377,12 @@ TEST_F(Summary, OfManyFilesOnStandardOutputEqualsTheOutputFile) {
     EXPECT_GT(toStdout.out.size(), 64u * 1024u);
 
     std::string expected = kHeader;
+    const std::string metricLine = metric + ",Metric,24.10,65.4,39.0,24.00,ok,,0," +
+                                   fingerprintOf((dir() / metric).string()) + "\r\n";
+    const std::string heavyLine = heavy + ",English,9.50,212.0,37.1,10.00,ok,,0," +
+                                  fingerprintOf((dir() / heavy).string()) + "\r\n";
     for (int i = 0; i < 600; ++i)
-        expected += metric + ",Metric,24.10,65.4,39.0,24.00,ok,,0\r\n" + heavy +
-                    ",English,9.50,212.0,37.1,10.00,ok,,0\r\n";
+        expected += metricLine + heavyLine;
     EXPECT_TRUE(toStdout.out == expected) << "the output differs from the expected lines";
 
     args.insert(args.begin() + 1, {"-o", "summary.csv"});

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "commands/commands.h"
+#include "io/sha256.h"
 #include "zan_report_fixture.h"
 
 namespace {
@@ -264,6 +265,24 @@ TEST_F(ZanReport, BothReportOfTheInitialEnglishDesign) {
     EXPECT_NE(r.out.find("Fatigue Analysis Solutions"), std::string::npos);
     EXPECT_NE(r.out.find("Erosion Analysis Solutions"), std::string::npos);
     EXPECT_EQ(run({example("initial-english.DEF")}).out, r.out) << "--both is the default";
+}
+
+// The fingerprint a memo prints: of the file Save Input Data writes, which for a file the
+// program saved is the file itself, and which a file spaced otherwise shares with it.
+TEST_F(ZanReport, FingerprintIsTheSha256OfTheFileAsTheProgramSavesIt) {
+    for (const char* name : {"initial-english.DEF", "initial-metric.DEF", "heavy.DEF"}) {
+        const Outcome r = run({"--fingerprint", example(name)});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, zan::sha256Hex(readBytes(kExamples / name)) + "\n") << name;
+    }
+    // An editor's LF line ends and blanks around the axle fields.
+    std::string spaced;
+    for (const char c : readBytes(kExamples / "heavy.DEF"))
+        spaced += c == '\r' ? std::string() : c == ',' ? std::string(" ,  ") : std::string(1, c);
+    EXPECT_EQ(run({"--fingerprint", file("spaced.DEF", spaced).string()}).out,
+              run({"--fingerprint", example("heavy.DEF")}).out);
+    const fs::path broken = file("broken.DEF", initialEnglishWith({{3, "***zan***"}}));
+    EXPECT_EQ(run({"--fingerprint", broken.string()}).status, 3) << "\"Incorrect Input File!\"";
 }
 
 struct SectionCase {
@@ -547,7 +566,7 @@ TEST_P(SpecialInput, IsRefusedAtOnceByTheReportTheSummaryAndTheWindow) {
     EXPECT_NE(summary.out.find(std::string("cannot be read: ") + c.reason), std::string::npos)
         << summary.out;
     EXPECT_NE(summary.out.find(
-                  "heavy.DEF,English,9.50,44.9,28.7,9.25,ok,County Road 12 reconstruction,0\r\n"),
+                  "heavy.DEF,English,9.50,44.9,28.7,9.25,ok,County Road 12 reconstruction,0,"),
               std::string::npos)
         << summary.out;
 

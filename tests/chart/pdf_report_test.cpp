@@ -20,6 +20,7 @@
 #include "commands/commands.h"
 #include "io/details_table.h"
 #include "io/report.h"
+#include "io/sha256.h"
 #include "model/calculation_details.h"
 #include "model/design_alternatives.h"
 #include "model/design_search.h"
@@ -101,9 +102,16 @@ class PdfMemo : public ::testing::Test {
             lines << body(p);
         return lines;
     }
-    // The report's pages: after the memo's first page, up to the charts.
+    // The report's pages: after the memo's first page (and the page its foot may run onto,
+    // ending with what its QR code holds), up to the charts.
     QStringList reportBodies() const {
-        return bodiesBefore(pageWith("Damage Chart")).mid(body(0).size());
+        std::size_t first = 1;
+        while (first < pages.size() && !pages[first - 1].join(' ').contains("The QR code holds"))
+            ++first;
+        QStringList lines;
+        for (std::size_t p = first; p < pageWith("Damage Chart"); ++p)
+            lines << body(p);
+        return lines;
     }
 
     QTemporaryDir folder;
@@ -153,8 +161,16 @@ TEST_P(Designs, EveryPageHasTheHeaderAndItsNumber) {
                                    .arg(QString::fromLatin1(programVersion())));
         // The file's name, never its folder: a home folder's name has no place on the paper.
         EXPECT_EQ(pages[p][1], "route 7.DEF");
-        EXPECT_EQ(pages[p].back(), QString("page %1 of %2").arg(p + 1).arg(count));
+        // The fingerprint's first 16 digits beside the number; page 1 has it whole.
+        const QRegularExpression footer(
+            QString("^Inputs SHA-256 ([0-9a-f]{16}) +page %1 of %2$").arg(p + 1).arg(count));
+        const auto match = footer.match(pages[p].back());
+        ASSERT_TRUE(match.hasMatch()) << qPrintable(pages[p].back());
+        EXPECT_TRUE(pages[0].join('\n').contains(
+            QRegularExpression("SHA-256 of route 7.DEF: " + match.captured(1) + "[0-9a-f]{48}\n")));
     }
+    EXPECT_TRUE(
+        pages[0].join(' ').contains("The design's inputs are attached to this PDF as route 7.DEF"));
     const auto info = pdfInfo(file);
     ASSERT_TRUE(info.has_value());
     EXPECT_TRUE(info->contains(QRegularExpression("Pages: +" + count + "\n"))) << qPrintable(*info);
@@ -384,6 +400,21 @@ TEST_F(PdfMemo, ALongLineIsPrintedWholeInASmallerFont) {
     ASSERT_TRUE(performAnalysis(w, AnalysisKind::Both).ok());
     build(w);
     EXPECT_EQ(reportBodies(), reportLines(w));
+}
+
+// A checker copies the fingerprint from the PDF: "ff" in it must not come out as a ligature.
+TEST_F(PdfMemo, TheFingerprintCopiesAsItsDigits) {
+    Workspace w;
+    w.createInputSections();
+    std::string digits;
+    for (int i = 0; digits.find("ff") == std::string::npos; ++i) {
+        w.setProject(ProjectInfo{"Road " + std::to_string(i), "", "", "", "", "", ""});
+        digits = sha256Hex(*savedInputBytes(w));
+    }
+    build(w);
+    EXPECT_TRUE(pages[0].join('\n').contains(QString::fromStdString(digits))) << digits;
+    EXPECT_TRUE(pages[0].back().startsWith(
+        QString::fromStdString("Inputs SHA-256 " + digits.substr(0, 16))));
 }
 
 TEST_F(PdfMemo, ALineTooLongForALegibleFontGoesOnOverTheNextLines) {

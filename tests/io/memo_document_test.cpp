@@ -15,7 +15,9 @@
 #include "io/font_widths.h"
 #include "io/json.h"
 #include "io/memo_json.h"
+#include "io/sha256.h"
 #include "io/svg.h"
+#include "io/utf8.h"
 #include "io_test_support.h"
 #include "model/axle_spectra.h"
 #include "model/catalogue.h"
@@ -119,6 +121,58 @@ TEST(MemoFrame, NamesTheFileAndMarksChangedInputs) {
               "K\xC3\xB6ln \xC5\x81\xC3\xB3"
               "d\xC5\xBA");
     EXPECT_EQ(memoDocument(**documentRun(ws), MemoOptions{}).frame.inputs, "unsaved inputs");
+}
+
+// What ties the memo to its file: the fingerprint of the bytes it carries on every page and
+// whole on page 1, the attachment named after the inputs' file, and a code that holds the
+// file while it fits and its fingerprint after.
+struct ProofCase {
+    const char* name;
+    std::size_t notes;  // bytes of project notes
+    bool attaches;
+    const char* fileName;
+    const char* attachedName;
+    bool codeHoldsFile;
+};
+
+TEST(MemoProof, FingerprintsAndCarriesTheSavedFile) {
+    const ProofCase cases[] = {
+        {"Desktop", 0, true, "/designs/route 7.def", "route 7.DEF", true},
+        {"FromAMemo", 0, true, "route 7.pdf", "route 7.DEF", true},
+        {"Unsaved", 0, true, "", "design.DEF", true},
+        {"ControlsInTheName", 0, true, "a\x1b]b.DEF", "a_]b.DEF", true},
+        {"WebPage", 0, false, "x.DEF", "x.DEF", true},
+        {"TooLongForTheCode", kCodeMaxBytes, true, "x.DEF", "x.DEF", false},
+    };
+    for (const ProofCase& c : cases) {
+        Workspace ws;
+        ws.setProject(ProjectInfo{"Road", "", "", "", "", "", std::string(c.notes, 'n')});
+        performAnalysis(ws, AnalysisKind::Both);
+        const auto run = *documentRun(ws);
+        MemoOptions options;
+        options.fileName = c.fileName;
+        options.inputFile = *savedInputBytes(run->workspace());
+        options.attachesInputFile = c.attaches;
+        const MemoProof proof = memoDocument(*run, options).proof;
+        const std::string digits = sha256Hex(*options.inputFile);
+        EXPECT_EQ(proof.inputFile, *options.inputFile) << c.name;
+        EXPECT_EQ(proof.fingerprint, digits) << c.name;
+        EXPECT_EQ(proof.fileName, c.attachedName) << c.name;
+        EXPECT_EQ(memoDocument(*run, options).frame.fingerprint,
+                  "Inputs SHA-256 " + digits.substr(0, 16))
+            << c.name;
+        EXPECT_EQ(proof.fingerprintLine,
+                  "SHA-256 of " + utf8::withVisibleControls(c.attachedName) + ": " + digits)
+            << c.name;
+        EXPECT_EQ(proof.attached.empty(), !c.attaches) << c.name;
+        EXPECT_EQ(proof.code, c.codeHoldsFile ? proof.inputFile : digits) << c.name;
+        EXPECT_NE(proof.codeNote.find(c.codeHoldsFile ? "holds" : "too long"), std::string::npos)
+            << c.name;
+    }
+    Workspace ws;
+    const MemoDocument none = memoDocument(**documentRun(ws), MemoOptions{});
+    EXPECT_EQ(none.proof.code, "") << "no file, no fingerprint, no code";
+    EXPECT_EQ(none.frame.fingerprint, "");
 }
 
 struct StepCase {
@@ -312,7 +366,8 @@ TEST(RowsChart, BeforeAnyRunSaysSo) {
     const MemoDocument memo = memoDocument(**documentRun(ws), MemoOptions{});
     EXPECT_TRUE(memo.charts->rows.rows.empty());
     EXPECT_EQ(memo.charts->rows.note.rfind("No analysis has been run yet", 0), 0u);
-    EXPECT_FALSE(memoDocument(**documentRun(ws), MemoOptions{{}, {}, false, false}).charts);
+    EXPECT_FALSE(
+        memoDocument(**documentRun(ws), MemoOptions{{}, {}, false, false, {}, false}).charts);
 }
 
 TEST(TornadoChart, WidestSwingOnTopAndInputsWithoutResultLast) {

@@ -8,8 +8,8 @@ import pathlib
 import re
 import sys
 
-LAYERS = ["model", "io", "commands", "platform", "dialogs", "chart", "shell", "app"]
-QT_FREE = {"model", "io", "commands"}
+LAYERS = ["model", "io", "commands", "pdf", "platform", "dialogs", "chart", "shell", "app"]
+QT_FREE = {"model", "io", "commands", "pdf"}
 QUOTED = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
 ANGLED = re.compile(r'^\s*#\s*include\s+<([^>]+)>')
 

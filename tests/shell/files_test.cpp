@@ -56,7 +56,7 @@ TEST_P(ReadData, LoadsOnlyACompleteInputDataFile) {
 
     trigger("FileLoad");
 
-    ASSERT_EQ(platform.fileDialogFilters, std::vector<QString>{"(*.DEF)|*.DEF"});
+    ASSERT_EQ(platform.fileDialogFilters, std::vector<QString>{"(*.DEF *.pdf)|*.DEF *.pdf"});
     ASSERT_EQ(platform.messages.size(), 1u);
     const Message& shown = platform.messages[0];
     EXPECT_EQ(shown.title, "");  // the application's short name

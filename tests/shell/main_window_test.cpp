@@ -194,7 +194,7 @@ TEST_P(ShortcutKeys, OpenTheirFileDialog) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ReadAndSave, ShortcutKeys,
-                         ::testing::Values(std::pair{Qt::Key_R, "(*.DEF)|*.DEF"},
+                         ::testing::Values(std::pair{Qt::Key_R, "(*.DEF *.pdf)|*.DEF *.pdf"},
                                            std::pair{Qt::Key_S, "(*.DEF)|*.DEF"}),
                          [](const auto& info) {
                              return std::string(info.param.first == Qt::Key_R ? "CtrlR" : "CtrlS");

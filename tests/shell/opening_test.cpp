@@ -17,6 +17,8 @@
 #include <functional>
 #include <ostream>
 
+#include "chart/pdf_report.h"
+#include "commands/commands.h"
 #include "shell/shell_test.h"
 
 namespace zan::test {
@@ -172,7 +174,8 @@ enum class Drop { Read, Rejected, Refused };
 struct DropCase {
     const char* name;
     // What the drag carries, given the test's folder; the files "design.DEF", "other.DEF",
-    // "design.def", "wrong.DEF", "report.PRN" and the folder "folder.DEF" exist there.
+    // "design.def", "wrong.DEF", "report.PRN", the memo "memo.pdf" and the folder "folder.DEF"
+    // exist there.
     std::function<void(QMimeData&, const QDir&)> fill;
     Drop drop;
 };
@@ -192,6 +195,9 @@ const DropCase kDrops[] = {
      Drop::Read},
     {"NoInputDataFile", [](QMimeData& m, const QDir& d) { m.setUrls({local(d, "wrong.DEF")}); },
      Drop::Rejected},
+    // A design memo carries its input data file.
+    {"DesignMemo", [](QMimeData& m, const QDir& d) { m.setUrls({local(d, "memo.pdf")}); },
+     Drop::Read},
     {"TwoDataFiles",
      [](QMimeData& m, const QDir& d) {
          m.setUrls({local(d, "design.DEF"), local(d, "other.DEF")});
@@ -216,6 +222,9 @@ class Dropped : public ShellTest, public ::testing::WithParamInterface<DropCase>
             writeBytes(path(name), exampleFile("initial-metric.DEF"));
         writeBytes(path("wrong.DEF"), wrongThirdLine());
         writeBytes(path("report.PRN"), "a report\r\n");
+        Workspace memo;
+        ASSERT_TRUE(readDataBytes(memo, exampleFile("initial-metric.DEF").toStdString(), "").ok());
+        writeBytes(path("memo.pdf"), *buildPdfReport(memo, PdfReportOptions{}));
         ASSERT_TRUE(QDir(folder.path()).mkdir("folder.DEF"));
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

@@ -1,0 +1,41 @@
+#include "io/sha256.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace zan {
+namespace {
+
+struct Vector {
+    const char* name;
+    std::string bytes;
+    const char* digest;  // as sha256sum prints it
+};
+
+// FIPS 180-4's examples, and the lengths either side of the padding's block boundaries.
+const Vector kVectors[] = {
+    {"empty", "", "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"},
+    {"abc", "abc", "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"},
+    {"two_blocks", "abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
+     "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1"},
+    {"a_million", std::string(1000000, 'a'),
+     "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0"},
+    {"55_bytes", std::string(55, 'a'),
+     "9f4390f8d30c2dd92ec9f095b65e2b9ae9b0a925a5258e241c9f1e910f734318"},
+    {"56_bytes", std::string(56, 'a'),
+     "b35439a4ac6f0948b6d6f9e3c6af0f5f590ce20f1bde7090ef7970686ec6738a"},
+    {"64_bytes", std::string(64, 'a'),
+     "ffe054fe7ae0cb6dc65c3af9b61d5209f439851db43d0ba5997337df154668eb"},
+    {"latin1_and_zero", std::string("\xE9\xFF\r\n\x00", 5),
+     "ba698788a8bb397efbf416c41b5b28756019f051b528cb168987f93ac0b99746"},
+};
+
+TEST(Sha256, GivesTheDigestsSha256sumGives) {
+    for (const Vector& v : kVectors) {
+        EXPECT_EQ(sha256Hex(v.bytes), v.digest) << v.name;
+    }
+}
+
+}  // namespace
+}  // namespace zan
