@@ -764,18 +764,32 @@ def catalogue_texts(language):
     return texts
 
 
-def check_spanish(page, zan_report, folder):
-    """With the browser's language Spanish, the page speaks Spanish from the catalogue: no text
-    it translates is shown in English, at 1280 and at 390 px, where nothing runs off the side,
-    stale or not; the choice is kept; the downloads stay the same bytes."""
+def catalogue_languages():
+    """Each catalogue's code (zan_pt.ts: pt) and the browser's tag of the language its header
+    declares (language="pt_BR": pt-BR)."""
+    import glob
+    import xml.etree.ElementTree as ET
+    found = []
+    for path in sorted(glob.glob(os.path.join(ROOT, "translations", "zan_*.ts"))):
+        code = os.path.basename(path)[len("zan_"):-len(".ts")]
+        declared = ET.parse(path).getroot().get("language", code)
+        found.append((code, declared.replace("_", "-")))
+    return found
+
+
+def check_translated(page, zan_report, folder, language, tag):
+    """With the browser's language that of a catalogue, the page speaks it from the catalogue:
+    no text it translates is shown in English, at 1280 and at 390 px, where nothing runs off
+    the side, stale or not; the choice is kept; the downloads stay the same bytes."""
     page.d.execute_cdp_cmd("Network.setUserAgentOverride", {"userAgent": page.d.execute_script(
-        "return navigator.userAgent"), "acceptLanguage": "es-ES,es"})
-    page.d.execute_cdp_cmd("Emulation.setLocaleOverride", {"locale": "es-ES"})
-    english = catalogue_texts("es")
+        "return navigator.userAgent"), "acceptLanguage": "%s,%s" % (tag, language)})
+    page.d.execute_cdp_cmd("Emulation.setLocaleOverride", {"locale": tag})
+    english = catalogue_texts(language)
     try:
         page.load()
-        check(page.value("#language") == "es" and page.d.execute_script(
-            "return document.documentElement.lang") == "es", "a Spanish browser: a Spanish page")
+        check(page.value("#language") == language and page.d.execute_script(
+            "return document.documentElement.lang") == language,
+            "a browser in %s: the page in %s" % (tag, language))
         heavy = os.path.join(ROOT, "examples", "heavy.DEF")
         page.open(heavy)
         page.dismiss_all()
@@ -783,7 +797,7 @@ def check_spanish(page, zan_report, folder):
         page.dismiss_all()
         report = download(page, "download-report", folder, "heavy.PRN")
         check(report == subprocess.run([zan_report, "--design", heavy],
-                                       capture_output=True).stdout, "the .PRN in Spanish: the same")
+                                       capture_output=True).stdout, "the .PRN in %s: the same" % language)
         page.type("#h", "8")
         page.el("#h").send_keys(Keys.TAB)
         page.dismiss_all()
@@ -791,7 +805,7 @@ def check_spanish(page, zan_report, folder):
             page.d.set_window_size(width, 900)
             shown = page.d.execute_script(SHOWN_TEXTS)
             left = sorted({text for text, _ in shown if text in english})
-            check(not left, "%d px, Spanish: shown in English: %s" % (width, left))
+            check(not left, "%d px, %s: shown in English: %s" % (width, language, left))
             check(not [t for t, beyond in shown if beyond], "%d px: beyond the window: %s" % (
                 width, [t for t, beyond in shown if beyond][:5]))
         cut = page.d.execute_script(
@@ -800,19 +814,19 @@ def check_spanish(page, zan_report, folder):
             " return b.width && (b.x < 0 || b.x + b.width > v.width); }).map(t => t.textContent)")
         check(not cut, "the charts' texts cut at their edge: %s" % cut)
         check(english["Inputs changed after this analysis"] in page.el("#memo").text,
-              "the stale mark in Spanish")
-        printed = page.printed("A4", os.path.join(folder, "memo-es.pdf"))
+              "the stale mark in %s" % language)
+        printed = page.printed("A4", os.path.join(folder, "memo-%s.pdf" % language))
         for text in ("Design memo", "Inputs changed after this analysis", "Damage Chart",
                      "Calculation details"):
             check(any(english[text] in p for p in printed) and not any(text in p for p in printed),
-                  "the printed memo in Spanish: %r" % text)
+                  "the printed memo in %s: %r" % (language, text))
         page.el("#download-report").click()
         page.wait(lambda: page.message() is not None)
         check(page.message()[0] == english[
             "The inputs have changed since the last analysis, so the tables do not belong to "
-            "them. Analyse again first?"], "the question in Spanish: %r" % (page.message(),))
+            "them. Analyse again first?"], "the question in %s: %r" % (language, page.message()))
         left = sorted({text for text, _ in page.d.execute_script(SHOWN_TEXTS) if text in english})
-        check(not left, "the message box in Spanish, shown in English: %s" % left)
+        check(not left, "the message box in %s, shown in English: %s" % (language, left))
         page.answer("cancel")
         page.d.execute_script("const s = document.getElementById('language'); s.value = 'en';"
                               "s.dispatchEvent(new Event('change'))")
@@ -1036,7 +1050,8 @@ def main():
         check_tabs(page)
         check_files(page, folder)
         check_keyboard(page)
-        check_spanish(page, args.zan_report, folder)
+        for language, tag in catalogue_languages():
+            check_translated(page, args.zan_report, folder, language, tag)
         if args.axe:
             check_axe(page, args.axe)
     finally:

@@ -1,13 +1,16 @@
-// The program in Spanish: every window, menu, tooltip, status tip and message box the windows
-// make reads Spanish and shows its text whole, and the memo keeps the English memo's numbers.
-// A text counts as English when it holds a word of the catalogue's English texts that no
-// translation uses; the program's name, units and numbers are the same in every language.
+// The program in each language the build has a catalogue of (translations/zan_LANG.ts): every
+// window, menu, tooltip, status tip and message box the windows make reads that language and
+// shows its text whole, and the memo keeps the English memo's numbers. A text counts as
+// English when it holds a word of the catalogue's English texts that no translation uses; the
+// program's name, units and numbers are the same in every language.
 
 #include <QAbstractButton>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -23,6 +26,7 @@
 
 #include "chart/pdf_report.h"
 #include "commands/commands.h"
+#include "model/catalogue.h"
 #include "shell/language.h"
 #include "shell/shell_test.h"
 #include "support/pdf_tools.h"
@@ -41,9 +45,43 @@ QSet<QString> wordsOf(QString text) {
     return words;
 }
 
-// The catalogue's messages: context, English source, Spanish translation.
-std::vector<std::array<QString, 3>> catalogue() {
-    QFile file(QStringLiteral(ZAN_CATALOGUE_ES));
+// One catalogue of the build: its file and the language it is for.
+struct CatalogueFile {
+    QString path;
+    // The file's suffix, which --lang and the system's language name it by ("pt")...
+    std::string code() const { return QFileInfo(path).completeBaseName().mid(4).toStdString(); }
+    // ...and the language its header declares, which may name a region ("pt_BR").
+    QString declared() const {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        QXmlStreamReader xml(&file);
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"TS")
+                return xml.attributes().value(QStringLiteral("language")).toString();
+        return {};
+    }
+};
+
+// Names the catalogue in a failing test's message by its code.
+void PrintTo(const CatalogueFile& catalogue, std::ostream* out) {
+    *out << catalogue.code();
+}
+
+std::vector<CatalogueFile> catalogues() {
+    std::vector<CatalogueFile> found;
+    for (const QString& path : QStringLiteral(ZAN_CATALOGUES).split(u'|', Qt::SkipEmptyParts))
+        found.push_back({path});
+    return found;
+}
+
+std::string nameOf(const ::testing::TestParamInfo<CatalogueFile>& info) {
+    return info.param.code();
+}
+
+// The catalogue's messages: context, English source, translation.
+std::vector<std::array<QString, 3>> catalogue(const QString& path) {
+    QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&file);
     std::vector<std::array<QString, 3>> messages;
@@ -64,18 +102,29 @@ std::vector<std::array<QString, 3>> catalogue() {
     return messages;
 }
 
-QSet<QString> englishWords() {
-    QSet<QString> english, spanish;
-    for (const auto& [context, source, translation] : catalogue()) {
+QSet<QString> englishWords(const QString& path) {
+    QSet<QString> english, translated;
+    for (const auto& [context, source, translation] : catalogue(path)) {
         english.unite(wordsOf(source));
-        spanish.unite(wordsOf(translation));
+        translated.unite(wordsOf(translation));
     }
-    return english.subtract(spanish);
+    return english.subtract(translated);
 }
+
+// The translation of one source text, or the source where the catalogue has none.
+QString translationOf(const QString& path, QStringView context, const QString& source) {
+    for (const auto& [c, s, translation] : catalogue(path))
+        if (c == context && s == source)
+            return translation;
+    return source;
+}
+
+class Catalogue : public ::testing::TestWithParam<CatalogueFile> {};
+INSTANTIATE_TEST_SUITE_P(EveryCatalogue, Catalogue, ::testing::ValuesIn(catalogues()), nameOf);
 
 // A translation keeps the %1 to %9 of its source and adds none: a number or a name dropped,
 // or one taken for another, would make a wrong message.
-TEST(SpanishCatalogue, KeepsTheArgumentsOfEachSource) {
+TEST_P(Catalogue, KeepsTheArgumentsOfEachSource) {
     static const QRegularExpression argument(QStringLiteral("%[1-9]"));
     const auto arguments = [](const QString& text) {
         QStringList found;
@@ -85,20 +134,44 @@ TEST(SpanishCatalogue, KeepsTheArgumentsOfEachSource) {
         found.removeDuplicates();
         return found;
     };
-    for (const auto& [context, source, translation] : catalogue())
+    for (const auto& [context, source, translation] : catalogue(GetParam().path))
         EXPECT_EQ(arguments(translation), arguments(source))
             << qPrintable(context) << ": " << qPrintable(source);
 }
 
+// --lang with the catalogue's code or with the language its header declares, and a system
+// whose language is that one, choose the catalogue: LANG=pt_BR.UTF-8 as well as --lang pt.
+TEST_P(Catalogue, IsChosenByItsLanguageAndRegion) {
+    const std::string code = GetParam().code();
+    const std::string declared = GetParam().declared().toStdString();
+    EXPECT_EQ(catalogue::matchLanguage(code), code);
+    EXPECT_EQ(catalogue::matchLanguage(declared), code) << declared;
+    EXPECT_EQ(catalogue::languageFromEnvironment("", "", declared + ".UTF-8"), code) << declared;
+}
+
+// Qt's own texts (standard buttons, file and print dialogs) follow the language wherever Qt
+// has them, under the catalogue's code or under the region its header declares.
+TEST_P(Catalogue, BringsQtsOwnTexts) {
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    const QString code = QString::fromStdString(GetParam().code());
+    if (!QFile::exists(folder + QStringLiteral("/qtbase_%1.qm").arg(code)) &&
+        !QFile::exists(folder + QStringLiteral("/qtbase_%1.qm").arg(GetParam().declared())))
+        GTEST_SKIP() << "Qt has no texts of its own in this language (qt6-translations-l10n)";
+    useLanguage(GetParam().code());
+    const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
+    useLanguage("en");
+    EXPECT_NE(cancel, QStringLiteral("Cancel"));
+}
+
 // The language in force for one test, English again after it.
-struct Spanish {
-    Spanish() { useLanguage("es"); }
-    ~Spanish() { useLanguage("en"); }
+struct InForce {
+    explicit InForce(const std::string& code) { useLanguage(code); }
+    ~InForce() { useLanguage("en"); }
 };
 
-class SpanishWindows : public ::testing::Test {
+class TranslatedWindows : public ::testing::TestWithParam<CatalogueFile> {
   protected:
-    void expectSpanish(const QString& where, const QString& text) {
+    void expectTranslated(const QString& where, const QString& text) {
         if (text.trimmed().isEmpty())
             return;
         const QSet<QString> left = wordsOf(text).intersect(m_english);
@@ -113,45 +186,45 @@ class SpanishWindows : public ::testing::Test {
     void checkWidget(QWidget* widget);
     void checkWindow(QWidget* window);
 
-    Spanish m_spanish;
-    QSet<QString> m_english = englishWords();
+    InForce m_language{GetParam().code()};
+    QSet<QString> m_english = englishWords(GetParam().path);
     FakePlatform platform;
     MainWindow window{platform};
 };
 
-void SpanishWindows::checkWidget(QWidget* w) {
+void TranslatedWindows::checkWidget(QWidget* w) {
     const QString where = w->window()->objectName() + u'/' + w->objectName();
-    expectSpanish(where + QStringLiteral(" tooltip"), w->toolTip());
+    expectTranslated(where + QStringLiteral(" tooltip"), w->toolTip());
     if (auto* label = qobject_cast<QLabel*>(w)) {
-        expectSpanish(where, label->text());
+        expectTranslated(where, label->text());
         if (!label->wordWrap())
             expectWhole(where, label->text(), label->sizeHint().width(), label->width());
     } else if (auto* push = qobject_cast<QPushButton*>(w)) {
         // A push button's size hint has a least width; its text needs only the margins.
         const QString text = QString(push->text()).remove(QLatin1Char('&'));
-        expectSpanish(where, push->text());
+        expectTranslated(where, push->text());
         expectWhole(where, text,
                     qMin(push->sizeHint().width(),
                          push->fontMetrics().horizontalAdvance(text) +
                              2 * push->style()->pixelMetric(QStyle::PM_ButtonMargin)),
                     push->width());
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-        expectSpanish(where, button->text());
+        expectTranslated(where, button->text());
         expectWhole(where, button->text(), button->sizeHint().width(), button->width());
     } else if (auto* frame = qobject_cast<QGroupBox*>(w)) {
-        expectSpanish(where, frame->title());
+        expectTranslated(where, frame->title());
         expectWhole(where, frame->title(), frame->fontMetrics().horizontalAdvance(frame->title()),
                     frame->width());
     } else if (auto* table = qobject_cast<QTableWidget*>(w)) {
         for (int c = 0; c < table->columnCount(); ++c)
-            expectSpanish(where, table->horizontalHeaderItem(c)->text());
+            expectTranslated(where, table->horizontalHeaderItem(c)->text());
     } else if (auto* tree = qobject_cast<QTreeWidget*>(w)) {
         // The guide's sections, their subsections opened: none elided.
         tree->expandAll();
         QApplication::processEvents();  // the scroll bar the open sections need
         for (QTreeWidgetItemIterator it(tree); *it; ++it) {
             const QString text = (*it)->text(0);
-            expectSpanish(where, text);
+            expectTranslated(where, text);
             // The style keeps a margin either side of an item's text.
             const int margin = tree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
             expectWhole(where, text,
@@ -162,23 +235,27 @@ void SpanishWindows::checkWidget(QWidget* w) {
     } else if (auto* text = qobject_cast<QTextEdit*>(w); text && w->objectName() == u"Text1") {
         // The About window's credits: every line whole within the box, none wrapped.
         for (const QString& line : text->toPlainText().split(u'\n')) {
-            expectSpanish(where, line);
+            expectTranslated(where, line);
             expectWhole(where, line, text->fontMetrics().horizontalAdvance(line),
                         text->viewport()->width() - 2 * qRound(text->document()->documentMargin()));
         }
     }
 }
 
-void SpanishWindows::checkWindow(QWidget* top) {
-    expectSpanish(top->objectName() + QStringLiteral(" title"), top->windowTitle());
+void TranslatedWindows::checkWindow(QWidget* top) {
+    expectTranslated(top->objectName() + QStringLiteral(" title"), top->windowTitle());
     for (QWidget* w : top->findChildren<QWidget*>())
         if (w->isVisible() && w->window() == top)
             checkWidget(w);
     if (const QString folder = qEnvironmentVariable("ZAN_SCREENSHOTS"); !folder.isEmpty())
-        top->grab().save(folder + u'/' + top->objectName() + QStringLiteral(".es.png"));
+        top->grab().save(folder + u'/' + top->objectName() + u'.' +
+                         QString::fromStdString(GetParam().code()) + QStringLiteral(".png"));
 }
 
-TEST_F(SpanishWindows, ShowEveryTextInSpanishAndWhole) {
+INSTANTIATE_TEST_SUITE_P(EveryCatalogue, TranslatedWindows, ::testing::ValuesIn(catalogues()),
+                         nameOf);
+
+TEST_P(TranslatedWindows, ShowEveryTextTranslatedAndWhole) {
     window.show();
     for (const char* item : {"MetricOption", "mnuComputeDesignThickness", "mnuBothAnalysis",
                              "mnuZANTraffic", "mnuLight", "mnuZANLayer", "mnuProjectInfo",
@@ -203,8 +280,8 @@ TEST_F(SpanishWindows, ShowEveryTextInSpanishAndWhole) {
     const int statusWidth = window.statusBar()->width();
     for (QAction* item : window.findChildren<QAction*>()) {
         const QString where = QStringLiteral("menu ") + item->objectName();
-        expectSpanish(where, item->text());
-        expectSpanish(where + QStringLiteral(" status tip"), item->statusTip());
+        expectTranslated(where, item->text());
+        expectTranslated(where + QStringLiteral(" status tip"), item->statusTip());
         expectWhole(where + QStringLiteral(" status tip"), item->statusTip(),
                     window.statusBar()->fontMetrics().horizontalAdvance(item->statusTip()),
                     statusWidth);
@@ -230,13 +307,13 @@ TEST_F(SpanishWindows, ShowEveryTextInSpanishAndWhole) {
     // units, thickness found, analyse again, range, kept, invalid, save
     ASSERT_GE(platform.messages.size(), 7U);
     for (const Message& m : platform.messages) {
-        expectSpanish(QStringLiteral("message"), fromCore(m.text));
-        expectSpanish(QStringLiteral("message title"), fromCore(m.title));
+        expectTranslated(QStringLiteral("message"), fromCore(m.text));
+        expectTranslated(QStringLiteral("message title"), fromCore(m.title));
     }
 }
 
 // The memo of examples/heavy.DEF after Compute Design Thickness, in a language.
-QString memoText(const char* language) {
+QString memoText(const std::string& language) {
     Workspace workspace;
     EXPECT_TRUE(readDataFile(workspace, ZAN_EXAMPLES_DIR "/heavy.DEF").ok());
     EXPECT_TRUE(computeDesignThickness(workspace).ok());
@@ -260,9 +337,13 @@ QString reportText() {
     return fromCore(computeDesignThickness(workspace).report.value_or(""));
 }
 
-TEST(SpanishMemo, HasTheEnglishMemosNumbersAndPages) {
+class TranslatedMemo : public ::testing::TestWithParam<CatalogueFile> {};
+INSTANTIATE_TEST_SUITE_P(EveryCatalogue, TranslatedMemo, ::testing::ValuesIn(catalogues()), nameOf);
+
+TEST_P(TranslatedMemo, HasTheEnglishMemosNumbersAndPages) {
+    const QString path = GetParam().path;
     const QString english = memoText("en");
-    const QString spanish = memoText("es");
+    const QString translated = memoText(GetParam().code());
     if (english.isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     static const QRegularExpression number(QStringLiteral("\\d+(\\.\\d+)?"));
@@ -272,22 +353,29 @@ TEST(SpanishMemo, HasTheEnglishMemosNumbersAndPages) {
             found << match.captured();
         return found;
     };
-    EXPECT_EQ(numbers(spanish), numbers(english));
-    // Each of the memo's own texts the English memo shows is gone from the Spanish one: the
-    // windows' and the core's alike.
+    EXPECT_EQ(numbers(translated), numbers(english));
+    // Each of the memo's own texts the English memo shows is gone from the translated one, the
+    // windows' and the core's alike: each phrase between a text's %1 to %9 ("Designed by").
     const QString report = reportText();
-    for (const auto& [context, source, translation] : catalogue()) {
-        const bool shown = source.contains(u' ') && !source.contains(u'%') &&
-                           english.contains(source) && !report.contains(source);
-        EXPECT_FALSE(shown && spanish.contains(source)) << qPrintable(source);
-    }
-    EXPECT_TRUE(spanish.contains(QStringLiteral("Memoria de diseño")));
-    EXPECT_TRUE(spanish.contains(QStringLiteral("página 1 de")));
+    static const QRegularExpression argument(QStringLiteral("%[1-9]"));
+    for (const auto& [context, source, translation] : catalogue(path))
+        for (const QString& part : source.split(argument)) {
+            const QString phrase = part.trimmed();
+            const bool shown =
+                phrase.contains(u' ') && english.contains(phrase) && !report.contains(phrase);
+            EXPECT_FALSE(shown && translated.contains(phrase)) << qPrintable(phrase);
+        }
+    EXPECT_TRUE(translated.contains(translationOf(path, u"Memo", QStringLiteral("Design memo"))));
+    const QString firstPage = translationOf(path, u"Memo", QStringLiteral("page %1 of %2"));
+    EXPECT_TRUE(translated.contains(firstPage.left(firstPage.indexOf(QStringLiteral("%2")))
+                                        .replace(QStringLiteral("%1"), QStringLiteral("1"))
+                                        .trimmed()))
+        << qPrintable(firstPage);
 }
 
 // What the windows save is exchanged and compared: the report and the input data file are the
 // English bytes in every language.
-std::pair<std::string, std::string> savedFiles(const char* language, const char* file,
+std::pair<std::string, std::string> savedFiles(const std::string& language, const char* file,
                                                bool design) {
     useLanguage(language);
     Workspace workspace;
@@ -300,12 +388,17 @@ std::pair<std::string, std::string> savedFiles(const char* language, const char*
     return saved;
 }
 
-TEST(SpanishFiles, AreTheEnglishBytes) {
+class TranslatedFiles : public ::testing::TestWithParam<CatalogueFile> {};
+INSTANTIATE_TEST_SUITE_P(EveryCatalogue, TranslatedFiles, ::testing::ValuesIn(catalogues()),
+                         nameOf);
+
+TEST_P(TranslatedFiles, AreTheEnglishBytes) {
     for (const char* file : {"heavy.DEF", "very-heavy.DEF", "initial-metric.DEF"})
         for (const bool design : {false, true}) {
             const auto english = savedFiles("en", file, design);
             EXPECT_FALSE(english.first.empty()) << file;
-            EXPECT_EQ(savedFiles("es", file, design), english) << file << " " << design;
+            EXPECT_EQ(savedFiles(GetParam().code(), file, design), english)
+                << file << " " << design;
         }
 }
 
