@@ -555,6 +555,26 @@
 <context>
     <name>Memo</name>
     <message>
+        <source>%1 is too long for a QR code: the code holds its SHA-256 fingerprint.</source>
+        <translation>%1 é longo demais para um código QR: o código contém a sua impressão digital SHA-256.</translation>
+    </message>
+    <message>
+        <source>The QR code holds %1: a phone&apos;s QR reader gives its text back.</source>
+        <translation>O código QR contém %1: o leitor de QR de um celular devolve o seu texto.</translation>
+    </message>
+    <message>
+        <source>SHA-256 of %1: %2</source>
+        <translation>SHA-256 de %1: %2</translation>
+    </message>
+    <message>
+        <source>The design&apos;s inputs are attached to this PDF as %1</source>
+        <translation>Os dados do projeto estão anexados a este PDF como %1</translation>
+    </message>
+    <message>
+        <source>Inputs SHA-256 %1</source>
+        <translation>Dados SHA-256 %1</translation>
+    </message>
+    <message>
         <source>Unit system</source>
         <translation>Sistema de unidades</translation>
     </message>
@@ -781,6 +801,18 @@
 </context>
 <context>
     <name>Messages</name>
+    <message>
+        <source>it is a PDF, and this build of the program cannot read the input data file attached to a design memo; read the .DEF file instead</source>
+        <translation>é um PDF, e esta compilação do programa não consegue ler o arquivo de dados de entrada anexado a um memorial de cálculo; leia o arquivo .DEF</translation>
+    </message>
+    <message>
+        <source>it is a PDF without an attached input data file (.DEF); a design memo exported by this program carries one</source>
+        <translation>é um PDF sem arquivo de dados de entrada (.DEF) anexado; um memorial de cálculo exportado por este programa traz um</translation>
+    </message>
+    <message>
+        <source>it is a damaged PDF</source>
+        <translation>é um PDF danificado</translation>
+    </message>
     <message>
         <source>ZAN Thickness Design: Fatigue Analysis</source>
         <translation>ZAN Thickness Design: análise de fadiga</translation>
