@@ -1095,7 +1095,7 @@ Estes arquivos foram ignorados:<byte value="xd"/>
     </message>
     <message>
         <source>&amp;Analyse Again</source>
-        <translation>&amp;Analisar novamente</translation>
+        <translation>Analisar &amp;novamente</translation>
     </message>
     <message>
         <source>Run the last analysis again at the inputs as they are now.</source>

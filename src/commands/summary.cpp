@@ -109,7 +109,7 @@ std::string csvLine(const SummaryLine& line) {
         numberCell(line.trialThickness), numberCell(line.totalFatigue),
         numberCell(line.totalErosion),   numberCell(line.recommendedThickness),
         spreadsheetText(line.status),    spreadsheetText(line.project),
-        spreadsheetText(line.warnings), line.fingerprint};
+        spreadsheetText(line.warnings),  line.fingerprint};
     // One encoding for the whole file, UTF-8: a name's bytes that are not are read as the
     // Windows-1252 characters they are on a system that names files so.
     std::string text = csvField(textEncoding::validUtf8(cells[0]));
